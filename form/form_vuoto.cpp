@@ -1,0 +1,4 @@
+// Keeps the form library non-empty until its sources land.
+namespace zelvo {
+int form_vuoto_ = 0;
+}
