@@ -1,17 +1,429 @@
+// The calculation behind "Calcola": calculation points, superposition on the
+// simply supported span, end actions of the scheme, section values by
+// statics, deflection line, extremes and values at x.
+#include "calcolo.h"
+
+#include "estrazione.h"
+#include "fondazione_rigida.h"
+#include "guasto.h"
+#include "matematica.h"
 #include "modulo_zelvo.h"
+#include "trave.h"
 #include "trave_winkler.h"
 
+#include <cmath>
+#include <vector>
+
 namespace zelvo {
+
+namespace {
+
+constexpr int MassimoPunti = 32767;
+
+// The loads as plain arrays for the section loop (checked once when built).
+struct CarichiPiani {
+    struct Trapezio {
+        double q1, q2, d1, d2, k;
+    };
+    struct Puntuale {
+        double v, d;
+    };
+    std::vector<Trapezio> trapezi;
+    std::vector<Puntuale> forze, coppie;
+    double L = 0;
+
+    explicit CarichiPiani(const DatiTrave& d) : L(d.Luce) {
+        trapezi.reserve(static_cast<size_t>(std::max<int>(d.NTrapezi, 0)));
+        for (int i = 1; i <= d.NTrapezi; ++i) {
+            const CaricoTrapezio& c = d.CarichiTrapezi(i);
+            const double k = Diviso(static_cast<double>(c.q2) - c.q1,
+                                    static_cast<double>(c.d2) - c.d1, "trapezio con d2 = d1");
+            trapezi.push_back({c.q1, c.q2, c.d1, c.d2, k});
+        }
+        forze.reserve(static_cast<size_t>(std::max<int>(d.NConcentrati, 0)));
+        for (int i = 1; i <= d.NConcentrati; ++i)
+            forze.push_back({d.CarichiConcentrati(i).F, d.CarichiConcentrati(i).d});
+        coppie.reserve(static_cast<size_t>(std::max<int>(d.NCoppie, 0)));
+        for (int i = 1; i <= d.NCoppie; ++i)
+            coppie.push_back({d.Coppie(i).W, d.Coppie(i).d});
+    }
+};
+
+// Contribution of the part of a trapezoid at or left of x.
+inline void ContributoTrapezio(double q1, double q2, double d1, double d2, double k, double x,
+                               double& M, double& V) {
+    if (x < d1) return;
+    if (x <= d2) {
+        const double qx = q1 + k * (x - d1);
+        V += -(q1 + qx) * (x - d1) / 2;
+        M += -(x - d1) * (x - d1) * (2 * q1 + qx) / 6;
+    } else {
+        V += -(q1 + q2) * (d2 - d1) / 2;
+        M += -((d2 - d1) / 2) * (q1 * (x - (2 * d1 + d2) / 3) + q2 * (x - (d1 + 2 * d2) / 3));
+    }
+}
+
+void AzioniInXPiani(const CarichiPiani& c, double MA, double RA, double x, double& M, double& V) {
+    M = MA + RA * x;
+    V = RA;
+    for (const auto& t : c.trapezi)
+        ContributoTrapezio(t.q1, t.q2, t.d1, t.d2, t.k, x, M, V);
+    for (const auto& f : c.forze) {
+        if (x < f.d) continue;
+        V -= f.v;
+        M -= f.v * (x - f.d);
+    }
+    for (const auto& w : c.coppie)
+        if (w.d <= c.L && x >= w.d) M += w.v;
+}
+
+bool FondazioneRigida(const DatiTrave& d) {
+    return d.Vincoli == Fondazione && !d.Winkler;
+}
+
+void Controlla(bool ok, const char* causa) {
+    if (!ok) throw Guasto(causa);
+}
+
+// Data the calculation cannot run on end in the generic error.
+void ControllaDati(const DatiTrave& d) {
+    Controlla(d.Vincoli >= AppoggioAppoggio && d.Vincoli <= Fondazione, "schema di vincolo");
+    Controlla(d.NSezioni > 0, "NSezioni <= 0");
+    Controlla(d.NTrapezi >= 0 && d.NConcentrati >= 0 && d.NCoppie >= 0, "conteggio negativo");
+    Controlla(std::isfinite(d.Luce) && std::isfinite(d.E) && std::isfinite(d.J) &&
+                  std::isfinite(d.AscissaX),
+              "dato non finito");
+    for (int i = 1; i <= d.NTrapezi; ++i) {
+        const auto& c = d.CarichiTrapezi(i);
+        Controlla(std::isfinite(c.q1) && std::isfinite(c.q2) && std::isfinite(c.d1) &&
+                      std::isfinite(c.d2),
+                  "carico non finito");
+    }
+    for (int i = 1; i <= d.NConcentrati; ++i) {
+        const auto& c = d.CarichiConcentrati(i);
+        Controlla(std::isfinite(c.F) && std::isfinite(c.d), "carico non finito");
+    }
+    for (int i = 1; i <= d.NCoppie; ++i) {
+        const auto& c = d.Coppie(i);
+        Controlla(std::isfinite(c.W) && std::isfinite(c.d), "carico non finito");
+    }
+    if (d.Vincoli == Fondazione)
+        Controlla(std::isfinite(d.K) && std::isfinite(d.b), "dato non finito");
+}
+
+// Puts the user's concentrated loads back on every exit of the calculation
+// (the elastic-soil hand-off appends the springs to them).
+class GuardiaConcentrati {
+  public:
+    explicit GuardiaConcentrati(DatiTrave& d)
+        : d_(d), n_(d.NConcentrati), righe_(d.CarichiConcentrati) {}
+    ~GuardiaConcentrati() {
+        d_.NConcentrati = n_;
+        d_.CarichiConcentrati = std::move(righe_);
+    }
+    GuardiaConcentrati(const GuardiaConcentrati&) = delete;
+    GuardiaConcentrati& operator=(const GuardiaConcentrati&) = delete;
+
+  private:
+    DatiTrave& d_;
+    int16_t n_;
+    Vettore1<CaricoConcentrato> righe_;
+};
+
+} // namespace
+
+double RigidezzaEJ(const DatiTrave& d) {
+    return ASingolo(static_cast<double>(d.E) * d.J, "E·J fuori dai limiti");
+}
+
+void SezioniCalcola(const DatiTrave& d, RisultatiTrave& r) {
+    Controlla(d.NSezioni > 0, "NSezioni <= 0");
+    const float L = d.Luce;
+    const float dx = L / static_cast<float>(d.NSezioni);
+    // A zero, negative or vanishing step would leave the grid without end.
+    Controlla(std::isfinite(dx) && dx > 0, "passo delle sezioni nullo o negativo");
+    const float eps = dx / 1000.0f;
+
+    std::vector<double> p;
+    p.reserve(static_cast<size_t>(4 * std::max<int>(d.NTrapezi, 0) +
+                                  3 * std::max<int>(d.NConcentrati, 0) +
+                                  3 * std::max<int>(d.NCoppie, 0) + d.NSezioni + 8));
+    for (int i = 1; i <= d.NTrapezi; ++i) {
+        p.push_back(d.CarichiTrapezi(i).d1);
+        p.push_back(d.CarichiTrapezi(i).d2);
+    }
+    for (int i = 1; i <= d.NConcentrati; ++i)
+        p.push_back(d.CarichiConcentrati(i).d);
+    for (int i = 1; i <= d.NCoppie; ++i)
+        p.push_back(d.Coppie(i).d);
+
+    const size_t nPosizioni = p.size();
+    for (size_t j = 0; j < nPosizioni; ++j) {
+        const double pos = p[j];
+        if (pos - eps > 0) p.push_back(pos - eps);
+        if (ASingolo(pos + eps) < L) p.push_back(pos + eps);
+    }
+    p.push_back(L / 2.0f);
+    p.push_back(0);
+    p.push_back(0);
+    double x = 0;
+    while (static_cast<float>(x) < L) {
+        Controlla(p.size() < static_cast<size_t>(MassimoPunti), "troppi punti di calcolo");
+        p.push_back(x);
+        x += dx;
+    }
+    for (int k = 0; k < 3; ++k)
+        p.push_back(L);
+
+    const int16_t n = Conteggio16(static_cast<long long>(p.size()), "troppi punti di calcolo");
+    r.NPunti = n;
+    r.x.Ridimensiona(n);
+    r.M.Ridimensiona(n);
+    r.V.Ridimensiona(n);
+    r.f.Ridimensiona(n);
+    for (int i = 1; i <= n; ++i)
+        r.x(i) = p[static_cast<size_t>(i - 1)];
+    Ordina(r.x, n);
+}
+
+void RotazioniCarico(const DatiTrave& d, int tipo, int i, double& RotA, double& RotB, double& RA0,
+                     double& RB0) {
+    const double L = d.Luce;
+    double a = 0, b = 0;
+    switch (tipo) {
+    case CaricoTipoTrapezio: {
+        const CaricoTrapezio& c = d.CarichiTrapezi(i);
+        TrapezioAppoggiato(c.q1, c.q2, c.d1, c.d2, L, a, b, RA0, RB0);
+        break;
+    }
+    case CaricoTipoConcentrato: {
+        const CaricoConcentrato& c = d.CarichiConcentrati(i);
+        ConcentratoAppoggiato(c.F, c.d, L, a, b, RA0, RB0);
+        break;
+    }
+    case CaricoTipoCoppia: {
+        const CaricoCoppia& c = d.Coppie(i);
+        CoppiaAppoggiata(c.W, c.d, L, a, b, RA0, RB0);
+        break;
+    }
+    default:
+        throw Guasto("tipo di carico");
+    }
+    const double EJ = RigidezzaEJ(d);
+    RotA = Diviso(a, EJ, "E·J nullo");
+    RotB = Diviso(b, EJ, "E·J nullo");
+}
+
+void RotazioniSomma(const DatiTrave& d, RisultatiTrave& r) {
+    r.RotA = r.RotB = r.RA0 = r.RB0 = 0;
+    const int conta[3] = {d.NTrapezi, d.NConcentrati, d.NCoppie};
+    for (int tipo = 1; tipo <= 3; ++tipo) {
+        for (int i = 1; i <= conta[tipo - 1]; ++i) {
+            double a, b, ra, rb;
+            RotazioniCarico(d, tipo, i, a, b, ra, rb);
+            r.RotA += a;
+            r.RotB += b;
+            r.RA0 += ra;
+            r.RB0 += rb;
+        }
+    }
+    Finito(r.RotA);
+    Finito(r.RotB);
+    Finito(r.RA0);
+    Finito(r.RB0);
+}
+
+void AzioniEstremi(const DatiTrave& d, RisultatiTrave& r) {
+    const double L = d.Luce;
+    const double tA = r.RotA, tB = r.RotB;
+    switch (d.Vincoli) {
+    case AppoggioAppoggio:
+        r.MA = r.MB = 0;
+        r.RA = r.RA0;
+        r.RB = r.RB0;
+        break;
+    case IncastroIncastro: {
+        const double EJ = RigidezzaEJ(d);
+        DoppioIncastro(tA, tB, EJ, L, r.RA0, r.RB0, r.MA, r.MB, r.RA, r.RB);
+        r.RotA = r.RotB = 0;
+        break;
+    }
+    case IncastroAppoggio: {
+        const double EJ = RigidezzaEJ(d);
+        r.MA = Diviso(-3 * EJ * tA, L, "luce nulla");
+        r.MB = 0;
+        const double dM = Diviso(r.MA, L, "luce nulla");
+        r.RA = r.RA0 - dM;
+        r.RB = r.RB0 + dM;
+        r.RotA = 0;
+        r.RotB = tB + Diviso(r.MA * L, 6 * EJ, "E·J nullo");
+        break;
+    }
+    case Mensola: {
+        const double EJ = RigidezzaEJ(d);
+        r.MA = -r.RB0 * L;
+        r.MB = 0;
+        r.RA = r.RA0 + r.RB0;
+        r.RB = 0;
+        r.RotA = 0;
+        r.RotB = tA + tB + Diviso(r.RB0 * L * L, 2 * EJ, "E·J nullo") +
+                 Diviso(r.MA * L, EJ, "E·J nullo");
+        break;
+    }
+    case Fondazione:
+        r.MA = r.MB = r.RA = r.RB = 0;
+        break;
+    default:
+        throw Guasto("schema di vincolo");
+    }
+    Finito(r.MA);
+    Finito(r.MB);
+    Finito(r.RA);
+    Finito(r.RB);
+    Finito(r.RotA);
+    Finito(r.RotB);
+}
+
+void AzioniInX(const DatiTrave& d, const RisultatiTrave& r, double x, double& M, double& V) {
+    const CarichiPiani c(d);
+    AzioniInXPiani(c, r.MA, r.RA, x, M, V);
+}
+
+void SuoloRigidoInX(const DatiTrave& d, const RisultatiTrave& r, double x, double& M, double& V) {
+    if (!FondazioneRigida(d)) return;
+    Controlla(r.qSuoloA && r.qSuoloB && r.xContattoIniz && r.xContattoFine,
+              "reazione del suolo non calcolata");
+    const double q1 = -static_cast<double>(*r.qSuoloA), q2 = -static_cast<double>(*r.qSuoloB);
+    const double d1 = *r.xContattoIniz, d2 = *r.xContattoFine;
+    if (x < d1) return;
+    const double k = Diviso(q2 - q1, d2 - d1, "zona di contatto nulla");
+    ContributoTrapezio(q1, q2, d1, d2, k, x, M, V);
+}
+
+void FrecceCalcola(const ModuloZelvo& m, RisultatiTrave& r) {
+    const DatiTrave& d = m.Dati;
+    if (FondazioneRigida(d)) {
+        CedimentiFondazioneRigida(d, r);
+        return;
+    }
+    const int n = r.NPunti;
+    Controlla(n >= 2 && r.x.Conta() >= n && r.M.Conta() >= n && r.f.Conta() >= n,
+              "punti di calcolo");
+    const double EJ = RigidezzaEJ(d);
+    Controlla(EJ != 0, "E·J nullo");
+    const double* x = r.x.data();
+    const float* M = r.M.data();
+    float* f = r.f.data();
+    f[0] = 0;
+    double phi = r.RotA;
+    for (int i = 1; i < n; ++i) {
+        const double h = x[i] - x[i - 1];
+        const double m0 = M[i - 1], m1 = M[i];
+        f[i] = ASingolo(f[i - 1] + phi * h - h * h * (m0 + 2 * m1) / (6 * EJ), "freccia");
+        phi = Finito(phi - h * (m0 + m1) / (2 * EJ), "rotazione");
+    }
+    const double L = d.Luce;
+    switch (d.Vincoli) {
+    case Mensola:
+        break;
+    case AppoggioAppoggio:
+    case IncastroIncastro:
+    case IncastroAppoggio: {
+        const double c = Diviso(f[n - 1], L, "luce nulla");
+        for (int i = 1; i < n; ++i)
+            f[i] = ASingolo(f[i] - c * x[i], "freccia");
+        break;
+    }
+    case Fondazione: {
+        Controlla(m.Winkler != nullptr, "modello del suolo elastico assente");
+        const double w1 = m.Winkler->SpostamentoW(1);
+        const double wn = m.Winkler->SpostamentoW(d.NDivisioni + 1);
+        for (int i = 0; i < n; ++i)
+            f[i] = ASingolo(f[i] + w1, "freccia");
+        const double c = Diviso(f[n - 1] - wn, L, "luce nulla");
+        for (int i = 1; i < n; ++i)
+            f[i] = ASingolo(f[i] - c * x[i], "freccia");
+        break;
+    }
+    default:
+        throw Guasto("schema di vincolo");
+    }
+}
 
 ModuloZelvo::ModuloZelvo() = default;
 ModuloZelvo::~ModuloZelvo() = default;
 
-EsitoCalcolo ModuloZelvo::Calcola(Messaggi&) { return EsitoCalcolo::Completato; }
+EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
+    DatiTrave& d = Dati;
+    RisultatiTrave& r = Risultati;
+
+    // Nothing of a previous calculation may pass for a result of this one.
+    r.Calcolato = false;
+    r.Mx.reset();
+    r.Vx.reset();
+    r.fx.reset();
+    r.Sigmax.reset();
+    r.qSuoloA.reset();
+    r.qSuoloB.reset();
+    r.xContattoIniz.reset();
+    r.xContattoFine.reset();
+    r.Molle.Svuota();
+
+    // 1 and 14: the spring rows appended below are removed on every exit.
+    const GuardiaConcentrati guardia(d);
+    ControllaDati(d);
+
+    // 2: elastic soil, the springs become concentrated loads.
+    if (d.Vincoli == Fondazione && d.Winkler) {
+        if (!PreparaSuoloElastico(*this, msg)) return EsitoCalcolo::Interrotto;
+    }
+
+    // 3 to 5.
+    SezioniCalcola(d, r);
+    RotazioniSomma(d, r);
+    AzioniEstremi(d, r);
+
+    // 6: rigid foundation.
+    const bool rigida = FondazioneRigida(d);
+    if (rigida && !PressioniFondazioneRigida(d, r, msg)) return EsitoCalcolo::Interrotto;
+
+    // 7: interior points.
+    const int n = r.NPunti;
+    const CarichiPiani carichi(d);
+    for (int i = 3; i <= n - 2; ++i) {
+        double M, V;
+        AzioniInXPiani(carichi, r.MA, r.RA, r.x(i), M, V);
+        if (rigida) SuoloRigidoInX(d, r, r.x(i), M, V);
+        r.M(i) = ASingolo(M, "momento");
+        r.V(i) = ASingolo(V, "taglio");
+    }
+
+    // 8: end points.
+    r.M(1) = r.V(1) = r.M(n) = r.V(n) = 0;
+    r.M(2) = ASingolo(r.MA, "momento");
+    r.V(2) = ASingolo(r.RA, "taglio");
+    r.M(n - 1) = ASingolo(r.MB, "momento");
+    r.V(n - 1) = ASingolo(-r.RB, "taglio");
+
+    // 9, 10.
+    FrecceCalcola(*this, r);
+    EstremiCalcola(r);
+
+    // 11 (the window shows its frames afterwards), 12.
+    r.Calcolato = true;
+    const ValoriX v = ValoriInX(d, r, d.AscissaX, msg);
+    r.Mx = v.M;
+    r.Vx = v.V;
+    r.fx = v.f;
+    r.Sigmax = v.Sigma;
+    return EsitoCalcolo::Completato;
+}
 
 EsitoCalcolo ModuloZelvo::CalcolaConTrappola(Messaggi& msg) {
     try {
         return Calcola(msg);
     } catch (const Guasto&) {
+        Risultati.Calcolato = false;
         msg.Mostra(TestoErroreDati);
         return EsitoCalcolo::Errore;
     }
