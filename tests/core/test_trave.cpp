@@ -1,6 +1,6 @@
 // Closed-form single-span formulas against reference values.
-#include "core/trave.h"
 #include "core/guasto.h"
+#include "core/trave.h"
 
 #include <gtest/gtest.h>
 
