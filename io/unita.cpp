@@ -1,0 +1,179 @@
+#include "io/unita.h"
+
+#include "core/guasto.h"
+
+namespace zelvo {
+
+namespace {
+
+// A factor that multiplies or divides, so that the inverse conversion divides
+// or multiplies by the same exact number.
+struct Fattore {
+    double n = 1;
+    bool divide = false;
+    double Applica(double v) const { return divide ? v / n : v * n; }
+    double Inverso(double v) const { return divide ? v * n : v / n; }
+};
+
+Fattore Lunghezza(const std::string& l) {
+    if (l == "cm") return {100, false};
+    if (l == "mm") return {1000, false};
+    return {};
+}
+Fattore Forza(const std::string& l) {
+    if (l == "kN") return {1000, true};
+    if (l == "MN") return {1000000, true};
+    return {};
+}
+Fattore Tensione(const std::string& l) {
+    if (l == "MPa") return {1000000, true};
+    if (l == "kPa") return {1000, true};
+    return {};
+}
+Fattore Potenza(const Fattore& f, int k) {
+    Fattore r = f;
+    for (int i = 1; i < k; ++i)
+        r.n *= f.n;
+    return r;
+}
+
+} // namespace
+
+void UnitMisura::UnitaDefault() {
+    UnitaModello = {"m", "MPa", "t", "kN", "cm"};
+}
+void UnitMisura::UnitaVuote() {
+    UnitaModello = {"", "", "", "", ""};
+}
+
+double UnitMisura::FattoreLunghezza() const {
+    const Fattore f = Lunghezza(UnitaModello[0]);
+    return f.Applica(1.0);
+}
+double UnitMisura::FattoreForza() const {
+    return Forza(UnitaModello[3]).Applica(1.0);
+}
+double UnitMisura::FattoreTensione() const {
+    return Tensione(UnitaModello[1]).Applica(1.0);
+}
+double UnitMisura::FattoreSezione() const {
+    return Lunghezza(UnitaModello[4]).Applica(1.0);
+}
+
+double UnitMisura::Mostrata(Grandezza g, double v) const {
+    if (g == Grandezza::K) return v / 10000000.0;
+    if (SenzaUnita) return v;
+    const Fattore fl = Lunghezza(UnitaModello[0]);
+    const Fattore ff = Forza(UnitaModello[3]);
+    switch (g) {
+    case Grandezza::Lunghezza:
+        return fl.Applica(v);
+    case Grandezza::Forza:
+        return ff.Applica(v);
+    case Grandezza::Momento:
+        return ff.Applica(fl.Applica(v));
+    case Grandezza::Carico:
+        return fl.Inverso(ff.Applica(v));
+    case Grandezza::Tensione:
+        return Tensione(UnitaModello[1]).Applica(v);
+    case Grandezza::Inerzia:
+        return Potenza(Lunghezza(UnitaModello[4]), 4).Applica(v);
+    case Grandezza::Area:
+        return Potenza(Lunghezza(UnitaModello[4]), 2).Applica(v);
+    case Grandezza::K:
+        break;
+    }
+    return v;
+}
+
+double UnitMisura::Interna(Grandezza g, double v) const {
+    if (g == Grandezza::K) return v * 10000000.0;
+    if (SenzaUnita) return v;
+    const Fattore fl = Lunghezza(UnitaModello[0]);
+    const Fattore ff = Forza(UnitaModello[3]);
+    switch (g) {
+    case Grandezza::Lunghezza:
+        return fl.Inverso(v);
+    case Grandezza::Forza:
+        return ff.Inverso(v);
+    case Grandezza::Momento:
+        return fl.Inverso(ff.Inverso(v));
+    case Grandezza::Carico:
+        return ff.Inverso(fl.Applica(v));
+    case Grandezza::Tensione:
+        return Tensione(UnitaModello[1]).Inverso(v);
+    case Grandezza::Inerzia:
+        return Potenza(Lunghezza(UnitaModello[4]), 4).Inverso(v);
+    case Grandezza::Area:
+        return Potenza(Lunghezza(UnitaModello[4]), 2).Inverso(v);
+    case Grandezza::K:
+        break;
+    }
+    return v;
+}
+
+float UnitMisura::Mostrata(Grandezza g, float v) const {
+    return ASingolo(Mostrata(g, static_cast<double>(v)));
+}
+float UnitMisura::Interna(Grandezza g, float v) const {
+    return ASingolo(Interna(g, static_cast<double>(v)));
+}
+
+std::string UnitMisura::Testo(Grandezza g, Numero v, int n) const {
+    const double m = Mostrata(g, v.Valore());
+    const Numero shown = v.Singolo() ? Numero(ASingolo(m)) : Numero(Finito(m));
+    if (n > 0) return FormatoLarghezza(n, n + 6, shown);
+    return FormatoLarghezza(4, 10, shown);
+}
+
+double UnitMisura::Leggi(Grandezza g, std::string_view testo) const {
+    return Finito(Interna(g, ValoreNumerico(testo)), "overflow nella conversione di unità");
+}
+
+float UnitMisura::LeggiSingolo(Grandezza g, std::string_view testo) const {
+    return ASingolo(Leggi(g, testo));
+}
+
+std::string UnitMisura::Etichetta(Grandezza g, bool parentesi) const {
+    std::string e;
+    if (g == Grandezza::K) {
+        e = EtichettaKCampo;
+    } else if (!SenzaUnita) {
+        const auto& u = UnitaModello;
+        switch (g) {
+        case Grandezza::Lunghezza:
+            e = u[0];
+            break;
+        case Grandezza::Forza:
+            e = u[3];
+            break;
+        case Grandezza::Momento:
+            e = u[3] + u[0];
+            break;
+        case Grandezza::Carico:
+            e = u[3] + "/" + u[0];
+            break;
+        case Grandezza::Tensione:
+            e = u[1];
+            break;
+        case Grandezza::Inerzia:
+            e = u[4] + "^4";
+            break;
+        case Grandezza::Area:
+            e = u[4] + "^2";
+            break;
+        case Grandezza::K:
+            break;
+        }
+    }
+    // No-units mode shows no label at all, not even empty parentheses.
+    if (parentesi && !(SenzaUnita && g != Grandezza::K)) return "(" + e + ")";
+    return e;
+}
+
+UnitMisura& Unita() {
+    static UnitMisura u;
+    return u;
+}
+
+} // namespace zelvo
