@@ -1,0 +1,187 @@
+// The DXF writer, byte for byte: the expected texts are written out by hand
+// from the file layout (group codes, six-wide colours, " 7 " for TEXT, ".5").
+#include "core/matematica.h"
+#include "graphics/dxf.h"
+#include "graphics/grafica.h"
+#include "graphics/plottaggio.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace zelvo;
+
+namespace {
+std::string Righe(std::initializer_list<const char*> l) {
+    std::string s;
+    for (const char* r : l)
+        s += std::string(r) + "\r\n";
+    return s;
+}
+std::string Leggi(const std::string& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+std::string Temp(const char* nome) {
+    return (std::filesystem::temp_directory_path() / nome).string();
+}
+const std::string Testa = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n";
+const std::string Coda = "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+
+// Opens a DXF drawing on a fresh module state.
+struct Dxf : ::testing::Test {
+    void SetUp() override {
+        AzzeraGrafica();
+        ImpostaDispositivo(1, std::string(DispDxf));
+        ApriDxf(Temp("zelvo_test.dxf"), 1);
+    }
+    void TearDown() override { AbbandonaDxf(); }
+    std::string Corpo() {
+        std::string t = DxfAperto()->TestoChiuso();
+        return t.substr(Testa.size(), t.size() - Testa.size() - Coda.size());
+    }
+};
+} // namespace
+
+TEST(NumeroDxf, PeriodNoLeadingZeroFifteenDigits) {
+    EXPECT_EQ(NumeroDxf(0), "0");
+    EXPECT_EQ(NumeroDxf(0.5), ".5");
+    EXPECT_EQ(NumeroDxf(-0.5), "-.5");
+    EXPECT_EQ(NumeroDxf(2.5), "2.5");
+    EXPECT_EQ(NumeroDxf(-12), "-12");
+    EXPECT_EQ(NumeroDxf(1.0 / 3), ".333333333333333");
+    EXPECT_EQ(NumeroDxf(123456.789), "123456.789");
+    EXPECT_EQ(NumeroDxf(1e-7), "1E-07");
+    EXPECT_THROW(NumeroDxf(std::nan("")), Guasto);
+}
+
+TEST(NumeroDxf, PeriodWhateverTheLocale) {
+    // A comma locale must not change the file (skipped when not installed).
+    const char* l = std::setlocale(LC_NUMERIC, "it_IT.UTF-8");
+    if (!l) l = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    if (!l) GTEST_SKIP() << "no comma locale installed";
+    const std::string s = NumeroDxf(2.5);
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_EQ(s, "2.5");
+}
+
+TEST_F(Dxf, EmptyExportIsEightLines) {
+    ASSERT_TRUE(ChiudiDxf());
+    EXPECT_EQ(Leggi(Temp("zelvo_test.dxf")),
+              Righe({"  0", "SECTION", "  2", "ENTITIES", "  0", "ENDSEC", "  0", "EOF"}));
+}
+
+TEST_F(Dxf, LineIsEighteenLines) {
+    ImpostaColore(7);
+    Linea(0, 0, 2.5, 0.5);
+    EXPECT_EQ(Corpo(), Righe({"  0", "LINE", "  8", "0", " 62", "     7", " 10", "0", " 20", "0",
+                              " 30", "0.0", " 11", "2.5", " 21", ".5", " 31", "0.0"}));
+}
+
+TEST_F(Dxf, OffsetAndVerticalScaleApplied) {
+    ImpostaColore(1);
+    Grafica().OrigineY = -10;
+    Linea(1, 4, 2, -6, -2); // y' = -10 + y / -2
+    EXPECT_EQ(Corpo(), Righe({"  0", "LINE", "  8", "0", " 62", "     1", " 10", "1", " 20", "-12",
+                              " 30", "0.0", " 11", "2", " 21", "-7", " 31", "0.0"}));
+}
+
+TEST_F(Dxf, ArcAnglesInDegrees) {
+    ImpostaColore(6);
+    Arco(1, 2, 0.25, 0, PiGreco / 2);
+    const std::string c = Corpo();
+    const std::string atteso = Righe({"  0", "ARC", "  8", "0", " 62", "     6", " 10", "1", " 20",
+                                      "2", " 30", "0.0", " 40", ".25", " 50", "0", " 51"});
+    ASSERT_EQ(c.substr(0, atteso.size()), atteso);
+    const double a2 = std::stod(c.substr(atteso.size()));
+    EXPECT_NEAR(a2, 90, 1e-11);
+}
+
+TEST_F(Dxf, ClosedPolylineRepeatsFirstVertex) {
+    ImpostaColore(5);
+    Vettore1<double> x(3), y(3);
+    x(1) = 0, y(1) = 0, x(2) = 1, y(2) = 0, x(3) = 0, y(3) = 1.5;
+    PoligonaleChiusa(3, x, y);
+    auto V = [](const char* a, const char* b) {
+        return Righe({"  0", "VERTEX", "  8", "0", " 10", a, " 20", b, " 30", "0.0"});
+    };
+    EXPECT_EQ(Corpo(), Righe({"  0", "POLYLINE", "  8", "0", " 66", "     1", " 62", "     5",
+                              " 10", "0.0", " 20", "0.0", " 30", "0.0"}) +
+                           V("0", "0") + V("1", "0") + V("0", "1.5") + V("0", "0") +
+                           Righe({"  0", "SEQEND", "  8", "0"}));
+}
+
+TEST_F(Dxf, OpenPolylineAndRectangle) {
+    ImpostaColore(7);
+    Vettore1<double> x(2), y(2);
+    x(1) = 0, y(1) = 0, x(2) = 1, y(2) = 1;
+    Poligonale(2, x, y);
+    std::string c = Corpo();
+    size_t n = 0;
+    for (size_t p = c.find("VERTEX"); p != std::string::npos; p = c.find("VERTEX", p + 1))
+        ++n;
+    EXPECT_EQ(n, 2u);
+    Rettangolo(0, 0, 2, 1);
+    c = Corpo();
+    n = 0;
+    for (size_t p = c.find("VERTEX"); p != std::string::npos; p = c.find("VERTEX", p + 1))
+        ++n;
+    EXPECT_EQ(n, 2u + 5u); // 4 corners + the first again
+}
+
+TEST_F(Dxf, TextColourFieldAndFromTop) {
+    ImpostaColore(7);
+    Testo(1, 2, 0.5, "Scala momenti 1:50", 1, true); // baseline 1.5 h lower
+    EXPECT_EQ(Corpo(), Righe({"  0", "TEXT", "  8", "0", " 62", " 7 ", " 10", "1", " 20", "1.25",
+                              " 30", "0.0", " 40", ".5", "  1", "Scala momenti 1:50"}));
+}
+
+TEST_F(Dxf, TextIsWindows1252) {
+    ImpostaColore(7);
+    Testo(0, 0, 1, "180° è");
+    EXPECT_NE(Corpo().find("180\xB0 \xE8\r\n"), std::string::npos);
+}
+
+TEST_F(Dxf, MultiFontIsOneJoinedText) {
+    ImpostaColore(8);
+    DefinisciFont(1, "Arial", "arial");
+    DefinisciFont(2, "Symbol", "symbol");
+    TestoMultiFont(3, 4, 0.1, {{"s", 2}, {"t = 12 MPa", 1}});
+    EXPECT_EQ(Corpo(), Righe({"  0", "TEXT", "  8", "0", " 62", " 8 ", " 10", "3", " 20", "4",
+                              " 30", "0.0", " 40", ".1", "  1", "st = 12 MPa"}));
+}
+
+TEST_F(Dxf, SolidIsOutlineAndPenWidthWritesNothing) {
+    ImpostaColore(2);
+    SpessoreLinea(3);
+    EXPECT_EQ(Corpo(), "");
+    Vettore1<double> x(4), y(4);
+    x(1) = 0, y(1) = 0, x(2) = 1, y(2) = 0, x(3) = 0, y(3) = 1, x(4) = 0, y(4) = 0;
+    Solido(4, x, y);
+    const std::string c = Corpo();
+    EXPECT_EQ(c.rfind("  0\r\nPOLYLINE", 0), 0u);
+    size_t n = 0;
+    for (size_t p = c.find("VERTEX"); p != std::string::npos; p = c.find("VERTEX", p + 1))
+        ++n;
+    EXPECT_EQ(n, 4u); // 3 points of the outline + the first again
+}
+
+TEST_F(Dxf, NonFiniteCoordinateNeverReachesTheFile) {
+    ImpostaColore(7);
+    EXPECT_THROW(Linea(0, std::nan(""), 1, 1), Guasto);
+    EXPECT_THROW(Linea(0, 1, 1, 1, 0), Guasto); // vertical scale 0
+    EXPECT_EQ(Corpo(), "");
+}
+
+TEST(ChiudiDxf, UnwritableTargetLeavesNoFileAndFails) {
+    AzzeraGrafica();
+    ApriDxf("/nonexistent-folder/x.dxf", 1);
+    EXPECT_FALSE(ChiudiDxf());
+    EXPECT_EQ(DxfAperto(), nullptr);
+}
