@@ -427,9 +427,15 @@ double Poligono::Wplastico(Messaggi& msg, double* yNeut, bool AsseVerticale, boo
         AreaCalcola();
         return 0;
     }
-    const double d = AsseVerticale ? sup->xG - inf->xG : sup->yG - inf->yG;
+    // ∫|y − yDiv| dA about the axis found. The root search stops when the
+    // halves differ by less than Area/10000; this form is stationary at the
+    // equal-area axis, so that residue costs only second-order terms (Area/2
+    // times the centroid distance would carry it to first order). With
+    // exactly equal halves both forms are the same number.
+    const double ds = AsseVerticale ? sup->xG - yDiv : sup->yG - yDiv;
+    const double di = AsseVerticale ? yDiv - inf->xG : yDiv - inf->yG;
     AreaCalcola();
-    return Area / 2 * d;
+    return Finito(sup->Area * ds + inf->Area * di, "Overflow");
 }
 
 bool Poligono::Wplastici(Messaggi& msg) {

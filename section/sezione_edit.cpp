@@ -1,0 +1,480 @@
+#include "section/sezione_edit.h"
+
+#include "core/guasto.h"
+#include "core/matematica.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+int16_t AIntero16Val(const ValoreColl& v) {
+    if (auto p = std::get_if<int16_t>(&v)) return *p;
+    if (auto p = std::get_if<float>(&v)) return AIntero16(*p);
+    if (auto p = std::get_if<double>(&v)) return AIntero16(*p);
+    if (auto p = std::get_if<bool>(&v)) return *p ? -1 : 0;
+    double d;
+    if (!LeggiNumeroUtente(std::get<std::string>(v), d)) throw Guasto("testo non numerico");
+    return AIntero16(d);
+}
+
+float ASingoloVal(const ValoreColl& v) {
+    if (auto p = std::get_if<int16_t>(&v)) return *p;
+    if (auto p = std::get_if<float>(&v)) return *p;
+    if (auto p = std::get_if<double>(&v)) return ASingolo(*p);
+    if (auto p = std::get_if<bool>(&v)) return *p ? -1.0f : 0.0f;
+    double d;
+    if (!LeggiNumeroUtente(std::get<std::string>(v), d)) throw Guasto("testo non numerico");
+    return ASingolo(d);
+}
+
+} // namespace
+
+const char* DidascaliaTipoSezione(int16_t tipo) {
+    static const char* d[] = {"1 Rect.",  "T",      "n Rect.", "Trapez.",
+                              "Circular", "Coord.", "Polygon"};
+    return (tipo >= 0 && tipo <= 6) ? d[tipo] : "";
+}
+
+bool LeggiNumeroUtente(const std::string& testo, double& v) {
+    std::string t;
+    for (char c : testo)
+        if (c != ' ') t += (c == ',') ? '.' : c;
+    if (!t.empty() && t[0] == '+') t.erase(0, 1);
+    if (t.empty()) return false;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    return r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(v);
+}
+
+std::string TestoNumero(float v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+double SezioneEdit::Fattore() const {
+    if (UnitaLunghezza == "mm") return 0.001;
+    if (UnitaLunghezza == "cm") return 0.01;
+    return 1;
+}
+
+void SezioneEdit::Dimensiona(std::vector<std::vector<float>>& t, int c, int n) const {
+    t.assign(static_cast<size_t>(c), std::vector<float>(static_cast<size_t>(n), 0.0f));
+}
+
+void SezioneEdit::ImpostaTabella(int16_t righe, const std::vector<std::vector<float>>& valori) {
+    nRighe_ = righe;
+    const int c = Colonne();
+    Dimensiona(tab_, c, righe);
+    for (int j = 0; j < righe; ++j)
+        for (int i = 0; i < c; ++i)
+            tab_[i][j] = (static_cast<size_t>(j) < valori.size() &&
+                          static_cast<size_t>(i) < valori[j].size())
+                             ? valori[j][i]
+                             : 0.0f;
+    MatriceFigureAssociata("L");
+}
+
+float SezioneEdit::Tabella(int col, int riga) const {
+    if (col < 1 || static_cast<size_t>(col) > tab_.size() || riga < 1 ||
+        static_cast<size_t>(riga) > tab_[col - 1].size())
+        throw Guasto("indice fuori dai limiti");
+    return tab_[col - 1][riga - 1];
+}
+
+float SezioneEdit::TabellaMetri(int col, int riga) const {
+    if (col < 1 || static_cast<size_t>(col) > tabM_.size() || riga < 1 ||
+        static_cast<size_t>(riga) > tabM_[col - 1].size())
+        throw Guasto("indice fuori dai limiti");
+    return tabM_[col - 1][riga - 1];
+}
+
+void SezioneEdit::ImpostaRaggi(float esterno, float interno, int16_t lati) {
+    rEsterno_ = esterno;
+    rInterno_ = interno;
+    nLati_ = lati;
+    const double f = Fattore();
+    rEsternoM_ = ASingolo(esterno * f);
+    rInternoM_ = ASingolo(interno * f);
+}
+
+void SezioneEdit::MatriceFigureAssociata(const std::string& Modo) {
+    const double f = Fattore();
+    const auto& da = (Modo == "L") ? tab_ : tabM_;
+    auto& a = (Modo == "L") ? tabM_ : tab_;
+    a = da;
+    for (auto& col : a)
+        for (auto& v : col)
+            v = ASingolo((Modo == "L") ? v * f : v / f);
+}
+
+// ---------------------------------------------------------------------------
+// The editor's fields.
+
+bool SezioneEdit::LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg) {
+    double R, r, n = nLati_;
+    if (!LeggiNumeroUtente(campi.RaggioEsterno, R)) {
+        msg.Mostra("Invalid number: " + campi.RaggioEsterno, Icona::Critica);
+        return false;
+    }
+    if (!LeggiNumeroUtente(campi.RaggioInterno, r)) {
+        msg.Mostra("Invalid number: " + campi.RaggioInterno, Icona::Critica);
+        return false;
+    }
+    if (TipoSezione == SezPoligono && !LeggiNumeroUtente(campi.NumeroVertici, n)) {
+        msg.Mostra("Invalid number: " + campi.NumeroVertici, Icona::Critica);
+        return false;
+    }
+    try {
+        ImpostaRaggi(ASingolo(R), ASingolo(r), AIntero16(n));
+    } catch (const Guasto&) {
+        msg.Mostra("Invalid number", Icona::Critica);
+        return false;
+    }
+    return true;
+}
+
+bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) {
+    TipoSezione = campi.TipoSelezionato;
+    if (TipoSezione < 0 || TipoSezione > 6) TipoSezione = 0;
+    if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
+        if (!LeggeCerchio(campi, msg)) return false;
+    } else {
+        double n;
+        if (TipoSezione == SezRettangolo)
+            n = 1;
+        else if (TipoSezione == SezT)
+            n = 2;
+        else if (!LeggiNumeroUtente(campi.Righe, n)) {
+            msg.Mostra("Invalid number: " + campi.Righe, Icona::Critica);
+            return false;
+        }
+        int16_t righe;
+        try {
+            righe = AIntero16(n);
+        } catch (const Guasto&) {
+            msg.Mostra("Invalid number: " + campi.Righe, Icona::Critica);
+            return false;
+        }
+        nRighe_ = std::max<int16_t>(righe, 0);
+        if (nRighe_ >= 1) {
+            const int c = Colonne();
+            Dimensiona(tab_, c, nRighe_);
+            for (int j = 0; j < nRighe_; ++j) {
+                for (int i = 0; i < c; ++i) {
+                    std::string t;
+                    if (static_cast<size_t>(j) < campi.Griglia.size() &&
+                        static_cast<size_t>(i) < campi.Griglia[j].size())
+                        t = campi.Griglia[j][i];
+                    double v = 0;
+                    if (!t.empty() && !LeggiNumeroUtente(t, v)) {
+                        msg.Mostra("Invalid number: " + t, Icona::Critica);
+                        return false;
+                    }
+                    try {
+                        tab_[i][j] = ASingolo(v);
+                    } catch (const Guasto&) {
+                        msg.Mostra("Invalid number: " + t, Icona::Critica);
+                        return false;
+                    }
+                }
+            }
+            MatriceFigureAssociata("L");
+        }
+    }
+    return FormLeggeDatiContinua(msg);
+}
+
+void SezioneEdit::FormScriveDati(CampiEditorSezione& campi) const {
+    campi.TipoSelezionato = TipoSezione;
+    const double f = Fattore();
+    if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
+        campi.RaggioEsterno = TestoNumero(static_cast<float>(rEsternoM_ / f));
+        campi.RaggioInterno = TestoNumero(static_cast<float>(rInternoM_ / f));
+        if (TipoSezione == SezPoligono) campi.NumeroVertici = std::to_string(nLati_);
+        campi.GrigliaVisibile = false;
+        return;
+    }
+    campi.Righe = std::to_string(nRighe_);
+    campi.GrigliaVisibile = nRighe_ >= 1;
+    campi.Griglia.assign(static_cast<size_t>(std::max<int16_t>(nRighe_, 0)), {});
+    for (int j = 0; j < nRighe_; ++j)
+        for (size_t i = 0; i < tabM_.size(); ++i)
+            campi.Griglia[j].push_back(TestoNumero(static_cast<float>(tabM_[i][j] / f)));
+}
+
+// ---------------------------------------------------------------------------
+// Building.
+
+bool SezioneEdit::LeggeCerchioContinua(Vettore1<double>& x, Vettore1<double>& y, Messaggi& msg) {
+    const double R = rEsternoM_, r = rInternoM_;
+    const int m = (TipoSezione == SezCircolare) ? 50 : nLati_;
+    if (r < 0) {
+        msg.Mostra("Internal radius must be >= 0", Icona::Critica);
+        return false;
+    }
+    // A radius that is not positive gives no section (a negative one would
+    // give a turned outline with moduli of the wrong sign).
+    if (r == 0 && R <= 0) {
+        msg.Mostra("External radius must be > internal radius", Icona::Critica);
+        return false;
+    }
+    if (m < 1) {
+        msg.Mostra("Section Area is Null", Icona::Critica);
+        return false;
+    }
+    const long long nv = (r == 0) ? m : 2LL * m + 2;
+    if (nv > 32767) {
+        msg.Mostra("Section Area is Null", Icona::Critica);
+        return false;
+    }
+    x.Ridimensiona(static_cast<int>(nv));
+    y.Ridimensiona(static_cast<int>(nv));
+    const double passo = 6.28318530717958 / m;
+    double th = PiGreco / 2;
+    for (int i = 1; i <= m; ++i) {
+        x(i) = R * std::cos(th);
+        y(i) = R * std::sin(th);
+        th -= passo;
+    }
+    if (r > 0) {
+        if (r >= R) {
+            msg.Mostra("External radius must be > internal radius", Icona::Critica);
+            return false;
+        }
+        th = PiGreco / 2;
+        x(m + 1) = R * std::cos(th);
+        y(m + 1) = R * std::sin(th);
+        for (int i = m + 2; i <= 2 * m + 2; ++i) {
+            x(i) = r * std::cos(th);
+            y(i) = r * std::sin(th);
+            th += passo;
+        }
+    }
+    nVerticiContorno_ = static_cast<int16_t>(nv);
+    return true;
+}
+
+bool SezioneEdit::FormLeggeDatiContinua(Messaggi& msg) {
+    Vettore1<double> x, y;
+    if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
+        if (!LeggeCerchioContinua(x, y, msg)) return false;
+        return TuttiTipiSezione(TipoSezione, x, y, msg);
+    }
+    const int n = std::max<int16_t>(nRighe_, 0);
+    if (TipoSezione == SezCoordinate) {
+        nVerticiContorno_ = static_cast<int16_t>(n);
+        x.Ridimensiona(n);
+        y.Ridimensiona(n);
+        for (int i = 1; i <= n; ++i) {
+            x(i) = TabellaMetri(1, i);
+            y(i) = TabellaMetri(2, i);
+        }
+        return TuttiTipiSezione(TipoSezione, x, y, msg);
+    }
+    if (4LL * n > 32767) {
+        msg.Mostra("Section Area is Null", Icona::Critica);
+        return false;
+    }
+    // Widths and heights cannot be negative: such a row folds the outline
+    // over itself and its area would be wrong.
+    for (int j = 1; j <= n; ++j)
+        for (int c = 1; c <= Colonne(); ++c)
+            if (TabellaMetri(c, j) < 0) {
+                msg.Mostra("Dimensions must be >= 0", Icona::Critica);
+                return false;
+            }
+    nVerticiContorno_ = static_cast<int16_t>(4 * n);
+    x.Ridimensiona(4 * n);
+    y.Ridimensiona(4 * n);
+    const bool trap = TipoSezione == SezTrapezi;
+    const int colH = trap ? 3 : 2;
+    int k = 0;
+    double yc = 0;
+    for (int j = 1; j <= n; ++j) {
+        const double sopra = TabellaMetri(1, j), sotto = trap ? TabellaMetri(2, j) : sopra;
+        const double h = TabellaMetri(colH, j);
+        ++k;
+        x(k) = sopra / 2;
+        y(k) = yc;
+        yc -= h;
+        ++k;
+        x(k) = sotto / 2;
+        y(k) = yc;
+    }
+    for (int q = 1; q <= 2 * n; ++q) {
+        x(2 * n + q) = -x(2 * n + 1 - q);
+        y(2 * n + q) = y(2 * n + 1 - q);
+    }
+    return TuttiTipiSezione(TipoSezione, x, y, msg);
+}
+
+bool SezioneEdit::AreaNulla() {
+    Contorno.AreaCalcola();
+    return Contorno.Area == 0;
+}
+
+bool SezioneEdit::TuttiTipiSezione(int16_t Tipo, Vettore1<double>& x, Vettore1<double>& y,
+                                   Messaggi& msg) {
+    const int n = x.Conta();
+    if (Tipo >= 0 && Tipo <= 3 && n > 0) {
+        double xmin = x(1), xmax = x(1), ymin = y(1), ymax = y(1);
+        for (int i = 1; i <= n; ++i) {
+            xmin = std::min(xmin, x(i)), xmax = std::max(xmax, x(i));
+            ymin = std::min(ymin, y(i)), ymax = std::max(ymax, y(i));
+        }
+        const double cx = (xmin + xmax) / 2, cy = (ymin + ymax) / 2;
+        for (int i = 1; i <= n; ++i)
+            x(i) -= cx, y(i) -= cy;
+    }
+    Poligono nuovo;
+    nuovo.Coordinate(x, y, static_cast<int16_t>(n));
+    nuovo.AreaCalcola();
+    if (nuovo.Area == 0) {
+        msg.Mostra("Section Area is Null", Icona::Critica);
+        return false;
+    }
+    if (!nuovo.CaratteristicheStatiche(msg)) return false;
+    try {
+        xPtoCalcoloM = ASingolo(nuovo.xG);
+        yPtoCalcoloM = ASingolo(nuovo.yG);
+        if (Tipo == SezCircolare) {
+            const double R = rEsternoM_, r = rInternoM_;
+            nuovo.Area = (R * R - r * r) * PiGreco;
+            nuovo.jota_xG = (R * R * R * R - r * r * r * r) * PiGreco / 4;
+            nuovo.WxSuperiore = Diviso(nuovo.jota_xG, R);
+            nuovo.WxInferiore = nuovo.WxSuperiore;
+        }
+    } catch (const Guasto&) {
+        msg.Mostra("Errore nella sub CaratteristicheStatiche. Overflow");
+        return false;
+    }
+    Contorno = std::move(nuovo);
+    WxSup = Contorno.WxSuperiore;
+    WxInf = Contorno.WxInferiore;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Storage.
+
+void SezioneEdit::CollEditLeggeScrive(const std::string& Modo, ValoriColl& valori) {
+    if (Modo == "S") {
+        if (!ScritturaSucc) {
+            CollEdit.clear();
+            ScritturaSucc = true;
+        }
+        for (const auto& v : valori)
+            CollEdit.push_back(v);
+        return;
+    }
+    if (!LetturaSucc) {
+        cursore_ = 1;
+        LetturaSucc = true;
+    }
+    for (auto& v : valori) {
+        if (cursore_ < 1 || static_cast<size_t>(cursore_) > CollEdit.size())
+            throw Guasto("lettura oltre la fine della lista");
+        v = CollEdit[static_cast<size_t>(cursore_ - 1)];
+        cursore_ = Conteggio16(cursore_ + 1);
+    }
+}
+
+bool SezioneEdit::DatiLeggeScrive(const std::string& Modo) {
+    const bool scrive = Modo == "S";
+    try {
+        auto scambia16 = [&](int16_t& v) {
+            ValoriColl a{v};
+            CollEditLeggeScrive(Modo, a);
+            if (!scrive) v = AIntero16Val(a[0]);
+        };
+        auto scambiaF = [&](float& v) {
+            ValoriColl a{v};
+            CollEditLeggeScrive(Modo, a);
+            if (!scrive) v = ASingoloVal(a[0]);
+        };
+        int16_t tipo = TipoSezione;
+        scambia16(tipo);
+        if (!scrive && (tipo < 0 || tipo > 6)) throw Guasto("tipo di sezione sconosciuto");
+        TipoSezione = tipo;
+        if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
+            nRighe_ = 0;
+            scambiaF(rEsternoM_);
+            scambiaF(rInternoM_);
+            scambia16(nLati_);
+            const double f = Fattore();
+            rEsterno_ = ASingolo(rEsternoM_ / f);
+            rInterno_ = ASingolo(rInternoM_ / f);
+        } else {
+            int16_t n = nRighe_;
+            scambia16(n);
+            if (n < 0) throw Guasto("numero di righe negativo");
+            nRighe_ = n;
+        }
+        if (nRighe_ > 0) {
+            const int c = Colonne();
+            if (!scrive) Dimensiona(tabM_, c, nRighe_);
+            if (scrive && (tabM_.size() != static_cast<size_t>(c) ||
+                           tabM_[0].size() != static_cast<size_t>(nRighe_)))
+                throw Guasto("tabella della sezione incompleta");
+            for (int j = 0; j < nRighe_; ++j)
+                for (int i = 0; i < c; ++i)
+                    scambiaF(tabM_[i][j]);
+            if (!scrive) MatriceFigureAssociata("S");
+        }
+        return true;
+    } catch (const Guasto&) {
+        return false;
+    }
+}
+
+void SezioneEdit::CopiaColl(ValoriColl& CollRicevi, const ValoriColl& CollDai) {
+    CollRicevi.clear();
+    for (const auto& v : CollDai)
+        CollRicevi.push_back(v);
+}
+
+bool SezioneEdit::DimSez(double& h, double& b, Messaggi& msg, bool Ricarica) {
+    if (Ricarica) {
+        LetturaSucc = false;
+        RegistroMessaggi interni;
+        if (!DatiLeggeScrive("L") || !FormLeggeDatiContinua(interni)) {
+            for (const auto& m : interni.elenco)
+                msg.Mostra(m.testo, m.icona, m.titolo);
+            msg.Mostra("Error in Function hSez");
+            return false;
+        }
+    }
+    double xmin, xmax, ymin, ymax;
+    Contorno.MaxMin(xmin, xmax, ymin, ymax);
+    if (Contorno.nVertici() == 0) {
+        h = b = 0;
+        Strati.clear();
+        return true;
+    }
+    h = ymax - ymin;
+    b = xmax - xmin;
+    // Levels measured down from the top fibre: table rows for the stacked
+    // types, the vertex ordinates otherwise.
+    Strati.clear();
+    if (TipoSezione <= SezTrapezi) {
+        double liv = 0;
+        Strati.push_back(0);
+        const int colH = TipoSezione == SezTrapezi ? 3 : 2;
+        for (int j = 1; j <= nRighe_; ++j) {
+            liv += TabellaMetri(colH, j);
+            Strati.push_back(liv);
+        }
+    } else {
+        for (int i = 1; i <= Contorno.nVertici(); ++i)
+            Strati.push_back(ymax - Contorno.y(i));
+        std::sort(Strati.begin(), Strati.end());
+        Strati.erase(std::unique(Strati.begin(), Strati.end()), Strati.end());
+    }
+    return true;
+}
+
+} // namespace zelvo

@@ -1,0 +1,126 @@
+// Cross-sections defined by a type and a few numbers (the section editor).
+//
+// Seven types: one rectangle, a T, a stack of rectangles, a stack of
+// trapezoids (rows from the top down, symmetric about the vertical axis), a
+// circle or ring, a polygon by its vertices, a regular polygon (solid or
+// hollow). The outline is built in metres from values entered in the
+// current length unit ("mm", "cm", anything else metres).
+#pragma once
+
+#include "core/messaggi.h"
+#include "section/poligono.h"
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zelvo {
+
+// One value of a value list: typed when written by the program, a number
+// (double) or a string when read back from a file.
+using ValoreColl = std::variant<int16_t, float, double, bool, std::string>;
+using ValoriColl = std::vector<ValoreColl>;
+
+enum TipoSez : int16_t {
+    SezRettangolo = 0,  // "1 Rect."
+    SezT = 1,           // "T"
+    SezNRettangoli = 2, // "n Rect."
+    SezTrapezi = 3,     // "Trapez."
+    SezCircolare = 4,   // "Circular"
+    SezCoordinate = 5,  // "Coord."
+    SezPoligono = 6,    // "Polygon"
+};
+
+// Captions of the type options, by TipoSezione.
+const char* DidascaliaTipoSezione(int16_t tipo);
+
+// The editor's fields, as the window shows them (texts in the current units).
+struct CampiEditorSezione {
+    int16_t TipoSelezionato = 0;                             // the selected type option
+    std::string Righe;                                       // row-count box
+    std::vector<std::vector<std::string>> Griglia;           // data cells [row][column], 0-based
+    std::string RaggioEsterno, RaggioInterno, NumeroVertici; // radius frame
+    bool GrigliaVisibile = false;
+};
+
+class SezioneEdit {
+  public:
+    ValoriColl CollEdit;
+    bool ScritturaSucc = false;
+    bool LetturaSucc = false;
+    Poligono Contorno;
+    float xPtoCalcoloM = 0;
+    float yPtoCalcoloM = 0;
+    double WxSup = 0;
+    double WxInf = 0;
+    double Wply = 0;
+    double Wplz = 0;
+    int16_t TipoSezione = 0;
+
+    // Name of the current length unit for section dimensions.
+    std::string UnitaLunghezza = "m";
+    // Factor from the display unit to metres.
+    double Fattore() const;
+
+    // ---- window-facing ----
+    bool FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg);
+    bool LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg);
+    void FormScriveDati(CampiEditorSezione& campi) const;
+    // "L": display table → metre table; otherwise the reverse.
+    void MatriceFigureAssociata(const std::string& Modo);
+
+    // ---- building ----
+    bool FormLeggeDatiContinua(Messaggi& msg);
+    bool LeggeCerchioContinua(Vettore1<double>& x, Vettore1<double>& y, Messaggi& msg);
+    bool TuttiTipiSezione(int16_t Tipo, Vettore1<double>& x, Vettore1<double>& y, Messaggi& msg);
+    bool AreaNulla();
+
+    // ---- storage ----
+    // Moves values into ("S") or out of (anything else) CollEdit; reading
+    // past the end of the list is a fault (Guasto).
+    void CollEditLeggeScrive(const std::string& Modo, ValoriColl& valori);
+    // The whole section into CollEdit ("S") or back from it ("L"); false
+    // when the list does not hold a section.
+    bool DatiLeggeScrive(const std::string& Modo);
+    static void CopiaColl(ValoriColl& CollRicevi, const ValoriColl& CollDai);
+
+    // Overall height and width (metres) after an optional rebuild from
+    // CollEdit ("Error in Function hSez" when that fails); fills the levels.
+    bool DimSez(double& h, double& b, Messaggi& msg, bool Ricarica = true);
+    // Layer description: levels (metres, from the top) of the rows or vertices.
+    std::vector<double> Strati;
+
+    // ---- direct access for the callers that build a section from values ----
+    // Table (display unit) of c columns × n rows; value (column, row), 1-based.
+    int16_t Righe() const { return nRighe_; }
+    int16_t Colonne() const { return TipoSezione == SezTrapezi ? 3 : 2; }
+    void ImpostaTabella(int16_t righe, const std::vector<std::vector<float>>& righeValori);
+    float Tabella(int col, int riga) const;
+    float TabellaMetri(int col, int riga) const;
+    void ImpostaRaggi(float esterno, float interno, int16_t lati);
+    float Raggio() const { return rEsterno_; }
+    float RaggioInterno() const { return rInterno_; }
+    float RaggioMetri() const { return rEsternoM_; }
+    float RaggioInternoMetri() const { return rInternoM_; }
+    int16_t Lati() const { return nLati_; }
+
+  private:
+    int16_t cursore_ = 1;
+    int16_t nVerticiContorno_ = 0;
+    int16_t nRighe_ = 0;
+    int16_t nLati_ = 0;
+    // [column][row], 0-based storage of the 1-based table.
+    std::vector<std::vector<float>> tab_, tabM_;
+    float rEsterno_ = 0, rInterno_ = 0, rEsternoM_ = 0, rInternoM_ = 0;
+
+    void Dimensiona(std::vector<std::vector<float>>& t, int c, int n) const;
+};
+
+// Reads a number typed by the user ("." or "," as decimal separator);
+// false on invalid text or a non-finite value.
+bool LeggiNumeroUtente(const std::string& testo, double& v);
+// Shortest text of a single that reads back to the same value.
+std::string TestoNumero(float v);
+
+} // namespace zelvo
