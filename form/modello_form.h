@@ -9,11 +9,12 @@
 // Exact values behind the texts. A field or cell written by the program
 // (after a file is opened, after a calculation, after a change of units)
 // keeps, beside its display text, the exact internal value it stands for.
-// `LeggeDati` uses that value as long as the text is still the one written
-// with it; any change of the text (an edit by the user, even to the same
-// number in other digits) drops it and the text is read as typed. So, with
+// `LeggeDati` uses that value as long as the text still reads as the number
+// written with it; otherwise the text is read as typed. So, with
 // no edit, open -> save and open -> "Calcola" keep every stored value bit for
-// bit, whatever the units and the display precision.
+// bit, whatever the units and the display precision. A text that still
+// reads as the same number (the display re-confirmed in the editor, or
+// normalised) is not an edit; a text that reads as another number is.
 // Positions shown as partial distances keep both the absolute position and
 // the partial distance (the exact double difference of the two absolute
 // positions): while nothing of a column has been edited the absolute
@@ -31,8 +32,10 @@
 #pragma once
 
 #include "core/dati.h"
+#include "core/estrazione.h"
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
+#include "io/unita.h"
 
 #include <array>
 #include <cstdint>
@@ -42,8 +45,6 @@
 #include <vector>
 
 namespace zelvo {
-
-class UnitMisura;
 
 // ---------------------------------------------------------------------------
 // Controls that can take the keyboard focus.
@@ -86,10 +87,9 @@ struct CampoForm {
     }
     // User edit (same as assigning `testo`).
     void Edita(const std::string& t) { testo = t; }
-    std::optional<double> Esatto() const {
-        if (esatto_ && testo == testoScritto_) return esatto_;
-        return std::nullopt;
-    }
+    // The kept value, while the text still reads as the number written with
+    // it (a re-confirmed or re-normalised display is not an edit).
+    std::optional<double> Esatto() const;
 
   private:
     std::optional<double> esatto_;
@@ -116,10 +116,10 @@ struct EditorCella {
 };
 
 // Key codes of the editor and the grid.
-inline constexpr int TastoInvio = 13;
-inline constexpr int TastoEsc = 27;
-inline constexpr int TastoSu = 38;
-inline constexpr int TastoGiu_ = 40;
+inline constexpr int CodiceInvio = 13;
+inline constexpr int CodiceEsc = 27;
+inline constexpr int CodiceSu = 38;
+inline constexpr int CodiceGiu = 40;
 
 // One load grid (`FlexGrid(i)`) with its editor, as the `MsFlex` module sees
 // it. Cells are addressed through the flat text array: index r*Colonne + c.
@@ -202,11 +202,6 @@ void GrigliaSelezionaCella(GrigliaForm& g, Fuoco& fuoco, int r, int c);
 void ZoomGriglia(GrigliaForm& g, double altezzaFinestra);
 
 // ---------------------------------------------------------------------------
-// Results shown after a calculation: the foundation summary values.
-struct RiepilogoMostrato {
-    double SigmaA = 0, SigmaB = 0, M = 0, xM = 0, SigmaMax = 0, xSigmaMax = 0;
-};
-
 // State of the units window `frmUnits` while it is open.
 struct FinestraUnita {
     bool aperta = false;
@@ -223,6 +218,13 @@ struct ServiziForm {
     // Writes the text report (form/relazione) to the file percorso.
     std::function<bool(const class ModelloForm&, const std::string& percorso, Messaggi&)>
         StampaRelazione;
+    // Project file: reads ("L") the file percorso into the model (problem,
+    // NSezioni, units, version); false when the file could not be opened or
+    // its header read (its messages shown).
+    std::function<bool(ModelloForm&, const std::string& percorso)> LeggiProgetto;
+    // Writes ("S") the model's problem to percorso; false when nothing was
+    // written (its messages shown; the old file intact).
+    std::function<bool(ModelloForm&, const std::string& percorso)> ScriviProgetto;
     // File dialog: returns the chosen path, or nothing when cancelled.
     std::function<std::optional<std::string>(bool salva, const std::string& nomeIniziale,
                                              const std::string& filtro)>
@@ -340,6 +342,10 @@ class ModelloForm {
     bool FileSalvaCome(const std::string& percorso = "");
     // "File di stampa (TXT)": Calcola, then the report to a file.
     bool FileStampaTxt(const std::string& percorso = "");
+    // File item i (0 "Nuovo" ... 12 "Esci") with its trap
+    // "Errore in Sub mnuFileItem_Click"; false when it did not complete.
+    bool mnuFileItem_Click(int i);
+    bool Chiuso = false; // "Esci" chosen
 
     // --- frmUnits ---
     void frmUnits_Apri();
@@ -349,11 +355,19 @@ class ModelloForm {
     void frmUnits_Cancel();
 
     // Results texts of the foundation summary shown last (for the report).
-    std::optional<RiepilogoMostrato> Riepilogo;
+    std::optional<RiepilogoFondazione> Riepilogo;
+
+    // Text of an internal value in the current units; `singolo`: the
+    // value is a single (formatted from its single-precision text).
+    std::string TestoUnita(Grandezza g, double valore, bool singolo) const;
 
   private:
-    void ScriveCampo(CampoForm& c, double valore, const std::function<std::string(double)>& fmt);
-    double LeggeCampo(const CampoForm& c, const std::function<double(double)>& aInterno);
+    void Avvisa(const std::string& testo, Icona icona = Icona::Nessuna);
+    bool silenzioso_ = false;
+    UnitMisura unitaApertura_;
+    void ScriveCampo(CampoForm& c, Grandezza g, double valore, bool singolo);
+    double LeggeCampo(const CampoForm& c, Grandezza g) const;
+    int16_t LeggeIntero(const CampoForm& c) const;
     bool LeggeTabella(int t);
     void ScriveTabella(int t);
 };

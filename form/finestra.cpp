@@ -1,0 +1,321 @@
+// Start-up, command line, File items and the units window `frmUnits` on the
+// form model.
+#include "form/modello_form.h"
+
+#include "core/guasto.h"
+#include "io/generale.h"
+
+#include <filesystem>
+
+namespace zelvo {
+
+namespace {
+
+const char* const FiltroZlv = "Tutti i Files (*.*)|*.*|Files Zelvo (*.zlv)|*.zlv";
+const char* const FiltroTxt = "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt";
+
+std::string Cartella(const std::string& percorso) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(percorso, ec);
+    if (ec) p = percorso;
+    return p.parent_path().string();
+}
+
+} // namespace
+
+const std::array<std::array<const char*, 3>, 4>& CaptionUnita() {
+    static const std::array<std::array<const char*, 3>, 4> c{
+        {{"m", "cm", "mm"}, {"Pa", "MPa", "kPa"}, {"N", "kN", "MN"}, {"m", "cm", "mm"}}};
+    return c;
+}
+
+// ---------------------------------------------------------------------------
+// Command line and start-up.
+
+std::vector<std::string> ModelloForm::DividiRigaComando(const std::string& riga) {
+    std::vector<std::string> a;
+    std::string corrente;
+    for (char ch : riga) {
+        if (ch == ' ' || ch == '\t' || ch == '"') {
+            if (!corrente.empty()) {
+                if (a.size() < 10) a.push_back(corrente);
+                corrente.clear();
+            }
+        } else {
+            corrente += ch;
+        }
+    }
+    if (!corrente.empty() && a.size() < 10) a.push_back(corrente);
+    return a;
+}
+
+bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
+    const std::vector<std::string> arg = DividiRigaComando(rigaComando);
+    if (arg.empty()) return false;
+    std::string percorso;
+    for (size_t i = 0; i < arg.size(); ++i)
+        percorso += (i ? " " : "") + arg[i];
+    ImpostaCartellaCorrente(Cartella(percorso));
+    if (!Servizi.LeggiProgetto || !Servizi.LeggiProgetto(*this, percorso)) {
+        NomeFile.clear();
+        PercorsoFile.clear();
+        Caption = PrefissoTitolo;
+        return false;
+    }
+    NomeFile = NomeBase(percorso);
+    PercorsoFile = percorso;
+    Caption = std::string(PrefissoTitolo) + NomeFile;
+    return true;
+}
+
+void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
+                        const std::function<void(ModelloForm&)>& confermaUnita) {
+    Caption = PrefissoTitolo;
+    InizializzaForm();
+    fuoco = {TipoControllo::TxtTitolo, 0};
+    std::string riga;
+    for (size_t i = 0; i < argomenti.size(); ++i) {
+        // Quote each argument so that a path with blanks stays one argument
+        // once split again.
+        riga += (i ? " " : "") + std::string("\"") + argomenti[i] + "\"";
+    }
+    if (!DividiRigaComando(riga).empty()) {
+        if (ApriDaRigaComando(riga)) {
+            ScriveDatiInForm();
+            fuoco = {TipoControllo::BtnCalcola, 0};
+            return;
+        }
+        // Nothing was read: the empty problem stays, as after "Nuovo".
+        InizializzaForm();
+        return;
+    }
+    Unita.UnitaDefault();
+    frmUnits_Apri();
+    if (confermaUnita)
+        confermaUnita(*this);
+    else
+        frmUnits_OK();
+    InizializzaForm();
+    Modulo.Dati.DistanzeParziali = true;
+    chkDistanzeParzialiSetta();
+    SchemaAggiorna(Modulo.Dati.Vincoli);
+}
+
+// ---------------------------------------------------------------------------
+// File items.
+
+void ModelloForm::FileNuovo() {
+    InizializzaForm();
+    NomeFile.clear();
+    PercorsoFile.clear();
+    Caption = PrefissoTitolo;
+    fuoco = {TipoControllo::TxtTitolo, 0};
+}
+
+bool ModelloForm::ApriFileDati(const std::string& percorsoDato) {
+    std::string percorso = percorsoDato;
+    if (percorso.empty()) {
+        if (!Servizi.SceltaFile) return false;
+        const auto scelto =
+            Servizi.SceltaFile(false, (NomeFile.empty() ? "*" : NomeFile) + ".zlv", FiltroZlv);
+        if (!scelto) return false; // cancelled: nothing changes
+        percorso = *scelto;
+    }
+    InizializzaForm();
+    ImpostaCartellaCorrente(Cartella(percorso));
+    if (!Servizi.LeggiProgetto || !Servizi.LeggiProgetto(*this, percorso)) {
+        // Unreadable: the problem stays as InizializzaForm left it, without
+        // a name, so that "Salva" asks for one.
+        InizializzaForm();
+        NomeFile.clear();
+        PercorsoFile.clear();
+        Caption = PrefissoTitolo;
+        return false;
+    }
+    NomeFile = NomeBase(percorso);
+    PercorsoFile = percorso;
+    Caption = std::string(PrefissoTitolo) + NomeFile;
+    ScriveDatiInForm();
+    fuoco = {TipoControllo::BtnCalcola, 0};
+    return true;
+}
+
+bool ModelloForm::FileSalva() {
+    if (PercorsoFile.empty()) return FileSalvaCome();
+    if (!LeggeDati()) return false; // an unreadable grid is never saved
+    if (!Servizi.ScriviProgetto) return false;
+    return Servizi.ScriviProgetto(*this, PercorsoFile);
+}
+
+bool ModelloForm::FileSalvaCome(const std::string& percorsoDato) {
+    if (!LeggeDati()) return false;
+    std::string percorso = percorsoDato;
+    if (percorso.empty()) {
+        if (!Servizi.SceltaFile) return false;
+        const auto scelto =
+            Servizi.SceltaFile(true, (NomeFile.empty() ? "*" : NomeFile) + ".zlv", FiltroZlv);
+        if (!scelto) return false;
+        percorso = *scelto;
+    }
+    if (!Servizi.ScriviProgetto || !Servizi.ScriviProgetto(*this, percorso)) return false;
+    NomeFile = NomeBase(percorso);
+    PercorsoFile = percorso;
+    Caption = std::string(PrefissoTitolo) + NomeFile;
+    ImpostaCartellaCorrente(Cartella(percorso));
+    return true;
+}
+
+bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
+    // The report is written only from results that are valid.
+    if (btnCalcola_Click() != EsitoCalcolo::Completato) return false;
+    std::string percorso = percorsoDato;
+    if (percorso.empty()) {
+        if (!Servizi.SceltaFile) return false;
+        const auto scelto =
+            Servizi.SceltaFile(true, (NomeFile.empty() ? "*" : NomeFile) + ".txt", FiltroTxt);
+        if (!scelto) return false;
+        percorso = *scelto;
+    }
+    if (!Servizi.StampaRelazione) return false;
+    return Servizi.StampaRelazione(*this, percorso, Msg);
+}
+
+bool ModelloForm::mnuFileItem_Click(int i) {
+    try {
+        switch (i) {
+        case 0:
+            FileNuovo();
+            return true;
+        case 1:
+            return ApriFileDati();
+        case 2:
+            return FileSalva();
+        case 3:
+            return FileSalvaCome();
+        case 5:
+            // Printer: the window's own printing of the report.
+            return btnCalcola_Click() == EsitoCalcolo::Completato;
+        case 6:
+            return FileStampaTxt();
+        case 8:
+            return PlottaInOggetto("DWG");
+        case 9:
+            return PlottaInOggetto("STAMPANTE");
+        case 10:
+            return PlottaInOggetto("DXF");
+        case 12:
+            Chiuso = true;
+            return true;
+        default:
+            return false;
+        }
+    } catch (const std::exception&) {
+        Msg.Mostra("Errore in Sub mnuFileItem_Click");
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The units window.
+
+void ModelloForm::frmUnits_Apri() {
+    FinestraUnita& f = frmUnits;
+    f.aperta = true;
+    f.apertaSenzaUnita = Unita.SenzaUnita;
+    f.noUnits = Unita.SenzaUnita;
+    f.opzioniAbilitate = !Unita.SenzaUnita;
+    unitaApertura_ = Unita;
+    if (!Unita.SenzaUnita) {
+        const int slot[4] = {0, 1, 3, 4};
+        for (int g = 0; g < 4; ++g) {
+            const std::string& et = Unita.UnitaModello[static_cast<size_t>(slot[g])];
+            int s = 2;
+            if (g == 1) {
+                s = et == "Pa" ? 0 : et == "MPa" ? 1 : 2;
+            } else {
+                for (int k = 0; k < 3; ++k)
+                    if (et == CaptionUnita()[static_cast<size_t>(g)][static_cast<size_t>(k)]) s = k;
+            }
+            f.scelta[static_cast<size_t>(g)] = s;
+        }
+    }
+}
+
+void ModelloForm::frmUnits_NoUnits(bool spuntato) {
+    frmUnits.noUnits = spuntato;
+    Unita.SenzaUnita = spuntato;
+    frmUnits.opzioniAbilitate = !spuntato;
+}
+
+void ModelloForm::frmUnits_SistemaSI() {
+    frmUnits.scelta = {0, 0, 0, 0};
+}
+
+void ModelloForm::frmUnits_Cancel() {
+    frmUnits.aperta = false;
+}
+
+void ModelloForm::frmUnits_OK() {
+    FinestraUnita& f = frmUnits;
+    UnitMisura nuove = Unita;
+    if (f.noUnits) {
+        nuove.SenzaUnita = true;
+    } else {
+        nuove.SenzaUnita = false;
+        const int slot[4] = {0, 1, 3, 4};
+        for (int g = 0; g < 4; ++g)
+            nuove.UnitaModello[static_cast<size_t>(slot[g])] =
+                CaptionUnita()[static_cast<size_t>(g)]
+                              [static_cast<size_t>(f.scelta[static_cast<size_t>(g)])];
+    }
+    f.aperta = false;
+    if (f.apertaSenzaUnita) {
+        Unita = nuove;
+        VisualizzaUnits();
+        return;
+    }
+    // The values the fields stand for, read in the units they were written
+    // in, then written again in the new units (the exact values stay).
+    DatiTrave& d = Modulo.Dati;
+    const DatiTrave copia = d;
+    Unita = unitaApertura_;
+    bool letti = false;
+    silenzioso_ = true;
+    try {
+        d.E = ASingolo(LeggeCampo(txtDati[1], Grandezza::Tensione));
+        d.J = ASingolo(LeggeCampo(txtDati[2], Grandezza::Inerzia));
+        d.Luce = ASingolo(LeggeCampo(txtDati[0], Grandezza::Lunghezza));
+        d.AscissaX = ASingolo(LeggeCampo(txtX[0], Grandezza::Lunghezza));
+        if (fraWinkler) {
+            d.K = LeggeCampo(txtWinkler[0], Grandezza::K);
+            d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza);
+        }
+        letti = LeggeCarichi();
+    } catch (const Guasto&) {
+        letti = false;
+    }
+    silenzioso_ = false;
+    if (!letti) {
+        // The fields cannot be converted: nothing changes.
+        d = copia;
+        Unita = unitaApertura_;
+        Msg.Mostra("Errore in LeggeGriglia");
+        return;
+    }
+    Unita = nuove;
+    VisualizzaUnits();
+    silenzioso_ = true;
+    ScriveCampo(txtDati[1], Grandezza::Tensione, d.E, true);
+    ScriveCampo(txtDati[2], Grandezza::Inerzia, d.J, true);
+    ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
+    ScriveCampo(txtX[0], Grandezza::Lunghezza, d.AscissaX, true);
+    if (fraWinkler) {
+        ScriveCampo(txtWinkler[0], Grandezza::K, d.K, false);
+        ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
+    }
+    ScriveCarichi();
+    silenzioso_ = false;
+    if (Calcolato) RisultatiScrive();
+}
+
+} // namespace zelvo

@@ -1,0 +1,565 @@
+// The main window's procedures on the form model: reading the fields into
+// the problem, writing the problem and the results back, the scheme and
+// foundation options, the partial distances and the "Calcola" button.
+#include "form/modello_form.h"
+
+#include "core/guasto.h"
+#include "form/numeri_form.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+const char* const EtichettaCarico[3] = {"Carico trapezio N° ", "Carico concentrato N° ",
+                                        "Coppia N° "};
+
+// Quantity of column c (1-based) of table t.
+Grandezza GrandezzaColonna(int t, int c) {
+    if (t == 0) return c <= 2 ? Grandezza::Carico : Grandezza::Lunghezza;
+    if (c == 2) return Grandezza::Lunghezza;
+    return t == 1 ? Grandezza::Forza : Grandezza::Momento;
+}
+
+int ColonneDati(int t) {
+    return t == 0 ? 4 : 2;
+}
+
+} // namespace
+
+ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
+    : Modulo(modulo), Unita(unita), Msg(msg) {
+    for (int t = 0; t < 3; ++t) {
+        FlexGrid[t].indice = t;
+        DimensionaMsFlex(FlexGrid[t], t, 0);
+    }
+    txtDati[3].Scrivi("100");
+}
+
+// ---------------------------------------------------------------------------
+// Fields.
+
+void ModelloForm::Avvisa(const std::string& testo, Icona icona) {
+    if (!silenzioso_) Msg.Mostra(testo, icona);
+}
+
+std::string ModelloForm::TestoUnita(Grandezza g, double valore, bool singolo) const {
+    if (singolo) return Unita.Testo(g, Numero(ASingolo(valore)));
+    return Unita.Testo(g, Numero(valore));
+}
+
+void ModelloForm::ScriveCampo(CampoForm& c, Grandezza g, double valore, bool singolo) {
+    c.Scrivi(TestoUnita(g, valore, singolo), valore);
+}
+
+double ModelloForm::LeggeCampo(const CampoForm& c, Grandezza g) const {
+    if (auto e = c.Esatto()) return *e;
+    return Finito(Unita.Interna(g, ValoreTesto(c.testo)));
+}
+
+int16_t ModelloForm::LeggeIntero(const CampoForm& c) const {
+    if (!TestoNumerico(c.testo)) throw Guasto("campo intero non numerico");
+    return AIntero16(ValoreTesto(c.testo));
+}
+
+// ---------------------------------------------------------------------------
+void ModelloForm::InizializzaForm() {
+    DatiTrave& d = Modulo.Dati;
+    Calcolato = false;
+    Figura = 0;
+    Optschema = 0;
+    for (int t = 0; t < 3; ++t) {
+        txtRigheGriglia[t].Scrivi("0");
+        DimensionaMsFlex(FlexGrid[t], t, 0);
+        FlexGrid[t].visibile = false;
+    }
+    FrameFond = false;
+    txtTitolo.Scrivi("");
+    txtDati[0].Scrivi("");
+    txtDati[1].Scrivi("1");
+    txtDati[2].Scrivi("1");
+    d.NTrapezi = d.NConcentrati = d.NCoppie = 0;
+    NSezioni = 100;
+    FrameRisultati(false);
+    d.ReagTraz = true;
+    chkReagTraz = true;
+    lblWinkler3 = false;
+    d.K = 0;
+    Riepilogo.reset();
+}
+
+bool ModelloForm::LeggeDati() {
+    DatiTrave& d = Modulo.Dati;
+    d.Titolo = txtTitolo.testo;
+    d.E = ASingolo(LeggeCampo(txtDati[1], Grandezza::Tensione));
+    d.J = ASingolo(LeggeCampo(txtDati[2], Grandezza::Inerzia));
+    d.Luce = ASingolo(LeggeCampo(txtDati[0], Grandezza::Lunghezza));
+    if (d.Luce == 0) Avvisa("Luce = 0 !!!!");
+    if (!LeggeCarichi()) return false;
+    NSezioni = LeggeIntero(txtDati[3]);
+    d.NSezioni = NSezioni;
+    if (NSezioni < 2)
+        Avvisa("N° sezioni di calcolo = " + std::to_string(NSezioni) +
+               " Troppo piccolo. Aumentare (si consiglia almeno 100) !");
+    d.AscissaX = ASingolo(LeggeCampo(txtX[0], Grandezza::Lunghezza));
+    if (d.Vincoli == Fondazione) {
+        d.K = LeggeCampo(txtWinkler[0], Grandezza::K);
+        const bool bNumero =
+            txtWinkler[1].Esatto().has_value() || InizioNumerico(txtWinkler[1].testo);
+        d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza);
+        d.NDivisioni = LeggeIntero(txtWinkler[2]);
+        if (!bNumero || d.b <= 0) {
+            Avvisa(std::string("La larghezza b della trave deve essere > 0") + ACapo +
+                       "b viene posta = 1",
+                   Icona::Informazione);
+            d.b = 1;
+            ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
+        }
+    }
+    return true;
+}
+
+bool ModelloForm::LeggeCarichi() {
+    DatiTrave& d = Modulo.Dati;
+    d.NTrapezi = LeggeIntero(txtRigheGriglia[0]);
+    d.NConcentrati = LeggeIntero(txtRigheGriglia[1]);
+    d.NCoppie = LeggeIntero(txtRigheGriglia[2]);
+    for (int t = 0; t < 3; ++t)
+        if (!LeggeTabella(t)) return false;
+    return true;
+}
+
+void ModelloForm::ControllaDistanza(double dd, const std::string& etichetta, int i,
+                                    std::optional<double> d2) {
+    const double e = d2 ? *d2 : dd + 1;
+    const std::string n = std::to_string(i);
+    if (dd < 0)
+        Avvisa(etichetta + n + " con d1=" + TestoValoreMessaggio(dd) + " < 0", Icona::Critica);
+    else if (dd > Modulo.Dati.Luce)
+        Avvisa(etichetta + n + " esteso oltre la luce", Icona::Critica);
+    else if (e - dd <= 0)
+        Avvisa("Nel carico trapezio N° " + n + " deve essere d2 > d1", Icona::Critica);
+}
+
+// Reads grid t into its table (rows 1..n of the problem), through the exact
+// values kept behind unedited cells, then converts partial distances and
+// checks the positions. False after "Errore in LeggeGriglia".
+bool ModelloForm::LeggeTabella(int t) {
+    DatiTrave& d = Modulo.Dati;
+    const int16_t n = t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie;
+    if (n < 0) throw Guasto("numero di righe negativo");
+    if (n == 0) return true;
+    const GrigliaForm& g = FlexGrid[t];
+    const int nc = ColonneDati(t);
+    // Grid reading: the shape must be the table's and every cell must hold a number.
+    try {
+        if (g.righe - 1 != n || g.colonne - 1 != nc) throw Guasto("griglia di forma diversa");
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= nc; ++c)
+                if (!g.Esatto(r, c) && !InizioNumerico(g.Testo(r, c)))
+                    throw Guasto("cella non numerica");
+    } catch (const Guasto&) {
+        Avvisa("Errore in LeggeGriglia");
+        return false;
+    }
+    auto valore = [&](int r, int c) -> double {
+        if (auto e = g.Esatto(r, c)) return e->assoluto;
+        return Finito(Unita.Interna(GrandezzaColonna(t, c), ValoreTesto(g.Testo(r, c))));
+    };
+    // The shown partial distance of a cell in internal units.
+    auto parziale = [&](int r, int c) -> double {
+        if (auto e = g.Esatto(r, c)) return e->parziale;
+        return Finito(Unita.Interna(Grandezza::Lunghezza, ValoreTesto(g.Testo(r, c))));
+    };
+    const bool parz = d.DistanzeParziali;
+    if (t == 0) d.CarichiTrapezi.Ridimensiona(n);
+    if (t == 1) d.CarichiConcentrati.Ridimensiona(n);
+    if (t == 2) d.Coppie.Ridimensiona(n);
+    bool intatta = true; // no position of this column edited so far
+    double precedente = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (t == 0) {
+            CaricoTrapezio& c = d.CarichiTrapezi(i);
+            c.q1 = ASingolo(valore(i, 1));
+            c.q2 = ASingolo(valore(i, 2));
+            c.d1 = ASingolo(valore(i, 3));
+            if (!parz) {
+                c.d2 = ASingolo(valore(i, 4));
+            } else if (g.Esatto(i, 3) && g.Esatto(i, 4)) {
+                c.d2 = ASingolo(g.Esatto(i, 4)->assoluto);
+            } else {
+                c.d2 = ASingolo(static_cast<double>(c.d1) + parziale(i, 4));
+            }
+            ControllaDistanza(c.d1, EtichettaCarico[0], i, static_cast<double>(c.d2));
+        } else {
+            float v = ASingolo(valore(i, 1));
+            float pos;
+            if (!parz) {
+                pos = ASingolo(valore(i, 2));
+            } else {
+                const auto e = g.Esatto(i, 2);
+                if (e && intatta)
+                    pos = ASingolo(e->assoluto);
+                else
+                    pos = ASingolo(precedente + parziale(i, 2));
+                intatta = intatta && e.has_value();
+                precedente = pos;
+            }
+            if (t == 1)
+                d.CarichiConcentrati(i) = {v, pos};
+            else
+                d.Coppie(i) = {v, pos};
+            ControllaDistanza(pos, EtichettaCarico[t], i);
+        }
+    }
+    if (t == 1) {
+        for (int i = 1; i <= n; ++i) {
+            const float pos = d.CarichiConcentrati(i).d;
+            if (pos < 0)
+                Avvisa("Carico concentrato N° " + std::to_string(i) +
+                           " con d=" + TestoValoreMessaggio(pos) + " <0",
+                       Icona::Critica);
+            else if (pos > d.Luce)
+                Avvisa("Carico concentrato N° " + std::to_string(i) + " esteso oltre la luce",
+                       Icona::Critica);
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+double ModelloForm::NuovaDistanza(double precedente, double corrente) {
+    if (corrente < precedente) Avvisa("Attenzione! Distanza parziale <=0", Icona::Critica);
+    return corrente - precedente;
+}
+
+std::vector<double> ModelloForm::DistanzeParzialiCalcola(const std::vector<double>& assolute) {
+    std::vector<double> p = assolute;
+    if (!Modulo.Dati.DistanzeParziali) return p;
+    for (size_t i = 1; i < assolute.size(); ++i)
+        p[i] = NuovaDistanza(assolute[i - 1], assolute[i]);
+    return p;
+}
+
+void ModelloForm::ScriveTabella(int t) {
+    const DatiTrave& d = Modulo.Dati;
+    const int16_t n = t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie;
+    GrigliaForm& g = FlexGrid[t];
+    g.Dimensiona(1, 1); // drop the old cells
+    DimensionaMsFlex(g, t, n);
+    auto scrivi = [&](int r, int c, double assoluto, double mostrato) {
+        const Grandezza q = GrandezzaColonna(t, c);
+        g.Scrivi(r, c, TestoUnita(q, mostrato, true), ValoreCella{assoluto, mostrato, {}});
+    };
+    const bool parz = d.DistanzeParziali;
+    if (t == 0) {
+        for (int i = 1; i <= n; ++i) {
+            const CaricoTrapezio& c = d.CarichiTrapezi(i);
+            scrivi(i, 1, c.q1, c.q1);
+            scrivi(i, 2, c.q2, c.q2);
+            scrivi(i, 3, c.d1, c.d1);
+            const double d2 = parz ? NuovaDistanza(c.d1, c.d2) : static_cast<double>(c.d2);
+            scrivi(i, 4, c.d2, d2);
+        }
+        return;
+    }
+    std::vector<double> pos, val;
+    for (int i = 1; i <= n; ++i) {
+        if (t == 1) {
+            val.push_back(d.CarichiConcentrati(i).F);
+            pos.push_back(d.CarichiConcentrati(i).d);
+        } else {
+            val.push_back(d.Coppie(i).W);
+            pos.push_back(d.Coppie(i).d);
+        }
+    }
+    const std::vector<double> mostrate = DistanzeParzialiCalcola(pos);
+    for (int i = 1; i <= n; ++i) {
+        const auto k = static_cast<size_t>(i - 1);
+        scrivi(i, 1, val[k], val[k]);
+        scrivi(i, 2, pos[k], mostrate[k]);
+    }
+}
+
+void ModelloForm::ScriveCarichi() {
+    const DatiTrave& d = Modulo.Dati;
+    txtRigheGriglia[0].Scrivi(std::to_string(d.NTrapezi));
+    txtRigheGriglia[1].Scrivi(std::to_string(d.NConcentrati));
+    txtRigheGriglia[2].Scrivi(std::to_string(d.NCoppie));
+    for (int t = 0; t < 3; ++t)
+        ScriveTabella(t);
+}
+
+void ModelloForm::chkDistanzeParzialiSetta() {
+    Settaggio = true;
+    chkDistanzeParziali = Modulo.Dati.DistanzeParziali;
+    Settaggio = false;
+}
+
+void ModelloForm::ScriveDatiInForm() {
+    const DatiTrave& d = Modulo.Dati;
+    VisualizzaUnits();
+    chkDistanzeParzialiSetta();
+    SchemaAggiorna(d.Vincoli);
+    ScriveCarichi();
+    txtTitolo.Scrivi(d.Titolo);
+    ScriveCampo(txtDati[1], Grandezza::Tensione, d.E, true);
+    ScriveCampo(txtDati[2], Grandezza::Inerzia, d.J, true);
+    ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
+    txtDati[3].Scrivi(std::to_string(NSezioni));
+    Optschema = d.Vincoli;
+    ScriveCampo(txtX[0], Grandezza::Lunghezza, d.AscissaX, true);
+}
+
+// ---------------------------------------------------------------------------
+// Scheme, foundation, units.
+
+void ModelloForm::FondazioneImposta() {
+    DatiTrave& d = Modulo.Dati;
+    if (d.NDivisioni == 0) d.NDivisioni = 100;
+    if (d.K <= 0) d.K = 10000000.0;
+    ScriveCampo(txtWinkler[0], Grandezza::K, d.K, false);
+    ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
+    txtWinkler[2].Scrivi(std::to_string(d.NDivisioni));
+    lblB = Unita.Etichetta(Grandezza::Lunghezza);
+    OptFond_Click(d.Winkler ? 1 : 0);
+}
+
+void ModelloForm::SchemaAggiorna(int s) {
+    DatiTrave& d = Modulo.Dati;
+    if (s < 0 || s > 4) throw Guasto("schema inesistente");
+    txtX4Visibile = s == 4;
+    if (s != 4) {
+        fraWinkler = false;
+    } else {
+        fraWinkler = true;
+        FondazioneImposta();
+    }
+    d.Vincoli = static_cast<int16_t>(s);
+    Optschema = s;
+    int p = s;
+    if (s == 4 && d.Winkler) p = 5;
+    if (d.DistanzeParziali) p += 10;
+    Figura = p;
+    if (Calcolato) {
+        FrameFond = s == 4;
+        FrameRis = s != 4;
+    }
+}
+
+void ModelloForm::VisualizzaUnits() {
+    if (Unita.SenzaUnita) Unita.UnitaVuote();
+    lblLuce = lblLunghezza = lblB = Unita.Etichetta(Grandezza::Lunghezza);
+    lblE = lblPressione = Unita.Etichetta(Grandezza::Tensione);
+    lblJ = Unita.Etichetta(Grandezza::Inerzia);
+    lblK = "daN/cm";
+    lblCarichiTrapezi = Unita.Etichetta(Grandezza::Carico);
+    lblForze = lblForza = Unita.Etichetta(Grandezza::Forza);
+    lblCoppie = lblMomento = Unita.Etichetta(Grandezza::Momento);
+}
+
+// ---------------------------------------------------------------------------
+// Results.
+
+void ModelloForm::FrameRisultati(bool visibile) {
+    FrameRis = FrameFond = FrDiagrammi = frRisultatiInX = visibile;
+}
+
+void ModelloForm::RisultatiScrive() {
+    const DatiTrave& d = Modulo.Dati;
+    const RisultatiTrave& r = Modulo.Risultati;
+    auto fmt = [&](Grandezza g, double v, bool singolo) { return TestoUnita(g, v, singolo); };
+    if (d.Vincoli != Fondazione) {
+        FrameRis = true;
+        FrameFond = false;
+        Riepilogo.reset();
+        txtRis[0].Scrivi(fmt(Grandezza::Momento, r.MA, false));
+        txtRis[1].Scrivi(fmt(Grandezza::Momento, r.MB, false));
+        txtRis[2].Scrivi(fmt(Grandezza::Forza, r.RA, false));
+        txtRis[3].Scrivi(fmt(Grandezza::Forza, r.RB, false));
+        txtRis[4].Scrivi(FormatoRotazione(r.RotA));
+        txtRis[5].Scrivi(FormatoRotazione(r.RotB));
+        txtRis[6].Scrivi(fmt(Grandezza::Momento, r.Mmax, true));
+        txtRis[7].Scrivi(fmt(Grandezza::Lunghezza, r.xMmax, true));
+        txtRis[8].Scrivi(fmt(Grandezza::Momento, r.Mmin, true));
+        txtRis[9].Scrivi(fmt(Grandezza::Lunghezza, r.xMmin, true));
+        txtRis[10].Scrivi(fmt(Grandezza::Lunghezza, r.fmax, true));
+        txtRis[11].Scrivi(fmt(Grandezza::Lunghezza, r.xfmax, true));
+    } else {
+        FrameFond = true;
+        FrameRis = false;
+        const RiepilogoFondazione rf = RiepilogoFondazioneCalcola(Modulo, Msg);
+        Riepilogo = rf;
+        txtFond[0].Scrivi(fmt(Grandezza::Tensione, rf.SigmaA, true));
+        txtFond[1].Scrivi(fmt(Grandezza::Momento, rf.M, true));
+        txtFond[2].Scrivi(fmt(Grandezza::Forza, rf.V, true));
+        txtFond[3].Scrivi(fmt(Grandezza::Lunghezza, rf.f, true));
+        txtFond[4].Scrivi(fmt(Grandezza::Tensione, rf.SigmaB, true));
+        txtFond[5].Scrivi(fmt(Grandezza::Lunghezza, rf.xM, true));
+        txtFond[6].Scrivi(fmt(Grandezza::Lunghezza, rf.xV, true));
+        txtFond[7].Scrivi(fmt(Grandezza::Lunghezza, rf.xf, true));
+        txtFond[8].Scrivi(rf.SigmaMax ? fmt(Grandezza::Tensione, *rf.SigmaMax, true) : "");
+        txtFond[9].Scrivi(fmt(Grandezza::Lunghezza, rf.xSigmaMax, true));
+    }
+    if (TestoNumerico(txtX[0].testo)) {
+        auto mostra = [&](CampoForm& c, Grandezza g, const std::optional<float>& v) {
+            c.Scrivi(v ? fmt(g, *v, true) : std::string());
+        };
+        mostra(txtX[1], Grandezza::Momento, r.Mx);
+        mostra(txtX[2], Grandezza::Forza, r.Vx);
+        mostra(txtX[3], Grandezza::Lunghezza, r.fx);
+        mostra(txtX[4], Grandezza::Tensione, r.Sigmax);
+    }
+    txtX4Visibile = d.Vincoli == Fondazione;
+}
+
+// ---------------------------------------------------------------------------
+// Events.
+
+EsitoCalcolo ModelloForm::btnCalcola_Click() {
+    try {
+        if (!LeggeDati()) {
+            // "Errore in LeggeGriglia": the calculation ends here, and the
+            // results of an earlier problem are no longer shown as valid.
+            FrameRisultati(false);
+            Calcolato = false;
+            return EsitoCalcolo::Interrotto;
+        }
+        const EsitoCalcolo e = Modulo.Calcola(Msg);
+        if (e != EsitoCalcolo::Completato) {
+            FrameRisultati(false);
+            Calcolato = false;
+            return e;
+        }
+        FrameRisultati(true);
+        Calcolato = true;
+        RisultatiScrive();
+        return EsitoCalcolo::Completato;
+    } catch (const Guasto&) {
+        FrameRisultati(false);
+        Calcolato = false;
+        Msg.Mostra(TestoErroreDati);
+        return EsitoCalcolo::Errore;
+    }
+}
+
+void ModelloForm::Optschema_Click(int i) {
+    SchemaAggiorna(i);
+}
+
+void ModelloForm::OptFond_Click(int i) {
+    DatiTrave& d = Modulo.Dati;
+    OptFond = i == 1 ? 1 : 0;
+    d.Winkler = OptFond == 1;
+    Figura = (d.Winkler ? 5 : 4) + (d.DistanzeParziali ? 10 : 0);
+    txtWinkler2Visibile = d.Winkler;
+    txtWinkler[2].visibile = d.Winkler;
+    lblWinkler3 = d.Winkler && !d.ReagTraz;
+    lblunitsWinklerVisibili = true;
+}
+
+void ModelloForm::chkReagTraz_Click(bool spuntato) {
+    DatiTrave& d = Modulo.Dati;
+    chkReagTraz = spuntato;
+    d.ReagTraz = spuntato;
+    if (d.Winkler) lblWinkler3 = !d.ReagTraz;
+}
+
+void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
+    if (Settaggio) return;
+    DatiTrave& d = Modulo.Dati;
+    const bool vecchio = d.DistanzeParziali;
+    chkDistanzeParziali = spuntato;
+    try {
+        if (!LeggeCarichi()) {
+            // The grids could not be read: nothing is converted and the box
+            // goes back to the setting the grids show.
+            d.DistanzeParziali = vecchio;
+            chkDistanzeParzialiSetta();
+            return;
+        }
+        d.DistanzeParziali = spuntato;
+        ScriveCarichi();
+        SchemaAggiorna(d.Vincoli);
+    } catch (const Guasto&) {
+        d.DistanzeParziali = vecchio;
+        chkDistanzeParzialiSetta();
+        Msg.Mostra("Errore in Distanze Parziali. Controllare i dati");
+    }
+}
+
+void ModelloForm::txtRigheGriglia_Invio(int i) {
+    if (i < 0 || i > 2) return;
+    int16_t n;
+    try {
+        n = LeggeIntero(txtRigheGriglia[i]);
+        if (n < 0) throw Guasto("numero di righe negativo");
+    } catch (const Guasto&) {
+        Msg.Mostra(TestoErroreDati);
+        fuoco = {TipoControllo::TxtRigheGriglia, i};
+        return;
+    }
+    DatiTrave& d = Modulo.Dati;
+    (i == 0 ? d.NTrapezi : i == 1 ? d.NConcentrati : d.NCoppie) = n;
+    GrigliaForm& g = FlexGrid[i];
+    if (n == 0) {
+        DimensionaMsFlex(g, i, 0);
+        g.visibile = false;
+        fuoco = i < 2 ? Fuoco{TipoControllo::TxtRigheGriglia, i + 1}
+                      : Fuoco{TipoControllo::BtnCalcola, 0};
+        return;
+    }
+    DimensionaMsFlex(g, i, n);
+    g.riga = 1;
+    g.colonna = 1;
+    g.visibile = true;
+    fuoco = {TipoControllo::FlexGrid, i};
+    EditaCella(g, fuoco, 0);
+}
+
+void ModelloForm::txtDati_Invio(int i) {
+    if (i < 0 || i > 3) return;
+    CampoForm& c = txtDati[i];
+    const std::string n = NormalizzaNumero(c.testo);
+    if (n != c.testo) c.Edita(n);
+    if (i < 2)
+        fuoco = {TipoControllo::TxtDati, i + 1};
+    else if (i == 2)
+        fuoco = {TipoControllo::TxtRigheGriglia, 0};
+    else
+        fuoco = {TipoControllo::BtnCalcola, 0};
+}
+
+void ModelloForm::txtX_Invio() {
+    const std::string n = NormalizzaNumero(txtX[0].testo);
+    if (n != txtX[0].testo) txtX[0].Edita(n);
+    fuoco = {TipoControllo::BtnCalcola, 0};
+}
+
+bool ModelloForm::PlottaInOggetto(const std::string& uscita) {
+    // Faults go to the File item's handler.
+    if (!LeggeDati()) {
+        FrameRisultati(false);
+        Calcolato = false;
+        return false;
+    }
+    const EsitoCalcolo e = Modulo.Calcola(Msg);
+    if (e != EsitoCalcolo::Completato) {
+        FrameRisultati(false);
+        Calcolato = false;
+        return false;
+    }
+    FrameRisultati(true);
+    Calcolato = true;
+    RisultatiScrive();
+    if (uscita == "STAMPANTE" || uscita == "DXF" || uscita == "DWG") {
+        if (!Servizi.Disegna) return false;
+        return Servizi.Disegna(Modulo, uscita, Msg);
+    }
+    Msg.Mostra("Sub PlottaInOggetto - Uscita = " + uscita);
+    return false;
+}
+
+} // namespace zelvo
