@@ -1,0 +1,372 @@
+// Whole calculations of the four single-span schemes against an independent
+// witness: the beam equation solved with Macaulay brackets. The test writes
+// M(x) = MA + RA·x + (load terms), integrates it twice in closed form for
+// the deflection f'' = -M/EJ, and finds MA, RA, f(0), f'(0) from the four
+// boundary conditions of the scheme by Gaussian elimination. That is a
+// different road from the force method of the program (superposition on the
+// simply supported span and compatibility of end rotations).
+#include "core/calcolo.h"
+#include "core/modulo_zelvo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace zelvo;
+
+namespace {
+
+// <x - s>^n with <.>^0 = 1 for x >= s (a load at x counts at x).
+double Mac(double x, double s, int n) {
+    if (x < s) return 0;
+    return std::pow(x - s, n);
+}
+
+struct Testimone {
+    DatiTrave d;
+    double EJ = 0, L = 0;
+    double MA = 0, RA = 0, f0 = 0, t0 = 0;
+
+    // Load terms of M, V and of the double integral of M (from 0).
+    void Termini(double x, double& M, double& V, double& M2, double& M1) const {
+        M = V = M2 = M1 = 0;
+        // A distributed term c·<x-s>^n: V -= c<>^(n+1)/(n+1), M -= c<>^(n+2)/((n+1)(n+2)).
+        auto dist = [&](double c, double s, int n) {
+            const double a1 = n + 1, a2 = a1 * (n + 2), a3 = a2 * (n + 3), a4 = a3 * (n + 4);
+            V -= c * Mac(x, s, n + 1) / a1;
+            M -= c * Mac(x, s, n + 2) / a2;
+            M1 -= c * Mac(x, s, n + 3) / a3;
+            M2 -= c * Mac(x, s, n + 4) / a4;
+        };
+        for (int i = 1; i <= d.NTrapezi; ++i) {
+            const auto& t = d.CarichiTrapezi(i);
+            const double k = (double(t.q2) - t.q1) / (double(t.d2) - t.d1);
+            dist(t.q1, t.d1, 0);
+            dist(k, t.d1, 1);
+            dist(-k, t.d2, 1);
+            dist(-double(t.q2), t.d2, 0);
+        }
+        for (int i = 1; i <= d.NConcentrati; ++i) {
+            const auto& c = d.CarichiConcentrati(i);
+            V -= c.F * Mac(x, c.d, 0);
+            M -= c.F * Mac(x, c.d, 1);
+            M1 -= c.F * Mac(x, c.d, 2) / 2;
+            M2 -= c.F * Mac(x, c.d, 3) / 6;
+        }
+        for (int i = 1; i <= d.NCoppie; ++i) {
+            const auto& c = d.Coppie(i);
+            M += c.W * Mac(x, c.d, 0);
+            M1 += c.W * Mac(x, c.d, 1);
+            M2 += c.W * Mac(x, c.d, 2) / 2;
+        }
+    }
+    double Momento(double x) const {
+        double M, V, M2, M1;
+        Termini(x, M, V, M2, M1);
+        return MA + RA * x + M;
+    }
+    double Taglio(double x) const {
+        double M, V, M2, M1;
+        Termini(x, M, V, M2, M1);
+        return RA + V;
+    }
+    // f(x) = f0 + t0·x - (MA x²/2 + RA x³/6 + ∫∫M_loads)/EJ.
+    double Freccia(double x) const {
+        double M, V, M2, M1;
+        Termini(x, M, V, M2, M1);
+        return f0 + t0 * x - (MA * x * x / 2 + RA * x * x * x / 6 + M2) / EJ;
+    }
+    double Pendenza(double x) const {
+        double M, V, M2, M1;
+        Termini(x, M, V, M2, M1);
+        return t0 - (MA * x + RA * x * x / 2 + M1) / EJ;
+    }
+
+    void Risolvi() {
+        L = d.Luce;
+        EJ = double(d.E * d.J);
+        double M, V, M2, M1;
+        Termini(L, M, V, M2, M1);
+        // Unknowns (MA, RA, f0, t0); rows are linear conditions A·u = b.
+        std::vector<std::array<double, 5>> righe;
+        auto fA = std::array<double, 5>{0, 0, 1, 0, 0}; // f(0) = 0
+        auto tA = std::array<double, 5>{0, 0, 0, 1, 0}; // f'(0) = 0
+        auto mA = std::array<double, 5>{1, 0, 0, 0, 0}; // M(0) = 0
+        auto fB = std::array<double, 5>{-L * L / (2 * EJ), -L * L * L / (6 * EJ), 1, L, M2 / EJ};
+        auto tB = std::array<double, 5>{-L / EJ, -L * L / (2 * EJ), 0, 1, M1 / EJ};
+        auto mB = std::array<double, 5>{1, L, 0, 0, -M};
+        auto vB = std::array<double, 5>{0, 1, 0, 0, -V};
+        switch (d.Vincoli) {
+        case 0:
+            righe = {fA, mA, fB, mB};
+            break;
+        case 1:
+            righe = {fA, tA, fB, tB};
+            break;
+        case 2:
+            righe = {fA, tA, fB, mB};
+            break;
+        case 3:
+            righe = {fA, tA, mB, vB};
+            break;
+        }
+        // Gaussian elimination with partial pivoting.
+        for (int c = 0; c < 4; ++c) {
+            int p = c;
+            for (int r = c + 1; r < 4; ++r)
+                if (std::fabs(righe[r][c]) > std::fabs(righe[p][c])) p = r;
+            std::swap(righe[c], righe[p]);
+            for (int r = 0; r < 4; ++r) {
+                if (r == c) continue;
+                const double k = righe[r][c] / righe[c][c];
+                for (int j = 0; j < 5; ++j)
+                    righe[r][j] -= k * righe[c][j];
+            }
+        }
+        MA = righe[0][4] / righe[0][0];
+        RA = righe[1][4] / righe[1][1];
+        f0 = righe[2][4] / righe[2][2];
+        t0 = righe[3][4] / righe[3][3];
+    }
+};
+
+struct Caso {
+    std::string nome;
+    float L;
+    std::vector<CaricoTrapezio> trapezi;
+    std::vector<CaricoConcentrato> forze;
+    std::vector<CaricoCoppia> coppie;
+};
+
+DatiTrave Problema(const Caso& c, int16_t vincoli, int16_t nSezioni) {
+    DatiTrave d;
+    d.Luce = c.L;
+    d.E = 3.0e10f;
+    d.J = 5.4e-4f;
+    d.Vincoli = vincoli;
+    d.NSezioni = nSezioni;
+    d.AscissaX = c.L * 0.37f;
+    d.NTrapezi = int16_t(c.trapezi.size());
+    d.CarichiTrapezi.Ridimensiona(d.NTrapezi);
+    for (int i = 0; i < d.NTrapezi; ++i)
+        d.CarichiTrapezi(i + 1) = c.trapezi[size_t(i)];
+    d.NConcentrati = int16_t(c.forze.size());
+    d.CarichiConcentrati.Ridimensiona(d.NConcentrati);
+    for (int i = 0; i < d.NConcentrati; ++i)
+        d.CarichiConcentrati(i + 1) = c.forze[size_t(i)];
+    d.NCoppie = int16_t(c.coppie.size());
+    d.Coppie.Ridimensiona(d.NCoppie);
+    for (int i = 0; i < d.NCoppie; ++i)
+        d.Coppie(i + 1) = c.coppie[size_t(i)];
+    return d;
+}
+
+const std::vector<Caso>& Casi() {
+    static const std::vector<Caso> c = {
+        {"Uniforme", 6, {{12000, 12000, 0, 6}}, {}, {}},
+        {"Trapezio", 6, {{3000, 7000, 1, 4}}, {}, {}},
+        {"TrapezioDecrescente", 7.5f, {{9000, -2000, 0.5f, 7.5f}}, {}, {}},
+        {"Forza", 5, {}, {{20000, 1.8f}}, {}},
+        {"ForzaInMezzeria", 4, {}, {{10000, 2}}, {}},
+        {"Coppia", 5, {}, {}, {{15000, 1.7f}}},
+        {"CariciInZero", 5, {}, {{7000, 0}}, {{4000, 0}}},
+        {"CarichiInLuce", 5, {}, {{7000, 5}}, {{-4000, 5}}},
+        {"DueCarichiStessaAscissa", 6, {}, {{5000, 2.5f}, {-2000, 2.5f}}, {{3000, 2.5f}}},
+        {"Misti",
+         8,
+         {{4000, 4000, 0, 8}, {0, 9000, 2, 5.5f}, {-1500, 2500, 6, 7}},
+         {{12000, 1}, {-3000, 4.25f}, {8000, 7.9f}},
+         {{6000, 3}, {-2500, 6.5f}}},
+        {"NessunCarico", 3, {}, {}, {}},
+    };
+    return c;
+}
+
+using Param = std::tuple<int, int16_t>;
+
+class SchemiContraTestimone : public ::testing::TestWithParam<Param> {};
+
+// Tolerances: M and V are exact statics stored in single precision, so they
+// agree to a few units of 1e-7 of the largest value; the reactions and end
+// moments are doubles and agree to 1e-9 relative. The deflection is a
+// numerical integration whose error falls as h²: at NSezioni = 1000 it is
+// below 1e-5 of the largest deflection in every case (1e-4 leaves room for
+// the single-precision accumulation).
+TEST_P(SchemiContraTestimone, AzioniReazioniFrecce) {
+    const Caso& c = Casi()[size_t(std::get<0>(GetParam()))];
+    const int16_t vincoli = std::get<1>(GetParam());
+    ModuloZelvo m;
+    m.Dati = Problema(c, vincoli, 1000);
+    Testimone t;
+    t.d = m.Dati;
+    t.Risolvi();
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    EXPECT_TRUE(msg.elenco.empty());
+    const auto& r = m.Risultati;
+    const int n = r.NPunti;
+
+    double Mscala = 1, Vscala = 1, fscala = 1e-12;
+    for (int i = 1; i <= n; ++i) {
+        Mscala = std::max(Mscala, std::fabs(t.Momento(r.x(i))));
+        Vscala = std::max(Vscala, std::fabs(t.Taglio(r.x(i))));
+        fscala = std::max(fscala, std::fabs(t.Freccia(r.x(i))));
+    }
+    // Rotations and deflections of an unstressed beam are zero: their floor
+    // is the scale M·L/EJ (M·L²/EJ) of the problem.
+    const double rscala = Mscala * t.L / t.EJ;
+    fscala = std::max(fscala, 1e-3 * Mscala * t.L * t.L / t.EJ);
+    EXPECT_NEAR(r.MA, t.MA, 1e-9 * Mscala);
+    EXPECT_NEAR(r.RA, t.RA, 1e-9 * Vscala);
+    // The reaction at B carries the loads at B; a cantilever has none.
+    EXPECT_NEAR(r.RB, -t.Taglio(c.L), 1e-9 * Vscala);
+    EXPECT_NEAR(r.MB, vincoli == 1 ? t.Momento(c.L) : 0.0, 1e-9 * Mscala);
+    EXPECT_NEAR(r.RotA, t.Pendenza(0), 1e-9 * rscala);
+    EXPECT_NEAR(r.RotB, -t.Pendenza(c.L), 1e-9 * rscala);
+
+    EXPECT_EQ(r.M(1), 0);
+    EXPECT_EQ(r.V(1), 0);
+    EXPECT_EQ(r.M(n), 0);
+    EXPECT_EQ(r.V(n), 0);
+    EXPECT_EQ(r.M(2), float(r.MA));
+    EXPECT_EQ(r.V(2), float(r.RA));
+    EXPECT_EQ(r.M(n - 1), float(r.MB));
+    EXPECT_EQ(r.V(n - 1), float(-r.RB));
+    for (int i = 3; i <= n - 2; ++i) {
+        ASSERT_NEAR(r.M(i), t.Momento(r.x(i)), 5e-7 * Mscala) << "x = " << r.x(i);
+        ASSERT_NEAR(r.V(i), t.Taglio(r.x(i)), 5e-7 * Vscala) << "x = " << r.x(i);
+    }
+    for (int i = 1; i <= n; ++i)
+        ASSERT_NEAR(r.f(i), t.Freccia(r.x(i)), 1e-4 * fscala) << "x = " << r.x(i);
+
+    // The probe: exact statics at AscissaX.
+    const double xp = m.Dati.AscissaX;
+    EXPECT_NEAR(*r.Mx, t.Momento(xp), 5e-7 * Mscala);
+    EXPECT_NEAR(*r.Vx, t.Taglio(xp), 5e-7 * Vscala);
+    EXPECT_NEAR(*r.fx, t.Freccia(xp), 1e-4 * fscala);
+    EXPECT_FALSE(r.Sigmax.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tutti, SchemiContraTestimone,
+                         ::testing::Combine(::testing::Range(0, int(Casi().size())),
+                                            ::testing::Values(int16_t(0), int16_t(1), int16_t(2),
+                                                              int16_t(3))),
+                         [](const ::testing::TestParamInfo<Param>& i) {
+                             return Casi()[size_t(std::get<0>(i.param))].nome + "_Schema" +
+                                    std::to_string(std::get<1>(i.param));
+                         });
+
+// Superposition: the results of the mixed problem are the sums of the
+// results of its loads taken one at a time (the points coincide because the
+// load positions are kept as extra points in every partial problem too).
+TEST(Sovrapposizione, MistiUgualeSommaDeiSingoli) {
+    const Caso& c = *std::find_if(Casi().begin(), Casi().end(),
+                                  [](const Caso& k) { return k.nome == "Misti"; });
+    for (int16_t v = 0; v <= 3; ++v) {
+        ModuloZelvo tot;
+        tot.Dati = Problema(c, v, 200);
+        RegistroMessaggi msg;
+        ASSERT_EQ(tot.Calcola(msg), EsitoCalcolo::Completato);
+        double MA = 0, RA = 0, RB = 0, MB = 0, RotA = 0, RotB = 0;
+        std::vector<double> M(size_t(tot.Risultati.NPunti), 0.0);
+        auto somma = [&](ModuloZelvo& p) {
+            // Zero loads keep every point of the full problem.
+            ASSERT_EQ(p.Calcola(msg), EsitoCalcolo::Completato);
+            ASSERT_EQ(p.Risultati.NPunti, tot.Risultati.NPunti);
+            MA += p.Risultati.MA;
+            MB += p.Risultati.MB;
+            RA += p.Risultati.RA;
+            RB += p.Risultati.RB;
+            RotA += p.Risultati.RotA;
+            RotB += p.Risultati.RotB;
+            for (int i = 1; i <= p.Risultati.NPunti; ++i)
+                M[size_t(i - 1)] += p.Risultati.M(i);
+        };
+        const int nt = int(c.trapezi.size()), nf = int(c.forze.size()), nc = int(c.coppie.size());
+        for (int k = 0; k < nt + nf + nc; ++k) {
+            ModuloZelvo p;
+            p.Dati = tot.Dati;
+            for (int i = 1; i <= nt; ++i)
+                if (k != i - 1) p.Dati.CarichiTrapezi(i).q1 = p.Dati.CarichiTrapezi(i).q2 = 0;
+            for (int i = 1; i <= nf; ++i)
+                if (k != nt + i - 1) p.Dati.CarichiConcentrati(i).F = 0;
+            for (int i = 1; i <= nc; ++i)
+                if (k != nt + nf + i - 1) p.Dati.Coppie(i).W = 0;
+            somma(p);
+        }
+        const auto& r = tot.Risultati;
+        const double s = 1e-9 * 1e5;
+        EXPECT_NEAR(r.MA, MA, s);
+        EXPECT_NEAR(r.MB, MB, s);
+        EXPECT_NEAR(r.RA, RA, s);
+        EXPECT_NEAR(r.RB, RB, s);
+        EXPECT_NEAR(r.RotA, RotA, 1e-15);
+        EXPECT_NEAR(r.RotB, RotB, 1e-15);
+        // Each partial M carries one single-precision rounding.
+        double Ms = 0;
+        for (int i = 1; i <= r.NPunti; ++i)
+            Ms = std::max(Ms, double(std::fabs(r.M(i))));
+        for (int i = 1; i <= r.NPunti; ++i)
+            ASSERT_NEAR(r.M(i), M[size_t(i - 1)], 1e-6 * Ms);
+    }
+}
+
+// Convergence of the deflection line: the figures the program is known for.
+// Witness: the textbook midspan / tip deflections; the expected shortfall
+// is quoted to two digits, so the band is ±10 % of the shortfall.
+struct Convergenza {
+    const char* nome;
+    int16_t vincoli;
+    int16_t nSezioni;
+    double difetto; // relative shortfall, (exact - computed)/exact
+};
+
+class FrecciaConvergenza : public ::testing::TestWithParam<Convergenza> {};
+
+TEST_P(FrecciaConvergenza, DifettoRelativo) {
+    const auto& p = GetParam();
+    ModuloZelvo m;
+    DatiTrave& d = m.Dati;
+    d.Luce = 5;
+    d.E = 2.1e11f;
+    d.J = 2e-5f;
+    d.Vincoli = p.vincoli;
+    d.NSezioni = p.nSezioni;
+    const double q = 10000, F = 10000, L = 5, EJ = double(d.E * d.J);
+    double esatta;
+    if (p.vincoli == 3) {
+        d.NConcentrati = 1;
+        d.CarichiConcentrati.Ridimensiona(1);
+        d.CarichiConcentrati(1) = {float(F), 5};
+        esatta = F * L * L * L / (3 * EJ);
+    } else {
+        d.NTrapezi = 1;
+        d.CarichiTrapezi.Ridimensiona(1);
+        d.CarichiTrapezi(1) = {float(q), float(q), 0, 5};
+        esatta = (p.vincoli == 0 ? 5.0 : 1.0) * q * L * L * L * L / (384 * EJ);
+        d.AscissaX = 2.5f;
+    }
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const double calcolata = p.vincoli == 3 ? m.Risultati.f(m.Risultati.NPunti) : *m.Risultati.fx;
+    const double difetto = (esatta - calcolata) / esatta;
+    EXPECT_GT(difetto, 0) << "approaches from below";
+    EXPECT_NEAR(difetto, p.difetto, 0.1 * p.difetto) << "shortfall " << difetto;
+    if (p.vincoli == 0) {
+        EXPECT_EQ(m.Risultati.fmax, float(calcolata));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Figure, FrecciaConvergenza,
+                         ::testing::Values(Convergenza{"Appoggiata100", 0, 100, 2.5e-4},
+                                           Convergenza{"Appoggiata10", 0, 10, 2.4e-2},
+                                           Convergenza{"Incastrata100", 1, 100, 1.2e-3},
+                                           Convergenza{"Mensola10", 3, 10, 5e-3},
+                                           Convergenza{"Mensola100", 3, 100, 5e-5}),
+                         [](const auto& i) { return std::string(i.param.nome); });
+
+} // namespace
