@@ -1,0 +1,238 @@
+// Rigid foundation: soil reaction, contact zone, settlement, internal actions
+// and the equilibrium messages. Witness: statics of the rigid body (the
+// reaction balances the loads in force and moment) and the classic
+// middle-third formulas computed here.
+#include "core/estrazione.h"
+#include "core/fondazione_rigida.h"
+#include "core/modulo_zelvo.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace zelvo;
+
+namespace {
+
+void Rigida(ModuloZelvo& m, float L, bool trazione, double K = 5e7, double b = 2) {
+    DatiTrave& d = m.Dati;
+    d.Luce = L;
+    d.E = 3e10f;
+    d.J = 0.01f;
+    d.NSezioni = 100;
+    d.Vincoli = zelvo::Fondazione;
+    d.Winkler = false;
+    d.ReagTraz = trazione;
+    d.K = K;
+    d.b = b;
+}
+void Forza(DatiTrave& d, float F, float x) {
+    d.CarichiConcentrati.Conserva(d.NConcentrati + 1);
+    d.CarichiConcentrati(++d.NConcentrati) = {F, x};
+}
+void Coppia(DatiTrave& d, float W, float x) {
+    d.Coppie.Conserva(d.NCoppie + 1);
+    d.Coppie(++d.NCoppie) = {W, x};
+}
+void Trapezio(DatiTrave& d, float q1, float q2, float d1, float d2) {
+    d.CarichiTrapezi.Conserva(d.NTrapezi + 1);
+    d.CarichiTrapezi(++d.NTrapezi) = {q1, q2, d1, d2};
+}
+
+} // namespace
+
+TEST(FondazioneRigida, ForzaInMezzeria) {
+    ModuloZelvo m;
+    Rigida(m, 4, false);
+    Forza(m.Dati, 8000, 2);
+    m.Dati.AscissaX = 1;
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    EXPECT_TRUE(msg.elenco.empty());
+    const auto& r = m.Risultati;
+    EXPECT_FLOAT_EQ(*r.qSuoloA, 2000);
+    EXPECT_FLOAT_EQ(*r.qSuoloB, 2000);
+    EXPECT_EQ(*r.xContattoIniz, 0);
+    EXPECT_EQ(*r.xContattoFine, 4);
+    // Settlement P/(L·K·b) everywhere.
+    const float s = float(8000.0 / (4 * 5e7 * 2));
+    for (int i = 1; i <= r.NPunti; ++i)
+        ASSERT_FLOAT_EQ(r.f(i), s);
+    // M = q·x²/2 left of the middle: PL/8 at the middle.
+    EXPECT_FLOAT_EQ(r.Mmax, 4000);
+    EXPECT_EQ(r.xMmax, 2);
+    EXPECT_FLOAT_EQ(*r.Mx, 2000 * 1.0f / 2);
+    EXPECT_FLOAT_EQ(*r.Vx, 2000);
+    EXPECT_FLOAT_EQ(*r.Sigmax, 2000 / 2.0f);
+    EXPECT_EQ(r.RA, 0);
+    EXPECT_EQ(r.MB, 0);
+}
+
+// e = L/6 exactly: still full contact, a triangle from 2N/L to 0.
+TEST(FondazioneRigida, TerzoMedio) {
+    ModuloZelvo m;
+    Rigida(m, 6, false);
+    Forza(m.Dati, 6000, 2);
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    EXPECT_FLOAT_EQ(*m.Risultati.qSuoloA, 2000);
+    EXPECT_EQ(*m.Risultati.qSuoloB, 0);
+    EXPECT_EQ(*m.Risultati.xContattoFine, 6);
+}
+
+// A force at 0.2·L, no tension: contact from 0 to 0.6·L, qA = 2N/(0.6·L).
+TEST(FondazioneRigida, ContattoParziale) {
+    ModuloZelvo m;
+    Rigida(m, 5, false);
+    Forza(m.Dati, 9000, 1);
+    m.Dati.AscissaX = 4;
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const auto& r = m.Risultati;
+    EXPECT_EQ(*r.xContattoIniz, 0);
+    EXPECT_FLOAT_EQ(*r.xContattoFine, 3);
+    EXPECT_FLOAT_EQ(*r.qSuoloA, 6000);
+    EXPECT_EQ(*r.qSuoloB, 0);
+    EXPECT_EQ(*r.Sigmax, 0); // outside the contact zone
+    // Settlement line: the reaction line extended, uplift at the free end.
+    EXPECT_FLOAT_EQ(r.f(1), float(6000 / 2.0 / 5e7));
+    EXPECT_FLOAT_EQ(r.f(r.NPunti), float(6000 * (1 - 5.0 / 3) / 2 / 5e7));
+    // The reaction balances the load: M and V vanish at B.
+    EXPECT_NEAR(r.M(r.NPunti - 2), 0, 1e-3);
+    EXPECT_NEAR(r.V(r.NPunti - 2), 0, 1e-3);
+    // The largest soil pressure is at the most settled point, A.
+    const RiepilogoFondazione s = RiepilogoFondazioneCalcola(m, msg);
+    EXPECT_FLOAT_EQ(s.SigmaA, 3000);
+    EXPECT_EQ(s.SigmaB, 0);
+    EXPECT_EQ(s.xSigmaMax, 0);
+    EXPECT_FLOAT_EQ(*s.SigmaMax, 3000);
+    EXPECT_TRUE(msg.elenco.empty());
+}
+
+// The same force with tension: full contact, the far end pulls.
+TEST(FondazioneRigida, ContattoTotaleConTrazione) {
+    ModuloZelvo m;
+    Rigida(m, 5, true);
+    Forza(m.Dati, 9000, 1);
+    m.Dati.AscissaX = 4.5f;
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const auto& r = m.Risultati;
+    // N/L·(1 ± 6e/L) with e = 1.5.
+    EXPECT_FLOAT_EQ(*r.qSuoloA, 1800 * 2.8f);
+    EXPECT_FLOAT_EQ(*r.qSuoloB, 1800 * -0.8f);
+    EXPECT_NEAR(*r.Sigmax, (5040 + (-1440 - 5040) * 0.9) / 2, 1e-2);
+}
+
+// Mixed loads: the reaction trapezoid has the resultant and the moment of the
+// loads, computed here by plain sums.
+TEST(FondazioneRigida, EquilibrioCarichiMisti) {
+    for (bool trazione : {false, true}) {
+        ModuloZelvo m;
+        Rigida(m, 8, trazione);
+        Trapezio(m.Dati, 1000, 3000, 0, 8);
+        Forza(m.Dati, 5000, 6.5f);
+        Coppia(m.Dati, 4000, 2);
+        RegistroMessaggi msg;
+        ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+        const auto& r = m.Risultati;
+        const double N = 2000 * 8 + 5000;
+        // Moment about A, clockwise positive: Σ F·x + Σ W.
+        const double MAz = 1000 * 8 * 4 + 2000 * 8 / 2 * (8 * 2 / 3.0) + 5000 * 6.5 + 4000;
+        const double a = *r.xContattoIniz, c = *r.xContattoFine;
+        const double qa = *r.qSuoloA, qb = *r.qSuoloB;
+        const double R = (qa + qb) * (c - a) / 2;
+        const double MR =
+            qa * (c - a) / 2 * (a + (c - a) / 3) + qb * (c - a) / 2 * (a + 2 * (c - a) / 3);
+        EXPECT_NEAR(R, N, 1e-6 * N);
+        EXPECT_NEAR(MR, MAz, 1e-6 * MAz);
+        EXPECT_NEAR(r.M(r.NPunti - 2), 0, 1e-6 * MAz);
+        EXPECT_NEAR(r.V(r.NPunti - 2), 0, 1e-6 * N);
+    }
+}
+
+TEST(FondazioneRigida, CoppieOppostePerTrazione) {
+    ModuloZelvo m;
+    Rigida(m, 4, true);
+    Coppia(m.Dati, 3000, 1);
+    Coppia(m.Dati, -3000, 3);
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    EXPECT_EQ(*m.Risultati.qSuoloA, 0);
+    EXPECT_EQ(*m.Risultati.qSuoloB, 0);
+    EXPECT_FLOAT_EQ(m.Risultati.Mmax, 3000);
+}
+
+// The equilibrium messages end the calculation: nothing is shown as valid.
+struct CasoEquilibrio {
+    const char* nome;
+    bool trazione;
+    void (*carica)(DatiTrave&);
+    const char* testo;
+};
+
+class Equilibrio : public ::testing::TestWithParam<CasoEquilibrio> {};
+
+TEST_P(Equilibrio, MessaggioEFine) {
+    const auto& p = GetParam();
+    ModuloZelvo m;
+    Rigida(m, 4, p.trazione);
+    p.carica(m.Dati);
+    RegistroMessaggi msg;
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Interrotto);
+    ASSERT_EQ(msg.elenco.size(), 1u);
+    EXPECT_EQ(msg.elenco[0].testo, p.testo);
+    EXPECT_EQ(msg.elenco[0].icona, Icona::Critica);
+    EXPECT_FALSE(m.Risultati.Calcolato);
+    EXPECT_FALSE(m.Risultati.qSuoloA.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messaggi, Equilibrio,
+    ::testing::Values(
+        CasoEquilibrio{"RisultanteNulla", false,
+                       [](DatiTrave& d) {
+                           Coppia(d, 3000, 1);
+                           Coppia(d, -3000, 3);
+                       },
+                       "Equilibrio violato !!\r\nRisultante nulla in fondazione !!"},
+        CasoEquilibrio{"RisultanteEsterna", false,
+                       [](DatiTrave& d) {
+                           Forza(d, 1000, 2);
+                           Coppia(d, 3000, 1);
+                       },
+                       "Equilibrio violato !!\r\nRisultante esterna in fondazione !!"},
+        CasoEquilibrio{"VersoLAlto", false, [](DatiTrave& d) { Forza(d, -1000, 1); },
+                       "Equilibrio violato !!\r\nRisultante verso l'alto in fondazione !!"}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// Upward loads with soil that reacts in tension: the soil pulls back.
+TEST(FondazioneRigida, VersoLAltoConTrazione) {
+    ModuloZelvo m;
+    Rigida(m, 4, true);
+    Forza(m.Dati, -1000, 2);
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    EXPECT_FLOAT_EQ(*m.Risultati.qSuoloA, -250);
+    EXPECT_FLOAT_EQ(m.Risultati.Mmin, -500);
+}
+
+// The resultant exactly on the edge: zero contact, the division fails.
+TEST(FondazioneRigida, RisultanteSulBordoEGuasto) {
+    ModuloZelvo m;
+    Rigida(m, 4, false);
+    Forza(m.Dati, 1000, 2);
+    Coppia(m.Dati, 2000, 1);
+    RegistroMessaggi msg;
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Errore);
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+}
+
+TEST(PressioneLineare, MomentoPuroConTrazione) {
+    float a = 1, b = 1, c = 0;
+    RegistroMessaggi msg;
+    ASSERT_TRUE(PressioneLineare(1200, 0, 2, 6, true, a, b, c, msg));
+    EXPECT_FLOAT_EQ(a, 6 * 1200 / (2 * 36.0f));
+    EXPECT_FLOAT_EQ(b, -a);
+    EXPECT_EQ(c, 6);
+}
