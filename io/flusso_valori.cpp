@@ -157,6 +157,7 @@ std::string FlussoValori::LeggiRiga() {
     std::string r = testo_.substr(pos_, f - pos_);
     pos_ = f;
     SaltaFineRiga();
+    ultimaRiga_ = r;
     return r;
 }
 

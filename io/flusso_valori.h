@@ -72,6 +72,8 @@ class FlussoValori {
     // The rest of the current line (without its line end).
     std::string LeggiRiga();
     bool FineDati() const;
+    // The last line read by `LeggiRiga` (a string list, a header).
+    const std::string& UltimaRigaLetta() const { return ultimaRiga_; }
     // Reads the next item into a variable of the given type.
     void Leggi(float& v);
     void Leggi(double& v);
@@ -115,6 +117,7 @@ class FlussoValori {
     bool aperto_ = true;
     std::string testo_; // reading: the text (UTF-8)
     size_t pos_ = 0;
+    std::string ultimaRiga_;
     std::string buffer_; // writing: the encoded bytes
     int righe_ = 0;
     int guastoDopo_ = -1;

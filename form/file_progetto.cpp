@@ -1,0 +1,146 @@
+#include "form/file_progetto.h"
+
+namespace zelvo {
+
+namespace {
+
+// A value the file must not hold (a negative count, an unknown scheme): the
+// reading ends as for a short file.
+[[noreturn]] void ValoreNonAmmesso(FlussoValori& f) {
+    f.Chiudi();
+    f.Msg().Mostra(TestoLetturaIncompleta);
+    throw ErroreFile(1000, "valore non ammesso");
+}
+
+template <class T>
+void Tabella(const std::string& modo, FlussoValori& f, int16_t& n, Vettore1<T>& righe) {
+    if (modo != "L") {
+        FileInOut(modo, f, n);
+        return;
+    }
+    int16_t letto = 0;
+    FileInOut(modo, f, letto);
+    if (letto < 0) ValoreNonAmmesso(f);
+    n = letto;
+    righe.Ridimensiona(n);
+}
+
+} // namespace
+
+EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, ProgettoFile p) {
+    DatiTrave& d = p.Dati;
+    const bool leggi = modo == "L";
+    try {
+        // 1: title and version.
+        if (leggi) {
+            std::string titolo, versione;
+            bool letta = true;
+            try {
+                FileInOutIntestazione(modo, f, titolo, versione, VersioneFileCorrente);
+            } catch (const ErroreFile&) {
+                letta = false;
+            }
+            if (!letta || f.UltimaRigaLetta().empty() || f.UltimaRigaLetta()[0] != '"') {
+                f.Chiudi();
+                f.Msg().Mostra(TestoLetturaIncompleta);
+                return EsitoProgetto::IntestazioneIlleggibile;
+            }
+            if (p.Sezione) p.Sezione->Svuota();
+            d.Titolo = titolo;
+            p.Versione = versione;
+        } else {
+            std::string versione = VersioneFileCorrente;
+            FileInOutIntestazione(modo, f, d.Titolo, versione, VersioneFileCorrente);
+        }
+        const std::string versione = leggi ? p.Versione : std::string(VersioneFileCorrente);
+
+        // 2-10: data and loads.
+        FileInOut(modo, f, d.E, d.J, d.Luce);
+        FileInOut(modo, f, p.NSezioni);
+        if (leggi) {
+            int16_t schema = 0;
+            FileInOut(modo, f, schema);
+            if (schema < 0 || schema > 4) ValoreNonAmmesso(f);
+            d.Vincoli = schema;
+        } else {
+            FileInOut(modo, f, d.Vincoli);
+        }
+        Tabella(modo, f, d.NTrapezi, d.CarichiTrapezi);
+        for (int i = 1; i <= d.NTrapezi; ++i) {
+            auto& r = d.CarichiTrapezi(i);
+            FileInOut(modo, f, r.q1, r.q2, r.d1, r.d2);
+        }
+        Tabella(modo, f, d.NConcentrati, d.CarichiConcentrati);
+        for (int i = 1; i <= d.NConcentrati; ++i) {
+            auto& r = d.CarichiConcentrati(i);
+            FileInOut(modo, f, r.F, r.d);
+        }
+        Tabella(modo, f, d.NCoppie, d.Coppie);
+        for (int i = 1; i <= d.NCoppie; ++i) {
+            auto& r = d.Coppie(i);
+            FileInOut(modo, f, r.W, r.d);
+        }
+
+        // 11-12: options (older files may lack them).
+        if (leggi) {
+            d.DistanzeParziali = false;
+            d.ReagTraz = false;
+            p.Unita.SenzaUnita = true;
+        }
+        FileInOutSenzaMessaggio(modo, f, d.DistanzeParziali);
+        FileInOutSenzaMessaggio(modo, f, d.ReagTraz);
+
+        // 13-14: units, from version 4.0.
+        auto& u = p.Unita.UnitaModello;
+        FileInOutCond(modo, f, versione, "4.0", p.Unita.SenzaUnita);
+        FileInOutCond(modo, f, versione, "4.0", u[0], u[1], u[2], u[3], u[4]);
+
+        // 15-18: section record and foundation, from version 5.0.
+        if (!leggi || versione >= "5.0") {
+            int16_t presenza = (!leggi && p.Sezione) ? p.Sezione->Presenza() : 0;
+            FileInOut(modo, f, presenza);
+            if (presenza > 0) {
+                if (!p.Sezione) ValoreNonAmmesso(f);
+                p.Sezione->LeggeScrive(f, modo);
+            }
+            FileInOut(modo, f, d.K, d.b, d.NDivisioni, d.Winkler);
+            FileInOut(modo, f, d.AscissaX);
+        } else {
+            d.Winkler = false;
+            d.b = 1;
+        }
+    } catch (const ErroreFile&) {
+        return EsitoProgetto::Parziale;
+    }
+    if (leggi && !f.Aperto()) return EsitoProgetto::Parziale;
+    return EsitoProgetto::Completo;
+}
+
+EsitoProgetto LeggiFileProgetto(const std::filesystem::path& percorso, ProgettoFile p,
+                                Messaggi& msg) {
+    auto f = FlussoValori::ApriLettura(percorso, msg);
+    if (!f) {
+        msg.Mostra(TestoLetturaIncompleta);
+        return EsitoProgetto::IntestazioneIlleggibile;
+    }
+    const EsitoProgetto e = FileLeggeScrive(*f, "L", p);
+    f->Chiudi();
+    return e;
+}
+
+bool ScriviFileProgetto(const std::filesystem::path& percorso, ProgettoFile p, Messaggi& msg) {
+    auto f = FlussoValori::PerScrivere(msg);
+    FileLeggeScrive(f, "S", p);
+    if (f.Fallito()) {
+        SegnalaScrittura(f); // shown once: nothing if the failing write already did
+        return false;
+    }
+    if (!f.Salva(percorso)) {
+        SegnalaScrittura(f);
+        return false;
+    }
+    if (f.Sostituiti()) msg.Mostra(TestoCaratteriSostituiti, Icona::Informazione);
+    return true;
+}
+
+} // namespace zelvo

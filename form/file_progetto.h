@@ -1,0 +1,91 @@
+// The project data file (".zlv"): one routine, `FileLeggeScrive`, reads
+// ("L") or writes ("S") the problem through a value stream (io/flusso_valori.h),
+// so that the format is defined once. Layout, one call per line:
+//   1  Titolo, format version          FileInOutIntestazione ("5.4" written)
+//   2  E, J, Luce                      FileInOut
+//   3  NSezioni (the main window's)    FileInOut
+//   4  Vincoli                         FileInOut
+//   5  NTrapezi, then one line q1,q2,d1,d2 per row
+//   7  NConcentrati, then one line F,d per row
+//   9  NCoppie, then one line W,d per row
+//  11  DistanzeParziali                FileInOutSenzaMessaggio
+//  12  ReagTraz                        FileInOutSenzaMessaggio
+//  13  SenzaUnita                      FileInOutCond, from version "4.0"
+//  14  the five unit labels            FileInOutCond, from version "4.0"
+//  15  section-record presence         FileInOut, from version "5.0"
+//  16  the section record's own lines  when the presence is > 0
+//  17  K, b, NDivisioni, Winkler       FileInOut, from version "5.0"
+//  18  AscissaX                        FileInOut, from version "5.0"
+// Values are held in internal units (the record's own), loads in the user's
+// sign convention.
+//
+// Reading older files: before line 11 DistanzeParziali = ReagTraz = false and
+// SenzaUnita = true; a file older than "4.0" shows "Lettura incompleta del
+// file" at each of lines 13 and 14; a file older than "5.0" gets a rigid
+// foundation (Winkler = false) with b = 1, K, NDivisioni and AscissaX kept.
+// A short file shows "Lettura incompleta del file" once and leaves the fields
+// read so far with their new values. A header that cannot be read (empty
+// file, not a data file) shows "Lettura incompleta del file" and changes
+// nothing.
+#pragma once
+
+#include "core/dati.h"
+#include "core/messaggi.h"
+#include "io/flusso_valori.h"
+#include "io/unita.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace zelvo {
+
+inline constexpr const char* VersioneFileCorrente = "5.4";
+
+// Seam for the section-property record stored in the data file (lines 15-16).
+// Until it is plugged in, the presence is written as 0 and a file holding a
+// record (presence > 0) ends its reading there, as a short file does.
+class RecordSezione {
+  public:
+    virtual ~RecordSezione() = default;
+    // Clears the record (start of a reading).
+    virtual void Svuota() = 0;
+    // Presence written on line 15: 0 no record follows, > 0 a record follows.
+    virtual int16_t Presenza() const = 0;
+    // Reads ("L": a new record, after a presence > 0) or writes ("S") the
+    // record's own lines. Failures throw ErroreFile (after their message).
+    virtual void LeggeScrive(FlussoValori& f, const std::string& modo) = 0;
+};
+
+enum class EsitoProgetto {
+    Completo,                // every line the version holds was read (or written)
+    Parziale,                // the reading stopped early (messages shown)
+    IntestazioneIlleggibile, // nothing read: "Lettura incompleta del file" shown
+};
+
+// What the data file holds besides `DatiTrave`.
+struct ProgettoFile {
+    DatiTrave& Dati;
+    int16_t& NSezioni;     // the main window's value (line 3)
+    UnitMisura& Unita;     // SenzaUnita and the five labels
+    std::string& Versione; // the version read ("0" without one)
+    RecordSezione* Sezione = nullptr;
+};
+
+// Reads or writes the problem through the open stream, following the layout
+// above. Messages go through the stream's `Messaggi`.
+EsitoProgetto FileLeggeScrive(FlussoValori& NumeroFile, const std::string& Modo, ProgettoFile p);
+
+// Opens and reads a data file. A file that cannot be opened shows
+// "Lettura incompleta del file" and returns `IntestazioneIlleggibile`.
+EsitoProgetto LeggiFileProgetto(const std::filesystem::path& percorso, ProgettoFile p,
+                                Messaggi& msg);
+
+// Writes a data file atomically: the old file is replaced only when the whole
+// content has been written; any failure shows "Scrittura incompleta del file"
+// (once), leaves the old file intact and returns false. Characters the file
+// cannot carry are replaced and the information message "Alcuni caratteri
+// non ammessi nel file sono stati sostituiti." follows a successful save.
+bool ScriviFileProgetto(const std::filesystem::path& percorso, ProgettoFile p, Messaggi& msg);
+
+} // namespace zelvo
