@@ -1,0 +1,265 @@
+#include "section/comando_sezione.h"
+
+#include "core/messaggi.h"
+#include "section/sezione_edit.h"
+#include "section/sezione_profili.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+const char* kUso =
+    "Usage: zelvo-calc section TYPE VALUES... [--unit m|cm|mm]\n"
+    "  rect b h | T b1 h1 b2 h2 | nrect b1 h1 [b2 h2 ...] | trapez B1 b1 h1 [B2 b2 h2 ...]\n"
+    "  circular R [r] | coord x1 y1 x2 y2 x3 y3 [...] | polygon R r n | profile NAME "
+    "[S235|S275|S355]\n"
+    "Dimensions are given, and results printed, in the unit of --unit (default m).\n";
+
+// Messages recorded for the JSON and echoed to standard error; questions are
+// answered no.
+class MessaggiComando : public Messaggi {
+  public:
+    explicit MessaggiComando(std::ostream& err) : err_(err) {}
+    void Mostra(const std::string& testo, Icona, const std::string&) override {
+        testi.push_back(testo);
+        err_ << testo << "\n";
+    }
+    bool Chiedi(const std::string& testo, Icona, const std::string&) override {
+        testi.push_back(testo);
+        err_ << testo << "\n";
+        return false;
+    }
+    std::vector<std::string> testi;
+
+  private:
+    std::ostream& err_;
+};
+
+bool Numero(const std::string& t, double& v) {
+    const char* a = t.data();
+    const char* b = a + t.size();
+    if (a != b && *a == '+') ++a;
+    const auto r = std::from_chars(a, b, v);
+    return a != b && r.ec == std::errc() && r.ptr == b && std::isfinite(v);
+}
+
+nlohmann::json CampiPoligono(const Poligono& p, double f) {
+    const double f2 = f * f, f3 = f2 * f, f4 = f2 * f2;
+    nlohmann::json j;
+    j["Area"] = p.Area / f2;
+    j["xG"] = p.xG / f;
+    j["yG"] = p.yG / f;
+    j["stat_x"] = p.stat_x / f3;
+    j["stat_y"] = p.stat_y / f3;
+    j["jota_x"] = p.jota_x / f4;
+    j["jota_y"] = p.jota_y / f4;
+    j["jota_xy"] = p.jota_xy / f4;
+    j["jota_xG"] = p.jota_xG / f4;
+    j["jota_yG"] = p.jota_yG / f4;
+    j["jota_xyG"] = p.jota_xyG / f4;
+    j["jota_IG"] = p.jota_IG / f4;
+    j["jota_IIG"] = p.jota_IIG / f4;
+    j["AngoloJotaI"] = p.AngoloJotaI;
+    j["AngoloJotaII"] = p.AngoloJotaII;
+    j["iX"] = p.iX / f;
+    j["iY"] = p.iY / f;
+    j["WxSuperiore"] = p.WxSuperiore / f3;
+    j["WxInferiore"] = p.WxInferiore / f3;
+    j["WyDestra"] = p.WyDestra / f3;
+    j["WySinistra"] = p.WySinistra / f3;
+    j["Wplx"] = p.Wplx / f3;
+    j["Wply"] = p.Wply / f3;
+    j["nRettangolini_"] = p.nRettangolini_;
+    j["NumerazioneVerticiAntioraria"] = p.NumerazioneVerticiAntioraria;
+    return j;
+}
+
+bool TuttoFinito(const nlohmann::json& j) {
+    for (const auto& v : j)
+        if (v.is_number_float() && !std::isfinite(v.get<double>())) return false;
+    return true;
+}
+
+} // namespace
+
+int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
+                   std::ostream& err) {
+    std::vector<std::string> args;
+    std::string unita = "m";
+    for (size_t i = 0; i < argomenti.size(); ++i) {
+        const std::string& a = argomenti[i];
+        if (i == 0 && a == "section") continue;
+        if (a == "--unit" || a.rfind("--unit=", 0) == 0) {
+            std::string u;
+            if (a == "--unit") {
+                if (i + 1 >= argomenti.size()) {
+                    err << "error: --unit needs a value (m, cm or mm)\n" << kUso;
+                    return 2;
+                }
+                u = argomenti[++i];
+            } else {
+                u = a.substr(7);
+            }
+            if (u != "m" && u != "cm" && u != "mm") {
+                err << "error: unknown unit '" << u << "' (m, cm or mm)\n" << kUso;
+                return 2;
+            }
+            unita = u;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            out << kUso;
+            return 0;
+        }
+        args.push_back(a);
+    }
+    if (args.empty()) {
+        err << "error: missing section type\n" << kUso;
+        return 2;
+    }
+    const std::string tipo = args[0];
+    const std::vector<std::string> valori(args.begin() + 1, args.end());
+    auto usoErrato = [&](const std::string& perche) {
+        err << "error: " << perche << "\n" << kUso;
+        return 2;
+    };
+    if (tipo != "profile") {
+        for (const auto& v : valori) {
+            double d;
+            if (!Numero(v, d)) return usoErrato("'" + v + "' is not a number");
+        }
+    }
+    const double f = unita == "mm" ? 0.001 : unita == "cm" ? 0.01 : 1.0;
+    MessaggiComando msg(err);
+    nlohmann::json risultato;
+    risultato["unit"] = unita;
+    risultato["type"] = tipo;
+    int esito = 0;
+
+    if (tipo == "profile") {
+        if (valori.empty() || valori.size() > 2) return usoErrato("profile needs NAME [GRADE]");
+        CatalogoProfili cat;
+        std::string perche;
+        if (!cat.Carica(&perche)) {
+            msg.Mostra(perche, Icona::Critica, "");
+            risultato["section"] = nullptr;
+            risultato["messages"] = msg.testi;
+            out << risultato.dump(2) << "\n";
+            return 1;
+        }
+        const std::string grado = valori.size() == 2 ? valori[1] : "S235";
+        SceltaProfili scelta(cat);
+        SezioneProfili prof;
+        bool comunicato = false, ok = false;
+        scelta.ComunicaProfilo = [&] {
+            comunicato = true;
+            ok = RiceviProfilo(scelta, prof, msg);
+        };
+        if (!scelta.Scegli(valori[0], grado)) {
+            if (!cat.Cerca(valori[0])) return usoErrato("unknown profile '" + valori[0] + "'");
+            return usoErrato("unknown steel grade '" + grado + "' (S235, S275, S355)");
+        }
+        if (!comunicato || !ok) {
+            risultato["section"] = nullptr;
+            esito = 1;
+        } else {
+            Poligono p = prof.Poligono1.Copia();
+            p.Wplx = prof.Wply;
+            p.Wply = prof.Wplz;
+            risultato["section"] = CampiPoligono(p, f);
+            const RigaCatalogo* r = cat.Cerca(valori[0]);
+            nlohmann::json c;
+            c["name"] = r->nome;
+            c["TipoProfilo"] = r->tipo;
+            c["h"] = r->h * 0.001 / f;
+            c["b"] = r->b * 0.001 / f;
+            c["tw"] = r->tw * 0.001 / f;
+            c["tf"] = r->tf * 0.001 / f;
+            c["r"] = r->r * 0.001 / f;
+            c["Area"] = r->Area * 1e-6 / (f * f);
+            c["Jy"] = r->Jy * 1e-12 / (f * f * f * f);
+            c["Jz"] = r->Jz * 1e-12 / (f * f * f * f);
+            c["grade"] = grado;
+            c["fy"] = scelta.fy * 1e6; // N/m²
+            risultato["catalogue"] = c;
+        }
+    } else {
+        CampiEditorSezione campi;
+        auto righe = [&](int16_t t, size_t per, size_t fisse) -> int {
+            if (valori.empty() || valori.size() % per != 0 ||
+                (fisse && valori.size() != per * fisse))
+                return -1;
+            campi.TipoSelezionato = t;
+            campi.Righe = std::to_string(valori.size() / per);
+            for (size_t i = 0; i < valori.size(); i += per)
+                campi.Griglia.emplace_back(valori.begin() + static_cast<long>(i),
+                                           valori.begin() + static_cast<long>(i + per));
+            return 0;
+        };
+        int r = 0;
+        if (tipo == "rect")
+            r = righe(SezRettangolo, 2, 1);
+        else if (tipo == "T")
+            r = righe(SezT, 2, 2);
+        else if (tipo == "nrect")
+            r = righe(SezNRettangoli, 2, 0);
+        else if (tipo == "trapez")
+            r = righe(SezTrapezi, 3, 0);
+        else if (tipo == "coord")
+            r = righe(SezCoordinate, 2, 0);
+        else if (tipo == "circular") {
+            if (valori.empty() || valori.size() > 2) r = -1;
+            campi.TipoSelezionato = SezCircolare;
+            if (r == 0) {
+                campi.RaggioEsterno = valori[0];
+                campi.RaggioInterno = valori.size() == 2 ? valori[1] : "0";
+            }
+        } else if (tipo == "polygon") {
+            if (valori.size() != 3) {
+                r = -1;
+            } else {
+                double n;
+                Numero(valori[2], n);
+                if (n != std::floor(n) || n < 3 || n > 16383)
+                    return usoErrato("the number of vertices must be an integer from 3 to 16383");
+                campi.TipoSelezionato = SezPoligono;
+                campi.RaggioEsterno = valori[0];
+                campi.RaggioInterno = valori[1];
+                campi.NumeroVertici = valori[2];
+            }
+        } else {
+            return usoErrato("unknown section type '" + tipo + "'");
+        }
+        if (r != 0) return usoErrato("wrong number of values for '" + tipo + "'");
+        if (campi.Griglia.size() > 8191) return usoErrato("too many rows");
+        SezioneEdit s;
+        s.UnitaLunghezza = unita;
+        if (!s.FormLeggeDati(campi, msg)) {
+            risultato["section"] = nullptr;
+            esito = 1;
+        } else {
+            Poligono p = s.Contorno.Copia();
+            if (!p.Wplastici(msg)) {
+                risultato["section"] = nullptr;
+                esito = 1;
+            } else {
+                risultato["section"] = CampiPoligono(p, f);
+            }
+        }
+    }
+    if (esito == 0 && !TuttoFinito(risultato["section"])) {
+        msg.Mostra("RISULTATI ERRATI!", Icona::Critica, "");
+        risultato["section"] = nullptr;
+        esito = 1;
+    }
+    risultato["messages"] = msg.testi;
+    out << risultato.dump(2) << "\n";
+    return esito;
+}
+
+} // namespace zelvo

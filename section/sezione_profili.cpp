@@ -1,0 +1,242 @@
+#include "section/sezione_profili.h"
+
+#include "core/guasto.h"
+#include "core/matematica.h"
+#include "io/generale.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+#ifndef ZELVO_DATI_SEZIONE
+#define ZELVO_DATI_SEZIONE ""
+#endif
+
+namespace zelvo {
+
+bool SezioneProfili::Coordinate(Messaggi& msg) {
+    std::vector<std::pair<double, double>> v;
+    tipoSconosciuto_ = false;
+    const double H = h, B = b, TW = tw, TF = tf;
+    if (TipoProfilo == "SezioneDoppioT") {
+        if (!SaldataAsimm) {
+            bAlaInf = b;
+            tAlaInf = tf;
+        }
+        const double Bi = bAlaInf, Ti = tAlaInf;
+        const double c = std::max(B, Bi) / 2.0; // one vertical axis for both flanges
+        v = {{c - Bi / 2.0, 0},      {c + Bi / 2.0, 0},      {c + Bi / 2.0, Ti},
+             {c + TW / 2.0, Ti},     {c + TW / 2.0, H - TF}, {c + B / 2.0, H - TF},
+             {c + B / 2.0, H},       {c - B / 2.0, H},       {c - B / 2.0, H - TF},
+             {c - TW / 2.0, H - TF}, {c - TW / 2.0, Ti},     {c - Bi / 2.0, Ti}};
+    } else if (TipoProfilo == "SezioneProfiloL") {
+        v = {{0, 0}, {B, 0}, {B, TW}, {TW, TW}, {TW, H}, {0, H}};
+    } else if (TipoProfilo == "SezioneProfiloU") {
+        v = {{0, 0}, {B, 0}, {B, TF}, {TW, TF}, {TW, H - TF}, {B, H - TF}, {B, H}, {0, H}};
+    } else {
+        tipoSconosciuto_ = true;
+        return false;
+    }
+    Vettore1<double> x, y;
+    for (auto [a, c] : v)
+        x.Accoda(a), y.Accoda(c);
+    Poligono1.Coordinate(x, y, static_cast<int16_t>(v.size()));
+    if (TipoProfilo == "SezioneProfiloU" && Doppi && DoppiCorto) Poligono1.SpecchiaXY(-B, false);
+    if (SezioneProfiliRuotata) Poligono1.RuotaVertici(0, 0, PiGreco / 2, msg);
+    return Poligono1.CaratteristicheStatiche(msg);
+}
+
+bool SezioneProfili::CaratteristicheStaticheSezione(Messaggi& msg) {
+    if (!Poligono1.CaratteristicheStatiche(msg)) return false;
+    try {
+        WxSuperiore = Poligono1.WxSuperiore;
+        WxInferiore = Poligono1.WxInferiore;
+        WyDestra = Poligono1.WyDestra;
+        WySinistra = Poligono1.WySinistra;
+        Area = ASingolo(Poligono1.Area);
+        xG = Poligono1.xG;
+        yG = Poligono1.yG;
+        Jy = ASingolo(Poligono1.jota_xG);
+        Jz = ASingolo(Poligono1.jota_yG);
+    } catch (const Guasto&) {
+        msg.Mostra("Errore nella sub CaratteristicheStatiche. Overflow");
+        return false;
+    }
+    return true;
+}
+
+bool SezioneProfili::CalcolaWplastici(Messaggi& msg) {
+    const bool ruotata = SezioneProfiliRuotata;
+    SezioneProfiliRuotata = false;
+    bool ok = Coordinate(msg);
+    if (ok) {
+        ok = Poligono1.Wplastici(msg);
+        Wply = Poligono1.Wplx;
+        Wplz = Poligono1.Wply;
+    }
+    SezioneProfiliRuotata = ruotata;
+    if (ruotata) Coordinate(msg);
+    return ok;
+}
+
+bool SezioneProfili::DimSez(double& hSez, double& bSez) const {
+    if (Poligono1.nVertici() == 0) return false;
+    double x0, x1, y0, y1;
+    Poligono1.MaxMin(x0, x1, y0, y1);
+    hSez = y1 - y0;
+    bSez = x1 - x0;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Catalogue.
+
+namespace {
+std::string Chiave(const std::string& s) {
+    std::string k;
+    for (char c : s)
+        if (c != ' ') k += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return k;
+}
+} // namespace
+
+std::vector<std::string> CatalogoProfili::Percorsi() {
+    std::vector<std::string> p;
+    const std::string& cart = CartellaProgramma();
+    if (!cart.empty()) {
+        p.push_back(cart + "/profili.csv");
+        p.push_back(cart + "/dati/profili.csv");
+    }
+    const std::string fonte = ZELVO_DATI_SEZIONE;
+    if (!fonte.empty()) p.push_back(fonte + "/profili.csv");
+    return p;
+}
+
+bool CatalogoProfili::Carica(std::string* errore) {
+    for (const auto& p : Percorsi())
+        if (CaricaDa(p, nullptr)) return true;
+    if (errore) *errore = "catalogo dei profili non trovato (profili.csv)";
+    return false;
+}
+
+bool CatalogoProfili::CaricaDa(const std::string& percorso, std::string* errore) {
+    std::ifstream f(percorso, std::ios::binary);
+    if (!f) {
+        if (errore) *errore = "impossibile aprire " + percorso;
+        return false;
+    }
+    std::vector<RigaCatalogo> righe;
+    std::string riga;
+    bool intestazione = false;
+    int n = 0;
+    while (std::getline(f, riga)) {
+        ++n;
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        if (riga.empty() || riga[0] == '#') continue;
+        if (!intestazione) {
+            intestazione = true;
+            continue;
+        }
+        std::vector<std::string> c;
+        std::stringstream ss(riga);
+        std::string campo;
+        while (std::getline(ss, campo, ','))
+            c.push_back(campo);
+        if (c.size() != 12) {
+            if (errore) *errore = percorso + ": riga " + std::to_string(n) + " non valida";
+            return false;
+        }
+        RigaCatalogo r;
+        r.nome = c[0];
+        r.tipo = c[1];
+        double* dest[] = {&r.h,  &r.b,        &r.tw,   &r.tf, &r.r,
+                          &r.r2, &r.pendenza, &r.Area, &r.Jy, &r.Jz};
+        for (int i = 0; i < 10; ++i) {
+            try {
+                size_t usati = 0;
+                *dest[i] = std::stod(c[static_cast<size_t>(i) + 2], &usati);
+                if (usati != c[static_cast<size_t>(i) + 2].size() || !std::isfinite(*dest[i]) ||
+                    *dest[i] < 0)
+                    throw std::invalid_argument("numero");
+            } catch (const std::exception&) {
+                if (errore) *errore = percorso + ": riga " + std::to_string(n) + " non valida";
+                return false;
+            }
+        }
+        righe.push_back(r);
+    }
+    if (righe.empty()) {
+        if (errore) *errore = percorso + ": nessun profilo";
+        return false;
+    }
+    righe_ = std::move(righe);
+    return true;
+}
+
+const RigaCatalogo* CatalogoProfili::Cerca(const std::string& nome) const {
+    const std::string k = Chiave(nome);
+    for (const auto& r : righe_)
+        if (Chiave(r.nome) == k) return &r;
+    return nullptr;
+}
+
+const std::vector<GradoAcciaio>& GradiAcciaio() {
+    static const std::vector<GradoAcciaio> g = {{"S235", 235}, {"S275", 275}, {"S355", 355}};
+    return g;
+}
+
+std::string SceltaProfili::Identificazione() const {
+    return cat_.Righe().empty() ? std::string() : std::string("Zelvo profile catalogue");
+}
+
+bool SceltaProfili::Scegli(const std::string& nome, const std::string& grado) {
+    const RigaCatalogo* r = cat_.Cerca(nome);
+    const GradoAcciaio* g = nullptr;
+    for (const auto& x : GradiAcciaio())
+        if (Chiave(grado) == x.nome) g = &x;
+    if (!r || !g) return false;
+    Descrizione = r->nome + " " + g->nome;
+    TipoProfilo = r->tipo;
+    Lunghezze[0] = r->h;
+    Lunghezze[1] = r->b;
+    Lunghezze[2] = r->tw;
+    Lunghezze[3] = r->tf;
+    Lunghezze[4] = r->b;
+    Lunghezze[5] = r->tf;
+    Area = r->Area;
+    Jy = r->Jy;
+    Jz = r->Jz;
+    RaggioRaccordo = r->r;
+    RaggioEstremita = r->r2;
+    fy = g->fy;
+    if (ComunicaProfilo) ComunicaProfilo();
+    return true;
+}
+
+void SceltaProfili::Chiudi() {
+    if (ProfiliQuit) ProfiliQuit();
+}
+
+bool RiceviProfilo(const SceltaProfili& s, SezioneProfili& p, Messaggi& msg) {
+    try {
+        p.VersioneSezioneProfili = s.VersioneSezioneProfili;
+        p.Doppi = s.Doppi;
+        p.dDoppi = s.dDoppi;
+        p.DoppiCorto = s.DoppiCorto;
+        p.TipoProfilo = s.TipoProfilo;
+        float* l[] = {&p.h, &p.b, &p.tw, &p.tf, &p.bAlaInf, &p.tAlaInf};
+        for (int i = 0; i < 6; ++i)
+            *l[i] = ASingolo(s.Lunghezze[i] / 1000);
+        p.SaldataAsimm = false;
+        p.Area = ASingolo(s.Area / 1e6);
+        p.Jy = ASingolo(s.Jy / 1e12);
+        p.Jz = ASingolo(s.Jz / 1e12);
+        p.fySteelTMP = s.fy * 1e6;
+    } catch (const Guasto&) {
+        return false;
+    }
+    return p.CalcolaWplastici(msg);
+}
+
+} // namespace zelvo
