@@ -14,7 +14,8 @@ TEST(Griglia, TreForzeDannoQuattroRigheTreColonne) {
     EXPECT_EQ(g.Testo(0, 0), "N°");
     EXPECT_EQ(g.Testo(0, 1), "F");
     EXPECT_EQ(g.Testo(0, 2), "d");
-    for (int r = 1; r <= 3; ++r) EXPECT_EQ(g.Testo(r, 0), std::to_string(r));
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(g.Testo(r, 0), std::to_string(r));
     EXPECT_TRUE(g.visibile);
     // Column 0 is 400 wide, the data columns share (width - 320 - 400).
     EXPECT_EQ(g.larghezzeColonne[0], 400);
@@ -29,7 +30,8 @@ TEST(Griglia, IntestazioniTrapeziECoppie) {
     GrigliaForm t, c;
     DimensionaMsFlex(t, 0, 1);
     DimensionaMsFlex(c, 2, 2);
-    EXPECT_EQ(LeggeGrigliaTesti(t, 0, 0)[0], (std::vector<std::string>{"N°", "q1", "q2", "d1", "d2"}));
+    EXPECT_EQ(LeggeGrigliaTesti(t, 0, 0)[0],
+              (std::vector<std::string>{"N°", "q1", "q2", "d1", "d2"}));
     EXPECT_EQ(LeggeGrigliaTesti(c, 0, 0)[0], (std::vector<std::string>{"N°", "W", "d"}));
     EXPECT_EQ(c.successivo, (Fuoco{TipoControllo::BtnCalcola, 0}));
     EXPECT_EQ(t.successivo, (Fuoco{TipoControllo::TxtRigheGriglia, 1}));
