@@ -20,11 +20,15 @@ int16_t CercaIndice(const Vettore1<double>& xs, double x, int n) {
     int ii = static_cast<int>(i);
     if (xs(ii) == x) return Conteggio16(ii);
     if (x < xs(ii)) {
-        while (ii >= 1 && x < xs(ii)) --ii;
+        while (ii >= 1 && x < xs(ii))
+            --ii;
         return Conteggio16(ii < 1 ? 1 : ii);
     }
     // x > xs(ii): step up until x <= xs(ii); beyond the table is an index fault.
-    while (x > xs(ii)) ++ii;
+    while (x > xs(ii)) {
+        if (ii >= n) throw Guasto("CercaIndice oltre la tabella");
+        ++ii;
+    }
     if (x < xs(ii)) --ii;
     return Conteggio16(ii < 1 ? 1 : ii);
 }
@@ -38,8 +42,12 @@ double yInterpola(double x, double x1, double y1, double x2, double y2, Messaggi
     return 0;
 }
 
-int IndiceSuccessivo(int n, int i) { return i >= n ? 1 : i + 1; }
-int IndicePrecedente(int n, int i) { return i <= 1 ? n : i - 1; }
+int IndiceSuccessivo(int n, int i) {
+    return i >= n ? 1 : i + 1;
+}
+int IndicePrecedente(int n, int i) {
+    return i <= 1 ? n : i - 1;
+}
 
 double Angolo(double y, double x) {
     if (x != 0) {
@@ -91,8 +99,8 @@ double RadiceFunzione(const std::function<double(double)>& f, double& x1, double
         ++k;
         if (k > N) {
             const std::string testo = std::string("ERRORE! Il procedimento non converge!") + "\r" +
-                                      "Superate " + " " + std::to_string(N) + " iterazioni." + "\r" +
-                                      "Proseguire ?";
+                                      "Superate " + " " + std::to_string(N) + " iterazioni." +
+                                      "\r" + "Proseguire ?";
             if (msg.Chiedi(testo, Icona::Domanda)) {
                 N += 100;
             } else {

@@ -35,6 +35,8 @@ TEST(CercaIndice, TabellaIrregolare) {
         EXPECT_EQ(CercaIndice(xs, xs(i), 7), i);
     }
     EXPECT_THROW(CercaIndice(xs, 11, 7), Guasto);
+    // Only the first n entries are the table, even when more are stored.
+    EXPECT_THROW(CercaIndice(xs, 9.5, 5), Guasto);
 }
 
 TEST(InterpolaInX, LineareTraIPunti) {
