@@ -1,0 +1,278 @@
+#include "section/property.h"
+
+#include "core/guasto.h"
+#include "io/generale.h"
+
+#include <cmath>
+
+namespace zelvo {
+
+// ---------------------------------------------------------------------------
+// Sections on the data file.
+
+void CollLeggeScrive(SezioneEdit& s, FlussoValori& f, const std::string& Modo) {
+    if (Modo == "L") {
+        int16_t n = 0;
+        FileInOut(Modo, f, n);
+        if (n < 0) {
+            f.Chiudi();
+            f.Msg().Mostra(TestoLetturaIncompleta);
+            throw ErroreFile(1000, "numero di valori negativo");
+        }
+        // Values are appended to the list as read (at most 32767 of them).
+        for (int i = 0; i < n; ++i) {
+            double v = 0;
+            FileInOut(Modo, f, v);
+            ValoreColl c;
+            c.emplace<double>(v);
+            s.CollEdit.push_back(c);
+        }
+    } else {
+        int16_t n = Conteggio16(static_cast<long long>(s.CollEdit.size()));
+        FileInOut(Modo, f, n);
+        for (auto v : s.CollEdit)
+            std::visit([&](auto& x) { FileInOut(Modo, f, x); }, v);
+    }
+    FileInOut(Modo, f, s.Wply, s.Wplz);
+}
+
+void LeggeScriveProfili(SezioneProfili& p, FlussoValori& f, const std::string& Modo,
+                        const std::string& versione) {
+    FileInOut(Modo, f, p.TipoProfilo, p.h, p.b, p.tw, p.tf, p.bAlaInf, p.tAlaInf, p.SaldataAsimm);
+    FileInOut(Modo, f, p.SezioneProfiliRuotata, p.Jy, p.Jz);
+    FileInOut(Modo, f, p.Wply, p.Wplz, p.fySteelTMP);
+    FileInOut(Modo, f, p.Wply, p.Wplz);
+    if (Modo != "L" || versione >= "5.4") FileInOut(Modo, f, p.Doppi, p.dDoppi, p.DoppiCorto);
+}
+
+// ---------------------------------------------------------------------------
+// Property.
+
+void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const std::string& versione) {
+    // The 32-bit number travels as a double (an integer text).
+    double numero = iProp;
+    FileInOut(Modo, f, numero, E, nU, Alfa, Density, NomeMat, Area, Jota, NomeProp, tipo,
+              DidSezione, SezioneConEdit);
+    if (Modo == "L") {
+        if (numero != std::floor(numero) || numero < -2147483648.0 || numero > 2147483647.0) {
+            f.Chiudi();
+            f.Msg().Mostra(TestoLetturaIncompleta);
+            throw ErroreFile(1000, "numero di proprietà non valido");
+        }
+        iProp = static_cast<int32_t>(numero);
+    }
+    if (SezioneConEdit) {
+        if (Modo == "L") {
+            SezioneEd = SezioneEdit();
+            SezioneEd.UnitaLunghezza = Unita().UnitaModello[4];
+        }
+        CollLeggeScrive(SezioneEd, f, Modo);
+    } else {
+        if (Modo == "L") SezionePr = SezioneProfili();
+        LeggeScriveProfili(SezionePr, f, Modo, versione);
+    }
+    FileInOut(Modo, f, SezioneNL);
+    if (SezioneNL) {
+        if (tipo != 0)
+            FileInOut(Modo, f, fyBeam, Et, BuckCode, Syc, Syt);
+        else
+            FileInOut(Modo, f, fyBeam, My_pos, My_neg, Pyc, Pyt, MsuMy_posA, MsuMy_negB, PsuPycA,
+                      PsuPycB, YieldSrf, xI, xj, yI, yj, Et);
+    }
+}
+
+void Property::CalcolaMy() {
+    const double W = SezionePr.SezioneProfiliRuotata ? SezionePr.Wplz : SezionePr.Wply;
+    My_pos = W * fyBeam;
+    My_neg = -My_pos;
+}
+
+bool Property::DatiErrati(Messaggi& msg) const {
+    std::string m;
+    if (Area <= 0) m += std::string("Area <=0") + ACapo;
+    if (Jota <= 0 && tipo == 0) m += std::string("Inertia <=0") + ACapo;
+    if (E <= 0) m += std::string("Young Modulus <=0") + ACapo;
+    if (m.empty()) return false;
+    msg.Mostra(m + " in Property " + std::to_string(iProp), Icona::Critica);
+    return true;
+}
+
+bool Property::DatiNonLinearErrati(std::string& messaggio, Messaggi& msg) const {
+    const char* zero = "Zero value for traction and/or compression.";
+    const char* segni = "Incorrect traction and/or compression signs.";
+    if (tipo != 0) {
+        bool errato = false;
+        if (Syc == 0 && Syt == 0) {
+            messaggio = zero;
+            errato = true;
+        }
+        if (Syc < 0 || Syt < 0) {
+            messaggio = segni;
+            errato = true;
+        }
+        if (Syc == 0 || Syt == 0)
+            msg.Mostra("Warning: no traction or compression resistance in property " +
+                           std::to_string(iProp),
+                       Icona::Informazione);
+        return errato;
+    }
+    const char* e = nullptr;
+    if (My_pos == 0 || My_neg == 0)
+        e = zero;
+    else if (!(Pyt >= 0 && My_pos >= 0 && My_neg < 0 && Pyc >= 0))
+        e = segni;
+    else if (YieldSrf != 2 && YieldSrf != 3)
+        e = nullptr;
+    else if (Pyt == 0 || Pyc == 0)
+        e = zero;
+    else if (MsuMy_posA == 0 || MsuMy_negB == 0 || PsuPycA == 0 || PsuPycB == 0)
+        e = "Zero value in interaction diagram.";
+    else if (MsuMy_posA < 0 || MsuMy_negB < 0 || PsuPycA < 0 || PsuPycB < 0)
+        e = "Incorrect signs in interaction diagram.";
+    if (!e) return false;
+    messaggio = e;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Materials.
+
+const std::array<Materiale, 11>& MaterialiDefault() {
+    static const std::array<Materiale, 11> m = {{
+        {"Steel", 2.1e11, 0.3, 7850, 1.2e-5},
+        {"Aluminium", 7.0e10, 0.3, 2700, 2.3e-5},
+        {"Concrete C20/25", 2.9e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C25/30", 3.14e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C28/35", 3.05e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C30/37", 3.2e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C35/45", 3.35e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C40/50", 3.5e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C45/55", 3.6e10, 0.2, 2400, 1.0e-5},
+        {"Concrete C50/60", 3.7e10, 0.2, 2400, 1.0e-5},
+        {"Wood (Spruce)", 1.0e10, 0.3, 500, 5e-6},
+    }};
+    return m;
+}
+
+void TabellaMateriali::Dimensiona(int righe) {
+    auto intestazione = celle.empty() ? std::array<std::string, 6>{} : celle[0];
+    celle.assign(static_cast<size_t>(std::max(righe, 1)), {});
+    celle[0] = intestazione;
+}
+
+namespace {
+std::string Quattro(double v) {
+    std::string t = FormatoPattern(v, "0.0000");
+    if (t.size() > 10) t = FormatoPattern(v, "0.0000E+00");
+    return t;
+}
+} // namespace
+
+void TabellaMateriali::Riempi(int riga, const std::string& nome, double E, double nU,
+                              double Density, double Alfa, const UnitMisura& u) {
+    if (riga < 1) throw Guasto("riga della tabella dei materiali");
+    if (riga >= Righe()) celle.resize(static_cast<size_t>(riga) + 1);
+    auto& r = celle[static_cast<size_t>(riga)];
+    r[1] = nome;
+    r[2] = u.Testo(Grandezza::Tensione, E);
+    r[3] = Quattro(nU);
+    r[4] = Quattro(Density);
+    r[5] = Quattro(Alfa);
+}
+
+void TabellaMateriali::Default(const UnitMisura& u) {
+    Dimensiona(12);
+    int i = 1;
+    for (const auto& m : MaterialiDefault())
+        Riempi(i++, m.nome, m.E, m.nU, m.Density, m.Alfa, u);
+    Selezionata = 1;
+}
+
+bool TabellaMateriali::EliminaRiga(int riga, Messaggi& msg) {
+    if (Righe() <= 2) {
+        msg.Mostra("Impossibile rimuovere l'ultima riga", Icona::Critica);
+        return false;
+    }
+    if (riga < 1 || riga >= Righe()) return false;
+    celle.erase(celle.begin() + riga);
+    if (Selezionata >= Righe()) Selezionata = Righe() - 1;
+    return true;
+}
+
+std::filesystem::path PercorsoMateriali() {
+    return std::filesystem::path(CartellaProgramma()) / "VantrexMateriali.txt";
+}
+
+bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Messaggi& msg,
+                              const UnitMisura& u, const std::filesystem::path& percorso) {
+    const std::string pieno = std::filesystem::absolute(percorso).string();
+    if (Modo == "S") {
+        // The grid is only read here: whatever fails, the user's materials stay.
+        RegistroMessaggi interni;
+        FlussoValori f = FlussoValori::PerScrivere(interni);
+        bool ok = true;
+        try {
+            int16_t n = Conteggio16(t.Righe() - 1);
+            FileInOut("S", f, n);
+            for (int i = 1; i <= n && ok; ++i) {
+                const auto& r = t.celle[static_cast<size_t>(i)];
+                std::string nome = r[1];
+                float E = u.LeggiSingolo(Grandezza::Tensione, r[2]);
+                float nU = ASingolo(ValoreNumerico(r[3]));
+                float D = ASingolo(ValoreNumerico(r[4]));
+                float A = ASingolo(ValoreNumerico(r[5]));
+                FileInOut("S", f, nome);
+                FileInOut("S", f, E, nU, D, A);
+            }
+        } catch (const Guasto&) {
+            ok = false;
+        } catch (const ErroreFile&) {
+            ok = false;
+        }
+        if (!ok || f.Fallito() || !interni.elenco.empty() || !f.Salva(percorso)) {
+            msg.Mostra("Impossibile salvare il file " + pieno +
+                           ". I materiali non sono stati salvati.",
+                       Icona::Informazione);
+            return false;
+        }
+        msg.Mostra("I dati dei materiali sono stati salvati nel file " + pieno,
+                   Icona::Informazione);
+        return true;
+    }
+    // Reading: into a new grid, committed only when the whole file was read.
+    RegistroMessaggi interni;
+    auto f = FlussoValori::ApriLettura(percorso, interni);
+    TabellaMateriali nuova;
+    nuova.celle = {t.celle.empty() ? std::array<std::string, 6>{} : t.celle[0]};
+    bool ok = f.has_value();
+    if (ok) {
+        try {
+            int16_t n = 0;
+            FileInOut("L", *f, n);
+            if (n < 1) throw ErroreFile(1000, "nessun materiale");
+            nuova.Dimensiona(n + 1);
+            for (int i = 1; i <= n; ++i) {
+                std::string nome;
+                float E, nU, D, A;
+                FileInOut("L", *f, nome);
+                FileInOut("L", *f, E, nU, D, A);
+                nuova.Riempi(i, nome, E, nU, D, A, u);
+            }
+        } catch (const ErroreFile&) {
+            ok = false;
+        } catch (const Guasto&) {
+            ok = false;
+        }
+    }
+    if (!ok) {
+        msg.Mostra("File " + pieno + " non trovato. Vengono inseriti i materiali di default",
+                   Icona::Informazione);
+        t.Default(u);
+        return false;
+    }
+    nuova.Selezionata = 1;
+    t = std::move(nuova);
+    return true;
+}
+
+} // namespace zelvo
