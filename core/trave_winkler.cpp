@@ -367,6 +367,10 @@ bool PreparaSuoloElastico(ModuloZelvo& m, Messaggi& msg) {
         righe(i).F = ASingolo(m.Risultati.Molle(i).F, "forza di una molla oltre il single");
         righe(i).d = ASingolo(m.Risultati.Molle(i).d);
     }
+    // The last node is the end B: its accumulated abscissa misses L only by
+    // round-off, and a row a digit beyond L would put a calculation point
+    // outside the beam.
+    righe(molle).d = D.Luce;
     AccodaRighe(D.NConcentrati, D.CarichiConcentrati, righe);
     return true;
 }
