@@ -36,6 +36,17 @@ ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
         DimensionaMsFlex(FlexGrid[t], t, 0);
     }
     txtDati[3].Scrivi("100");
+    // The project file of form/file_progetto.
+    Servizi.LeggiProgetto = [](ModelloForm& f, const std::string& percorso) {
+        ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, f.VersioneLetta, nullptr};
+        f.EsitoLettura = LeggiFileProgetto(percorso, p, f.Msg);
+        return f.EsitoLettura != EsitoProgetto::IntestazioneIlleggibile;
+    };
+    Servizi.ScriviProgetto = [](ModelloForm& f, const std::string& percorso) {
+        std::string versione = VersioneFileCorrente;
+        ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, versione, nullptr};
+        return ScriviFileProgetto(percorso, p, f.Msg);
+    };
 }
 
 // ---------------------------------------------------------------------------
@@ -350,7 +361,9 @@ void ModelloForm::SchemaAggiorna(int s) {
 }
 
 void ModelloForm::VisualizzaUnits() {
-    if (Unita.SenzaUnita) Unita.UnitaVuote();
+    // In no-units mode the labels shown are empty, but the stored labels
+    // are kept: a file opened without units and saved again keeps them, and
+    // switching units back on finds the user's choice.
     lblLuce = lblLunghezza = lblB = Unita.Etichetta(Grandezza::Lunghezza);
     lblE = lblPressione = Unita.Etichetta(Grandezza::Tensione);
     lblJ = Unita.Etichetta(Grandezza::Inerzia);

@@ -35,6 +35,7 @@
 #include "core/estrazione.h"
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
+#include "form/file_progetto.h"
 #include "io/unita.h"
 
 #include <array>
@@ -287,6 +288,9 @@ class ModelloForm {
     Fuoco fuoco;
     FinestraUnita frmUnits;
     std::string VersioneLetta; // version of the file read last
+    // How the last reading of a data file ended (Parziale: it stopped before
+    // the lines its version holds, its messages shown).
+    EsitoProgetto EsitoLettura = EsitoProgetto::Completo;
 
     // ------------------------------------------------------------------
     // Procedures of the window.

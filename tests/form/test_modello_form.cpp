@@ -7,7 +7,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <tuple>
+#include <unistd.h>
 
 using namespace zelvo;
 
@@ -732,4 +735,88 @@ TEST_F(Form, AscissaNonNumericaLasciaIRisultatiInX) {
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
     EXPECT_EQ(f.txtX[1].testo, " 10.00");
     EXPECT_EQ(f.txtRis[6].testo, " 20.00");
+}
+
+// ---------------------------------------------------------------------------
+// Through the data file: open -> save gives the same bytes, open -> "Calcola"
+// computes on the stored values bit for bit.
+
+namespace {
+
+std::string Contenuto(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+class FileEsatto : public Form, public ::testing::WithParamInterface<std::tuple<int, bool, bool>> {
+  protected:
+    void SetUp() override {
+        cartella =
+            std::filesystem::temp_directory_path() /
+            ("zelvo_form_" + std::to_string(::getpid()) + "_" +
+             std::to_string(std::get<0>(GetParam())) + std::to_string(std::get<1>(GetParam())) +
+             std::to_string(std::get<2>(GetParam())));
+        std::filesystem::create_directories(cartella);
+    }
+    void TearDown() override { std::filesystem::remove_all(cartella); }
+    std::filesystem::path cartella;
+};
+
+TEST_P(FileEsatto, ApriSalvaEApriCalcola) {
+    const auto [unita, parz, senza] = GetParam();
+    const auto& cap = CaptionUnita();
+    // The file is written with the units it stores (all of one choice).
+    UnitMisura uf;
+    uf.UnitaModello = {cap[0][unita], cap[1][unita], "t", cap[2][unita], cap[3][unita]};
+    uf.SenzaUnita = senza;
+    DatiTrave d = ProblemaScomodo(parz, 4);
+    d.Titolo = "Prova";
+    int16_t ns = d.NSezioni;
+    std::string ver = VersioneFileCorrente;
+    const auto originale = cartella / "orig.zlv";
+    RegistroMessaggi m0;
+    ASSERT_TRUE(ScriviFileProgetto(originale, ProgettoFile{d, ns, uf, ver, nullptr}, m0));
+
+    ASSERT_TRUE(f.ApriFileDati(originale.string()));
+    EXPECT_EQ(f.Caption, "Trave Zelvo - File: orig");
+    EXPECT_EQ(u.SenzaUnita, senza);
+    EXPECT_EQ(u.UnitaModello, uf.UnitaModello);
+    const auto copia = cartella / "copia.zlv";
+    ASSERT_TRUE(f.FileSalvaCome(copia.string()));
+    EXPECT_EQ(Contenuto(originale), Contenuto(copia));
+    EXPECT_EQ(f.NomeFile, "copia");
+
+    // Open and "Calcola": the calculation sees the stored values.
+    ASSERT_TRUE(f.ApriFileDati(originale.string()));
+    f.btnCalcola_Click();
+    StessiBit(d, m.Dati);
+    // And a save after the calculation still writes the same bytes.
+    ASSERT_TRUE(f.FileSalvaCome(copia.string()));
+    EXPECT_EQ(Contenuto(originale), Contenuto(copia));
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitaEParziali, FileEsatto,
+                         ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Bool(),
+                                            ::testing::Bool()));
+
+TEST_F(Form, FileIlleggibileLasciaUnProblemaSenzaNome) {
+    const auto p = std::filesystem::temp_directory_path() /
+                   ("zelvo_form_vuoto_" + std::to_string(::getpid()) + ".zlv");
+    { std::ofstream(p) << ""; }
+    f.NomeFile = "vecchio";
+    EXPECT_FALSE(f.ApriFileDati(p.string()));
+    EXPECT_EQ(f.NomeFile, "");
+    EXPECT_EQ(f.Caption, "Trave Zelvo - File: ");
+    std::filesystem::remove(p);
+}
+
+TEST_F(Form, AnnullareIlDialogoNonCambiaNulla) {
+    f.txtTitolo.Edita("mio");
+    f.Servizi.SceltaFile = [](bool, const std::string&, const std::string&) {
+        return std::optional<std::string>();
+    };
+    EXPECT_FALSE(f.ApriFileDati());
+    EXPECT_EQ(f.txtTitolo.testo, "mio");
 }
