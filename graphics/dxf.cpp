@@ -2,6 +2,7 @@
 
 #include "core/guasto.h"
 #include "core/matematica.h"
+#include "io/codifica.h"
 
 #include <cmath>
 #include <cstdio>
@@ -178,55 +179,7 @@ std::string ScrittoreDxf::TestoChiuso() const {
 }
 
 std::string InWindows1252(const std::string& s) {
-    // Code points 0x80..0x9F of Windows-1252.
-    static const char32_t alti[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    std::string out;
-    size_t i = 0;
-    while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        char32_t cp = 0;
-        int len = 1;
-        if (c < 0x80)
-            cp = c;
-        else if ((c & 0xE0) == 0xC0)
-            cp = c & 0x1F, len = 2;
-        else if ((c & 0xF0) == 0xE0)
-            cp = c & 0x0F, len = 3;
-        else if ((c & 0xF8) == 0xF0)
-            cp = c & 0x07, len = 4;
-        else {
-            out += '?';
-            ++i;
-            continue;
-        }
-        if (i + len > s.size()) {
-            out += '?';
-            break;
-        }
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            const unsigned char d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        i += ok ? len : 1;
-        if (!ok) {
-            out += '?';
-            continue;
-        }
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        char r = '?';
-        for (int k = 0; k < 32; ++k)
-            if (alti[k] == cp && cp != 0) r = static_cast<char>(0x80 + k);
-        out += r;
-    }
-    return out;
+    return Utf8ACp1252(s);
 }
 
 namespace {

@@ -1,0 +1,288 @@
+// The beam diagrams on the recording surface. Witness problem: a simply
+// supported beam, L = 6 m, uniform q = 10 kN/m, whose closed-form results are
+// Mmax = qL^2/8 = 45 kNm, RA = RB = qL/2 = 30 kN, M(x) = q x (L - x) / 2,
+// f max = 5 q L^4 / (384 E J). Scales, windows and label positions follow by
+// hand from the automatic scale rule (1.5 x range / span, rounded to 1-2-5).
+#include "core/matematica.h"
+#include "graphics/dxf.h"
+#include "graphics/grafica.h"
+#include "graphics/plotta.h"
+#include "graphics/superficie_registro.h"
+#include "io/generale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace zelvo;
+
+namespace {
+
+constexpr double L = 6, q = 10000, Ev = 2.1e11, Jv = 8.356e-5, h = L / 50;
+
+struct Diagrammi : ::testing::Test {
+    ModuloZelvo m;
+    UnitMisura u;
+    RegistroMessaggi msg;
+    SuperficieRegistro s{1000, 700};
+    ContestoDiagrammi c;
+
+    void SetUp() override {
+        AzzeraGrafica();
+        Plotta().ScalaUtente = false;
+        DatiTrave& d = m.Dati;
+        d.Titolo = "Prova";
+        d.Luce = float(L);
+        d.E = float(Ev);
+        d.J = float(Jv);
+        d.Vincoli = AppoggioAppoggio;
+        d.NSezioni = 100;
+        d.AscissaX = 2;
+        d.NTrapezi = 1;
+        d.CarichiTrapezi.Ridimensiona(1);
+        d.CarichiTrapezi(1) = {float(q), float(q), 0, float(L)};
+        u.UnitaDefault();
+        c = {&m, &u, &msg, "prova.zlv"};
+    }
+    void Calcola() { ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato); }
+    std::vector<TrattoRegistrato> Tipo(const std::string& t, uint32_t colore) const {
+        std::vector<TrattoRegistrato> r;
+        for (const auto& x : s.tratti)
+            if (x.tipo == t && x.colore == colore) r.push_back(x);
+        return r;
+    }
+};
+
+constexpr uint32_t Nero = 0x000000, Rosso = 0xFF0000, Verde = 0x00FF00, Grigio = 0x808080,
+                   Blu = 0x0000FF;
+
+} // namespace
+
+TEST(ScalaTonda, RoundSeries) {
+    EXPECT_DOUBLE_EQ(ScalaTonda(7.5), 10); // Mmax 30 on a 6 m span
+    EXPECT_DOUBLE_EQ(ScalaTonda(2.05), 2); // within 0.1 below 2
+    EXPECT_DOUBLE_EQ(ScalaTonda(2.2), 5);
+    EXPECT_DOUBLE_EQ(ScalaTonda(6), 10);
+    EXPECT_DOUBLE_EQ(ScalaTonda(11250), 20000);
+    EXPECT_NEAR(ScalaTonda(0.00035), 0.0005, 1e-18);
+    EXPECT_DOUBLE_EQ(ScalaTonda(0), 1e-20); // log10 of tiny values taken as -20
+}
+
+TEST_F(Diagrammi, MomentDiagramOnScreen) {
+    Calcola();
+    ASSERT_TRUE(PlottaDiagramma(c, "M", DispVideo, &s));
+    EXPECT_TRUE(msg.elenco.empty());
+    // raw = 1.5 x 45000 / 6 = 11250 -> 20000
+    EXPECT_DOUBLE_EQ(Plotta().ScalaMomenti, 20000);
+    EXPECT_NEAR(Plotta().yMaxDiagramma, 8 * h, 1e-6);
+    EXPECT_NEAR(Plotta().yMinDiagramma, -45000.0 / 20000 - 12 * h, 1e-6);
+    // Stretched window, horizontally centred: x = 0 at column 125, x = L at 875.
+    EXPECT_NEAR(s.Colonna(0), 125, 1e-3);
+    EXPECT_NEAR(s.Colonna(L), 875, 1e-3);
+
+    // 1. The axis, black, pen 3; 2. two supports (triangles of side L/50), pen 2.
+    ASSERT_GE(s.tratti.size(), 7u);
+    EXPECT_EQ(s.tratti[0].v, (std::vector<double>{0, 0, L, 0}));
+    EXPECT_EQ(s.tratti[0].spessore, 3);
+    EXPECT_EQ(s.tratti[0].colore, Nero);
+    const double a = L / 50;
+    EXPECT_EQ(s.tratti[1].v, (std::vector<double>{0, 0, a / 2, -a * std::sqrt(3.0) / 2}));
+    EXPECT_EQ(s.tratti[4].v[0], L);
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(s.tratti[size_t(i)].spessore, 2);
+
+    // 3. The curve: one red line per pair of calculation points, below the axis.
+    const auto curva = Tipo("Linea", Rosso);
+    ASSERT_EQ(int(curva.size()), m.Risultati.NPunti - 1);
+    for (const auto& t : curva) {
+        for (int k : {0, 2}) {
+            const double x = t.v[size_t(k)];
+            const double atteso = -(q * x * (L - x) / 2) / 20000;
+            EXPECT_NEAR(t.v[size_t(k) + 1], atteso, 2e-6 * 45000 / 20000) << x;
+            EXPECT_LE(t.v[size_t(k) + 1], 1e-9);
+        }
+        EXPECT_EQ(t.spessore, 2);
+    }
+    // 4. The probe at x = 2 in green: M(2) = 40000 -> -2 (and the deflection probe).
+    const auto sonda = Tipo("Linea", Verde);
+    ASSERT_EQ(sonda.size(), 2u);
+    EXPECT_NEAR(sonda[0].v[0], 2, 1e-6);
+    EXPECT_NEAR(sonda[0].v[3], -2, 1e-5);
+    // 5. The deflected shape, grey: the largest deflection takes a fifth of the window.
+    const auto deformata = Tipo("Linea", Grigio);
+    ASSERT_EQ(int(deformata.size()), m.Risultati.NPunti - 1);
+    const double altezza = 8 * h + 45000.0 / 20000 + 12 * h;
+    double minimo = 0;
+    for (const auto& t : deformata)
+        minimo = std::min({minimo, t.v[1], t.v[3]});
+    EXPECT_NEAR(minimo, -altezza / 5, 1e-4);
+
+    // 6. Texts: title lines, then the labels.
+    std::vector<TrattoRegistrato> testi;
+    for (const auto& t : s.tratti)
+        if (t.tipo == "Testo") testi.push_back(t);
+    ASSERT_EQ(testi.size(), 5u);
+    EXPECT_EQ(testi[0].testo, "File : prova.zlv - Prova");
+    EXPECT_NEAR(testi[0].v[1], 8 * h - 2 * h, 1e-6);
+    EXPECT_EQ(testi[1].testo.rfind("Luce = 6", 0), 0u) << testi[1].testo;
+    EXPECT_NE(testi[1].testo.find(" m ; E = 210"), std::string::npos) << testi[1].testo;
+    EXPECT_NE(testi[1].testo.find("MPa ; J = 8"), std::string::npos) << testi[1].testo;
+    EXPECT_NE(testi[1].testo.find("cm^4"), std::string::npos);
+    EXPECT_EQ(testi[1].testo.find("K ="), std::string::npos);
+    // Mmax below the axis: text top h/2 below the curve's lowest point.
+    EXPECT_EQ(testi[2].testo, " 45 kNm");
+    EXPECT_EQ(testi[2].colore, Rosso);
+    EXPECT_NEAR(testi[2].v[0], 3, 1e-4);
+    EXPECT_NEAR(testi[2].v[1], -45000.0 / 20000 - h / 2, 1e-5);
+    // Mmin = 0 on the axis: text 1.5 h above it.
+    EXPECT_EQ(testi[3].testo, " 0 kNm");
+    EXPECT_NEAR(testi[3].v[1], 1.5 * h, 1e-9);
+    // f max = 5 q L^4 / (384 E J), written in the length unit.
+    const double fmax = 5 * q * std::pow(L, 4) / (384 * double(float(Ev)) * double(float(Jv)));
+    EXPECT_EQ(testi[4].colore, Grigio);
+    // The label is the module's value (the deflection line is integrated
+    // numerically on the grid: within 0.1 % of the closed form).
+    EXPECT_NEAR(m.Risultati.fmax, fmax, 1e-3 * fmax);
+    EXPECT_EQ(testi[4].testo, "f=" + FormatoEtichetta(4, m.Risultati.fmax).substr(1) + " m");
+    EXPECT_NEAR(testi[4].v[1], -altezza / 5 - h / 2, 1e-4);
+}
+
+TEST_F(Diagrammi, ShearDiagramOnScreen) {
+    Calcola();
+    ASSERT_TRUE(PlottaDiagramma(c, "T", DispVideo, &s));
+    // range 60000 over 6 m: raw 15000 -> 20000
+    EXPECT_DOUBLE_EQ(Plotta().ScalaTagli, 20000);
+    EXPECT_NEAR(Plotta().yMaxDiagramma, 1.5 + 8 * h, 1e-6);
+    EXPECT_NEAR(Plotta().yMinDiagramma, -1.5 - 12 * h, 1e-6);
+    const auto curva = Tipo("Linea", Rosso);
+    ASSERT_EQ(int(curva.size()), m.Risultati.NPunti - 1);
+    for (const auto& t : curva) {
+        for (int k : {0, 2}) {
+            const double x = t.v[size_t(k)];
+            // V = q (L/2 - x), drawn reversed; the end points close on the axis.
+            if (x <= 0 || x >= L) continue;
+            EXPECT_NEAR(t.v[size_t(k) + 1], -q * (L / 2 - x) / 20000, 1e-5) << x;
+        }
+    }
+    EXPECT_EQ(curva.front().v[1], 0); // first point on the axis
+    EXPECT_NEAR(curva.back().v[3], 0, 1e-12);
+    std::vector<TrattoRegistrato> testi;
+    for (const auto& t : s.tratti)
+        if (t.tipo == "Testo") testi.push_back(t);
+    ASSERT_EQ(testi.size(), 2u); // no title block on the shear diagram, no scale on screen
+    EXPECT_EQ(testi[1].testo, "-30 kN");
+    EXPECT_NEAR(testi[1].v[0], L, 1e-5);
+    EXPECT_NEAR(testi[1].v[1], 1.5 + 1.5 * h, 1e-5); // above the axis: +1.5 h
+    EXPECT_TRUE(testi[0].testo == " 30 kN" || testi[0].testo == "-30 kN") << testi[0].testo;
+}
+
+TEST_F(Diagrammi, LoadDiagramOnScreen) {
+    Calcola();
+    ASSERT_TRUE(PlottaDiagramma(c, "C", DispVideo, &s));
+    // Only a distributed load: case 1, reference 10000, raw 1.5 x 20000 / 6 = 5000.
+    EXPECT_DOUBLE_EQ(Plotta().ScalaCarichi, 5000);
+    EXPECT_DOUBLE_EQ(Plotta().ScalaTrapezi, 5000);
+    EXPECT_EQ(Plotta().ScalaForze, 0);
+    const auto blu = Tipo("Linea", Blu);
+    // The outline (4 lines at L/40 above the axis, 2 plot units high) and
+    // 99 vertical hatch lines L/100 apart.
+    ASSERT_EQ(blu.size(), 4u + 99u);
+    EXPECT_EQ(blu[0].v, (std::vector<double>{0, L / 40, L, L / 40}));
+    EXPECT_NEAR(blu[1].v[3], L / 40 + 2, 1e-12);
+    EXPECT_EQ(blu[0].spessore, 2);
+    for (size_t k = 4; k < blu.size(); ++k) {
+        EXPECT_NEAR(blu[k].v[0], blu[k].v[2], 1e-9);
+        EXPECT_EQ(blu[k].spessore, 1);
+    }
+    std::vector<TrattoRegistrato> testi;
+    for (const auto& t : s.tratti)
+        if (t.tipo == "Testo") testi.push_back(t);
+    ASSERT_EQ(testi.size(), 2u);
+    EXPECT_EQ(testi[0].testo, " 10 kN/m");
+    EXPECT_NEAR(testi[0].v[1], L / 40 + 2 + 1.5 * h, 1e-9);
+    EXPECT_EQ(testi[1].v[0], L);
+}
+
+TEST_F(Diagrammi, UnloadedFoundationAndZeroRowsDrawNoNaN) {
+    // Zero force, zero couple, zero trapezoid on a rigid foundation: every
+    // reference value is 0; nothing may divide by it.
+    DatiTrave& d = m.Dati;
+    d.Vincoli = Fondazione;
+    d.Winkler = false;
+    d.K = 3e7;
+    d.b = 1;
+    d.NDivisioni = 10;
+    d.CarichiTrapezi(1) = {0, 0, 0, float(L)};
+    d.NConcentrati = 1;
+    d.CarichiConcentrati.Ridimensiona(1);
+    d.CarichiConcentrati(1) = {0, 2};
+    d.NCoppie = 1;
+    d.Coppie.Ridimensiona(1);
+    d.Coppie(1) = {0, 3};
+    Calcola();
+    for (const char* l : {"M", "T", "C"})
+        EXPECT_TRUE(PlottaDiagramma(c, l, DispVideo, &s)) << l;
+    for (const auto& t : s.tratti)
+        for (double v : t.v)
+            EXPECT_TRUE(std::isfinite(v)) << t.tipo;
+    // Only the axis on the load diagram (a foundation has no support symbols).
+    EXPECT_EQ(Plotta().ScalaTrapezi, 0);
+    EXPECT_EQ(Plotta().ScalaSuolo, 0);
+    EXPECT_EQ(Plotta().CoppiaMassima, 0);
+    ApriDxf("/nonexistent/x.dxf", 1);
+    EXPECT_TRUE(PlottaFile(c, DispDxf));
+    AbbandonaDxf();
+    EXPECT_TRUE(msg.elenco.empty()) << msg.elenco.front().testo;
+}
+
+TEST_F(Diagrammi, UserScaleForMomentsNotForLoads) {
+    Calcola();
+    Plotta().ScalaUtente = true;
+    Plotta().ScalaMomentiUtente = 50000;
+    Plotta().ScalaTagliUtente = 10000;
+    PlottaDiagramma(c, "M", DispVideo, &s);
+    PlottaDiagramma(c, "T", DispVideo, &s);
+    PlottaDiagramma(c, "C", DispVideo, &s);
+    EXPECT_DOUBLE_EQ(Plotta().ScalaMomenti, 50000);
+    EXPECT_DOUBLE_EQ(Plotta().ScalaTagli, 10000);
+    EXPECT_DOUBLE_EQ(Plotta().ScalaCarichi, 5000);
+}
+
+TEST_F(Diagrammi, FaultInsideADiagramShowsItsMessage) {
+    Calcola();
+    Plotta().ScalaUtente = true;
+    Plotta().ScalaMomentiUtente = 0; // a typed scale of 0
+    EXPECT_FALSE(PlottaDiagramma(c, "M", DispVideo, &s));
+    ASSERT_EQ(msg.elenco.size(), 1u);
+    EXPECT_EQ(msg.elenco[0].testo,
+              "Errore 11 \"Divisione per zero\"\nin PlottaDiagramma. Controllare i dati");
+    EXPECT_EQ(msg.elenco[0].icona, Icona::Domanda);
+}
+
+TEST_F(Diagrammi, DispatchOfTargets) {
+    Calcola();
+    EXPECT_FALSE(PlottaInOggettoDiagrammi(c, DispVideo, &s));
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Sub PlottaInOggetto - Uscita = VIDEO"});
+    msg.Svuota();
+    EXPECT_TRUE(PlottaInOggettoDiagrammi(c, DispStampante, &s));
+    EXPECT_TRUE(msg.elenco.empty());
+}
+
+TEST_F(Diagrammi, DxfStackUsesHalfTextHeightAndCaptions) {
+    Calcola();
+    ApriDxf("/nonexistent/x.dxf", 1);
+    ASSERT_TRUE(PlottaFile(c, DispDxf));
+    const std::string t = DxfAperto()->TestoChiuso();
+    AbbandonaDxf();
+    EXPECT_DOUBLE_EQ(Plotta().AltezzaTestoDiagrammi, L / 100);
+    EXPECT_NE(t.find("\r\nScala momenti 1:20"), std::string::npos);
+    EXPECT_NE(t.find("\r\nScala tagli 1:20"), std::string::npos);
+    EXPECT_NE(t.find("\r\nScala carichi trapezi 1:"), std::string::npos);
+    EXPECT_EQ(t.find("Scala carichi concentrati"), std::string::npos); // no forces
+    EXPECT_EQ(t.find("Scala coppie"), std::string::npos);              // no couples
+}
+
+TEST_F(Diagrammi, NotCalculatedDrawsNothing) {
+    EXPECT_FALSE(PlottaDiagramma(c, "M", DispVideo, &s));
+    EXPECT_TRUE(s.tratti.empty());
+}
