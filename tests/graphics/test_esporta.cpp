@@ -2,6 +2,9 @@
 // ZELVO_DIAGRAMMI (default: a folder in the temporary directory), for the
 // DXF reader check of diagrammi_dxf.py and for people to look at.
 #include "graphics/esporta.h"
+#include "graphics/grafica.h"
+#include "graphics/plotta.h"
+#include "graphics/superficie_qt.h"
 #include "problemi.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +39,13 @@ TEST_P(Esporta, AllFormatsWithoutMessages) {
     EXPECT_TRUE(EsportaPDF(m, u, base + ".pdf", msg, GetParam().nome + ".zlv"));
     EXPECT_TRUE(EsportaPNG(m, u, base, msg, GetParam().nome + ".zlv"));
     EXPECT_TRUE(EsportaSVG(m, u, base, msg, GetParam().nome + ".zlv"));
+    {
+        // The printed page also as an image (A4 proportions), for people to look at.
+        auto pagina = DisegnoQt::Immagine(1240, 1754);
+        ContestoDiagrammi c{&m, &u, &msg, GetParam().nome + ".zlv"};
+        EXPECT_TRUE(PlottaStampa(c, DispStampante, &pagina->Superficie()));
+        EXPECT_TRUE(pagina->Salva(base + "-pagina.png"));
+    }
     EXPECT_TRUE(msg.elenco.empty()) << msg.elenco.front().testo;
     for (const char* s : {".dxf", ".pdf", "-M.png", "-T.png", "-C.png", "-M.svg", "-C.svg"})
         EXPECT_GT(std::filesystem::file_size(base + s), 100u) << s;
