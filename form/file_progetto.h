@@ -33,9 +33,11 @@
 #include "core/messaggi.h"
 #include "io/flusso_valori.h"
 #include "io/unita.h"
+#include "section/property.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace zelvo {
@@ -55,6 +57,23 @@ class RecordSezione {
     // Reads ("L": a new record, after a presence > 0) or writes ("S") the
     // record's own lines. Failures throw ErroreFile (after their message).
     virtual void LeggeScrive(FlussoValori& f, const std::string& modo) = 0;
+};
+
+// The problem's section-property record on the data file. Without a record
+// the presence is written as 0; a presence > 0 read creates a new record.
+class RecordProperty : public RecordSezione {
+  public:
+    std::unique_ptr<Property> Prop; // empty: no record
+    // Format version of the file being read (the profile's pairing line
+    // exists from "5.4" on); the writer always writes the current layout.
+    const std::string* Versione = nullptr;
+    void Svuota() override { Prop.reset(); }
+    int16_t Presenza() const override { return Prop ? 1 : 0; }
+    void LeggeScrive(FlussoValori& f, const std::string& modo) override {
+        if (modo == "L") Prop = std::make_unique<Property>();
+        if (!Prop) return;
+        Prop->LeggeScrive(modo, f, Versione ? *Versione : std::string(VersioneFileCorrente));
+    }
 };
 
 enum class EsitoProgetto {
