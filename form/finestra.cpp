@@ -69,7 +69,8 @@ bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
 }
 
 void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
-                        const std::function<void(ModelloForm&)>& confermaUnita) {
+                        const std::function<void(ModelloForm&)>& confermaUnita, bool silenzioso) {
+    AvvioGenerale(Msg, silenzioso);
     Caption = PrefissoTitolo;
     InizializzaForm();
     fuoco = {TipoControllo::TxtTitolo, 0};

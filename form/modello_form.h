@@ -333,8 +333,10 @@ class ModelloForm {
     // Start-up: locale check, caption, InizializzaForm; opens the file named
     // by the arguments or sets the default units and runs the units window
     // (`confermaUnita` plays the user there: nothing = OK as it stands).
+    // `silenzioso` silences the locale check's advice (command line).
     void Avvio(const std::vector<std::string>& argomenti,
-               const std::function<void(ModelloForm&)>& confermaUnita = nullptr);
+               const std::function<void(ModelloForm&)>& confermaUnita = nullptr,
+               bool silenzioso = false);
     // Opens the file named on the command line; false when nothing opened.
     bool ApriDaRigaComando(const std::string& rigaComando);
     static std::vector<std::string> DividiRigaComando(const std::string& rigaComando);
