@@ -522,8 +522,19 @@ void Avvia(const ContestoDiagrammi& c, const std::string& dispositivo, Superfici
     p.xIniziale = 0;
     p.xFinale = D(c).Luce;
     p.AltezzaTestoDiagrammi = D(c).Luce / divisoreH;
-    if (c.Msg) Grafica().Avvisi = c.Msg;
 }
+
+// The diagram's messages go to its sink while it draws; the previous sink
+// comes back afterwards (the context's sink may not outlive the drawing).
+struct SinkAvvisi {
+    Messaggi* prima;
+    explicit SinkAvvisi(const ContestoDiagrammi& c) : prima(Grafica().Avvisi) {
+        if (c.Msg) Grafica().Avvisi = c.Msg;
+    }
+    ~SinkAvvisi() { Grafica().Avvisi = prima; }
+    SinkAvvisi(const SinkAvvisi&) = delete;
+    SinkAvvisi& operator=(const SinkAvvisi&) = delete;
+};
 
 // Runs one diagram; a fault shows its message and ends that diagram.
 template <class Fn> bool Protetto(const ContestoDiagrammi& c, Fn fn) {
@@ -542,6 +553,7 @@ template <class Fn> bool Protetto(const ContestoDiagrammi& c, Fn fn) {
 bool PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
                      const std::string& dispositivo, SuperficieRaster* superficie) {
     if (!Pronto(c)) return false;
+    SinkAvvisi sink(c);
     Avvia(c, dispositivo, superficie, 50);
     Plotta().Diagramma = lettera;
     return Protetto(c, [&] {
@@ -557,6 +569,7 @@ bool PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
 bool PlottaStampa(const ContestoDiagrammi& c, const std::string& dispositivo,
                   SuperficieRaster* superficie) {
     if (!Pronto(c)) return false;
+    SinkAvvisi sink(c);
     Avvia(c, dispositivo, superficie, 50);
     bool ok = Protetto(c, [&] { PlottaMomenti(c, 0, true); });
     ok = Protetto(c, [&] { PlottaTagli(c, 0, true); }) && ok;
@@ -567,6 +580,7 @@ bool PlottaStampa(const ContestoDiagrammi& c, const std::string& dispositivo,
 bool PlottaFile(const ContestoDiagrammi& c, const std::string& dispositivo,
                 SuperficieRaster* superficie) {
     if (!Pronto(c)) return false;
+    SinkAvvisi sink(c);
     Avvia(c, dispositivo, superficie, 100);
     StatoPlotta& p = Plotta();
     double offset = 0;
