@@ -1,6 +1,66 @@
 #include "form/relazione.h"
 
+#include "form/modello_form.h"
+#include "io/codifica.h"
+#include "io/file_atomico.h"
+#include "io/unita.h"
+
 namespace zelvo {
+
+UnitaRelazione UnitaPerRelazione(const UnitMisura& u) {
+    UnitaRelazione r;
+    r.Lunghezza = u.Etichetta(Grandezza::Lunghezza);
+    r.Modulo = u.Etichetta(Grandezza::Tensione);
+    r.Inerzia = u.Etichetta(Grandezza::Inerzia);
+    r.Forza = u.Etichetta(Grandezza::Forza);
+    r.Momento = u.Etichetta(Grandezza::Momento);
+    r.CaricoDistribuito = u.Etichetta(Grandezza::Carico);
+    r.ForzaModello = u.SenzaUnita ? std::string() : u.UnitaModello[3];
+    return r;
+}
+
+namespace {
+
+GrigliaTesti TestiGriglia(const GrigliaForm& g) {
+    GrigliaTesti t;
+    for (int r = 0; r < g.righe; ++r) {
+        std::vector<std::string> riga;
+        for (int c = 0; c < g.colonne; ++c) {
+            const size_t k =
+                static_cast<size_t>(r) * static_cast<size_t>(g.colonne) + static_cast<size_t>(c);
+            riga.push_back(k < g.testi.size() ? g.testi[k] : std::string());
+        }
+        t.celle.push_back(std::move(riga));
+    }
+    return t;
+}
+
+} // namespace
+
+TestiRelazione TestiDaForm(const ModelloForm& f) {
+    TestiRelazione t;
+    const DatiTrave& d = f.Modulo.Dati;
+    t.NomeFile = f.NomeFile;
+    t.Titolo = f.txtTitolo.testo;
+    t.Unita = UnitaPerRelazione(f.Unita);
+    for (size_t i = 0; i < 3; ++i)
+        t.Dati[i] = f.txtDati[i].testo;
+    for (size_t i = 0; i < 2; ++i)
+        t.Winkler[i] = f.txtWinkler[i].testo;
+    t.Vincoli = d.Vincoli;
+    t.FondazioneWinkler = d.Winkler;
+    t.ReagTraz = d.ReagTraz;
+    t.Righe = {d.NTrapezi, d.NConcentrati, d.NCoppie};
+    for (size_t i = 0; i < 3; ++i)
+        t.Griglie[i] = TestiGriglia(f.FlexGrid[i]);
+    for (size_t i = 0; i < t.Ris.size(); ++i)
+        t.Ris[i] = f.txtRis[i].testo;
+    for (size_t i = 0; i < t.Fond.size(); ++i)
+        t.Fond[i] = f.txtFond[i].testo;
+    for (size_t i = 0; i < t.X.size(); ++i)
+        t.X[i] = f.txtX[i].testo;
+    return t;
+}
 
 std::string NomeSchema(int16_t vincoli) {
     switch (vincoli) {
@@ -134,6 +194,18 @@ std::string TestoRelazione(const TestiRelazione& t) {
     TestoStampa u;
     StampaRelazione(t, u);
     return u.Testo();
+}
+
+bool ScriviRelazioneFile(const std::string& percorso, const std::string& testo, Messaggi& msg) {
+    if (!ScriviFileAtomico(percorso, Utf8ACp1252(testo))) {
+        msg.Mostra("Scrittura incompleta del file");
+        return false;
+    }
+    return true;
+}
+
+bool StampaRelazioneFile(const ModelloForm& f, const std::string& percorso, Messaggi& msg) {
+    return ScriviRelazioneFile(percorso, TestoRelazione(TestiDaForm(f)), msg);
 }
 
 } // namespace zelvo

@@ -6,6 +6,7 @@
 // `StampaRelazione` lays them out in character columns.
 #pragma once
 
+#include "core/messaggi.h"
 #include "io/stampa.h"
 
 #include <array>
@@ -13,6 +14,9 @@
 #include <string>
 
 namespace zelvo {
+
+class ModelloForm;
+class UnitMisura;
 
 // Unit labels by kind of quantity (empty strings in no-units mode).
 struct UnitaRelazione {
@@ -42,6 +46,14 @@ struct TestiRelazione {
     std::array<std::string, 5> X;     // txtX(0..4)
 };
 
+// The labels of the current units by kind.
+UnitaRelazione UnitaPerRelazione(const UnitMisura& u);
+
+// The report's texts as the main window shows them: fields, result fields,
+// grids (their cells as displayed), scheme and flags, the current file name,
+// the unit labels of the window's units.
+TestiRelazione TestiDaForm(const ModelloForm& f);
+
 // Caption of a constraint scheme in the report ("Appoggio - Appoggio", ...).
 std::string NomeSchema(int16_t vincoli);
 
@@ -51,5 +63,15 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& uscita);
 
 // The whole report as text (UTF-8, CR LF).
 std::string TestoRelazione(const TestiRelazione& t);
+
+// Writes the report text (UTF-8) to the file in Windows-1252 (characters
+// outside the code page become "?"): into a temporary file beside it, renamed
+// over the file only when everything was written. A failed write shows
+// "Scrittura incompleta del file", leaves any old file intact and returns false.
+bool ScriviRelazioneFile(const std::string& percorso, const std::string& testo, Messaggi& msg);
+
+// The report of the window to a file (the "File di stampa (TXT)" service of
+// the form model).
+bool StampaRelazioneFile(const ModelloForm& f, const std::string& percorso, Messaggi& msg);
 
 } // namespace zelvo

@@ -1,0 +1,187 @@
+#include "app/uscita_calc.h"
+
+#include "app/json_zelvo.h"
+#include "core/estrazione.h"
+#include "form/file_progetto.h"
+#include "form/modello_form.h"
+#include "form/relazione.h"
+#include "io/generale.h"
+#include "io/unita.h"
+
+#if __has_include("graphics/esporta.h")
+#include "graphics/esporta.h"
+#define ZELVO_ESPORTA_DIAGRAMMI 1
+#endif
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace zelvo {
+
+namespace {
+
+std::string ConLF(const std::string& t) {
+    std::string s;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\r') {
+            if (i + 1 < t.size() && t[i + 1] == '\n') continue;
+            s.push_back('\n');
+            continue;
+        }
+        s.push_back(t[i]);
+    }
+    return s;
+}
+
+// Discards what it is told (the silent locale check, the summary values
+// recomputed for the JSON object).
+class MessaggiMuti : public Messaggi {
+  public:
+    void Mostra(const std::string&, Icona, const std::string&) override {}
+    bool Chiedi(const std::string&, Icona, const std::string&) override { return false; }
+};
+
+} // namespace
+
+const std::vector<DisegnoCalc>& Disegni() {
+    // The diagrams (loads, moments, shears, deflection) of the calculated
+    // problem. Each format is served by the drawing library's export
+    // function; the entries stay empty until it provides them.
+#ifdef ZELVO_ESPORTA_DIAGRAMMI
+    static const std::vector<DisegnoCalc> d = {
+        {"dxf", "write the three diagrams, stacked, to this DXF file", EsportaDXF},
+        {"pdf", "write the printed page of the three diagrams to this PDF file", EsportaPDF},
+        {"png", "write the diagram windows to PREFIX-M.png, PREFIX-T.png, PREFIX-C.png",
+         EsportaPNG},
+        {"svg", "write the diagram windows to PREFIX-M.svg, PREFIX-T.svg, PREFIX-C.svg",
+         EsportaSVG},
+    };
+#else
+    static const std::vector<DisegnoCalc> d = {
+        {"dxf", "write the diagrams to this DXF file", nullptr},
+        {"pdf", "write the diagrams to this PDF file", nullptr},
+        {"png", "write the diagrams to PNG images named from this prefix", nullptr},
+        {"svg", "write the diagrams to SVG files named from this prefix", nullptr},
+    };
+#endif
+    return d;
+}
+
+void MessaggiCalc::Mostra(const std::string& testo, Icona, const std::string&) {
+    testi_.push_back(testo);
+    err_ << ConLF(testo) << "\n";
+    err_.flush();
+}
+
+bool MessaggiCalc::Chiedi(const std::string& testo, Icona, const std::string&) {
+    testi_.push_back(testo);
+    err_ << ConLF(testo) << "\n";
+    err_.flush();
+    return false;
+}
+
+bool MessaggioDiErrore(const std::string& testo) {
+    static const char* errori[] = {TestoErroreDati, "Sistema non risolvibile",
+                                   "Equilibrio violato !!", "Errore in LeggeGriglia"};
+    for (const char* e : errori)
+        if (testo.rfind(e, 0) == 0) return true;
+    return false;
+}
+
+int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err) {
+    // Drawing formats asked for but not available: a usage error, before any work.
+    for (const auto& d : Disegni()) {
+        const auto it = opzioni.disegni.find(d.opzione);
+        if (it != opzioni.disegni.end() && !it->second.empty() && !d.esporta) {
+            err << "zelvo-calc: --" << d.opzione << " is not available in this build\n";
+            return EsitoUso;
+        }
+    }
+
+    // A file that cannot be opened for reading is a usage error.
+    {
+        std::error_code ec;
+        std::ifstream prova(opzioni.file, std::ios::binary);
+        if (!prova || std::filesystem::is_directory(opzioni.file, ec)) {
+            err << "zelvo-calc: cannot open " << opzioni.file << "\n";
+            return EsitoUso;
+        }
+    }
+
+    MessaggiCalc msg(err);
+    MessaggiMuti muti;
+    // Start-up: folders and the regional check, silently.
+    AvvioGenerale(muti, true);
+    ImpostaMessaggiGenerale(&msg);
+
+    ModuloZelvo modulo;
+    UnitMisura& unita = Unita();
+    ModelloForm form(modulo, unita, msg);
+    form.Servizi.StampaRelazione = StampaRelazioneFile;
+    // Reading as the window's Open: a short file leaves the problem partly
+    // loaded (and shown); an unreadable header leaves it as it was.
+    EsitoProgetto letto = EsitoProgetto::Completo;
+    form.Servizi.LeggiProgetto = [&letto](ModelloForm& f, const std::string& percorso) {
+        letto = LeggiFileProgetto(percorso, {f.Modulo.Dati, f.NSezioni, f.Unita, f.VersioneLetta},
+                                  f.Msg);
+        return letto != EsitoProgetto::IntestazioneIlleggibile;
+    };
+    form.InizializzaForm();
+
+    int esito = EsitoCompletato;
+    bool calcolato = false;
+    const bool aperto = form.ApriFileDati(opzioni.file);
+    if (aperto && letto == EsitoProgetto::Parziale && form.VersioneLetta < "4.0") {
+        // A file older than "4.0" holds no lines 13-18: its reading ends at the
+        // two conditional reads, each with "Lettura incompleta del file". Only
+        // with fewer messages did it stop before its own lines.
+        int incompleta = 0;
+        for (const auto& t : msg.Testi())
+            if (t == "Lettura incompleta del file") ++incompleta;
+        if (incompleta == 2) letto = EsitoProgetto::Completo;
+    }
+    if (!aperto || letto != EsitoProgetto::Completo) {
+        esito = EsitoErrore; // the file stopped before its lines: nothing is calculated
+    } else {
+        const EsitoCalcolo e = form.btnCalcola_Click();
+        calcolato = e == EsitoCalcolo::Completato;
+        if (!calcolato) esito = EsitoErrore;
+        for (const auto& t : msg.Testi())
+            if (MessaggioDiErrore(t)) esito = EsitoErrore;
+        calcolato = calcolato && esito == EsitoCompletato;
+    }
+
+    // Report: to the file (Windows-1252) or to standard output (UTF-8).
+    if (calcolato && (!opzioni.json || !opzioni.report.empty())) {
+        const std::string testo = TestoRelazione(TestiDaForm(form));
+        if (!opzioni.report.empty()) {
+            if (!ScriviRelazioneFile(opzioni.report, testo, msg)) esito = EsitoErrore;
+        } else {
+            out << ConLF(testo) << "\n";
+        }
+    }
+
+    if (calcolato) {
+        for (const auto& d : Disegni()) {
+            const auto it = opzioni.disegni.find(d.opzione);
+            if (it == opzioni.disegni.end() || it->second.empty()) continue;
+            if (!d.esporta(modulo, unita, it->second, msg, form.NomeFile)) esito = EsitoErrore;
+        }
+    }
+
+    if (opzioni.json) {
+        nlohmann::json j;
+        j["problem"] = JsonProblema(modulo.Dati);
+        j["results"] = calcolato ? JsonRisultati(modulo.Risultati) : nlohmann::json(nullptr);
+        if (modulo.Dati.Vincoli == Fondazione)
+            j["foundation"] = calcolato ? JsonFondazione(RiepilogoFondazioneCalcola(modulo, muti))
+                                        : nlohmann::json(nullptr);
+        j["messages"] = msg.Testi();
+        out << TestoJson(j) << "\n";
+    }
+    out.flush();
+    return esito;
+}
+
+} // namespace zelvo

@@ -1,0 +1,67 @@
+// The command-line tool's run: options, message sink, report and JSON output.
+#pragma once
+
+#include "core/messaggi.h"
+#include "core/modulo_zelvo.h"
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+// Exit statuses.
+inline constexpr int EsitoCompletato = 0; // calculation completed (warnings included)
+inline constexpr int EsitoErrore = 1;     // calculation or file reading ended in an error
+inline constexpr int EsitoUso = 2;        // usage error, file that cannot be opened
+
+struct OpzioniCalc {
+    std::string file;
+    std::string report; // empty: the report goes to standard output
+    bool json = false;
+    // Drawing outputs by option name ("dxf", ...): the file to write ("" = not asked).
+    std::map<std::string, std::string> disegni;
+};
+
+class UnitMisura;
+
+// A drawing output of the tool: the diagrams of the calculated problem
+// written to a file (or files named from a prefix). `esporta` is empty while
+// the drawing library does not provide that format; it returns false after
+// its own message.
+struct DisegnoCalc {
+    std::string opzione;
+    std::string descrizione;
+    std::function<bool(const ModuloZelvo&, const UnitMisura&, const std::string& percorso,
+                       Messaggi&, const std::string& nomeFile)>
+        esporta;
+};
+const std::vector<DisegnoCalc>& Disegni();
+
+// Messages of the tool: every one goes to standard error as it is shown
+// (line breaks as LF) and is kept in order; questions are answered no.
+class MessaggiCalc : public Messaggi {
+  public:
+    explicit MessaggiCalc(std::ostream& err) : err_(err) {}
+    void Mostra(const std::string& testo, Icona icona = Icona::Nessuna,
+                const std::string& titolo = "") override;
+    bool Chiedi(const std::string& testo, Icona icona = Icona::Domanda,
+                const std::string& titolo = "") override;
+    const std::vector<std::string>& Testi() const { return testi_; }
+
+  private:
+    std::ostream& err_;
+    std::vector<std::string> testi_;
+};
+
+// Messages after which the tool exits with status 1: the calculation ended
+// in an error (texts as shown; a two-line message is matched by its first line).
+bool MessaggioDiErrore(const std::string& testo);
+
+// The whole run: open, calculate, write the report or the JSON object.
+// Returns the exit status.
+int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err);
+
+} // namespace zelvo

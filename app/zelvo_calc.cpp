@@ -1,0 +1,68 @@
+// zelvo-calc: runs one beam problem from a .zlv data file, as the main
+// window does when the file is opened and "Calcola" is pressed, and prints
+// the text report or a JSON object of the problem and its results.
+//
+//   zelvo-calc FILE.zlv [--report OUT.txt] [--json] [--dxf OUT.dxf] ...
+//   zelvo-calc section ...        (the section-properties tool)
+//
+// Exit status: 0 after a completed calculation (warnings included), 1 when
+// the calculation or the reading of the file ended in an error, 2 for a usage
+// error or a file that cannot be opened.
+#include "app/json_zelvo.h"
+#include "app/uscita_calc.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#if __has_include("section/comando_sezione.h")
+#include "section/comando_sezione.h"
+#define ZELVO_COMANDO_SEZIONE 1
+#endif
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argomenti(argv + 1, argv + argc);
+
+    // The section-properties tool has its own command line.
+    if (!argomenti.empty() && argomenti.front() == "section") {
+#ifdef ZELVO_COMANDO_SEZIONE
+        return zelvo::ComandoSezione({argomenti.begin() + 1, argomenti.end()}, std::cout,
+                                     std::cerr);
+#else
+        std::cerr << "zelvo-calc: the section tool is not available in this build\n";
+        return zelvo::EsitoUso;
+#endif
+    }
+
+    zelvo::OpzioniCalc opzioni;
+    CLI::App app{"zelvo-calc: calculates a beam problem saved in a .zlv data file (Zelvo).\n"
+                 "Opens the file as the main window's Open does, calculates it as the\n"
+                 "\"Calcola\" button does and prints the text report (UTF-8) to standard\n"
+                 "output. Every message the window would show goes to standard error.\n"
+                 "Exit status: 0 calculation completed (warnings included), 1 the\n"
+                 "calculation or the file ended in an error, 2 usage error or a file that\n"
+                 "cannot be opened.\n"
+                 "The section-properties tool: zelvo-calc section --help",
+                 "zelvo-calc"};
+    app.add_option("file", opzioni.file, "the .zlv data file")->required();
+    app.add_option("--report", opzioni.report,
+                   "write the report to this file (Windows-1252) instead of standard output");
+    app.add_flag("--json", opzioni.json,
+                 "print a JSON object of the problem, the results (internal SI units) and "
+                 "the messages instead of the report");
+    for (auto& d : zelvo::Disegni())
+        app.add_option("--" + d.opzione, opzioni.disegni[d.opzione], d.descrizione);
+    try {
+        app.parse(static_cast<int>(argomenti.size()) + 1, argv);
+    } catch (const CLI::CallForHelp& e) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "zelvo-calc: " << e.what() << "\n"
+                  << "Run with --help for more information.\n";
+        return zelvo::EsitoUso;
+    }
+    return zelvo::EseguiCalc(opzioni, std::cout, std::cerr);
+}
