@@ -11,6 +11,11 @@ void dgbsv_(const int* n, const int* kl, const int* ku, const int* nrhs, double*
             const int* ldab, int* ipiv, double* b, const int* ldb, int* info);
 void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv, double* b,
             const int* ldb, int* info);
+void dgbtrs_(const char* trans, const int* n, const int* kl, const int* ku, const int* nrhs,
+             const double* ab, const int* ldab, const int* ipiv, double* b, const int* ldb,
+             int* info, size_t trans_len);
+void dgetrs_(const char* trans, const int* n, const int* nrhs, const double* a, const int* lda,
+             const int* ipiv, double* b, const int* ldb, int* info, size_t trans_len);
 }
 
 namespace zelvo {
@@ -53,7 +58,18 @@ std::vector<double> MatriceBanda::Densa() const {
     return a;
 }
 
-int RisolviBanda(const MatriceBanda& A, std::vector<double>& b) {
+bool FattoriLU::Risolvi(std::vector<double>& b) const {
+    if (n == 0 || static_cast<int>(b.size()) != n) return false;
+    const int nrhs = 1;
+    int info = 0;
+    if (banda)
+        dgbtrs_("N", &n, &kl, &ku, &nrhs, lu.data(), &ld, ipiv.data(), b.data(), &n, &info, 1);
+    else
+        dgetrs_("N", &n, &nrhs, lu.data(), &ld, ipiv.data(), b.data(), &n, &info, 1);
+    return info == 0;
+}
+
+int RisolviBanda(const MatriceBanda& A, std::vector<double>& b, FattoriLU* fattori) {
     const int n = A.N();
     if (static_cast<int>(b.size()) != n) throw Guasto("termine noto di dimensione errata");
     if (n == 0) return 0;
@@ -62,10 +78,11 @@ int RisolviBanda(const MatriceBanda& A, std::vector<double>& b) {
     const int kl = A.KL(), ku = A.KU(), nrhs = 1, ldab = A.LDAB();
     int info = 0;
     dgbsv_(&n, &kl, &ku, &nrhs, ab.data(), &ldab, ipiv.data(), b.data(), &n, &info);
+    if (fattori && info == 0) *fattori = {true, n, kl, ku, ldab, std::move(ab), std::move(ipiv)};
     return info;
 }
 
-int RisolviDensa(std::vector<double> A, int n, std::vector<double>& b) {
+int RisolviDensa(std::vector<double> A, int n, std::vector<double>& b, FattoriLU* fattori) {
     if (n < 0 || static_cast<int>(b.size()) != n ||
         A.size() != static_cast<size_t>(n) * static_cast<size_t>(n))
         throw Guasto("sistema denso di dimensione errata");
@@ -74,6 +91,7 @@ int RisolviDensa(std::vector<double> A, int n, std::vector<double>& b) {
     const int nrhs = 1;
     int info = 0;
     dgesv_(&n, &nrhs, A.data(), &n, ipiv.data(), b.data(), &n, &info);
+    if (fattori && info == 0) *fattori = {false, n, 0, 0, n, std::move(A), std::move(ipiv)};
     return info;
 }
 

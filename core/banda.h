@@ -43,13 +43,25 @@ class MatriceBanda {
     std::vector<double> ab_;
 };
 
+// LU factors left by a solve, to solve again with the same matrix (LAPACK
+// dgbtrs / dgetrs), for example in iterative refinement.
+struct FattoriLU {
+    bool banda = true;
+    int n = 0, kl = 0, ku = 0, ld = 0;
+    std::vector<double> lu;
+    std::vector<int> ipiv;
+    // Overwrites b with the solution; false when there are no factors.
+    bool Risolvi(std::vector<double>& b) const;
+};
+
 // Solves A·x = b by banded LU with partial pivoting (LAPACK dgbsv) on a
 // working copy of A; b is overwritten with the solution. Returns LAPACK's
 // INFO: 0 on success, i > 0 when U(i,i) is exactly zero (singular).
-int RisolviBanda(const MatriceBanda& A, std::vector<double>& b);
+int RisolviBanda(const MatriceBanda& A, std::vector<double>& b, FattoriLU* fattori = nullptr);
 
 // Solves A·x = b with the dense LU of LAPACK (dgesv); A is column-major n×n
 // and is taken by value (dgesv overwrites its copy). Returns INFO.
-int RisolviDensa(std::vector<double> A, int n, std::vector<double>& b);
+int RisolviDensa(std::vector<double> A, int n, std::vector<double>& b,
+                 FattoriLU* fattori = nullptr);
 
 } // namespace zelvo

@@ -139,7 +139,11 @@ class TraveWinkler {
     // Solves MKW·Spostamenti = MNW; false on failure (message shown).
     bool RisolviStato(Messaggi& msg);
     int NodiSollevati() const;
+    // Residual of the current solution and its iterative refinement.
+    void Residuo(Vettore1<double>& r) const;
+    bool Affina(Messaggi& msg);
 
+    FattoriLU fattori_; // of the last solve
     int molleAttive_ = 0;
     int passi_ = 0;
     int risoluzioni_ = 0;

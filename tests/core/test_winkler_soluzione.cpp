@@ -527,3 +527,13 @@ TEST(WinklerConsegna, ForzaACavalloDiAFiniteEInEquilibrio) {
     }
     EXPECT_NEAR(F + 3e4 * 6.5, 0, 1e-6 * 4e5);
 }
+
+TEST(WinklerEsatta, MeshMassimaNonPerdeLeMolle) {
+    // At 16382 elements 12EJ/Le³ is about 4e15 times a spring: a plain LU
+    // loses the springs' digits (tens of percent of error). With the
+    // refinement the settlements match the exact solution to the mesh error
+    // (about 1e-8 here); 1e-6 leaves room for rounding.
+    const Esatta e = Problema();
+    EXPECT_LT(ErroreRelativo(TraveWinkler::MaxElementi, e), 1e-6);
+    EXPECT_LT(ErroreRelativo(4000, e), 1e-6);
+}
