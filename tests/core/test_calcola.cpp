@@ -370,3 +370,62 @@ INSTANTIATE_TEST_SUITE_P(Figure, FrecciaConvergenza,
                          [](const auto& i) { return std::string(i.param.nome); });
 
 } // namespace
+
+namespace {
+
+// A long cantilever integrated on many points: the tip deflection must keep
+// the digits of the closed form, not lose them to rounding at every step.
+// Witness: w(L) = ∫ q(ξ)·ξ²·(3L − ξ)/(6·EJ) dξ for a triangular load on
+// [a, b], integrated exactly by three-point Gauss (the integrand is quartic).
+TEST(FrecciaPrecisione, MensolaConMoltiPunti) {
+    ModuloZelvo m;
+    DatiTrave& d = m.Dati;
+    d.Luce = 4.5f;
+    d.E = 3e10f;
+    d.J = 2.3e-3f;
+    d.Vincoli = Mensola;
+    d.NSezioni = 10000;
+    d.AscissaX = 4.5f;
+    const float a = 0.9f, b = 2.025f, q2 = 15000;
+    d.NTrapezi = 1;
+    d.CarichiTrapezi.Ridimensiona(1);
+    d.CarichiTrapezi(1) = {0, q2, a, b};
+    const double L = d.Luce, EJ = double(d.E * d.J);
+    const double g[3][2] = {{-std::sqrt(0.6), 5.0 / 9}, {0, 8.0 / 9}, {std::sqrt(0.6), 5.0 / 9}};
+    double esatta = 0;
+    for (const auto& p : g) {
+        const double xi = (a + b) / 2.0 + (b - a) / 2.0 * p[0];
+        const double q = q2 * (xi - a) / (b - a);
+        esatta += p[1] * (b - a) / 2.0 * q * xi * xi * (3 * L - xi) / (6 * EJ);
+    }
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const auto& r = m.Risultati;
+    // the integration error itself is below 1e-8 of the value with 10⁴ steps
+    EXPECT_NEAR(r.f(r.NPunti), esatta, 2e-6 * esatta);
+    EXPECT_NEAR(*r.fx, esatta, 2e-6 * esatta);
+}
+
+// The closing of the line puts the supported end exactly on the axis.
+TEST(FrecciaPrecisione, ChiusuraEsattaSullAppoggio) {
+    ModuloZelvo m;
+    DatiTrave& d = m.Dati;
+    d.Luce = 7.3f;
+    d.E = 2.1e11f;
+    d.J = 8.356e-6f;
+    d.Vincoli = AppoggioAppoggio;
+    d.NSezioni = 3000;
+    d.NConcentrati = 1;
+    d.CarichiConcentrati.Ridimensiona(1);
+    d.CarichiConcentrati(1) = {12345, 2.1f};
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const auto& r = m.Risultati;
+    for (int i = 1; i <= r.NPunti; ++i) {
+        if (r.x(i) == double(d.Luce) || r.x(i) == 0) {
+            EXPECT_EQ(r.f(i), 0.0f) << i;
+        }
+    }
+}
+
+} // namespace
