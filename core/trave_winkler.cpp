@@ -40,6 +40,8 @@ void TraveWinkler::InizializzaWinkler(int nW, double kW, double bW, float E, flo
     MNW.Ridimensiona(gdl);
     Spostamenti.Ridimensiona(gdl);
     molleAttive_ = 0;
+    spente_.clear();
+    iterata_ = false;
     passi_ = 0;
     risoluzioni_ = 0;
 
@@ -111,8 +113,12 @@ void TraveWinkler::RigidezzaMolleW() {
 void TraveWinkler::AssemblaMolleW(bool NoTension) {
     MKW = MKTrave;
     molleAttive_ = 0;
+    spente_.assign(static_cast<size_t>(nWinkler + 1), 0);
     for (int i = 1; i <= nWinkler + 1; ++i) {
-        if (NoTension && SpostamentoW(i) < 0) continue; // the node lifts: no spring
+        if (NoTension && SpostamentoW(i) < 0) { // the node lifts: no spring
+            spente_[static_cast<size_t>(i - 1)] = 1;
+            continue;
+        }
         const int r = 2 * i - 1;
         MKW(r, r) = MKTrave(r, r) + RigidezzaMolle(i);
         if (RigidezzaMolle(i) > 0) ++molleAttive_;
@@ -333,33 +339,37 @@ bool TraveWinkler::Affina(Messaggi& msg) {
     return false;
 }
 
-int TraveWinkler::NodiSollevati() const {
-    int conta = 0;
-    for (int i = 1; i <= nWinkler + 1; ++i)
-        if (SpostamentoW(i) < 0) ++conta;
-    return conta;
+bool TraveWinkler::StatoAssestato() const {
+    for (int i = 1; i <= nWinkler + 1; ++i) {
+        const bool spenta =
+            static_cast<size_t>(i) <= spente_.size() && spente_[static_cast<size_t>(i - 1)];
+        if ((SpostamentoW(i) < 0) != spenta) return false;
+    }
+    return true;
 }
 
 bool TraveWinkler::RisolveW(bool ReagTraz, Messaggi& msg,
                             const std::function<void(int)>& iterazione) {
     passi_ = 0;
     risoluzioni_ = 0;
+    iterata_ = false;
     AssemblaMatriciW();
     if (!RisolviStato(msg)) return false;
     if (ReagTraz) return true;
 
     // No-tension iteration: switch off the springs of the lifted nodes until
-    // the number of lifted nodes stops changing.
-    int prec = 0;
+    // the contact state has settled, that is until the nodes that lift are
+    // the very ones whose springs were off. Comparing only their number
+    // would accept a state where a node settles without its spring while
+    // another pulls, and the spring forces would no longer balance the loads.
+    iterata_ = true;
     int r = 1;
     for (; r <= PassiMassimi; ++r) {
         passi_ = r;
         if (iterazione) iterazione(r);
-        const int conta = NodiSollevati();
-        if (conta == prec) return true;
+        if (StatoAssestato()) return true;
         AssemblaMolleW(true);
         if (!RisolviStato(msg)) return false;
-        prec = conta;
     }
     passi_ = r;
     msg.Mostra(std::to_string(r));
@@ -379,7 +389,10 @@ void TraveWinkler::ReazioniMolle(Vettore1<RigaMolla>& CarConc, bool NoTension) c
         const double w = SpostamentoW(i);
         CarConc(i).d = x(i);
         double F = -w * RigidezzaMolle(i);
-        if (NoTension && w < 0) F = 0;
+        const bool spenta = iterata_ ? static_cast<size_t>(i) <= spente_.size() &&
+                                           spente_[static_cast<size_t>(i - 1)]
+                                     : w < 0;
+        if (NoTension && spenta) F = 0;
         CarConc(i).F = F + 0.0; // no negative zero
     }
 }

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace zelvo {
 
@@ -109,8 +110,10 @@ class TraveWinkler {
     // Settlement of node i (positive into the soil).
     double SpostamentoW(int i) const;
     // Spring forces as concentrated loads (rows 1..n+1 of the caller's
-    // table): F = −settlement·stiffness, d = node abscissa; 0 for a lifted
-    // node when NoTension.
+    // table): F = −settlement·stiffness, d = node abscissa; with NoTension,
+    // 0 for a node whose spring was off in the last solve of the no-tension
+    // iteration (for a lifted node when no iteration ran), so that the rows
+    // are the forces that solve balanced.
     void ReazioniMolle(Vettore1<RigaMolla>& CarConc, bool NoTension) const;
     // Abscissa of node i.
     double xMolla(int i) const;
@@ -138,13 +141,17 @@ class TraveWinkler {
     void AggiungiNodali(int i, double R1, double M1, double R2, double M2);
     // Solves MKW·Spostamenti = MNW; false on failure (message shown).
     bool RisolviStato(Messaggi& msg);
-    int NodiSollevati() const;
+    // True when the nodes lifting in the current solution are exactly those
+    // whose springs were off in the solve that produced it.
+    bool StatoAssestato() const;
     // Residual of the current solution and its iterative refinement.
     void Residuo(Vettore1<double>& r) const;
     bool Affina(Messaggi& msg);
 
     FattoriLU fattori_; // of the last solve
     int molleAttive_ = 0;
+    std::vector<char> spente_; // springs switched off in the last assembly
+    bool iterata_ = false;     // the last RisolveW ran the no-tension iteration
     int passi_ = 0;
     int risoluzioni_ = 0;
 };
