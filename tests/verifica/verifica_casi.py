@@ -1,0 +1,922 @@
+#!/usr/bin/env python3
+"""Second independent check of zelvo-calc: a catalogue of load cases.
+
+The first witness (verifica_travi.py) draws random single spans and solves
+them by the stiffness method. This one goes through a fixed catalogue of
+cases and solves them by other means:
+
+- single spans, every support scheme with every load kind alone and all
+  together (full and partial trapezoids at the supports and inside, forces
+  and couples at 0, at L and inside): Macaulay's double integration with the
+  end conditions of the scheme, the load integrals by Gauss quadrature of the
+  influence of elementary forces; every calculation point of M, V and f is
+  compared, the extremes, the end actions and rotations, and the values at
+  probes placed on supports and load discontinuities;
+- the text report in units other than the defaults, against the JSON
+  values times the unit factors;
+- beams on Winkler soil against Hetényi's solution: the infinite-beam
+  Green's functions of forces, couples and linear loads (integrated in
+  closed form with complex exponentials) plus four end-conditioning
+  solutions that free both ends;
+- the no-tension iteration on a nearly rigid beam, whose contact length and
+  triangular pressure follow from the resultant's eccentricity by hand;
+- the rigid foundation in full and partial contact, with couples, its
+  settlement line, soil stress at the probe and the summary values.
+
+Usage: verifica_casi.py ZELVO_CALC [SEED]
+Exit status 0 when every check agrees within its stated tolerance.
+"""
+import cmath
+import json
+import math
+import os
+import random
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+
+G5 = [(-0.9061798459386640, 0.2369268850561891), (-0.5384693101056831, 0.4786286704993665),
+      (0.0, 0.5688888888888889), (0.5384693101056831, 0.4786286704993665),
+      (0.9061798459386640, 0.2369268850561891)]
+
+
+def f32(v):
+    return struct.unpack("f", struct.pack("f", v))[0]
+
+
+def testo32(v):
+    for p in range(1, 12):
+        s = "%.*g" % (p, v)
+        if f32(float(s)) == v:
+            return s
+    return repr(v)
+
+
+def gauss(fun, a, b):
+    """Five-point Gauss: exact for the polynomials of degree <= 9 used here."""
+    if b <= a:
+        return 0.0
+    c, h = (a + b) / 2, (b - a) / 2
+    return sum(w * fun(c + h * t) for t, w in G5) * h
+
+
+def q_lin(q1, q2, d1, d2):
+    return lambda t: q1 + (q2 - q1) * (t - d1) / (d2 - d1)
+
+
+# ----------------------------------------------------------- problem file
+
+def problema(schema, L, E, J, tr=(), fo=(), co=(), x=0.0, N=2000, **extra):
+    p = dict(schema=schema, L=f32(L), E=f32(E), J=f32(J), NSezioni=N, x=f32(x),
+             tr=[[f32(v) for v in r] for r in tr], fo=[[f32(v) for v in r] for r in fo],
+             co=[[f32(v) for v in r] for r in co], K=0.0, b=1.0, ndiv=100, winkler=False,
+             reag=True, unita=["m", "MPa", "t", "kN", "cm"])
+    p.update(extra)
+    return p
+
+
+def scrivi_zlv(p, percorso):
+    b = lambda v: "#TRUE#" if v else "#FALSE#"
+    righe = ['"%s","5.4"' % p.get("titolo", "Caso"),
+             ",".join(testo32(v) for v in (p["E"], p["J"], p["L"])),
+             str(p["NSezioni"]), str(p["schema"]), str(len(p["tr"]))]
+    righe += [",".join(testo32(v) for v in r) for r in p["tr"]]
+    righe.append(str(len(p["fo"])))
+    righe += [",".join(testo32(v) for v in r) for r in p["fo"]]
+    righe.append(str(len(p["co"])))
+    righe += [",".join(testo32(v) for v in r) for r in p["co"]]
+    righe += [b(p.get("parziali")), b(p["reag"]), "#FALSE#", ",".join('"%s"' % u for u in p["unita"]), "0",
+              "%r,%r,%d,%s" % (float(p["K"]), float(p["b"]), p["ndiv"], b(p["winkler"])),
+              testo32(p["x"])]
+    with open(percorso, "wb") as fh:
+        fh.write(("\r\n".join(righe) + "\r\n").encode("cp1252"))
+
+
+class Esecutore:
+    def __init__(self, prog, cartella):
+        self.prog, self.cartella, self.n = prog, cartella, 0
+
+    def esegui(self, p, report=False):
+        self.n += 1
+        percorso = os.path.join(self.cartella, "c%04d.zlv" % self.n)
+        scrivi_zlv(p, percorso)
+        args = [self.prog, percorso] if report else [self.prog, "--json", percorso]
+        r = subprocess.run(args, capture_output=True)
+        return percorso, r.returncode, r.stdout.decode("utf-8"), r.stderr.decode("utf-8")
+
+
+class Confronto:
+    def __init__(self, nome):
+        self.nome, self.errori = nome, []
+
+    def vicino(self, chiave, atteso, ottenuto, tol):
+        if ottenuto is None or not math.isfinite(ottenuto) or abs(ottenuto - atteso) > tol:
+            self.errori.append("%s: %s atteso %.10g ottenuto %s (tol %.3g)" %
+                               (self.nome, chiave, atteso, ottenuto, tol))
+
+    def vero(self, chiave, cond, testo=""):
+        if not cond:
+            self.errori.append("%s: %s %s" % (self.nome, chiave, testo))
+
+
+# ------------------------------------------------ statics of the loads left of x
+
+def azioni_carichi(tr, fo, co, x):
+    """Shear, moment and the first two integrals of the moment produced at x
+    by the loads at or left of x (a load at x itself counts):
+    V, M, I1 = int_0^x M, I2 = int_0^x (x-t) M dt."""
+    V = M = I1 = I2 = 0.0
+    for q1, q2, d1, d2 in tr:
+        hi = min(x, d2)
+        if hi >= d1 and d2 > d1:
+            q = q_lin(q1, q2, d1, d2)
+            V -= gauss(q, d1, hi)
+            M -= gauss(lambda t: q(t) * (x - t), d1, hi)
+            I1 -= gauss(lambda t: q(t) * (x - t) ** 2 / 2, d1, hi)
+            I2 -= gauss(lambda t: q(t) * (x - t) ** 3 / 6, d1, hi)
+    for F, d in fo:
+        if x >= d:
+            s = x - d
+            V -= F
+            M -= F * s
+            I1 -= F * s * s / 2
+            I2 -= F * s ** 3 / 6
+    for W, d in co:
+        if x >= d:
+            s = x - d
+            M += W
+            I1 += W * s
+            I2 += W * s * s / 2
+    return V, M, I1, I2
+
+
+def campata(p):
+    """End actions and initial slope of a single span by Macaulay's method.
+    M(x) = MA + RA x + Ml(x); w(x) = w0 + t0 x - (MA x²/2 + RA x³/6 + I2(x))/EJ
+    with w positive downward and t0 = w'(0)."""
+    L, EJ, s = p["L"], f32(p["E"] * p["J"]), p["schema"]
+    Vl, Ml, I1, I2 = azioni_carichi(p["tr"], p["fo"], p["co"], L)
+    MA = RA = t0 = 0.0
+    if s == 0:
+        RA = -Ml / L
+        t0 = (RA * L ** 3 / 6 + I2) / (EJ * L)
+    elif s == 1:
+        # w'(L) = 0 and w(L) = 0
+        a11, a12, b1 = L, L * L / 2, -I1
+        a21, a22, b2 = L * L / 2, L ** 3 / 6, -I2
+        det = a11 * a22 - a12 * a21
+        MA, RA = (b1 * a22 - a12 * b2) / det, (a11 * b2 - a21 * b1) / det
+    elif s == 2:
+        # M(L) = 0 and w(L) = 0
+        a11, a12, b1 = 1.0, L, -Ml
+        a21, a22, b2 = L * L / 2, L ** 3 / 6, -I2
+        det = a11 * a22 - a12 * a21
+        MA, RA = (b1 * a22 - a12 * b2) / det, (a11 * b2 - a21 * b1) / det
+    elif s == 3:
+        RA = -Vl
+        MA = -RA * L - Ml
+    sol = dict(EJ=EJ, MA=MA, RA=RA, t0=t0)
+    sol["RB"] = 0.0 if s == 3 else -(RA + Vl)
+    sol["MB"] = MA + RA * L + Ml if s == 1 else 0.0
+    tL = t0 - (MA * L + RA * L * L / 2 + I1) / EJ
+    sol["RotA"] = t0 if s == 0 else 0.0
+    sol["RotB"] = 0.0 if s == 1 else -tL
+    return sol
+
+
+def campata_in_x(p, sol, x):
+    V, M, I1, I2 = azioni_carichi(p["tr"], p["fo"], p["co"], x)
+    EJ = sol["EJ"]
+    M += sol["MA"] + sol["RA"] * x
+    V += sol["RA"]
+    w = sol["t0"] * x - (sol["MA"] * x * x / 2 + sol["RA"] * x ** 3 / 6 + I2) / EJ
+    return M, V, w
+
+
+# ---------------------------------------------------------- comparisons
+
+def valori_punti(r, in_x):
+    """Expected M, V, f at each calculation point. The first and last points
+    carry 0, the second and last-but-one the end actions."""
+    xs = r["x"]
+    n = len(xs)
+    out = [in_x(x) for x in xs]
+    return xs, n, out
+
+
+def verifica_estremi(c, r, xs, Ms, Vs, fs, tolM, tolV, tolf):
+    # extremes over the calculation points, with the abscissa of a point that
+    # carries the value
+    def ha_punto(chiave, valori, xv, v, tol):
+        ok = any(abs(valori[i] - v) <= tol and f32(xs[i]) == f32(xv) for i in range(len(xs)))
+        c.vero(chiave, ok, "= %s: nessun punto con x = %s porta %.9g" % (xv, xv, v))
+
+    Mmax, Mmin = max(Ms), min(Ms)
+    c.vicino("Mmax", Mmax, r["Mmax"], tolM)
+    c.vicino("Mmin", Mmin, r["Mmin"], tolM)
+    ha_punto("xMmax", Ms, r["xMmax"], r["Mmax"], tolM)
+    ha_punto("xMmin", Ms, r["xMmin"], r["Mmin"], tolM)
+    Tmax, Tmin = max(Vs), min(Vs)
+    c.vicino("Tmax", Tmax, r["Tmax"], tolV)
+    c.vicino("Tmin", Tmin, r["Tmin"], tolV)
+    ha_punto("xTmin", Vs, r["xTmin"], r["Tmin"], tolV)
+    Vmax = Tmin if abs(Tmax) < abs(Tmin) - tolV else Tmax
+    if abs(abs(Tmax) - abs(Tmin)) > 2 * tolV:
+        c.vicino("Vmax", Vmax, r["Vmax"], tolV)
+    ha_punto("xVmax", Vs, r["xVmax"], r["Vmax"], tolV)
+    fass = max(abs(f) for f in fs)
+    c.vicino("|fmax|", fass, abs(r["fmax"]), tolf)
+    ha_punto("xfmax", fs, r["xfmax"], r["fmax"], tolf)
+    c.vicino("fMaxGiu", max(fs), r["fMaxGiu"], tolf)
+    ha_punto("xfMaxGiu", fs, r["xfMaxGiu"], r["fMaxGiu"], tolf)
+
+
+def verifica_campata(p, r, c):
+    sol = campata(p)
+    L, EJ = p["L"], sol["EJ"]
+    xs = r["x"]
+    n = len(xs)
+    c.vero("NPunti", r["NPunti"] == n and len(r["M"]) == n and len(r["f"]) == n)
+    att = [campata_in_x(p, sol, x) for x in xs]
+    Ms = [a[0] for a in att]
+    Vs = [a[1] for a in att]
+    fs = [a[2] for a in att]
+    Ms[0] = Vs[0] = Ms[-1] = Vs[-1] = 0.0
+    Ms[1], Vs[1], Ms[-2], Vs[-2] = sol["MA"], sol["RA"], sol["MB"], -sol["RB"]
+    fs[0], fs[-1] = 0.0, fs[-1] if p["schema"] == 3 else 0.0
+    scalaM = max(1.0, max(abs(m) for m in Ms))
+    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
+        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"])
+    scalaV = max(1.0, max(abs(v) for v in Vs), carichi)
+    scalaf = max(1e-12, max(abs(f) for f in fs))
+    tolM, tolV = 3e-6 * scalaM, 3e-6 * scalaV
+    for k, v in (("RA", sol["RA"]), ("RB", sol["RB"])):
+        c.vicino(k, v, r[k], 1e-6 * scalaV)
+    for k in ("MA", "MB"):
+        c.vicino(k, sol[k], r[k], 1e-6 * scalaM)
+    scalaRot = max(abs(sol["RotA"]), abs(sol["RotB"]), scalaM * L / EJ * 1e-3)
+    c.vicino("RotA", sol["RotA"], r["RotA"], 1e-6 * scalaRot)
+    c.vicino("RotB", sol["RotB"], r["RotB"], 1e-6 * scalaRot)
+    # the deflection line is integrated on the calculation points: its error
+    # falls with the square of the spacing (moment curvature plus the jump of
+    # the slope integration, both bounded by h²·max|M|/EJ over the span)
+    h = L / p["NSezioni"]
+    tolf = 2e-6 * scalaf + 1.5 * h * h * scalaM / EJ + h * h * L * carichi / (6 * EJ)
+    for i in range(n):
+        c.vicino("M(%d, x=%.9g)" % (i + 1, xs[i]), Ms[i], r["M"][i], tolM)
+        c.vicino("V(%d, x=%.9g)" % (i + 1, xs[i]), Vs[i], r["V"][i], tolV)
+        c.vicino("f(%d, x=%.9g)" % (i + 1, xs[i]), fs[i], r["f"][i], tolf)
+        if len(c.errori) > 12:
+            return
+    verifica_estremi(c, r, xs, Ms, Vs, fs, tolM, tolV, tolf)
+    x = p["x"]
+    Mx, Vx, fx = campata_in_x(p, sol, x)
+    c.vicino("Mx", Mx, r["Mx"], tolM)
+    c.vicino("Vx", Vx, r["Vx"], tolV)
+    c.vicino("fx", fx, r["fx"], tolf + h * h * scalaM / (8 * EJ))
+
+
+def casi_campata(rnd):
+    """Every scheme with each load kind alone and combined; probes on the
+    supports and on every load discontinuity."""
+    casi = []
+    for schema in range(4):
+        L = rnd.choice([3.0, 4.5, 6.0, 7.2, 10.0])
+        E, J = rnd.choice([(2.1e11, 8.356e-6), (3e10, 2.3e-3), (2.0e11, 1.943e-5)])
+        a, b = f32(0.3 * L), f32(0.7 * L)
+        carichi = {
+            "uniforme": dict(tr=[[12e3, 12e3, 0, L]]),
+            "trapezio da A": dict(tr=[[5e3, 20e3, 0, a]]),
+            "trapezio fino a B": dict(tr=[[18e3, -4e3, b, L]]),
+            "trapezio interno": dict(tr=[[-3e3, 9e3, a, b]]),
+            "triangolo interno": dict(tr=[[0, 15e3, f32(0.2 * L), f32(0.45 * L)]]),
+            "forza in A": dict(fo=[[30e3, 0]]),
+            "forza in B": dict(fo=[[30e3, L]]),
+            "forza interna": dict(fo=[[-25e3, a]]),
+            "forza in mezzeria": dict(fo=[[40e3, L / 2]]),
+            "coppia in A": dict(co=[[20e3, 0]]),
+            "coppia in B": dict(co=[[-20e3, L]]),
+            "coppia interna": dict(co=[[15e3, b]]),
+            "due forze nello stesso punto": dict(fo=[[10e3, a], [5e3, a]]),
+            "tutti": dict(tr=[[12e3, 12e3, 0, L], [5e3, 20e3, 0, a], [-3e3, 9e3, a, b]],
+                          fo=[[30e3, 0], [30e3, L], [-25e3, a], [40e3, L / 2]],
+                          co=[[20e3, 0], [-20e3, L], [15e3, b], [7e3, a]]),
+        }
+        for nome, car in carichi.items():
+            posizioni = [0.0, L] + [v for q in car.get("tr", []) for v in q[2:]] + \
+                        [q[1] for q in car.get("fo", []) + car.get("co", [])]
+            posizioni = sorted(set(f32(v) for v in posizioni))
+            sonde = posizioni if nome == "tutti" else [rnd.choice(posizioni), rnd.uniform(0, L)]
+            for k, x in enumerate(sonde):
+                N = 2000 if k % 2 == 0 else rnd.choice([100, 400])
+                casi.append(("schema %d, %s, x=%g" % (schema, nome, x),
+                             problema(schema, L, E, J, x=x, N=N, **car)))
+    return casi
+
+
+# ------------------------------------------------------- report in units
+
+FATTORI_L = {"m": 1.0, "cm": 100.0, "mm": 1000.0}
+FATTORI_S = {"Pa": 1.0, "MPa": 1e-6, "kPa": 1e-3}
+FATTORI_F = {"N": 1.0, "kN": 1e-3, "MN": 1e-6}
+
+
+def numeri_dopo(testo, etichetta):
+    m = re.search(re.escape(etichetta) + r"\s*(-?[\d,]*\.?\d+(?:[eE][-+]?\d+)?)", testo)
+    return None if m is None else float(m.group(1).replace(",", ""))
+
+
+def verifica_report(p, testo, r, fond, c):
+    u = p["unita"]
+    fl, fs_, ff = FATTORI_L[u[0]], FATTORI_S[u[1]], FATTORI_F[u[3]]
+    fi = FATTORI_L[u[4]] ** 4
+    um, uf, ul = u[3] + u[0], u[3], u[0]
+
+    def vede(etichetta, atteso, unita=None, rel=6e-4):
+        v = numeri_dopo(testo, etichetta)
+        if v is None:
+            c.errori.append("%s: report senza '%s'" % (c.nome, etichetta))
+            return
+        c.vicino("report " + etichetta.strip(), atteso, v, rel * abs(atteso) + 1e-9)
+        if unita is not None:
+            riga = [t for t in testo.splitlines() if etichetta in t][0]
+            coda = riga[riga.index(etichetta) + len(etichetta):]
+            c.vero("unità di " + etichetta.strip(), re.match(r"\s*-?[\d,.eE+-]+ " + re.escape(unita) + r"(\s|$)", coda) is not None,
+                   "riga '%s' senza unità %s" % (riga.strip(), unita))
+
+    righe = testo.splitlines()
+    i = [k for k, t in enumerate(righe) if t.startswith("E ")][0]
+    c.vero("intestazione dati", righe[i].split() == ["E", u[1], "J", u[4] + "^4", "Luce", u[0]], righe[i])
+    E_, J_, L_ = (float(t.replace(",", "")) for t in righe[i + 1].split())
+    c.vicino("report E", p["E"] * fs_, E_, 6e-4 * p["E"] * fs_)
+    c.vicino("report J", p["J"] * fi, J_, 6e-4 * p["J"] * fi)
+    c.vicino("report Luce", p["L"] * fl, L_, 6e-4 * p["L"] * fl)
+    if p["schema"] < 4:
+        vede("MA = ", r["MA"] * fl * ff, um)
+        vede("MB = ", r["MB"] * fl * ff, um)
+        vede("RA = ", r["RA"] * ff, uf)
+        vede("RB = ", r["RB"] * ff, uf)
+        vede("Rotaz. A = ", r["RotA"], "(rad)", rel=1e-8)
+        vede("Rotaz. B = ", r["RotB"], "(rad)", rel=1e-8)
+        vede("max M+ = ", r["Mmax"] * fl * ff, um)
+        vede("x max M+ = ", r["xMmax"] * fl, ul)
+        vede("max M- = ", r["Mmin"] * fl * ff, um)
+        vede("x max M- = ", r["xMmin"] * fl, ul)
+        vede("f max = ", r["fmax"] * fl, ul)
+        vede("x f max = ", r["xfmax"] * fl, ul)
+    else:
+        vede("Sigma_tA = ", fond["SigmaA"] * fs_, u[1])
+        vede("Sigma_tB = ", fond["SigmaB"] * fs_, u[1])
+        vede("max M = ", fond["M"] * fl * ff, um)
+        vede("max V = ", r["Vmax"] * ff, uf)
+        vede("f max = ", r["fmax"] * fl, ul)
+        vede("Sigma_t max = ", fond["SigmaMax"] * fs_, u[1])
+    k = [j for j, t in enumerate(righe) if t.startswith("x ") and "M(x)" in t][0]
+    valori = [float(t.replace(",", "")) for t in righe[k + 1].split()]
+    attesi = [p["x"] * fl, r["Mx"] * fl * ff, r["Vx"] * ff, r["fx"] * fl]
+    if p["schema"] == 4:
+        attesi.append(r["Sigmax"] * fs_)
+    c.vero("valori in x", len(valori) == len(attesi), righe[k + 1])
+    for j, (a, v) in enumerate(zip(attesi, valori)):
+        c.vicino("report in x (%d)" % j, a, v, 6e-4 * abs(a) + 1e-9)
+    # the load grids in the chosen units
+    if p["fo"]:
+        j = righe.index("Carichi concentrati " + uf)
+        F_, d_ = (float(t.replace(",", "")) for t in righe[j + 2].split()[1:3])
+        c.vicino("report F", p["fo"][0][0] * ff, F_, 6e-4 * abs(p["fo"][0][0] * ff))
+        c.vicino("report d", p["fo"][0][1] * fl, d_, 6e-4 * abs(p["fo"][0][1] * fl) + 1e-9)
+    if p["tr"]:
+        j = righe.index("Carichi distribuiti trapezi " + uf + "/" + ul)
+        q1_ = float(righe[j + 2].split()[1].replace(",", ""))
+        c.vicino("report q1", p["tr"][0][0] * ff / fl, q1_, 6e-4 * abs(p["tr"][0][0] * ff / fl))
+    if p["co"]:
+        j = righe.index("Coppie " + um)
+        W_ = float(righe[j + 2].split()[1].replace(",", ""))
+        c.vicino("report W", p["co"][0][0] * ff * fl, W_, 6e-4 * abs(p["co"][0][0] * ff * fl))
+
+
+def casi_unita():
+    casi = []
+    car = dict(tr=[[12e3, 8e3, 0.5, 5.5]], fo=[[30e3, 2.0]], co=[[15e3, 4.0]])
+    for k, u in enumerate([["cm", "kPa", "t", "N", "mm"], ["mm", "Pa", "t", "MN", "m"],
+                           ["m", "MPa", "t", "kN", "cm"], ["cm", "MPa", "t", "kN", "cm"]]):
+        casi.append(("unità %s, schema %d" % ("/".join(u), k % 4),
+                     problema(k % 4, 6.0, 2.1e11, 2.3e-4, x=2.0, N=200, unita=u, **car)))
+    casi.append(("unità cm/kPa, fondazione rigida",
+                 problema(4, 6.0, 2.1e11, 2.3e-4, x=2.0, N=200, unita=["cm", "kPa", "t", "N", "mm"],
+                          K=3e7, b=1.2, reag=False, tr=[[12e3, 8e3, 0.5, 5.5]], fo=[[30e3, 2.0]])))
+    casi.append(("unità mm/Pa, fondazione Winkler",
+                 problema(4, 6.0, 2.1e11, 2.3e-4, x=2.0, N=200, unita=["mm", "Pa", "t", "MN", "m"],
+                          K=3e7, b=1.2, ndiv=100, winkler=True, reag=True,
+                          tr=[[12e3, 8e3, 0.5, 5.5]], fo=[[30e3, 2.0]])))
+    return casi
+
+
+# ---------------------------------------------------- Winkler (Hetényi)
+
+class Hetenyi:
+    """Free-free beam of length L on Winkler soil k' = K·b, exact: the
+    infinite-beam solutions of the loads plus four decaying solutions from
+    the ends chosen so that M and V vanish at both ends.
+    Green's functions of the infinite beam (w down, M sagging, V = dM/dx),
+    r = |x - a|, s = sign(x - a), z = β(-1 + i), e^{zr} = e^{-βr}(cos βr + i sin βr):
+      force P:   w = Pβ/(2k')·Re[(1-i)e^{zr}],  w' = -Pβ²/k'·Im[e^{zr}]·s,
+                 M = P/(4β)·Re[(1+i)e^{zr}],    V = -P/2·Re[e^{zr}]·s
+      couple W (clockwise): w = Wβ²/k'·Im[e^{zr}]·s, w' = Wβ³/k'·Re[(1+i)e^{zr}],
+                 M = W/2·Re[e^{zr}]·s,          V = -Wβ/2·Re[(1-i)e^{zr}]."""
+
+    def __init__(self, p):
+        self.p = p
+        self.L, self.EJ = p["L"], f32(p["E"] * p["J"])
+        self.kb = p["K"] * p["b"]
+        self.beta = (self.kb / (4 * self.EJ)) ** 0.25
+        self.z = self.beta * complex(-1, 1)
+        self.c = [0.0] * 4
+        # end conditions: M and V at 0- and L+ (loads at the ends lie inside)
+        A, rhs = [], []
+        for x, lato in ((0.0, -1), (self.L, 1)):
+            q = self.particolare(x, lato)
+            for k in (2, 3):  # M, V
+                A.append([self.omogenea(j, x)[k] for j in range(4)])
+                rhs.append(-q[k])
+        self.c = risolvi(A, rhs)
+
+    def omogenea(self, j, x):
+        """w, w', M, V of e^{-βy}cos βy (j even) or e^{-βy} sin βy (j odd),
+        y = x (j < 2) or y = L - x (j >= 2)."""
+        b = self.beta
+        y, seg = (x, 1.0) if j < 2 else (self.L - x, -1.0)
+        a, bb = (1.0, 0.0) if j % 2 == 0 else (0.0, 1.0)
+        der = []
+        for n in range(4):
+            e = math.exp(-b * y)
+            der.append(e * (a * math.cos(b * y) + bb * math.sin(b * y)) * seg ** n)
+            a, bb = b * (bb - a), b * (-a - bb)
+        w, w1, w2, w3 = der
+        return w, w1, -self.EJ * w2, -self.EJ * w3
+
+    def particolare(self, x, lato=1):
+        """w, w', M, V of the loads on the infinite beam; lato = +1 puts a load
+        at x itself left of the section, -1 right of it."""
+        b, kb, z = self.beta, self.kb, self.z
+        w = w1 = M = V = 0.0
+        for P, a in self.p["fo"]:
+            s = 1.0 if x > a or (x == a and lato > 0) else -1.0
+            e = cmath.exp(z * abs(x - a))
+            w += P * b / (2 * kb) * (complex(1, -1) * e).real
+            w1 += -P * b * b / kb * e.imag * s
+            M += P / (4 * b) * (complex(1, 1) * e).real
+            V += -P / 2 * e.real * s
+        for W, a in self.p["co"]:
+            s = 1.0 if x > a or (x == a and lato > 0) else -1.0
+            e = cmath.exp(z * abs(x - a))
+            w += W * b * b / kb * e.imag * s
+            w1 += W * b ** 3 / kb * (complex(1, 1) * e).real
+            M += W / 2 * e.real * s
+            V += -W * b / 2 * (complex(1, -1) * e).real
+        for q1, q2, d1, d2 in self.p["tr"]:
+            g = (q2 - q1) / (d2 - d1)
+            # load left of x: r = x - ξ in [x - min(x,d2), x - d1], q = q1 + g(x - r - d1)
+            if x > d1:
+                I = integra_esp(z, q1 + g * (x - d1), -g, x - min(x, d2), x - d1)
+                w += b / (2 * kb) * (complex(1, -1) * I).real
+                w1 += -b * b / kb * I.imag
+                M += 1 / (4 * b) * (complex(1, 1) * I).real
+                V += -0.5 * I.real
+            # load right of x: r = ξ - x in [max(x,d1) - x, d2 - x], q = q1 + g(x + r - d1)
+            if x < d2:
+                I = integra_esp(z, q1 + g * (x - d1), g, max(x, d1) - x, d2 - x)
+                w += b / (2 * kb) * (complex(1, -1) * I).real
+                w1 += b * b / kb * I.imag
+                M += 1 / (4 * b) * (complex(1, 1) * I).real
+                V += 0.5 * I.real
+        return w, w1, M, V
+
+    def in_x(self, x, lato=1):
+        q = list(self.particolare(x, lato))
+        for j in range(4):
+            o = self.omogenea(j, x)
+            for k in range(4):
+                q[k] += self.c[j] * o[k]
+        return q
+
+
+def integra_esp(z, u, v, r0, r1):
+    """int_{r0}^{r1} (u + v r) e^{zr} dr in closed form."""
+    if r1 <= r0:
+        return 0j
+    F = lambda r: cmath.exp(z * r) * (u / z + v * (r / z - 1 / (z * z)))
+    return F(r1) - F(r0)
+
+
+def risolvi(A, b):
+    n = len(b)
+    M = [list(map(float, row)) + [float(b[i])] for i, row in enumerate(A)]
+    for c in range(n):
+        p = max(range(c, n), key=lambda r: abs(M[r][c]))
+        M[c], M[p] = M[p], M[c]
+        for r in range(c + 1, n):
+            k = M[r][c] / M[c][c]
+            for j in range(c, n + 1):
+                M[r][j] -= k * M[c][j]
+    x = [0.0] * n
+    for r in range(n - 1, -1, -1):
+        x[r] = (M[r][n] - sum(M[r][j] * x[j] for j in range(r + 1, n))) / M[r][r]
+    return x
+
+
+def verifica_winkler(p, r, fond, c):
+    h_ = Hetenyi(p)
+    L, n = p["L"], p["ndiv"]
+    he = L / n
+    xs = r["x"]
+    att = [h_.in_x(x) for x in xs]
+    ws = [a[0] for a in att]
+    Ms = [a[2] for a in att]
+    Vs = [a[3] for a in att]
+    Ms[0] = Ms[1] = Ms[-1] = Ms[-2] = 0.0
+    Vs[0] = Vs[1] = Vs[-1] = Vs[-2] = 0.0
+    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
+        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"]) + \
+        sum(abs(W) for W, d in p["co"]) * h_.beta
+    scalaw = max(abs(w) for w in ws)
+    scalaM = max(max(abs(m) for m in Ms), carichi / h_.beta / 8)
+    # the finite elements with lumped springs converge to the continuous beam
+    # as (βh)²; the moments and shears follow by statics from springs spaced
+    # h apart, so the shear steps by one spring force and the moment by its
+    # lever h/2 between the springs
+    bh2 = (h_.beta * he) ** 2
+    molle = r["Molle"]
+    c.vero("Molle", len(molle) == n + 1, "righe %d" % len(molle))
+    Fmolla = max(abs(m[0]) for m in molle)
+    tolw = 2e-3 * scalaw + 0.5 * bh2 * scalaw
+    tolM = 2e-3 * scalaM + Fmolla * he / 2 + 0.5 * bh2 * scalaM
+    tolV = Fmolla * 0.5 + 2e-3 * carichi
+    # spring forces: −K·b·w at the node times the tributary length
+    for i, (F, xm) in enumerate(molle):
+        trib = he / 2 if i in (0, n) else he
+        c.vicino("Molla %d x" % (i + 1), i * he, xm, 1e-5 * L)
+        c.vicino("Molla %d" % (i + 1), -h_.kb * h_.in_x(xm)[0] * trib, F, tolw * h_.kb * trib)
+    c.vicino("somma molle", -sum(F for F, d in p["fo"]) - sum(
+        gauss(q_lin(*q), q[2], q[3]) for q in p["tr"]), sum(m[0] for m in molle), 1e-7 * carichi)
+    for i in range(len(xs)):
+        c.vicino("f(%d, x=%.9g)" % (i + 1, xs[i]), ws[i], r["f"][i], tolw)
+        c.vicino("M(%d, x=%.9g)" % (i + 1, xs[i]), Ms[i], r["M"][i], tolM)
+        c.vicino("V(%d, x=%.9g)" % (i + 1, xs[i]), Vs[i], r["V"][i], tolV)
+        if len(c.errori) > 12:
+            return
+    # the free beam with its springs is in equilibrium: no shear and no
+    # moment beyond B
+    VL, ML, _, _ = azioni_carichi(p["tr"], p["fo"] + [list(m) for m in molle], p["co"], L)
+    c.vicino("V(L+) molle", 0.0, VL, 1e-6 * carichi)
+    c.vicino("M(L+) molle", 0.0, ML, 1e-6 * carichi * L)
+    ws[0], ws[-1] = h_.in_x(0.0)[0], h_.in_x(L)[0]
+    verifica_estremi(c, r, xs, Ms, Vs, ws, tolM, tolV, tolw)
+    x = p["x"]
+    wx, _, Mx, Vx = h_.in_x(x)
+    c.vicino("Mx", Mx, r["Mx"], tolM)
+    c.vicino("Vx", Vx, r["Vx"], tolV)
+    c.vicino("fx", wx, r["fx"], tolw)
+    c.vicino("Sigmax", p["K"] * wx, r["Sigmax"], p["K"] * tolw)
+    c.vicino("SigmaA", p["K"] * h_.in_x(0.0)[0], fond["SigmaA"], p["K"] * tolw)
+    c.vicino("SigmaB", p["K"] * h_.in_x(L)[0], fond["SigmaB"], p["K"] * tolw)
+    c.vicino("fmax", max(ws, key=abs), r["fmax"], tolw)
+    c.vicino("SigmaMax", p["K"] * max(ws), fond["SigmaMax"], p["K"] * tolw)
+    c.vicino("|M| max", max(abs(m) for m in Ms), abs(fond["M"]), tolM)
+    # end rotations of a free beam: the rotations relative to the chord
+    wA, tA = h_.in_x(0.0)[:2]
+    wB, tB = h_.in_x(L)[:2]
+    corda = (wB - wA) / L
+    tolR = 2e-3 * max(abs(tA), abs(tB), scalaw / L) + 0.5 * bh2 * scalaw / L
+    c.vicino("RotA", tA - corda, r["RotA"], tolR)
+    c.vicino("RotB", -(tB - corda), r["RotB"], tolR)
+
+
+def casi_winkler(rnd):
+    casi = []
+    E, J, K, b = 3e10, 0.0144, 3e7, 0.8
+    EJ = f32(f32(E) * f32(J))
+    for betaL in (0.8, 2.0, 4.0, 8.0):
+        beta = (K * b / (4 * EJ)) ** 0.25
+        L = f32(betaL / beta)
+        a, m = f32(0.27 * L), f32(0.5 * L)
+        carichi = {
+            "forza centrale": dict(fo=[[500e3, m]]),
+            "forza in A": dict(fo=[[300e3, 0]]),
+            "forza in B": dict(fo=[[300e3, L]]),
+            "coppia interna": dict(co=[[200e3, a]]),
+            "coppia in B": dict(co=[[-150e3, L]]),
+            "uniforme": dict(tr=[[40e3, 40e3, 0, L]]),
+            "trapezio interno": dict(tr=[[10e3, 80e3, a, f32(0.8 * L)]]),
+            "tutti": dict(fo=[[400e3, a], [600e3, m], [100e3, L]], co=[[150e3, f32(0.9 * L)]],
+                          tr=[[12e3, 30e3, 0, L], [-20e3, 5e3, f32(0.1 * L), f32(0.4 * L)]]),
+        }
+        for nome, car in carichi.items():
+            x = rnd.choice([0.0, L, a, m, f32(rnd.uniform(0, L))])
+            casi.append(("Winkler βL=%g, %s, x=%g" % (betaL, nome, x),
+                         problema(4, L, E, J, x=x, N=400, K=K, b=b, ndiv=400, winkler=True,
+                                  reag=True, **car)))
+    return casi
+
+
+# ------------------------------------------- no-tension on a nearly rigid beam
+
+def verifica_senza_trazione(p, r, c):
+    """A beam far stiffer than the soil behaves as a rigid body: the springs
+    in contact carry a linear pressure that vanishes where contact ends,
+    over a length c = 3(L/2 − e), peak 2N/c at the loaded end."""
+    L, n = p["L"], p["ndiv"]
+    he = L / n
+    N = sum(F for F, d in p["fo"]) + sum(gauss(q_lin(*q), q[2], q[3]) for q in p["tr"])
+    t = sum(F * (d - L / 2) for F, d in p["fo"]) + sum(W for W, d in p["co"]) + sum(
+        gauss(lambda x: q_lin(*q)(x) * (x - L / 2), q[2], q[3]) for q in p["tr"])
+    e = abs(t) / N
+    cont = min(L, 3 * (L / 2 - e)) if e > L / 6 else L
+    picco = 2 * N / cont if e > L / 6 else N / L * (1 + 6 * e / L)
+    fondo = 0.0 if e > L / 6 else N / L * (1 - 6 * e / L)
+    molle = r["Molle"]
+    for i, (F, xm) in enumerate(molle):
+        trib = he / 2 if i in (0, n) else he
+        u = xm if t < 0 else L - xm  # distance from the loaded end
+        pres = picco + (fondo - picco) * u / cont if u <= cont else 0.0
+        # the contact edge is known to one element
+        tol = 2e-3 * picco * trib + (abs(picco) * he / cont * 1.5 * trib if abs(u - cont) < 2 * he else 0)
+        c.vicino("Molla %d (x=%.4g)" % (i + 1, xm), -pres * trib, F, tol)
+        c.vero("Molla %d trazione" % (i + 1), F <= 0.0, "forza %g > 0 con suolo non reagente" % F)
+    c.vicino("somma molle", -N, sum(m[0] for m in molle), 1e-6 * abs(N))
+    # the contact state must be consistent: springs off where the beam lifts
+    fs = r["f"]
+    xs = r["x"]
+    for F, xm in molle:
+        w = fs[min(range(len(xs)), key=lambda k: abs(xs[k] - xm))]
+        if F == 0.0:
+            c.vero("nodo x=%.4g" % xm, w <= 1e-9 * max(abs(v) for v in fs), "molla spenta ma nodo in contatto, w = %g" % w)
+
+
+def casi_senza_trazione():
+    casi = []
+    for L, xF, ndiv in ((6.0, 1.2, 300), (10.0, 8.5, 400), (4.0, 1.0, 200)):
+        casi.append(("senza trazione, rigida, forza a %g su %g" % (xF, L),
+                     problema(4, L, 2.1e11, 50.0, x=xF, N=200, K=3e7, b=1.0, ndiv=ndiv, winkler=True,
+                              reag=False, fo=[[500e3, xF]])))
+    casi.append(("senza trazione, rigida, forza e coppia",
+                 problema(4, 8.0, 2.1e11, 50.0, x=0.0, N=200, K=3e7, b=1.0, ndiv=400, winkler=True,
+                          reag=False, fo=[[500e3, 4.0]], co=[[-900e3, 4.0]], tr=[[20e3, 20e3, 0, 8.0]])))
+    casi.append(("senza trazione, e < L/6: contatto pieno",
+                 problema(4, 6.0, 2.1e11, 50.0, x=0.0, N=200, K=3e7, b=1.0, ndiv=300, winkler=True,
+                          reag=False, fo=[[500e3, 2.4]])))
+    return casi
+
+
+# ------------------------------------------------------- rigid foundation
+
+def verifica_rigida(p, r, fond, c):
+    L, b, K = p["L"], p["b"], p["K"]
+    N = sum(F for F, d in p["fo"]) + sum(gauss(q_lin(*q), q[2], q[3]) for q in p["tr"])
+    t = sum(F * (d - L / 2) for F, d in p["fo"]) + sum(W for W, d in p["co"]) + sum(
+        gauss(lambda x: q_lin(*q)(x) * (x - L / 2), q[2], q[3]) for q in p["tr"])
+    if p["reag"] or abs(t) <= N * L / 6:
+        # full contact: the linear pressure with resultant N and moment t
+        # about the middle, p(x) = N/L + 12·t·(x − L/2)/L³
+        qa, qb, xi, xf = N / L - 6 * t / L ** 2, N / L + 6 * t / L ** 2, 0.0, L
+    else:
+        # a triangle from the loaded end, over three times the distance of
+        # the resultant from that end
+        cont = 3 * (L / 2 - abs(t) / N)
+        if t < 0:
+            qa, qb, xi, xf = 2 * N / cont, 0.0, 0.0, cont
+        else:
+            qa, qb, xi, xf = 0.0, 2 * N / cont, L - cont, L
+    N = max(abs(N), 6 * abs(t) / L)
+    scalaq = abs(N) / L
+    for k, v in (("qSuoloA", qa), ("qSuoloB", qb)):
+        c.vicino(k, v, r[k], 2e-6 * scalaq)
+    c.vicino("xContattoIniz", xi, r["xContattoIniz"], 2e-6 * L)
+    c.vicino("xContattoFine", xf, r["xContattoFine"], 2e-6 * L)
+    pres = lambda x: qa + (qb - qa) * (x - xi) / (xf - xi)
+    suolo = [[-qa, -qb, xi, xf]]
+    xs = r["x"]
+    n = len(xs)
+    scalaM, scalaV = abs(N) * L / 4, abs(N)
+    for i in range(2, n - 2):
+        V, M, _, _ = azioni_carichi(p["tr"] + suolo, p["fo"], p["co"], xs[i])
+        c.vicino("M(%d, x=%.9g)" % (i + 1, xs[i]), M, r["M"][i], 3e-6 * scalaM)
+        c.vicino("V(%d, x=%.9g)" % (i + 1, xs[i]), V, r["V"][i], 3e-6 * scalaV)
+        # settlement: the pressure line extended over the whole base, over b·K
+        c.vicino("f(%d, x=%.9g)" % (i + 1, xs[i]), pres(xs[i]) / (b * K), r["f"][i], 2e-6 * scalaq / (b * K))
+        if len(c.errori) > 12:
+            return
+    Ms, Vs, fs = [0.0, 0.0], [0.0, 0.0], [pres(0.0) / (b * K)] * 2
+    for xx in xs[2:-2]:
+        V, M, _, _ = azioni_carichi(p["tr"] + suolo, p["fo"], p["co"], xx)
+        Ms.append(M)
+        Vs.append(V)
+        fs.append(pres(xx) / (b * K))
+    Ms += [0.0, 0.0]
+    Vs += [0.0, 0.0]
+    fs += [pres(L) / (b * K)] * 2
+    verifica_estremi(c, r, xs, Ms, Vs, fs, 3e-6 * scalaM, 3e-6 * scalaV, 2e-6 * scalaq / (b * K))
+    Mf = r["Mmax"] if abs(r["Mmin"]) < r["Mmax"] else r["Mmin"]
+    c.vicino("M fondazione", Mf, fond["M"], 0.0)
+    c.vero("xM fondazione", fond["xM"] == (r["xMmax"] if Mf == r["Mmax"] else r["xMmin"]))
+    x = p["x"]
+    V, M, _, _ = azioni_carichi(p["tr"] + suolo, p["fo"], p["co"], x)
+    c.vicino("Mx", M, r["Mx"], 3e-6 * scalaM)
+    c.vicino("Vx", V, r["Vx"], 3e-6 * scalaV)
+    c.vicino("fx", pres(x) / (b * K), r["fx"], 2e-6 * scalaq / (b * K))
+    sx = pres(x) / b if (p["reag"] or xi <= x <= xf) else 0.0
+    c.vicino("Sigmax", sx, r["Sigmax"], 2e-6 * scalaq / b)
+    c.vicino("SigmaA", qa / b, fond["SigmaA"], 2e-6 * scalaq / b)
+    c.vicino("SigmaB", qb / b, fond["SigmaB"], 2e-6 * scalaq / b)
+    c.vicino("SigmaMax", max(qa, qb) / b, fond["SigmaMax"], 2e-6 * scalaq / b)
+
+
+def casi_rigida():
+    casi = []
+    L = 5.0
+    for reag in (False, True):
+        for nome, car in {
+            "forza in mezzeria": dict(fo=[[400e3, 2.5]]),
+            "forza a L/3 (e = L/6)": dict(fo=[[400e3, f32(5.0 / 3)]]),
+            "forza a 0.2L": dict(fo=[[400e3, 1.0]]),
+            "forza a 0.9L": dict(fo=[[400e3, 4.5]]),
+            "forza e coppia": dict(fo=[[400e3, 2.5]], co=[[300e3, 1.0]]),
+            "coppia antioraria in B": dict(fo=[[400e3, 2.5]], co=[[-250e3, 5.0]]),
+            "trapezio e forze": dict(tr=[[10e3, 60e3, 1.0, 5.0]], fo=[[100e3, 0.0], [250e3, 4.0]]),
+            "carico verso l'alto": dict(fo=[[-100e3, 2.0], [300e3, 3.5]]),
+        }.items():
+            for x in (0.0, 1.0, 4.2, 5.0):
+                casi.append(("rigida, %s, %s, x=%g" % (nome, "trazione" if reag else "no trazione", x),
+                             problema(4, L, 3e10, 0.0144, x=x, N=200, K=2e7, b=1.2, reag=reag, **car)))
+    # only a couple: no resultant, the soil reacting in tension takes the
+    # moment alone with ±6W/L² at the ends
+    for W in (250e3, -180e3):
+        casi.append(("rigida, sola coppia %g" % W,
+                     problema(4, L, 3e10, 0.0144, x=1.0, N=200, K=2e7, b=1.2, reag=True, co=[[W, 2.0]])))
+    return casi
+
+
+def verifica_flessibile_senza_trazione(p, r, fond, c):
+    """A flexible beam whose far parts lift: no spring pulls, the springs
+    left on sit on settled nodes, those switched off on lifted ones, the
+    free beam is in equilibrium, and the line passes through the nodes."""
+    L, n = p["L"], p["ndiv"]
+    he = L / n
+    molle = r["Molle"]
+    K, b = p["K"], p["b"]
+    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
+        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"])
+    VL, ML, _, _ = azioni_carichi(p["tr"], p["fo"] + [list(m) for m in molle], p["co"], L)
+    c.vicino("V(L+) molle", 0.0, VL, 1e-6 * carichi)
+    c.vicino("M(L+) molle", 0.0, ML, 1e-6 * carichi * L)
+    xs, fs = r["x"], r["f"]
+    scalaw = max(abs(f) for f in fs)
+    spente = 0
+    for i, (F, xm) in enumerate(molle):
+        trib = he / 2 if i in (0, n) else he
+        k = min(range(len(xs)), key=lambda j: abs(xs[j] - xm))
+        w = fs[k]
+        c.vero("molla %d" % (i + 1), F <= 0.0, "tira: %g" % F)
+        if F == 0.0:
+            spente += 1
+            c.vero("nodo %d x=%.4g" % (i + 1, xm), w < 1e-6 * scalaw, "molla spenta su nodo che cede, w = %g" % w)
+        else:
+            # the force is the spring's: K·b·w over its tributary length
+            c.vicino("molla %d" % (i + 1), -K * b * w * trib, F, 2e-3 * K * b * scalaw * trib)
+    c.vero("sollevamento", spente > 0, "nessun nodo sollevato: il caso non prova l'iterazione")
+
+
+def casi_flessibili():
+    casi = []
+    E, J, K, b = 3e10, 0.0144, 3e7, 0.8
+    EJ = f32(f32(E) * f32(J))
+    beta = (K * b / (4 * EJ)) ** 0.25
+    for betaL, car in ((8.0, dict(fo=[[500e3, 0.1]])), (12.0, dict(fo=[[800e3, 0.5]])),
+                       (8.0, dict(fo=[[300e3, 0.0]], co=[[400e3, 0.0]])),
+                       (6.0, dict(co=[[600e3, 0.5]], fo=[[200e3, 0.5]]))):
+        L = f32(betaL / beta)
+        car = {k: [[v[0], f32(v[1] * L)] for v in vs] for k, vs in car.items()}
+        casi.append(("senza trazione, flessibile βL=%g, %s" % (betaL, car),
+                     problema(4, L, E, J, x=0.0, N=400, K=K, b=b, ndiv=300, winkler=True,
+                              reag=False, **car)))
+    return casi
+
+
+def casi_esiti():
+    """Cases that end in a message: (name, problem, exit status, messages)."""
+    base = dict(K=3e7, b=1.0)
+    return [
+        ("x < 0", problema(0, 6, 2.1e11, 1e-4, fo=[[1e4, 2]], x=-0.01), 0, ["Errore: x < 0"]),
+        ("x > Luce", problema(0, 6, 2.1e11, 1e-4, fo=[[1e4, 2]], x=6.01), 0, ["Errore: x > Luce"]),
+        ("rigida, due coppie opposte, no trazione",
+         problema(4, 6, 2.1e11, 1e-4, co=[[1e4, 2], [-1e4, 4]], x=1, reag=False, **base), 1,
+         ["Equilibrio violato !!\r\nRisultante nulla in fondazione !!"]),
+        ("rigida, risultante sull'estremo, no trazione",
+         problema(4, 6, 2.1e11, 1e-4, fo=[[1e4, 0]], x=1, reag=False, **base), 1, None),
+        ("rigida, risultante fuori dalla base, no trazione",
+         problema(4, 6, 2.1e11, 1e-4, fo=[[1e4, 1]], co=[[-2e4, 3]], x=1, reag=False, **base), 1,
+         ["Equilibrio violato !!\r\nRisultante esterna in fondazione !!"]),
+    ]
+
+
+def verifica_esiti(es, errori):
+    for nome, p, atteso, messaggi in casi_esiti():
+        percorso, rc, out, err = es.esegui(p)
+        c = Confronto("%s [%s]" % (nome, percorso))
+        c.vero("uscita", rc == atteso, "%d invece di %d (%s)" % (rc, atteso, err.strip()))
+        if out:
+            d = json.loads(out)
+            if messaggi is not None:
+                c.vero("messaggi", d["messages"] == messaggi, str(d["messages"]))
+            res = d.get("results") or {}
+            if rc == 0:
+                c.vero("valori in x", all(res.get(k) is None for k in ("Mx", "Vx", "fx")),
+                       "calcolati fuori dalla luce")
+        errori += c.errori
+
+
+def verifica_riferimenti(es, errori):
+    """Figures quoted for this program: the trapezoid q1 = 3, q2 = 7 on
+    [1, 4] of a simply supported span L = 6 (E·J = 1) has E·J·θA = 31.5292,
+    E·J·θB = 29.9708, RA = 8.25, RB = 6.75; partial distances 1, 2, 2 put
+    forces at 1, 3, 5 and a trapezoid 1, 2 on [1, 3]."""
+    p = problema(0, 6, 1, 1, tr=[[3, 7, 1, 4]], x=2.5, N=100)
+    percorso, rc, out, err = es.esegui(p)
+    c = Confronto("riferimento trapezio [%s]" % percorso)
+    if rc == 0:
+        r = json.loads(out)["results"]
+        for k, v in (("RotA", 31.5292), ("RotB", 29.9708), ("RA", 8.25), ("RB", 6.75)):
+            c.vicino(k, v, r[k], 6e-5)
+    else:
+        c.errori.append("uscita %d" % rc)
+    # the file holds positions from A; the window shows them as partial
+    # distances and turns them back before calculating, so the results are
+    # those of the same positions without the option (a position behind the
+    # one before it shows a negative partial distance, with a warning)
+    p = problema(0, 6, 2.1e11, 1e-4, tr=[[1e3, 1e3, 1, 3]], fo=[[1e3, 3], [1e3, 1], [1e3, 5]],
+                 co=[[5e2, 1], [5e2, 3]], x=3, N=100)
+    p["parziali"] = True
+    percorso, rc, out, err = es.esegui(p)
+    c2 = Confronto("distanze parziali [%s]" % percorso)
+    if rc == 0:
+        d = json.loads(out)
+        pr = d["problem"]
+        c2.vero("messaggi", d["messages"] == ["Attenzione! Distanza parziale <=0"], str(d["messages"]))
+        c2.vero("forze", [f["d"] for f in pr["CarichiConcentrati"]] == [3.0, 1.0, 5.0], str(pr["CarichiConcentrati"]))
+        c2.vero("coppie", [f["d"] for f in pr["Coppie"]] == [1.0, 3.0], str(pr["Coppie"]))
+        t = pr["CarichiTrapezi"][0]
+        c2.vero("trapezio", (t["d1"], t["d2"]) == (1.0, 3.0), str(t))
+        verifica_campata(p, d["results"], c2)
+    else:
+        c2.errori.append("uscita %d: %s" % (rc, err))
+    errori += c.errori + c2.errori
+
+
+# ---------------------------------------------------------------- main
+
+def main():
+    prog = sys.argv[1]
+    rnd = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 20261207)
+    errori, fatti = [], 0
+    with tempfile.TemporaryDirectory() as tmp:
+        es = Esecutore(prog, os.environ.get("VERIFICA_DIR", tmp))
+        gruppi = [(casi_campata(rnd), lambda p, r, f, c: verifica_campata(p, r, c)),
+                  (casi_winkler(rnd), verifica_winkler),
+                  (casi_senza_trazione(), lambda p, r, f, c: verifica_senza_trazione(p, r, c)),
+                  (casi_flessibili(), verifica_flessibile_senza_trazione),
+                  (casi_rigida(), verifica_rigida)]
+        for casi, verifica in gruppi:
+            for nome, p in casi:
+                percorso, rc, out, err = es.esegui(p)
+                c = Confronto("%s [%s]" % (nome, percorso))
+                if rc != 0:
+                    c.errori.append("%s: uscita %d: %s" % (c.nome, rc, err.strip()))
+                else:
+                    d = json.loads(out)
+                    c.vero("messaggi", not d["messages"], str(d["messages"]))
+                    verifica(p, d["results"], d.get("foundation"), c)
+                errori += c.errori
+                fatti += 1
+        verifica_esiti(es, errori)
+        verifica_riferimenti(es, errori)
+        for nome, p in casi_unita():
+            percorso, rc, out, err = es.esegui(p)
+            _, rc2, testo, _ = es.esegui(p, report=True)
+            c = Confronto("%s [%s]" % (nome, percorso))
+            if rc != 0 or rc2 != 0:
+                c.errori.append("%s: uscita %d/%d: %s" % (c.nome, rc, rc2, err.strip()))
+            else:
+                d = json.loads(out)
+                verifica_report(p, testo, d["results"], d.get("foundation"), c)
+            errori += c.errori
+            fatti += 1
+    for e in errori:
+        print(e)
+    print("%d casi verificati, %d discrepanze" % (fatti, len(errori)))
+    return 1 if errori else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
