@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zelvo {
 
@@ -300,6 +301,28 @@ void PlottaAsse(const ContestoDiagrammi& c) {
     }
 }
 
+// The diagram's curve (colour 1, pen 2) and the line at the probe abscissa
+// from the axis to the probe value (colour 3).
+void CurvaESonda(const ContestoDiagrammi& c, const Vettore1<float>& v,
+                 const std::optional<float>& vx, double scala) {
+    const RisultatiTrave& r = R(c);
+    const int n = r.NPunti;
+    SpessoreLinea(2);
+    ImpostaColore(1);
+    Poligonale(n, r.x, Tabella(v, n), -scala);
+    ImpostaColore(3);
+    if (vx) Linea(D(c).AscissaX, 0, D(c).AscissaX, *vx, -scala);
+}
+
+// The labels of the two extremes, each at its abscissa beside the curve.
+void EtichetteEstremi(const ContestoDiagrammi& c, Grandezza g, double x1, double v1, double x2,
+                      double v2, double scala) {
+    const double h = H();
+    ImpostaColore(1);
+    Testo(x1, PosizioneEtichetta(-v1 / scala), h, Etichetta(c, g, v1), 1);
+    Testo(x2, PosizioneEtichetta(-v2 / scala), h, Etichetta(c, g, v2), 1);
+}
+
 void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
     StatoPlotta& p = Plotta();
     const RisultatiTrave& r = R(c);
@@ -319,11 +342,7 @@ void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
     ImpostaFinestra(offset);
     PlottaAsse(c);
     const int n = r.NPunti;
-    SpessoreLinea(2);
-    ImpostaColore(1);
-    Poligonale(n, r.x, Tabella(r.M, n), -scala);
-    ImpostaColore(3);
-    if (r.Mx) Linea(d.AscissaX, 0, d.AscissaX, *r.Mx, -scala);
+    CurvaESonda(c, r.M, r.Mx, scala);
     if (sf > 0) {
         ImpostaColore(8);
         Poligonale(n, r.x, Tabella(r.f, n), -sf);
@@ -332,16 +351,11 @@ void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
     }
     ImpostaColore(7);
     TitoloEScala(c, "Scala momenti 1:", scala);
-    // value labels
-    const double h = H();
-    ImpostaColore(1);
-    double y = -r.Mmax / scala;
-    Testo(r.xMmax, PosizioneEtichetta(y), h, Etichetta(c, Grandezza::Momento, r.Mmax), 1);
-    y = -r.Mmin / scala;
-    Testo(r.xMmin, PosizioneEtichetta(y), h, Etichetta(c, Grandezza::Momento, r.Mmin), 1);
+    EtichetteEstremi(c, Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
     if (sf > 0) {
         ImpostaColore(8);
-        y = -r.fmax / sf;
+        const double h = H();
+        const double y = -r.fmax / sf;
         Testo(r.xfmax, PosizioneEtichetta(y), h,
               "f=" +
                   SenzaBlank(FormatoEtichetta(4, c.Unita->Mostrata(Grandezza::Lunghezza, r.fmax))) +
@@ -354,7 +368,6 @@ void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
 void PlottaTagli(const ContestoDiagrammi& c, double offset, bool disegna) {
     StatoPlotta& p = Plotta();
     const RisultatiTrave& r = R(c);
-    const DatiTrave& d = D(c);
     p.Diagramma = "T";
     const double scala =
         CalcolaScala(p.xIniziale, p.xFinale, -std::max(r.Tmax, 0.0f), -r.Tmin, "T");
@@ -362,20 +375,10 @@ void PlottaTagli(const ContestoDiagrammi& c, double offset, bool disegna) {
     if (!disegna) return;
     ImpostaFinestra(offset);
     PlottaAsse(c);
-    const int n = r.NPunti;
-    SpessoreLinea(2);
-    ImpostaColore(1);
-    Poligonale(n, r.x, Tabella(r.V, n), -scala);
-    ImpostaColore(3);
-    if (r.Vx) Linea(d.AscissaX, 0, d.AscissaX, *r.Vx, -scala);
+    CurvaESonda(c, r.V, r.Vx, scala);
     ImpostaColore(7);
     TitoloEScala(c, "Scala tagli 1:", scala);
-    const double h = H();
-    ImpostaColore(1);
-    double y = -r.Vmax / scala;
-    Testo(r.xVmax, PosizioneEtichetta(y), h, Etichetta(c, Grandezza::Forza, r.Vmax), 1);
-    y = -r.Tmin / scala;
-    Testo(r.xTmin, PosizioneEtichetta(y), h, Etichetta(c, Grandezza::Forza, r.Tmin), 1);
+    EtichetteEstremi(c, Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
 }
 
 void PlottaCarichi(const ContestoDiagrammi& c, double offset, bool disegna) {
