@@ -339,11 +339,14 @@ bool TraveWinkler::Affina(Messaggi& msg) {
     return false;
 }
 
+bool TraveWinkler::MollaSpenta(int i) const {
+    return i >= 1 && static_cast<size_t>(i) <= spente_.size() &&
+           spente_[static_cast<size_t>(i - 1)];
+}
+
 bool TraveWinkler::StatoAssestato() const {
     for (int i = 1; i <= nWinkler + 1; ++i) {
-        const bool spenta =
-            static_cast<size_t>(i) <= spente_.size() && spente_[static_cast<size_t>(i - 1)];
-        if ((SpostamentoW(i) < 0) != spenta) return false;
+        if ((SpostamentoW(i) < 0) != MollaSpenta(i)) return false;
     }
     return true;
 }
@@ -389,9 +392,7 @@ void TraveWinkler::ReazioniMolle(Vettore1<RigaMolla>& CarConc, bool NoTension) c
         const double w = SpostamentoW(i);
         CarConc(i).d = x(i);
         double F = -w * RigidezzaMolle(i);
-        const bool spenta = iterata_ ? static_cast<size_t>(i) <= spente_.size() &&
-                                           spente_[static_cast<size_t>(i - 1)]
-                                     : w < 0;
+        const bool spenta = iterata_ ? MollaSpenta(i) : w < 0;
         if (NoTension && spenta) F = 0;
         CarConc(i).F = F + 0.0; // no negative zero
     }

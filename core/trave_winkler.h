@@ -144,6 +144,8 @@ class TraveWinkler {
     // True when the nodes lifting in the current solution are exactly those
     // whose springs were off in the solve that produced it.
     bool StatoAssestato() const;
+    // The spring of node i was switched off in the last assembly.
+    bool MollaSpenta(int i) const;
     // Residual of the current solution and its iterative refinement.
     void Residuo(Vettore1<double>& r) const;
     bool Affina(Messaggi& msg);
