@@ -119,29 +119,15 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
     UnitMisura& unita = Unita();
     ModelloForm form(modulo, unita, msg);
     form.Servizi.StampaRelazione = StampaRelazioneFile;
-    // Reading as the window's Open: a short file leaves the problem partly
-    // loaded (and shown); an unreadable header leaves it as it was.
-    EsitoProgetto letto = EsitoProgetto::Completo;
-    form.Servizi.LeggiProgetto = [&letto](ModelloForm& f, const std::string& percorso) {
-        letto = LeggiFileProgetto(percorso, {f.Modulo.Dati, f.NSezioni, f.Unita, f.VersioneLetta},
-                                  f.Msg);
-        return letto != EsitoProgetto::IntestazioneIlleggibile;
-    };
+    // Reading as the window's Open (the form's own reader, section record
+    // included): a short or damaged file leaves the problem partly loaded
+    // and says so in its outcome; an unreadable header leaves it as it was.
     form.InizializzaForm();
 
     int esito = EsitoCompletato;
     bool calcolato = false;
     const bool aperto = form.ApriFileDati(opzioni.file);
-    if (aperto && letto == EsitoProgetto::Parziale && form.VersioneLetta < "4.0") {
-        // A file older than "4.0" holds no lines 13-18: its reading ends at the
-        // two conditional reads, each with "Lettura incompleta del file". Only
-        // with fewer messages did it stop before its own lines.
-        int incompleta = 0;
-        for (const auto& t : msg.Testi())
-            if (t == "Lettura incompleta del file") ++incompleta;
-        if (incompleta == 2) letto = EsitoProgetto::Completo;
-    }
-    if (!aperto || letto != EsitoProgetto::Completo) {
+    if (!aperto || form.EsitoLettura != EsitoProgetto::Completo) {
         esito = EsitoErrore; // the file stopped before its lines: nothing is calculated
     } else {
         const EsitoCalcolo e = form.btnCalcola_Click();

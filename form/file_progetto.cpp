@@ -25,6 +25,13 @@ void Tabella(const std::string& modo, FlussoValori& f, int16_t& n, Vettore1<T>& 
     righe.Ridimensiona(n);
 }
 
+// Files older than "5.0" know only the rigid foundation, of unit width;
+// K, NDivisioni and AscissaX keep their values.
+void FondazioneVecchiFile(DatiTrave& d) {
+    d.Winkler = false;
+    d.b = 1;
+}
+
 } // namespace
 
 EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, ProgettoFile p) {
@@ -81,19 +88,47 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, Progetto
             FileInOut(modo, f, r.W, r.d);
         }
 
-        // 11-12: options (older files may lack them).
+        // 11-12: options. Files older than "4.0" may end before them: such a
+        // file is complete, with the defaults below. A file that ends before
+        // them otherwise, or holds a value that does not read, stopped short.
         if (leggi) {
             d.DistanzeParziali = false;
             d.ReagTraz = false;
             p.Unita.SenzaUnita = true;
+            for (bool* opzione : {&d.DistanzeParziali, &d.ReagTraz}) {
+                if (versione < "4.0" && f.FineDati()) {
+                    f.Chiudi();
+                    FondazioneVecchiFile(d);
+                    return EsitoProgetto::Completo;
+                }
+                try {
+                    FileInOutSenzaMessaggio(modo, f, *opzione);
+                } catch (const ErroreFile&) {
+                    f.Msg().Mostra(TestoLetturaIncompleta);
+                    return EsitoProgetto::Parziale;
+                }
+            }
+        } else {
+            FileInOutSenzaMessaggio(modo, f, d.DistanzeParziali);
+            FileInOutSenzaMessaggio(modo, f, d.ReagTraz);
         }
-        FileInOutSenzaMessaggio(modo, f, d.DistanzeParziali);
-        FileInOutSenzaMessaggio(modo, f, d.ReagTraz);
 
-        // 13-14: units, from version 4.0.
+        // 13-14: units, from version 4.0. A file older than "4.0" ends here
+        // (each conditional read shows its message): it is complete. A file
+        // that holds these lines and fails on them stopped short; the reading
+        // ends there rather than take what follows out of place.
         auto& u = p.Unita.UnitaModello;
-        FileInOutCond(modo, f, versione, "4.0", p.Unita.SenzaUnita);
-        FileInOutCond(modo, f, versione, "4.0", u[0], u[1], u[2], u[3], u[4]);
+        const bool unita = FileInOutCond(modo, f, versione, "4.0", p.Unita.SenzaUnita);
+        if (leggi && !unita && versione >= "4.0") {
+            f.Chiudi();
+            return EsitoProgetto::Parziale;
+        }
+        const bool etichette =
+            FileInOutCond(modo, f, versione, "4.0", u[0], u[1], u[2], u[3], u[4]);
+        if (leggi && !etichette && versione >= "4.0") {
+            f.Chiudi();
+            return EsitoProgetto::Parziale;
+        }
 
         // 15-18: section record and foundation, from version 5.0.
         if (!leggi || versione >= "5.0") {
@@ -106,13 +141,11 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, Progetto
             FileInOut(modo, f, d.K, d.b, d.NDivisioni, d.Winkler);
             FileInOut(modo, f, d.AscissaX);
         } else {
-            d.Winkler = false;
-            d.b = 1;
+            FondazioneVecchiFile(d);
         }
     } catch (const ErroreFile&) {
         return EsitoProgetto::Parziale;
     }
-    if (leggi && !f.Aperto()) return EsitoProgetto::Parziale;
     return EsitoProgetto::Completo;
 }
 

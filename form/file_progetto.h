@@ -21,12 +21,15 @@
 //
 // Reading older files: before line 11 DistanzeParziali = ReagTraz = false and
 // SenzaUnita = true; a file older than "4.0" shows "Lettura incompleta del
-// file" at each of lines 13 and 14; a file older than "5.0" gets a rigid
-// foundation (Winkler = false) with b = 1, K, NDivisioni and AscissaX kept.
-// A short file shows "Lettura incompleta del file" once and leaves the fields
-// read so far with their new values. A header that cannot be read (empty
-// file, not a data file) shows "Lettura incompleta del file" and changes
-// nothing.
+// file" at each of lines 13 and 14 (and may end before lines 11-12, silently);
+// a file older than "5.0" gets a rigid foundation (Winkler = false) with
+// b = 1, K, NDivisioni and AscissaX kept. Such a file holds every line its
+// version has: its reading is complete.
+// A short or damaged file (it stops before, or holds a value that does not
+// read on, a line its version has) shows "Lettura incompleta del file" once,
+// ends the reading there and leaves the fields read so far with their new
+// values; the outcome says so. A header that cannot be read (empty file, not
+// a data file) shows "Lettura incompleta del file" and changes nothing.
 #pragma once
 
 #include "core/dati.h"
@@ -69,16 +72,25 @@ class RecordProperty : public RecordSezione {
     const std::string* Versione = nullptr;
     void Svuota() override { Prop.reset(); }
     int16_t Presenza() const override { return Prop ? 1 : 0; }
+    // Reading builds the record aside and takes it only when all its lines
+    // were read: a record cut short is never taken as good.
     void LeggeScrive(FlussoValori& f, const std::string& modo) override {
-        if (modo == "L") Prop = std::make_unique<Property>();
-        if (!Prop) return;
-        Prop->LeggeScrive(modo, f, Versione ? *Versione : std::string(VersioneFileCorrente));
+        const std::string versione = Versione ? *Versione : std::string(VersioneFileCorrente);
+        if (modo == "L") {
+            auto nuovo = std::make_unique<Property>();
+            nuovo->LeggeScrive(modo, f, versione);
+            Prop = std::move(nuovo);
+            return;
+        }
+        if (Prop) Prop->LeggeScrive(modo, f, versione);
     }
 };
 
 enum class EsitoProgetto {
-    Completo,                // every line the version holds was read (or written)
-    Parziale,                // the reading stopped early (messages shown)
+    Completo,                // every line the version holds was read (or written);
+                             // a file older than "4.0" shows its two messages
+    Parziale,                // the file stopped short or is damaged ("Lettura
+                             // incompleta del file" shown once)
     IntestazioneIlleggibile, // nothing read: "Lettura incompleta del file" shown
 };
 

@@ -3,6 +3,7 @@
 #include "form/modello_form.h"
 
 #include "core/guasto.h"
+#include "form/operazione_file.h"
 #include "io/generale.h"
 
 #include <filesystem>
@@ -11,15 +12,9 @@ namespace zelvo {
 
 namespace {
 
-const char* const FiltroZlv = "Tutti i Files (*.*)|*.*|Files Zelvo (*.zlv)|*.zlv";
+const char* const Programma = "Zelvo";
+const char* const EstensioneDati = "zlv";
 const char* const FiltroTxt = "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt";
-
-std::string Cartella(const std::string& percorso) {
-    std::error_code ec;
-    std::filesystem::path p = std::filesystem::absolute(percorso, ec);
-    if (ec) p = percorso;
-    return p.parent_path().string();
-}
 
 } // namespace
 
@@ -55,17 +50,13 @@ bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
     std::string percorso;
     for (size_t i = 0; i < arg.size(); ++i)
         percorso += (i ? " " : "") + arg[i];
-    ImpostaCartellaCorrente(Cartella(percorso));
-    if (!Servizi.LeggiProgetto || !Servizi.LeggiProgetto(*this, percorso)) {
-        NomeFile.clear();
-        PercorsoFile.clear();
-        Caption = PrefissoTitolo;
-        return false;
-    }
-    NomeFile = NomeBase(percorso);
-    PercorsoFile = percorso;
-    Caption = std::string(PrefissoTitolo) + NomeFile;
-    return true;
+    // Opened as File "Apri" opens a chosen file (the window was initialised
+    // at start-up).
+    const auto leggi = [this](const std::filesystem::path& p) {
+        return Servizi.LeggiProgetto && Servizi.LeggiProgetto(*this, p.string());
+    };
+    return OperazioneFile(ComandoFile::Apri, Programma, File(), EstensioneDati, Servizi.SceltaFile,
+                          PrefissoTitolo, leggi, nullptr, percorso);
 }
 
 void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
@@ -105,65 +96,51 @@ void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
 // ---------------------------------------------------------------------------
 // File items.
 
+FileCorrente ModelloForm::File() {
+    return {NomeFile, PercorsoFile, Caption};
+}
+
 void ModelloForm::FileNuovo() {
     InizializzaForm();
-    NomeFile.clear();
-    PercorsoFile.clear();
-    Caption = PrefissoTitolo;
+    OperazioneFile(ComandoFile::Nuovo, Programma, File(), EstensioneDati, Servizi.SceltaFile,
+                   PrefissoTitolo, nullptr, nullptr);
     fuoco = {TipoControllo::TxtTitolo, 0};
 }
 
-bool ModelloForm::ApriFileDati(const std::string& percorsoDato) {
-    std::string percorso = percorsoDato;
-    if (percorso.empty()) {
-        if (!Servizi.SceltaFile) return false;
-        const auto scelto =
-            Servizi.SceltaFile(false, (NomeFile.empty() ? "*" : NomeFile) + ".zlv", FiltroZlv);
-        if (!scelto) return false; // cancelled: nothing changes
-        percorso = *scelto;
-    }
-    InizializzaForm();
-    ImpostaCartellaCorrente(Cartella(percorso));
-    if (!Servizi.LeggiProgetto || !Servizi.LeggiProgetto(*this, percorso)) {
-        // Unreadable: the problem stays as InizializzaForm left it, without
-        // a name, so that "Salva" asks for one.
+bool ModelloForm::ApriFileDati(const std::string& percorso) {
+    const auto leggi = [this](const std::filesystem::path& p) {
         InizializzaForm();
-        NomeFile.clear();
-        PercorsoFile.clear();
-        Caption = PrefissoTitolo;
+        if (!Servizi.LeggiProgetto || !Servizi.LeggiProgetto(*this, p.string())) {
+            // Unreadable: the problem stays as InizializzaForm left it, without
+            // a name, so that "Salva" asks for one.
+            InizializzaForm();
+            return false;
+        }
+        return true;
+    };
+    if (!OperazioneFile(ComandoFile::Apri, Programma, File(), EstensioneDati, Servizi.SceltaFile,
+                        PrefissoTitolo, leggi, nullptr, percorso))
         return false;
-    }
-    NomeFile = NomeBase(percorso);
-    PercorsoFile = percorso;
-    Caption = std::string(PrefissoTitolo) + NomeFile;
     ScriveDatiInForm();
     fuoco = {TipoControllo::BtnCalcola, 0};
     return true;
 }
 
-bool ModelloForm::FileSalva() {
-    if (PercorsoFile.empty()) return FileSalvaCome();
+bool ModelloForm::ScriviFile(ComandoFile comando, const std::string& percorso) {
     if (!LeggeDati()) return false; // an unreadable grid is never saved
-    if (!Servizi.ScriviProgetto) return false;
-    return Servizi.ScriviProgetto(*this, PercorsoFile);
+    const auto scrivi = [this](const std::filesystem::path& p) {
+        return Servizi.ScriviProgetto && Servizi.ScriviProgetto(*this, p.string());
+    };
+    return OperazioneFile(comando, Programma, File(), EstensioneDati, Servizi.SceltaFile,
+                          PrefissoTitolo, nullptr, scrivi, percorso);
 }
 
-bool ModelloForm::FileSalvaCome(const std::string& percorsoDato) {
-    if (!LeggeDati()) return false;
-    std::string percorso = percorsoDato;
-    if (percorso.empty()) {
-        if (!Servizi.SceltaFile) return false;
-        const auto scelto =
-            Servizi.SceltaFile(true, (NomeFile.empty() ? "*" : NomeFile) + ".zlv", FiltroZlv);
-        if (!scelto) return false;
-        percorso = *scelto;
-    }
-    if (!Servizi.ScriviProgetto || !Servizi.ScriviProgetto(*this, percorso)) return false;
-    NomeFile = NomeBase(percorso);
-    PercorsoFile = percorso;
-    Caption = std::string(PrefissoTitolo) + NomeFile;
-    ImpostaCartellaCorrente(Cartella(percorso));
-    return true;
+bool ModelloForm::FileSalva() {
+    return ScriviFile(ComandoFile::Salva, "");
+}
+
+bool ModelloForm::FileSalvaCome(const std::string& percorso) {
+    return ScriviFile(ComandoFile::SalvaCome, percorso);
 }
 
 bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
@@ -172,8 +149,7 @@ bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     std::string percorso = percorsoDato;
     if (percorso.empty()) {
         if (!Servizi.SceltaFile) return false;
-        const auto scelto =
-            Servizi.SceltaFile(true, (NomeFile.empty() ? "*" : NomeFile) + ".txt", FiltroTxt);
+        const auto scelto = Servizi.SceltaFile(RichiestaFile(true, FiltroTxt, NomeFile, "txt"));
         if (!scelto) return false;
         percorso = *scelto;
     }

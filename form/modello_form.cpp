@@ -36,15 +36,16 @@ ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
         DimensionaMsFlex(FlexGrid[t], t, 0);
     }
     txtDati[3].Scrivi("100");
-    // The project file of form/file_progetto.
+    // The project file of form/file_progetto, with the problem's section record.
+    SezioneProgetto.Versione = &VersioneLetta;
     Servizi.LeggiProgetto = [](ModelloForm& f, const std::string& percorso) {
-        ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, f.VersioneLetta, nullptr};
+        ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, f.VersioneLetta, &f.SezioneProgetto};
         f.EsitoLettura = LeggiFileProgetto(percorso, p, f.Msg);
         return f.EsitoLettura != EsitoProgetto::IntestazioneIlleggibile;
     };
     Servizi.ScriviProgetto = [](ModelloForm& f, const std::string& percorso) {
         std::string versione = VersioneFileCorrente;
-        ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, versione, nullptr};
+        ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, versione, &f.SezioneProgetto};
         return ScriviFileProgetto(percorso, p, f.Msg);
     };
 }
@@ -99,6 +100,7 @@ void ModelloForm::InizializzaForm() {
     lblWinkler3 = false;
     d.K = 0;
     Riepilogo.reset();
+    SezioneProgetto.Svuota();
 }
 
 bool ModelloForm::LeggeDati() {

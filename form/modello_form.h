@@ -36,6 +36,7 @@
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
 #include "form/file_progetto.h"
+#include "form/operazione_file.h"
 #include "io/unita.h"
 
 #include <array>
@@ -226,10 +227,9 @@ struct ServiziForm {
     // Writes ("S") the model's problem to percorso; false when nothing was
     // written (its messages shown; the old file intact).
     std::function<bool(ModelloForm&, const std::string& percorso)> ScriviProgetto;
-    // File dialog: returns the chosen path, or nothing when cancelled.
-    std::function<std::optional<std::string>(bool salva, const std::string& nomeIniziale,
-                                             const std::string& filtro)>
-        SceltaFile;
+    // File dialog (every file the window chooses: data files, the text
+    // report): the chosen path, or nothing when cancelled.
+    zelvo::SceltaFile SceltaFile;
 };
 
 // ---------------------------------------------------------------------------
@@ -288,6 +288,10 @@ class ModelloForm {
     Fuoco fuoco;
     FinestraUnita frmUnits;
     std::string VersioneLetta; // version of the file read last
+    // The problem's section-property record (lines 15-16 of the data file):
+    // read with the file and written back when it is saved, so that opening
+    // and saving a problem keeps it; an empty problem has none.
+    RecordProperty SezioneProgetto;
     // How the last reading of a data file ended (Parziale: it stopped before
     // the lines its version holds, its messages shown).
     EsitoProgetto EsitoLettura = EsitoProgetto::Completo;
@@ -351,6 +355,8 @@ class ModelloForm {
     // File item i (0 "Nuovo" ... 12 "Esci") with its trap
     // "Errore in Sub mnuFileItem_Click"; false when it did not complete.
     bool mnuFileItem_Click(int i);
+    // The current data file (name, path, caption) for the file commands.
+    FileCorrente File();
     bool Chiuso = false; // "Esci" chosen
 
     // --- frmUnits ---
@@ -375,6 +381,9 @@ class ModelloForm {
     double LeggeCampo(const CampoForm& c, Grandezza g) const;
     int16_t LeggeIntero(const CampoForm& c) const;
     bool LeggeTabella(int t);
+    // "Salva" / "S&alva come...": LeggeDati, then the file command (percorso:
+    // the dialog's answer when already known).
+    bool ScriviFile(ComandoFile comando, const std::string& percorso);
     void ScriveTabella(int t);
 };
 

@@ -12,13 +12,11 @@ std::string FiltroFile(const std::string& programma, const std::string& estensio
     return "Tutti i Files (*.*)|*.*|Files " + programma + " (*." + estensione + ")|*." + estensione;
 }
 
-namespace {
-
-RichiestaDialogo Richiesta(bool salva, const std::string& programma, const std::string& nome,
-                           const std::string& estensione) {
+RichiestaDialogo RichiestaFile(bool salva, const std::string& filtro, const std::string& nome,
+                               const std::string& estensione) {
     RichiestaDialogo r;
     r.salva = salva;
-    r.filtro = FiltroFile(programma, estensione);
+    r.filtro = filtro;
     r.nomeIniziale = (nome.empty() ? std::string("*") : nome) + "." + estensione;
     std::error_code ec;
     const std::string& c = CartellaCorrente();
@@ -29,46 +27,63 @@ RichiestaDialogo Richiesta(bool salva, const std::string& programma, const std::
     return r;
 }
 
+namespace {
+
 std::string CartellaDi(const fs::path& p) {
     std::error_code ec;
     const fs::path a = fs::absolute(p, ec);
     return (ec ? p : a).parent_path().string();
 }
 
+// The dialog's answer: the path already chosen, or the dialog's.
+std::optional<std::string> Scelta(const std::string& scelto, const SceltaFile& dialogo,
+                                  const RichiestaDialogo& r) {
+    if (!scelto.empty()) return scelto;
+    if (!dialogo) return std::nullopt;
+    return dialogo(r);
+}
+
 } // namespace
 
-bool OperazioneFile(ComandoFile comando, const std::string& programma, std::string& nome,
-                    const std::string& estensione, DialogoFile& dialogo, std::string& caption,
+bool OperazioneFile(ComandoFile comando, const std::string& programma, FileCorrente c,
+                    const std::string& estensione, const SceltaFile& dialogo,
                     const std::string& testoCaption,
-                    const std::function<EsitoProgetto(const fs::path&)>& leggi,
-                    const std::function<bool(const fs::path&)>& scrivi) {
+                    const std::function<bool(const fs::path&)>& leggi,
+                    const std::function<bool(const fs::path&)>& scrivi, const std::string& scelto) {
+    const std::string filtro = FiltroFile(programma, estensione);
     switch (comando) {
     case ComandoFile::Nuovo:
-        nome.clear();
-        caption = testoCaption;
+        c.nome.clear();
+        c.percorso.clear();
+        c.caption = testoCaption;
         return true;
     case ComandoFile::Apri: {
-        const auto scelta = dialogo.Scegli(Richiesta(false, programma, nome, estensione));
-        if (!scelta) return false;
+        const auto scelta =
+            Scelta(scelto, dialogo, RichiestaFile(false, filtro, c.nome, estensione));
+        if (!scelta) return false; // cancelled: nothing changes
         ImpostaCartellaCorrente(CartellaDi(*scelta));
-        nome = NomeBase(*scelta);
-        caption = testoCaption + nome;
-        if (leggi(*scelta) == EsitoProgetto::IntestazioneIlleggibile) {
-            nome.clear();
-            caption = testoCaption;
+        c.nome = NomeBase(*scelta);
+        c.percorso = *scelta;
+        c.caption = testoCaption + c.nome;
+        if (!leggi || !leggi(*scelta)) {
+            c.nome.clear();
+            c.percorso.clear();
+            c.caption = testoCaption;
             return false;
         }
         return true;
     }
     case ComandoFile::Salva:
-        if (!nome.empty()) return scrivi(fs::path(CartellaCorrente()) / (nome + "." + estensione));
+        if (!c.percorso.empty()) return scrivi && scrivi(c.percorso);
         [[fallthrough]];
     case ComandoFile::SalvaCome: {
-        const auto scelta = dialogo.Scegli(Richiesta(true, programma, nome, estensione));
+        const auto scelta =
+            Scelta(scelto, dialogo, RichiestaFile(true, filtro, c.nome, estensione));
         if (!scelta) return false;
-        if (!scrivi(*scelta)) return false;
-        nome = NomeBase(*scelta);
-        caption = testoCaption + nome;
+        if (!scrivi || !scrivi(*scelta)) return false;
+        c.nome = NomeBase(*scelta);
+        c.percorso = *scelta;
+        c.caption = testoCaption + c.nome;
         ImpostaCartellaCorrente(CartellaDi(*scelta));
         return true;
     }

@@ -1,11 +1,11 @@
 // File commands of the main window (new, open, save, save as): names,
-// caption, folders and filters, behind a small file-dialog interface so that
-// the logic runs without a toolkit. The reading and writing themselves are
-// passed in (normally `LeggiFileProgetto` / `ScriviFileProgetto` of
-// form/file_progetto.h).
+// caption, folders and filters, behind one file-choice seam so that the
+// logic runs without a toolkit. Every file the form chooses (data files and
+// the text report) is asked for through `RichiestaFile` and the seam
+// `SceltaFile`. The reading and writing themselves are passed in (the form
+// passes its project-file services, normally `LeggiFileProgetto` /
+// `ScriviFileProgetto` of form/file_progetto.h).
 #pragma once
-
-#include "form/file_progetto.h"
 
 #include <filesystem>
 #include <functional>
@@ -25,29 +25,40 @@ struct RichiestaDialogo {
     std::string cartellaIniziale;
 };
 
-class DialogoFile {
-  public:
-    virtual ~DialogoFile() = default;
-    // The chosen path, or nullopt when the user cancelled.
-    virtual std::optional<std::string> Scegli(const RichiestaDialogo& r) = 0;
-};
+// The file dialog: the chosen path, or nullopt when the user cancelled.
+using SceltaFile = std::function<std::optional<std::string>(const RichiestaDialogo&)>;
 
 // "Tutti i Files (*.*)|*.*|Files " + programma + " (*." + est + ")|*." + est
 std::string FiltroFile(const std::string& programma, const std::string& estensione);
 
-// Carries out a command. `nome` is the current file name without folder and
-// extension ("" for a new problem); `caption` receives testoCaption + nome.
-// Open: the dialog starts in `CartellaCorrente` (the current directory when
-// that folder no longer exists); afterwards `CartellaCorrente` is the chosen
-// file's folder, the name and caption follow the file; a file whose header
-// could not be read leaves no current name (so that "Salva" asks for one).
-// Save: `CartellaCorrente`/nome.est, or Save as when there is no name.
-// Save as: the name and caption change only when the file was written.
+// The request for a file with the given filter: initial name (nome or "*")
+// + "." + estensione, second filter entry, starting in `CartellaCorrente`
+// (the current directory when that folder no longer exists).
+RichiestaDialogo RichiestaFile(bool salva, const std::string& filtro, const std::string& nome,
+                               const std::string& estensione);
+
+// The current data file of a window.
+struct FileCorrente {
+    std::string& nome;     // without folder and extension ("" for a new problem)
+    std::string& percorso; // full path as chosen ("" for a new problem)
+    std::string& caption;  // testoCaption + nome
+};
+
+// Carries out a command. `scelto` is the dialog's answer when it is already
+// known (a path given by the caller); empty: the dialog is asked.
+// Open: afterwards `CartellaCorrente` is the chosen file's folder, the name,
+// path and caption follow the file; `leggi` false (nothing read: the file
+// could not be opened or its header read) leaves no current name (so that
+// "Salva" asks for one).
+// Save: the current path, or Save as when there is no name.
+// Save as: the name, path, caption and `CartellaCorrente` change only when
+// `scrivi` wrote the file.
 // Cancelling a dialog changes nothing. Returns true when the command completed.
-bool OperazioneFile(ComandoFile comando, const std::string& programma, std::string& nome,
-                    const std::string& estensione, DialogoFile& dialogo, std::string& caption,
+bool OperazioneFile(ComandoFile comando, const std::string& programma, FileCorrente corrente,
+                    const std::string& estensione, const SceltaFile& dialogo,
                     const std::string& testoCaption,
-                    const std::function<EsitoProgetto(const std::filesystem::path&)>& leggi,
-                    const std::function<bool(const std::filesystem::path&)>& scrivi);
+                    const std::function<bool(const std::filesystem::path&)>& leggi,
+                    const std::function<bool(const std::filesystem::path&)>& scrivi,
+                    const std::string& scelto = "");
 
 } // namespace zelvo

@@ -105,7 +105,10 @@ void FlussoValori::Controlla(bool lettura) const {
 }
 
 bool FlussoValori::FineDati() const {
-    return pos_ >= testo_.size();
+    for (size_t i = pos_; i < testo_.size(); ++i)
+        if (testo_[i] != ' ' && testo_[i] != '\t' && testo_[i] != '\r' && testo_[i] != '\n')
+            return false;
+    return true;
 }
 
 void FlussoValori::SaltaFineRiga() {

@@ -71,6 +71,8 @@ class FlussoValori {
     std::string LeggiElemento(bool* traVirgolette = nullptr);
     // The rest of the current line (without its line end).
     std::string LeggiRiga();
+    // No item left: only blanks and line ends remain (a file that ends here
+    // lacks the lines that follow, rather than holding bad ones).
     bool FineDati() const;
     // The last line read by `LeggiRiga` (a string list, a header).
     const std::string& UltimaRigaLetta() const { return ultimaRiga_; }
@@ -187,31 +189,37 @@ void FileInOutSenzaMessaggio(const std::string& modo, FlussoValori& f, T&... v) 
 // Writes always; reads only when `versione` >= `minima` (compared as
 // strings: "4.0" < "5.0" < "5.4"). An older version closes the stream and
 // shows "Lettura incompleta del file"; a failure shows "Lettura incompleta
-// del file" or "Scrittura incompleta del file". Never throws.
+// del file" or "Scrittura incompleta del file". Never throws. Returns true
+// when the values were read or written (false: skipped for the version, or
+// failed).
 template <class... T>
-void FileInOutCond(const std::string& modo, FlussoValori& f, const std::string& versione,
+bool FileInOutCond(const std::string& modo, FlussoValori& f, const std::string& versione,
                    const std::string& minima, T&... v) {
     if (modo == "L") {
         if (versione < minima) {
             f.Chiudi();
             f.Msg().Mostra(TestoLetturaIncompleta);
-            return;
+            return false;
         }
         try {
             (f.Leggi(v), ...);
+            return true;
         } catch (const ErroreFile&) {
             f.Msg().Mostra(TestoLetturaIncompleta);
+            return false;
         }
     } else if (modo == "S") {
         try {
             f.ScriviRiga(Riga({f.Elemento(v)...}));
+            return true;
         } catch (const ErroreFile&) {
             f.Chiudi();
             SegnalaScrittura(f);
+            return false;
         }
-    } else {
-        f.Msg().Mostra("Errore nella Sub FileInOutCond");
     }
+    f.Msg().Mostra("Errore nella Sub FileInOutCond");
+    return false;
 }
 
 // A list of strings on one line, each quoted, line breaks encoded as two

@@ -626,6 +626,44 @@ TEST(Uscita, FileSenzaVersioneCompletaConDueMessaggi) {
     EXPECT_EQ(j["problem"]["b"], 1.0);
 }
 
+TEST(Uscita, FileVecchiCompletiOTroncati) {
+    // Without a version and without the option lines (a file older than
+    // those): complete, silently, a rigid foundation of unit width.
+    auto vecchio = Problema("5", "2", "4");
+    vecchio[0] = "\"Vecchio\"";
+    vecchio.resize(8);
+    const Esecuzione e = EseguiSu(vecchio);
+    EXPECT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(e.err, "");
+    const json j = Json(e);
+    EXPECT_TRUE(j["results"].is_object());
+    EXPECT_EQ(j["problem"]["Winkler"], false);
+    EXPECT_EQ(j["problem"]["b"], 1.0);
+    // The same old file cut inside its loads: one message, exit 1, no report.
+    auto corto = vecchio;
+    corto.resize(5);
+    const Esecuzione c = EseguiSu(corto, "");
+    EXPECT_EQ(c.stato, 1);
+    EXPECT_EQ(c.out, "");
+    EXPECT_EQ(c.err, "Lettura incompleta del file\n");
+    // A "4.0" file holds lines 13-14: without line 14 it stopped short.
+    auto quattro = Problema("5", "2");
+    quattro[0] = "\"Quattro\",\"4.0\"";
+    quattro.resize(11);
+    const Esecuzione q = EseguiSu(quattro);
+    EXPECT_EQ(q.stato, 1);
+    EXPECT_EQ(Json(q)["messages"], json::array({"Lettura incompleta del file"}));
+    EXPECT_TRUE(Json(q)["results"].is_null());
+    quattro.push_back("\"m\",\"MPa\",\"t\",\"kN\",\"cm\"");
+    EXPECT_EQ(EseguiSu(quattro).stato, 0);
+    // A "5.4" file cut after its loads lacks lines it must hold: once, exit 1.
+    auto tagliato = Problema("5", "2");
+    tagliato.resize(8);
+    const Esecuzione t = EseguiSu(tagliato);
+    EXPECT_EQ(t.stato, 1);
+    EXPECT_EQ(Json(t)["messages"], json::array({"Lettura incompleta del file"}));
+}
+
 TEST(Uscita, ErroriDUso) {
     EXPECT_EQ(Esegui("").stato, 2);
     EXPECT_EQ(Esegui("--opzione-che-non-esiste " + Q(Esempi + "mensola.zlv")).stato, 2);
@@ -660,6 +698,26 @@ TEST(Uscita, RelazioneSostituitaSoloAScritturaCompleta) {
     EXPECT_EQ(Leggi(p), "vecchia");
     ASSERT_EQ(Esegui("--report " + Q(p.string()) + " " + Q(Esempi + "mensola.zlv")).stato, 0);
     EXPECT_EQ(Leggi(p).rfind("NOME FILE: mensola\r\n", 0), 0u);
+}
+
+// Files carrying a section record (every section type, every profile, a
+// profile of version "5.0") open completely and are calculated: exit 0, no
+// message, E and J as stored beside the record.
+TEST(CorpusFuzz, FileConSezioneCalcolati) {
+    const fs::path corpus = fs::path(ZELVO_SOURCE_DIR) / "fuzz" / "corpus";
+    int n = 0;
+    for (const auto& f : fs::directory_iterator(corpus)) {
+        const std::string nome = f.path().filename().string();
+        if (nome.rfind("sezione-", 0) != 0 && nome.rfind("profilo-", 0) != 0) continue;
+        const Esecuzione e = Esegui("--json " + Q(f.path().string()));
+        EXPECT_EQ(e.stato, 0) << nome << e.err;
+        const json j = Json(e);
+        EXPECT_EQ(j["messages"], json::array()) << nome;
+        EXPECT_TRUE(j["results"].is_object()) << nome;
+        EXPECT_EQ(j["problem"]["E"], 2.1e11) << nome;
+        ++n;
+    }
+    EXPECT_GE(n, 13);
 }
 
 // Every seed of the fuzz corpus (and every crash turned into one) runs to

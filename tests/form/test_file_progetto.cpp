@@ -205,11 +205,15 @@ TEST(FileProgetto, Versione40FondazioneRigida) {
 }
 
 TEST(FileProgetto, SenzaVersioneDueMessaggi) {
+    // A file older than "4.0" holds lines 1-12: it is complete, and each of
+    // the two conditional reads shows its message.
     RegistroMessaggi m;
     Stato r;
     r.u.UnitaModello = {"mm", "Pa", "t", "N", "mm"};
+    r.d.Winkler = true;
+    r.d.b = 0.4;
     const std::string byte = "\"Antico\"\r\n" + Corpo;
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Parziale);
+    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Completo);
     EXPECT_EQ(r.versione, "0");
     EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
                                                    "Lettura incompleta del file"}));
@@ -222,16 +226,66 @@ TEST(FileProgetto, SenzaVersioneDueMessaggi) {
 }
 
 TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
-    // A very old file that ends after the loads: lines 11-12 fail silently,
-    // their defaults stay.
+    // A very old file that ends after the loads (or after line 11): lines
+    // 11-12 are missing silently, their defaults stay; the file is complete
+    // and, like every file older than "5.0", describes a rigid foundation of
+    // unit width.
+    const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
+    for (const std::string& coda :
+         {std::string(""), std::string("\r\n  \r\n"), std::string("#TRUE#\r\n")}) {
+        RegistroMessaggi m;
+        Stato r;
+        r.d.ReagTraz = true;
+        r.d.Winkler = true;
+        r.d.b = 0.4;
+        EXPECT_EQ(Leggi("\"Antico\"\r\n" + corpo + coda, r, m), EsitoProgetto::Completo);
+        EXPECT_TRUE(m.elenco.empty());
+        EXPECT_FALSE(r.d.ReagTraz);
+        EXPECT_EQ(r.d.DistanzeParziali, coda == "#TRUE#\r\n");
+        EXPECT_FALSE(r.d.Winkler);
+        EXPECT_EQ(r.d.b, 1.0);
+        EXPECT_EQ(r.d.CarichiConcentrati(1), (CaricoConcentrato{1000, 3}));
+    }
+}
+
+TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
+    // Older versions too: a file that stops before, or holds a bad value on,
+    // a line its version has is partial, with the message once.
+    const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
+    struct Caso {
+        std::string byte;
+        const char* perche;
+    };
+    const std::vector<Caso> casi = {
+        {"\"Antico\"\r\n" + Corpo.substr(0, Corpo.find("5000,")), "stops before a load line"},
+        {"\"Antico\"\r\n" + corpo + "forse\r\n#TRUE#\r\n", "line 11 is not a boolean"},
+        {"\"Antico\"\r\n" + corpo + "#TRUE#\r\n7x\r\n", "line 12 is not a boolean"},
+        {"\"Quattro\",\"4.0\"\r\n" + corpo, "a \"4.0\" file without lines 11-14"},
+        {"\"Quattro\",\"4.0\"\r\n" + Corpo + "#FALSE#\r\n", "a \"4.0\" file without line 14"},
+        {"\"Quattro\",\"4.0\"\r\n" + Corpo + "forse\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n",
+         "line 13 is not a boolean"},
+    };
+    for (const auto& c : casi) {
+        RegistroMessaggi m;
+        Stato r;
+        EXPECT_EQ(Leggi(c.byte, r, m), EsitoProgetto::Parziale) << c.perche;
+        EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << c.perche;
+    }
+}
+
+TEST(FileProgetto, UnitaIlleggibiliFermanoLaLettura) {
+    // A "5.4" file whose line 13 does not read: the reading ends there, once,
+    // and takes nothing of what follows out of place.
     RegistroMessaggi m;
     Stato r;
-    r.d.ReagTraz = true;
-    const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
-    EXPECT_EQ(Leggi("\"Antico\"\r\n" + corpo, r, m), EsitoProgetto::Parziale);
-    EXPECT_TRUE(m.elenco.empty());
-    EXPECT_FALSE(r.d.ReagTraz);
-    EXPECT_FALSE(r.d.DistanzeParziali);
+    r.d.K = 5;
+    r.d.AscissaX = 7;
+    const std::string byte = L1 + Corpo + "forse\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n0\r\n" +
+                             "1,1,1,#TRUE#\r\n1\r\n";
+    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Parziale);
+    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
+    EXPECT_EQ(r.d.K, 5.0);
+    EXPECT_EQ(r.d.AscissaX, 7.0f);
 }
 
 // Cut the complete file after every line: one message at most, the fields of
@@ -242,6 +296,7 @@ TEST_P(FileTagliato, LetturaParziale) {
     RegistroMessaggi m;
     Stato s;
     s.d = Esempio();
+    s.u.UnitaModello = {"cm", "Pa", "t", "MN", "mm"};
     const std::string byte = Scrivi(s, m);
     size_t fine = 0;
     for (int i = 0; i < GetParam(); ++i)
@@ -260,13 +315,10 @@ TEST_P(FileTagliato, LetturaParziale) {
     }
     EXPECT_EQ(r.d.Luce, righe >= 2 ? 6.5f : -1.0f);
     EXPECT_EQ(r.d.NDivisioni, righe >= 16 ? 250 : -5);
-    // Lines 11-12 fail silently; every other cut shows the message once
-    // (lines 13-14 read through the conditional routine, twice when both are cut).
-    // (lines 13-14 are read by the conditional routine, which shows its own
-    // message and lets the reading go on to line 15).
-    const size_t n = (righe == 10 || righe == 11) ? 0 : righe == 12 ? 3 : righe == 13 ? 2 : 1;
-    const std::vector<std::string> attesi(n, "Lettura incompleta del file");
-    EXPECT_EQ(m.Testi(), attesi) << righe;
+    // Every cut shows the message once and ends the reading there (lines
+    // 11-12 too: a "5.4" file must hold them).
+    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << righe;
+    EXPECT_EQ(r.u.UnitaModello, righe >= 14 ? s.u.UnitaModello : Stato().u.UnitaModello);
 }
 
 INSTANTIATE_TEST_SUITE_P(Righe, FileTagliato, ::testing::Range(0, 17));

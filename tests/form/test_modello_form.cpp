@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -812,11 +813,94 @@ TEST_F(Form, FileIlleggibileLasciaUnProblemaSenzaNome) {
     std::filesystem::remove(p);
 }
 
-TEST_F(Form, AnnullareIlDialogoNonCambiaNulla) {
-    f.txtTitolo.Edita("mio");
-    f.Servizi.SceltaFile = [](bool, const std::string&, const std::string&) {
+TEST_F(Form, IlRecordDellaSezioneResta) {
+    // Open -> save keeps the section record of the file; "Nuovo" drops it.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("zelvo_form_sezione_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto orig =
+        std::filesystem::path(ZELVO_SOURCE_DIR) / "fuzz" / "corpus" / "profilo-U-doppio";
+    ASSERT_TRUE(f.ApriFileDati(orig.string()));
+    EXPECT_EQ(f.EsitoLettura, EsitoProgetto::Completo);
+    ASSERT_TRUE(f.SezioneProgetto.Prop);
+    EXPECT_EQ(f.SezioneProgetto.Prop->SezionePr.TipoProfilo, "SezioneProfiloU");
+    EXPECT_TRUE(f.SezioneProgetto.Prop->SezionePr.Doppi);
+    ASSERT_TRUE(f.FileSalvaCome((dir / "copia.zlv").string()));
+    EXPECT_EQ(Contenuto(dir / "copia.zlv"), Contenuto(orig));
+    EXPECT_TRUE(msg.elenco.empty());
+    f.mnuFileItem_Click(0);
+    EXPECT_FALSE(f.SezioneProgetto.Prop);
+    ASSERT_TRUE(f.FileSalvaCome((dir / "nuovo.zlv").string()));
+    EXPECT_EQ(Contenuto(dir / "nuovo.zlv").find("SezioneProfiloU"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(Form, VociFileUnaSolaSceltaDeiFile) {
+    // Every File item asks the one dialog seam: open and save of data files
+    // with the program's filter, the report with its own; names and folders
+    // follow the current file. Save writes back to the file opened, whatever
+    // its extension.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("zelvo_form_scelta_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "sotto");
+    ImpostaCartellaCorrente(dir.string());
+    const auto dati = dir / "sotto" / "trave.dat";
+    std::filesystem::copy_file(std::filesystem::path(ZELVO_SOURCE_DIR) / "examples" / "mensola.zlv",
+                               dati);
+    std::vector<RichiestaDialogo> richieste;
+    std::deque<std::string> risposte = {dati.string(), (dir / "relazione.txt").string()};
+    f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) {
+        richieste.push_back(r);
+        std::optional<std::string> x = risposte.front();
+        risposte.pop_front();
+        return x;
+    };
+    std::vector<std::string> scritti, relazioni;
+    f.Servizi.ScriviProgetto = [&](ModelloForm&, const std::string& p) {
+        scritti.push_back(p);
+        return true;
+    };
+    f.Servizi.StampaRelazione = [&](const ModelloForm&, const std::string& p, Messaggi&) {
+        relazioni.push_back(p);
+        return true;
+    };
+    ASSERT_TRUE(f.mnuFileItem_Click(1));
+    ASSERT_EQ(richieste.size(), 1u);
+    EXPECT_FALSE(richieste[0].salva);
+    EXPECT_EQ(richieste[0].filtro, "Tutti i Files (*.*)|*.*|Files Zelvo (*.zlv)|*.zlv");
+    EXPECT_EQ(richieste[0].indiceFiltro, 2);
+    EXPECT_EQ(richieste[0].nomeIniziale, "*.zlv");
+    EXPECT_EQ(richieste[0].cartellaIniziale, dir.string());
+    EXPECT_EQ(f.NomeFile, "trave");
+    EXPECT_EQ(f.Caption, "Trave Zelvo - File: trave");
+    EXPECT_EQ(CartellaCorrente(), (dir / "sotto").string());
+    ASSERT_TRUE(f.mnuFileItem_Click(2));
+    EXPECT_EQ(scritti, std::vector<std::string>{dati.string()});
+    ASSERT_TRUE(f.mnuFileItem_Click(6));
+    ASSERT_EQ(richieste.size(), 2u);
+    EXPECT_TRUE(richieste[1].salva);
+    EXPECT_EQ(richieste[1].filtro, "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt");
+    EXPECT_EQ(richieste[1].nomeIniziale, "trave.txt");
+    EXPECT_EQ(richieste[1].cartellaIniziale, (dir / "sotto").string());
+    EXPECT_EQ(relazioni, std::vector<std::string>{(dir / "relazione.txt").string()});
+    // "Nuovo", then "Salva" asks for a name as "S&alva come..." does.
+    risposte = {std::string()};
+    f.mnuFileItem_Click(0);
+    f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) {
+        richieste.push_back(r);
         return std::optional<std::string>();
     };
+    EXPECT_FALSE(f.mnuFileItem_Click(2));
+    ASSERT_EQ(richieste.size(), 3u);
+    EXPECT_TRUE(richieste[2].salva);
+    EXPECT_EQ(richieste[2].nomeIniziale, "*.zlv");
+    EXPECT_EQ(scritti.size(), 1u);
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(Form, AnnullareIlDialogoNonCambiaNulla) {
+    f.txtTitolo.Edita("mio");
+    f.Servizi.SceltaFile = [](const RichiestaDialogo&) { return std::optional<std::string>(); };
     EXPECT_FALSE(f.ApriFileDati());
     EXPECT_EQ(f.txtTitolo.testo, "mio");
 }

@@ -12,11 +12,11 @@ using namespace zelvo;
 namespace fs = std::filesystem;
 
 namespace {
-class DialogoProva : public DialogoFile {
+class DialogoProva {
   public:
     std::deque<std::optional<std::string>> risposte;
     std::vector<RichiestaDialogo> richieste;
-    std::optional<std::string> Scegli(const RichiestaDialogo& r) override {
+    std::optional<std::string> Scegli(const RichiestaDialogo& r) {
         richieste.push_back(r);
         auto x = risposte.front();
         risposte.pop_front();
@@ -27,9 +27,9 @@ class DialogoProva : public DialogoFile {
 struct Prova : ::testing::Test {
     fs::path dir;
     DialogoProva dlg;
-    std::string nome, caption;
+    std::string nome, percorso, caption;
     std::vector<std::string> letti, scritti;
-    EsitoProgetto esito = EsitoProgetto::Completo;
+    bool leggibile = true;
     void SetUp() override {
         dir = fs::temp_directory_path() / ("zelvo_op_" + std::to_string(getpid()));
         fs::create_directories(dir);
@@ -38,10 +38,11 @@ struct Prova : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
     bool Esegui(ComandoFile c) {
         return OperazioneFile(
-            c, "Zelvo", nome, "zlv", dlg, caption, "Trave Zelvo - File: ",
+            c, "Zelvo", {nome, percorso, caption}, "zlv",
+            [&](const RichiestaDialogo& r) { return dlg.Scegli(r); }, "Trave Zelvo - File: ",
             [&](const fs::path& p) {
                 letti.push_back(p.string());
-                return esito;
+                return leggibile;
             },
             [&](const fs::path& p) {
                 scritti.push_back(p.string());
@@ -72,7 +73,7 @@ TEST_F(Prova, ApriImpostaNomeCartellaCaption) {
 }
 
 TEST_F(Prova, IntestazioneIlleggibileNessunNome) {
-    esito = EsitoProgetto::IntestazioneIlleggibile;
+    leggibile = false;
     dlg.risposte = {(dir / "rotto.zlv").string(), (dir / "nuovo.zlv").string()};
     EXPECT_FALSE(Esegui(ComandoFile::Apri));
     EXPECT_EQ(nome, "");
