@@ -81,10 +81,13 @@ void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const std::
     }
 }
 
-void Property::CalcolaMy() {
+bool Property::CalcolaMy() {
     const double W = SezionePr.SezioneProfiliRuotata ? SezionePr.Wplz : SezionePr.Wply;
-    My_pos = W * fyBeam;
+    const double My = W * fyBeam;
+    if (!std::isfinite(My)) return false; // values no file could hold: nothing changes
+    My_pos = My;
     My_neg = -My_pos;
+    return true;
 }
 
 bool Property::DatiErrati(Messaggi& msg) const {

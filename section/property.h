@@ -63,8 +63,9 @@ class Property {
     // ErroreFile (after the stream's message).
     void LeggeScrive(const std::string& Modo, FlussoValori& NumeroFile,
                      const std::string& versione = "5.4");
-    // My from the profile's plastic modulus and fyBeam.
-    void CalcolaMy();
+    // My from the profile's plastic modulus and fyBeam; false (My unchanged)
+    // when the product overflows.
+    bool CalcolaMy();
     bool DatiErrati(Messaggi& msg) const;
     bool DatiNonLinearErrati(std::string& messaggio, Messaggi& msg) const;
 };

@@ -385,6 +385,21 @@ void SezioneEdit::CollEditLeggeScrive(const std::string& Modo, ValoriColl& valor
 
 bool SezioneEdit::DatiLeggeScrive(const std::string& Modo) {
     const bool scrive = Modo == "S";
+    // A list that does not hold a whole section changes nothing: the type,
+    // the counts and the tables always stay consistent with each other.
+    struct Stato {
+        int16_t tipo, righe, lati, cursore;
+        float rE, rI, rEM, rIM;
+        std::vector<std::vector<float>> tab, tabM;
+    };
+    const Stato prima{TipoSezione, nRighe_,    nLati_,     cursore_, rEsterno_,
+                      rInterno_,   rEsternoM_, rInternoM_, tab_,     tabM_};
+    const auto ripristina = [&] {
+        TipoSezione = prima.tipo, nRighe_ = prima.righe, nLati_ = prima.lati;
+        cursore_ = prima.cursore;
+        rEsterno_ = prima.rE, rInterno_ = prima.rI, rEsternoM_ = prima.rEM, rInternoM_ = prima.rIM;
+        tab_ = prima.tab, tabM_ = prima.tabM;
+    };
     try {
         auto scambia16 = [&](int16_t& v) {
             ValoriColl a{v};
@@ -427,6 +442,7 @@ bool SezioneEdit::DatiLeggeScrive(const std::string& Modo) {
         }
         return true;
     } catch (const Guasto&) {
+        if (!scrive) ripristina();
         return false;
     }
 }

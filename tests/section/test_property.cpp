@@ -209,6 +209,12 @@ TEST(Property, CalcolaMy) {
     p.SezionePr.SezioneProfiliRuotata = true;
     p.CalcolaMy();
     EXPECT_DOUBLE_EQ(p.My_pos, 9400);
+    // Moduli and yield stress read from a damaged file whose product
+    // overflows: My stays as it was (never an infinity, which no file holds).
+    p.SezionePr.Wplz = 1e300, p.fyBeam = 1e10;
+    EXPECT_FALSE(p.CalcolaMy());
+    EXPECT_DOUBLE_EQ(p.My_pos, 9400);
+    EXPECT_DOUBLE_EQ(p.My_neg, -9400);
 }
 
 // ---------------------------------------------------------------------------

@@ -360,6 +360,36 @@ TEST(SezioneEdit, ListaValoriAndataERitorno) {
     EXPECT_FALSE(v.DatiLeggeScrive("L"));
 }
 
+TEST(SezioneEdit, ListaIncompletaNonCambiaLaSezione) {
+    // A 1 x 0.5 rectangle, then lists cut short: a trapezoid type whose count
+    // is missing, a stack whose rows are missing, a ring without its sides.
+    // Nothing of them is taken: the rectangle rebuilds as it was (before, a
+    // type of three columns over a table of two made the rebuild index out of
+    // its table).
+    RegistroMessaggi msg;
+    SezioneEdit s;
+    ASSERT_TRUE(s.FormLeggeDati(Righe(SezRettangolo, {{"1", "0.5"}}), msg));
+    s.ScritturaSucc = false;
+    ASSERT_TRUE(s.DatiLeggeScrive("S"));
+    for (const ValoriColl& lista :
+         {ValoriColl{int16_t{3}}, ValoriColl{int16_t{2}, int16_t{3}, 0.4f, 0.1f},
+          ValoriColl{int16_t{4}, 0.5f, 0.2f}, ValoriColl{int16_t{9}, int16_t{1}, 1.0f, 1.0f}}) {
+        SezioneEdit t = std::move(s);
+        SezioneEdit::CopiaColl(t.CollEdit, lista);
+        t.LetturaSucc = false;
+        EXPECT_FALSE(t.DatiLeggeScrive("L"));
+        EXPECT_EQ(t.TipoSezione, SezRettangolo);
+        EXPECT_EQ(t.Righe(), 1);
+        EXPECT_EQ(t.TabellaMetri(1, 1), 1.0f);
+        EXPECT_EQ(t.TabellaMetri(2, 1), 0.5f);
+        ASSERT_TRUE(t.FormLeggeDatiContinua(msg));
+        EXPECT_NEAR(t.Contorno.Area, 0.5, 1e-12);
+        EXPECT_NEAR(t.Contorno.jota_xG, 1.0 * 0.125 / 12, 1e-12);
+        s = std::move(t);
+    }
+    EXPECT_TRUE(msg.elenco.empty());
+}
+
 TEST(SezioneEdit, DimSezRicostruisce) {
     RegistroMessaggi msg;
     SezioneEdit s;
