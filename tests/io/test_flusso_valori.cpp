@@ -149,7 +149,7 @@ TEST(Lettura, CondVersioneVecchia) {
     RegistroMessaggi m;
     auto f = FlussoValori::PerLeggere("#TRUE#\r\n", m);
     bool b = false;
-    FileInOutCond("L", f, "0", "4.0", b);
+    EXPECT_FALSE(FileInOutCond("L", f, "0", "4.0", b)); // skipped: not read
     EXPECT_FALSE(b);
     EXPECT_FALSE(f.Aperto());
     FileInOutCond("L", f, "0", "4.0", b);
@@ -158,10 +158,23 @@ TEST(Lettura, CondVersioneVecchia) {
     // Version 4.0 and later read it.
     RegistroMessaggi m2;
     auto g = FlussoValori::PerLeggere("#TRUE#\r\n", m2);
-    FileInOutCond("L", g, "4.0", "4.0", b);
+    EXPECT_TRUE(FileInOutCond("L", g, "4.0", "4.0", b));
     EXPECT_TRUE(b);
-    FileInOutCond("L", g, "5.4", "4.0", b); // past the end: message, no throw
+    EXPECT_FALSE(FileInOutCond("L", g, "5.4", "4.0", b)); // past the end: message, no throw
     EXPECT_EQ(m2.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
+}
+
+TEST(Lettura, FineDatiSoloSpazi) {
+    // Only blanks and line ends left: no item, the file ends there.
+    RegistroMessaggi m;
+    auto f = FlussoValori::PerLeggere("1\r\n \r\n\t\r\n", m);
+    EXPECT_FALSE(f.FineDati());
+    int16_t n = 0;
+    FileInOut("L", f, n);
+    EXPECT_TRUE(f.FineDati());
+    auto g = FlussoValori::PerLeggere("1\r\n\r\n,\r\n", m);
+    FileInOut("L", g, n);
+    EXPECT_FALSE(g.FineDati()) << "an empty item is an item";
 }
 
 TEST(Modo, SconosciutoMessaggio) {
