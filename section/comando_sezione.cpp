@@ -1,6 +1,7 @@
 #include "section/comando_sezione.h"
 
 #include "core/messaggi.h"
+#include "section/esporta_sezione.h"
 #include "section/sezione_edit.h"
 #include "section/sezione_profili.h"
 
@@ -14,11 +15,15 @@ namespace zelvo {
 namespace {
 
 const char* kUso =
-    "Usage: zelvo-calc section TYPE VALUES... [--unit m|cm|mm]\n"
+    "Usage: zelvo-calc section TYPE VALUES... [--unit m|cm|mm] [--dxf FILE] [--svg FILE]\n"
+    "                          [--png FILE] [--pdf FILE]\n"
     "  rect b h | T b1 h1 b2 h2 | nrect b1 h1 [b2 h2 ...] | trapez B1 b1 h1 [B2 b2 h2 ...]\n"
     "  circular R [r] | coord x1 y1 x2 y2 x3 y3 [...] | polygon R r n | profile NAME "
     "[S235|S275|S355]\n"
-    "Dimensions are given, and results printed, in the unit of --unit (default m).\n";
+    "Dimensions are given, and results printed, in the unit of --unit (default m).\n"
+    "--dxf, --svg, --png, --pdf write the drawing of the built section (outline, hatch,\n"
+    "centroid lines) to FILE; the DXF is in metres. A file that cannot be written is\n"
+    "reported and gives exit status 1.\n";
 
 // Messages recorded for the JSON and echoed to standard error; questions are
 // answered no.
@@ -91,9 +96,34 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
                    std::ostream& err) {
     std::vector<std::string> args;
     std::string unita = "m";
+    // Drawings asked for: (format, file), in the order given.
+    std::vector<std::pair<std::string, std::string>> disegni;
     for (size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
         if (i == 0 && a == "section") continue;
+        if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            const size_t uguale = a.find('=');
+            const std::string formato =
+                a.substr(2, uguale == std::string::npos ? std::string::npos : uguale - 2);
+            if (FormatoSezioneNoto(formato)) {
+                std::string file;
+                if (uguale == std::string::npos) {
+                    if (i + 1 >= argomenti.size()) {
+                        err << "error: --" << formato << " needs a file name\n" << kUso;
+                        return 2;
+                    }
+                    file = argomenti[++i];
+                } else {
+                    file = a.substr(uguale + 1);
+                }
+                if (file.empty()) {
+                    err << "error: --" << formato << " needs a file name\n" << kUso;
+                    return 2;
+                }
+                disegni.emplace_back(formato, file);
+                continue;
+            }
+        }
         if (a == "--unit" || a.rfind("--unit=", 0) == 0) {
             std::string u;
             if (a == "--unit") {
@@ -140,6 +170,10 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
     risultato["unit"] = unita;
     risultato["type"] = tipo;
     int esito = 0;
+    // The drawing of the built section (set once it is built).
+    DisegnoSezione disegno;
+    SezioneProfili prof;
+    SezioneEdit s;
 
     if (tipo == "profile") {
         if (valori.empty() || valori.size() > 2) return usoErrato("profile needs NAME [GRADE]");
@@ -154,7 +188,6 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
         }
         const std::string grado = valori.size() == 2 ? valori[1] : "S235";
         SceltaProfili scelta(cat);
-        SezioneProfili prof;
         bool comunicato = false, ok = false;
         scelta.ComunicaProfilo = [&] {
             comunicato = true;
@@ -187,6 +220,7 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
             c["grade"] = grado;
             c["fy"] = scelta.fy * 1e6; // N/m²
             risultato["catalogue"] = c;
+            disegno = DisegnoDi(prof);
         }
     } else {
         CampiEditorSezione campi;
@@ -237,7 +271,6 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
         }
         if (r != 0) return usoErrato("wrong number of values for '" + tipo + "'");
         if (campi.Griglia.size() > 8191) return usoErrato("too many rows");
-        SezioneEdit s;
         s.UnitaLunghezza = unita;
         if (!s.FormLeggeDati(campi, msg)) {
             risultato["section"] = nullptr;
@@ -249,6 +282,7 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
                 esito = 1;
             } else {
                 risultato["section"] = CampiPoligono(p, f);
+                disegno = DisegnoDi(s);
             }
         }
     }
@@ -256,6 +290,10 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
         msg.Mostra("RISULTATI ERRATI!", Icona::Critica, "");
         risultato["section"] = nullptr;
         esito = 1;
+    }
+    if (esito == 0 && disegno) {
+        for (const auto& [formato, file] : disegni)
+            if (!EsportaSezione(disegno, formato, file, msg)) esito = 1;
     }
     risultato["messages"] = msg.testi;
     out << risultato.dump(2) << "\n";

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace zelvo {
 
@@ -141,6 +142,25 @@ class Poligono {
     bool Wplastici(Messaggi& msg);
     // The outline as seen from the right.
     void VistaDaDestra(Vettore1<double>& x, Vettore1<double>& y, int16_t& n) const;
+
+    // ---- drawing (through the drawing module, in its current colour) ----
+    // An outline with fewer than 3 vertices, of zero extent or with a
+    // non-finite coordinate is not drawn at all (the result is then false).
+    //
+    // The outline as a closed polyline on `dispositivo` (the surface stays the
+    // module's current one). SezioneCava: the vertex list holds two loops
+    // joined by two points (a hollow circle or polygon): vertices 1..n/2-1
+    // and n/2+2..n are drawn as two closed polylines, the joining points
+    // n/2 and n/2+1 are not.
+    bool Plotta(const std::string& dispositivo, bool SezioneCava = false) const;
+    // Hatches the outline with lines at Angolo degrees; nDivisioni > 0 is the
+    // number of divisions across it, < 0 minus the spacing; c is the scale
+    // handed to the drawing module. Target and surface stay as they are.
+    bool Tratteggia(double Angolo, double nDivisioni, double c) const;
+    // The number of each vertex ("1".."n") at the vertex, htesto high.
+    bool NumeraVertici(const std::string& dispositivo, double htesto) const;
+    // The outline can be drawn: 3 or more vertices, finite, of non-zero extent.
+    bool Disegnabile() const;
 
   private:
     int16_t nVertici_ = 0;

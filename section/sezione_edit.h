@@ -8,6 +8,8 @@
 #pragma once
 
 #include "core/messaggi.h"
+#include "graphics/plottaggio.h"
+#include "graphics/superficie.h"
 #include "section/poligono.h"
 
 #include <cstdint>
@@ -91,6 +93,23 @@ class SezioneEdit {
     // Layer description: levels (metres, from the top) of the rows or vertices.
     std::vector<double> Strati;
 
+    // ---- drawing ----
+    // Fits this section's plot window to the world rectangle on the target
+    // ("VIDEO": the window's picture, "STAMPANTE": the printer, or a file or
+    // CAD target), with equal scales and the text in "Times New Roman".
+    // False when a raster target has no surface.
+    bool PltInizializza(double xMin, double xMax, double yMin, double yMax,
+                        const std::string& dispositivo, SuperficieRaster* superficie);
+    // Draws the built outline: the window fitted to the outline widened to
+    // the centroid, the two centroid lines (each only where it meets the
+    // outline in exactly two points), the outline (two loops for a hollow
+    // circle or polygon) and its hatch at 45 degrees in 40 divisions. False,
+    // with nothing more drawn, when there is no drawable outline or a
+    // primitive failed; the caller shows "Errore nel plottaggio".
+    bool PlottaSezione(const std::string& dispositivo, SuperficieRaster* superficie = nullptr);
+    // The outline is two loops (hollow circle or polygon).
+    bool SezioneCava() const;
+
     // ---- direct access for the callers that build a section from values ----
     // Table (display unit) of c columns × n rows; value (column, row), 1-based.
     int16_t Righe() const { return nRighe_; }
@@ -113,6 +132,7 @@ class SezioneEdit {
     // [column][row], 0-based storage of the 1-based table.
     std::vector<std::vector<float>> tab_, tabM_;
     float rEsterno_ = 0, rInterno_ = 0, rEsternoM_ = 0, rInternoM_ = 0;
+    Plottaggio finestra_;
 
     void Dimensiona(std::vector<std::vector<float>>& t, int c, int n) const;
 };

@@ -1,0 +1,94 @@
+#include "section/esporta_sezione.h"
+
+#include "graphics/dxf.h"
+#include "graphics/grafica.h"
+#include "graphics/superficie_qt.h"
+#include "section/sezione_edit.h"
+#include "section/sezione_profili.h"
+
+#include <exception>
+
+namespace zelvo {
+
+namespace {
+
+void ErroreFile(Messaggi& msg, const std::string& percorso) {
+    msg.Mostra("Impossibile scrivere il file " + percorso, Icona::Critica);
+}
+
+bool Disegna(const DisegnoSezione& d, const std::string& dispositivo, SuperficieRaster* s,
+             Messaggi& msg) {
+    bool ok = false;
+    try {
+        ok = d && d(dispositivo, s);
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (!ok) msg.Mostra(TestoErrorePlottaggio, Icona::Critica);
+    return ok;
+}
+
+bool Raster(const DisegnoSezione& d, std::unique_ptr<DisegnoQt> tela,
+            const std::string& dispositivo, const std::string& percorso, Messaggi& msg) {
+    const bool ok = Disegna(d, dispositivo, &tela->Superficie(), msg);
+    // The drawing module must not keep the surface that dies with the canvas.
+    ImpostaDispositivo({}, {}, static_cast<SuperficieRaster*>(nullptr));
+    if (!ok) return false;
+    if (!tela->Salva(percorso)) {
+        ErroreFile(msg, percorso);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DisegnoSezione DisegnoDi(SezioneEdit& s) {
+    return [&s](const std::string& d, SuperficieRaster* sup) { return s.PlottaSezione(d, sup); };
+}
+
+DisegnoSezione DisegnoDi(SezioneProfili& p) {
+    return [&p](const std::string& d, SuperficieRaster* sup) { return p.PlottaSezione(d, sup); };
+}
+
+bool FormatoSezioneNoto(const std::string& f) {
+    return f == "dxf" || f == "pdf" || f == "png" || f == "svg";
+}
+
+bool EsportaSezione(const DisegnoSezione& d, const std::string& formato,
+                    const std::string& percorso, Messaggi& msg) {
+    if (formato == "dxf") return EsportaSezioneDXF(d, percorso, msg);
+    if (formato == "pdf") return EsportaSezionePDF(d, percorso, msg);
+    if (formato == "png") return EsportaSezionePNG(d, percorso, msg);
+    if (formato == "svg") return EsportaSezioneSVG(d, percorso, msg);
+    return false;
+}
+
+bool EsportaSezioneDXF(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
+    ApriDxf(percorso, 1);
+    if (!Disegna(d, DispDxf, nullptr, msg)) {
+        AbbandonaDxf();
+        return false;
+    }
+    if (!ChiudiDxf()) {
+        ErroreFile(msg, percorso);
+        return false;
+    }
+    return true;
+}
+
+bool EsportaSezionePDF(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
+    return Raster(d, DisegnoQt::Pdf(), DispStampante, percorso, msg);
+}
+
+bool EsportaSezionePNG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
+    return Raster(d, DisegnoQt::Immagine(LarghezzaFinestraSezione, AltezzaFinestraSezione),
+                  DispVideo, percorso, msg);
+}
+
+bool EsportaSezioneSVG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
+    return Raster(d, DisegnoQt::Svg(LarghezzaFinestraSezione, AltezzaFinestraSezione), DispVideo,
+                  percorso, msg);
+}
+
+} // namespace zelvo
