@@ -276,11 +276,17 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
             risultato["section"] = nullptr;
             esito = 1;
         } else {
+            // The halving recomputes the area of the outline it cuts; on a
+            // copy, so that the circle keeps the exact values the editor
+            // put in place of the 50-sided polygon's.
             Poligono p = s.Contorno.Copia();
-            if (!p.Wplastici(msg)) {
+            Poligono meta = s.Contorno.Copia();
+            if (!meta.Wplastici(msg)) {
                 risultato["section"] = nullptr;
                 esito = 1;
             } else {
+                p.Wplx = meta.Wplx;
+                p.Wply = meta.Wply;
                 risultato["section"] = CampiPoligono(p, f);
                 disegno = DisegnoDi(s);
             }

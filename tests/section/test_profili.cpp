@@ -349,6 +349,26 @@ TEST(ComandoSezione, RettangoloInCm) {
     EXPECT_TRUE(u.j["messages"].empty());
 }
 
+TEST(ComandoSezione, CerchioConservaIValoriEsatti) {
+    // The editor replaces the area, the horizontal inertia and the top and
+    // bottom moduli of the 50-sided outline by the exact circle's; the plastic
+    // moduli (of the outline) must not bring the polygon's area back.
+    auto u = Esegui({"section", "circular", "0.5", "0.3"});
+    ASSERT_EQ(u.rc, 0);
+    const auto& s = u.j["section"];
+    const double pi = 3.14159265358979, R = 0.5, r = 0.3f;
+    EXPECT_NEAR(s["Area"].get<double>(), pi * (R * R - r * r), 1e-15);
+    EXPECT_NEAR(s["jota_xG"].get<double>(), pi * (R * R * R * R - r * r * r * r) / 4, 1e-15);
+    EXPECT_NEAR(s["WxSuperiore"].get<double>(), pi * (R * R * R * R - r * r * r * r) / 4 / R,
+                1e-15);
+    // the ring of two 50-gons (circumradii R, r) by its closed form: its
+    // plastic modulus lies below the circle's 4(R³ − r³)/3 and within the
+    // polygon's shortfall, which is under 0.5 % at 50 sides
+    const double Wc = 4 * (R * R * R - r * r * r) / 3, W = s["Wplx"].get<double>();
+    EXPECT_LT(W, Wc);
+    EXPECT_GT(W, 0.995 * Wc);
+}
+
 TEST(ComandoSezione, ProfiloInMm) {
     auto u = Esegui({"section", "profile", "IPE200", "--unit", "mm"});
     ASSERT_EQ(u.rc, 0);
