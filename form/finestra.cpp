@@ -201,7 +201,6 @@ void ModelloForm::frmUnits_Apri() {
     f.apertaSenzaUnita = Unita.SenzaUnita;
     f.noUnits = Unita.SenzaUnita;
     f.opzioniAbilitate = !Unita.SenzaUnita;
-    unitaApertura_ = Unita;
     if (!Unita.SenzaUnita) {
         const int slot[4] = {0, 1, 3, 4};
         for (int g = 0; g < 4; ++g) {
@@ -218,9 +217,12 @@ void ModelloForm::frmUnits_Apri() {
     }
 }
 
+// The check box is the window's choice: the mode changes with "OK", so that
+// the main window never reads its fields in a mode other than the one its
+// values and labels are shown in (a calculation while the modeless window is
+// open, or "Cancel", must not reinterpret kN as N or MPa as Pa).
 void ModelloForm::frmUnits_NoUnits(bool spuntato) {
     frmUnits.noUnits = spuntato;
-    Unita.SenzaUnita = spuntato;
     frmUnits.opzioniAbilitate = !spuntato;
 }
 
@@ -228,6 +230,7 @@ void ModelloForm::frmUnits_SistemaSI() {
     frmUnits.scelta = {0, 0, 0, 0};
 }
 
+// Closes the window; units and mode stay as they are.
 void ModelloForm::frmUnits_Cancel() {
     frmUnits.aperta = false;
 }
@@ -246,7 +249,11 @@ void ModelloForm::frmUnits_OK() {
                               [static_cast<size_t>(f.scelta[static_cast<size_t>(g)])];
     }
     f.aperta = false;
-    if (f.apertaSenzaUnita) {
+    // The units the fields are shown in now (a file opened while the modeless
+    // window was open has brought its own).
+    const UnitMisura prima = Unita;
+    if (prima.SenzaUnita) {
+        // From no units: the numbers stay as typed, the labels change.
         Unita = nuove;
         VisualizzaUnits();
         return;
@@ -255,7 +262,6 @@ void ModelloForm::frmUnits_OK() {
     // in, then written again in the new units (the exact values stay).
     DatiTrave& d = Modulo.Dati;
     const DatiTrave copia = d;
-    Unita = unitaApertura_;
     bool letti = false;
     silenzioso_ = true;
     try {
@@ -275,7 +281,7 @@ void ModelloForm::frmUnits_OK() {
     if (!letti) {
         // The fields cannot be converted: nothing changes.
         d = copia;
-        Unita = unitaApertura_;
+        Unita = prima;
         Msg.Mostra("Errore in LeggeGriglia");
         return;
     }

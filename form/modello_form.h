@@ -376,7 +376,6 @@ class ModelloForm {
   private:
     void Avvisa(const std::string& testo, Icona icona = Icona::Nessuna);
     bool silenzioso_ = false;
-    UnitMisura unitaApertura_;
     void ScriveCampo(CampoForm& c, Grandezza g, double valore, bool singolo);
     double LeggeCampo(const CampoForm& c, Grandezza g) const;
     int16_t LeggeIntero(const CampoForm& c) const;

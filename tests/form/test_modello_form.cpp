@@ -547,10 +547,14 @@ TEST_F(Form, FinestraUnitaOKConverteICampiETieneIValori) {
 TEST_F(Form, FinestraUnitaNessunaUnitaECancel) {
     f.frmUnits_Apri();
     f.frmUnits_NoUnits(true);
-    EXPECT_TRUE(u.SenzaUnita); // at once
+    EXPECT_FALSE(u.SenzaUnita); // the window's choice until OK
     EXPECT_FALSE(f.frmUnits.opzioniAbilitate);
     f.frmUnits_Cancel();
-    EXPECT_TRUE(u.SenzaUnita); // the switch stays
+    EXPECT_FALSE(u.SenzaUnita); // Cancel changes nothing
+    f.frmUnits_Apri();
+    f.frmUnits_NoUnits(true);
+    f.frmUnits_OK();
+    EXPECT_TRUE(u.SenzaUnita);
     f.frmUnits_Apri();
     EXPECT_TRUE(f.frmUnits.noUnits);
     EXPECT_TRUE(f.frmUnits.apertaSenzaUnita);

@@ -1,0 +1,159 @@
+// The program's help quotes numbers the program itself shows: the worked
+// examples' fields and results, the limits of the foundation model. Every
+// quoted number is marked in the help pages (data-valore="example:field:index",
+// data-limite="name"); here each is recomputed by opening the example file as
+// the window's Open does and pressing "Calcola", and compared with the text the
+// window shows, with Italian separators as the help writes them. The links
+// between the pages are checked too.
+#include "core/trave_winkler.h"
+#include "form/modello_form.h"
+#include "io/generale.h"
+#include "io/stampa.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+using namespace zelvo;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path CartellaAiuto = fs::path(ZELVO_SOURCE_DIR) / "ui" / "aiuto";
+const fs::path CartellaEsempi = fs::path(ZELVO_SOURCE_DIR) / "examples";
+
+std::string Leggi(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::vector<fs::path> PagineAiuto() {
+    std::vector<fs::path> v;
+    for (const auto& e : fs::directory_iterator(CartellaAiuto))
+        if (e.path().extension() == ".html") v.push_back(e.path());
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+struct Citazione {
+    std::string pagina, campo;
+    int indice = 0;
+    std::string testo;
+};
+
+// Every data-valore of every page, by example file.
+std::map<std::string, std::vector<Citazione>> Citazioni() {
+    std::map<std::string, std::vector<Citazione>> m;
+    const std::regex r(R"re(data-valore="([A-Za-z0-9_-]+):([A-Za-z]+):([0-9]+)"[^>]*>([^<]*)<)re");
+    for (const auto& p : PagineAiuto()) {
+        const std::string s = Leggi(p);
+        for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
+            const auto& c = *it;
+            m[c[1].str()].push_back(
+                {p.filename().string(), c[2].str(), std::stoi(c[3].str()), c[4].str()});
+        }
+    }
+    return m;
+}
+
+const CampoForm* Campo(const ModelloForm& f, const std::string& nome, int i) {
+    const auto in = [i](const auto& a) -> const CampoForm* {
+        return i >= 0 && static_cast<size_t>(i) < a.size() ? &a[static_cast<size_t>(i)] : nullptr;
+    };
+    if (nome == "txtDati") return in(f.txtDati);
+    if (nome == "txtRis") return in(f.txtRis);
+    if (nome == "txtFond") return in(f.txtFond);
+    if (nome == "txtX") return in(f.txtX);
+    if (nome == "txtWinkler") return in(f.txtWinkler);
+    return nullptr;
+}
+
+} // namespace
+
+TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
+    const auto citazioni = Citazioni();
+    // The worked beam and the two foundations are quoted in full.
+    ASSERT_EQ(citazioni.count("appoggio-appoggio"), 1u);
+    ASSERT_EQ(citazioni.count("fondazione-winkler"), 1u);
+    ASSERT_EQ(citazioni.count("fondazione-rigida"), 1u);
+    EXPECT_GE(citazioni.at("appoggio-appoggio").size(), 19u);
+    EXPECT_GE(citazioni.at("fondazione-winkler").size(), 15u);
+    EXPECT_GE(citazioni.at("fondazione-rigida").size(), 15u);
+
+    SeparatoriTemporanei italiani(',', '.');
+    for (const auto& [esempio, elenco] : citazioni) {
+        SCOPED_TRACE(esempio);
+        ModuloZelvo modulo;
+        UnitMisura unita;
+        RegistroMessaggi msg;
+        ModelloForm f(modulo, unita, msg);
+        f.InizializzaForm();
+        const fs::path file = CartellaEsempi / (esempio + ".zlv");
+        ASSERT_TRUE(fs::exists(file)) << file;
+        ASSERT_TRUE(f.ApriFileDati(file.string()));
+        ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+        EXPECT_TRUE(msg.elenco.empty()) << msg.Testi().front();
+        for (const auto& c : elenco) {
+            const CampoForm* campo = Campo(f, c.campo, c.indice);
+            ASSERT_NE(campo, nullptr) << c.pagina << ": " << c.campo << "(" << c.indice << ")";
+            EXPECT_EQ(Rifila(campo->testo), c.testo)
+                << c.pagina << ": " << c.campo << "(" << c.indice << ")";
+        }
+    }
+}
+
+TEST(AiutoNumeri, LimitiDellaFondazione) {
+    SeparatoriTemporanei italiani(',', '.');
+    const std::regex r(R"re(data-limite="([A-Za-z]+)"[^>]*>([^<]*)<)re");
+    int trovati = 0;
+    for (const auto& p : PagineAiuto()) {
+        const std::string s = Leggi(p);
+        for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
+            const auto& c = *it;
+            ASSERT_EQ(c[1].str(), "MaxElementi") << p;
+            EXPECT_EQ(c[2].str(), FormatoNumero(TraveWinkler::MaxElementi)) << p;
+            ++trovati;
+        }
+    }
+    EXPECT_EQ(trovati, 1);
+}
+
+TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaEsistente) {
+    const std::regex r(R"re(href="([^"#]*)(#[^"]*)?")re");
+    std::set<std::string> raggiunte;
+    for (const auto& p : PagineAiuto()) {
+        const std::string s = Leggi(p);
+        for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
+            const std::string dest = (*it)[1].str();
+            if (dest.empty()) continue;
+            EXPECT_TRUE(fs::exists(CartellaAiuto / dest)) << p.filename() << " -> " << dest;
+            raggiunte.insert(dest);
+        }
+    }
+    // Every page can be reached from another one.
+    for (const auto& p : PagineAiuto()) {
+        if (p.filename() == "index.html") continue;
+        EXPECT_TRUE(raggiunte.count(p.filename().string())) << p.filename();
+    }
+}
+
+TEST(AiutoNumeri, OgniPaginaEInclusaNelProgramma) {
+    // The resource list compiled into the program names every page.
+    const std::string qrc = Leggi(CartellaAiuto / "aiuto.qrc");
+    const std::regex r(R"re(<file>([^<]+)</file>)re");
+    std::set<std::string> elencate;
+    for (std::sregex_iterator it(qrc.begin(), qrc.end(), r), fine; it != fine; ++it)
+        elencate.insert((*it)[1].str());
+    std::set<std::string> pagine;
+    for (const auto& p : PagineAiuto())
+        pagine.insert(p.filename().string());
+    EXPECT_EQ(elencate, pagine);
+}
