@@ -200,6 +200,11 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
         if (!comunicato || !ok) {
             risultato["section"] = nullptr;
             esito = 1;
+        } else if (!prof.CalcolaWplastici(msg)) {
+            // "section" is the fillet-free outline, plastic moduli included;
+            // the real profile's moduli are printed under "catalogue".
+            risultato["section"] = nullptr;
+            esito = 1;
         } else {
             Poligono p = prof.Poligono1.Copia();
             p.Wplx = prof.Wply;
@@ -217,6 +222,10 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
             c["Area"] = r->Area * 1e-6 / (f * f);
             c["Jy"] = r->Jy * 1e-12 / (f * f * f * f);
             c["Jz"] = r->Jz * 1e-12 / (f * f * f * f);
+            c["Wely"] = r->Wely * 1e-9 / (f * f * f);
+            c["Wply"] = r->Wply * 1e-9 / (f * f * f);
+            c["Welz"] = r->Welz * 1e-9 / (f * f * f);
+            c["Wplz"] = r->Wplz * 1e-9 / (f * f * f);
             c["grade"] = grado;
             c["fy"] = scelta.fy * 1e6; // N/m²
             risultato["catalogue"] = c;

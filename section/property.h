@@ -63,7 +63,8 @@ class Property {
     // ErroreFile (after the stream's message).
     void LeggeScrive(const std::string& Modo, FlussoValori& NumeroFile,
                      const std::string& versione = "5.4");
-    // My from the profile's plastic modulus and fyBeam; false (My unchanged)
+    // My from the profile's plastic modulus (twice it for a pair) and
+    // fyBeam; false (My unchanged)
     // when the product overflows.
     bool CalcolaMy();
     bool DatiErrati(Messaggi& msg) const;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -80,6 +81,18 @@ bool SezioneProfili::CalcolaWplastici(Messaggi& msg) {
     return ok;
 }
 
+bool SezioneProfili::ModuliFlessione(double& Wel, double& Wpl, Messaggi& msg) {
+    Wel = Wpl = 0;
+    if (!Coordinate(msg)) return false;
+    const double n = Numero();
+    double el = SezioneProfiliRuotata ? Welz : Wely;
+    if (el <= 0) el = std::min(Poligono1.WxSuperiore, Poligono1.WxInferiore);
+    const double pl = SezioneProfiliRuotata ? Wplz : Wply;
+    Wel = n * el;
+    Wpl = n * pl;
+    return std::isfinite(Wel) && std::isfinite(Wpl) && Wel > 0 && Wpl > 0;
+}
+
 bool SezioneProfili::DimSez(double& hSez, double& bSez) const {
     if (Poligono1.nVertici() == 0) return false;
     double x0, x1, y0, y1;
@@ -143,16 +156,16 @@ bool CatalogoProfili::CaricaDa(const std::string& percorso, std::string* errore)
         std::string campo;
         while (std::getline(ss, campo, ','))
             c.push_back(campo);
-        if (c.size() != 12) {
+        if (c.size() != 16) {
             if (errore) *errore = percorso + ": riga " + std::to_string(n) + " non valida";
             return false;
         }
         RigaCatalogo r;
         r.nome = c[0];
         r.tipo = c[1];
-        double* dest[] = {&r.h,  &r.b,        &r.tw,   &r.tf, &r.r,
-                          &r.r2, &r.pendenza, &r.Area, &r.Jy, &r.Jz};
-        for (int i = 0; i < 10; ++i) {
+        double* dest[] = {&r.h,    &r.b,  &r.tw,   &r.tf,   &r.r,    &r.r2,   &r.pendenza,
+                          &r.Area, &r.Jy, &r.Jz,   &r.Wely, &r.Wply, &r.Welz, &r.Wplz};
+        for (int i = 0; i < 14; ++i) {
             try {
                 size_t usati = 0;
                 *dest[i] = std::stod(c[static_cast<size_t>(i) + 2], &usati);
@@ -178,6 +191,15 @@ const RigaCatalogo* CatalogoProfili::Cerca(const std::string& nome) const {
     const std::string k = Chiave(nome);
     for (const auto& r : righe_)
         if (Chiave(r.nome) == k) return &r;
+    return nullptr;
+}
+
+const RigaCatalogo* CatalogoProfili::CercaDimensioni(const SezioneProfili& p) const {
+    auto uguale = [](double mm, float m) { return std::fabs(mm / 1000 - m) <= 1e-7 + 1e-6 * mm / 1000; };
+    for (const auto& r : righe_)
+        if (r.tipo == p.TipoProfilo && uguale(r.h, p.h) && uguale(r.b, p.b) &&
+            uguale(r.tw, p.tw) && uguale(r.tf, p.tf))
+            return &r;
     return nullptr;
 }
 
@@ -207,6 +229,10 @@ bool SceltaProfili::Scegli(const std::string& nome, const std::string& grado) {
     Area = r->Area;
     Jy = r->Jy;
     Jz = r->Jz;
+    Wely = r->Wely;
+    Wply = r->Wply;
+    Welz = r->Welz;
+    Wplz = r->Wplz;
     RaggioRaccordo = r->r;
     RaggioEstremita = r->r2;
     fy = g->fy;
@@ -233,10 +259,29 @@ bool RiceviProfilo(const SceltaProfili& s, SezioneProfili& p, Messaggi& msg) {
         p.Jy = ASingolo(s.Jy / 1e12);
         p.Jz = ASingolo(s.Jz / 1e12);
         p.fySteelTMP = s.fy * 1e6;
+        p.Wely = s.Wely / 1e9;
+        p.Welz = s.Welz / 1e9;
     } catch (const Guasto&) {
         return false;
     }
+    if (s.Wply > 0 && s.Wplz > 0) {
+        p.Wply = s.Wply / 1e9;
+        p.Wplz = s.Wplz / 1e9;
+        return p.Coordinate(msg);
+    }
     return p.CalcolaWplastici(msg);
+}
+
+bool ModuliDaCatalogo(const CatalogoProfili& cat, SezioneProfili& p) {
+    const RigaCatalogo* r = cat.CercaDimensioni(p);
+    if (!r) return false;
+    p.Wely = r->Wely / 1e9;
+    p.Welz = r->Welz / 1e9;
+    if (p.Wply <= 0 || p.Wplz <= 0) {
+        p.Wply = r->Wply / 1e9;
+        p.Wplz = r->Wplz / 1e9;
+    }
+    return true;
 }
 
 } // namespace zelvo

@@ -21,12 +21,17 @@ class SezioneProfili {
     float Area = 0, Jz = 0, Jy = 0;
     double xG = 0, yG = 0;
     double WxSuperiore = 0, WxInferiore = 0, WyDestra = 0, WySinistra = 0;
-    // Plastic moduli: Wply for the normal position (bending about the
-    // horizontal axis), Wplz for the profile turned by a right angle. The
-    // chooser fills them with Wplastici of the fillet-free outline
-    // (CalcolaWplastici), which lies slightly on the safe side of the
-    // published values (the fillets are left out).
+    // Plastic moduli (m³): Wply for the normal position (bending about the
+    // horizontal axis), Wplz for the profile turned by a right angle. A
+    // catalogue profile takes the catalogue's values (fillets included); a
+    // profile without them gets Wplastici of its fillet-free outline
+    // (CalcolaWplastici).
     double Wply = 0, Wplz = 0;
+    // Elastic moduli of the catalogue (m³, fillets included; the smaller of
+    // the two extreme fibres): Wely about the horizontal axis in the normal
+    // position, Welz about the vertical one. 0 when not known (they do not
+    // travel in the data file; see ModuliDaCatalogo).
+    double Wely = 0, Welz = 0;
     double fySteelTMP = 0; // yield stress handed over, N/m²
     Poligono Poligono1;
     bool SezioneProfiliRuotata = false;
@@ -45,6 +50,14 @@ class SezioneProfili {
     // Overall height and width of Poligono1.
     bool DimSez(double& hSez, double& bSez) const;
     bool TipoSconosciuto() const { return tipoSconosciuto_; }
+    // Number of profiles of the section: 2 for a pair, 1 otherwise.
+    int Numero() const { return Doppi ? 2 : 1; }
+    // Section moduli for bending about the horizontal axis in the current
+    // position (Wely/Wply, or Welz/Wplz for a turned profile), a pair's
+    // doubled (the twin lies at the same heights). Wel falls back on the
+    // inertia over the farthest fibre of the outline when the catalogue's is
+    // not known. False when the outline cannot be built or a modulus is 0.
+    bool ModuliFlessione(double& Wel, double& Wpl, Messaggi& msg);
 
     // ---- drawing ----
     // As SezioneEdit::PltInizializza: this profile's plot window on the target.
@@ -69,6 +82,7 @@ struct RigaCatalogo {
     std::string nome, tipo;
     double h = 0, b = 0, tw = 0, tf = 0, r = 0, r2 = 0, pendenza = 0;
     double Area = 0, Jy = 0, Jz = 0;
+    double Wely = 0, Wply = 0, Welz = 0, Wplz = 0; // mm³
 };
 
 // The catalogue shipped with the program: "profili.csv" in the program's
@@ -81,6 +95,9 @@ class CatalogoProfili {
     const std::vector<RigaCatalogo>& Righe() const { return righe_; }
     // Case-insensitive, blanks ignored ("IPE 200" = "ipe200").
     const RigaCatalogo* Cerca(const std::string& nome) const;
+    // The row of the same kind and dimensions (h, b, tw, tf in metres, as a
+    // profile holds them), or none.
+    const RigaCatalogo* CercaDimensioni(const SezioneProfili& p) const;
     static std::vector<std::string> Percorsi();
 
   private:
@@ -119,6 +136,7 @@ class SceltaProfili {
     std::string TipoProfilo;
     double Lunghezze[6] = {}; // h, b, tw, tf, bottom flange width, bottom flange thickness (mm)
     double Area = 0, Jy = 0, Jz = 0;                // mm², mm⁴
+    double Wely = 0, Wply = 0, Welz = 0, Wplz = 0;  // mm³
     double RaggioRaccordo = 0, RaggioEstremita = 0; // r, r2 (mm)
     double fy = 0;                                  // N/mm²
 
@@ -127,8 +145,15 @@ class SceltaProfili {
 };
 
 // What the section window does on ComunicaProfilo: copies the settings and
-// the items into the profile (mm → m, mm⁴ → m⁴, N/mm² → N/m²), builds the
-// outline and its plastic moduli.
+// the items into the profile (mm → m, mm³ → m³, mm⁴ → m⁴, N/mm² → N/m²) and
+// builds the outline. The section moduli are the catalogue's; a chooser
+// without them leaves the plastic moduli to the fillet-free outline.
 bool RiceviProfilo(const SceltaProfili& s, SezioneProfili& p, Messaggi& msg);
+
+// A profile read from a data file carries its plastic moduli but not the
+// elastic ones: takes Wely and Welz (and, when missing, Wply and Wplz) from
+// the catalogue row of the same kind and dimensions. False when no row
+// matches (nothing changed).
+bool ModuliDaCatalogo(const CatalogoProfili& cat, SezioneProfili& p);
 
 } // namespace zelvo

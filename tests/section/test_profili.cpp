@@ -49,10 +49,8 @@ struct Spandrel {
 struct Momenti {
     double A = 0, Sx = 0, Ixx = 0;
 };
-Momenti Raccordato(const std::vector<std::pair<double, double>>& pts,
-                   const std::vector<double>& rr) {
-    // Fine subdivision of each arc: the chord error of 2000 segments is
-    // below 1e-7 relative, far under the 4-digit rounding being checked.
+std::vector<std::pair<double, double>> Arrotonda(const std::vector<std::pair<double, double>>& pts,
+                                                 const std::vector<double>& rr, int archi) {
     std::vector<std::pair<double, double>> v;
     const size_t n = pts.size();
     for (size_t i = 0; i < n; ++i) {
@@ -74,11 +72,19 @@ Momenti Raccordato(const std::vector<std::pair<double, double>>& pts,
         const double nx = phi > 0 ? -d1y : d1y, ny = phi > 0 ? d1x : -d1x;
         const double cx = t1x + nx * r, cy = t1y + ny * r;
         const double a0 = std::atan2(t1y - cy, t1x - cx);
-        for (int k = 0; k <= 2000; ++k) {
-            const double a = a0 + phi * k / 2000;
+        for (int k = 0; k <= archi; ++k) {
+            const double a = a0 + phi * k / archi;
             v.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
         }
     }
+    return v;
+}
+
+Momenti Raccordato(const std::vector<std::pair<double, double>>& pts,
+                   const std::vector<double>& rr) {
+    // Fine subdivision of each arc: the chord error of 2000 segments is
+    // below 1e-7 relative, far under the 4-digit rounding being checked.
+    const auto v = Arrotonda(pts, rr, 2000);
     Momenti m;
     for (size_t i = 0; i < v.size(); ++i) {
         auto [x1, y1] = v[i];
@@ -168,6 +174,180 @@ TEST(Catalogo, AreeEInerzieDaFormaChiusa) {
         if (r.tipo == "SezioneProfiloL") {
             EXPECT_EQ(r.Jy, r.Jz) << r.nome;
         }
+    }
+}
+
+namespace {
+
+// Area, first moment and centroidal moment about the horizontal axis of the
+// part of a closed outline where the coordinate `asse` (0 x, 1 y) is ≥ k:
+// the outline clipped by a half-plane (Sutherland-Hodgman; for a half-plane
+// the degenerate edges it may leave on the cut line carry no area).
+struct Parte {
+    double A = 0, S = 0; // S: first moment about the line coordinate = k
+};
+Parte Ritaglia(const std::vector<std::pair<double, double>>& v, double k, int asse) {
+    auto c = [&](const std::pair<double, double>& p) { return asse == 0 ? p.first : p.second; };
+    std::vector<std::pair<double, double>> o;
+    for (size_t i = 0; i < v.size(); ++i) {
+        auto P = v[i], Q = v[(i + 1) % v.size()];
+        const bool pin = c(P) >= k, qin = c(Q) >= k;
+        if (pin) o.push_back(P);
+        if (pin != qin) {
+            const double t = (k - c(P)) / (c(Q) - c(P));
+            o.push_back({P.first + t * (Q.first - P.first), P.second + t * (Q.second - P.second)});
+        }
+    }
+    Parte r;
+    for (size_t i = 0; i < o.size(); ++i) {
+        auto [x1, y1] = o[i];
+        auto [x2, y2] = o[(i + 1) % o.size()];
+        const double cr = x1 * y2 - x2 * y1;
+        r.A += cr / 2;
+        r.S += cr * (asse == 0 ? x1 + x2 : y1 + y2) / 6;
+    }
+    r.S -= k * r.A;
+    return r;
+}
+
+// Plastic modulus about the equal-area line normal to `asse`, found by
+// bisection (60 halvings: far below the 4-digit rounding checked).
+double Plastico(const std::vector<std::pair<double, double>>& v, int asse) {
+    double lo = 1e300, hi = -1e300;
+    for (auto p : v) {
+        const double c = asse == 0 ? p.first : p.second;
+        lo = std::min(lo, c), hi = std::max(hi, c);
+    }
+    const double A = Ritaglia(v, lo, asse).A;
+    for (int i = 0; i < 60; ++i) {
+        const double m = (lo + hi) / 2;
+        (Ritaglia(v, m, asse).A > A / 2 ? lo : hi) = m;
+    }
+    const double k = (lo + hi) / 2;
+    const Parte su = Ritaglia(v, k, asse);
+    // the other side: the whole outline's first moment about the line less this one
+    double Stot = 0, Atot = 0;
+    for (size_t i = 0; i < v.size(); ++i) {
+        auto [x1, y1] = v[i];
+        auto [x2, y2] = v[(i + 1) % v.size()];
+        const double cr = x1 * y2 - x2 * y1;
+        Atot += cr / 2;
+        Stot += cr * (asse == 0 ? x1 + x2 : y1 + y2) / 6;
+    }
+    const double giu = (Stot - k * Atot) - su.S;
+    return su.S - giu;
+}
+
+// The rounded outline of a channel (taper, root and toe radii) or an angle
+// (root and toe radii), origin at the outer corner.
+std::vector<std::pair<double, double>> ContornoRaccordato(const RigaCatalogo& r, int archi) {
+    if (r.tipo == "SezioneProfiloU") {
+        const double p = r.pendenza / 100;
+        auto t = [&](double x) { return r.tf + p * (r.b / 2 - x); };
+        return Arrotonda({{0, 0},
+                          {r.b, 0},
+                          {r.b, t(r.b)},
+                          {r.tw, t(r.tw)},
+                          {r.tw, r.h - t(r.tw)},
+                          {r.b, r.h - t(r.b)},
+                          {r.b, r.h},
+                          {0, r.h}},
+                         {0, 0, r.r2, r.r, r.r, r.r2, 0, 0}, archi);
+    }
+    return Arrotonda({{0, 0}, {r.b, 0}, {r.b, r.tw}, {r.tw, r.tw}, {r.tw, r.h}, {0, r.h}},
+                     {0, 0, r.r2, r.r, r.r2, 0}, archi);
+}
+
+struct Moduli {
+    double Wely, Wply, Welz, Wplz;
+};
+
+// Section moduli of a catalogue row from its own shape with fillets (and
+// taper): closed forms for the I and H shapes; for channels and angles the
+// outline with its arcs, integrated edge by edge, the elastic moduli over the
+// farthest fibre and the plastic ones about the equal-area lines.
+Moduli ModuliFormaChiusa(const RigaCatalogo& r) {
+    const double pi = std::acos(-1.0);
+    if (r.tipo == "SezioneDoppioT") {
+        const double h = r.h, b = r.b, tw = r.tw, tf = r.tf, R = r.r;
+        const Spandrel s(R);
+        const double d = h / 2 - tf - s.c, e = tw / 2 + s.c;
+        const double Iy = (b * h * h * h - (b - tw) * std::pow(h - 2 * tf, 3)) / 12 +
+                          4 * (s.Jc + s.A * d * d);
+        const double Iz = 2 * tf * b * b * b / 12 + (h - 2 * tf) * tw * tw * tw / 12 +
+                          4 * (s.Jc + s.A * e * e);
+        // Plastic: twice the first moment of a half, with the four spandrels
+        // at their centroids ((4 − π)r²·(h/2 − tf) − (10/3 − π)r³, and the
+        // same about the web).
+        const double Wply = tw * h * h / 4 + (b - tw) * (h - tf) * tf +
+                            (4 - pi) * R * R * (h / 2 - tf) + (pi - 10.0 / 3) * R * R * R;
+        const double Wplz = b * b * tf / 2 + (h - 2 * tf) * tw * tw / 4 +
+                            (4 - pi) * R * R * tw / 2 + (10.0 / 3 - pi) * R * R * R;
+        return {Iy / (h / 2), Wply, Iz / (b / 2), Wplz};
+    }
+    const auto v = ContornoRaccordato(r, 500);
+    double A = 0, Sx = 0, Sy = 0, Ixx = 0, Iyy = 0;
+    double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+    for (size_t i = 0; i < v.size(); ++i) {
+        auto [xa, ya] = v[i];
+        auto [xb, yb] = v[(i + 1) % v.size()];
+        const double c = xa * yb - xb * ya;
+        A += c / 2;
+        Sx += c * (ya + yb) / 6;
+        Sy += c * (xa + xb) / 6;
+        Ixx += c * (ya * ya + ya * yb + yb * yb) / 12;
+        Iyy += c * (xa * xa + xa * xb + xb * xb) / 12;
+        x0 = std::min(x0, xa), x1 = std::max(x1, xa), y0 = std::min(y0, ya), y1 = std::max(y1, ya);
+    }
+    const double yG = Sx / A, xG = Sy / A;
+    const double Iy = Ixx - A * yG * yG, Iz = Iyy - A * xG * xG;
+    return {Iy / std::max(y1 - yG, yG - y0), Plastico(v, 1), Iz / std::max(x1 - xG, xG - x0),
+            Plastico(v, 0)};
+}
+
+} // namespace
+
+// Every row's section moduli against the closed form of its own shape with
+// fillets. Tolerance: the catalogue rounds them to 4 significant digits.
+TEST(Catalogo, ModuliDaFormaChiusa) {
+    for (const auto& r : Catalogo().Righe()) {
+        const Moduli m = ModuliFormaChiusa(r);
+        EXPECT_NEAR(r.Wely, m.Wely, 5e-4 * m.Wely) << r.nome;
+        EXPECT_NEAR(r.Wply, m.Wply, 5e-4 * m.Wply) << r.nome;
+        EXPECT_NEAR(r.Welz, m.Welz, 5e-4 * m.Welz) << r.nome;
+        EXPECT_NEAR(r.Wplz, m.Wplz, 5e-4 * m.Wplz) << r.nome;
+        // The fillets add to the plastic modulus of the straight outline
+        // (b·tf·(h − tf) + tw(h − 2tf)²/4 for an I).
+        if (r.tipo == "SezioneDoppioT") {
+            EXPECT_GT(r.Wply, r.b * r.tf * (r.h - r.tf) + r.tw * std::pow(r.h - 2 * r.tf, 2) / 4)
+                << r.nome;
+        }
+        EXPECT_GT(r.Wply, r.Wely) << r.nome;
+        EXPECT_GT(r.Wplz, r.Welz) << r.nome;
+    }
+}
+
+// Moduli printed in the producers' tables (cm³, the digits printed there).
+TEST(Catalogo, ModuliPubblicati) {
+    struct P {
+        const char* nome;
+        double Wely, Wply, Welz, Wplz;
+    };
+    for (const P& p : {P{"IPE200", 194.3, 220.6, 28.47, 44.61},
+                       P{"IPE300", 557.1, 628.4, 80.50, 125.2},
+                       P{"HEA200", 388.6, 429.5, 133.6, 203.8},
+                       P{"HEB200", 569.6, 642.5, 200.3, 305.8},
+                       P{"UPN200", 191, 228, 27.0, 51.8}}) {
+        const RigaCatalogo* r = Catalogo().Cerca(p.nome);
+        ASSERT_NE(r, nullptr) << p.nome;
+        // half a unit of the printed digit, plus the catalogue's rounding
+        auto tol = [](double v) { return (v >= 1000 ? 0.5 : v >= 100 ? 0.05 : 0.005) + 5e-4 * v; };
+        const bool tre = std::string(p.nome).rfind("UPN", 0) == 0; // printed to 3 digits
+        auto t = [&](double v) { return tre ? 0.005 * v : tol(v); };
+        EXPECT_NEAR(r->Wely / 1000, p.Wely, t(p.Wely)) << p.nome;
+        EXPECT_NEAR(r->Wply / 1000, p.Wply, t(p.Wply)) << p.nome;
+        EXPECT_NEAR(r->Welz / 1000, p.Welz, t(p.Welz)) << p.nome;
+        EXPECT_NEAR(r->Wplz / 1000, p.Wplz, t(p.Wplz)) << p.nome;
     }
 }
 
@@ -307,11 +487,60 @@ TEST(SceltaProfili, EventiEConversioni) {
     EXPECT_FLOAT_EQ(p.h, 0.2f);
     EXPECT_FLOAT_EQ(p.Jy, static_cast<float>(Catalogo().Cerca("IPE200")->Jy / 1e12));
     EXPECT_DOUBLE_EQ(p.fySteelTMP, 355e6);
-    // Plastic modulus of the fillet-free I about the strong axis:
-    // b·tf·(h − tf) + tw·(h − 2tf)²/4.
+    // The section moduli are the catalogue's, fillets included (mm³ → m³).
+    const RigaCatalogo* r = Catalogo().Cerca("IPE200");
+    EXPECT_DOUBLE_EQ(p.Wply, r->Wply / 1e9);
+    EXPECT_DOUBLE_EQ(p.Wplz, r->Wplz / 1e9);
+    EXPECT_DOUBLE_EQ(p.Wely, r->Wely / 1e9);
+    EXPECT_DOUBLE_EQ(p.Welz, r->Welz / 1e9);
+    double Wel = 0, Wpl = 0;
+    ASSERT_TRUE(p.ModuliFlessione(Wel, Wpl, msg));
+    EXPECT_NEAR(Wel, 194.3e-6, 1e-12);
+    EXPECT_NEAR(Wpl, 220.6e-6, 1e-12);
+    // turned: the weak-axis moduli; a pair doubles them
+    p.SezioneProfiliRuotata = true;
+    ASSERT_TRUE(p.ModuliFlessione(Wel, Wpl, msg));
+    EXPECT_NEAR(Wel, 28.47e-6, 1e-12);
+    EXPECT_NEAR(Wpl, 44.61e-6, 1e-12);
+    p.Doppi = true;
+    ASSERT_TRUE(p.ModuliFlessione(Wel, Wpl, msg));
+    EXPECT_NEAR(Wpl, 2 * 44.61e-6, 1e-12);
+    // Without catalogue moduli the outline's plastic moduli are computed:
+    // fillet-free I, b·tf·(h − tf) + tw·(h − 2tf)²/4 and 2·tf·b²/4 + (h − 2tf)·tw²/4.
+    SceltaProfili senza(Catalogo());
+    SezioneProfili q;
+    senza.ComunicaProfilo = [&] {
+        senza.Wply = senza.Wplz = 0;
+        ASSERT_TRUE(RiceviProfilo(senza, q, msg));
+    };
+    ASSERT_TRUE(senza.Scegli("IPE200"));
     const double b = 0.1f, h = 0.2f, tw = 0.0056f, tf = 0.0085f;
-    EXPECT_NEAR(p.Wply, b * tf * (h - tf) + tw * (h - 2 * tf) * (h - 2 * tf) / 4, 1e-10 * p.Wply);
-    EXPECT_NEAR(p.Wplz, 2 * tf * b * b / 4 + (h - 2 * tf) * tw * tw / 4, 1e-9 * p.Wplz);
+    EXPECT_NEAR(q.Wply, b * tf * (h - tf) + tw * (h - 2 * tf) * (h - 2 * tf) / 4, 1e-10 * q.Wply);
+    EXPECT_NEAR(q.Wplz, 2 * tf * b * b / 4 + (h - 2 * tf) * tw * tw / 4, 1e-9 * q.Wplz);
+}
+
+// A profile read back from a data file carries its plastic moduli; the
+// elastic ones come back from the catalogue row of the same dimensions.
+TEST(SezioneProfili, ModuliDaCatalogoDopoLettura) {
+    RegistroMessaggi msg;
+    SezioneProfili p;
+    p.TipoProfilo = "SezioneProfiloU";
+    p.h = 0.2f, p.b = 0.075f, p.tw = 0.0085f, p.tf = 0.0115f;
+    ASSERT_TRUE(ModuliDaCatalogo(Catalogo(), p));
+    EXPECT_DOUBLE_EQ(p.Wely, Catalogo().Cerca("UPN200")->Wely / 1e9);
+    EXPECT_DOUBLE_EQ(p.Wply, Catalogo().Cerca("UPN200")->Wply / 1e9);
+    p.tw = 0.009f; // no such row
+    SezioneProfili vuoto = SezioneProfili();
+    vuoto.TipoProfilo = p.TipoProfilo;
+    vuoto.h = p.h, vuoto.b = p.b, vuoto.tw = p.tw, vuoto.tf = p.tf;
+    EXPECT_FALSE(ModuliDaCatalogo(Catalogo(), vuoto));
+    EXPECT_EQ(vuoto.Wely, 0);
+    // without the catalogue's elastic modulus: the outline's inertia over
+    // its farthest fibre, 2·J/h for the symmetric channel
+    vuoto.Wply = vuoto.Wplz = 1e-4;
+    double Wel = 0, Wpl = 0;
+    ASSERT_TRUE(vuoto.ModuliFlessione(Wel, Wpl, msg));
+    EXPECT_NEAR(Wel, vuoto.Poligono1.jota_xG / (0.2f / 2), 1e-9 * Wel);
 }
 
 // ---------------------------------------------------------------------------
@@ -375,6 +604,13 @@ TEST(ComandoSezione, ProfiloInMm) {
     EXPECT_EQ(u.j["catalogue"]["Area"].get<double>(), Catalogo().Cerca("IPE200")->Area);
     EXPECT_NEAR(u.j["catalogue"]["h"].get<double>(), 200, 1e-9);
     EXPECT_NEAR(u.j["catalogue"]["r"].get<double>(), 12, 1e-9);
+    EXPECT_NEAR(u.j["catalogue"]["Wely"].get<double>(), 194300, 1e-6);
+    EXPECT_NEAR(u.j["catalogue"]["Wply"].get<double>(), 220600, 1e-6);
+    EXPECT_NEAR(u.j["catalogue"]["Welz"].get<double>(), 28470, 1e-6);
+    EXPECT_NEAR(u.j["catalogue"]["Wplz"].get<double>(), 44610, 1e-6);
+    // "section" stays the fillet-free outline's: b·tf·(h − tf) + tw(h − 2tf)²/4
+    EXPECT_NEAR(u.j["section"]["Wplx"].get<double>(), 100 * 8.5 * 191.5 + 5.6 * 183 * 183 / 4,
+                3e-7 * 209660);
     // Fillet-free outline: 2·b·tf + (h − 2tf)·tw.
     EXPECT_NEAR(u.j["section"]["Area"].get<double>(), 2 * 100 * 8.5 + 183 * 5.6, 1e-3);
 }

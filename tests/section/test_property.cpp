@@ -209,6 +209,12 @@ TEST(Property, CalcolaMy) {
     p.SezionePr.SezioneProfiliRuotata = true;
     p.CalcolaMy();
     EXPECT_DOUBLE_EQ(p.My_pos, 9400);
+    // a pair of profiles: twice the plastic modulus of one
+    p.SezionePr.Doppi = true;
+    p.CalcolaMy();
+    EXPECT_DOUBLE_EQ(p.My_pos, 18800);
+    p.SezionePr.Doppi = false;
+    p.CalcolaMy();
     // Moduli and yield stress read from a damaged file whose product
     // overflows: My stays as it was (never an infinity, which no file holds).
     p.SezionePr.Wplz = 1e300, p.fyBeam = 1e10;

@@ -558,7 +558,8 @@ def verifica_profilo(es, riga, unita, grado, fy):
     c.vero("catalogue.grade", cat.get("grade") == grado, str(cat.get("grade")))
     c.vicino("catalogue.fy", fy * 1e6, cat.get("fy"), 1e-9 * fy * 1e6)
     for k, p, s in (("h", 1, 1e-3), ("b", 1, 1e-3), ("tw", 1, 1e-3), ("tf", 1, 1e-3),
-                    ("r", 1, 1e-3), ("Area", 2, 1e-6), ("Jy", 4, 1e-12), ("Jz", 4, 1e-12)):
+                    ("r", 1, 1e-3), ("Area", 2, 1e-6), ("Jy", 4, 1e-12), ("Jz", 4, 1e-12),
+                    ("Wely", 3, 1e-9), ("Wply", 3, 1e-9), ("Welz", 3, 1e-9), ("Wplz", 3, 1e-9)):
         v = float(riga[k]) * s / f ** p
         c.vicino("catalogue." + k, v, cat.get(k), 1e-12 * abs(v) + 1e-300)
     if riga["tipo"] == "SezioneDoppioT":
