@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-liberation2
   clang libclang-rt-14-dev clang-format
   python3 python3-ezdxf
+  poppler-utils
   ccache
 )
 missing=()

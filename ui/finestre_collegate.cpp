@@ -1,10 +1,20 @@
 #include "ui/finestre_collegate.h"
 
+#include "ui/finestra_aiuto.h"
+#include "ui/finestra_unita.h"
+#include "ui/frm_dati.h"
+#include "ui/stampante_qt.h"
+
 namespace zelvo {
 
 FinestreCollegate FinestrePredefinite() {
     FinestreCollegate f;
     // Units window, help and printer.
+    f.Unita = MostraFinestraUnita;
+    f.Aiuto = [](FrmDati& d) { ApriAiuto(&d); };
+    f.CreaStampante = [](QWidget* genitore) -> std::unique_ptr<Stampante> {
+        return std::make_unique<StampanteQt>(genitore);
+    };
     // Diagram windows, scale dialog and information window.
     // Section-properties window.
     return f;

@@ -1,0 +1,49 @@
+// The program's own help: the HTML pages of ui/aiuto, compiled into the
+// program as the resource ":/aiuto", shown in a text browser with a list of
+// topics, back, forward and "Argomenti". "&Aiuto" opens it at its first topic
+// (`PaginaIniziale`).
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QListWidget;
+class QTextBrowser;
+class QToolButton;
+
+namespace zelvo {
+
+class FinestraAiuto : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit FinestraAiuto(QWidget* genitore = nullptr);
+
+    // The first topic.
+    static QUrl PaginaIniziale();
+    // The topics in the order of the list: page file name and title.
+    static const std::vector<std::pair<const char*, const char*>>& Argomenti();
+
+    // Shows the window at its first topic and brings it to the front.
+    void ApriAlPrimoArgomento();
+    // Shows a topic by its page ("campi.html", ...).
+    void MostraArgomento(const QString& pagina);
+
+    QTextBrowser* Testo() const { return testo_; }
+    QListWidget* Elenco() const { return elenco_; }
+
+  private:
+    void Sincronizza(const QUrl& url);
+
+    QTextBrowser* testo_ = nullptr;
+    QListWidget* elenco_ = nullptr;
+    QToolButton* indietro_ = nullptr;
+    QToolButton* avanti_ = nullptr;
+    QToolButton* inizio_ = nullptr;
+};
+
+// "&Aiuto": the one help window of the program (created on first use, a
+// top-level window that stays while the program runs), opened at its first topic.
+FinestraAiuto* ApriAiuto(QWidget* genitore);
+
+} // namespace zelvo
