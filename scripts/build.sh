@@ -1,12 +1,26 @@
 #!/usr/bin/env bash
-# Configures and builds the project. Usage: scripts/build.sh [--sanitize] [build-dir]
+# Configures and builds the project with warnings as errors.
+# Usage: scripts/build.sh [--sanitize | --release] [build-dir]
+#   (default)   optimised build with debug information, build/release
+#   --sanitize  AddressSanitizer + UBSan debug build, build/asan
+#   --release   the Release build a distribution makes (-O3), build/rel
+# The compiler is the one CMake finds, or CXX (for example CXX=clang++).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SAN=OFF
+EXTRA=(-DZELVO_WERROR=ON -DZELVO_SANITIZE=OFF)
 DIR=build/release
-if [ "${1:-}" = "--sanitize" ]; then SAN=ON; DIR=build/asan; shift; fi
+case "${1:-}" in
+  --sanitize)
+    EXTRA=(-DZELVO_WERROR=ON -DZELVO_SANITIZE=ON -DZELVO_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+    DIR=build/asan
+    shift
+    ;;
+  --release)
+    EXTRA+=(-DCMAKE_BUILD_TYPE=Release)
+    DIR=build/rel
+    shift
+    ;;
+esac
 DIR=${1:-$DIR}
-EXTRA=()
-if [ "$SAN" = ON ]; then EXTRA+=(-DZELVO_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug); fi
-cmake -S . -B "$DIR" -DZELVO_SANITIZE=$SAN "${EXTRA[@]}" >/dev/null
+cmake -S . -B "$DIR" "${EXTRA[@]}" >/dev/null
 cmake --build "$DIR" -j "$(nproc)"

@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 DIR=build/fuzz
 RUNS=${ZELVO_FUZZ_RUNS:-2500}
-CC=clang CXX=clang++ cmake -S . -B "$DIR" -DZELVO_FUZZ=ON -DZELVO_BENCH=OFF \
+CC=clang CXX=clang++ cmake -S . -B "$DIR" -DZELVO_FUZZ=ON -DZELVO_BENCH=OFF -DZELVO_WERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$DIR" --target fuzz_zlv -j 2
 # libFuzzer adds what it finds to its first corpus folder: work on a copy.
