@@ -11,6 +11,7 @@
 #include "trave.h"
 #include "trave_winkler.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -49,18 +50,28 @@ struct CarichiPiani {
     }
 };
 
+// Contribution of a trapezoid at x with d1 <= x <= d2 (the part left of x).
+inline void TrapezioSotto(double q1, double d1, double k, double x, double& M, double& V) {
+    const double qx = q1 + k * (x - d1);
+    V += -(q1 + qx) * (x - d1) / 2;
+    M += -(x - d1) * (x - d1) * (2 * q1 + qx) / 6;
+}
+
+// Contribution of a whole trapezoid at x > d2.
+inline void TrapezioOltre(double q1, double q2, double d1, double d2, double x, double& M,
+                          double& V) {
+    V += -(q1 + q2) * (d2 - d1) / 2;
+    M += -((d2 - d1) / 2) * (q1 * (x - (2 * d1 + d2) / 3) + q2 * (x - (d1 + 2 * d2) / 3));
+}
+
 // Contribution of the part of a trapezoid at or left of x.
 inline void ContributoTrapezio(double q1, double q2, double d1, double d2, double k, double x,
                                double& M, double& V) {
     if (x < d1) return;
-    if (x <= d2) {
-        const double qx = q1 + k * (x - d1);
-        V += -(q1 + qx) * (x - d1) / 2;
-        M += -(x - d1) * (x - d1) * (2 * q1 + qx) / 6;
-    } else {
-        V += -(q1 + q2) * (d2 - d1) / 2;
-        M += -((d2 - d1) / 2) * (q1 * (x - (2 * d1 + d2) / 3) + q2 * (x - (d1 + 2 * d2) / 3));
-    }
+    if (x <= d2)
+        TrapezioSotto(q1, d1, k, x, M, V);
+    else
+        TrapezioOltre(q1, q2, d1, d2, x, M, V);
 }
 
 void AzioniInXPiani(const CarichiPiani& c, double MA, double RA, double x, double& M, double& V) {
@@ -75,6 +86,88 @@ void AzioniInXPiani(const CarichiPiani& c, double MA, double RA, double x, doubl
     }
     for (const auto& w : c.coppie)
         if (w.d <= c.L && x >= w.d) M += w.v;
+}
+
+// M and V at the points x[0..n), sorted ascending, in one sweep over the
+// loads sorted by position: the same closed forms as `AzioniInXPiani`, with
+// the loads already passed carried as their resultant P and their moment Mp
+// at the abscissa a of the last one passed, so that beyond it they give
+// M = Mp − P·(x − a) and V = −P. A trapezoid adds its closed form while the
+// point lies on it and joins the passed loads once the point is past it.
+// Cost: (points + loads)·log(loads), plus the trapezoids over each point.
+void AzioniInPuntiOrdinati(const CarichiPiani& c, double MA, double RA, const double* x, int n,
+                           double* M, double* V) {
+    // Passato: a trapezoid given with d2 < d1, of which only the closed form
+    // beyond d2 applies, from d1 on.
+    enum Tipo { Forza, Coppia, Inizio, Passato, Fine };
+    struct Evento {
+        double pos;
+        Tipo tipo;
+        size_t i;
+    };
+    std::vector<Evento> ev;
+    ev.reserve(c.forze.size() + c.coppie.size() + 2 * c.trapezi.size());
+    for (size_t i = 0; i < c.forze.size(); ++i)
+        ev.push_back({c.forze[i].d, Forza, i});
+    for (size_t i = 0; i < c.coppie.size(); ++i)
+        if (c.coppie[i].d <= c.L) ev.push_back({c.coppie[i].d, Coppia, i});
+    for (size_t i = 0; i < c.trapezi.size(); ++i) {
+        if (c.trapezi[i].d2 > c.trapezi[i].d1) {
+            ev.push_back({c.trapezi[i].d1, Inizio, i});
+            ev.push_back({c.trapezi[i].d2, Fine, i});
+        } else {
+            ev.push_back({c.trapezi[i].d1, Passato, i});
+        }
+    }
+    // A load counts at its own abscissa, while a trapezoid is passed only
+    // strictly beyond d2: at one position the ends come last.
+    std::sort(ev.begin(), ev.end(), [](const Evento& a, const Evento& b) {
+        return a.pos < b.pos || (a.pos == b.pos && a.tipo != Fine && b.tipo == Fine);
+    });
+
+    double P = 0, Mp = 0, a = 0, W = 0;
+    std::vector<size_t> sotto; // trapezoids over the current point
+    size_t k = 0;
+    for (int j = 0; j < n; ++j) {
+        const double xj = x[j];
+        for (; k < ev.size(); ++k) {
+            const Evento& e = ev[k];
+            if (e.tipo == Fine ? !(e.pos < xj) : !(e.pos <= xj)) break;
+            switch (e.tipo) {
+            case Coppia:
+                W += c.coppie[e.i].v;
+                break;
+            case Inizio:
+                sotto.push_back(e.i);
+                break;
+            case Forza:
+                Mp -= P * (e.pos - a);
+                a = e.pos;
+                P += c.forze[e.i].v;
+                break;
+            case Fine:
+                sotto.erase(std::find(sotto.begin(), sotto.end(), e.i));
+                [[fallthrough]];
+            case Passato: {
+                Mp -= P * (e.pos - a);
+                a = e.pos;
+                const auto& t = c.trapezi[e.i];
+                double Mt = 0, Vt = 0;
+                TrapezioOltre(t.q1, t.q2, t.d1, t.d2, a, Mt, Vt);
+                Mp += Mt;
+                P -= Vt;
+                break;
+            }
+            }
+        }
+        double Mj = MA + RA * xj, Vj = RA;
+        for (const size_t i : sotto) {
+            const auto& t = c.trapezi[i];
+            TrapezioSotto(t.q1, t.d1, t.k, xj, Mj, Vj);
+        }
+        M[j] = Mj + (Mp - P * (xj - a)) + W;
+        V[j] = Vj - P;
+    }
 }
 
 bool FondazioneRigida(const DatiTrave& d) {
@@ -395,13 +488,18 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
 
     // 7: interior points.
     const int n = r.NPunti;
-    const CarichiPiani carichi(d);
-    for (int i = 3; i <= n - 2; ++i) {
-        double M, V;
-        AzioniInXPiani(carichi, r.MA, r.RA, r.x(i), M, V);
-        if (rigida) SuoloRigidoInX(d, r, r.x(i), M, V);
-        r.M(i) = ASingolo(M, "momento");
-        r.V(i) = ASingolo(V, "taglio");
+    if (n > 4) {
+        const auto interni = static_cast<size_t>(n - 4);
+        std::vector<double> M(interni), V(interni);
+        AzioniInPuntiOrdinati(CarichiPiani(d), r.MA, r.RA, r.x.data() + 2, n - 4, M.data(),
+                              V.data());
+        for (int i = 3; i <= n - 2; ++i) {
+            double& Mi = M[static_cast<size_t>(i - 3)];
+            double& Vi = V[static_cast<size_t>(i - 3)];
+            if (rigida) SuoloRigidoInX(d, r, r.x(i), Mi, Vi);
+            r.M(i) = ASingolo(Mi, "momento");
+            r.V(i) = ASingolo(Vi, "taglio");
+        }
     }
 
     // 8: end points.

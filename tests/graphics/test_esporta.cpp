@@ -5,7 +5,7 @@
 #include "graphics/grafica.h"
 #include "graphics/plotta.h"
 #include "graphics/superficie_qt.h"
-#include "problemi.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
