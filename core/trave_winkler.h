@@ -48,8 +48,6 @@ class TraveWinkler {
     static constexpr int MaxElementi = 16382;
     // The dense solver is refused above this many elements.
     static constexpr int MaxElementiDensa = 400;
-    // Passes of the no-tension iteration.
-    static constexpr int PassiMassimi = 10;
 
     // ---- data (read by the driver, the deflection line and the diagrams) ----
     double EJ = 0;
@@ -69,6 +67,10 @@ class TraveWinkler {
 
     // Solver switch (banded by default).
     SolutoreW Solutore = SolutoreW::Banda;
+    // Passes of the no-tension iteration before it gives up unsettled. A
+    // banded solve costs milliseconds, and a long slender footing may need
+    // a few dozen passes for its contact zone to settle.
+    int PassiMassimi = 200;
 
     // ---- operations ----
 
@@ -80,8 +82,8 @@ class TraveWinkler {
     // Assembles and solves; with `ReagTraz` false runs the no-tension
     // iteration, calling `iterazione(r)` at the start of every pass r.
     // Returns false after "Sistema non risolvibile" (the solution is not
-    // valid); "11" is shown when ten passes did not settle (true: the last
-    // solution stands).
+    // valid); when `PassiMassimi` passes did not settle, the pass counter
+    // (`PassiMassimi` + 1) is shown and the last solution stands (true).
     bool RisolveW(bool ReagTraz, Messaggi& msg, const std::function<void(int)>& iterazione = {});
 
     // Equivalent nodal loads (model sign) of a force, a couple, a
@@ -120,8 +122,9 @@ class TraveWinkler {
 
     // Springs active in MKW (stiffness > 0 and not switched off).
     int MolleAttive() const { return molleAttive_; }
-    // Pass counter of the last iteration (0 when it did not run; 11 when
-    // ten passes did not settle) and number of solves of the last RisolveW.
+    // Pass counter of the last iteration (0 when it did not run;
+    // `PassiMassimi` + 1 when it did not settle) and number of solves of the
+    // last RisolveW.
     int Passi() const { return passi_; }
     int Risoluzioni() const { return risoluzioni_; }
 

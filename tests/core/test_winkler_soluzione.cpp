@@ -192,14 +192,15 @@ TEST(WinklerIterazione, ForzaVicinoAUnEstremoSollevaLAltro) {
     EXPECT_NEAR(momento, -P * 0.5, 1e-6 * P * L);
 }
 
-TEST(WinklerIterazione, DieciPassiSenzaAssestamentoMostra11) {
-    // A flexible beam with a force and a couple near one end: the count of
-    // lifted nodes keeps changing; after ten passes the message is "11" and
-    // the last solution stands.
+TEST(WinklerIterazione, SenzaAssestamentoMostraIlContatoreDeiPassi) {
+    // A flexible beam with a force and a couple near one end: the lifted
+    // nodes keep changing for more than ten passes; with ten passes allowed
+    // the message is the pass counter "11" and the last solution stands.
     TraveWinkler w;
     w.InizializzaWinkler(2000, 1e7, 1, 1e6f, 1.0f, 40.0f);
     w.AzioniConcentrati(-1e5, 2.0);
     w.AzioniCoppie(3e5, 2.0);
+    w.PassiMassimi = 10;
     Esito e = Risolvi(w, false);
     EXPECT_TRUE(e.ok);
     EXPECT_EQ(e.msg.Testi(), std::vector<std::string>{"11"});
@@ -221,6 +222,15 @@ TEST(WinklerIterazione, DieciPassiSenzaAssestamentoMostra11) {
     }
     EXPECT_NEAR(somma, -1e5, 1e-6 * 1e5);
     EXPECT_NEAR(momento, 1e5, 1e-6 * 1e5 * 40);
+
+    // The resultant of the force and the couple acts at x = −1 m, off the
+    // beam: no contact state carries it. Given all its passes the iteration
+    // lifts node after node until the beam is a mechanism, and says so.
+    w.PassiMassimi = TraveWinkler{}.PassiMassimi;
+    Esito f = Risolvi(w, false);
+    EXPECT_FALSE(f.ok);
+    EXPECT_EQ(f.msg.Testi(), std::vector<std::string>{"Sistema non risolvibile"});
+    EXPECT_LT(w.MolleAttive(), 2);
 }
 
 TEST(WinklerIterazione, StatoDiContattoCoerente) {
