@@ -5,6 +5,7 @@
 #include "core/estrazione.h"
 #include "core/fondazione_rigida.h"
 #include "core/modulo_zelvo.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
@@ -26,18 +27,9 @@ void Rigida(ModuloZelvo& m, float L, bool trazione, double K = 5e7, double b = 2
     d.K = K;
     d.b = b;
 }
-void Forza(DatiTrave& d, float F, float x) {
-    d.CarichiConcentrati.Conserva(d.NConcentrati + 1);
-    d.CarichiConcentrati(++d.NConcentrati) = {F, x};
-}
-void Coppia(DatiTrave& d, float W, float x) {
-    d.Coppie.Conserva(d.NCoppie + 1);
-    d.Coppie(++d.NCoppie) = {W, x};
-}
-void Trapezio(DatiTrave& d, float q1, float q2, float d1, float d2) {
-    d.CarichiTrapezi.Conserva(d.NTrapezi + 1);
-    d.CarichiTrapezi(++d.NTrapezi) = {q1, q2, d1, d2};
-}
+using prova::Coppia;
+using prova::Forza;
+using prova::Trapezio;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "core/calcolo.h"
 #include "core/estrazione.h"
 #include "core/modulo_zelvo.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +23,9 @@ DatiTrave Base(float L, int16_t nSezioni = 100) {
     return d;
 }
 
-void Forza(DatiTrave& d, float F, float x) {
-    d.CarichiConcentrati.Conserva(d.NConcentrati + 1);
-    d.CarichiConcentrati(++d.NConcentrati) = {F, x};
-}
-void Coppia(DatiTrave& d, float W, float x) {
-    d.Coppie.Conserva(d.NCoppie + 1);
-    d.Coppie(++d.NCoppie) = {W, x};
-}
-void Trapezio(DatiTrave& d, float q1, float q2, float d1, float d2) {
-    d.CarichiTrapezi.Conserva(d.NTrapezi + 1);
-    d.CarichiTrapezi(++d.NTrapezi) = {q1, q2, d1, d2};
-}
+using prova::Coppia;
+using prova::Forza;
+using prova::Trapezio;
 
 int Quanti(const RisultatiTrave& r, double v) {
     int k = 0;
@@ -61,8 +53,11 @@ TEST(SezioniCalcola, SenzaCarichi) {
     EXPECT_EQ(Quanti(r, 3), 3);
     EXPECT_EQ(Quanti(r, 1.5), 1);
     EXPECT_NEAR(r.x(r.NPunti - 3), 99 * double(3.0f / 100), 1e-12);
-    for (int i = 1; i <= r.NPunti; ++i)
-        EXPECT_EQ(r.M(i) + r.V(i) + r.f(i), 0);
+    for (int i = 1; i <= r.NPunti; ++i) {
+        EXPECT_EQ(r.M(i), 0);
+        EXPECT_EQ(r.V(i), 0);
+        EXPECT_EQ(r.f(i), 0);
+    }
 }
 
 TEST(SezioniCalcola, ForzaInMezzeriaAggiungeTrePunti) {
