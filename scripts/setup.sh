@@ -27,3 +27,31 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# Locales the tests run the command line under (numbers in files and JSON must
+# not depend on them; displayed numbers follow their separators).
+LOCALES=(it_IT.UTF-8 en_US.UTF-8 de_DE.UTF-8)
+missing_locales=()
+for l in "${LOCALES[@]}"; do
+  # locale -a lists "it_IT.utf8" for "it_IT.UTF-8".
+  norm="${l%%.*}.utf8"
+  if ! locale -a 2>/dev/null | grep -qx "$norm"; then missing_locales+=("$l"); fi
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  if ! dpkg-query -W -f='${Status}' locales 2>/dev/null | grep -q "install ok installed"; then
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends locales
+  fi
+  for l in "${missing_locales[@]}"; do
+    # Enable the line in /etc/locale.gen (commented or absent), then generate.
+    if grep -q "^# *$l UTF-8" /etc/locale.gen; then
+      $SUDO sed -i "s/^# *$l UTF-8/$l UTF-8/" /etc/locale.gen
+    elif ! grep -q "^$l UTF-8" /etc/locale.gen; then
+      echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  echo "Generating locales: ${missing_locales[*]}"
+  $SUDO locale-gen
+fi
