@@ -1,8 +1,8 @@
 #include "app/json_zelvo.h"
 
-#include <charconv>
+#include "io/numeri.h"
+
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace zelvo {
@@ -10,10 +10,9 @@ namespace zelvo {
 using nlohmann::json;
 
 double SingoloPerJson(float v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    *r.ptr = '\0';
-    return std::strtod(buf, nullptr);
+    double d = 0;
+    LeggiMacchina(TestoBreve(v), d);
+    return d;
 }
 
 namespace {
@@ -172,9 +171,7 @@ void Scrivi(const json& j, std::string& out) {
             out += "null";
             break;
         }
-        char buf[64];
-        const auto r = std::to_chars(buf, buf + sizeof buf, v);
-        std::string t(buf, r.ptr);
+        std::string t = TestoBreve(v);
         if (t.find_first_of(".e") == std::string::npos) t += ".0";
         out += t;
         break;

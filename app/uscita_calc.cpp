@@ -111,12 +111,14 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
 
     MessaggiCalc msg(err);
     MessaggiMuti muti;
+    // The run's units, shown with the separators of the environment's locale
+    // (read from its data; the process's locale is left alone).
+    UnitMisura unita;
+    unita.separatori = SeparatoriDaAmbiente();
     // Start-up: folders and the regional check, silently.
-    AvvioGenerale(muti, true);
-    ImpostaMessaggiGenerale(&msg);
+    AvvioGenerale(unita.separatori, muti, true);
 
     ModuloZelvo modulo;
-    UnitMisura& unita = Unita();
     ModelloForm form(modulo, unita, msg);
     form.Servizi.StampaRelazione = StampaRelazioneFile;
     // Reading as the window's Open (the form's own reader, section record

@@ -61,7 +61,7 @@ bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
 
 void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
                         const std::function<void(ModelloForm&)>& confermaUnita, bool silenzioso) {
-    AvvioGenerale(Msg, silenzioso);
+    AvvioGenerale(Unita.separatori, Msg, silenzioso);
     Caption = PrefissoTitolo;
     InizializzaForm();
     fuoco = {TipoControllo::TxtTitolo, 0};

@@ -2,17 +2,17 @@
 // cells, and the in-place cell editor as a state machine.
 #include "core/guasto.h"
 #include "form/modello_form.h"
-#include "form/numeri_form.h"
+#include "io/numeri.h"
 
 namespace zelvo {
 
 namespace {
 
 // Same number: the kept value survives a re-confirmed display.
-bool StessoNumero(const std::string& a, const std::string& b) {
+bool StessoNumero(const std::string& a, const std::string& b, const Separatori& s) {
     if (a == b) return true;
-    if (!InizioNumerico(a) || !InizioNumerico(b)) return false;
-    return ValoreTesto(a) == ValoreTesto(b);
+    const LetturaUtente la = LeggiUtente(a, s), lb = LeggiUtente(b, s);
+    return la.numero && lb.numero && !la.fuoriLimiti && !lb.fuoriLimiti && la.valore == lb.valore;
 }
 
 // UTF-8 text of one character code.
@@ -42,8 +42,8 @@ int Lunghezza(const std::string& s) {
 
 } // namespace
 
-std::optional<double> CampoForm::Esatto() const {
-    if (esatto_ && StessoNumero(testo, testoScritto_)) return esatto_;
+std::optional<double> CampoForm::Esatto(const Separatori& s) const {
+    if (esatto_ && StessoNumero(testo, testoScritto_, s)) return esatto_;
     return std::nullopt;
 }
 
@@ -75,10 +75,10 @@ void GrigliaForm::Scrivi(int r, int c, const std::string& t, const ValoreCella& 
     esatti.at(i) = w;
 }
 
-std::optional<ValoreCella> GrigliaForm::Esatto(int r, int c) const {
+std::optional<ValoreCella> GrigliaForm::Esatto(int r, int c, const Separatori& s) const {
     const auto i = static_cast<size_t>(Indice(r, c));
     const auto& e = esatti.at(i);
-    if (e && StessoNumero(testi.at(i), e->testo)) return e;
+    if (e && StessoNumero(testi.at(i), e->testo, s)) return e;
     return std::nullopt;
 }
 
@@ -166,15 +166,15 @@ std::vector<std::vector<std::string>> LeggeGrigliaTesti(const GrigliaForm& g, in
     return a;
 }
 
-std::vector<std::vector<double>> LeggeGrigliaNumeri(const GrigliaForm& g, int primaRiga,
-                                                    int primaColonna) {
+std::vector<std::vector<double>> LeggeGrigliaNumeri(const GrigliaForm& g, const Separatori& s,
+                                                    int primaRiga, int primaColonna) {
     std::vector<std::vector<double>> a;
     for (int r = primaRiga; r < g.righe; ++r) {
         a.emplace_back();
         for (int c = primaColonna; c < g.colonne; ++c) {
             const std::string& t = g.Testo(r, c);
-            if (!InizioNumerico(t)) throw Guasto("cella non numerica");
-            a.back().push_back(ValoreTesto(t));
+            if (!InizioNumerico(t, s)) throw Guasto("cella non numerica");
+            a.back().push_back(ValoreNumerico(t, s));
         }
     }
     return a;
@@ -190,12 +190,12 @@ void ScriveGriglia(GrigliaForm& g, const std::vector<std::vector<double>>& valor
 // ---------------------------------------------------------------------------
 // The editor.
 
-void EditaCella(GrigliaForm& g, Fuoco& fuoco, int carattere) {
+void EditaCella(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int carattere) {
     if (g.riga < 1 || g.colonna < 1) return; // no data cell is current
     const std::string& cella = g.Testo(g.riga, g.colonna);
     EditorCella& e = g.editor;
     if (carattere <= 0) {
-        e.testo = InizioNumerico(cella) ? cella : std::string();
+        e.testo = InizioNumerico(cella, s) ? cella : std::string();
         e.selInizio = 0;
         e.selLunghezza = Lunghezza(e.testo);
     } else if (carattere > 32) {
@@ -215,9 +215,9 @@ void EditaCella(GrigliaForm& g, Fuoco& fuoco, int carattere) {
     fuoco = {TipoControllo::TxtEdit, g.indice};
 }
 
-void EditorPerdeFuoco(GrigliaForm& g) {
+void EditorPerdeFuoco(GrigliaForm& g, const Separatori& s) {
     EditorCella& e = g.editor;
-    e.testo = NormalizzaNumero(e.testo);
+    e.testo = NormalizzaCampo(s, e.testo);
     if (e.visibile) {
         if (g.riga >= 1 && g.colonna >= 1) g.ImpostaTesto(g.riga, g.colonna, e.testo);
         e.visibile = false;
@@ -231,13 +231,14 @@ void GrigliaCommitEditor(GrigliaForm& g) {
     e.visibile = false;
 }
 
-void TastiEditor(GrigliaForm& g, Fuoco& fuoco, int tasto, int /*shift*/, bool perColonne) {
+void TastiEditor(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int tasto, int /*shift*/,
+                 bool perColonne) {
     const int ultimaRiga = g.righe - 1;
     const int ultimaColonna = g.colonne - 1;
     switch (tasto) {
     case CodiceInvio: {
         fuoco = {TipoControllo::FlexGrid, g.indice};
-        EditorPerdeFuoco(g); // the grid takes the focus: commit
+        EditorPerdeFuoco(g, s); // the grid takes the focus: commit
         int r = g.riga, c = g.colonna;
         if (perColonne) {
             if (c < ultimaColonna) {
@@ -260,7 +261,7 @@ void TastiEditor(GrigliaForm& g, Fuoco& fuoco, int tasto, int /*shift*/, bool pe
         }
         g.riga = r;
         g.colonna = c;
-        EditaCella(g, fuoco, 0);
+        EditaCella(g, s, fuoco, 0);
         break;
     }
     case CodiceEsc:
@@ -270,7 +271,7 @@ void TastiEditor(GrigliaForm& g, Fuoco& fuoco, int tasto, int /*shift*/, bool pe
     case CodiceSu:
     case CodiceGiu:
         fuoco = {TipoControllo::FlexGrid, g.indice};
-        EditorPerdeFuoco(g);
+        EditorPerdeFuoco(g, s);
         if (tasto == CodiceSu && g.riga > 1) --g.riga;
         if (tasto == CodiceGiu && g.riga < ultimaRiga) ++g.riga;
         break;
@@ -279,16 +280,16 @@ void TastiEditor(GrigliaForm& g, Fuoco& fuoco, int tasto, int /*shift*/, bool pe
     }
 }
 
-void GrigliaTasto(GrigliaForm& g, Fuoco& fuoco, int carattere) {
-    EditaCella(g, fuoco, carattere);
+void GrigliaTasto(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int carattere) {
+    EditaCella(g, s, fuoco, carattere);
 }
 
-void GrigliaSelezionaCella(GrigliaForm& g, Fuoco& fuoco, int r, int c) {
+void GrigliaSelezionaCella(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int r, int c) {
     GrigliaCommitEditor(g);
     if (r < 1 || r >= g.righe || c < 1 || c >= g.colonne) return; // headings are not editable
     g.riga = r;
     g.colonna = c;
-    EditaCella(g, fuoco, 0);
+    EditaCella(g, s, fuoco, 0);
 }
 
 void ZoomGriglia(GrigliaForm& g, double altezzaFinestra) {

@@ -4,7 +4,7 @@
 #include "form/modello_form.h"
 
 #include "core/guasto.h"
-#include "form/numeri_form.h"
+#include "io/numeri.h"
 
 #include <charconv>
 #include <cmath>
@@ -67,13 +67,13 @@ void ModelloForm::ScriveCampo(CampoForm& c, Grandezza g, double valore, bool sin
 }
 
 double ModelloForm::LeggeCampo(const CampoForm& c, Grandezza g) const {
-    if (auto e = c.Esatto()) return *e;
-    return Finito(Unita.Interna(g, ValoreTesto(c.testo)));
+    if (auto e = c.Esatto(Unita.separatori)) return *e;
+    return Finito(Unita.Interna(g, ValoreNumerico(c.testo, Unita.separatori)));
 }
 
 int16_t ModelloForm::LeggeIntero(const CampoForm& c) const {
-    if (!TestoNumerico(c.testo)) throw Guasto("campo intero non numerico");
-    return AIntero16(ValoreTesto(c.testo));
+    if (!TestoNumerico(c.testo, Unita.separatori)) throw Guasto("campo intero non numerico");
+    return AIntero16(ValoreNumerico(c.testo, Unita.separatori));
 }
 
 // ---------------------------------------------------------------------------
@@ -119,8 +119,8 @@ bool ModelloForm::LeggeDati() {
     d.AscissaX = ASingolo(LeggeCampo(txtX[0], Grandezza::Lunghezza));
     if (d.Vincoli == Fondazione) {
         d.K = LeggeCampo(txtWinkler[0], Grandezza::K);
-        const bool bNumero =
-            txtWinkler[1].Esatto().has_value() || InizioNumerico(txtWinkler[1].testo);
+        const bool bNumero = txtWinkler[1].Esatto(Unita.separatori).has_value() ||
+                             InizioNumerico(txtWinkler[1].testo, Unita.separatori);
         d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza);
         d.NDivisioni = LeggeIntero(txtWinkler[2]);
         if (!bNumero || d.b <= 0) {
@@ -149,7 +149,9 @@ void ModelloForm::ControllaDistanza(double dd, const std::string& etichetta, int
     const double e = d2 ? *d2 : dd + 1;
     const std::string n = std::to_string(i);
     if (dd < 0)
-        Avvisa(etichetta + n + " con d1=" + TestoValoreMessaggio(dd) + " < 0", Icona::Critica);
+        Avvisa(etichetta + n + " con d1=" +
+                   TestoBreveRegionale(Unita.separatori, static_cast<float>(dd)) + " < 0",
+               Icona::Critica);
     else if (dd > Modulo.Dati.Luce)
         Avvisa(etichetta + n + " esteso oltre la luce", Icona::Critica);
     else if (e - dd <= 0)
@@ -171,20 +173,23 @@ bool ModelloForm::LeggeTabella(int t) {
         if (g.righe - 1 != n || g.colonne - 1 != nc) throw Guasto("griglia di forma diversa");
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= nc; ++c)
-                if (!g.Esatto(r, c) && !InizioNumerico(g.Testo(r, c)))
+                if (!g.Esatto(r, c, Unita.separatori) &&
+                    !InizioNumerico(g.Testo(r, c), Unita.separatori))
                     throw Guasto("cella non numerica");
     } catch (const Guasto&) {
         Avvisa("Errore in LeggeGriglia");
         return false;
     }
     auto valore = [&](int r, int c) -> double {
-        if (auto e = g.Esatto(r, c)) return e->assoluto;
-        return Finito(Unita.Interna(GrandezzaColonna(t, c), ValoreTesto(g.Testo(r, c))));
+        if (auto e = g.Esatto(r, c, Unita.separatori)) return e->assoluto;
+        return Finito(
+            Unita.Interna(GrandezzaColonna(t, c), ValoreNumerico(g.Testo(r, c), Unita.separatori)));
     };
     // The shown partial distance of a cell in internal units.
     auto parziale = [&](int r, int c) -> double {
-        if (auto e = g.Esatto(r, c)) return e->parziale;
-        return Finito(Unita.Interna(Grandezza::Lunghezza, ValoreTesto(g.Testo(r, c))));
+        if (auto e = g.Esatto(r, c, Unita.separatori)) return e->parziale;
+        return Finito(
+            Unita.Interna(Grandezza::Lunghezza, ValoreNumerico(g.Testo(r, c), Unita.separatori)));
     };
     const bool parz = d.DistanzeParziali;
     if (t == 0) d.CarichiTrapezi.Ridimensiona(n);
@@ -200,8 +205,8 @@ bool ModelloForm::LeggeTabella(int t) {
             c.d1 = ASingolo(valore(i, 3));
             if (!parz) {
                 c.d2 = ASingolo(valore(i, 4));
-            } else if (g.Esatto(i, 3) && g.Esatto(i, 4)) {
-                c.d2 = ASingolo(g.Esatto(i, 4)->assoluto);
+            } else if (g.Esatto(i, 3, Unita.separatori) && g.Esatto(i, 4, Unita.separatori)) {
+                c.d2 = ASingolo(g.Esatto(i, 4, Unita.separatori)->assoluto);
             } else {
                 c.d2 = ASingolo(static_cast<double>(c.d1) + parziale(i, 4));
             }
@@ -212,7 +217,7 @@ bool ModelloForm::LeggeTabella(int t) {
             if (!parz) {
                 pos = ASingolo(valore(i, 2));
             } else {
-                const auto e = g.Esatto(i, 2);
+                const auto e = g.Esatto(i, 2, Unita.separatori);
                 if (e && intatta)
                     pos = ASingolo(e->assoluto);
                 else
@@ -231,8 +236,8 @@ bool ModelloForm::LeggeTabella(int t) {
         for (int i = 1; i <= n; ++i) {
             const float pos = d.CarichiConcentrati(i).d;
             if (pos < 0)
-                Avvisa("Carico concentrato N° " + std::to_string(i) +
-                           " con d=" + TestoValoreMessaggio(pos) + " <0",
+                Avvisa("Carico concentrato N° " + std::to_string(i) + " con d=" +
+                           TestoBreveRegionale(Unita.separatori, static_cast<float>(pos)) + " <0",
                        Icona::Critica);
             else if (pos > d.Luce)
                 Avvisa("Carico concentrato N° " + std::to_string(i) + " esteso oltre la luce",
@@ -394,8 +399,8 @@ void ModelloForm::RisultatiScrive() {
         txtRis[1].Scrivi(fmt(Grandezza::Momento, r.MB, false));
         txtRis[2].Scrivi(fmt(Grandezza::Forza, r.RA, false));
         txtRis[3].Scrivi(fmt(Grandezza::Forza, r.RB, false));
-        txtRis[4].Scrivi(FormatoRotazione(r.RotA));
-        txtRis[5].Scrivi(FormatoRotazione(r.RotB));
+        txtRis[4].Scrivi(FormatoCifre(Unita.separatori, 10, Numero(r.RotA)));
+        txtRis[5].Scrivi(FormatoCifre(Unita.separatori, 10, Numero(r.RotB)));
         txtRis[6].Scrivi(fmt(Grandezza::Momento, r.Mmax, true));
         txtRis[7].Scrivi(fmt(Grandezza::Lunghezza, r.xMmax, true));
         txtRis[8].Scrivi(fmt(Grandezza::Momento, r.Mmin, true));
@@ -418,7 +423,7 @@ void ModelloForm::RisultatiScrive() {
         txtFond[8].Scrivi(rf.SigmaMax ? fmt(Grandezza::Tensione, *rf.SigmaMax, true) : "");
         txtFond[9].Scrivi(fmt(Grandezza::Lunghezza, rf.xSigmaMax, true));
     }
-    if (TestoNumerico(txtX[0].testo)) {
+    if (TestoNumerico(txtX[0].testo, Unita.separatori)) {
         auto mostra = [&](CampoForm& c, Grandezza g, const std::optional<float>& v) {
             c.Scrivi(v ? fmt(g, *v, true) : std::string());
         };
@@ -531,13 +536,13 @@ void ModelloForm::txtRigheGriglia_Invio(int i) {
     g.colonna = 1;
     g.visibile = true;
     fuoco = {TipoControllo::FlexGrid, i};
-    EditaCella(g, fuoco, 0);
+    EditaCella(g, Unita.separatori, fuoco, 0);
 }
 
 void ModelloForm::txtDati_Invio(int i) {
     if (i < 0 || i > 3) return;
     CampoForm& c = txtDati[i];
-    const std::string n = NormalizzaNumero(c.testo);
+    const std::string n = NormalizzaCampo(Unita.separatori, c.testo);
     if (n != c.testo) c.Edita(n);
     if (i < 2)
         fuoco = {TipoControllo::TxtDati, i + 1};
@@ -548,7 +553,7 @@ void ModelloForm::txtDati_Invio(int i) {
 }
 
 void ModelloForm::txtX_Invio() {
-    const std::string n = NormalizzaNumero(txtX[0].testo);
+    const std::string n = NormalizzaCampo(Unita.separatori, txtX[0].testo);
     if (n != txtX[0].testo) txtX[0].Edita(n);
     fuoco = {TipoControllo::BtnCalcola, 0};
 }

@@ -91,7 +91,7 @@ struct CampoForm {
     void Edita(const std::string& t) { testo = t; }
     // The kept value, while the text still reads as the number written with
     // it (a re-confirmed or re-normalised display is not an edit).
-    std::optional<double> Esatto() const;
+    std::optional<double> Esatto(const Separatori& s) const;
 
   private:
     std::optional<double> esatto_;
@@ -150,7 +150,7 @@ class GrigliaForm {
     void Scrivi(int r, int c, const std::string& t);       // program write, no exact value
     void Scrivi(int r, int c, const std::string& t, const ValoreCella& v);
     // The exact value while the cell still shows the text written with it.
-    std::optional<ValoreCella> Esatto(int r, int c) const;
+    std::optional<ValoreCella> Esatto(int r, int c, const Separatori& s) const;
     // Sets rows and columns; every text emptied.
     void Dimensiona(int16_t nRighe, int16_t nColonne);
     double SinistraColonna(int c) const;
@@ -174,8 +174,8 @@ void ScriveCella(GrigliaForm& g, int r, int c, const std::string& t);
 // Reads every data cell (rows primaRiga.., columns primaColonna..) into a
 // rows x columns table of numbers: a cell that does not start with a number
 // is a fault (Guasto). Numbers are read with the locale's separators.
-std::vector<std::vector<double>> LeggeGrigliaNumeri(const GrigliaForm& g, int primaRiga = 1,
-                                                    int primaColonna = 1);
+std::vector<std::vector<double>> LeggeGrigliaNumeri(const GrigliaForm& g, const Separatori& s,
+                                                    int primaRiga = 1, int primaColonna = 1);
 std::vector<std::vector<std::string>> LeggeGrigliaTesti(const GrigliaForm& g, int primaRiga = 1,
                                                         int primaColonna = 1);
 
@@ -185,20 +185,21 @@ void ScriveGriglia(GrigliaForm& g, const std::vector<std::vector<double>>& valor
 
 // Editor (`EditaCella`): carattere 0 = opened by the mouse; > 32 a printable
 // character; 1..32 Enter, space and other control keys.
-void EditaCella(GrigliaForm& g, Fuoco& fuoco, int carattere = 0);
+void EditaCella(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int carattere = 0);
 
 // Editor keys (`TastiEditor`): Enter commits and moves on, Escape cancels,
 // Up/Down move the current row. perColonne: Enter moves along the row.
-void TastiEditor(GrigliaForm& g, Fuoco& fuoco, int tasto, int shift, bool perColonne);
+void TastiEditor(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int tasto, int shift,
+                 bool perColonne);
 
 // The editor loses the focus: normalise its number, commit it when visible.
-void EditorPerdeFuoco(GrigliaForm& g);
+void EditorPerdeFuoco(GrigliaForm& g, const Separatori& s);
 // Grid mouse or scroll event while the editor is visible: commit without
 // normalising.
 void GrigliaCommitEditor(GrigliaForm& g);
 // Key typed on the grid / mouse selection of a cell.
-void GrigliaTasto(GrigliaForm& g, Fuoco& fuoco, int carattere);
-void GrigliaSelezionaCella(GrigliaForm& g, Fuoco& fuoco, int r, int c);
+void GrigliaTasto(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int carattere);
+void GrigliaSelezionaCella(GrigliaForm& g, const Separatori& s, Fuoco& fuoco, int r, int c);
 
 // Zoom button of grid g.
 void ZoomGriglia(GrigliaForm& g, double altezzaFinestra);

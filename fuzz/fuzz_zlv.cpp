@@ -88,12 +88,6 @@ void Ricostruisci(zelvo::Property& p, zelvo::Messaggi& msg) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zelvo;
-    static const bool pronto = [] {
-        ImpostaSeparatori('.', ',');
-        return true;
-    }();
-    (void)pronto;
-
     MessaggiMuti msg;
     ModuloZelvo modulo;
     UnitMisura unita;

@@ -3,6 +3,7 @@
 #include "core/guasto.h"
 #include "core/matematica.h"
 #include "io/codifica.h"
+#include "io/numeri.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,9 +16,7 @@ namespace zelvo {
 std::string NumeroDxf(double v) {
     Finito(v, "numero non finito nel file DXF");
     if (v == 0) return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", v);
-    std::string s = buf;
+    const std::string s = TestoCifre(v, 15);
     // Mantissa and exponent parts; trailing zeros of the mantissa go.
     std::string mant = s, esp;
     if (auto e = s.find('E'); e != std::string::npos) {

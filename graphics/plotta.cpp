@@ -37,7 +37,7 @@ std::string SenzaBlank(std::string s) {
 
 // Value and unit of a label: FormatoEtichetta of the shown value.
 std::string Etichetta(const ContestoDiagrammi& c, Grandezza g, double v) {
-    std::string t = FormatoEtichetta(4, c.Unita->Mostrata(g, v));
+    std::string t = FormatoEtichetta(c.Unita->separatori, 4, c.Unita->Mostrata(g, v));
     const std::string u = c.Unita->Etichetta(g);
     return u.empty() ? t : t + " " + u;
 }
@@ -47,8 +47,8 @@ std::string Valore(const ContestoDiagrammi& c, Grandezza g, double v) {
     return SenzaBlank(c.Unita->Testo(g, v));
 }
 
-std::string NumeroScala(double s) {
-    return SenzaBlank(FormatoCompatto(4, 10, s));
+std::string NumeroScala(const ContestoDiagrammi& c, double s) {
+    return SenzaBlank(FormatoCompatto(c.Unita->separatori, 4, 10, s));
 }
 
 Vettore1<double> Tabella(const Vettore1<float>& v, int n) {
@@ -81,7 +81,8 @@ void TitoloEScala(const ContestoDiagrammi& c, const std::string& didascalia, dou
         y -= 2 * h;
     }
     const std::string& t = p.DispositivoDiagrammi;
-    if (t == DispDxf || t == DispDwg) Testo(p.xIniziale, y, h, didascalia + NumeroScala(scala), 1);
+    if (t == DispDxf || t == DispDwg)
+        Testo(p.xIniziale, y, h, didascalia + NumeroScala(c, scala), 1);
 }
 
 void Appoggio(double xe, double a) {
@@ -358,7 +359,8 @@ void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
         const double y = -r.fmax / sf;
         Testo(r.xfmax, PosizioneEtichetta(y), h,
               "f=" +
-                  SenzaBlank(FormatoEtichetta(4, c.Unita->Mostrata(Grandezza::Lunghezza, r.fmax))) +
+                  SenzaBlank(FormatoEtichetta(c.Unita->separatori, 4,
+                                              c.Unita->Mostrata(Grandezza::Lunghezza, r.fmax))) +
                   " " + c.Unita->Etichetta(Grandezza::Lunghezza),
               1);
     }
@@ -491,11 +493,11 @@ void PlottaCarichi(const ContestoDiagrammi& c, double offset, bool disegna) {
         const double h = H();
         double y = p.yMaxDiagramma - 2 * h;
         if (sq > 0) {
-            Testo(p.xIniziale, y, h, "Scala carichi trapezi 1:" + NumeroScala(sq), 1);
+            Testo(p.xIniziale, y, h, "Scala carichi trapezi 1:" + NumeroScala(c, sq), 1);
             y -= 2 * h;
         }
         if (sF > 0) {
-            Testo(p.xIniziale, y, h, "Scala carichi concentrati 1:" + NumeroScala(sF), 1);
+            Testo(p.xIniziale, y, h, "Scala carichi concentrati 1:" + NumeroScala(c, sF), 1);
             y -= 2 * h;
         }
         if (Wmax > 0)

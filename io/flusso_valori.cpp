@@ -3,6 +3,7 @@
 #include "core/guasto.h"
 #include "io/codifica.h"
 #include "io/file_atomico.h"
+#include "io/numeri.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,49 +27,22 @@ bool Uguale(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Numeric text of a file -> double (or float when `singolo`), exactly rounded
-// once to the type. Accepts sign, ".5", E or D exponent, #TRUE#/#FALSE#
-// (-1, 0) and the empty item (0). Anything else fails.
+// Numeric text of a file -> double (or float), exactly rounded once to the
+// type. Accepts what `LeggiMacchina` accepts, #TRUE#/#FALSE# (-1, 0) and the
+// empty item (0). Anything else fails.
 template <class T> T Numerico(std::string_view t) {
     if (t.empty() || Uguale(t, "#FALSE#")) return T(0);
     if (Uguale(t, "#TRUE#")) return T(-1);
-    bool negativo = false;
-    if (t[0] == '+' || t[0] == '-') {
-        negativo = t[0] == '-';
-        t.remove_prefix(1);
-    }
-    if (t.empty() || !((t[0] >= '0' && t[0] <= '9') || t[0] == '.')) Guasto0("non numerico");
-    std::string s(t);
-    for (char& c : s)
-        if (c == 'D' || c == 'd') c = 'E';
     T v{};
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ptr != s.data() + s.size()) Guasto0("non numerico");
-    if (r.ec == std::errc::result_out_of_range) {
-        // Underflow reads as the nearest value (0 or a subnormal); overflow fails.
-        double d = 0;
-        const auto rd = std::from_chars(s.data(), s.data() + s.size(), d);
-        if (rd.ec == std::errc::result_out_of_range) {
-            const size_t e = s.find_first_of("Ee");
-            if (e == std::string::npos || s[e + 1] != '-') Guasto0("fuori dai limiti");
-            d = 0;
-        }
-        if (!std::isfinite(d) || std::fabs(d) >= 1) Guasto0("fuori dai limiti");
-        v = static_cast<T>(d);
-    } else if (r.ec != std::errc()) {
+    switch (LeggiMacchina(t, v)) {
+    case EsitoLettura::Letto:
+        return v;
+    case EsitoLettura::NonNumerico:
         Guasto0("non numerico");
+    case EsitoLettura::FuoriLimiti:
+        break;
     }
-    if (!std::isfinite(v)) Guasto0("non finito");
-    return negativo ? -v : v;
-}
-
-std::string Breve(auto v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    std::string s(buf, r.ptr);
-    for (char& c : s)
-        if (c == 'e') c = 'E';
-    return s;
+    Guasto0("fuori dai limiti");
 }
 
 } // namespace
@@ -205,11 +179,11 @@ void FlussoValori::ScriviRiga(std::string_view riga) {
 
 std::string FlussoValori::Elemento(float v) {
     if (!std::isfinite(v)) throw ErroreFile(0, "non finito");
-    return Breve(v);
+    return TestoBreve(v, 'E');
 }
 std::string FlussoValori::Elemento(double v) {
     if (!std::isfinite(v)) throw ErroreFile(0, "non finito");
-    return Breve(v);
+    return TestoBreve(v, 'E');
 }
 std::string FlussoValori::Elemento(int16_t v) {
     return std::to_string(v);

@@ -122,12 +122,12 @@ float UnitMisura::Interna(Grandezza g, float v) const {
 std::string UnitMisura::Testo(Grandezza g, Numero v, int n) const {
     const double m = Mostrata(g, v.Valore());
     const Numero shown = v.Singolo() ? Numero(ASingolo(m)) : Numero(Finito(m));
-    if (n > 0) return FormatoLarghezza(n, n + 6, shown);
-    return FormatoLarghezza(4, 10, shown);
+    if (n > 0) return FormatoLarghezza(separatori, n, n + 6, shown);
+    return FormatoLarghezza(separatori, 4, 10, shown);
 }
 
 double UnitMisura::Leggi(Grandezza g, std::string_view testo) const {
-    return Finito(Interna(g, ValoreNumerico(testo)), "overflow nella conversione di unità");
+    return Finito(Interna(g, ValoreNumerico(testo, separatori)), "overflow nella conversione di unità");
 }
 
 float UnitMisura::LeggiSingolo(Grandezza g, std::string_view testo) const {

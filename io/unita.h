@@ -25,7 +25,7 @@
 // from the shortest single-precision text of the converted value.
 #pragma once
 
-#include "io/generale.h"
+#include "io/numeri.h"
 
 #include <array>
 #include <string>
@@ -53,6 +53,9 @@ class UnitMisura {
   public:
     std::array<std::string, 5> UnitaModello{"m", "MPa", "t", "kN", "cm"};
     bool SenzaUnita = false;
+    // The regional separators of every text shown or typed in these units
+    // (the desktop's in the windows, the environment's on the command line).
+    Separatori separatori;
 
     // Labels "m", "MPa", "t", "kN", "cm".
     void UnitaDefault();

@@ -45,14 +45,6 @@ class MessaggiComando : public Messaggi {
     std::ostream& err_;
 };
 
-bool Numero(const std::string& t, double& v) {
-    const char* a = t.data();
-    const char* b = a + t.size();
-    if (a != b && *a == '+') ++a;
-    const auto r = std::from_chars(a, b, v);
-    return a != b && r.ec == std::errc() && r.ptr == b && std::isfinite(v);
-}
-
 nlohmann::json CampiPoligono(const Poligono& p, double f) {
     const double f2 = f * f, f3 = f2 * f, f4 = f2 * f2;
     nlohmann::json j;
@@ -161,7 +153,8 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
     if (tipo != "profile") {
         for (const auto& v : valori) {
             double d;
-            if (!Numero(v, d)) return usoErrato("'" + v + "' is not a number");
+            if (LeggiMacchina(v, d) != EsitoLettura::Letto)
+                return usoErrato("'" + v + "' is not a number");
         }
     }
     const double f = unita == "mm" ? 0.001 : unita == "cm" ? 0.01 : 1.0;
@@ -233,6 +226,8 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
         }
     } else {
         CampiEditorSezione campi;
+        // Command-line numbers: "." decimal point, no grouping.
+        campi.separatori = Separatori{".", ""};
         auto righe = [&](int16_t t, size_t per, size_t fisse) -> int {
             if (valori.empty() || valori.size() % per != 0 ||
                 (fisse && valori.size() != per * fisse))
@@ -267,7 +262,7 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
                 r = -1;
             } else {
                 double n;
-                Numero(valori[2], n);
+                LeggiMacchina(valori[2], n);
                 if (n != std::floor(n) || n < 3 || n > 16383)
                     return usoErrato("the number of vertices must be an integer from 3 to 16383");
                 campi.TipoSelezionato = SezPoligono;

@@ -166,9 +166,9 @@ void TabellaMateriali::Dimensiona(int righe) {
 }
 
 namespace {
-std::string Quattro(double v) {
-    std::string t = FormatoPattern(v, "0.0000");
-    if (t.size() > 10) t = FormatoPattern(v, "0.0000E+00");
+std::string Quattro(const Separatori& s, double v) {
+    std::string t = FormatoPattern(s, v, "0.0000");
+    if (t.size() > 10) t = FormatoPattern(s, v, "0.0000E+00");
     return t;
 }
 } // namespace
@@ -180,9 +180,9 @@ void TabellaMateriali::Riempi(int riga, const std::string& nome, double E, doubl
     auto& r = celle[static_cast<size_t>(riga)];
     r[1] = nome;
     r[2] = u.Testo(Grandezza::Tensione, E);
-    r[3] = Quattro(nU);
-    r[4] = Quattro(Density);
-    r[5] = Quattro(Alfa);
+    r[3] = Quattro(u.separatori, nU);
+    r[4] = Quattro(u.separatori, Density);
+    r[5] = Quattro(u.separatori, Alfa);
 }
 
 void TabellaMateriali::Default(const UnitMisura& u) {
@@ -223,9 +223,9 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
                 const auto& r = t.celle[static_cast<size_t>(i)];
                 std::string nome = r[1];
                 float E = u.LeggiSingolo(Grandezza::Tensione, r[2]);
-                float nU = ASingolo(ValoreNumerico(r[3]));
-                float D = ASingolo(ValoreNumerico(r[4]));
-                float A = ASingolo(ValoreNumerico(r[5]));
+                float nU = ASingolo(ValoreNumerico(r[3], u.separatori));
+                float D = ASingolo(ValoreNumerico(r[4], u.separatori));
+                float A = ASingolo(ValoreNumerico(r[5], u.separatori));
                 FileInOut("S", f, nome);
                 FileInOut("S", f, E, nU, D, A);
             }

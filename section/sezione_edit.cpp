@@ -11,14 +11,32 @@ namespace zelvo {
 
 namespace {
 
+// A number of a value list read back from a file, as text.
+double NumeroDaTesto(const std::string& testo) {
+    const size_t a = testo.find_first_not_of(' ');
+    const size_t b = testo.find_last_not_of(' ');
+    double d = 0;
+    if (a == std::string::npos ||
+        LeggiMacchina(std::string_view(testo).substr(a, b - a + 1), d) != EsitoLettura::Letto)
+        throw Guasto("testo non numerico");
+    return d;
+}
+
+// A number typed into one of the editor's fields: the whole text must be a
+// number (regional separators).
+bool LeggiCampo(const std::string& testo, const Separatori& s, double& v) {
+    const LetturaUtente l = LeggiUtente(testo, s);
+    if (!l.completo || l.fuoriLimiti) return false;
+    v = l.valore;
+    return true;
+}
+
 int16_t AIntero16Val(const ValoreColl& v) {
     if (auto p = std::get_if<int16_t>(&v)) return *p;
     if (auto p = std::get_if<float>(&v)) return AIntero16(*p);
     if (auto p = std::get_if<double>(&v)) return AIntero16(*p);
     if (auto p = std::get_if<bool>(&v)) return *p ? -1 : 0;
-    double d;
-    if (!LeggiNumeroUtente(std::get<std::string>(v), d)) throw Guasto("testo non numerico");
-    return AIntero16(d);
+    return AIntero16(NumeroDaTesto(std::get<std::string>(v)));
 }
 
 float ASingoloVal(const ValoreColl& v) {
@@ -26,9 +44,7 @@ float ASingoloVal(const ValoreColl& v) {
     if (auto p = std::get_if<float>(&v)) return *p;
     if (auto p = std::get_if<double>(&v)) return ASingolo(*p);
     if (auto p = std::get_if<bool>(&v)) return *p ? -1.0f : 0.0f;
-    double d;
-    if (!LeggiNumeroUtente(std::get<std::string>(v), d)) throw Guasto("testo non numerico");
-    return ASingolo(d);
+    return ASingolo(NumeroDaTesto(std::get<std::string>(v)));
 }
 
 } // namespace
@@ -37,22 +53,6 @@ const char* DidascaliaTipoSezione(int16_t tipo) {
     static const char* d[] = {"1 Rect.",  "T",      "n Rect.", "Trapez.",
                               "Circular", "Coord.", "Polygon"};
     return (tipo >= 0 && tipo <= 6) ? d[tipo] : "";
-}
-
-bool LeggiNumeroUtente(const std::string& testo, double& v) {
-    std::string t;
-    for (char c : testo)
-        if (c != ' ') t += (c == ',') ? '.' : c;
-    if (!t.empty() && t[0] == '+') t.erase(0, 1);
-    if (t.empty()) return false;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-    return r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(v);
-}
-
-std::string TestoNumero(float v) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
 }
 
 double SezioneEdit::Fattore() const {
@@ -116,15 +116,15 @@ void SezioneEdit::MatriceFigureAssociata(const std::string& Modo) {
 
 bool SezioneEdit::LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg) {
     double R, r, n = nLati_;
-    if (!LeggiNumeroUtente(campi.RaggioEsterno, R)) {
+    if (!LeggiCampo(campi.RaggioEsterno, campi.separatori, R)) {
         msg.Mostra("Invalid number: " + campi.RaggioEsterno, Icona::Critica);
         return false;
     }
-    if (!LeggiNumeroUtente(campi.RaggioInterno, r)) {
+    if (!LeggiCampo(campi.RaggioInterno, campi.separatori, r)) {
         msg.Mostra("Invalid number: " + campi.RaggioInterno, Icona::Critica);
         return false;
     }
-    if (TipoSezione == SezPoligono && !LeggiNumeroUtente(campi.NumeroVertici, n)) {
+    if (TipoSezione == SezPoligono && !LeggiCampo(campi.NumeroVertici, campi.separatori, n)) {
         msg.Mostra("Invalid number: " + campi.NumeroVertici, Icona::Critica);
         return false;
     }
@@ -148,7 +148,7 @@ bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) 
             n = 1;
         else if (TipoSezione == SezT)
             n = 2;
-        else if (!LeggiNumeroUtente(campi.Righe, n)) {
+        else if (!LeggiCampo(campi.Righe, campi.separatori, n)) {
             msg.Mostra("Invalid number: " + campi.Righe, Icona::Critica);
             return false;
         }
@@ -170,7 +170,7 @@ bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) 
                         static_cast<size_t>(i) < campi.Griglia[j].size())
                         t = campi.Griglia[j][i];
                     double v = 0;
-                    if (!t.empty() && !LeggiNumeroUtente(t, v)) {
+                    if (!t.empty() && !LeggiCampo(t, campi.separatori, v)) {
                         msg.Mostra("Invalid number: " + t, Icona::Critica);
                         return false;
                     }
@@ -192,8 +192,10 @@ void SezioneEdit::FormScriveDati(CampiEditorSezione& campi) const {
     campi.TipoSelezionato = TipoSezione;
     const double f = Fattore();
     if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
-        campi.RaggioEsterno = TestoNumero(static_cast<float>(rEsternoM_ / f));
-        campi.RaggioInterno = TestoNumero(static_cast<float>(rInternoM_ / f));
+        campi.RaggioEsterno =
+            TestoBreveRegionale(campi.separatori, static_cast<float>(rEsternoM_ / f));
+        campi.RaggioInterno =
+            TestoBreveRegionale(campi.separatori, static_cast<float>(rInternoM_ / f));
         if (TipoSezione == SezPoligono) campi.NumeroVertici = std::to_string(nLati_);
         campi.GrigliaVisibile = false;
         return;
@@ -203,7 +205,8 @@ void SezioneEdit::FormScriveDati(CampiEditorSezione& campi) const {
     campi.Griglia.assign(static_cast<size_t>(std::max<int16_t>(nRighe_, 0)), {});
     for (int j = 0; j < nRighe_; ++j)
         for (size_t i = 0; i < tabM_.size(); ++i)
-            campi.Griglia[j].push_back(TestoNumero(static_cast<float>(tabM_[i][j] / f)));
+            campi.Griglia[j].push_back(
+                TestoBreveRegionale(campi.separatori, static_cast<float>(tabM_[i][j] / f)));
 }
 
 // ---------------------------------------------------------------------------

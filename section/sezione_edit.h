@@ -10,6 +10,7 @@
 #include "core/messaggi.h"
 #include "graphics/plottaggio.h"
 #include "graphics/superficie.h"
+#include "io/numeri.h"
 #include "section/poligono.h"
 
 #include <cstdint>
@@ -44,6 +45,8 @@ struct CampiEditorSezione {
     std::vector<std::vector<std::string>> Griglia;           // data cells [row][column], 0-based
     std::string RaggioEsterno, RaggioInterno, NumeroVertici; // radius frame
     bool GrigliaVisibile = false;
+    // The regional separators the texts above are written and read with.
+    Separatori separatori;
 };
 
 class SezioneEdit {
@@ -136,11 +139,5 @@ class SezioneEdit {
 
     void Dimensiona(std::vector<std::vector<float>>& t, int c, int n) const;
 };
-
-// Reads a number typed by the user ("." or "," as decimal separator);
-// false on invalid text or a non-finite value.
-bool LeggiNumeroUtente(const std::string& testo, double& v);
-// Shortest text of a single that reads back to the same value.
-std::string TestoNumero(float v);
 
 } // namespace zelvo

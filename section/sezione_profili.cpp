@@ -166,13 +166,8 @@ bool CatalogoProfili::CaricaDa(const std::string& percorso, std::string* errore)
         double* dest[] = {&r.h,    &r.b,  &r.tw,   &r.tf,   &r.r,    &r.r2,   &r.pendenza,
                           &r.Area, &r.Jy, &r.Jz,   &r.Wely, &r.Wply, &r.Welz, &r.Wplz};
         for (int i = 0; i < 14; ++i) {
-            try {
-                size_t usati = 0;
-                *dest[i] = std::stod(c[static_cast<size_t>(i) + 2], &usati);
-                if (usati != c[static_cast<size_t>(i) + 2].size() || !std::isfinite(*dest[i]) ||
-                    *dest[i] < 0)
-                    throw std::invalid_argument("numero");
-            } catch (const std::exception&) {
+            if (LeggiMacchina(c[static_cast<size_t>(i) + 2], *dest[i]) != EsitoLettura::Letto ||
+                *dest[i] < 0) {
                 if (errore) *errore = percorso + ": riga " + std::to_string(n) + " non valida";
                 return false;
             }

@@ -83,7 +83,6 @@ const std::string Corpo = "210000000000,0.0001,6\r\n"
 } // namespace
 
 TEST(FileProgetto, ByteDelFileScritto) {
-    SeparatoriTemporanei sep(',', '.');
     RegistroMessaggi m;
     Stato s;
     s.d = Esempio();

@@ -63,19 +63,19 @@ TEST(Griglia, CellaFuoriLimitiEGuasto) {
 }
 
 TEST(Griglia, LetturaNumericaRifiutaCelleSenzaNumero) {
-    SeparatoriTemporanei sep(',', '.');
+    const Separatori sep{",", "."};
     GrigliaForm g;
     DimensionaMsFlex(g, 1, 2);
     ScriveCella(g, 1, 1, "1.234,5");
     ScriveCella(g, 1, 2, "2,5 m"); // leading number is enough
     ScriveCella(g, 2, 1, "-3");
     ScriveCella(g, 2, 2, "4");
-    auto v = LeggeGrigliaNumeri(g);
+    auto v = LeggeGrigliaNumeri(g, sep);
     EXPECT_EQ(v, (std::vector<std::vector<double>>{{1234.5, 2.5}, {-3, 4}}));
     ScriveCella(g, 2, 2, "abc");
-    EXPECT_THROW(LeggeGrigliaNumeri(g), Guasto);
+    EXPECT_THROW(LeggeGrigliaNumeri(g, sep), Guasto);
     ScriveCella(g, 2, 2, "");
-    EXPECT_THROW(LeggeGrigliaNumeri(g), Guasto);
+    EXPECT_THROW(LeggeGrigliaNumeri(g, sep), Guasto);
 }
 
 TEST(Griglia, ScriveGrigliaFormattaOgniCella) {
@@ -96,20 +96,20 @@ class Editor : public ::testing::Test {
         g.riga = 1;
         g.colonna = 1;
     }
-    SeparatoriTemporanei sep{'.', ','};
+    const Separatori sep{".", ","};
     GrigliaForm g;
     Fuoco f;
 };
 
 TEST_F(Editor, UnCarattereApreConQuelCarattereEIlCursoreDopo) {
-    GrigliaTasto(g, f, '5');
+    GrigliaTasto(g, sep, f, '5');
     EXPECT_TRUE(g.editor.visibile);
     EXPECT_EQ(g.editor.testo, "5");
     EXPECT_EQ(g.editor.selInizio, 1);
     EXPECT_EQ(g.editor.selLunghezza, 0);
     EXPECT_EQ(f, (Fuoco{TipoControllo::TxtEdit, 1}));
     // Enter stores it and moves on along the row.
-    TastiEditor(g, f, CodiceInvio, 0, true);
+    TastiEditor(g, sep, f, CodiceInvio, 0, true);
     EXPECT_EQ(g.Testo(1, 1), "5");
     EXPECT_EQ(g.riga, 1);
     EXPECT_EQ(g.colonna, 2);
@@ -118,7 +118,7 @@ TEST_F(Editor, UnCarattereApreConQuelCarattereEIlCursoreDopo) {
 
 TEST_F(Editor, IlMouseSelezionaTuttoIlNumero) {
     ScriveCella(g, 1, 1, "12.5");
-    GrigliaSelezionaCella(g, f, 1, 1);
+    GrigliaSelezionaCella(g, sep, f, 1, 1);
     EXPECT_EQ(g.editor.testo, "12.5");
     EXPECT_EQ(g.editor.selInizio, 0);
     EXPECT_EQ(g.editor.selLunghezza, 4);
@@ -130,7 +130,7 @@ TEST_F(Editor, IlMouseSelezionaTuttoIlNumero) {
 
 TEST_F(Editor, ControlloApreColTestoDellaCellaEIlCursoreInFondo) {
     ScriveCella(g, 1, 1, "7.25");
-    GrigliaTasto(g, f, 13);
+    GrigliaTasto(g, sep, f, 13);
     EXPECT_EQ(g.editor.testo, "7.25");
     EXPECT_EQ(g.editor.selInizio, 4);
     EXPECT_EQ(g.editor.selLunghezza, 0);
@@ -138,21 +138,21 @@ TEST_F(Editor, ControlloApreColTestoDellaCellaEIlCursoreInFondo) {
 
 TEST_F(Editor, EscLasciaLaCellaComEra) {
     ScriveCella(g, 1, 1, "3");
-    GrigliaTasto(g, f, '9');
-    TastiEditor(g, f, CodiceEsc, 0, true);
+    GrigliaTasto(g, sep, f, '9');
+    TastiEditor(g, sep, f, CodiceEsc, 0, true);
     EXPECT_FALSE(g.editor.visibile);
     EXPECT_EQ(g.Testo(1, 1), "3");
     EXPECT_EQ(f, (Fuoco{TipoControllo::FlexGrid, 1}));
     // A later loss of focus does not commit a hidden editor.
-    EditorPerdeFuoco(g);
+    EditorPerdeFuoco(g, sep);
     EXPECT_EQ(g.Testo(1, 1), "3");
 }
 
 TEST_F(Editor, InvioDallUltimaCellaPassaAlControlloSuccessivo) {
     g.riga = 2;
     g.colonna = 2;
-    GrigliaTasto(g, f, '4');
-    TastiEditor(g, f, CodiceInvio, 0, true);
+    GrigliaTasto(g, sep, f, '4');
+    TastiEditor(g, sep, f, CodiceInvio, 0, true);
     EXPECT_EQ(g.Testo(2, 2), "4");
     EXPECT_EQ(f, (Fuoco{TipoControllo::TxtRigheGriglia, 2}));
     EXPECT_FALSE(g.editor.visibile);
@@ -160,40 +160,40 @@ TEST_F(Editor, InvioDallUltimaCellaPassaAlControlloSuccessivo) {
 
 TEST_F(Editor, InvioFineRigaVaAllaColonnaUnoDellaRigaDopo) {
     g.colonna = 2;
-    GrigliaTasto(g, f, '1');
-    TastiEditor(g, f, CodiceInvio, 0, true);
+    GrigliaTasto(g, sep, f, '1');
+    TastiEditor(g, sep, f, CodiceInvio, 0, true);
     EXPECT_EQ(g.riga, 2);
     EXPECT_EQ(g.colonna, 1);
 }
 
 TEST_F(Editor, InvioPerRigheScendeLungoLaColonna) {
-    GrigliaTasto(g, f, '1');
-    TastiEditor(g, f, CodiceInvio, 0, false);
+    GrigliaTasto(g, sep, f, '1');
+    TastiEditor(g, sep, f, CodiceInvio, 0, false);
     EXPECT_EQ(g.riga, 2);
     EXPECT_EQ(g.colonna, 1);
 }
 
 TEST_F(Editor, FrecceRestanoNelleRigheDati) {
-    GrigliaTasto(g, f, '8');
-    TastiEditor(g, f, CodiceSu, 0, true);
+    GrigliaTasto(g, sep, f, '8');
+    TastiEditor(g, sep, f, CodiceSu, 0, true);
     EXPECT_EQ(g.riga, 1); // never onto the heading row
     EXPECT_EQ(g.Testo(1, 1), "8");
     EXPECT_EQ(f, (Fuoco{TipoControllo::FlexGrid, 1}));
-    TastiEditor(g, f, CodiceGiu, 0, true);
-    TastiEditor(g, f, CodiceGiu, 0, true);
+    TastiEditor(g, sep, f, CodiceGiu, 0, true);
+    TastiEditor(g, sep, f, CodiceGiu, 0, true);
     EXPECT_EQ(g.riga, 2);
 }
 
 TEST_F(Editor, PerditaDelFuocoNormalizzaIlNumero) {
-    GrigliaTasto(g, f, '1');
+    GrigliaTasto(g, sep, f, '1');
     g.editor.testo = "1234.50";
-    EditorPerdeFuoco(g);
+    EditorPerdeFuoco(g, sep);
     EXPECT_EQ(g.Testo(1, 1), "1,234.5");
     EXPECT_FALSE(g.editor.visibile);
 }
 
 TEST_F(Editor, IntestazioniNonSonoModificabili) {
-    GrigliaSelezionaCella(g, f, 0, 1);
+    GrigliaSelezionaCella(g, sep, f, 0, 1);
     EXPECT_FALSE(g.editor.visibile);
     EXPECT_EQ(g.riga, 1);
 }

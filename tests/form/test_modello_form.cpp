@@ -105,7 +105,6 @@ class Form : public ::testing::Test {
         f.NSezioni = d.NSezioni;
         f.ScriveDatiInForm();
     }
-    SeparatoriTemporanei sep{'.', ','};
     ModuloZelvo m;
     UnitMisura u;
     RegistroMessaggi msg;
@@ -196,8 +195,8 @@ TEST_F(Form, RiconfermareIlTestoNonEUnaModifica) {
     Apri(d);
     Fuoco fu;
     GrigliaForm& g = f.FlexGrid[1];
-    GrigliaSelezionaCella(g, fu, 1, 2); // mouse, whole text selected
-    TastiEditor(g, fu, CodiceInvio, 0, true);
+    GrigliaSelezionaCella(g, u.separatori, fu, 1, 2); // mouse, whole text selected
+    TastiEditor(g, u.separatori, fu, CodiceInvio, 0, true);
     ASSERT_TRUE(f.LeggeDati());
     EXPECT_EQ(Bit(m.Dati.CarichiConcentrati(1).d), Bit(1.23456f));
 }
@@ -319,7 +318,7 @@ TEST_F(Form, IlSettaggioDellaCasellaNonConverte) {
 // LeggeDati's messages, in order.
 
 TEST_F(Form, ForzaADMenoUnoDueMessaggi) {
-    SeparatoriTemporanei it(',', '.');
+    u.separatori = {",", "."};
     f.txtDati[0].Edita("5");
     f.txtRigheGriglia[1].Edita("1");
     f.txtRigheGriglia_Invio(1);
@@ -614,7 +613,6 @@ std::vector<AttesoSchema> Attesi() {
 class RisultatiSchema : public ::testing::TestWithParam<AttesoSchema> {
   protected:
     RisultatiSchema() : f(m, u, msg) {}
-    SeparatoriTemporanei sep{'.', ','};
     ModuloZelvo m;
     UnitMisura u; // m, MPa, kN, cm
     RegistroMessaggi msg;
@@ -622,7 +620,7 @@ class RisultatiSchema : public ::testing::TestWithParam<AttesoSchema> {
 };
 
 void Vicino(const std::string& testo, double fattore, double atteso, double tol) {
-    const double v = ValoreNumerico(testo) / fattore;
+    const double v = ValoreNumerico(testo, Separatori{}) / fattore;
     EXPECT_NEAR(v, atteso, tol * std::abs(atteso) + 1e-9) << "testo " << testo;
 }
 
@@ -699,7 +697,7 @@ TEST_F(Form, FondazioneRigidaCaricoUniforme) {
     EXPECT_EQ(f.txtFond[4].testo, " 0.02000");
     EXPECT_EQ(f.txtX[4].testo, " 0.02000");
     Vicino(f.txtFond[1].testo, 1e-3, 0, 0);
-    EXPECT_LT(std::abs(ValoreNumerico(f.txtFond[1].testo)), 1e-3);
+    EXPECT_LT(std::abs(ValoreNumerico(f.txtFond[1].testo, u.separatori)), 1e-3);
     ASSERT_TRUE(f.Riepilogo.has_value());
     // A change of scheme switches the frames at once.
     f.Optschema_Click(0);

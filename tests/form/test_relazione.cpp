@@ -192,7 +192,6 @@ TEST(StampaRelazione, DueVolteIdentica) {
 // qL³/24EJ = 0.001 rad, midspan deflection 5qL⁴/384EJ = 1.875 mm (the
 // integration on 100 sections is 0.025 % low: still 0.001875 at 4 digits).
 TEST(StampaRelazione, DalFileAllaRelazioneTraveAppoggiata) {
-    SeparatoriTemporanei sep('.', ',');
     const auto p = std::filesystem::path(::testing::TempDir()) / "rel_appoggiata.zlv";
     {
         std::ofstream f(p, std::ios::binary);

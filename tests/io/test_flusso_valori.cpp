@@ -194,7 +194,6 @@ TEST(Modo, SconosciutoMessaggio) {
 }
 
 TEST(Scrittura, FormatoDellaRiga) {
-    SeparatoriTemporanei s(',', '.'); // the file never uses the regional separators
     RegistroMessaggi m;
     auto f = FlussoValori::PerScrivere(m);
     float a = 0.1f, b = 2.1e11f, c = 1e-4f;

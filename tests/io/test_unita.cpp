@@ -109,20 +109,21 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoUnita{Grandezza::Area, "m", "Pa", "N", "cm", 0.003, 30}));
 
 TEST(Unita, TestoFormattato) {
-    SeparatoriTemporanei s(',', '.');
-    const UnitMisura u = Con("cm", "MPa", "kN", "cm");
+    UnitMisura u = Con("cm", "MPa", "kN", "cm");
+    u.separatori = {",", "."};
     EXPECT_EQ(u.Testo(Grandezza::Tensione, 210000000000.0), " 210.000");
     EXPECT_EQ(u.Testo(Grandezza::Lunghezza, 6.0f), " 600,0");
     EXPECT_EQ(u.Testo(Grandezza::Carico, 5000.0f), " 0,05000");
     EXPECT_EQ(u.Testo(Grandezza::Momento, 12000.0, 6), " 1.200,00");
     // A single whose converted value is 1.005 (shortest single text) rounds up.
-    const UnitMisura m = Con("m", "Pa", "N", "m");
+    UnitMisura m = Con("m", "Pa", "N", "m");
+    m.separatori = {",", "."};
     EXPECT_EQ(m.Testo(Grandezza::Lunghezza, 1.005f, 3), " 1,01");
 }
 
 TEST(Unita, LetturaCampo) {
-    SeparatoriTemporanei s(',', '.');
-    const UnitMisura u = Con("cm", "MPa", "kN", "cm");
+    UnitMisura u = Con("cm", "MPa", "kN", "cm");
+    u.separatori = {",", "."};
     EXPECT_EQ(u.Leggi(Grandezza::Lunghezza, "600"), 6.0);
     EXPECT_EQ(u.LeggiSingolo(Grandezza::Tensione, "210.000"), 210000000000.0f);
     EXPECT_EQ(u.LeggiSingolo(Grandezza::Lunghezza, "12,5"), 0.125f);
