@@ -81,12 +81,8 @@ bool MessaggiCalc::Chiedi(const std::string& testo, Icona, const std::string&) {
     return false;
 }
 
-bool MessaggioDiErrore(const std::string& testo) {
-    static const char* errori[] = {TestoErroreDati, "Sistema non risolvibile",
-                                   "Equilibrio violato !!", "Errore in LeggeGriglia"};
-    for (const char* e : errori)
-        if (testo.rfind(e, 0) == 0) return true;
-    return false;
+int StatoDiUscita(EsitoCalcolo e) {
+    return e == EsitoCalcolo::Completato ? EsitoCompletato : EsitoErrore;
 }
 
 int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err) {
@@ -126,19 +122,19 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
     // and says so in its outcome; an unreadable header leaves it as it was.
     form.InizializzaForm();
 
-    int esito = EsitoCompletato;
-    bool calcolato = false;
+    // The file stopped before its lines: nothing is calculated.
     const bool aperto = form.ApriFileDati(opzioni.file);
-    if (!aperto || form.EsitoLettura != EsitoProgetto::Completo) {
-        esito = EsitoErrore; // the file stopped before its lines: nothing is calculated
-    } else {
-        const EsitoCalcolo e = form.btnCalcola_Click();
-        calcolato = e == EsitoCalcolo::Completato;
-        if (!calcolato) esito = EsitoErrore;
-        for (const auto& t : msg.Testi())
-            if (MessaggioDiErrore(t)) esito = EsitoErrore;
-        calcolato = calcolato && esito == EsitoCompletato;
-    }
+    const EsitoCalcolo calcolo = !aperto || form.EsitoLettura != EsitoProgetto::Completo
+                                     ? EsitoCalcolo::FileIncompleto
+                                     : form.btnCalcola_Click();
+    int esito = StatoDiUscita(calcolo);
+    const bool calcolato = calcolo == EsitoCalcolo::Completato;
+
+    // The problem written back as the window's "Save as" writes it: from the
+    // fields, read again with the regional separators.
+    if (!opzioni.salva.empty() && aperto && form.EsitoLettura == EsitoProgetto::Completo &&
+        !form.FileSalvaCome(opzioni.salva))
+        esito = EsitoErrore;
 
     // Report: to the file (Windows-1252) or to standard output (UTF-8).
     if (calcolato && (!opzioni.json || !opzioni.report.empty())) {

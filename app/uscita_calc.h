@@ -20,6 +20,7 @@ inline constexpr int EsitoUso = 2;        // usage error, file that cannot be op
 struct OpzioniCalc {
     std::string file;
     std::string report; // empty: the report goes to standard output
+    std::string salva;  // data file written from the window's fields ("" = not asked)
     bool json = false;
     // Drawing outputs by option name ("dxf", ...): the file to write ("" = not asked).
     std::map<std::string, std::string> disegni;
@@ -56,9 +57,9 @@ class MessaggiCalc : public Messaggi {
     std::vector<std::string> testi_;
 };
 
-// Messages after which the tool exits with status 1: the calculation ended
-// in an error (texts as shown; a two-line message is matched by its first line).
-bool MessaggioDiErrore(const std::string& testo);
+// Exit status of a calculation's outcome: 0 when it completed, 1 for every
+// cause that ended it.
+int StatoDiUscita(EsitoCalcolo e);
 
 // The whole run: open, calculate, write the report or the JSON object.
 // Returns the exit status.

@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
     app.add_option("file", opzioni.file, "the .zlv data file")->required();
     app.add_option("--report", opzioni.report,
                    "write the report to this file (Windows-1252) instead of standard output");
+    app.add_option("--save", opzioni.salva,
+                   "write the problem to this data file as the window's Save as does");
     app.add_flag("--json", opzioni.json,
                  "print a JSON object of the problem, the results (internal SI units) and "
                  "the messages instead of the report");

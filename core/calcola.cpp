@@ -474,7 +474,7 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
 
     // 2: elastic soil, the springs become concentrated loads.
     if (d.Vincoli == Fondazione && d.Winkler) {
-        if (!PreparaSuoloElastico(*this, msg)) return EsitoCalcolo::Interrotto;
+        if (!PreparaSuoloElastico(*this, msg)) return EsitoCalcolo::SistemaIrrisolvibile;
     }
 
     // 3 to 5.
@@ -484,7 +484,7 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
 
     // 6: rigid foundation.
     const bool rigida = FondazioneRigida(d);
-    if (rigida && !PressioniFondazioneRigida(d, r, msg)) return EsitoCalcolo::Interrotto;
+    if (rigida && !PressioniFondazioneRigida(d, r, msg)) return EsitoCalcolo::EquilibrioViolato;
 
     // 7: interior points.
     const int n = r.NPunti;
@@ -523,14 +523,19 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
     return EsitoCalcolo::Completato;
 }
 
-EsitoCalcolo ModuloZelvo::CalcolaConTrappola(Messaggi& msg) {
+EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi) {
     try {
-        return Calcola(msg);
-    } catch (const Guasto&) {
-        Risultati.Calcolato = false;
+        return passi();
+    } catch (const std::exception&) { // Guasto and every other standard fault
         msg.Mostra(TestoErroreDati);
-        return EsitoCalcolo::Errore;
+        return EsitoCalcolo::ErroreDati;
     }
+}
+
+EsitoCalcolo ModuloZelvo::CalcolaConTrappola(Messaggi& msg) {
+    const EsitoCalcolo e = TrappolaCalcolo(msg, [&] { return Calcola(msg); });
+    if (e != EsitoCalcolo::Completato) Risultati.Calcolato = false;
+    return e;
 }
 
 } // namespace zelvo

@@ -15,14 +15,25 @@ namespace zelvo {
 
 class TraveWinkler;
 
-// How a calculation ended.
+// How a calculation ended, by cause. Every cause but `Completato` has shown
+// its own message; no result of it is valid.
 enum class EsitoCalcolo {
-    Completato, // results are valid (warnings may have been shown)
-    Errore,     // a run-time fault: "Errore! Controllare i dati" has been shown
-    Interrotto, // ended by a specific message (for example "Sistema non risolvibile")
+    Completato,           // results are valid (warnings may have been shown)
+    ErroreDati,           // a run-time fault: "Errore! Controllare i dati"
+    SistemaIrrisolvibile, // the elastic-soil system is singular: "Sistema non risolvibile"
+    EquilibrioViolato,    // the rigid foundation cannot balance the loads: "Equilibrio violato !!"
+    ErroreGriglia,        // a load grid does not read: "Errore in LeggeGriglia"
+    FileIncompleto,       // the data file stopped short: "Lettura incompleta del file"
 };
 
 inline constexpr const char* TestoErroreDati = "Errore! Controllare i dati";
+
+// The calculation's one trap: runs `passi` (reading the data and
+// calculating) and turns any fault they throw - `Guasto` of the checked
+// helpers, or any other standard exception such as a failed allocation - into
+// the single message "Errore! Controllare i dati" (no icon) and `ErroreDati`.
+// The steps stop where the fault occurred.
+EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi);
 
 class ModuloZelvo {
   public:
@@ -46,11 +57,10 @@ class ModuloZelvo {
     // Runs the whole calculation on `Dati` and fills `Risultati`.
     // A run-time fault throws `Guasto` (after the spring rows have been
     // removed from the concentrated loads); a calculation ended by a
-    // specific message returns `Interrotto`.
+    // specific message returns its cause.
     EsitoCalcolo Calcola(Messaggi& msg);
 
-    // `Calcola` with the calculation's trap: a fault shows
-    // "Errore! Controllare i dati" (no icon) and returns `Errore`.
+    // `Calcola` inside `TrappolaCalcolo`.
     EsitoCalcolo CalcolaConTrappola(Messaggi& msg);
 };
 

@@ -439,30 +439,22 @@ void ModelloForm::RisultatiScrive() {
 // Events.
 
 EsitoCalcolo ModelloForm::btnCalcola_Click() {
-    try {
-        if (!LeggeDati()) {
-            // "Errore in LeggeGriglia": the calculation ends here, and the
-            // results of an earlier problem are no longer shown as valid.
-            FrameRisultati(false);
-            Calcolato = false;
-            return EsitoCalcolo::Interrotto;
-        }
-        const EsitoCalcolo e = Modulo.Calcola(Msg);
-        if (e != EsitoCalcolo::Completato) {
-            FrameRisultati(false);
-            Calcolato = false;
-            return e;
-        }
+    const EsitoCalcolo e = TrappolaCalcolo(Msg, [this] {
+        // "Errore in LeggeGriglia": the calculation ends here.
+        if (!LeggeDati()) return EsitoCalcolo::ErroreGriglia;
+        const EsitoCalcolo c = Modulo.Calcola(Msg);
+        if (c != EsitoCalcolo::Completato) return c;
         FrameRisultati(true);
         Calcolato = true;
         RisultatiScrive();
         return EsitoCalcolo::Completato;
-    } catch (const Guasto&) {
+    });
+    if (e != EsitoCalcolo::Completato) {
+        // The results of an earlier problem are no longer shown as valid.
         FrameRisultati(false);
         Calcolato = false;
-        Msg.Mostra(TestoErroreDati);
-        return EsitoCalcolo::Errore;
     }
+    return e;
 }
 
 void ModelloForm::Optschema_Click(int i) {

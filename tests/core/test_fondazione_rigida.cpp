@@ -171,7 +171,7 @@ TEST_P(Equilibrio, MessaggioEFine) {
     Rigida(m, 4, p.trazione);
     p.carica(m.Dati);
     RegistroMessaggi msg;
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Interrotto);
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::EquilibrioViolato);
     ASSERT_EQ(msg.elenco.size(), 1u);
     EXPECT_EQ(msg.elenco[0].testo, p.testo);
     EXPECT_EQ(msg.elenco[0].icona, Icona::Critica);
@@ -216,7 +216,7 @@ TEST(FondazioneRigida, RisultanteSulBordoEGuasto) {
     Forza(m.Dati, 1000, 2);
     Coppia(m.Dati, 2000, 1);
     RegistroMessaggi msg;
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Errore);
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
 }
 

@@ -141,7 +141,7 @@ TEST_P(Guasti, ErroreGenerico) {
     m.Dati = GetParam().fai();
     const DatiTrave prima = m.Dati;
     RegistroMessaggi msg;
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Errore);
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
     ASSERT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
     EXPECT_EQ(msg.elenco[0].icona, Icona::Nessuna);
     EXPECT_FALSE(m.Risultati.Calcolato);
@@ -229,7 +229,7 @@ TEST(Calcola, LimiteDeiPunti) {
     ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
     EXPECT_EQ(m.Risultati.NPunti, n0 + 3 * k);
     Coppia(m.Dati, 1, 3.5f);
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Errore);
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
     EXPECT_EQ(msg.Testi().back(), "Errore! Controllare i dati");
 }
 

@@ -133,7 +133,7 @@ TEST(WinklerCalcola, LimiteDeiPuntiDiCalcoloFiniscoInGuasto) {
     Problema(m, 10950, 100, true);
     const DatiTrave dati = m.Dati;
     RegistroMessaggi msg;
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Errore);
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
     EXPECT_EQ(msg.elenco[0].icona, Icona::Nessuna);
     EXPECT_EQ(m.Dati, dati);
@@ -155,7 +155,7 @@ TEST(WinklerCalcola, NonRisolvibileInterrompe) {
     m.Dati.NCoppie = 0;
     const DatiTrave dati = m.Dati;
     RegistroMessaggi msg;
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Interrotto);
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::SistemaIrrisolvibile);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Sistema non risolvibile"});
     EXPECT_EQ(m.Dati, dati);
     EXPECT_FALSE(m.Risultati.Calcolato);
@@ -171,7 +171,7 @@ TEST(WinklerCalcola, DatiCattiviErroreGenerico) {
         if (caso == 3) m.Dati.CarichiConcentrati(2).d = 12;
         const DatiTrave dati = m.Dati;
         RegistroMessaggi msg;
-        EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::Errore) << caso;
+        EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati) << caso;
         EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"}) << caso;
         EXPECT_EQ(m.Dati, dati) << caso;
     }

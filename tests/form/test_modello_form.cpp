@@ -414,11 +414,11 @@ TEST_F(Form, FondazioneImpostaIValoriDiDefault) {
 TEST_F(Form, CampoInteroNonNumericoEGuasto) {
     f.txtDati[0].Edita("5");
     f.txtDati[3].Edita("cento");
-    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Errore);
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreDati);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
     msg.Svuota();
     f.txtDati[3].Edita("40000"); // beyond 16 bits
-    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Errore);
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreDati);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
 }
 
@@ -433,7 +433,7 @@ TEST_F(Form, ErroreInLeggeGrigliaFermaIlCalcolo) {
     EXPECT_TRUE(f.FrameRis);
     f.FlexGrid[1].ImpostaTesto(1, 2, "due");
     msg.Svuota();
-    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Interrotto);
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreGriglia);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore in LeggeGriglia"});
     EXPECT_FALSE(f.FrameRis);
     EXPECT_FALSE(f.Calcolato);
@@ -442,7 +442,7 @@ TEST_F(Form, ErroreInLeggeGrigliaFermaIlCalcolo) {
 TEST_F(Form, GrigliaNonConfermataEErroreInLeggeGriglia) {
     f.txtDati[0].Edita("5");
     f.txtRigheGriglia[1].Edita("2"); // no Enter: the grid has no rows
-    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Interrotto);
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreGriglia);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore in LeggeGriglia"});
 }
 
