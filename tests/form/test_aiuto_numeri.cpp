@@ -88,11 +88,11 @@ TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
     EXPECT_GE(citazioni.at("fondazione-winkler").size(), 15u);
     EXPECT_GE(citazioni.at("fondazione-rigida").size(), 15u);
 
-    SeparatoriTemporanei italiani(',', '.');
     for (const auto& [esempio, elenco] : citazioni) {
         SCOPED_TRACE(esempio);
         ModuloZelvo modulo;
         UnitMisura unita;
+        unita.separatori = {",", "."};
         RegistroMessaggi msg;
         ModelloForm f(modulo, unita, msg);
         f.InizializzaForm();
@@ -111,7 +111,7 @@ TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
 }
 
 TEST(AiutoNumeri, LimitiDellaFondazione) {
-    SeparatoriTemporanei italiani(',', '.');
+    const Separatori italiani{",", "."};
     const std::regex r(R"re(data-limite="([A-Za-z]+)"[^>]*>([^<]*)<)re");
     int trovati = 0;
     for (const auto& p : PagineAiuto()) {
@@ -119,7 +119,7 @@ TEST(AiutoNumeri, LimitiDellaFondazione) {
         for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
             const auto& c = *it;
             ASSERT_EQ(c[1].str(), "MaxElementi") << p;
-            EXPECT_EQ(c[2].str(), FormatoNumero(TraveWinkler::MaxElementi)) << p;
+            EXPECT_EQ(c[2].str(), FormatoNumero(italiani, TraveWinkler::MaxElementi)) << p;
             ++trovati;
         }
     }

@@ -35,7 +35,6 @@ class UnitaForm : public ::testing::Test {
         EXPECT_FLOAT_EQ(m.Risultati.fmax, riferimento.fmax);
         EXPECT_FLOAT_EQ(m.Risultati.RotA, riferimento.RotA);
     }
-    SeparatoriTemporanei sep{'.', ','};
     ModuloZelvo m;
     UnitMisura u;
     RegistroMessaggi msg;
@@ -72,12 +71,12 @@ TEST_F(UnitaForm, VersoSenzaUnitaOKConverteInSI) {
     EXPECT_EQ(f.lblForze, "");
     EXPECT_EQ(f.lblE, "");
     // E = 2.1E+11 Pa and J = 8.356E-05 m^4 as held.
-    EXPECT_DOUBLE_EQ(ValoreNumerico(f.txtDati[1].testo), 2.1e11);
-    EXPECT_DOUBLE_EQ(ValoreNumerico(f.txtDati[2].testo), 8.356e-5);
-    EXPECT_DOUBLE_EQ(ValoreNumerico(f.FlexGrid[1].Testo(1, 1)), 25000);
+    EXPECT_DOUBLE_EQ(ValoreNumerico(f.txtDati[1].testo, u.separatori), 2.1e11);
+    EXPECT_DOUBLE_EQ(ValoreNumerico(f.txtDati[2].testo, u.separatori), 8.356e-5);
+    EXPECT_DOUBLE_EQ(ValoreNumerico(f.FlexGrid[1].Testo(1, 1), u.separatori), 25000);
     StessiRisultati();
     // The results shown follow: RA in newtons.
-    EXPECT_NEAR(ValoreNumerico(f.txtRis[2].testo), 60083.3, 0.5);
+    EXPECT_NEAR(ValoreNumerico(f.txtRis[2].testo, u.separatori), 60083.3, 0.5);
 }
 
 TEST_F(UnitaForm, OKConvertDaiUnitaInUsoAncheSeUnFileLeHaCambiate) {

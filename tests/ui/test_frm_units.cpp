@@ -65,12 +65,7 @@ void Clic(QAbstractButton* b) {
 class TestFrmUnits : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<SeparatoriTemporanei> sep_;
-
   private slots:
-    void init() { sep_ = std::make_unique<SeparatoriTemporanei>('.', ','); }
-    void cleanup() { sep_.reset(); }
-
     void controlliEdidascalie() {
         RegistroMessaggi msg;
         FrmDati f({&msg, nullptr, FinestrePredefinite()});

@@ -135,7 +135,6 @@ class TestStampa : public QObject {
     void relazioneSuPdfComeIlFile() {
         QFETCH(QString, esempio);
         QFETCH(QString, riga);
-        SeparatoriTemporanei sep('.', ',');
         const std::string testo = Relazione(esempio.toStdString());
         QVERIFY(!testo.empty());
         const QString pdf = cartella_.filePath(esempio + ".pdf");
@@ -153,7 +152,6 @@ class TestStampa : public QObject {
     }
 
     void copieUnaDopoLAltra() {
-        SeparatoriTemporanei sep('.', ',');
         const std::string testo = Relazione("appoggio-appoggio.zlv");
         const QString pdf = cartella_.filePath(QStringLiteral("copie.pdf"));
         RegistroMessaggi msg;
