@@ -112,18 +112,22 @@ TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
 
 TEST(AiutoNumeri, LimitiDellaFondazione) {
     const Separatori italiani{",", "."};
+    const std::map<std::string, std::string> limiti{
+        {"MaxElementi", FormatoNumero(italiani, TraveWinkler::MaxElementi)},
+        {"PassiMassimi", FormatoNumero(italiani, TraveWinkler().PassiMassimi)},
+    };
     const std::regex r(R"re(data-limite="([A-Za-z]+)"[^>]*>([^<]*)<)re");
-    int trovati = 0;
+    std::set<std::string> trovati;
     for (const auto& p : PagineAiuto()) {
         const std::string s = Leggi(p);
         for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
             const auto& c = *it;
-            ASSERT_EQ(c[1].str(), "MaxElementi") << p;
-            EXPECT_EQ(c[2].str(), FormatoNumero(italiani, TraveWinkler::MaxElementi)) << p;
-            ++trovati;
+            ASSERT_EQ(limiti.count(c[1].str()), 1u) << p << ": " << c[1].str();
+            EXPECT_EQ(c[2].str(), limiti.at(c[1].str())) << p;
+            trovati.insert(c[1].str());
         }
     }
-    EXPECT_EQ(trovati, 1);
+    EXPECT_EQ(trovati.size(), limiti.size());
 }
 
 TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaEsistente) {
