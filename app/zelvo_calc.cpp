@@ -10,6 +10,7 @@
 // error or a file that cannot be opened.
 #include "app/json_zelvo.h"
 #include "app/uscita_calc.h"
+#include "section/comando_sezione.h"
 
 #include <CLI/CLI.hpp>
 
@@ -17,23 +18,13 @@
 #include <string>
 #include <vector>
 
-#if __has_include("section/comando_sezione.h")
-#include "section/comando_sezione.h"
-#define ZELVO_COMANDO_SEZIONE 1
-#endif
-
 int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
 
     // The section-properties tool has its own command line.
     if (!argomenti.empty() && argomenti.front() == "section") {
-#ifdef ZELVO_COMANDO_SEZIONE
         return zelvo::ComandoSezione({argomenti.begin() + 1, argomenti.end()}, std::cout,
                                      std::cerr);
-#else
-        std::cerr << "zelvo-calc: the section tool is not available in this build\n";
-        return zelvo::EsitoUso;
-#endif
     }
 
     zelvo::OpzioniCalc opzioni;

@@ -58,8 +58,9 @@ class RecordSezione {
     // Presence written on line 15: 0 no record follows, > 0 a record follows.
     virtual int16_t Presenza() const = 0;
     // Reads ("L": a new record, after a presence > 0) or writes ("S") the
-    // record's own lines. Failures throw ErroreFile (after their message).
-    virtual void LeggeScrive(FlussoValori& f, const std::string& modo) = 0;
+    // record's own lines, in the units `u` of the problem. Failures throw
+    // ErroreFile (after their message).
+    virtual void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura& u) = 0;
 };
 
 // The problem's section-property record on the data file. Without a record
@@ -74,15 +75,15 @@ class RecordProperty : public RecordSezione {
     int16_t Presenza() const override { return Prop ? 1 : 0; }
     // Reading builds the record aside and takes it only when all its lines
     // were read: a record cut short is never taken as good.
-    void LeggeScrive(FlussoValori& f, const std::string& modo) override {
+    void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura& u) override {
         const std::string versione = Versione ? *Versione : std::string(VersioneFileCorrente);
         if (modo == "L") {
             auto nuovo = std::make_unique<Property>();
-            nuovo->LeggeScrive(modo, f, versione);
+            nuovo->LeggeScrive(modo, f, u, versione);
             Prop = std::move(nuovo);
             return;
         }
-        if (Prop) Prop->LeggeScrive(modo, f, versione);
+        if (Prop) Prop->LeggeScrive(modo, f, u, versione);
     }
 };
 

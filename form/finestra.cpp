@@ -19,9 +19,7 @@ const char* const FiltroTxt = "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt";
 } // namespace
 
 const std::array<std::array<const char*, 3>, 4>& CaptionUnita() {
-    static const std::array<std::array<const char*, 3>, 4> c{
-        {{"m", "cm", "mm"}, {"Pa", "MPa", "kPa"}, {"N", "kN", "MN"}, {"m", "cm", "mm"}}};
-    return c;
+    return ScelteUnita;
 }
 
 // ---------------------------------------------------------------------------

@@ -374,7 +374,7 @@ void ModelloForm::VisualizzaUnits() {
     lblLuce = lblLunghezza = lblB = Unita.Etichetta(Grandezza::Lunghezza);
     lblE = lblPressione = Unita.Etichetta(Grandezza::Tensione);
     lblJ = Unita.Etichetta(Grandezza::Inerzia);
-    lblK = "daN/cm";
+    lblK = EtichettaKCampo;
     lblCarichiTrapezi = Unita.Etichetta(Grandezza::Carico);
     lblForze = lblForza = Unita.Etichetta(Grandezza::Forza);
     lblCoppie = lblMomento = Unita.Etichetta(Grandezza::Momento);

@@ -126,7 +126,7 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
         vincoli += t.FondazioneWinkler ? "Fondazione su suolo elastico"
                                        : "Fondazione infinitamente rigida";
         vincoli +=
-            "; K = " + t.Winkler[0] + " daN/cm^3" + "; b = " + t.Winkler[1] + " " + un.Lunghezza;
+            "; K = " + t.Winkler[0] + EtichettaKReport + "; b = " + t.Winkler[1] + " " + un.Lunghezza;
         vincoli += t.ReagTraz ? "; suolo reagente a trazione" : "; suolo non reagente a trazione";
     } else {
         vincoli += NomeSchema(t.Vincoli);

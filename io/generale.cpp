@@ -7,14 +7,10 @@ namespace zelvo {
 
 namespace {
 
-struct StatoGenerale {
-    std::string cartellaProgramma;
-    std::string cartellaCorrente;
-};
-
-StatoGenerale& Stato() {
-    static StatoGenerale s;
-    return s;
+// The folder last used for data files: the state of the file commands.
+std::string& Corrente() {
+    static std::string c;
+    return c;
 }
 
 } // namespace
@@ -62,25 +58,23 @@ void ControllaSeparatori(const Separatori& s, Messaggi& msg, bool silenzioso) {
 void AvvioGenerale(const Separatori& s, Messaggi& msg, bool silenzioso) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::path programma = fs::read_symlink("/proc/self/exe", ec);
-    if (ec || programma.empty()) programma = fs::current_path(ec) / "zelvo";
-    ImpostaCartellaProgramma(programma.parent_path().string());
     const fs::path corrente = fs::current_path(ec);
     ImpostaCartellaCorrente(ec ? std::string() : corrente.string());
     ControllaSeparatori(s, msg, silenzioso);
 }
 
-const std::string& CartellaProgramma() {
-    return Stato().cartellaProgramma;
-}
-void ImpostaCartellaProgramma(std::string cartella) {
-    Stato().cartellaProgramma = std::move(cartella);
+std::string CartellaProgramma() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path programma = fs::read_symlink("/proc/self/exe", ec);
+    if (ec || programma.empty()) programma = fs::current_path(ec) / "zelvo";
+    return programma.parent_path().string();
 }
 const std::string& CartellaCorrente() {
-    return Stato().cartellaCorrente;
+    return Corrente();
 }
 void ImpostaCartellaCorrente(std::string cartella) {
-    Stato().cartellaCorrente = std::move(cartella);
+    Corrente() = std::move(cartella);
 }
 
 // ------------------------------------------------------------------- files

@@ -29,9 +29,8 @@ void ControllaSeparatori(const Separatori& s, Messaggi& msg, bool silenzioso = f
 // command line must still resolve against the directory the user started in.
 void AvvioGenerale(const Separatori& s, Messaggi& msg, bool silenzioso = false);
 
-// Folder of the program file (set by `AvvioGenerale`; empty before).
-const std::string& CartellaProgramma();
-void ImpostaCartellaProgramma(std::string cartella);
+// Folder of the program file (asked of the system each time).
+std::string CartellaProgramma();
 // Folder last used for data files (set by `AvvioGenerale` and the file commands).
 const std::string& CartellaCorrente();
 void ImpostaCartellaCorrente(std::string cartella);

@@ -15,19 +15,20 @@ struct Fattore {
     double Inverso(double v) const { return divide ? v * n : v / n; }
 };
 
+// By the choices of the units window: choice 0 is the SI unit (factor 1).
 Fattore Lunghezza(const std::string& l) {
-    if (l == "cm") return {100, false};
-    if (l == "mm") return {1000, false};
+    if (l == ScelteUnita[0][1]) return {100, false};
+    if (l == ScelteUnita[0][2]) return {1000, false};
     return {};
 }
 Fattore Forza(const std::string& l) {
-    if (l == "kN") return {1000, true};
-    if (l == "MN") return {1000000, true};
+    if (l == ScelteUnita[2][1]) return {1000, true};
+    if (l == ScelteUnita[2][2]) return {1000000, true};
     return {};
 }
 Fattore Tensione(const std::string& l) {
-    if (l == "MPa") return {1000000, true};
-    if (l == "kPa") return {1000, true};
+    if (l == ScelteUnita[1][1]) return {1000000, true};
+    if (l == ScelteUnita[1][2]) return {1000, true};
     return {};
 }
 Fattore Potenza(const Fattore& f, int k) {
@@ -40,7 +41,8 @@ Fattore Potenza(const Fattore& f, int k) {
 } // namespace
 
 void UnitMisura::UnitaDefault() {
-    UnitaModello = {"m", "MPa", "t", "kN", "cm"};
+    for (size_t i = 0; i < UnitaModello.size(); ++i)
+        UnitaModello[i] = UnitaIniziali[i];
 }
 void UnitMisura::UnitaVuote() {
     UnitaModello = {"", "", "", "", ""};
@@ -169,11 +171,6 @@ std::string UnitMisura::Etichetta(Grandezza g, bool parentesi) const {
     // No-units mode shows no label at all, not even empty parentheses.
     if (parentesi && !(SenzaUnita && g != Grandezza::K)) return "(" + e + ")";
     return e;
-}
-
-UnitMisura& Unita() {
-    static UnitMisura u;
-    return u;
 }
 
 } // namespace zelvo

@@ -49,9 +49,20 @@ inline constexpr const char* EtichettaKReport = " daN/cm^3";
 inline constexpr const char* EtichettaKDiagramma = "daN/cm3";
 inline constexpr const char* EtichettaKCampo = "daN/cm";
 
+// The labels of the units window's options by group (length, modulus and
+// stress, force, section length), choice 0 to 2, and the start labels.
+inline constexpr std::array<std::array<const char*, 3>, 4> ScelteUnita{{{"m", "cm", "mm"},
+                                                                        {"Pa", "MPa", "kPa"},
+                                                                        {"N", "kN", "MN"},
+                                                                        {"m", "cm", "mm"}}};
+inline constexpr std::array<const char*, 5> UnitaIniziali{"m", "MPa", "t", "kN", "cm"};
+
+// The units of one window or run, owned by it and passed to whoever shows,
+// reads or writes values in them.
 class UnitMisura {
   public:
-    std::array<std::string, 5> UnitaModello{"m", "MPa", "t", "kN", "cm"};
+    std::array<std::string, 5> UnitaModello{UnitaIniziali[0], UnitaIniziali[1], UnitaIniziali[2],
+                                            UnitaIniziali[3], UnitaIniziali[4]};
     bool SenzaUnita = false;
     // The regional separators of every text shown or typed in these units
     // (the desktop's in the windows, the environment's on the command line).
@@ -86,9 +97,5 @@ class UnitMisura {
     double FattoreTensione() const;
     double FattoreSezione() const;
 };
-
-// The program's current units (the one instance the windows, the report and
-// the diagrams share).
-UnitMisura& Unita();
 
 } // namespace zelvo

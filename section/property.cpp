@@ -48,7 +48,8 @@ void LeggeScriveProfili(SezioneProfili& p, FlussoValori& f, const std::string& M
 // ---------------------------------------------------------------------------
 // Property.
 
-void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const std::string& versione) {
+void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitMisura& u,
+                           const std::string& versione) {
     // The 32-bit number travels as a double (an integer text).
     double numero = iProp;
     FileInOut(Modo, f, numero, E, nU, Alfa, Density, NomeMat, Area, Jota, NomeProp, tipo,
@@ -64,7 +65,7 @@ void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const std::
     if (SezioneConEdit) {
         if (Modo == "L") {
             SezioneEd = SezioneEdit();
-            SezioneEd.UnitaLunghezza = Unita().UnitaModello[4];
+            SezioneEd.UnitaLunghezza = u.UnitaModello[4];
         }
         CollLeggeScrive(SezioneEd, f, Modo);
     } else {

@@ -60,8 +60,9 @@ class Property {
     double Syt = 0;
 
     // Writes or reads the whole record on an open data file; failures throw
-    // ErroreFile (after the stream's message).
-    void LeggeScrive(const std::string& Modo, FlussoValori& NumeroFile,
+    // ErroreFile (after the stream's message). A section read takes the
+    // section length unit of `u` (the units of the problem it belongs to).
+    void LeggeScrive(const std::string& Modo, FlussoValori& NumeroFile, const UnitMisura& u,
                      const std::string& versione = "5.4");
     // My from the profile's plastic modulus (twice it for a pair) and
     // fyBeam; false (My unchanged)

@@ -116,7 +116,7 @@ std::string Chiave(const std::string& s) {
 
 std::vector<std::string> CatalogoProfili::Percorsi() {
     std::vector<std::string> p;
-    const std::string& cart = CartellaProgramma();
+    const std::string cart = CartellaProgramma();
     if (!cart.empty()) {
         p.push_back(cart + "/profili.csv");
         p.push_back(cart + "/dati/profili.csv");

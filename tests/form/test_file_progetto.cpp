@@ -364,7 +364,7 @@ class RecordProva : public RecordSezione {
     bool svuotato = false;
     void Svuota() override { svuotato = true, area = 0; }
     int16_t Presenza() const override { return 1; }
-    void LeggeScrive(FlussoValori& f, const std::string& modo) override {
+    void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura&) override {
         FileInOut(modo, f, area);
     }
 };

@@ -16,7 +16,7 @@ namespace {
 std::string Scrivi(Property& p) {
     RegistroMessaggi msg;
     FlussoValori f = FlussoValori::PerScrivere(msg);
-    p.LeggeScrive("S", f);
+    p.LeggeScrive("S", f, UnitMisura{});
     EXPECT_TRUE(msg.elenco.empty());
     return f.Contenuto();
 }
@@ -24,7 +24,7 @@ std::string Scrivi(Property& p) {
 Property Leggi(const std::string& byte, const std::string& versione, RegistroMessaggi& msg) {
     FlussoValori f = FlussoValori::PerLeggere(byte, msg);
     Property q;
-    q.LeggeScrive("L", f, versione);
+    q.LeggeScrive("L", f, UnitMisura{}, versione);
     return q;
 }
 
@@ -136,7 +136,7 @@ TEST(Property, ProfiloEVersione50) {
     FlussoValori f = FlussoValori::PerLeggere(senza, msg);
     Property r;
     r.SezionePr.Doppi = false;
-    r.LeggeScrive("L", f, "5.0");
+    r.LeggeScrive("L", f, UnitMisura{}, "5.0");
     EXPECT_TRUE(msg.elenco.empty());
     EXPECT_EQ(r.SezionePr.TipoProfilo, "SezioneProfiloU");
     EXPECT_FALSE(r.SezionePr.Doppi); // a fresh profile: not paired
@@ -154,7 +154,7 @@ TEST(Property, SenzaBloccoNonLineare) {
     const std::string corto = byte.substr(0, byte.size() / 2);
     FlussoValori f = FlussoValori::PerLeggere(corto, msg);
     Property r;
-    EXPECT_THROW(r.LeggeScrive("L", f), ErroreFile);
+    EXPECT_THROW(r.LeggeScrive("L", f, UnitMisura{}), ErroreFile);
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
 }
 
