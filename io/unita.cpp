@@ -129,7 +129,8 @@ std::string UnitMisura::Testo(Grandezza g, Numero v, int n) const {
 }
 
 double UnitMisura::Leggi(Grandezza g, std::string_view testo) const {
-    return Finito(Interna(g, ValoreNumerico(testo, separatori)), "overflow nella conversione di unità");
+    return Finito(Interna(g, ValoreNumerico(testo, separatori)),
+                  "overflow nella conversione di unità");
 }
 
 float UnitMisura::LeggiSingolo(Grandezza g, std::string_view testo) const {

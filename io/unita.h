@@ -51,10 +51,8 @@ inline constexpr const char* EtichettaKCampo = "daN/cm";
 
 // The labels of the units window's options by group (length, modulus and
 // stress, force, section length), choice 0 to 2, and the start labels.
-inline constexpr std::array<std::array<const char*, 3>, 4> ScelteUnita{{{"m", "cm", "mm"},
-                                                                        {"Pa", "MPa", "kPa"},
-                                                                        {"N", "kN", "MN"},
-                                                                        {"m", "cm", "mm"}}};
+inline constexpr std::array<std::array<const char*, 3>, 4> ScelteUnita{
+    {{"m", "cm", "mm"}, {"Pa", "MPa", "kPa"}, {"N", "kN", "MN"}, {"m", "cm", "mm"}}};
 inline constexpr std::array<const char*, 5> UnitaIniziali{"m", "MPa", "t", "kN", "cm"};
 
 // The units of one window or run, owned by it and passed to whoever shows,

@@ -84,8 +84,8 @@ void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitM
 
 bool Property::CalcolaMy() {
     // a pair of profiles yields at twice the moment of one
-    const double W = SezionePr.Numero() *
-                     (SezionePr.SezioneProfiliRuotata ? SezionePr.Wplz : SezionePr.Wply);
+    const double W =
+        SezionePr.Numero() * (SezionePr.SezioneProfiliRuotata ? SezionePr.Wplz : SezionePr.Wply);
     const double My = W * fyBeam;
     if (!std::isfinite(My)) return false; // values no file could hold: nothing changes
     My_pos = My;

@@ -53,6 +53,9 @@ TEST(UnitaAffiancate, DueCalcoliConUnitaDiverse) {
     EXPECT_EQ(a.form.txtDati[0].testo, a.unita.Testo(Grandezza::Lunghezza, luce));
     EXPECT_EQ(b.form.txtDati[0].testo,
               FormatoLarghezza(Separatori{",", "."}, 4, 10, ASingolo(luce * 1000.0)));
-    EXPECT_NE(a.form.txtDati[0].testo, b.form.txtDati[0].testo);
-    EXPECT_NE(b.form.txtDati[0].testo.find('.'), std::string::npos) << b.form.txtDati[0].testo;
+    // E in the file's stress unit and in pascals.
+    EXPECT_EQ(a.form.txtDati[1].testo, a.unita.Testo(Grandezza::Tensione, a.modulo.Dati.E));
+    EXPECT_EQ(b.form.txtDati[1].testo,
+              FormatoLarghezza(Separatori{",", "."}, 4, 10, a.modulo.Dati.E));
+    EXPECT_NE(a.form.txtDati[1].testo, b.form.txtDati[1].testo);
 }
