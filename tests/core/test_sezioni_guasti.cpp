@@ -394,25 +394,3 @@ TEST(MaxMin, PrimaOccorrenzaEAssoluti) {
     EXPECT_EQ(mn, -5);
     EXPECT_EQ(mx, 2);
 }
-
-// Pressing "Calcola" twice gives identical results.
-TEST(Calcola, DueVolteStessiRisultati) {
-    ModuloZelvo m;
-    m.Dati = Base(7, 250);
-    m.Dati.Vincoli = IncastroAppoggio;
-    Forza(m.Dati, 1000, 1);
-    Coppia(m.Dati, -300, 5);
-    Trapezio(m.Dati, 10, 50, 2, 6);
-    m.Dati.AscissaX = 3.3f;
-    RegistroMessaggi msg;
-    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
-    const auto x = m.Risultati.x.vettore();
-    const auto M = m.Risultati.M.vettore();
-    const auto f = m.Risultati.f.vettore();
-    const auto Mx = m.Risultati.Mx;
-    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
-    EXPECT_EQ(m.Risultati.x.vettore(), x);
-    EXPECT_EQ(m.Risultati.M.vettore(), M);
-    EXPECT_EQ(m.Risultati.f.vettore(), f);
-    EXPECT_EQ(m.Risultati.Mx, Mx);
-}

@@ -211,25 +211,6 @@ TEST(WinklerCarichi, CaricoSulPrimoESullUltimoNodo) {
     EXPECT_EQ(Somma(w.ForzeNodali), 30);
 }
 
-TEST(WinklerCarichi, CoppiaNullaNonAggiungeNulla) {
-    TraveWinkler w = Modello(3, 3.0f);
-    w.AzioniCoppie(0, 1.3);
-    EXPECT_EQ(Somma(w.ForzeNodali), 0);
-    EXPECT_EQ(Somma(w.MomentiNodali), 0);
-}
-
-TEST(WinklerCarichi, DueCarichiNelloStessoElementoSiSommano) {
-    TraveWinkler a = Modello(5, 5.0f), b = Modello(5, 5.0f), ab = Modello(5, 5.0f);
-    a.AzioniConcentrati(7, 2.4);
-    b.AzioniCoppie(-3, 2.7);
-    ab.AzioniConcentrati(7, 2.4);
-    ab.AzioniCoppie(-3, 2.7);
-    for (int i = 1; i <= 6; ++i) {
-        EXPECT_DOUBLE_EQ(ab.ForzeNodali(i), a.ForzeNodali(i) + b.ForzeNodali(i));
-        EXPECT_DOUBLE_EQ(ab.MomentiNodali(i), a.MomentiNodali(i) + b.MomentiNodali(i));
-    }
-}
-
 TEST(WinklerCarichi, ForzaInLuceNelVuotoDiArrotondamento) {
     // L = 6, n = 100: the last node is 5.9999998659; a force at d = L lies
     // in the round-off gap and belongs to the last element: practically all
