@@ -14,12 +14,15 @@ namespace zelvo {
 
 enum class Icona { Nessuna, Critica, Domanda, Esclamazione, Informazione };
 
+enum class Risposta { Si, No, Annulla };
+
 struct Messaggio {
     std::string testo;
     Icona icona = Icona::Nessuna;
     std::string titolo; // empty: the application's default title
     bool domanda = false;  // a yes/no question
     bool risposta = false; // the answer given to a question
+    bool annulla = false;  // a yes / no / cancel question answered with cancel
     bool operator==(const Messaggio&) const = default;
 };
 
@@ -35,6 +38,11 @@ class Messaggi {
     // A yes/no question; returns true for yes.
     virtual bool Chiedi(const std::string& testo, Icona icona = Icona::Domanda,
                         const std::string& titolo = "") = 0;
+    // A yes / no / cancel question; by default asked as yes / no.
+    virtual Risposta ChiediAnnulla(const std::string& testo, Icona icona = Icona::Domanda,
+                                   const std::string& titolo = "") {
+        return Chiedi(testo, icona, titolo) ? Risposta::Si : Risposta::No;
+    }
 };
 
 // Records every message; answers questions from a queue (no when it is empty).
@@ -54,6 +62,18 @@ class RegistroMessaggi : public Messaggi {
         elenco.push_back({testo, icona, titolo, true, r});
         return r;
     }
+    // Three-way questions take their answers from `risposteAnnulla` (cancel
+    // when it is empty).
+    Risposta ChiediAnnulla(const std::string& testo, Icona icona = Icona::Domanda,
+                           const std::string& titolo = "") override {
+        Risposta r = Risposta::Annulla;
+        if (!risposteAnnulla.empty()) {
+            r = risposteAnnulla.front();
+            risposteAnnulla.pop_front();
+        }
+        elenco.push_back({testo, icona, titolo, true, r == Risposta::Si, r == Risposta::Annulla});
+        return r;
+    }
     // The texts only, in order.
     std::vector<std::string> Testi() const {
         std::vector<std::string> t;
@@ -64,6 +84,7 @@ class RegistroMessaggi : public Messaggi {
 
     std::vector<Messaggio> elenco;
     std::deque<bool> risposte;
+    std::deque<Risposta> risposteAnnulla;
 };
 
 } // namespace zelvo

@@ -57,9 +57,15 @@ bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
                           PrefissoTitolo, leggi, nullptr, percorso);
 }
 
-void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
-                        const std::function<void(ModelloForm&)>& confermaUnita, bool silenzioso) {
-    AvvioGenerale(Unita.separatori, Msg, silenzioso);
+void ModelloForm::Avvio(const std::vector<std::string>& argomenti, bool silenzioso) {
+    Evento([&] {
+        AvvioGenerale(Unita.separatori, Msg, silenzioso);
+        AvvioFinestra(argomenti);
+        Memorizza();
+    });
+}
+
+void ModelloForm::AvvioFinestra(const std::vector<std::string>& argomenti) {
     Caption = PrefissoTitolo;
     InizializzaForm();
     fuoco = {TipoControllo::TxtTitolo, 0};
@@ -81,8 +87,8 @@ void ModelloForm::Avvio(const std::vector<std::string>& argomenti,
     }
     Unita.UnitaDefault();
     frmUnits_Apri();
-    if (confermaUnita)
-        confermaUnita(*this);
+    if (Servizi.MostraUnita)
+        Servizi.MostraUnita(true); // the window's OK or Cancel closes it
     else
         frmUnits_OK();
     InizializzaForm();
@@ -103,6 +109,7 @@ void ModelloForm::FileNuovo() {
     OperazioneFile(ComandoFile::Nuovo, Programma, File(), EstensioneDati, Servizi.SceltaFile,
                    PrefissoTitolo, nullptr, nullptr);
     fuoco = {TipoControllo::TxtTitolo, 0};
+    Memorizza();
 }
 
 bool ModelloForm::ApriFileDati(const std::string& percorso) {
@@ -112,6 +119,7 @@ bool ModelloForm::ApriFileDati(const std::string& percorso) {
             // Unreadable: the problem stays as InizializzaForm left it, without
             // a name, so that "Salva" asks for one.
             InizializzaForm();
+            Memorizza();
             return false;
         }
         return true;
@@ -121,6 +129,7 @@ bool ModelloForm::ApriFileDati(const std::string& percorso) {
         return false;
     ScriveDatiInForm();
     fuoco = {TipoControllo::BtnCalcola, 0};
+    Memorizza();
     return true;
 }
 
@@ -129,12 +138,81 @@ bool ModelloForm::ScriviFile(ComandoFile comando, const std::string& percorso) {
     const auto scrivi = [this](const std::filesystem::path& p) {
         return Servizi.ScriviProgetto && Servizi.ScriviProgetto(*this, p.string());
     };
-    return OperazioneFile(comando, Programma, File(), EstensioneDati, Servizi.SceltaFile,
-                          PrefissoTitolo, nullptr, scrivi, percorso);
+    if (!OperazioneFile(comando, Programma, File(), EstensioneDati, Servizi.SceltaFile,
+                        PrefissoTitolo, nullptr, scrivi, percorso))
+        return false;
+    Memorizza();
+    return true;
 }
 
 bool ModelloForm::FileSalva() {
     return ScriviFile(ComandoFile::Salva, "");
+}
+
+bool ModelloForm::ApriEsempi() {
+    // The dialog starts in the examples folder; the folder last used for
+    // data files stays as it was.
+    const std::string cartella = CartellaCorrente();
+    ImpostaCartellaCorrente(CartellaEsempi);
+    bool aperto = false;
+    try {
+        aperto = ApriFileDati();
+    } catch (...) {
+        ImpostaCartellaCorrente(cartella);
+        throw;
+    }
+    ImpostaCartellaCorrente(cartella);
+    return aperto;
+}
+
+// ---------------------------------------------------------------------------
+// Unsaved work.
+
+std::string ModelloForm::Istantanea() const {
+    // Everything the user can change and a data file keeps, as text.
+    std::string s;
+    auto campo = [&](const std::string& t) {
+        s += t;
+        s += '\x1f';
+    };
+    campo(txtTitolo.testo);
+    for (const auto& c : txtDati)
+        campo(c.testo);
+    for (const auto& c : txtRigheGriglia)
+        campo(c.testo);
+    for (const auto& g : FlexGrid) {
+        campo(std::to_string(g.Righe()) + "x" + std::to_string(g.Colonne()));
+        for (const auto& r : g.Testi(1, 1))
+            for (const auto& t : r)
+                campo(t);
+    }
+    for (const auto& c : txtWinkler)
+        campo(c.testo);
+    campo(txtX[0].testo);
+    campo(std::to_string(Optschema) + std::to_string(OptFond) + (chkDistanzeParziali ? "1" : "0") +
+          (chkReagTraz ? "1" : "0") + (Unita.SenzaUnita ? "1" : "0"));
+    for (const auto& u : Unita.UnitaModello)
+        campo(u);
+    return s;
+}
+
+bool ModelloForm::DatiModificati() const {
+    return Istantanea() != istantanea_;
+}
+
+bool ModelloForm::ConfermaAbbandono() {
+    if (!DatiModificati()) return true;
+    switch (Msg.ChiediAnnulla("I dati sono stati modificati. Salvare le modifiche?", Icona::Domanda,
+                              "Trave Zelvo")) {
+    case Risposta::Si:
+        // A failed or cancelled save keeps the window as it is.
+        return FileSalva();
+    case Risposta::No:
+        return true;
+    case Risposta::Annulla:
+        break;
+    }
+    return false;
 }
 
 bool ModelloForm::FileSalvaCome(const std::string& percorso) {
@@ -143,7 +221,7 @@ bool ModelloForm::FileSalvaCome(const std::string& percorso) {
 
 bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     // The report is written only from results that are valid.
-    if (btnCalcola_Click() != EsitoCalcolo::Completato) return false;
+    if (Calcolo() != EsitoCalcolo::Completato) return false;
     std::string percorso = percorsoDato;
     if (percorso.empty()) {
         if (!Servizi.SceltaFile) return false;
@@ -153,41 +231,6 @@ bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     }
     if (!Servizi.StampaRelazione) return false;
     return Servizi.StampaRelazione(*this, percorso, Msg);
-}
-
-bool ModelloForm::mnuFileItem_Click(int i) {
-    try {
-        switch (i) {
-        case 0:
-            FileNuovo();
-            return true;
-        case 1:
-            return ApriFileDati();
-        case 2:
-            return FileSalva();
-        case 3:
-            return FileSalvaCome();
-        case 5:
-            // Printer: the window's own printing of the report.
-            return btnCalcola_Click() == EsitoCalcolo::Completato;
-        case 6:
-            return FileStampaTxt();
-        case 8:
-            return PlottaInOggetto("DWG");
-        case 9:
-            return PlottaInOggetto("STAMPANTE");
-        case 10:
-            return PlottaInOggetto("DXF");
-        case 12:
-            Chiuso = true;
-            return true;
-        default:
-            return false;
-        }
-    } catch (const std::exception&) {
-        Msg.Mostra("Errore in Sub mnuFileItem_Click");
-        return false;
-    }
 }
 
 // ---------------------------------------------------------------------------

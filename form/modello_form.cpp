@@ -31,11 +31,16 @@ int ColonneDati(int t) {
 
 ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
     : Modulo(modulo), Unita(unita), Msg(msg) {
-    for (int t = 0; t < 3; ++t) {
-        FlexGrid[t].indice = t;
-        DimensionaMsFlex(FlexGrid[t], t, 0);
-    }
+    for (int t = 0; t < 3; ++t)
+        DimensionaMsFlex(FlexGrid[t], t, 0, Unita.separatori);
     txtDati[3].Scrivi("100");
+    // The iteration label follows the passes of the no-tension iteration,
+    // and the window's pending events run once per pass.
+    Modulo.IterazioneW = [this](int r) {
+        testoIterazione = "Iterazione " + std::to_string(r);
+        Notifica();
+        if (Servizi.EventiInSospeso) Servizi.EventiInSospeso();
+    };
     // The project file of form/file_progetto, with the problem's section record.
     SezioneProgetto.Versione = &VersioneLetta;
     Servizi.LeggiProgetto = [](ModelloForm& f, const std::string& percorso) {
@@ -48,6 +53,12 @@ ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
         ProgettoFile p{f.Modulo.Dati, f.NSezioni, f.Unita, versione, &f.SezioneProgetto};
         return ScriviFileProgetto(percorso, p, f.Msg);
     };
+    Memorizza();
+}
+
+ModelloForm::~ModelloForm() {
+    // The module outlives the model: it must not call back into it.
+    Modulo.IterazioneW = nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -84,10 +95,11 @@ void ModelloForm::InizializzaForm() {
     Optschema = 0;
     for (int t = 0; t < 3; ++t) {
         txtRigheGriglia[t].Scrivi("0");
-        DimensionaMsFlex(FlexGrid[t], t, 0);
+        DimensionaMsFlex(FlexGrid[t], t, 0, Unita.separatori);
         FlexGrid[t].visibile = false;
     }
     FrameFond = false;
+    testoIterazione.clear();
     txtTitolo.Scrivi("");
     txtDati[0].Scrivi("");
     txtDati[1].Scrivi("1");
@@ -101,6 +113,8 @@ void ModelloForm::InizializzaForm() {
     d.K = 0;
     Riepilogo.reset();
     SezioneProgetto.Svuota();
+    // An empty problem has nothing to lose.
+    Memorizza();
 }
 
 bool ModelloForm::LeggeDati() {
@@ -166,14 +180,14 @@ bool ModelloForm::LeggeTabella(int t) {
     const int16_t n = t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie;
     if (n < 0) throw Guasto("numero di righe negativo");
     if (n == 0) return true;
-    const GrigliaForm& g = FlexGrid[t];
+    const GrigliaTesto& g = FlexGrid[t];
     const int nc = ColonneDati(t);
     // Grid reading: the shape must be the table's and every cell must hold a number.
     try {
-        if (g.righe - 1 != n || g.colonne - 1 != nc) throw Guasto("griglia di forma diversa");
+        if (g.Righe() - 1 != n || g.Colonne() - 1 != nc) throw Guasto("griglia di forma diversa");
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= nc; ++c)
-                if (!g.Esatto(r, c, Unita.separatori) &&
+                if (!EsattoCella(g, r, c, Unita.separatori) &&
                     !InizioNumerico(g.Testo(r, c), Unita.separatori))
                     throw Guasto("cella non numerica");
     } catch (const Guasto&) {
@@ -181,13 +195,13 @@ bool ModelloForm::LeggeTabella(int t) {
         return false;
     }
     auto valore = [&](int r, int c) -> double {
-        if (auto e = g.Esatto(r, c, Unita.separatori)) return e->assoluto;
+        if (auto e = EsattoCella(g, r, c, Unita.separatori)) return e->assoluto;
         return Finito(
             Unita.Interna(GrandezzaColonna(t, c), ValoreNumerico(g.Testo(r, c), Unita.separatori)));
     };
     // The shown partial distance of a cell in internal units.
     auto parziale = [&](int r, int c) -> double {
-        if (auto e = g.Esatto(r, c, Unita.separatori)) return e->parziale;
+        if (auto e = EsattoCella(g, r, c, Unita.separatori)) return e->parziale;
         return Finito(
             Unita.Interna(Grandezza::Lunghezza, ValoreNumerico(g.Testo(r, c), Unita.separatori)));
     };
@@ -205,8 +219,9 @@ bool ModelloForm::LeggeTabella(int t) {
             c.d1 = ASingolo(valore(i, 3));
             if (!parz) {
                 c.d2 = ASingolo(valore(i, 4));
-            } else if (g.Esatto(i, 3, Unita.separatori) && g.Esatto(i, 4, Unita.separatori)) {
-                c.d2 = ASingolo(g.Esatto(i, 4, Unita.separatori)->assoluto);
+            } else if (EsattoCella(g, i, 3, Unita.separatori) &&
+                       EsattoCella(g, i, 4, Unita.separatori)) {
+                c.d2 = ASingolo(EsattoCella(g, i, 4, Unita.separatori)->assoluto);
             } else {
                 c.d2 = ASingolo(static_cast<double>(c.d1) + parziale(i, 4));
             }
@@ -217,7 +232,7 @@ bool ModelloForm::LeggeTabella(int t) {
             if (!parz) {
                 pos = ASingolo(valore(i, 2));
             } else {
-                const auto e = g.Esatto(i, 2, Unita.separatori);
+                const auto e = EsattoCella(g, i, 2, Unita.separatori);
                 if (e && intatta)
                     pos = ASingolo(e->assoluto);
                 else
@@ -264,9 +279,9 @@ std::vector<double> ModelloForm::DistanzeParzialiCalcola(const std::vector<doubl
 void ModelloForm::ScriveTabella(int t) {
     const DatiTrave& d = Modulo.Dati;
     const int16_t n = t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie;
-    GrigliaForm& g = FlexGrid[t];
-    g.Dimensiona(1, 1); // drop the old cells
-    DimensionaMsFlex(g, t, n);
+    GrigliaTesto& g = FlexGrid[t];
+    g.Dimensiona(0, 0); // drop the old cells
+    DimensionaMsFlex(g, t, n, Unita.separatori);
     auto scrivi = [&](int r, int c, double assoluto, double mostrato) {
         const Grandezza q = GrandezzaColonna(t, c);
         g.Scrivi(r, c, TestoUnita(q, mostrato, true), ValoreCella{assoluto, mostrato, {}});
@@ -342,7 +357,7 @@ void ModelloForm::FondazioneImposta() {
     ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
     txtWinkler[2].Scrivi(std::to_string(d.NDivisioni));
     lblB = Unita.Etichetta(Grandezza::Lunghezza);
-    OptFond_Click(d.Winkler ? 1 : 0);
+    OptFondApplica(d.Winkler ? 1 : 0);
 }
 
 void ModelloForm::SchemaAggiorna(int s) {
@@ -433,121 +448,6 @@ void ModelloForm::RisultatiScrive() {
         mostra(txtX[4], Grandezza::Tensione, r.Sigmax);
     }
     txtX4Visibile = d.Vincoli == Fondazione;
-}
-
-// ---------------------------------------------------------------------------
-// Events.
-
-EsitoCalcolo ModelloForm::btnCalcola_Click() {
-    const EsitoCalcolo e = TrappolaCalcolo(Msg, [this] {
-        // "Errore in LeggeGriglia": the calculation ends here.
-        if (!LeggeDati()) return EsitoCalcolo::ErroreGriglia;
-        const EsitoCalcolo c = Modulo.Calcola(Msg);
-        if (c != EsitoCalcolo::Completato) return c;
-        FrameRisultati(true);
-        Calcolato = true;
-        RisultatiScrive();
-        return EsitoCalcolo::Completato;
-    });
-    if (e != EsitoCalcolo::Completato) {
-        // The results of an earlier problem are no longer shown as valid.
-        FrameRisultati(false);
-        Calcolato = false;
-    }
-    return e;
-}
-
-void ModelloForm::Optschema_Click(int i) {
-    SchemaAggiorna(i);
-}
-
-void ModelloForm::OptFond_Click(int i) {
-    DatiTrave& d = Modulo.Dati;
-    OptFond = i == 1 ? 1 : 0;
-    d.Winkler = OptFond == 1;
-    Figura = (d.Winkler ? 5 : 4) + (d.DistanzeParziali ? 10 : 0);
-    txtWinkler2Visibile = d.Winkler;
-    txtWinkler[2].visibile = d.Winkler;
-    lblWinkler3 = d.Winkler && !d.ReagTraz;
-    lblunitsWinklerVisibili = true;
-}
-
-void ModelloForm::chkReagTraz_Click(bool spuntato) {
-    DatiTrave& d = Modulo.Dati;
-    chkReagTraz = spuntato;
-    d.ReagTraz = spuntato;
-    if (d.Winkler) lblWinkler3 = !d.ReagTraz;
-}
-
-void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
-    if (Settaggio) return;
-    DatiTrave& d = Modulo.Dati;
-    const bool vecchio = d.DistanzeParziali;
-    chkDistanzeParziali = spuntato;
-    try {
-        if (!LeggeCarichi()) {
-            // The grids could not be read: nothing is converted and the box
-            // goes back to the setting the grids show.
-            d.DistanzeParziali = vecchio;
-            chkDistanzeParzialiSetta();
-            return;
-        }
-        d.DistanzeParziali = spuntato;
-        ScriveCarichi();
-        SchemaAggiorna(d.Vincoli);
-    } catch (const Guasto&) {
-        d.DistanzeParziali = vecchio;
-        chkDistanzeParzialiSetta();
-        Msg.Mostra("Errore in Distanze Parziali. Controllare i dati");
-    }
-}
-
-void ModelloForm::txtRigheGriglia_Invio(int i) {
-    if (i < 0 || i > 2) return;
-    int16_t n;
-    try {
-        n = LeggeIntero(txtRigheGriglia[i]);
-        if (n < 0) throw Guasto("numero di righe negativo");
-    } catch (const Guasto&) {
-        Msg.Mostra(TestoErroreDati);
-        fuoco = {TipoControllo::TxtRigheGriglia, i};
-        return;
-    }
-    DatiTrave& d = Modulo.Dati;
-    (i == 0 ? d.NTrapezi : i == 1 ? d.NConcentrati : d.NCoppie) = n;
-    GrigliaForm& g = FlexGrid[i];
-    if (n == 0) {
-        DimensionaMsFlex(g, i, 0);
-        g.visibile = false;
-        fuoco = i < 2 ? Fuoco{TipoControllo::TxtRigheGriglia, i + 1}
-                      : Fuoco{TipoControllo::BtnCalcola, 0};
-        return;
-    }
-    DimensionaMsFlex(g, i, n);
-    g.riga = 1;
-    g.colonna = 1;
-    g.visibile = true;
-    fuoco = {TipoControllo::FlexGrid, i};
-    EditaCella(g, Unita.separatori, fuoco, 0);
-}
-
-void ModelloForm::txtDati_Invio(int i) {
-    if (i < 0 || i > 3) return;
-    CampoForm& c = txtDati[i];
-    const std::string n = NormalizzaCampo(Unita.separatori, c.testo);
-    if (n != c.testo) c.Edita(n);
-    if (i < 2)
-        fuoco = {TipoControllo::TxtDati, i + 1};
-    else if (i == 2)
-        fuoco = {TipoControllo::TxtRigheGriglia, 0};
-    else
-        fuoco = {TipoControllo::BtnCalcola, 0};
-}
-
-void ModelloForm::txtX_Invio() {
-    const std::string n = NormalizzaCampo(Unita.separatori, txtX[0].testo);
-    if (n != txtX[0].testo) txtX[0].Edita(n);
-    fuoco = {TipoControllo::BtnCalcola, 0};
 }
 
 bool ModelloForm::PlottaInOggetto(const std::string& uscita) {

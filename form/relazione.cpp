@@ -19,24 +19,6 @@ UnitaRelazione UnitaPerRelazione(const UnitMisura& u) {
     return r;
 }
 
-namespace {
-
-GrigliaTesti TestiGriglia(const GrigliaForm& g) {
-    GrigliaTesti t;
-    for (int r = 0; r < g.righe; ++r) {
-        std::vector<std::string> riga;
-        for (int c = 0; c < g.colonne; ++c) {
-            const size_t k =
-                static_cast<size_t>(r) * static_cast<size_t>(g.colonne) + static_cast<size_t>(c);
-            riga.push_back(k < g.testi.size() ? g.testi[k] : std::string());
-        }
-        t.celle.push_back(std::move(riga));
-    }
-    return t;
-}
-
-} // namespace
-
 TestiRelazione TestiDaForm(const ModelloForm& f) {
     TestiRelazione t;
     const DatiTrave& d = f.Modulo.Dati;
@@ -52,7 +34,7 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
     t.ReagTraz = d.ReagTraz;
     t.Righe = {d.NTrapezi, d.NConcentrati, d.NCoppie};
     for (size_t i = 0; i < 3; ++i)
-        t.Griglie[i] = TestiGriglia(f.FlexGrid[i]);
+        t.Griglie[i] = f.FlexGrid[i];
     for (size_t i = 0; i < t.Ris.size(); ++i)
         t.Ris[i] = f.txtRis[i].testo;
     for (size_t i = 0; i < t.Fond.size(); ++i)

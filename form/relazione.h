@@ -40,7 +40,7 @@ struct TestiRelazione {
     bool ReagTraz = false;
     // Row counts of the three tables and the grids (row 0 the heading).
     std::array<int, 3> Righe{0, 0, 0};
-    std::array<GrigliaTesti, 3> Griglie;
+    std::array<GrigliaTesto, 3> Griglie;
     std::array<std::string, 12> Ris;  // txtRis(0..11)
     std::array<std::string, 10> Fond; // txtFond(0..9)
     std::array<std::string, 5> X;     // txtX(0..4)

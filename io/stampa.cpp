@@ -5,23 +5,8 @@
 namespace zelvo {
 
 namespace {
-const std::string vuoto_;
 constexpr int kPassoGriglia = 15;
 } // namespace
-
-int GrigliaTesti::Colonne() const {
-    size_t n = 0;
-    for (const auto& r : celle)
-        n = std::max(n, r.size());
-    return static_cast<int>(n);
-}
-
-const std::string& GrigliaTesti::Cella(int riga, int colonna) const {
-    if (riga < 0 || riga >= Righe()) return vuoto_;
-    const auto& r = celle[static_cast<size_t>(riga)];
-    if (colonna < 0 || colonna >= static_cast<int>(r.size())) return vuoto_;
-    return r[static_cast<size_t>(colonna)];
-}
 
 int LunghezzaCaratteri(std::string_view testo) {
     int n = 0;
@@ -95,12 +80,12 @@ void TestoStampa::StampaRiga(std::string_view testo) {
     colonna_ = 1;
 }
 
-void TestoStampa::StampaGriglia(const GrigliaTesti& griglia) {
+void TestoStampa::StampaGriglia(const GrigliaTesto& griglia) {
     if (griglia.Righe() <= 1) return;
     const int colonne = griglia.Colonne();
     for (int r = 0; r < griglia.Righe(); ++r) {
         for (int c = 0; c < colonne; ++c) {
-            const std::string t = Rifila(griglia.Cella(r, c));
+            const std::string t = Rifila(griglia.Testo(r, c));
             StampaTesto(t.empty() ? std::string(" ") : t);
             StampaTab(kPassoGriglia * (c + 1));
         }

@@ -6,22 +6,13 @@
 // line, to a printer.
 #pragma once
 
+#include "io/griglia_testo.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zelvo {
-
-// A grid of texts: rows 0 (the heading) .. Righe()-1, columns 0 .. Colonne()-1.
-// Rows may be shorter than the widest one: missing cells read as empty.
-struct GrigliaTesti {
-    std::vector<std::vector<std::string>> celle;
-
-    int Righe() const { return static_cast<int>(celle.size()); }
-    int Colonne() const;
-    // The cell text, or "" outside the grid.
-    const std::string& Cella(int riga, int colonna) const;
-};
 
 // Number of characters of a UTF-8 text (code points; an invalid byte counts
 // as one character, as it will be written as one byte).
@@ -38,11 +29,11 @@ class TestoStampa {
     void StampaTab(int n);
     // Writes the text and ends the line.
     void StampaRiga(std::string_view testo = {});
-    // Writes a load grid: for every row, every column, the cell text with
+    // Writes a grid (row 0 the heading): for every row, every column, the cell text with
     // blanks trimmed (a single blank when empty) followed by a move to column
     // 15 × (column + 1); every row ends with a blank and the end of the line.
     // A grid of one row or less (heading only) writes nothing.
-    void StampaGriglia(const GrigliaTesti& griglia);
+    void StampaGriglia(const GrigliaTesto& griglia);
 
     // Current column, from 1.
     int Colonna() const { return colonna_; }

@@ -234,9 +234,11 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
                 return -1;
             campi.TipoSelezionato = t;
             campi.Righe = std::to_string(valori.size() / per);
+            std::vector<std::vector<std::string>> celle;
             for (size_t i = 0; i < valori.size(); i += per)
-                campi.Griglia.emplace_back(valori.begin() + static_cast<long>(i),
-                                           valori.begin() + static_cast<long>(i + per));
+                celle.emplace_back(valori.begin() + static_cast<long>(i),
+                                   valori.begin() + static_cast<long>(i + per));
+            campi.Griglia = GrigliaTesto::DaRighe(celle);
             return 0;
         };
         int r = 0;
@@ -274,7 +276,7 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
             return usoErrato("unknown section type '" + tipo + "'");
         }
         if (r != 0) return usoErrato("wrong number of values for '" + tipo + "'");
-        if (campi.Griglia.size() > 8191) return usoErrato("too many rows");
+        if (campi.Griglia.Righe() > 8191) return usoErrato("too many rows");
         s.UnitaLunghezza = unita;
         if (!s.FormLeggeDati(campi, msg)) {
             risultato["section"] = nullptr;

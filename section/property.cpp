@@ -161,9 +161,12 @@ const std::array<Materiale, 11>& MaterialiDefault() {
 }
 
 void TabellaMateriali::Dimensiona(int righe) {
-    auto intestazione = celle.empty() ? std::array<std::string, 6>{} : celle[0];
-    celle.assign(static_cast<size_t>(std::max(righe, 1)), {});
-    celle[0] = intestazione;
+    std::vector<std::string> intestazione(6);
+    for (int c = 0; c < 6; ++c)
+        intestazione[static_cast<size_t>(c)] = Griglia.TestoOVuoto(0, c);
+    Griglia.Dimensiona(std::max(righe, 1), 6);
+    for (int c = 0; c < 6; ++c)
+        Griglia.Scrivi(0, c, intestazione[static_cast<size_t>(c)]);
 }
 
 namespace {
@@ -177,13 +180,12 @@ std::string Quattro(const Separatori& s, double v) {
 void TabellaMateriali::Riempi(int riga, const std::string& nome, double E, double nU,
                               double Density, double Alfa, const UnitMisura& u) {
     if (riga < 1) throw Guasto("riga della tabella dei materiali");
-    if (riga >= Righe()) celle.resize(static_cast<size_t>(riga) + 1);
-    auto& r = celle[static_cast<size_t>(riga)];
-    r[1] = nome;
-    r[2] = u.Testo(Grandezza::Tensione, E);
-    r[3] = Quattro(u.separatori, nU);
-    r[4] = Quattro(u.separatori, Density);
-    r[5] = Quattro(u.separatori, Alfa);
+    if (riga >= Righe()) Griglia.Ridimensiona(riga + 1, 6);
+    Griglia.Scrivi(riga, 1, nome);
+    Griglia.Scrivi(riga, 2, u.Testo(Grandezza::Tensione, E));
+    Griglia.Scrivi(riga, 3, Quattro(u.separatori, nU));
+    Griglia.Scrivi(riga, 4, Quattro(u.separatori, Density));
+    Griglia.Scrivi(riga, 5, Quattro(u.separatori, Alfa));
 }
 
 void TabellaMateriali::Default(const UnitMisura& u) {
@@ -200,7 +202,7 @@ bool TabellaMateriali::EliminaRiga(int riga, Messaggi& msg) {
         return false;
     }
     if (riga < 1 || riga >= Righe()) return false;
-    celle.erase(celle.begin() + riga);
+    Griglia.EliminaRiga(riga);
     if (Selezionata >= Righe()) Selezionata = Righe() - 1;
     return true;
 }
@@ -221,12 +223,12 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
             int16_t n = Conteggio16(t.Righe() - 1);
             FileInOut("S", f, n);
             for (int i = 1; i <= n && ok; ++i) {
-                const auto& r = t.celle[static_cast<size_t>(i)];
-                std::string nome = r[1];
-                float E = u.LeggiSingolo(Grandezza::Tensione, r[2]);
-                float nU = ASingolo(ValoreNumerico(r[3], u.separatori));
-                float D = ASingolo(ValoreNumerico(r[4], u.separatori));
-                float A = ASingolo(ValoreNumerico(r[5], u.separatori));
+                const GrigliaTesto& r = t.Griglia;
+                std::string nome = r.Testo(i, 1);
+                float E = u.LeggiSingolo(Grandezza::Tensione, r.Testo(i, 2));
+                float nU = ASingolo(ValoreNumerico(r.Testo(i, 3), u.separatori));
+                float D = ASingolo(ValoreNumerico(r.Testo(i, 4), u.separatori));
+                float A = ASingolo(ValoreNumerico(r.Testo(i, 5), u.separatori));
                 FileInOut("S", f, nome);
                 FileInOut("S", f, E, nU, D, A);
             }
@@ -249,7 +251,8 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
     RegistroMessaggi interni;
     auto f = FlussoValori::ApriLettura(percorso, interni);
     TabellaMateriali nuova;
-    nuova.celle = {t.celle.empty() ? std::array<std::string, 6>{} : t.celle[0]};
+    nuova.Griglia = t.Griglia;
+    nuova.Dimensiona(1); // the header row only
     bool ok = f.has_value();
     if (ok) {
         try {

@@ -3,6 +3,7 @@
 
 #include "core/messaggi.h"
 #include "io/flusso_valori.h"
+#include "io/griglia_testo.h"
 #include "io/unita.h"
 #include "section/sezione_edit.h"
 #include "section/sezione_profili.h"
@@ -86,10 +87,10 @@ const std::array<Materiale, 11>& MaterialiDefault();
 // 1..5 hold name, modulus (current stress unit), Poisson's ratio, density,
 // thermal expansion as text; column 0 the selection marker.
 struct TabellaMateriali {
-    std::vector<std::array<std::string, 6>> celle;
+    GrigliaTesto Griglia{1, 6, 1, 1};
     int Selezionata = 1;
-    int Righe() const { return static_cast<int>(celle.size()); }
-    // Sets rows × 6 cells (cleared), keeping a header row.
+    int Righe() const { return Griglia.Righe(); }
+    // Sets rows × 6 cells (cleared), keeping the header row.
     void Dimensiona(int righe);
     // Row filling: name, modulus in the current stress unit, the other three
     // with 4 decimals (exponential when longer than 10 characters).

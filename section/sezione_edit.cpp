@@ -165,10 +165,7 @@ bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) 
             Dimensiona(tab_, c, nRighe_);
             for (int j = 0; j < nRighe_; ++j) {
                 for (int i = 0; i < c; ++i) {
-                    std::string t;
-                    if (static_cast<size_t>(j) < campi.Griglia.size() &&
-                        static_cast<size_t>(i) < campi.Griglia[j].size())
-                        t = campi.Griglia[j][i];
+                    const std::string& t = campi.Griglia.TestoOVuoto(j, i);
                     double v = 0;
                     if (!t.empty() && !LeggiCampo(t, campi.separatori, v)) {
                         msg.Mostra("Invalid number: " + t, Icona::Critica);
@@ -197,15 +194,16 @@ void SezioneEdit::FormScriveDati(CampiEditorSezione& campi) const {
         campi.RaggioInterno =
             TestoBreveRegionale(campi.separatori, static_cast<float>(rInternoM_ / f));
         if (TipoSezione == SezPoligono) campi.NumeroVertici = std::to_string(nLati_);
-        campi.GrigliaVisibile = false;
+        campi.Griglia.visibile = false;
         return;
     }
     campi.Righe = std::to_string(nRighe_);
-    campi.GrigliaVisibile = nRighe_ >= 1;
-    campi.Griglia.assign(static_cast<size_t>(std::max<int16_t>(nRighe_, 0)), {});
+    campi.Griglia.Dimensiona(std::max<int16_t>(nRighe_, 0), static_cast<int>(tabM_.size()));
+    campi.Griglia.visibile = nRighe_ >= 1;
     for (int j = 0; j < nRighe_; ++j)
         for (size_t i = 0; i < tabM_.size(); ++i)
-            campi.Griglia[j].push_back(
+            campi.Griglia.Scrivi(
+                j, static_cast<int>(i),
                 TestoBreveRegionale(campi.separatori, static_cast<float>(tabM_[i][j] / f)));
 }
 

@@ -10,6 +10,7 @@
 #include "core/messaggi.h"
 #include "graphics/plottaggio.h"
 #include "graphics/superficie.h"
+#include "io/griglia_testo.h"
 #include "io/numeri.h"
 #include "section/poligono.h"
 
@@ -40,11 +41,10 @@ const char* DidascaliaTipoSezione(int16_t tipo);
 
 // The editor's fields, as the window shows them (texts in the current units).
 struct CampiEditorSezione {
-    int16_t TipoSelezionato = 0;                             // the selected type option
-    std::string Righe;                                       // row-count box
-    std::vector<std::vector<std::string>> Griglia;           // data cells [row][column], 0-based
+    int16_t TipoSelezionato = 0; // the selected type option
+    std::string Righe;           // row-count box
+    GrigliaTesto Griglia;        // data cells (row, column) from 0; hidden without rows
     std::string RaggioEsterno, RaggioInterno, NumeroVertici; // radius frame
-    bool GrigliaVisibile = false;
     // The regional separators the texts above are written and read with.
     Separatori separatori;
 };

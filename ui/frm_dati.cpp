@@ -24,6 +24,48 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         opzioni.sceltaFile ? std::move(opzioni.sceltaFile) : DialogoFileQt(this);
     modello_->Servizi.StampaRelazione = StampaRelazioneFile;
     if (finestre_.CreaStampante) stampante_ = finestre_.CreaStampante(this);
+    ServiziForm& sv = modello_->Servizi;
+    sv.StampanteSistema = stampante_.get();
+    sv.MostraDiagramma = [this](int i) {
+        if (finestre_.Diagramma)
+            finestre_.Diagramma(*this, i);
+        else
+            NonDisponibile("Diagrammi");
+    };
+    sv.MostraSezione = [this] {
+        if (finestre_.Sezione)
+            finestre_.Sezione(*this);
+        else
+            NonDisponibile("Sezione");
+    };
+    sv.MostraUnita = [this](bool modale) {
+        if (finestre_.Unita)
+            finestre_.Unita(*this, modale);
+        else if (modale)
+            modello_->frmUnits_OK();
+        else
+            NonDisponibile("Unità");
+    };
+    sv.MostraScale = [this] {
+        if (finestre_.Scale)
+            finestre_.Scale(*this);
+        else
+            NonDisponibile("Scelta scale");
+    };
+    sv.MostraInformazioni = [this] {
+        if (finestre_.Informazioni)
+            finestre_.Informazioni(*this);
+        else
+            NonDisponibile("Informazioni");
+    };
+    sv.MostraAiuto = [this](int) {
+        if (finestre_.Aiuto)
+            finestre_.Aiuto(*this);
+        else
+            NonDisponibile("Aiuto");
+    };
+    sv.EventiInSospeso = [] { QCoreApplication::processEvents(); };
+    modello_->Cambiato = [this] { Aggiorna(); };
     CreaMenu();
     CreaControlli();
     Aggiorna();
@@ -106,15 +148,9 @@ void FrmDati::Aggiorna() {
 
 void FrmDati::Avvio(const QStringList& argomenti) {
     std::vector<std::string> a;
-    for (const QString& s : argomenti)
-        a.push_back(s.toStdString());
-    modello_->Avvio(a, [this](ModelloForm& m) {
-        if (finestre_.Unita)
-            finestre_.Unita(*this, true);
-        else
-            m.frmUnits_OK();
-    });
-    Aggiorna();
+    for (const QString& t : argomenti)
+        a.push_back(t.toStdString());
+    modello_->Avvio(a);
 }
 
 void FrmDati::NonDisponibile(const char* cosa) {
@@ -123,62 +159,40 @@ void FrmDati::NonDisponibile(const char* cosa) {
 }
 
 void FrmDati::btnCalcola_Click() {
-    modello_->txtTitolo.Edita(txtTitolo_->text().toStdString());
+    modello_->Campo_Edita(modello_->txtTitolo, txtTitolo_->text().toStdString());
     modello_->btnCalcola_Click();
-    Aggiorna();
 }
 
 void FrmDati::cbDiagramma_Click(int i) {
-    if (i >= 0 && i <= 2 && finestre_.Diagramma) {
-        finestre_.Diagramma(*this, i);
-        return;
-    }
-    NonDisponibile("Diagrammi");
+    modello_->cbDiagramma_Click(i);
 }
 
 void FrmDati::cmdSezione_Click() {
-    if (finestre_.Sezione) {
-        finestre_.Sezione(*this);
-        return;
-    }
-    NonDisponibile("Sezione");
+    modello_->cmdSezione_Click();
 }
 
 void FrmDati::mnuFileItem_Click(int i) {
     modello_->mnuFileItem_Click(i);
     if (modello_->Chiuso) close();
-    Aggiorna();
 }
 
 void FrmDati::mnuUnits_Click() {
-    if (finestre_.Unita) {
-        finestre_.Unita(*this, false);
-        return;
-    }
-    NonDisponibile("Unità");
+    modello_->mnuUnits_Click();
 }
 
-void FrmDati::mnuOpzioniItem_Click(int) {
-    if (finestre_.Scale) {
-        finestre_.Scale(*this);
-        return;
-    }
-    NonDisponibile("Scelta scale");
+void FrmDati::mnuOpzioniItem_Click(int i) {
+    modello_->mnuOpzioniItem_Click(i);
 }
 
 void FrmDati::mnuAiutoItem_Click(int i) {
-    if (i == 0 && finestre_.Aiuto) return finestre_.Aiuto(*this);
-    if (i == 2 && finestre_.Informazioni) return finestre_.Informazioni(*this);
-    if (i == 1) {
-        modello_->ApriFileDati();
-        Aggiorna();
-        return;
-    }
-    NonDisponibile(i == 0 ? "Aiuto" : "Informazioni");
+    modello_->mnuAiutoItem_Click(i);
 }
 
 void FrmDati::closeEvent(QCloseEvent* e) {
-    e->accept();
+    if (modello_->Chiusura())
+        e->accept();
+    else
+        e->ignore();
 }
 
 } // namespace zelvo

@@ -50,18 +50,19 @@ bool MessaggiQt::Chiedi(const std::string& testo, Icona icona, const std::string
     return box.exec() == QMessageBox::Yes;
 }
 
-int MessaggiQt::ChiediAnnulla(const std::string& testo, Icona icona, const std::string& titolo) {
+Risposta MessaggiQt::ChiediAnnulla(const std::string& testo, Icona icona,
+                                   const std::string& titolo) {
     QMessageBox box(IconaQt(icona), Titolo(titolo), Testo(testo),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, genitore_);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return 1;
+        return Risposta::Si;
     case QMessageBox::No:
-        return 0;
+        return Risposta::No;
     default:
-        return -1;
+        return Risposta::Annulla;
     }
 }
 

@@ -23,9 +23,9 @@ class MessaggiQt : public Messaggi {
                 const std::string& titolo = "") override;
     bool Chiedi(const std::string& testo, Icona icona = Icona::Domanda,
                 const std::string& titolo = "") override;
-    // A yes / no / cancel question: 1 yes, 0 no, -1 cancel (also when the
-    // box is closed).
-    int ChiediAnnulla(const std::string& testo, Icona icona, const std::string& titolo);
+    // Closing the box answers cancel.
+    Risposta ChiediAnnulla(const std::string& testo, Icona icona = Icona::Domanda,
+                           const std::string& titolo = "") override;
 
   private:
     QPointer<QWidget> genitore_;

@@ -1,4 +1,5 @@
-// Load grids: layout, cell reading and the editor's key logic.
+// Load grids driven through the main window's events: layout on a confirmed
+// row count, the editor's opening, keys and commits, the focus chain.
 #include "form/modello_form.h"
 #include "io/generale.h"
 
@@ -6,206 +7,149 @@
 
 using namespace zelvo;
 
-TEST(Griglia, TreForzeDannoQuattroRigheTreColonne) {
-    GrigliaForm g;
-    DimensionaMsFlex(g, 1, 3);
-    EXPECT_EQ(g.righe, 4);
-    EXPECT_EQ(g.colonne, 3);
-    EXPECT_EQ(g.Testo(0, 0), "N°");
-    EXPECT_EQ(g.Testo(0, 1), "F");
-    EXPECT_EQ(g.Testo(0, 2), "d");
-    for (int r = 1; r <= 3; ++r)
-        EXPECT_EQ(g.Testo(r, 0), std::to_string(r));
-    EXPECT_TRUE(g.visibile);
-    // Column 0 is 400 wide, the data columns share (width - 320 - 400).
-    EXPECT_EQ(g.larghezzeColonne[0], 400);
-    EXPECT_DOUBLE_EQ(g.larghezzeColonne[1], (g.larghezza - 720) / 2);
-    EXPECT_EQ(g.successivo, (Fuoco{TipoControllo::TxtRigheGriglia, 2}));
-    // Flat index r * columns + c.
-    EXPECT_EQ(g.Indice(2, 1), 7);
-    EXPECT_EQ(g.testi[7], LeggeCella(g, 2, 1));
-}
+namespace {
 
-TEST(Griglia, IntestazioniTrapeziECoppie) {
-    GrigliaForm t, c;
-    DimensionaMsFlex(t, 0, 1);
-    DimensionaMsFlex(c, 2, 2);
-    EXPECT_EQ(LeggeGrigliaTesti(t, 0, 0)[0],
-              (std::vector<std::string>{"N°", "q1", "q2", "d1", "d2"}));
-    EXPECT_EQ(LeggeGrigliaTesti(c, 0, 0)[0], (std::vector<std::string>{"N°", "W", "d"}));
-    EXPECT_EQ(c.successivo, (Fuoco{TipoControllo::BtnCalcola, 0}));
-    EXPECT_EQ(t.successivo, (Fuoco{TipoControllo::TxtRigheGriglia, 1}));
-}
-
-TEST(Griglia, ZeroRigheNascondeLaGriglia) {
-    GrigliaForm g;
-    DimensionaMsFlex(g, 1, 0);
-    EXPECT_FALSE(g.visibile);
-    EXPECT_EQ(g.righe, 1);
-}
-
-TEST(Griglia, CrescendoConservaLeRighe) {
-    GrigliaForm g;
-    DimensionaMsFlex(g, 1, 2);
-    ScriveCella(g, 1, 1, "10");
-    ScriveCella(g, 2, 2, "3");
-    DimensionaMsFlex(g, 1, 3);
-    EXPECT_EQ(g.Testo(1, 1), "10");
-    EXPECT_EQ(g.Testo(2, 2), "3");
-    EXPECT_EQ(g.Testo(3, 1), "");
-}
-
-TEST(Griglia, CellaFuoriLimitiEGuasto) {
-    GrigliaForm g;
-    DimensionaMsFlex(g, 1, 1);
-    EXPECT_THROW(LeggeCella(g, 2, 0), Guasto);
-    EXPECT_THROW(LeggeCella(g, 0, 3), Guasto);
-}
-
-TEST(Griglia, LetturaNumericaRifiutaCelleSenzaNumero) {
-    const Separatori sep{",", "."};
-    GrigliaForm g;
-    DimensionaMsFlex(g, 1, 2);
-    ScriveCella(g, 1, 1, "1.234,5");
-    ScriveCella(g, 1, 2, "2,5 m"); // leading number is enough
-    ScriveCella(g, 2, 1, "-3");
-    ScriveCella(g, 2, 2, "4");
-    auto v = LeggeGrigliaNumeri(g, sep);
-    EXPECT_EQ(v, (std::vector<std::vector<double>>{{1234.5, 2.5}, {-3, 4}}));
-    ScriveCella(g, 2, 2, "abc");
-    EXPECT_THROW(LeggeGrigliaNumeri(g, sep), Guasto);
-    ScriveCella(g, 2, 2, "");
-    EXPECT_THROW(LeggeGrigliaNumeri(g, sep), Guasto);
-}
-
-TEST(Griglia, ScriveGrigliaFormattaOgniCella) {
-    GrigliaForm g;
-    DimensionaMsFlex(g, 1, 2);
-    ScriveGriglia(g, {{1, 2}, {3, 4}}, [](double v) { return "<" + std::to_string(int(v)) + ">"; });
-    EXPECT_EQ(g.Testo(2, 1), "<3>");
-    EXPECT_EQ(g.Testo(1, 2), "<2>");
-}
-
-// ---------------------------------------------------------------------------
-// Editor.
-
-class Editor : public ::testing::Test {
+class Griglie : public ::testing::Test {
   protected:
-    void SetUp() override {
-        DimensionaMsFlex(g, 1, 2);
-        g.riga = 1;
-        g.colonna = 1;
+    // Confirms n rows for table t (Enter in its row-count field).
+    void Righe(int t, const std::string& n) {
+        f.Campo_Edita(f.txtRigheGriglia[static_cast<size_t>(t)], n);
+        f.txtRigheGriglia_Invio(t);
     }
-    const Separatori sep{".", ","};
-    GrigliaForm g;
-    Fuoco f;
+    ModuloZelvo modulo;
+    UnitMisura unita;
+    RegistroMessaggi msg;
+    ModelloForm f{modulo, unita, msg};
+    const GrigliaTesto& g1 = f.FlexGrid[1];
 };
 
-TEST_F(Editor, UnCarattereApreConQuelCarattereEIlCursoreDopo) {
-    GrigliaTasto(g, sep, f, '5');
-    EXPECT_TRUE(g.editor.visibile);
-    EXPECT_EQ(g.editor.testo, "5");
-    EXPECT_EQ(g.editor.selInizio, 1);
-    EXPECT_EQ(g.editor.selLunghezza, 0);
-    EXPECT_EQ(f, (Fuoco{TipoControllo::TxtEdit, 1}));
-    // Enter stores it and moves on along the row.
-    TastiEditor(g, sep, f, CodiceInvio, 0, true);
-    EXPECT_EQ(g.Testo(1, 1), "5");
-    EXPECT_EQ(g.riga, 1);
-    EXPECT_EQ(g.colonna, 2);
-    EXPECT_TRUE(g.editor.visibile); // opened on the new cell
+} // namespace
+
+TEST_F(Griglie, TreForzeDannoQuattroRigheTreColonneEAprononoLEditor) {
+    Righe(1, "3");
+    EXPECT_EQ(g1.Righe(), 4);
+    EXPECT_EQ(g1.Colonne(), 3);
+    EXPECT_EQ(g1.Testi(0, 0)[0], (std::vector<std::string>{"N°", "F", "d"}));
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(g1.Testo(r, 0), std::to_string(r));
+    EXPECT_EQ(g1.Indice(2, 1), 7); // flat index r * columns + c
+    EXPECT_TRUE(g1.visibile);
+    EXPECT_EQ(g1.riga, 1);
+    EXPECT_EQ(g1.colonna, 1);
+    EXPECT_TRUE(g1.editor.visibile);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtEdit, 1}));
+    Righe(0, "1");
+    EXPECT_EQ(f.FlexGrid[0].Testi(0, 0)[0],
+              (std::vector<std::string>{"N°", "q1", "q2", "d1", "d2"}));
 }
 
-TEST_F(Editor, IlMouseSelezionaTuttoIlNumero) {
-    ScriveCella(g, 1, 1, "12.5");
-    GrigliaSelezionaCella(g, sep, f, 1, 1);
-    EXPECT_EQ(g.editor.testo, "12.5");
-    EXPECT_EQ(g.editor.selInizio, 0);
-    EXPECT_EQ(g.editor.selLunghezza, 4);
-    // Geometry over the cell.
-    EXPECT_DOUBLE_EQ(g.editor.sinistra, g.sinistra + 400);
-    EXPECT_DOUBLE_EQ(g.editor.alto, g.alto + g.altezzaRiga);
-    EXPECT_DOUBLE_EQ(g.editor.larghezza, g.larghezzeColonne[1]);
+TEST_F(Griglie, ZeroRigheNascondeEPassaAlCampoDopo) {
+    Righe(1, "2");
+    Righe(1, "0");
+    EXPECT_FALSE(g1.visibile);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtRigheGriglia, 2}));
+    Righe(2, "0"); // Enter with 0 couples: to "Calcola"
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
 }
 
-TEST_F(Editor, ControlloApreColTestoDellaCellaEIlCursoreInFondo) {
-    ScriveCella(g, 1, 1, "7.25");
-    GrigliaTasto(g, sep, f, 13);
-    EXPECT_EQ(g.editor.testo, "7.25");
-    EXPECT_EQ(g.editor.selInizio, 4);
-    EXPECT_EQ(g.editor.selLunghezza, 0);
+TEST_F(Griglie, CrescendoConservaLeRigheScritte) {
+    Righe(1, "2");
+    f.txtEdit_Edita(1, "10", 2, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Invio);
+    Righe(1, "3");
+    EXPECT_EQ(g1.Testo(1, 1), "10");
+    EXPECT_EQ(g1.Testo(3, 1), "");
 }
 
-TEST_F(Editor, EscLasciaLaCellaComEra) {
-    ScriveCella(g, 1, 1, "3");
-    GrigliaTasto(g, sep, f, '9');
-    TastiEditor(g, sep, f, CodiceEsc, 0, true);
-    EXPECT_FALSE(g.editor.visibile);
-    EXPECT_EQ(g.Testo(1, 1), "3");
-    EXPECT_EQ(f, (Fuoco{TipoControllo::FlexGrid, 1}));
-    // A later loss of focus does not commit a hidden editor.
-    EditorPerdeFuoco(g, sep);
-    EXPECT_EQ(g.Testo(1, 1), "3");
+TEST_F(Griglie, UnCarattereApreConQuelCarattereEInvioProsegueLungoLaRiga) {
+    Righe(1, "2");
+    f.txtEdit_Tasto(1, TastoEditor::Esc);
+    f.FlexGrid_Tasto(1, '5');
+    EXPECT_EQ(g1.editor.testo, "5");
+    EXPECT_EQ(g1.editor.selInizio, 1);
+    EXPECT_EQ(g1.editor.selLunghezza, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Invio);
+    EXPECT_EQ(g1.Testo(1, 1), "5");
+    EXPECT_EQ(g1.colonna, 2);
+    EXPECT_TRUE(g1.editor.visibile);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtEdit, 1}));
+    f.txtEdit_Edita(1, "2", 1, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Invio); // end of the row: column 1 of the next
+    EXPECT_EQ(g1.riga, 2);
+    EXPECT_EQ(g1.colonna, 1);
 }
 
-TEST_F(Editor, InvioDallUltimaCellaPassaAlControlloSuccessivo) {
-    g.riga = 2;
-    g.colonna = 2;
-    GrigliaTasto(g, sep, f, '4');
-    TastiEditor(g, sep, f, CodiceInvio, 0, true);
-    EXPECT_EQ(g.Testo(2, 2), "4");
-    EXPECT_EQ(f, (Fuoco{TipoControllo::TxtRigheGriglia, 2}));
-    EXPECT_FALSE(g.editor.visibile);
+TEST_F(Griglie, MouseSelezionaTuttoEdInvioApreColTestoEIlCursoreInFondo) {
+    Righe(1, "1");
+    f.txtEdit_Edita(1, "12.5", 4, 0);
+    f.FlexGrid_Scorre(1); // the grid's own scroll commits without normalising
+    EXPECT_EQ(g1.Testo(1, 1), "12.5");
+    EXPECT_FALSE(g1.editor.visibile);
+    f.FlexGrid_Seleziona(1, 1, 1);
+    EXPECT_EQ(g1.editor.testo, "12.5");
+    EXPECT_EQ(g1.editor.selInizio, 0);
+    EXPECT_EQ(g1.editor.selLunghezza, 4);
+    f.txtEdit_Tasto(1, TastoEditor::Esc);
+    f.FlexGrid_Tasto(1, 13);
+    EXPECT_EQ(g1.editor.testo, "12.5");
+    EXPECT_EQ(g1.editor.selInizio, 4);
+    // A heading is never edited.
+    f.txtEdit_Tasto(1, TastoEditor::Esc);
+    f.FlexGrid_Seleziona(1, 0, 1);
+    EXPECT_FALSE(g1.editor.visibile);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::FlexGrid, 1}));
 }
 
-TEST_F(Editor, InvioFineRigaVaAllaColonnaUnoDellaRigaDopo) {
-    g.colonna = 2;
-    GrigliaTasto(g, sep, f, '1');
-    TastiEditor(g, sep, f, CodiceInvio, 0, true);
-    EXPECT_EQ(g.riga, 2);
-    EXPECT_EQ(g.colonna, 1);
+TEST_F(Griglie, EscLasciaLaCellaEUnaPerditaDiFuocoPoiNonLaTocca) {
+    Righe(1, "1");
+    f.txtEdit_Edita(1, "3", 1, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Su); // commits, stays on row 1
+    f.FlexGrid_Tasto(1, '9');
+    f.txtEdit_Tasto(1, TastoEditor::Esc);
+    EXPECT_EQ(g1.Testo(1, 1), "3");
+    f.txtEdit_PerdeFuoco(1);
+    EXPECT_EQ(g1.Testo(1, 1), "3");
 }
 
-TEST_F(Editor, InvioPerRigheScendeLungoLaColonna) {
-    GrigliaTasto(g, sep, f, '1');
-    TastiEditor(g, sep, f, CodiceInvio, 0, false);
-    EXPECT_EQ(g.riga, 2);
-    EXPECT_EQ(g.colonna, 1);
+TEST_F(Griglie, DallUltimaCellaAlControlloSuccessivo) {
+    const Fuoco dopo[3] = {{TipoControllo::TxtRigheGriglia, 1},
+                           {TipoControllo::TxtRigheGriglia, 2},
+                           {TipoControllo::BtnCalcola, 0}};
+    for (int t = 0; t < 3; ++t) {
+        Righe(t, "1");
+        const int nc = f.FlexGrid[static_cast<size_t>(t)].Colonne() - 1;
+        for (int c = 1; c <= nc; ++c) {
+            f.txtEdit_Edita(t, std::to_string(c), 1, 0);
+            f.txtEdit_Tasto(t, TastoEditor::Invio);
+        }
+        EXPECT_EQ(f.fuoco, dopo[t]) << t;
+        EXPECT_FALSE(f.FlexGrid[static_cast<size_t>(t)].editor.visibile);
+    }
 }
 
-TEST_F(Editor, FrecceRestanoNelleRigheDati) {
-    GrigliaTasto(g, sep, f, '8');
-    TastiEditor(g, sep, f, CodiceSu, 0, true);
-    EXPECT_EQ(g.riga, 1); // never onto the heading row
-    EXPECT_EQ(g.Testo(1, 1), "8");
-    EXPECT_EQ(f, (Fuoco{TipoControllo::FlexGrid, 1}));
-    TastiEditor(g, sep, f, CodiceGiu, 0, true);
-    TastiEditor(g, sep, f, CodiceGiu, 0, true);
-    EXPECT_EQ(g.riga, 2);
+TEST_F(Griglie, FrecceRestanoNelleRigheDati) {
+    Righe(1, "2");
+    f.txtEdit_Edita(1, "8", 1, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Su);
+    EXPECT_EQ(g1.riga, 1);
+    EXPECT_EQ(g1.Testo(1, 1), "8");
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::FlexGrid, 1}));
+    f.txtEdit_Tasto(1, TastoEditor::Giu);
+    f.txtEdit_Tasto(1, TastoEditor::Giu);
+    EXPECT_EQ(g1.riga, 2);
 }
 
-TEST_F(Editor, PerditaDelFuocoNormalizzaIlNumero) {
-    GrigliaTasto(g, sep, f, '1');
-    g.editor.testo = "1234.50";
-    EditorPerdeFuoco(g, sep);
-    EXPECT_EQ(g.Testo(1, 1), "1,234.5");
-    EXPECT_FALSE(g.editor.visibile);
+TEST_F(Griglie, PerditaDelFuocoNormalizzaIlNumero) {
+    Righe(1, "1");
+    f.txtEdit_Edita(1, "1234.50", 7, 0);
+    f.txtEdit_PerdeFuoco(1);
+    EXPECT_EQ(g1.Testo(1, 1), "1,234.5");
+    EXPECT_FALSE(g1.editor.visibile);
 }
 
-TEST_F(Editor, IntestazioniNonSonoModificabili) {
-    GrigliaSelezionaCella(g, sep, f, 0, 1);
-    EXPECT_FALSE(g.editor.visibile);
-    EXPECT_EQ(g.riga, 1);
-}
-
-TEST(Zoom, IngrandisceERipristina) {
-    GrigliaForm g;
-    g.alto = 1000;
-    g.altezza = 1500;
-    ZoomGriglia(g, 9000);
-    EXPECT_TRUE(g.zoom);
-    EXPECT_DOUBLE_EQ(g.altezza, 9000 - 1000 - 800);
-    ZoomGriglia(g, 9000);
-    EXPECT_FALSE(g.zoom);
-    EXPECT_DOUBLE_EQ(g.altezza, 1500);
+TEST_F(Griglie, ZoomAlterna) {
+    f.FlexGridZoom_Click(2);
+    EXPECT_TRUE(f.FlexGrid[2].zoom);
+    f.FlexGridZoom_Click(2);
+    EXPECT_FALSE(f.FlexGrid[2].zoom);
 }

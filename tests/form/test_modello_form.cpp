@@ -193,10 +193,8 @@ TEST_F(Form, UnaModificaValeQuelCheSiVede) {
 TEST_F(Form, RiconfermareIlTestoNonEUnaModifica) {
     DatiTrave d = ProblemaScomodo(false, 0);
     Apri(d);
-    Fuoco fu;
-    GrigliaForm& g = f.FlexGrid[1];
-    GrigliaSelezionaCella(g, u.separatori, fu, 1, 2); // mouse, whole text selected
-    TastiEditor(g, u.separatori, fu, CodiceInvio, 0, true);
+    f.FlexGrid_Seleziona(1, 1, 2); // mouse, whole text selected
+    f.txtEdit_Tasto(1, TastoEditor::Invio);
     ASSERT_TRUE(f.LeggeDati());
     EXPECT_EQ(Bit(m.Dati.CarichiConcentrati(1).d), Bit(1.23456f));
 }
@@ -254,12 +252,12 @@ TEST_F(Form, DigitateUnoDueDueCadonoAUnoTreCinque) {
     f.txtRigheGriglia_Invio(1);
     f.txtRigheGriglia[0].Edita("1");
     f.txtRigheGriglia_Invio(0);
-    GrigliaForm& g = f.FlexGrid[1];
+    GrigliaTesto& g = f.FlexGrid[1];
     const char* dati[3][2] = {{"1", "1"}, {"1", "2"}, {"1", "2"}};
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 2; ++c)
             g.ImpostaTesto(r + 1, c + 1, dati[r][c]);
-    GrigliaForm& t = f.FlexGrid[0];
+    GrigliaTesto& t = f.FlexGrid[0];
     const char* tr[4] = {"5", "5", "1", "2"};
     for (int c = 0; c < 4; ++c)
         t.ImpostaTesto(1, c + 1, tr[c]);
@@ -402,7 +400,7 @@ TEST_F(Form, FondazioneImpostaIValoriDiDefault) {
     f.OptFond_Click(1);
     EXPECT_TRUE(m.Dati.Winkler);
     EXPECT_EQ(f.Figura, 5);
-    EXPECT_TRUE(f.txtWinkler2Visibile);
+    EXPECT_TRUE(f.txtWinkler[2].visibile);
     EXPECT_FALSE(f.lblWinkler3); // ReagTraz true after InizializzaForm
     f.chkReagTraz_Click(false);
     EXPECT_TRUE(f.lblWinkler3);
@@ -460,23 +458,6 @@ TEST_F(Form, RigheGrigliaZeroNascondeESpostaIlFuoco) {
     EXPECT_EQ(f.FlexGrid[1].riga, 1);
     EXPECT_TRUE(f.FlexGrid[1].editor.visibile);
     EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtEdit, 1}));
-}
-
-TEST_F(Form, InizializzaForm) {
-    f.txtTitolo.Edita("x");
-    f.txtDati[3].Edita("55");
-    f.InizializzaForm();
-    EXPECT_EQ(f.txtTitolo.testo, "");
-    EXPECT_EQ(f.txtDati[0].testo, "");
-    EXPECT_EQ(f.txtDati[1].testo, "1");
-    EXPECT_EQ(f.txtDati[2].testo, "1");
-    EXPECT_EQ(f.txtDati[3].testo, "55"); // not changed
-    EXPECT_EQ(f.NSezioni, 100);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(f.txtRigheGriglia[i].testo, "0");
-    EXPECT_FALSE(f.FrameRis || f.FrameFond || f.FrDiagrammi || f.frRisultatiInX);
-    EXPECT_TRUE(m.Dati.ReagTraz);
-    EXPECT_EQ(m.Dati.K, 0);
 }
 
 TEST_F(Form, PlottaInOggettoUscitaSconosciuta) {

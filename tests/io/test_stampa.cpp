@@ -72,8 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Colonne, StampaTabCasi,
 
 TEST(StampaGriglia, IntestazioneSolaNonScriveNulla) {
     TestoStampa u;
-    u.StampaGriglia(GrigliaTesti{{{"N°", "F", "d"}}});
-    u.StampaGriglia(GrigliaTesti{});
+    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "F", "d"}}));
+    u.StampaGriglia(GrigliaTesto{});
     EXPECT_EQ(u.Testo(), "");
 }
 
@@ -86,7 +86,7 @@ TEST(StampaGriglia, ColonneOgniQuindici) {
     // 45, a blank and the end of the line. Cells are trimmed; an empty cell
     // is a single blank.
     TestoStampa u;
-    u.StampaGriglia(GrigliaTesti{{{"N°", "F", "d"}, {" 1", " 25,00 ", ""}}});
+    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "F", "d"}, {" 1", " 25,00 ", ""}}));
     const std::string atteso = "N°" + Sp(12) + "F" + Sp(14) + "d" + Sp(14) + " \r\n" + //
                                "1" + Sp(13) + "25,00" + Sp(10) + " " + Sp(14) + " \r\n";
     EXPECT_EQ(u.Testo(), atteso);
@@ -96,7 +96,7 @@ TEST(StampaGriglia, CellaTroppoLargaVaACapo) {
     // A 14-character cell ends exactly at column 15 (no move); 15 characters
     // push the next cell to column 15 of a new line.
     TestoStampa u;
-    u.StampaGriglia(GrigliaTesti{{{"N°", "W"}, {"1", "12345678901234"}, {"123456789012345", "x"}}});
+    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "W"}, {"1", "12345678901234"}, {"123456789012345", "x"}}));
     const std::string atteso = "N°" + Sp(12) + "W" + Sp(14) + " \r\n" +            //
                                "1" + Sp(13) + "12345678901234" + Sp(1) + " \r\n" + //
                                "123456789012345\r\n" +                             //

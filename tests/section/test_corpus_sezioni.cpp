@@ -50,7 +50,7 @@ std::function<bool(Property&, Messaggi&)> Tipizzata(int16_t tipo,
         CampiEditorSezione c;
         c.TipoSelezionato = tipo;
         c.Righe = std::to_string(righe.size());
-        c.Griglia = righe;
+        c.Griglia = GrigliaTesto::DaRighe(righe);
         c.RaggioEsterno = R, c.RaggioInterno = r, c.NumeroVertici = n;
         SezioneEdit& s = p.SezioneEd;
         s.UnitaLunghezza = "m";

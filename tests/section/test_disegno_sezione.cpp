@@ -24,7 +24,7 @@ CampiEditorSezione Campi(int16_t tipo, std::vector<std::vector<std::string>> g) 
     CampiEditorSezione c;
     c.TipoSelezionato = tipo;
     c.Righe = std::to_string(g.size());
-    c.Griglia = std::move(g);
+    c.Griglia = GrigliaTesto::DaRighe(g);
     return c;
 }
 

@@ -56,7 +56,7 @@ TEST(Property, AndataERitornoSezioneTipizzata) {
     CampiEditorSezione c;
     c.TipoSelezionato = SezT;
     c.Righe = "2";
-    c.Griglia = {{"1.0", "0.2"}, {"0.3", "0.6"}};
+    c.Griglia = GrigliaTesto::DaRighe({{"1.0", "0.2"}, {"0.3", "0.6"}});
     ASSERT_TRUE(p.SezioneEd.FormLeggeDati(c, msg));
     p.SezioneEd.ScritturaSucc = false;
     ASSERT_TRUE(p.SezioneEd.DatiLeggeScrive("S"));
@@ -252,11 +252,11 @@ TEST_F(Materiali, DefaultSalvaRileggi) {
               std::vector<std::string>{"File " + pieno +
                                        " non trovato. Vengono inseriti i materiali di default"});
     ASSERT_EQ(t.Righe(), 12);
-    EXPECT_EQ(t.celle[1][1], "Steel");
-    EXPECT_EQ(t.celle[5][1], "Concrete C28/35");
-    EXPECT_EQ(t.celle[11][1], "Wood (Spruce)");
+    EXPECT_EQ(t.Griglia.Testo(1, 1), "Steel");
+    EXPECT_EQ(t.Griglia.Testo(5, 1), "Concrete C28/35");
+    EXPECT_EQ(t.Griglia.Testo(11, 1), "Wood (Spruce)");
     msg.Svuota();
-    t.celle[2][1] = "Alluminio 6061";
+    t.Griglia.ImpostaTesto(2, 1, "Alluminio 6061");
     ASSERT_TRUE(FileMaterialiLeggeScrive(t, "S", msg, u, percorso));
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{
                                "I dati dei materiali sono stati salvati nel file " + pieno});
@@ -269,8 +269,8 @@ TEST_F(Materiali, DefaultSalvaRileggi) {
     ASSERT_TRUE(FileMaterialiLeggeScrive(r, "L", msg, u, percorso));
     EXPECT_TRUE(msg.elenco.empty());
     ASSERT_EQ(r.Righe(), 12);
-    EXPECT_EQ(r.celle[2][1], "Alluminio 6061");
-    EXPECT_EQ(r.celle[1][2], t.celle[1][2]);
+    EXPECT_EQ(r.Griglia.Testo(2, 1), "Alluminio 6061");
+    EXPECT_EQ(r.Griglia.Testo(1, 2), t.Griglia.Testo(1, 2));
 }
 
 TEST_F(Materiali, ScritturaFallitaConservaLaGriglia) {
@@ -279,14 +279,14 @@ TEST_F(Materiali, ScritturaFallitaConservaLaGriglia) {
     t.Default(u);
     ASSERT_TRUE(FileMaterialiLeggeScrive(t, "S", msg, u, percorso));
     const auto prima = LeggiFile(percorso);
-    t.celle[1][1] = "Acciaio mio";
+    t.Griglia.ImpostaTesto(1, 1, "Acciaio mio");
     msg.Svuota();
     SimulaDiscoPieno(20);
     EXPECT_FALSE(FileMaterialiLeggeScrive(t, "S", msg, u, percorso));
     const std::string pieno = std::filesystem::absolute(percorso).string();
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Impossibile salvare il file " + pieno +
                                                     ". I materiali non sono stati salvati."});
-    EXPECT_EQ(t.celle[1][1], "Acciaio mio"); // the user's grid is kept
+    EXPECT_EQ(t.Griglia.Testo(1, 1), "Acciaio mio"); // the user's grid is kept
     EXPECT_EQ(LeggiFile(percorso), prima);   // the old file is intact
 }
 

@@ -1,0 +1,340 @@
+// The events of the main window on its model: buttons, options, the Enter
+// chains of the fields, the load grids and their editors, the menus. Each
+// runs inside `Evento`.
+#include "form/modello_form.h"
+
+#include "core/guasto.h"
+#include "form/relazione.h"
+#include "io/numeri.h"
+
+namespace zelvo {
+
+const char* const TestoGuastoEvento = TestoErroreDati;
+
+void ModelloForm::Notifica() {
+    ++revisione_;
+    if (Cambiato) Cambiato();
+}
+
+// ---------------------------------------------------------------------------
+// "Calcola" and the diagram buttons.
+
+EsitoCalcolo ModelloForm::Calcolo() {
+    const EsitoCalcolo e = TrappolaCalcolo(Msg, [this] {
+        // "Errore in LeggeGriglia": the calculation ends here.
+        if (!LeggeDati()) return EsitoCalcolo::ErroreGriglia;
+        EsitoCalcolo c;
+        {
+            struct Occupa {
+                bool& o;
+                explicit Occupa(bool& oo) : o(oo) { o = true; }
+                ~Occupa() { o = false; }
+            } occupa(occupato_);
+            c = Modulo.Calcola(Msg);
+        }
+        if (c != EsitoCalcolo::Completato) return c;
+        FrameRisultati(true);
+        Calcolato = true;
+        RisultatiScrive();
+        return EsitoCalcolo::Completato;
+    });
+    if (e != EsitoCalcolo::Completato) {
+        // The results of an earlier problem are no longer shown as valid.
+        FrameRisultati(false);
+        Calcolato = false;
+    }
+    return e;
+}
+
+EsitoCalcolo ModelloForm::btnCalcola_Click() {
+    // A press while the passes run does nothing (and did not complete).
+    if (occupato_) return EsitoCalcolo::ErroreDati;
+    return Evento([&] { return Calcolo(); });
+}
+
+void ModelloForm::cbDiagramma_Click(int i) {
+    Evento([&] {
+        if (i < 0 || i > 3) return;
+        if (Calcolo() != EsitoCalcolo::Completato) return;
+        if (i < 3) {
+            if (Servizi.MostraDiagramma) Servizi.MostraDiagramma(i);
+            return;
+        }
+        if (Servizi.Disegna) Servizi.Disegna(Modulo, "STAMPANTE", Msg);
+    });
+}
+
+void ModelloForm::cmdSezione_Click() {
+    Evento([&] {
+        if (Servizi.MostraSezione) Servizi.MostraSezione();
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Options.
+
+void ModelloForm::Optschema_Click(int i) {
+    Evento([&] { SchemaAggiorna(i); });
+}
+
+void ModelloForm::OptFondApplica(int i) {
+    DatiTrave& d = Modulo.Dati;
+    OptFond = i == 1 ? 1 : 0;
+    d.Winkler = OptFond == 1;
+    Figura = (d.Winkler ? 5 : 4) + (d.DistanzeParziali ? 10 : 0);
+    txtWinkler[2].visibile = d.Winkler;
+    lblWinkler3 = d.Winkler && !d.ReagTraz;
+}
+
+void ModelloForm::OptFond_Click(int i) {
+    Evento([&] { OptFondApplica(i); });
+}
+
+void ModelloForm::chkReagTraz_Click(bool spuntato) {
+    Evento([&] {
+        DatiTrave& d = Modulo.Dati;
+        chkReagTraz = spuntato;
+        d.ReagTraz = spuntato;
+        if (d.Winkler) lblWinkler3 = !d.ReagTraz;
+    });
+}
+
+void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
+    Evento([&] {
+        if (Settaggio) return;
+        DatiTrave& d = Modulo.Dati;
+        const bool vecchio = d.DistanzeParziali;
+        chkDistanzeParziali = spuntato;
+        try {
+            if (!LeggeCarichi()) {
+                // The grids could not be read: nothing is converted and the
+                // box goes back to the setting the grids show.
+                d.DistanzeParziali = vecchio;
+                chkDistanzeParzialiSetta();
+                return;
+            }
+            d.DistanzeParziali = spuntato;
+            ScriveCarichi();
+            SchemaAggiorna(d.Vincoli);
+        } catch (const std::exception&) {
+            d.DistanzeParziali = vecchio;
+            chkDistanzeParzialiSetta();
+            Msg.Mostra("Errore in Distanze Parziali. Controllare i dati");
+        }
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Fields: focus and Enter chains.
+
+void ModelloForm::Fuoco_Preso(Fuoco f) {
+    Evento([&] { fuoco = f; });
+}
+
+void ModelloForm::Campo_Edita(CampoForm& campo, const std::string& testo) {
+    Evento([&] { campo.Edita(testo); });
+}
+
+void ModelloForm::txtTitolo_Invio() {
+    Evento([&] { fuoco = {TipoControllo::TxtDati, 0}; });
+}
+
+void ModelloForm::txtDati_Invio(int i) {
+    Evento([&] {
+        if (i < 0 || i > 3) return;
+        // The focus moves on even when the text cannot be normalised.
+        if (i < 2)
+            fuoco = {TipoControllo::TxtDati, i + 1};
+        else if (i == 2)
+            fuoco = {TipoControllo::TxtRigheGriglia, 0};
+        else
+            fuoco = {TipoControllo::BtnCalcola, 0};
+        CampoForm& c = txtDati[static_cast<size_t>(i)];
+        const std::string n = NormalizzaCampo(Unita.separatori, c.testo);
+        if (n != c.testo) c.Edita(n);
+    });
+}
+
+void ModelloForm::txtWinkler_Invio(int i) {
+    Evento([&] {
+        if (i == 0)
+            fuoco = {TipoControllo::TxtWinkler, 1};
+        else if (i == 1 && txtWinkler[2].visibile)
+            fuoco = {TipoControllo::TxtWinkler, 2};
+        else
+            fuoco = {TipoControllo::BtnCalcola, 0};
+    });
+}
+
+void ModelloForm::txtX_Invio() {
+    Evento([&] {
+        fuoco = {TipoControllo::BtnCalcola, 0};
+        const std::string n = NormalizzaCampo(Unita.separatori, txtX[0].testo);
+        if (n != txtX[0].testo) txtX[0].Edita(n);
+    });
+}
+
+void ModelloForm::txtRigheGriglia_Invio(int i) {
+    Evento([&] {
+        if (i < 0 || i > 2) return;
+        int16_t n;
+        try {
+            n = LeggeIntero(txtRigheGriglia[static_cast<size_t>(i)]);
+            if (n < 0) throw Guasto("numero di righe negativo");
+        } catch (const std::exception&) {
+            Msg.Mostra(TestoErroreDati);
+            fuoco = {TipoControllo::TxtRigheGriglia, i};
+            return;
+        }
+        DatiTrave& d = Modulo.Dati;
+        GrigliaTesto& g = FlexGrid[static_cast<size_t>(i)];
+        DimensionaMsFlex(g, i, n, Unita.separatori);
+        (i == 0 ? d.NTrapezi : i == 1 ? d.NConcentrati : d.NCoppie) = n;
+        if (n == 0) {
+            g.visibile = false;
+            fuoco = SuccessivoGriglia(i);
+            return;
+        }
+        g.riga = 1;
+        g.colonna = 1;
+        g.visibile = true;
+        fuoco = {TipoControllo::FlexGrid, i};
+        if (g.EditaCella(0)) fuoco = {TipoControllo::TxtEdit, i};
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Load grids and their editors.
+
+void ModelloForm::GrigliaEsito(int i, EsitoTasto e) {
+    switch (e) {
+    case EsitoTasto::Editor:
+        fuoco = {TipoControllo::TxtEdit, i};
+        break;
+    case EsitoTasto::Griglia:
+        fuoco = {TipoControllo::FlexGrid, i};
+        break;
+    case EsitoTasto::Successivo:
+        fuoco = SuccessivoGriglia(i);
+        break;
+    }
+}
+
+void ModelloForm::FlexGrid_Tasto(int i, int carattere) {
+    Evento([&] {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
+        if (g.EditaCella(carattere)) fuoco = {TipoControllo::TxtEdit, i};
+    });
+}
+
+void ModelloForm::FlexGrid_Seleziona(int i, int r, int c) {
+    Evento([&] {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
+        GrigliaEsito(i, g.SelezionaCella(r, c) ? EsitoTasto::Editor : EsitoTasto::Griglia);
+    });
+}
+
+void ModelloForm::FlexGrid_Scorre(int i) {
+    Evento([&] { FlexGrid.at(static_cast<size_t>(i)).CommitEditor(); });
+}
+
+void ModelloForm::txtEdit_Tasto(int i, TastoEditor tasto) {
+    Evento([&] { GrigliaEsito(i, FlexGrid.at(static_cast<size_t>(i)).Tasto(tasto)); });
+}
+
+void ModelloForm::txtEdit_Edita(int i, const std::string& testo, int selInizio, int selLunghezza) {
+    Evento([&] {
+        EditorCella& e = FlexGrid.at(static_cast<size_t>(i)).editor;
+        e.testo = testo;
+        e.selInizio = selInizio;
+        e.selLunghezza = selLunghezza;
+    });
+}
+
+void ModelloForm::txtEdit_PerdeFuoco(int i) {
+    Evento([&] { FlexGrid.at(static_cast<size_t>(i)).EditorPerdeFuoco(); });
+}
+
+void ModelloForm::FlexGridZoom_Click(int i) {
+    Evento([&] {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
+        g.zoom = !g.zoom;
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Menus.
+
+bool ModelloForm::FileStampa() {
+    // Only valid results are printed.
+    if (Calcolo() != EsitoCalcolo::Completato) return false;
+    if (!Servizi.StampanteSistema) return false;
+    return Servizi.StampanteSistema->StampaRelazione(TestoRelazione(TestiDaForm(*this)), Msg);
+}
+
+bool ModelloForm::FileItem(int i) {
+    switch (i) {
+    case 0:
+        if (!ConfermaAbbandono()) return false;
+        FileNuovo();
+        return true;
+    case 1:
+        if (!ConfermaAbbandono()) return false;
+        return ApriFileDati();
+    case 2:
+        return FileSalva();
+    case 3:
+        return FileSalvaCome();
+    case 5:
+        return FileStampa();
+    case 6:
+        return FileStampaTxt();
+    case 8:
+        return PlottaInOggetto("DWG");
+    case 9:
+        return PlottaInOggetto("STAMPANTE");
+    case 10:
+        return PlottaInOggetto("DXF");
+    case 12:
+        if (!ConfermaAbbandono()) return false;
+        Chiuso = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ModelloForm::mnuFileItem_Click(int i) {
+    return Evento([&] { return FileItem(i); }, "Errore in Sub mnuFileItem_Click");
+}
+
+void ModelloForm::mnuUnits_Click() {
+    Evento([&] {
+        if (Servizi.MostraUnita) Servizi.MostraUnita(false);
+    });
+}
+
+void ModelloForm::mnuOpzioniItem_Click(int i) {
+    Evento([&] {
+        if (i == 0 && Servizi.MostraScale) Servizi.MostraScale();
+    });
+}
+
+void ModelloForm::mnuAiutoItem_Click(int i) {
+    Evento([&] {
+        if (i == 0 && Servizi.MostraAiuto) Servizi.MostraAiuto(1);
+        if (i == 1 && ConfermaAbbandono()) ApriEsempi();
+        if (i == 2 && Servizi.MostraInformazioni) Servizi.MostraInformazioni();
+    });
+}
+
+bool ModelloForm::Chiusura() {
+    return Evento([&] {
+        if (Chiuso) return true;
+        if (!ConfermaAbbandono()) return false;
+        Chiuso = true;
+        return true;
+    });
+}
+
+} // namespace zelvo

@@ -1,0 +1,62 @@
+// Module MsFlex: layout of the load grids and the exact values behind their
+// cells.
+#include "form/griglie_carichi.h"
+
+#include "core/guasto.h"
+#include "io/numeri.h"
+
+namespace zelvo {
+
+bool StessoNumero(const std::string& a, const std::string& b, const Separatori& s) {
+    if (a == b) return true;
+    if (!InizioNumerico(a, s) || !InizioNumerico(b, s)) return false;
+    return ValoreNumerico(a, s) == ValoreNumerico(b, s);
+}
+
+std::optional<double> CampoForm::Esatto(const Separatori& s) const {
+    if (esatto_ && StessoNumero(testo, testoScritto_, s)) return esatto_;
+    return std::nullopt;
+}
+
+const std::vector<std::string>& IntestazioniGriglia(int tabella) {
+    static const std::vector<std::string> t[3] = {
+        {"N°", "q1", "q2", "d1", "d2"}, {"N°", "F", "d"}, {"N°", "W", "d"}};
+    if (tabella < 0 || tabella > 2) throw Guasto("tabella inesistente");
+    return t[tabella];
+}
+
+void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s) {
+    const auto& intest = IntestazioniGriglia(tabella);
+    if (n < 0) throw Guasto("numero di righe negativo");
+    const int16_t nr = Conteggio16(static_cast<long long>(n) + 1);
+    const auto nc = static_cast<int>(intest.size());
+    // The data cells that still fit keep their texts and exact values (a
+    // grid grown from 2 to 3 rows keeps its first two rows).
+    if (g.Colonne() == nc)
+        g.Ridimensiona(nr, nc);
+    else
+        g.Dimensiona(nr, nc);
+    g.ImpostaFisse(1, 1);
+    for (int c = 0; c < nc; ++c)
+        g.Scrivi(0, c, intest[static_cast<size_t>(c)]);
+    for (int r = 1; r < nr; ++r)
+        g.Scrivi(r, 0, std::to_string(r));
+    g.perColonne = true;
+    g.normalizza = [&s](const std::string& t) { return NormalizzaCampo(s, t); };
+    g.numerico = [&s](const std::string& t) { return InizioNumerico(t, s); };
+    g.visibile = n > 0;
+    g.editor.visibile = false;
+}
+
+std::optional<ValoreCella> EsattoCella(const GrigliaTesto& g, int r, int c, const Separatori& s) {
+    const auto& v = g.Scritto(r, c);
+    if (v && StessoNumero(g.Testo(r, c), v->testo, s)) return v;
+    return std::nullopt;
+}
+
+Fuoco SuccessivoGriglia(int tabella) {
+    if (tabella < 2) return {TipoControllo::TxtRigheGriglia, tabella + 1};
+    return {TipoControllo::BtnCalcola, 0};
+}
+
+} // namespace zelvo

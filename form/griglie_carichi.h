@@ -1,0 +1,35 @@
+// The three load grids of the main window (`MsFlex`): their layout, the
+// exact values behind their cells and their next controls. The grid and its
+// editor are io/griglia_testo.h's.
+#pragma once
+
+#include "form/campo_form.h"
+#include "io/griglia_testo.h"
+#include "io/numeri.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+// Column headers of table 0 (trapezoids), 1 (forces), 2 (couples).
+const std::vector<std::string>& IntestazioniGriglia(int tabella);
+
+// Lays out grid g for table t with n data rows: n + 1 rows, the headers in
+// row 0, row numbers 1..n in column 0, one fixed row and column; the data
+// cells that still fit keep their texts and values; visible when n > 0. The
+// editor reads and normalises numbers with the separators s (kept by
+// reference: they must outlive the grid's use).
+void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s);
+
+// The value written behind cell (r, c) while its text still reads as the
+// number written with it.
+std::optional<ValoreCella> EsattoCella(const GrigliaTesto& g, int r, int c, const Separatori& s);
+
+// The control after grid t for the keyboard: txtRigheGriglia(t + 1), or
+// "Calcola" after the last grid.
+Fuoco SuccessivoGriglia(int tabella);
+
+} // namespace zelvo

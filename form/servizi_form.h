@@ -1,0 +1,53 @@
+// What the main window's model asks from outside: project files, the text
+// report, the file dialog, the printer, the drawing output and the windows it
+// opens. The windows fill these in; the command-line tool and the tests give
+// their own.
+#pragma once
+
+#include "core/messaggi.h"
+#include "form/operazione_file.h"
+#include "form/stampante.h"
+
+#include <functional>
+#include <string>
+
+namespace zelvo {
+
+class ModelloForm;
+class ModuloZelvo;
+
+struct ServiziForm {
+    // Draws the three diagrams to "STAMPANTE", "DXF" or "DWG".
+    std::function<bool(ModuloZelvo&, const std::string& uscita, Messaggi&)> Disegna;
+    // Writes the text report to the file percorso.
+    std::function<bool(const ModelloForm&, const std::string& percorso, Messaggi&)> StampaRelazione;
+    // Project file: reads ("L") the file percorso into the model; false when
+    // the file could not be opened or its header read (its messages shown).
+    std::function<bool(ModelloForm&, const std::string& percorso)> LeggiProgetto;
+    // Writes ("S") the model's problem to percorso; false when nothing was
+    // written (its messages shown; the old file intact).
+    std::function<bool(ModelloForm&, const std::string& percorso)> ScriviProgetto;
+    // File dialog: the chosen path, or nothing when cancelled.
+    zelvo::SceltaFile SceltaFile;
+    // The system printer (the report of "Stam&pa"); none: printing does nothing.
+    Stampante* StampanteSistema = nullptr;
+
+    // Windows the model opens (none: the event does nothing more).
+    // Diagram window 0 moments, 1 shears, 2 loads (fresh results).
+    std::function<void(int diagramma)> MostraDiagramma;
+    // The section-properties window, on top, not modal.
+    std::function<void()> MostraSezione;
+    // The units window (modal at start-up, modeless from "&Unità").
+    std::function<void(bool modale)> MostraUnita;
+    // The scale dialog, modal.
+    std::function<void()> MostraScale;
+    // The about window.
+    std::function<void()> MostraInformazioni;
+    // The program's help at a topic.
+    std::function<void(int argomento)> MostraAiuto;
+    // Lets the window's pending events run (repaint during the passes of a
+    // long calculation).
+    std::function<void()> EventiInSospeso;
+};
+
+} // namespace zelvo

@@ -1,0 +1,356 @@
+// The main window's events as model operations: one guard around each,
+// change notification, the busy flag during the no-tension passes, the
+// windows and services the events reach, the unsaved-changes question.
+#include "form/modello_form.h"
+#include "form/relazione.h"
+#include "io/generale.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace zelvo;
+
+namespace {
+
+class Eventi : public ::testing::Test {
+  protected:
+    Eventi() { f.InizializzaForm(); }
+    // A cantilever of 5 m with one force of 10 kN at its end.
+    void Mensola() {
+        f.Optschema_Click(3);
+        f.Campo_Edita(f.txtDati[0], "5");
+        f.Campo_Edita(f.txtRigheGriglia[1], "1");
+        f.txtRigheGriglia_Invio(1);
+        f.txtEdit_Edita(1, "10", 2, 0);
+        f.txtEdit_Tasto(1, TastoEditor::Invio);
+        f.txtEdit_Edita(1, "5", 1, 0);
+        f.txtEdit_Tasto(1, TastoEditor::Invio);
+    }
+    ModuloZelvo modulo;
+    UnitMisura unita;
+    RegistroMessaggi msg;
+    ModelloForm f{modulo, unita, msg};
+};
+
+const std::string Overflow = "1E+400";
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// An overflowing number typed anywhere: the event that reads it shows its
+// message, nothing escapes, and the form goes on working once it is fixed.
+
+struct CampoTraboccante {
+    const char* nome;
+    std::function<void(ModelloForm&, const std::string&)> scrivi;
+    std::function<void(ModelloForm&)> invio; // its Enter event (none: only "Calcola")
+};
+
+class Traboccamento : public Eventi, public ::testing::WithParamInterface<CampoTraboccante> {};
+
+TEST_P(Traboccamento, IlMessaggioEIlFormRestaUsabile) {
+    const auto& c = GetParam();
+    Mensola();
+    ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    const std::string buono = "1";
+    if (std::string(c.nome) == "txtWinkler") {
+        f.Optschema_Click(4);
+        f.OptFond_Click(1);
+    }
+    msg.Svuota();
+    c.scrivi(f, Overflow);
+    if (c.invio) {
+        EXPECT_NO_THROW(c.invio(f));
+    }
+    EXPECT_NE(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    ASSERT_FALSE(msg.elenco.empty());
+    for (const auto& m : msg.elenco) {
+        EXPECT_TRUE(m.testo == TestoErroreDati || m.testo == "Errore in LeggeGriglia") << m.testo;
+    }
+    EXPECT_FALSE(f.Calcolato);
+    // Fixed: the same form calculates again.
+    c.scrivi(f, buono);
+    msg.Svuota();
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato) << c.nome;
+}
+
+namespace {
+CampoTraboccante Dati(int i) {
+    return {"txtDati",
+            [i](ModelloForm& f, const std::string& t) {
+                f.Campo_Edita(f.txtDati[static_cast<size_t>(i)], i == 3 && t == "1" ? "100" : t);
+            },
+            [i](ModelloForm& f) { f.txtDati_Invio(i); }};
+}
+CampoTraboccante Winkler(int i) {
+    return {"txtWinkler",
+            [i](ModelloForm& f, const std::string& t) {
+                f.Campo_Edita(f.txtWinkler[static_cast<size_t>(i)], i == 2 && t == "1" ? "10" : t);
+            },
+            [i](ModelloForm& f) { f.txtWinkler_Invio(i); }};
+}
+CampoTraboccante Cella(int c) {
+    return {"cella",
+            [c](ModelloForm& f, const std::string& t) {
+                f.FlexGrid_Seleziona(1, 1, c);
+                f.txtEdit_Edita(1, c == 2 && t == "1" ? "5" : t, 1, 0);
+                f.txtEdit_PerdeFuoco(1);
+            },
+            nullptr};
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    OgniCampo, Traboccamento,
+    ::testing::Values(
+        Dati(0), Dati(1), Dati(2), Dati(3), Winkler(0), Winkler(1), Winkler(2), Cella(1), Cella(2),
+        CampoTraboccante{"txtX",
+                         [](ModelloForm& f, const std::string& t) { f.Campo_Edita(f.txtX[0], t); },
+                         [](ModelloForm& f) { f.txtX_Invio(); }},
+        CampoTraboccante{
+            "txtRigheGriglia",
+            [](ModelloForm& f, const std::string& t) { f.Campo_Edita(f.txtRigheGriglia[1], t); },
+            nullptr}));
+
+// ---------------------------------------------------------------------------
+// The no-tension passes: the label follows them, pending events run once per
+// pass, and no event (a new "Calcola", "Nuovo") runs in between.
+
+TEST_F(Eventi, CalcolaDuranteLeIterazioniNonFaNulla) {
+    // A stiff foundation beam on soil without tension, loaded near one end:
+    // the far end lifts, so the iteration takes more than one pass.
+    f.Campo_Edita(f.txtTitolo, "sollevamento");
+    f.Campo_Edita(f.txtDati[0], "10");
+    f.Campo_Edita(f.txtDati[1], "210000");
+    f.Campo_Edita(f.txtDati[2], "1000000");
+    f.Optschema_Click(4);
+    f.OptFond_Click(1);
+    f.Campo_Edita(f.txtWinkler[1], "1");
+    f.chkReagTraz_Click(false);
+    EXPECT_TRUE(f.lblWinkler3);
+    f.Campo_Edita(f.txtRigheGriglia[1], "1");
+    f.txtRigheGriglia_Invio(1);
+    f.txtEdit_Edita(1, "100", 3, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Invio);
+    f.txtEdit_Edita(1, "0.5", 3, 0);
+    f.txtEdit_Tasto(1, TastoEditor::Invio);
+    std::vector<std::string> etichette;
+    std::vector<EsitoCalcolo> interni;
+    int notifiche = 0;
+    f.Cambiato = [&] { ++notifiche; };
+    f.Servizi.EventiInSospeso = [&] {
+        EXPECT_TRUE(f.Occupato());
+        etichette.push_back(f.testoIterazione);
+        interni.push_back(f.btnCalcola_Click());
+        f.mnuFileItem_Click(0);
+        f.Optschema_Click(0);
+    };
+    msg.Svuota();
+    const uint64_t prima = f.Revisione();
+    ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    ASSERT_GE(etichette.size(), 2u);
+    for (size_t i = 0; i < etichette.size(); ++i) {
+        EXPECT_EQ(etichette[i], "Iterazione " + std::to_string(i + 1));
+        EXPECT_EQ(interni[i], EsitoCalcolo::ErroreDati);
+    }
+    EXPECT_TRUE(msg.elenco.empty()) << msg.Testi()[0];
+    EXPECT_EQ(f.txtTitolo.testo, "sollevamento"); // "Nuovo" did not run
+    EXPECT_EQ(f.Optschema, 4);
+    EXPECT_FALSE(f.Occupato());
+    EXPECT_TRUE(f.FrameFond);
+    // One notification per pass and one for the event.
+    EXPECT_EQ(f.Revisione() - prima, etichette.size() + 1);
+    EXPECT_EQ(notifiche, static_cast<int>(etichette.size()) + 1);
+}
+
+TEST_F(Eventi, OgniEventoAnnunciaUnCambiamento) {
+    uint64_t r = f.Revisione();
+    f.txtTitolo_Invio();
+    EXPECT_EQ(f.Revisione(), ++r);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtDati, 0}));
+    f.Campo_Edita(f.txtRigheGriglia[0], "2");
+    f.txtRigheGriglia_Invio(0); // a reshaped grid
+    EXPECT_EQ(f.Revisione(), r + 2);
+    EXPECT_EQ(f.FlexGrid[0].Righe(), 3);
+}
+
+// ---------------------------------------------------------------------------
+// Enter chains.
+
+TEST_F(Eventi, CatenaDegliInvio) {
+    f.txtTitolo_Invio();
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtDati, 0}));
+    for (int i = 0; i < 4; ++i)
+        f.txtDati_Invio(i);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
+    f.txtDati_Invio(2);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtRigheGriglia, 0}));
+    // Foundation fields: K -> b -> divisions (elastic soil) -> "Calcola".
+    f.Optschema_Click(4);
+    f.OptFond_Click(1);
+    f.txtWinkler_Invio(0);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtWinkler, 1}));
+    f.txtWinkler_Invio(1);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtWinkler, 2}));
+    f.txtWinkler_Invio(2);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
+    // A rigid foundation has no divisions field.
+    f.OptFond_Click(0);
+    f.txtWinkler_Invio(1);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
+    f.txtX_Invio();
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
+}
+
+// ---------------------------------------------------------------------------
+// Windows and services the events reach.
+
+TEST_F(Eventi, PulsantiDiagrammaCalcolanoPoiApronoOStampano) {
+    std::vector<int> finestre;
+    std::vector<std::string> uscite;
+    f.Servizi.MostraDiagramma = [&](int i) {
+        EXPECT_TRUE(f.Calcolato); // fresh results
+        finestre.push_back(i);
+    };
+    f.Servizi.Disegna = [&](ModuloZelvo&, const std::string& u, Messaggi&) {
+        uscite.push_back(u);
+        return true;
+    };
+    // No valid data: the calculation's message and no window.
+    f.Campo_Edita(f.txtDati[0], "5");
+    f.Campo_Edita(f.txtDati[3], "x");
+    f.cbDiagramma_Click(0);
+    EXPECT_TRUE(finestre.empty());
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoErroreDati});
+    f.Campo_Edita(f.txtDati[3], "100");
+    Mensola();
+    for (int i = 0; i < 4; ++i)
+        f.cbDiagramma_Click(i);
+    EXPECT_EQ(finestre, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(uscite, std::vector<std::string>{"STAMPANTE"});
+}
+
+TEST_F(Eventi, MenuEPulsantiApronoLeLoroFinestre) {
+    std::vector<std::string> aperte;
+    f.Servizi.MostraSezione = [&] { aperte.push_back("sezione"); };
+    f.Servizi.MostraUnita = [&](bool modale) {
+        aperte.push_back(modale ? "unita modale" : "unita");
+    };
+    f.Servizi.MostraScale = [&] { aperte.push_back("scale"); };
+    f.Servizi.MostraInformazioni = [&] { aperte.push_back("informazioni"); };
+    f.Servizi.MostraAiuto = [&](int a) { aperte.push_back("aiuto " + std::to_string(a)); };
+    f.cmdSezione_Click();
+    f.mnuUnits_Click();
+    f.mnuOpzioniItem_Click(0);
+    f.mnuAiutoItem_Click(0);
+    f.mnuAiutoItem_Click(2);
+    EXPECT_EQ(aperte,
+              (std::vector<std::string>{"sezione", "unita", "scale", "aiuto 1", "informazioni"}));
+    // A window that throws does not take the program down.
+    f.Servizi.MostraSezione = [] { throw std::runtime_error("finestra"); };
+    EXPECT_NO_THROW(f.cmdSezione_Click());
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoErroreDati});
+}
+
+TEST_F(Eventi, FilesDiEsempioPartonoDallaLoroCartellaESenzaCambiareLUltima) {
+    ImpostaCartellaCorrente(std::filesystem::temp_directory_path().string());
+    f.CartellaEsempi = std::string(ZELVO_SOURCE_DIR) + "/examples";
+    std::string iniziale;
+    f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) -> std::optional<std::string> {
+        iniziale = r.cartellaIniziale;
+        return f.CartellaEsempi + "/mensola.zlv";
+    };
+    f.mnuAiutoItem_Click(1);
+    EXPECT_EQ(iniziale, f.CartellaEsempi);
+    EXPECT_EQ(f.NomeFile, "mensola");
+    EXPECT_EQ(CartellaCorrente(), std::filesystem::temp_directory_path().string());
+}
+
+TEST_F(Eventi, StampaLaRelazioneDeiRisultatiValidi) {
+    RegistroStampante stampante;
+    f.Servizi.StampanteSistema = &stampante;
+    f.Campo_Edita(f.txtDati[3], "x");
+    EXPECT_FALSE(f.mnuFileItem_Click(5)); // no valid results: nothing printed
+    EXPECT_TRUE(stampante.stampati.empty());
+    f.Campo_Edita(f.txtDati[3], "100");
+    Mensola();
+    EXPECT_TRUE(f.mnuFileItem_Click(5));
+    ASSERT_EQ(stampante.stampati.size(), 1u);
+    EXPECT_EQ(stampante.stampati[0], TestoRelazione(TestiDaForm(f)));
+    // The cantilever's fixed-end moment, -10 kN x 5 m, is in it.
+    EXPECT_NE(stampante.stampati[0].find("-50.00"), std::string::npos);
+    stampante.esito = false; // cancelled in the print dialog
+    EXPECT_FALSE(f.mnuFileItem_Click(5));
+}
+
+// ---------------------------------------------------------------------------
+// Unsaved work.
+
+class Modifiche : public Eventi {
+  protected:
+    Modifiche() {
+        f.Servizi.ScriviProgetto = [this](ModelloForm&, const std::string& p) {
+            salvati.push_back(p);
+            return salvataggioRiesce;
+        };
+        f.Servizi.SceltaFile = [this](const RichiestaDialogo&) { return nome; };
+    }
+    const std::string Domanda = "I dati sono stati modificati. Salvare le modifiche?";
+    std::vector<std::string> salvati;
+    bool salvataggioRiesce = true;
+    std::optional<std::string> nome = std::string("/tmp/nuovo.zlv");
+};
+
+TEST_F(Modifiche, NessunaModificaNessunaDomanda) {
+    f.mnuFileItem_Click(0);
+    EXPECT_TRUE(f.Chiusura());
+    EXPECT_TRUE(msg.elenco.empty());
+}
+
+TEST_F(Modifiche, AnnullaTornaAllaFinestraCosComEra) {
+    f.Campo_Edita(f.txtTitolo, "mio");
+    msg.risposteAnnulla = {Risposta::Annulla};
+    EXPECT_FALSE(f.mnuFileItem_Click(0));
+    ASSERT_EQ(msg.elenco.size(), 1u);
+    EXPECT_EQ(msg.elenco[0].testo, Domanda);
+    EXPECT_EQ(msg.elenco[0].titolo, "Trave Zelvo");
+    EXPECT_TRUE(msg.elenco[0].annulla);
+    EXPECT_EQ(f.txtTitolo.testo, "mio");
+    EXPECT_TRUE(salvati.empty());
+}
+
+TEST_F(Modifiche, NoProsegueSenzaSalvare) {
+    f.Campo_Edita(f.txtDati[0], "4");
+    msg.risposteAnnulla = {Risposta::No};
+    EXPECT_TRUE(f.mnuFileItem_Click(12));
+    EXPECT_TRUE(f.Chiuso);
+    EXPECT_TRUE(salvati.empty());
+}
+
+TEST_F(Modifiche, SiSalvaChiedendoIlNomeEPoiProsegue) {
+    Mensola();
+    msg.risposteAnnulla = {Risposta::Si};
+    EXPECT_TRUE(f.Chiusura());
+    EXPECT_EQ(salvati, std::vector<std::string>{"/tmp/nuovo.zlv"});
+    EXPECT_TRUE(f.Chiuso);
+}
+
+TEST_F(Modifiche, UnSalvataggioFallitoOAnnullatoTieneApertaLaFinestra) {
+    Mensola();
+    msg.risposteAnnulla = {Risposta::Si, Risposta::Si};
+    nome.reset(); // the save dialog is cancelled
+    EXPECT_FALSE(f.Chiusura());
+    EXPECT_FALSE(f.Chiuso);
+    nome = "/tmp/nuovo.zlv";
+    salvataggioRiesce = false;
+    EXPECT_FALSE(f.mnuFileItem_Click(1));
+    EXPECT_EQ(f.FlexGrid[1].Righe(), 2); // the problem is still there
+    // Once saved, nothing more is asked.
+    salvataggioRiesce = true;
+    ASSERT_TRUE(f.mnuFileItem_Click(2));
+    msg.Svuota();
+    EXPECT_TRUE(f.Chiusura());
+    EXPECT_TRUE(msg.elenco.empty());
+}
