@@ -1,19 +1,80 @@
 #include "ui/frm_dati.h"
 
+#include "form/figura_schema.h"
 #include "form/relazione.h"
+#include "form/testi_finestra.h"
+#include "graphics/superficie_qt.h"
+#include "io/generale.h"
+#include "ui/griglia_qt.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace zelvo {
+
+namespace {
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The accessible name and description of a control: its caption or label,
+// and its tooltip.
+void Accessibile(QWidget* w, std::string_view controllo, int indice) {
+    const TestoControllo& t = TestoDi(controllo, indice);
+    QString nome = Q(t.caption).remove(QLatin1Char('&')).trimmed();
+    if (nome.isEmpty()) nome = Q(t.tooltip).trimmed();
+    w->setAccessibleName(nome);
+    w->setAccessibleDescription(Q(t.tooltip).trimmed());
+    if (!t.tooltip.empty()) w->setToolTip(Q(t.tooltip));
+}
+
+// The picture of the chosen scheme, drawn on the program's drawing surface.
+class FiguraSchema : public QWidget {
+  public:
+    FiguraSchema(const ModelloForm& m, QWidget* genitore) : QWidget(genitore), m_(m) {
+        setMinimumSize(220, 110);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        setAccessibleName(QStringLiteral("Schema dei vincoli"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), Qt::white);
+        SuperficieQt s(&p, width(), height(), logicalDpiX());
+        DisegnaSchema(s, m_.Figura);
+    }
+
+  private:
+    const ModelloForm& m_;
+};
+
+void ImpostaTesto(QLineEdit* w, const std::string& t) {
+    const QString q = QString::fromStdString(t);
+    if (w->text() != q) w->setText(q);
+}
+
+} // namespace
 
 FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     : QMainWindow(genitore), messaggiQt_(this),
@@ -23,6 +84,9 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     modello_->Servizi.SceltaFile =
         opzioni.sceltaFile ? std::move(opzioni.sceltaFile) : DialogoFileQt(this);
     modello_->Servizi.StampaRelazione = StampaRelazioneFile;
+    modello_->CartellaEsempi = QDir(QCoreApplication::applicationDirPath())
+                                   .filePath(QStringLiteral("examples"))
+                                   .toStdString();
     if (finestre_.CreaStampante) stampante_ = finestre_.CreaStampante(this);
     ServiziForm& sv = modello_->Servizi;
     sv.StampanteSistema = stampante_.get();
@@ -64,86 +128,459 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         else
             NonDisponibile("Aiuto");
     };
+    // The passes of a long calculation repaint the window (the iteration
+    // label) without letting user input start anything: the model refuses
+    // every event while it is busy.
     sv.EventiInSospeso = [] { QCoreApplication::processEvents(); };
-    modello_->Cambiato = [this] { Aggiorna(); };
     CreaMenu();
     CreaControlli();
+    modello_->Cambiato = [this] { Aggiorna(); };
+    resize(1280, 800);
     Aggiorna();
 }
 
-FrmDati::~FrmDati() = default;
+FrmDati::~FrmDati() {
+    modello_->Cambiato = nullptr;
+}
 
 void FrmDati::CreaMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    const char* voci[] = {"&Nuovo",
-                          "&Apri",
-                          "&Salva",
-                          "S&alva come...",
-                          nullptr,
-                          "Stam&pa",
-                          "&File di stampa (TXT)",
-                          nullptr,
-                          "&Disegna Diagrammi in Autocad",
-                          "Stampa &Diagrammi",
-                          "E&xporta Diagrammi in DXF",
-                          nullptr,
-                          "&Esci"};
-    for (int i = 0; i < 13; ++i) {
-        if (!voci[i]) {
+    QMenu* file = menuBar()->addMenu(Q(TestoDi("MnuFile").caption));
+    for (const TestoControllo& t : TestiDi("MnuFileItem")) {
+        if (t.caption.empty()) {
             file->addSeparator();
             continue;
         }
-        QAction* a = file->addAction(QString::fromUtf8(voci[i]));
+        QAction* a = file->addAction(Q(t.caption));
+        const int i = t.indice;
         connect(a, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
     }
-    QAction* unita = menuBar()->addAction(QString::fromUtf8("&Unità"));
+    QAction* unita = menuBar()->addAction(Q(TestoDi("mnuUnits").caption));
     connect(unita, &QAction::triggered, this, &FrmDati::mnuUnits_Click);
-    QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
-    connect(opzioni->addAction(QStringLiteral("&Scelta scale dwg, dxf")), &QAction::triggered, this,
+    QMenu* opzioni = menuBar()->addMenu(Q(TestoDi("mnuOpzioni").caption));
+    connect(opzioni->addAction(Q(TestoDi("mnuOpzioniItem", 0).caption)), &QAction::triggered, this,
             [this] { mnuOpzioniItem_Click(0); });
-    QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
-    const char* vociAiuto[] = {"&Aiuto", "&Files di esempio", "&Informazioni"};
-    for (int i = 0; i < 3; ++i)
-        connect(aiuto->addAction(QString::fromUtf8(vociAiuto[i])), &QAction::triggered, this,
+    QMenu* aiuto = menuBar()->addMenu(Q(TestoDi("Aiuto").caption));
+    for (const TestoControllo& t : TestiDi("mnuAiutoItem")) {
+        const int i = t.indice;
+        connect(aiuto->addAction(Q(t.caption)), &QAction::triggered, this,
                 [this, i] { mnuAiutoItem_Click(i); });
+    }
 
     QToolBar* barra = addToolBar(QStringLiteral("ToolbarUp"));
     barra->setObjectName(QStringLiteral("ToolbarUp"));
-    const struct {
-        const char* testo;
-        QStyle::StandardPixmap icona;
-        int voce;
-    } pulsanti[] = {{"New", QStyle::SP_FileIcon, 0},
-                    {"Open", QStyle::SP_DialogOpenButton, 1},
-                    {"Save", QStyle::SP_DialogSaveButton, 2},
-                    {"Print", QStyle::SP_FileDialogDetailedView, 5}};
-    for (const auto& p : pulsanti) {
-        QAction* a = barra->addAction(style()->standardIcon(p.icona), QString::fromUtf8(p.testo));
-        const int voce = p.voce;
+    barra->setMovable(false);
+    const QStyle::StandardPixmap icone[4] = {QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton,
+                                             QStyle::SP_DialogSaveButton,
+                                             QStyle::SP_FileDialogDetailedView};
+    const int voci[4] = {0, 1, 2, 5};
+    for (int k = 0; k < 4; ++k) {
+        const TestoControllo& t = TestoDi("ToolbarUp", k);
+        QIcon icona = QIcon::fromTheme(k == 3 ? QStringLiteral("document-print") : QString(),
+                                       style()->standardIcon(icone[k]));
+        QAction* a = barra->addAction(icona, Q(t.caption));
+        a->setToolTip(Q(t.tooltip));
+        const int voce = voci[k];
         connect(a, &QAction::triggered, this, [this, voce] { mnuFileItem_Click(voce); });
     }
 }
 
+QLineEdit* FrmDati::NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indice) {
+    auto* w = new QLineEdit(this);
+    w->setObjectName(indice >= 0 ? QStringLiteral("%1%2").arg(QLatin1String(nome)).arg(indice)
+                                 : QLatin1String(nome));
+    Accessibile(w, nome, indice);
+    w->installEventFilter(this);
+    campi_.push_back({w, &c, f});
+    connect(w, &QLineEdit::textEdited, this,
+            [this, &c](const QString& t) { modello_->Campo_Edita(c, t.toStdString()); });
+    return w;
+}
+
+QWidget* FrmDati::CreaDati() {
+    ModelloForm& m = *modello_;
+    auto* pannello = new QWidget(this);
+    auto* v = new QVBoxLayout(pannello);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    // Title.
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(new QLabel(Q(TestoDi("txtTitolo").caption), pannello));
+    txtTitolo_ = NuovoCampo(m.txtTitolo, {TipoControllo::TxtTitolo, 0}, "txtTitolo", -1);
+    connect(txtTitolo_, &QLineEdit::returnPressed, this, [this] { modello_->txtTitolo_Invio(); });
+    riga->addWidget(txtTitolo_, 1);
+    v->addLayout(riga);
+
+    // Beam data.
+    auto* dati = new QGroupBox(QStringLiteral("Trave"), pannello);
+    auto* g = new QGridLayout(dati);
+    const std::string* unita[3] = {&m.lblLuce, &m.lblE, &m.lblJ};
+    for (int i = 0; i < 3; ++i) {
+        txtDati_[static_cast<size_t>(i)] = NuovoCampo(m.txtDati[static_cast<size_t>(i)],
+                                                      {TipoControllo::TxtDati, i}, "txtDati", i);
+        auto* l = new QLabel(Q(TestoDi("txtDati", i).caption), dati);
+        l->setBuddy(txtDati_[static_cast<size_t>(i)]);
+        auto* u = new QLabel(dati);
+        u->setMinimumWidth(50);
+        unita_etichette_.push_back({u, unita[i]});
+        g->addWidget(l, i, 0);
+        g->addWidget(txtDati_[static_cast<size_t>(i)], i, 1);
+        g->addWidget(u, i, 2);
+    }
+    txtDati_[3] = NuovoCampo(m.txtDati[3], {TipoControllo::TxtDati, 3}, "txtDati", 3);
+    txtDati_[3]->setMaximumWidth(70);
+    g->addWidget(txtDati_[3], 3, 1);
+    g->addWidget(new QLabel(Q(TestoDi("txtDati", 3).caption).trimmed(), dati), 3, 2, 1, 2);
+    for (int i = 0; i < 4; ++i)
+        connect(txtDati_[static_cast<size_t>(i)], &QLineEdit::returnPressed, this,
+                [this, i] { modello_->txtDati_Invio(i); });
+    auto* sezione = new QPushButton(Q(TestoDi("cmdSezione").caption), dati);
+    sezione->setObjectName(QStringLiteral("cmdSezione"));
+    Accessibile(sezione, "cmdSezione", -1);
+    connect(sezione, &QPushButton::clicked, this, &FrmDati::cmdSezione_Click);
+    g->addWidget(sezione, 1, 3, 2, 1);
+    g->setColumnStretch(1, 1);
+    v->addWidget(dati);
+
+    // Constraint scheme.
+    auto* vincoli = new QGroupBox(Q(TestoDi("Frame1").caption), pannello);
+    auto* gv = new QGridLayout(vincoli);
+    for (int i = 0; i < 5; ++i) {
+        auto* o = new QRadioButton(Q(TestoDi("Optschema", i).caption), vincoli);
+        o->setObjectName(QStringLiteral("Optschema%1").arg(i));
+        Accessibile(o, "Optschema", i);
+        optSchema_[static_cast<size_t>(i)] = o;
+        gv->addWidget(o, i, 0);
+        connect(o, &QRadioButton::clicked, this, [this, i] { modello_->Optschema_Click(i); });
+    }
+    figura_ = new FiguraSchema(m, vincoli);
+    figura_->setObjectName(QStringLiteral("Figura"));
+    gv->addWidget(figura_, 0, 1, 5, 1);
+    chkParziali_ = new QCheckBox(Q(TestoDi("chkDistanzeParziali").caption), vincoli);
+    chkParziali_->setObjectName(QStringLiteral("chkDistanzeParziali"));
+    Accessibile(chkParziali_, "chkDistanzeParziali", -1);
+    connect(chkParziali_, &QCheckBox::clicked, this,
+            [this](bool b) { modello_->chkDistanzeParziali_Click(b); });
+    gv->addWidget(chkParziali_, 5, 0, 1, 2);
+    gv->setColumnStretch(1, 1);
+    v->addWidget(vincoli, 1);
+
+    // Foundation.
+    fraWinkler_ = new QGroupBox(Q(TestoDi("fraWinkler").caption), pannello);
+    fraWinkler_->setObjectName(QStringLiteral("fraWinkler"));
+    auto* gf = new QGridLayout(fraWinkler_);
+    for (int i = 0; i < 2; ++i) {
+        auto* o = new QRadioButton(Q(TestoDi("OptFond", i).caption), fraWinkler_);
+        o->setObjectName(QStringLiteral("OptFond%1").arg(i));
+        Accessibile(o, "OptFond", i);
+        optFond_[static_cast<size_t>(i)] = o;
+        gf->addWidget(o, 0, i);
+        connect(o, &QRadioButton::clicked, this, [this, i] { modello_->OptFond_Click(i); });
+    }
+    chkReagTraz_ = new QCheckBox(Q(TestoDi("chkReagTraz").caption), fraWinkler_);
+    chkReagTraz_->setObjectName(QStringLiteral("chkReagTraz"));
+    Accessibile(chkReagTraz_, "chkReagTraz", -1);
+    connect(chkReagTraz_, &QCheckBox::clicked, this,
+            [this](bool b) { modello_->chkReagTraz_Click(b); });
+    gf->addWidget(chkReagTraz_, 0, 2);
+    const std::string* uw[3] = {&m.lblK, &m.lblB, nullptr};
+    for (int i = 0; i < 3; ++i) {
+        auto* w = NuovoCampo(m.txtWinkler[static_cast<size_t>(i)], {TipoControllo::TxtWinkler, i},
+                             "txtWinkler", i);
+        txtWinkler_[static_cast<size_t>(i)] = w;
+        connect(w, &QLineEdit::returnPressed, this, [this, i] { modello_->txtWinkler_Invio(i); });
+        auto* l = new QLabel(Q(TestoDi("txtWinkler", i).caption), fraWinkler_);
+        l->setBuddy(w);
+        gf->addWidget(l, i + 1, 0);
+        gf->addWidget(w, i + 1, 1);
+        if (uw[i]) {
+            auto* u = new QLabel(fraWinkler_);
+            unita_etichette_.push_back({u, uw[i]});
+            gf->addWidget(u, i + 1, 2);
+        } else {
+            lblWinkler2_ = {l, nullptr};
+        }
+    }
+    lblIterazione_ = new QLabel(fraWinkler_);
+    lblIterazione_->setObjectName(QStringLiteral("lblWinkler3"));
+    Accessibile(lblIterazione_, "lblWinkler", 3);
+    gf->addWidget(lblIterazione_, 3, 2);
+    v->addWidget(fraWinkler_);
+    return pannello;
+}
+
+QWidget* FrmDati::CreaCarichi() {
+    ModelloForm& m = *modello_;
+    auto* pannello = new QWidget(this);
+    auto* v = new QVBoxLayout(pannello);
+    v->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+        auto* riquadro = new QGroupBox(Q(TestoDi("FlexGrid", i).caption).trimmed(), pannello);
+        riquadro->setObjectName(QStringLiteral("riquadroGriglia%1").arg(i));
+        auto* g = new QGridLayout(riquadro);
+        auto* righe = NuovoCampo(m.txtRigheGriglia[static_cast<size_t>(i)],
+                                 {TipoControllo::TxtRigheGriglia, i}, "txtRigheGriglia", i);
+        righe->setMaximumWidth(60);
+        txtRighe_[static_cast<size_t>(i)] = righe;
+        connect(righe, &QLineEdit::returnPressed, this,
+                [this, i] { modello_->txtRigheGriglia_Invio(i); });
+        auto* l = new QLabel(Q(TestoDi("txtRigheGriglia", i).caption), riquadro);
+        l->setBuddy(righe);
+        auto* zoom = new QPushButton(Q(TestoDi("FlexGridZoom", i).caption), riquadro);
+        zoom->setObjectName(QStringLiteral("FlexGridZoom%1").arg(i));
+        zoom->setAccessibleName(QStringLiteral("Zoom ") +
+                                Q(TestoDi("FlexGrid", i).caption).trimmed());
+        connect(zoom, &QPushButton::clicked, this, [this, i] { modello_->FlexGridZoom_Click(i); });
+        auto* griglia = new GrigliaQt(m, i, riquadro);
+        griglia->setObjectName(QStringLiteral("FlexGrid%1").arg(i));
+        Accessibile(griglia, "FlexGrid", i);
+        griglia->Editor()->installEventFilter(this);
+        griglia->installEventFilter(this);
+        griglie_[static_cast<size_t>(i)] = griglia;
+        g->addWidget(l, 0, 0);
+        g->addWidget(righe, 0, 1);
+        g->addWidget(zoom, 0, 3);
+        g->setColumnStretch(2, 1);
+        g->addWidget(griglia, 1, 0, 1, 4);
+        riquadriGriglie_[static_cast<size_t>(i)] = riquadro;
+        v->addWidget(riquadro, 1);
+    }
+    return pannello;
+}
+
+QWidget* FrmDati::CreaRisultati() {
+    ModelloForm& m = *modello_;
+    auto* pannello = new QWidget(this);
+    auto* v = new QVBoxLayout(pannello);
+    v->setContentsMargins(0, 0, 0, 0);
+    btnCalcola_ = new QPushButton(Q(TestoDi("btnCalcola").caption), pannello);
+    btnCalcola_->setObjectName(QStringLiteral("btnCalcola"));
+    btnCalcola_->setMinimumHeight(36);
+    btnCalcola_->setDefault(false);
+    btnCalcola_->setAutoDefault(true);
+    Accessibile(btnCalcola_, "btnCalcola", -1);
+    connect(btnCalcola_, &QPushButton::clicked, this, &FrmDati::btnCalcola_Click);
+    v->addWidget(btnCalcola_);
+
+    auto uscita = [&](QGroupBox* box, QGridLayout* g, int riga, int col, CampoForm& c,
+                      const char* nome, int i, const std::string* unita, const char* fissa) {
+        auto* w = new QLineEdit(box);
+        w->setReadOnly(true);
+        w->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(nome)).arg(i));
+        Accessibile(w, nome, i);
+        campi_.push_back({w, &c, {}});
+        auto* l = new QLabel(Q(TestoDi(nome, i).caption), box);
+        l->setBuddy(w);
+        auto* u = new QLabel(fissa ? QString::fromUtf8(fissa) : QString(), box);
+        u->setMinimumWidth(40);
+        if (unita) unita_etichette_.push_back({u, unita});
+        g->addWidget(l, riga, col);
+        g->addWidget(w, riga, col + 1);
+        g->addWidget(u, riga, col + 2);
+        return w;
+    };
+    frameRis_ = new QGroupBox(Q(TestoDi("FrameRis").caption), pannello);
+    frameRis_->setObjectName(QStringLiteral("FrameRis"));
+    {
+        auto* g = new QGridLayout(frameRis_);
+        g->addWidget(new QLabel(Q(TestoDi("lblReazioni").caption), frameRis_), 0, 0, 1, 6);
+        const std::string* u[12] = {&m.lblMomento,   &m.lblMomento,   &m.lblForza,
+                                    &m.lblForza,     nullptr,         nullptr,
+                                    &m.lblMomento,   &m.lblLunghezza, &m.lblMomento,
+                                    &m.lblLunghezza, &m.lblLunghezza, &m.lblLunghezza};
+        for (int i = 0; i < 12; ++i) {
+            const int r = i < 6 ? 1 + i / 2 : 4 + (i - 6) / 2;
+            const int c = (i % 2) * 3;
+            txtRis_[static_cast<size_t>(i)] =
+                uscita(frameRis_, g, r, c, m.txtRis[static_cast<size_t>(i)], "txtRis", i, u[i],
+                       i == 4 || i == 5 ? "[rad]" : nullptr);
+        }
+    }
+    v->addWidget(frameRis_);
+    frameFond_ = new QGroupBox(Q(TestoDi("FrameFond").caption), pannello);
+    frameFond_->setObjectName(QStringLiteral("FrameFond"));
+    {
+        auto* g = new QGridLayout(frameFond_);
+        const std::string* u[10] = {
+            &m.lblPressione, &m.lblMomento,   &m.lblForza,     &m.lblLunghezza, &m.lblPressione,
+            &m.lblLunghezza, &m.lblLunghezza, &m.lblLunghezza, &m.lblPressione, &m.lblLunghezza};
+        for (int i = 0; i < 10; ++i) {
+            const int r = i < 4 ? i : i < 8 ? i - 4 : 4;
+            const int c = i < 4 ? 0 : i < 8 ? 3 : (i - 8) * 3;
+            txtFond_[static_cast<size_t>(i)] =
+                uscita(frameFond_, g, r, c, m.txtFond[static_cast<size_t>(i)], "txtFond", i, u[i],
+                       nullptr);
+        }
+    }
+    v->addWidget(frameFond_);
+    frX_ = new QGroupBox(Q(TestoDi("frRisultatiInX").caption), pannello);
+    frX_->setObjectName(QStringLiteral("frRisultatiInX"));
+    {
+        auto* g = new QGridLayout(frX_);
+        txtX_[0] = NuovoCampo(m.txtX[0], {TipoControllo::TxtX, 0}, "txtX", 0);
+        connect(txtX_[0], &QLineEdit::returnPressed, this, [this] { modello_->txtX_Invio(); });
+        auto* l = new QLabel(Q(TestoDi("txtX", 0).caption), frX_);
+        l->setBuddy(txtX_[0]);
+        auto* u = new QLabel(frX_);
+        unita_etichette_.push_back({u, &m.lblLunghezza});
+        g->addWidget(l, 0, 0);
+        g->addWidget(txtX_[0], 0, 1);
+        g->addWidget(u, 0, 2);
+        const std::string* ux[4] = {&m.lblMomento, &m.lblForza, &m.lblLunghezza, &m.lblPressione};
+        for (int i = 1; i < 5; ++i) {
+            const int r = i <= 2 ? 1 : 2, c = (i % 2 == 1) ? 0 : 3;
+            txtX_[static_cast<size_t>(i)] =
+                uscita(frX_, g, i == 4 ? 0 : r, i == 4 ? 3 : c, m.txtX[static_cast<size_t>(i)],
+                       "txtX", i, ux[i - 1], nullptr);
+        }
+        for (int k = 0; k < 3; ++k)
+            rigaX4_[static_cast<size_t>(k)] =
+                g->itemAtPosition(0, 3 + k) ? g->itemAtPosition(0, 3 + k)->widget() : nullptr;
+    }
+    v->addWidget(frX_);
+    frDiagrammi_ = new QGroupBox(Q(TestoDi("FrDiagrammi").caption), pannello);
+    frDiagrammi_->setObjectName(QStringLiteral("FrDiagrammi"));
+    {
+        auto* h = new QHBoxLayout(frDiagrammi_);
+        h->addWidget(new QLabel(Q(TestoDi("lblVisualizza").caption), frDiagrammi_));
+        for (int i = 0; i < 4; ++i) {
+            auto* b = new QPushButton(Q(TestoDi("cbDiagramma", i).caption), frDiagrammi_);
+            b->setObjectName(QStringLiteral("cbDiagramma%1").arg(i));
+            Accessibile(b, "cbDiagramma", i);
+            connect(b, &QPushButton::clicked, this, [this, i] { cbDiagramma_Click(i); });
+            h->addWidget(b);
+        }
+    }
+    v->addWidget(frDiagrammi_);
+    v->addStretch(1);
+    return pannello;
+}
+
 void FrmDati::CreaControlli() {
     auto* centro = new QWidget(this);
-    auto* l = new QVBoxLayout(centro);
-    txtTitolo_ = new QLineEdit(centro);
-    txtTitolo_->setObjectName(QStringLiteral("txtTitolo"));
-    btnCalcola_ = new QPushButton(QStringLiteral("Calcola"), centro);
-    btnCalcola_->setObjectName(QStringLiteral("btnCalcola"));
-    lblRisultati_ = new QLabel(centro);
-    l->addWidget(new QLabel(QStringLiteral("Titolo :"), centro));
-    l->addWidget(txtTitolo_);
-    l->addWidget(btnCalcola_);
-    l->addWidget(lblRisultati_);
-    l->addStretch();
-    setCentralWidget(centro);
-    connect(btnCalcola_, &QPushButton::clicked, this, &FrmDati::btnCalcola_Click);
+    auto* h = new QHBoxLayout(centro);
+    h->addWidget(CreaDati(), 4);
+    h->addWidget(CreaCarichi(), 4);
+    h->addWidget(CreaRisultati(), 5);
+    auto* scorri = new QScrollArea(this);
+    scorri->setWidgetResizable(true);
+    scorri->setFrameShape(QFrame::NoFrame);
+    scorri->setWidget(centro);
+    centro->setMinimumSize(1000, 560);
+    setCentralWidget(scorri);
+    // Keyboard order: the Enter chain's order.
+    QWidget* ordine[] = {txtTitolo_,     txtDati_[0],    txtDati_[1], txtDati_[2],
+                         txtDati_[3],    txtRighe_[0],   griglie_[0], txtRighe_[1],
+                         griglie_[1],    txtRighe_[2],   griglie_[2], txtWinkler_[0],
+                         txtWinkler_[1], txtWinkler_[2], btnCalcola_, txtX_[0]};
+    for (size_t i = 0; i + 1 < std::size(ordine); ++i)
+        setTabOrder(ordine[i], ordine[i + 1]);
+}
+
+QWidget* FrmDati::Controllo(Fuoco f) const {
+    const auto i = static_cast<size_t>(f.indice);
+    switch (f.tipo) {
+    case TipoControllo::TxtTitolo:
+        return txtTitolo_;
+    case TipoControllo::TxtDati:
+        return i < 4 ? txtDati_[i] : nullptr;
+    case TipoControllo::TxtRigheGriglia:
+        return i < 3 ? txtRighe_[i] : nullptr;
+    case TipoControllo::FlexGrid:
+        return i < 3 ? griglie_[i] : nullptr;
+    case TipoControllo::TxtEdit:
+        return i < 3 ? griglie_[i]->Editor() : nullptr;
+    case TipoControllo::TxtWinkler:
+        return i < 3 ? txtWinkler_[i] : nullptr;
+    case TipoControllo::TxtX:
+        return txtX_[0];
+    case TipoControllo::BtnCalcola:
+        return btnCalcola_;
+    case TipoControllo::Nessuno:
+        break;
+    }
+    return nullptr;
+}
+
+QLineEdit* FrmDati::Campo(const char* nome, int indice) const {
+    return findChild<QLineEdit*>(QStringLiteral("%1%2").arg(QLatin1String(nome)).arg(indice));
 }
 
 void FrmDati::Aggiorna() {
-    setWindowTitle(QString::fromStdString(modello_->Caption));
-    txtTitolo_->setText(QString::fromStdString(modello_->txtTitolo.testo));
+    if (aggiornando_) return;
+    aggiornando_ = true;
+    const ModelloForm& m = *modello_;
+    setWindowTitle(QString::fromStdString(m.Caption));
+    for (const CampoVista& c : campi_) {
+        ImpostaTesto(c.w, c.c->testo);
+    }
+    txtWinkler_[2]->setVisible(m.txtWinkler[2].visibile);
+    if (lblWinkler2_[0]) lblWinkler2_[0]->setVisible(m.txtWinkler[2].visibile);
+    for (int i = 0; i < 5; ++i)
+        optSchema_[static_cast<size_t>(i)]->setChecked(m.Optschema == i);
+    for (int i = 0; i < 2; ++i)
+        optFond_[static_cast<size_t>(i)]->setChecked(m.OptFond == i);
+    chkParziali_->setChecked(m.chkDistanzeParziali);
+    chkReagTraz_->setChecked(m.chkReagTraz);
+    fraWinkler_->setVisible(m.fraWinkler);
+    lblIterazione_->setVisible(m.lblWinkler3);
+    lblIterazione_->setText(m.testoIterazione.empty() ? Q(TestoDi("lblWinkler", 3).caption)
+                                                      : QString::fromStdString(m.testoIterazione));
+    for (auto& [l, t] : unita_etichette_)
+        l->setText(QString::fromStdString(*t));
+    frameRis_->setVisible(m.FrameRis);
+    frameFond_->setVisible(m.FrameFond);
+    frX_->setVisible(m.frRisultatiInX);
+    frDiagrammi_->setVisible(m.FrDiagrammi);
+    for (QWidget* w : rigaX4_)
+        if (w) w->setVisible(m.txtX4Visibile);
+    btnCalcola_->setEnabled(!m.Occupato());
+    for (int i = 0; i < 3; ++i) {
+        const GrigliaTesto& g = m.FlexGrid[static_cast<size_t>(i)];
+        griglie_[static_cast<size_t>(i)]->setVisible(g.visibile);
+        griglie_[static_cast<size_t>(i)]->Aggiorna();
+        // "Zoom": the grid takes the room of the other two.
+        bool altroZoom = false;
+        for (int k = 0; k < 3; ++k)
+            altroZoom = altroZoom || (k != i && m.FlexGrid[static_cast<size_t>(k)].zoom);
+        riquadriGriglie_[static_cast<size_t>(i)]->setVisible(!altroZoom || g.zoom);
+    }
+    figura_->update();
+    if (!(m.fuoco == ultimoFuoco_)) {
+        ultimoFuoco_ = m.fuoco;
+        if (QWidget* w = Controllo(m.fuoco); w && w->isVisibleTo(this)) {
+            w->setFocus(Qt::OtherFocusReason);
+            if (auto* e = qobject_cast<QLineEdit*>(w); e && m.fuoco.tipo != TipoControllo::TxtEdit)
+                e->selectAll();
+        }
+    }
+    aggiornando_ = false;
+}
+
+bool FrmDati::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        // The keypad's decimal key types the regional decimal separator.
+        if ((k->modifiers() & Qt::KeypadModifier) &&
+            (k->key() == Qt::Key_Period || k->key() == Qt::Key_Comma ||
+             k->key() == Qt::Key_Delete)) {
+            if (auto* w = qobject_cast<QLineEdit*>(o); w && !w->isReadOnly()) {
+                const QString sep(QChar::fromLatin1(SeparatoreDecimale()));
+                QKeyEvent sostituto(QEvent::KeyPress, 0, Qt::NoModifier, sep);
+                QCoreApplication::sendEvent(w, &sostituto);
+                return true;
+            }
+        }
+    }
+    if (e->type() == QEvent::FocusIn && !aggiornando_) {
+        for (const CampoVista& c : campi_)
+            if (c.w == o && c.f.tipo != TipoControllo::Nessuno) {
+                ultimoFuoco_ = c.f;
+                modello_->Fuoco_Preso(c.f);
+                // Entering a field selects its whole text.
+                QTimer::singleShot(0, c.w, [w = c.w] { w->selectAll(); });
+            }
+    }
+    return QMainWindow::eventFilter(o, e);
 }
 
 void FrmDati::Avvio(const QStringList& argomenti) {
@@ -159,7 +596,6 @@ void FrmDati::NonDisponibile(const char* cosa) {
 }
 
 void FrmDati::btnCalcola_Click() {
-    modello_->Campo_Edita(modello_->txtTitolo, txtTitolo_->text().toStdString());
     modello_->btnCalcola_Click();
 }
 
@@ -189,6 +625,9 @@ void FrmDati::mnuAiutoItem_Click(int i) {
 }
 
 void FrmDati::closeEvent(QCloseEvent* e) {
+    // An open cell editor keeps what was typed.
+    for (GrigliaQt* g : griglie_)
+        if (g->Editor()->isVisible()) modello_->txtEdit_PerdeFuoco(g->Indice());
     if (modello_->Chiusura())
         e->accept();
     else

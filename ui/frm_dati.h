@@ -11,14 +11,20 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QAction;
+class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace zelvo {
+
+class GrigliaQt;
 
 struct OpzioniFrmDati {
     // Where messages go; nullptr: message boxes over the window.
@@ -49,6 +55,12 @@ class FrmDati : public QMainWindow {
     // events, for instance by the units window).
     void Aggiorna();
 
+    // The widget of a control (nullptr when it has none).
+    QWidget* Controllo(Fuoco f) const;
+    QLineEdit* Campo(const char* nome, int indice = 0) const;
+    GrigliaQt* Griglia(int i) const { return griglie_[static_cast<size_t>(i)]; }
+    QPushButton* Calcola() const { return btnCalcola_; }
+
   public slots:
     void btnCalcola_Click();
     // Diagram buttons: 0 "&M", 1 "&V", 2 "&C", 3 "&Stampa".
@@ -63,10 +75,15 @@ class FrmDati : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
     void CreaMenu();
     void CreaControlli();
+    QWidget* CreaDati();
+    QWidget* CreaCarichi();
+    QWidget* CreaRisultati();
+    QLineEdit* NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indice);
     void NonDisponibile(const char* cosa);
 
     ModuloZelvo modulo_;
@@ -77,9 +94,39 @@ class FrmDati : public QMainWindow {
     FinestreCollegate finestre_;
     std::unique_ptr<Stampante> stampante_;
 
+    struct CampoVista {
+        QLineEdit* w;
+        CampoForm* c;
+        Fuoco f;
+    };
+    std::vector<CampoVista> campi_;
     QLineEdit* txtTitolo_ = nullptr;
+    std::array<QLineEdit*, 4> txtDati_{};
+    std::array<QLineEdit*, 3> txtRighe_{};
+    std::array<QLineEdit*, 3> txtWinkler_{};
+    std::array<QLineEdit*, 5> txtX_{};
+    std::array<QLineEdit*, 12> txtRis_{};
+    std::array<QLineEdit*, 10> txtFond_{};
+    std::array<GrigliaQt*, 3> griglie_{};
+    std::array<QWidget*, 3> riquadriGriglie_{};
+    std::array<QRadioButton*, 5> optSchema_{};
+    std::array<QRadioButton*, 2> optFond_{};
+    QCheckBox* chkParziali_ = nullptr;
+    QCheckBox* chkReagTraz_ = nullptr;
+    QWidget* figura_ = nullptr;
+    QGroupBox* fraWinkler_ = nullptr;
+    QLabel* lblIterazione_ = nullptr;
+    std::array<QLabel*, 2> lblWinkler2_{};
     QPushButton* btnCalcola_ = nullptr;
-    QLabel* lblRisultati_ = nullptr;
+    QGroupBox* frameRis_ = nullptr;
+    QGroupBox* frameFond_ = nullptr;
+    QGroupBox* frX_ = nullptr;
+    QGroupBox* frDiagrammi_ = nullptr;
+    std::array<QWidget*, 3> rigaX4_{};
+    // Unit labels: the model's label fields they show.
+    std::vector<std::pair<QLabel*, const std::string*>> unita_etichette_;
+    Fuoco ultimoFuoco_;
+    bool aggiornando_ = false;
 };
 
 } // namespace zelvo

@@ -1,0 +1,59 @@
+// A load grid on screen: a QTableView over the form's text grid with the
+// in-place editor laid over the current cell. The widget only shows the grid
+// and the editor as the model holds them and forwards keys, clicks, scrolls,
+// edits and focus changes to the model's events.
+#pragma once
+
+#include "form/modello_form.h"
+
+#include <QAbstractTableModel>
+#include <QLineEdit>
+#include <QTableView>
+
+namespace zelvo {
+
+// The grid's cells as a Qt table model (row 0 and column 0 are the headings).
+class ModelloGrigliaQt : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit ModelloGrigliaQt(const GrigliaTesto& g, QObject* genitore = nullptr)
+        : QAbstractTableModel(genitore), g_(g) {}
+    int rowCount(const QModelIndex& = {}) const override { return g_.Righe(); }
+    int columnCount(const QModelIndex& = {}) const override { return g_.Colonne(); }
+    QVariant data(const QModelIndex& i, int ruolo) const override;
+    // Re-reads the grid (shape and texts).
+    void Aggiorna();
+
+  private:
+    const GrigliaTesto& g_;
+    int righe_ = -1, colonne_ = -1;
+};
+
+class EditorCellaQt;
+
+class GrigliaQt : public QTableView {
+    Q_OBJECT
+  public:
+    GrigliaQt(ModelloForm& m, int indice, QWidget* genitore = nullptr);
+    // Shows the model's grid and editor again.
+    void Aggiorna();
+    QLineEdit* Editor() const;
+    int Indice() const { return indice_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+  private:
+    void Larghezze();
+    void PosizionaEditor();
+    ModelloForm& m_;
+    int indice_;
+    ModelloGrigliaQt* modello_;
+    EditorCellaQt* editor_;
+    bool aggiornando_ = false;
+};
+
+} // namespace zelvo
