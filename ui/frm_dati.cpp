@@ -564,7 +564,7 @@ bool FrmDati::eventFilter(QObject* o, QEvent* e) {
             (k->key() == Qt::Key_Period || k->key() == Qt::Key_Comma ||
              k->key() == Qt::Key_Delete)) {
             if (auto* w = qobject_cast<QLineEdit*>(o); w && !w->isReadOnly()) {
-                const QString sep(QChar::fromLatin1(SeparatoreDecimale()));
+                const QString sep = QString::fromStdString(unita_.separatori.decimale);
                 QKeyEvent sostituto(QEvent::KeyPress, 0, Qt::NoModifier, sep);
                 QCoreApplication::sendEvent(w, &sostituto);
                 return true;

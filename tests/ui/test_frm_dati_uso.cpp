@@ -39,8 +39,6 @@ class TestFrmDatiUso : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { sep_ = std::make_unique<SeparatoriTemporanei>('.', ','); }
-    void cleanup() { sep_.reset(); }
 
     void tastieraDalTitoloACalcola() {
         RegistroMessaggi msg;
@@ -148,9 +146,6 @@ class TestFrmDatiUso : public QObject {
             if (qobject_cast<QLineEdit*>(w) && !w->objectName().isEmpty())
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
     }
-
-  private:
-    std::unique_ptr<SeparatoriTemporanei> sep_;
 };
 
 ZELVO_TEST_UI(TestFrmDatiUso)
