@@ -5,13 +5,9 @@
 #include "form/file_progetto.h"
 #include "form/modello_form.h"
 #include "form/relazione.h"
+#include "graphics/uscita_diagrammi.h"
 #include "io/generale.h"
 #include "io/unita.h"
-
-#if __has_include("graphics/esporta.h")
-#include "graphics/esporta.h"
-#define ZELVO_ESPORTA_DIAGRAMMI 1
-#endif
 
 #include <filesystem>
 #include <fstream>
@@ -46,26 +42,35 @@ class MessaggiMuti : public Messaggi {
 
 const std::vector<DisegnoCalc>& Disegni() {
     // The diagrams (loads, moments, shears, deflection) of the calculated
-    // problem. Each format is served by the drawing library's export
-    // function; the entries stay empty until it provides them.
-#ifdef ZELVO_ESPORTA_DIAGRAMMI
+    // problem: the drawing file and the printed page through the diagram
+    // output the windows use, the pictures of the diagram windows.
     static const std::vector<DisegnoCalc> d = {
-        {"dxf", "write the three diagrams, stacked, to this DXF file", EsportaDXF},
-        {"pdf", "write the printed page of the three diagrams to this PDF file", EsportaPDF},
+        {"dxf", "write the three diagrams, stacked, to this DXF file",
+         [](const ContestoDiagrammi& c, const std::string& p, Messaggi& msg) {
+             UscitaDiagrammi u(msg);
+             return u.Dxf(p, DiagrammiInOggetto(c));
+         }},
+        {"pdf", "write the printed page of the three diagrams to this PDF file",
+         [](const ContestoDiagrammi& c, const std::string& p, Messaggi& msg) {
+             UscitaDiagrammi u(msg);
+             return StampaDiagrammiPdf(u, c, p);
+         }},
         {"png", "write the diagram windows to PREFIX-M.png, PREFIX-T.png, PREFIX-C.png",
-         EsportaPNG},
+         [](const ContestoDiagrammi& c, const std::string& p, Messaggi& msg) {
+             return ImmaginiDiagrammi(c, p, "png", msg);
+         }},
         {"svg", "write the diagram windows to PREFIX-M.svg, PREFIX-T.svg, PREFIX-C.svg",
-         EsportaSVG},
+         [](const ContestoDiagrammi& c, const std::string& p, Messaggi& msg) {
+             return ImmaginiDiagrammi(c, p, "svg", msg);
+         }},
     };
-#else
-    static const std::vector<DisegnoCalc> d = {
-        {"dxf", "write the diagrams to this DXF file", nullptr},
-        {"pdf", "write the diagrams to this PDF file", nullptr},
-        {"png", "write the diagrams to PNG images named from this prefix", nullptr},
-        {"svg", "write the diagrams to SVG files named from this prefix", nullptr},
-    };
-#endif
     return d;
+}
+
+bool DisegniRichiesti(const OpzioniCalc& opzioni) {
+    for (const auto& [opzione, file] : opzioni.disegni)
+        if (!file.empty()) return true;
+    return false;
 }
 
 void MessaggiCalc::Mostra(const std::string& testo, Icona, const std::string&) {
@@ -86,15 +91,6 @@ int StatoDiUscita(EsitoCalcolo e) {
 }
 
 int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err) {
-    // Drawing formats asked for but not available: a usage error, before any work.
-    for (const auto& d : Disegni()) {
-        const auto it = opzioni.disegni.find(d.opzione);
-        if (it != opzioni.disegni.end() && !it->second.empty() && !d.esporta) {
-            err << "zelvo-calc: --" << d.opzione << " is not available in this build\n";
-            return EsitoUso;
-        }
-    }
-
     // A file that cannot be opened for reading is a usage error.
     {
         std::error_code ec;
@@ -150,7 +146,8 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
         for (const auto& d : Disegni()) {
             const auto it = opzioni.disegni.find(d.opzione);
             if (it == opzioni.disegni.end() || it->second.empty()) continue;
-            if (!d.esporta(modulo, unita, it->second, msg, form.NomeFile)) esito = EsitoErrore;
+            const ContestoDiagrammi c{&modulo, &unita, &msg, form.NomeFile, nullptr};
+            if (!d.esporta(c, it->second, msg)) esito = EsitoErrore;
         }
     }
 

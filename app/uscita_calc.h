@@ -26,20 +26,20 @@ struct OpzioniCalc {
     std::map<std::string, std::string> disegni;
 };
 
-class UnitMisura;
+struct ContestoDiagrammi;
 
 // A drawing output of the tool: the diagrams of the calculated problem
-// written to a file (or files named from a prefix). `esporta` is empty while
-// the drawing library does not provide that format; it returns false after
-// its own message.
+// written to a file (or files named from a prefix); false after its own
+// message. The raster formats (pdf, png, svg) need a QGuiApplication, which
+// the tool's main creates when one of them is asked for.
 struct DisegnoCalc {
     std::string opzione;
     std::string descrizione;
-    std::function<bool(const ModuloZelvo&, const UnitMisura&, const std::string& percorso,
-                       Messaggi&, const std::string& nomeFile)>
-        esporta;
+    std::function<bool(const ContestoDiagrammi&, const std::string& percorso, Messaggi&)> esporta;
 };
 const std::vector<DisegnoCalc>& Disegni();
+// Whether the options ask for any drawing.
+bool DisegniRichiesti(const OpzioniCalc& opzioni);
 
 // Messages of the tool: every one goes to standard error as it is shown
 // (line breaks as LF) and is kept in order; questions are answered no.

@@ -12,14 +12,33 @@
 #include "app/uscita_calc.h"
 #include "section/comando_sezione.h"
 
+#include "graphics/superficie_qt.h"
+
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+namespace {
+
+// The drawings in PDF, PNG and SVG need fonts, hence a Qt application: the
+// tool makes an offscreen one only when such a drawing is asked for.
+std::unique_ptr<zelvo::ApplicazioneOffscreen>
+ApplicazioneGrafica(const std::vector<std::string>& argomenti) {
+    for (const auto& a : argomenti)
+        for (const char* o : {"--pdf", "--png", "--svg"})
+            if (a == o || a.rfind(std::string(o) + "=", 0) == 0)
+                return std::make_unique<zelvo::ApplicazioneOffscreen>();
+    return nullptr;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
+    const auto qt = ApplicazioneGrafica(argomenti);
 
     // The section-properties tool has its own command line.
     if (!argomenti.empty() && argomenti.front() == "section") {

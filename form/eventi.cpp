@@ -60,7 +60,8 @@ void ModelloForm::cbDiagramma_Click(int i) {
             if (Servizi.MostraDiagramma) Servizi.MostraDiagramma(i);
             return;
         }
-        if (Servizi.Disegna) Servizi.Disegna(Modulo, "STAMPANTE", Msg);
+        if (Servizi.Uscita)
+            Servizi.Uscita->Esegui(0, NomeFile, [this](Superficie& s) { return PlottaInOggetto(s); });
     });
 }
 
@@ -290,11 +291,15 @@ bool ModelloForm::FileItem(int i) {
     case 6:
         return FileStampaTxt();
     case 8:
-        return PlottaInOggetto("DWG");
     case 9:
-        return PlottaInOggetto("STAMPANTE");
-    case 10:
-        return PlottaInOggetto("DXF");
+    case 10: {
+        // CAD application, printer, DXF file: the diagram output calls back
+        // PlottaInOggetto.
+        if (!Servizi.Uscita) return false;
+        const int scelta = i == 8 ? 2 : i == 9 ? 0 : 1;
+        return Servizi.Uscita->Esegui(scelta, NomeFile,
+                                      [this](Superficie& s) { return PlottaInOggetto(s); });
+    }
     case 12:
         if (!ConfermaAbbandono()) return false;
         Chiuso = true;

@@ -450,7 +450,11 @@ void ModelloForm::RisultatiScrive() {
     txtX4Visibile = d.Vincoli == Fondazione;
 }
 
-bool ModelloForm::PlottaInOggetto(const std::string& uscita) {
+ContestoDiagrammi ModelloForm::ContestoDisegno() {
+    return {&Modulo, &Unita, &Msg, NomeFile, Servizi.Scale};
+}
+
+bool ModelloForm::PlottaInOggetto(Superficie& uscita) {
     // Faults go to the File item's handler.
     if (!LeggeDati()) {
         FrameRisultati(false);
@@ -466,12 +470,7 @@ bool ModelloForm::PlottaInOggetto(const std::string& uscita) {
     FrameRisultati(true);
     Calcolato = true;
     RisultatiScrive();
-    if (uscita == "STAMPANTE" || uscita == "DXF" || uscita == "DWG") {
-        if (!Servizi.Disegna) return false;
-        return Servizi.Disegna(Modulo, uscita, Msg);
-    }
-    Msg.Mostra("Sub PlottaInOggetto - Uscita = " + uscita);
-    return false;
+    return PlottaInOggettoDiagrammi(ContestoDisegno(), uscita);
 }
 
 } // namespace zelvo

@@ -41,6 +41,7 @@
 #include "form/griglie_carichi.h"
 #include "form/servizi_form.h"
 #include "io/griglia_testo.h"
+#include "graphics/uscita_diagrammi.h"
 #include "io/unita.h"
 
 #include <array>
@@ -155,8 +156,11 @@ class ModelloForm {
     void FondazioneImposta();
     void VisualizzaUnits();
     void chkDistanzeParzialiSetta();
-    // Diagram output with fresh results (callback of the diagram output).
-    bool PlottaInOggetto(const std::string& uscita);
+    // Diagram output with fresh results (callback of the diagram output):
+    // LeggeDati, Calcola, then the diagrams on the target.
+    bool PlottaInOggetto(Superficie& uscita);
+    // What the diagrams read from this window (results, units, file name, scales).
+    ContestoDiagrammi ContestoDisegno();
     // The current data file (name, path, caption) for the file commands.
     FileCorrente File();
     // Text of an internal value in the current units; `singolo`: the

@@ -7,6 +7,7 @@
 #include "core/messaggi.h"
 #include "form/operazione_file.h"
 #include "form/stampante.h"
+#include "graphics/uscita_diagrammi.h"
 
 #include <functional>
 #include <string>
@@ -17,8 +18,11 @@ class ModelloForm;
 class ModuloZelvo;
 
 struct ServiziForm {
-    // Draws the three diagrams to "STAMPANTE", "DXF" or "DWG".
-    std::function<bool(ModuloZelvo&, const std::string& uscita, Messaggi&)> Disegna;
+    // The diagram output of File items 8, 9, 10 (CAD, printer, DXF file)
+    // and of the "&Stampa" diagram button; none: those do nothing.
+    UscitaDiagrammi* Uscita = nullptr;
+    // The scales of the scale dialog (none: automatic scales).
+    const ScaleUtente* Scale = nullptr;
     // Writes the text report to the file percorso.
     std::function<bool(const ModelloForm&, const std::string& percorso, Messaggi&)> StampaRelazione;
     // Project file: reads ("L") the file percorso into the model; false when

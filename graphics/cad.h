@@ -1,12 +1,15 @@
-// The CAD seam of the targets "DWG" and "BLOCCO".
+// The CAD targets "DWG" (model space of a running CAD application) and
+// "BLOCCO" (a block of it), reached through the seam `ApplicazioneCad`.
 //
-// A CAD application is reached through this interface; no bridge exists on
-// this platform, so `ApriAutocad` reports that the application cannot be
-// opened and the output ends with nothing drawn. A bridge would implement
-// ApplicazioneCad and be returned by the factory.
+// No CAD application can be reached on this platform: the default factory
+// finds none, so `ApriAutocad` reports that the application cannot be opened
+// and the output ends with nothing drawn. A bridge (or a test's recorder)
+// implements ApplicazioneCad and is handed to the output service as its
+// factory; whoever opens the application owns it for the drawing.
 #pragma once
 
 #include "core/messaggi.h"
+#include "graphics/superficie.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,30 +22,76 @@ namespace zelvo {
 class ApplicazioneCad {
   public:
     virtual ~ApplicazioneCad() = default;
+    // Entities of the container (model space, or the block for "BLOCCO").
     virtual void AddLine(double x1, double y1, double x2, double y2, int32_t colore) = 0;
     virtual void AddArc(double xc, double yc, double r, double a1, double a2, int32_t colore) = 0;
     virtual void AddLightWeightPolyline(const std::vector<double>& coordinate, int32_t colore) = 0;
+    // Solids always go to the model space.
     virtual void AddSolid(const double (&p)[4][2], int32_t colore) = 0;
     virtual void AddText(const std::string& testo, double x, double y, double altezza,
                          int32_t colore) = 0;
     // Width of the last text added.
     virtual double LarghezzaUltimoTesto() = 0;
+    // A text style for font slot `slot` (its font file: the system's fonts
+    // folder + file + ".ttf"); false when the font file is missing.
+    virtual bool DefinisciStileTesto(int16_t /*slot*/, const std::string& /*nome*/,
+                                     const std::string& /*file*/) {
+        return true;
+    }
     virtual void AttivaStileTesto(int16_t slot) = 0;
     virtual void ZoomExtents() = 0;
 };
 
-// Factory of the CAD bridge; the default finds none.
+// Factory of the CAD bridge: the application, or nullptr when none can be reached.
 using FabbricaCad = std::function<std::unique_ptr<ApplicazioneCad>()>;
-void ImpostaFabbricaCad(FabbricaCad f);
+// The factory of this platform: none can be reached.
+FabbricaCad NessunCad();
 
 inline constexpr const char* TestoCadAssente =
     "Impossibile aprire Autocad.\r\nControllare che la versione di Autocad non sia LT";
 
-// Opens the CAD application; on failure shows TestoCadAssente (critical icon)
-// and returns false.
-bool ApriAutocad(Messaggi& msg);
-// The CAD application opened last (nullptr when none).
-ApplicazioneCad* AutocadAperto();
-void ChiudiAutocad();
+// Opens the CAD application through the factory; on failure shows
+// TestoCadAssente (critical icon) and returns nullptr.
+std::unique_ptr<ApplicazioneCad> ApriAutocad(const FabbricaCad& fabbrica, Messaggi& msg);
+
+// "DWG": entities in the application's model space.
+class SuperficieCad : public Superficie {
+  public:
+    SuperficieCad(ApplicazioneCad& cad, Messaggi& msg) : cad_(cad), msg_(msg) {}
+    std::string Nome() const override { return "DWG"; }
+    bool ScaleNelDisegno() const override { return true; }
+    bool AbbassaTestoDallAlto() const override { return true; }
+    void SelezionaFont(int16_t slot, const std::string& nome) override;
+    void DefinisciFont(int16_t slot, const std::string& nome, const std::string& file) override;
+    void Linea(double x1, double y1, double x2, double y2, int32_t colore) override;
+    void Arco(double xc, double yc, double r, double a1, double a2, int32_t colore) override;
+    void Poligonale(int n, const Vettore1<double>& x, const Vettore1<double>& y, bool chiusa,
+                    int32_t colore) override;
+    // Exactly 4 points: otherwise "Errore in Sub SolidDwg - I punti devono
+    // essere 4", and only the first four of more make the solid.
+    void Solido(int n, const Vettore1<double>& x, const Vettore1<double>& y,
+                int32_t colore) override;
+    void Testo(double x, double y, double altezza, const std::string& testo,
+               int32_t colore) override;
+    double PezzoTesto(double x, double y, double altezza, const std::string& testo,
+                      const std::string& font, int32_t colore) override;
+
+  protected:
+    ApplicazioneCad& cad_;
+    Messaggi& msg_;
+};
+
+// "BLOCCO": the same entities into a CAD block given as the surface (the
+// application object stands for the block's container); font slots and
+// styles are left alone and a text given by its top is not lowered.
+class SuperficieBlocco final : public SuperficieCad {
+  public:
+    using SuperficieCad::SuperficieCad;
+    std::string Nome() const override { return "BLOCCO"; }
+    bool ScaleNelDisegno() const override { return false; }
+    bool AbbassaTestoDallAlto() const override { return false; }
+    void SelezionaFont(int16_t, const std::string&) override {}
+    void DefinisciFont(int16_t, const std::string&, const std::string&) override {}
+};
 
 } // namespace zelvo

@@ -181,38 +181,58 @@ std::string InWindows1252(const std::string& s) {
     return Utf8ACp1252(s);
 }
 
-namespace {
-struct FileDxf {
-    std::string nome;
-    int16_t numero = 0;
-    ScrittoreDxf scrittore;
-};
-std::unique_ptr<FileDxf>& Aperto() {
-    static std::unique_ptr<FileDxf> f;
-    return f;
-}
-} // namespace
-
-void ApriDxf(const std::string& nomeFile, int16_t numeroFile) {
-    Aperto() = std::make_unique<FileDxf>();
-    Aperto()->nome = nomeFile;
-    Aperto()->numero = numeroFile;
-}
-
-void AbbandonaDxf() {
-    Aperto().reset();
-}
-
-ScrittoreDxf* DxfAperto() {
-    return Aperto() ? &Aperto()->scrittore : nullptr;
-}
-
 bool ScriviFileGrafica(const std::string& percorso, const std::string& byte);
 
-bool ChiudiDxf() {
-    std::unique_ptr<FileDxf> f = std::move(Aperto());
-    if (!f) return false;
-    return ScriviFileGrafica(f->nome, f->scrittore.TestoChiuso());
+void SuperficieDxf::ApriDxf(const std::string& nomeFile, int16_t numeroFile) {
+    nome_ = nomeFile;
+    numero_ = numeroFile;
+    scrittore_ = ScrittoreDxf();
+    aperto_ = true;
+}
+
+void SuperficieDxf::AbbandonaDxf() {
+    aperto_ = false;
+    scrittore_ = ScrittoreDxf();
+}
+
+bool SuperficieDxf::ChiudiDxf() {
+    if (!aperto_) return false;
+    aperto_ = false;
+    const std::string testo = scrittore_.TestoChiuso();
+    scrittore_ = ScrittoreDxf();
+    return ScriviFileGrafica(nome_, testo);
+}
+
+ScrittoreDxf& SuperficieDxf::File() {
+    if (!aperto_) throw Guasto("file DXF non aperto");
+    return scrittore_;
+}
+
+void SuperficieDxf::Linea(double x1, double y1, double x2, double y2, int32_t colore) {
+    File().LineaDxf(x1, y1, x2, y2, colore);
+}
+
+void SuperficieDxf::Arco(double xc, double yc, double r, double a1, double a2, int32_t colore) {
+    File().ArcoDxf(xc, yc, r, a1, a2, colore);
+}
+
+void SuperficieDxf::Poligonale(int n, const Vettore1<double>& x, const Vettore1<double>& y,
+                               bool chiusa, int32_t colore) {
+    if (chiusa)
+        File().PoligonaleChiusaDxf(n, x, y, colore);
+    else
+        File().PoligonaleDxf(n, x, y, colore);
+}
+
+void SuperficieDxf::Solido(int n, const Vettore1<double>& x, const Vettore1<double>& y,
+                           int32_t colore) {
+    // An outline through the first n - 1 points (the last repeats the first).
+    File().PoligonaleChiusaDxf(n - 1, x, y, colore);
+}
+
+void SuperficieDxf::Testo(double x, double y, double altezza, const std::string& testo,
+                          int32_t colore) {
+    File().TestoDxf(x, y, altezza, testo, colore);
 }
 
 } // namespace zelvo

@@ -1,16 +1,12 @@
 #include "graphics/geometria.h"
 
 #include "core/guasto.h"
+#include "core/matematica.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace zelvo {
-
-double& ZeroMaxDimen() {
-    static double z = 0;
-    return z;
-}
 
 void EstremiPoligonale(int n, const Vettore1<double>& x, const Vettore1<double>& y, double& xMin,
                        double& xMax, double& yMin, double& yMax) {
@@ -40,9 +36,8 @@ bool NumeriUguali(double a, double b, double tol) {
     return std::fabs(a - b) <= e;
 }
 
-bool PuntiCoincidenti(const std::vector<double>& p, const std::vector<double>& q, Messaggi& msg,
-                      double tol) {
-    if (tol < 0) tol = ZeroMaxDimen();
+bool PuntiCoincidenti(const std::vector<double>& p, const std::vector<double>& q, double tol,
+                      Messaggi& msg) {
     if (tol == 0) msg.Mostra("zero=0 in PuntiCoincidenti");
     const size_t n = std::min<size_t>(3, std::max(p.size(), q.size()));
     for (size_t i = 0; i < n; ++i) {
@@ -53,8 +48,7 @@ bool PuntiCoincidenti(const std::vector<double>& p, const std::vector<double>& q
     return true;
 }
 
-bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, Messaggi& msg) {
-    const double tol = ZeroMaxDimen();
+bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, double tol, Messaggi& msg) {
     if (tol == 0) msg.Mostra("zero=0 in PuntiCoincidentiXY");
     return NumeriUguali(x1, x2, tol) && NumeriUguali(y1, y2, tol);
 }
@@ -128,6 +122,53 @@ bool PuntoInPoligono(double px, double py, int n, const Vettore1<double>& x,
         }
     }
     return dentro;
+}
+
+std::vector<std::array<Punto2, 2>> SegmentiTratteggio(int n, const Vettore1<double>& x,
+                                                      const Vettore1<double>& y, double angoloGradi,
+                                                      double parti) {
+    std::vector<std::array<Punto2, 2>> out;
+    if (n < 3) return out;
+    const double teta = angoloGradi * PiGreco / 180;
+    Vettore1<double> rx(n), ry(n);
+    for (int i = 1; i <= n; ++i)
+        rx(i) = Finito(x(i), "coordinata non finita"),
+        ry(i) = Finito(y(i), "coordinata non finita");
+    RuotaPunti(n, rx, ry, 0, 0, -teta);
+    double x0, x1, y0, y1;
+    EstremiPoligonale(n, rx, ry, x0, x1, y0, y1);
+    const double H = y1 - y0;
+    if (!(H > 0) || parti == 0) return out;
+    int conta;
+    double d;
+    if (parti < 0) {
+        d = -parti;
+        conta = AIntero16(H / d);
+    } else {
+        conta = AIntero16(parti);
+        d = H / parti;
+    }
+    for (int k = 1; k < conta; ++k) {
+        const double yk = y0 + k * d;
+        auto inc = IntersezioneRettaPoligono({x0 - 1, yk}, {x1 + 1, yk}, n, rx, ry);
+        std::vector<Punto2> p;
+        for (const auto& c : inc) {
+            Vettore1<double> px(1), py(1);
+            px(1) = c.p.x, py(1) = c.p.y;
+            RuotaPunti(1, px, py, 0, 0, teta);
+            p.push_back({px(1), py(1)});
+        }
+        if (p.size() % 2 == 0) {
+            for (size_t i = 0; i + 1 < p.size(); i += 2)
+                out.push_back({p[i], p[i + 1]});
+        } else {
+            for (size_t i = 0; i + 1 < p.size(); ++i) {
+                const double mx = (inc[i].p.x + inc[i + 1].p.x) / 2;
+                if (PuntoInPoligono(mx, yk, n, rx, ry)) out.push_back({p[i], p[i + 1]});
+            }
+        }
+    }
+    return out;
 }
 
 } // namespace zelvo

@@ -8,14 +8,11 @@
 #include "core/messaggi.h"
 #include "core/tabella.h"
 
+#include <array>
+
 #include <vector>
 
 namespace zelvo {
-
-// Coincidence tolerance of the geometry routines (module state of the drawing
-// module): the largest extent of the current drawing or polygon / 1 000 000.
-// 0 means "not set".
-double& ZeroMaxDimen();
 
 struct Punto2 {
     double x = 0, y = 0;
@@ -34,12 +31,13 @@ void EstremiPoligonale(int n, const Vettore1<double>& x, const Vettore1<double>&
 bool NumeriUguali(double a, double b, double tol);
 
 // Two points (up to three coordinates, missing ones taken as 0) coincide when
-// every coordinate is NumeriUguali. tol < 0 means "use ZeroMaxDimen"; a zero
-// tolerance shows "zero=0 in PuntiCoincidenti" first.
-bool PuntiCoincidenti(const std::vector<double>& p, const std::vector<double>& q, Messaggi& msg,
-                      double tol = -1);
-// The same for two plane points with ZeroMaxDimen ("zero=0 in PuntiCoincidentiXY").
-bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, Messaggi& msg);
+// every coordinate is NumeriUguali with the coincidence tolerance tol (the
+// drawing's ZeroMaxDimen); a zero tolerance shows "zero=0 in
+// PuntiCoincidenti" first.
+bool PuntiCoincidenti(const std::vector<double>& p, const std::vector<double>& q, double tol,
+                      Messaggi& msg);
+// The same for two plane points ("zero=0 in PuntiCoincidentiXY").
+bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, double tol, Messaggi& msg);
 
 // Rotates points 1..n in place about (xc, yc) by angolo (radians, counter-clockwise).
 void RuotaPunti(int n, Vettore1<double>& x, Vettore1<double>& y, double xc, double yc,
@@ -75,5 +73,13 @@ bool PuntoInPoligono(double px, double py, int n, const Vettore1<double>& x,
 
 // Number of distinct points of a polygon (a last point repeating the first is dropped).
 int PuntiEffettivi(int n, const Vettore1<double>& x, const Vettore1<double>& y);
+
+// The hatch segments of the closed polygon 1..n (the last point may repeat
+// the first) with parallel lines at angoloGradi; parti > 0 is the number of
+// strips, parti < 0 minus the spacing. Segments are rotated back to the
+// polygon's frame, in drawing order.
+std::vector<std::array<Punto2, 2>> SegmentiTratteggio(int n, const Vettore1<double>& x,
+                                                      const Vettore1<double>& y, double angoloGradi,
+                                                      double parti);
 
 } // namespace zelvo

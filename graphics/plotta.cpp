@@ -12,22 +12,7 @@
 
 namespace zelvo {
 
-StatoPlotta& Plotta() {
-    static StatoPlotta p;
-    return p;
-}
-
 namespace {
-
-const DatiTrave& D(const ContestoDiagrammi& c) {
-    return c.Modulo->Dati;
-}
-const RisultatiTrave& R(const ContestoDiagrammi& c) {
-    return c.Modulo->Risultati;
-}
-double H() {
-    return Plotta().AltezzaTestoDiagrammi;
-}
 
 std::string SenzaBlank(std::string s) {
     while (!s.empty() && s.front() == ' ')
@@ -35,20 +20,8 @@ std::string SenzaBlank(std::string s) {
     return s;
 }
 
-// Value and unit of a label: FormatoEtichetta of the shown value.
-std::string Etichetta(const ContestoDiagrammi& c, Grandezza g, double v) {
-    std::string t = FormatoEtichetta(c.Unita->separatori, 4, c.Unita->Mostrata(g, v));
-    const std::string u = c.Unita->Etichetta(g);
-    return u.empty() ? t : t + " " + u;
-}
-
-// A number of the title block: the unit's text without the sign blank.
-std::string Valore(const ContestoDiagrammi& c, Grandezza g, double v) {
-    return SenzaBlank(c.Unita->Testo(g, v));
-}
-
-std::string NumeroScala(const ContestoDiagrammi& c, double s) {
-    return SenzaBlank(FormatoCompatto(c.Unita->separatori, 4, 10, s));
+std::string NumeroScala(const Separatori& sep, double s) {
+    return SenzaBlank(FormatoCompatto(sep, 4, 10, s));
 }
 
 Vettore1<double> Tabella(const Vettore1<float>& v, int n) {
@@ -58,61 +31,69 @@ Vettore1<double> Tabella(const Vettore1<float>& v, int n) {
     return t;
 }
 
-void TitoloEScala(const ContestoDiagrammi& c, const std::string& didascalia, double scala) {
-    StatoPlotta& p = Plotta();
+} // namespace
+
+// Value and unit of a label: FormatoEtichetta of the shown value.
+std::string Plotta::Etichetta(Grandezza g, double v) const {
+    std::string t = FormatoEtichetta(c_->Unita->separatori, 4, c_->Unita->Mostrata(g, v));
+    const std::string u = c_->Unita->Etichetta(g);
+    return u.empty() ? t : t + " " + u;
+}
+
+// A number of the title block: the unit's text without the sign blank.
+std::string Plotta::Valore(Grandezza g, double v) const {
+    return SenzaBlank(c_->Unita->Testo(g, v));
+}
+
+void Plotta::TitoloEScala(const std::string& didascalia, double scala) {
+    StatoPlotta& p = p_;
     const double h = H();
     double y = p.yMaxDiagramma - 2 * h;
     if (p.Diagramma == "M") {
-        const DatiTrave& d = D(c);
-        Testo(p.xIniziale, y, h, "File : " + c.NomeFile + " - " + d.Titolo, 1);
+        const DatiTrave& d = Dati();
+        g_.Testo(p.xIniziale, y, h, "File : " + c_->NomeFile + " - " + d.Titolo, 1);
         y -= 2 * h;
-        std::string r = "Luce = " + Valore(c, Grandezza::Lunghezza, d.Luce) + " " +
-                        c.Unita->Etichetta(Grandezza::Lunghezza);
-        r += " ; E = " + Valore(c, Grandezza::Tensione, d.E) + " " +
-             c.Unita->Etichetta(Grandezza::Tensione);
-        r += " ; J = " + Valore(c, Grandezza::Inerzia, d.J) + " " +
-             c.Unita->Etichetta(Grandezza::Inerzia);
+        std::string r = "Luce = " + Valore(Grandezza::Lunghezza, d.Luce) + " " +
+                        c_->Unita->Etichetta(Grandezza::Lunghezza);
+        r += " ; E = " + Valore(Grandezza::Tensione, d.E) + " " +
+             c_->Unita->Etichetta(Grandezza::Tensione);
+        r += " ; J = " + Valore(Grandezza::Inerzia, d.J) + " " +
+             c_->Unita->Etichetta(Grandezza::Inerzia);
         if (d.Vincoli == Fondazione) {
-            r += std::string(" ; K = ") + Valore(c, Grandezza::K, d.K) + " " + EtichettaKDiagramma;
-            r += " ; b = " + Valore(c, Grandezza::Lunghezza, d.b) + " " +
-                 c.Unita->Etichetta(Grandezza::Lunghezza);
+            r += std::string(" ; K = ") + Valore(Grandezza::K, d.K) + " " + EtichettaKDiagramma;
+            r += " ; b = " + Valore(Grandezza::Lunghezza, d.b) + " " +
+                 c_->Unita->Etichetta(Grandezza::Lunghezza);
         }
-        Testo(p.xIniziale, y, h, r, 1);
+        g_.Testo(p.xIniziale, y, h, r, 1);
         y -= 2 * h;
     }
-    const std::string& t = p.DispositivoDiagrammi;
-    if (t == DispDxf || t == DispDwg)
-        Testo(p.xIniziale, y, h, didascalia + NumeroScala(c, scala), 1);
+    if (sup_->ScaleNelDisegno())
+        g_.Testo(p.xIniziale, y, h, didascalia + NumeroScala(c_->Unita->separatori, scala), 1);
 }
 
-void Appoggio(double xe, double a) {
+void Plotta::Appoggio(double xe, double a) {
     Vettore1<double> x(3), y(3);
     x(1) = xe, y(1) = 0;
     x(2) = xe + a / 2, y(2) = -a * std::sqrt(3.0) / 2;
     x(3) = xe - a / 2, y(3) = -a * std::sqrt(3.0) / 2;
-    PoligonaleChiusa(3, x, y, 1);
+    g_.PoligonaleChiusa(3, x, y, 1);
 }
 
-void Incastro(double xe, bool aSinistra, double a) {
+void Plotta::Incastro(double xe, bool aSinistra, double a) {
     if (aSinistra)
-        Rettangolo(xe - a / 4, -2 * a, xe, 2 * a, 1);
+        g_.Rettangolo(xe - a / 4, -2 * a, xe, 2 * a, 1);
     else
-        Rettangolo(xe, -2 * a, xe + a / 4, 2 * a, 1);
+        g_.Rettangolo(xe, -2 * a, xe + a / 4, 2 * a, 1);
 }
 
-void FineFinestra() {
-    Plotta().FinestraDiagrammi.reset();
-}
-
-Plottaggio& Finestra() {
-    if (!Plotta().FinestraDiagrammi) Plotta().FinestraDiagrammi = std::make_unique<Plottaggio>();
-    return *Plotta().FinestraDiagrammi;
+Plottaggio& Plotta::FinestraDiagrammi() {
+    if (!finestra_) finestra_ = std::make_unique<Plottaggio>();
+    return *finestra_;
 }
 
 // Trapezoidal load (or soil pressure) between d1 and d2 at the scale s.
-void PlottaTrapezio(const ContestoDiagrammi& c, double q1, double q2, double d1, double d2,
-                    double s, bool suolo) {
-    const double L = D(c).Luce;
+void Plotta::PlottaTrapezio(double q1, double q2, double d1, double d2, double s, bool suolo) {
+    const double L = Dati().Luce;
     double e = 0;
     if (q1 >= 0 && q2 >= 0)
         e = L / 40;
@@ -125,32 +106,31 @@ void PlottaTrapezio(const ContestoDiagrammi& c, double q1, double q2, double d1,
     x(3) = d2, y(3) = y2;
     x(4) = d1, y(4) = y1;
     x(5) = d1, y(5) = e;
-    SpessoreLinea(2);
-    Poligonale(5, x, y, 1);
-    SpessoreLinea(1);
-    Tratteggio(5, x, y, 90, -L / 100);
+    g_.SpessoreLinea(2);
+    g_.Poligonale(5, x, y, 1);
+    g_.SpessoreLinea(1);
+    g_.Tratteggio(5, x, y, 90, -L / 100);
     const double h = H();
     auto etichetta = [&](double xe, double ye, double q) {
         if (suolo) {
             // the soil pressure is drawn negative (below the axis), shown positive
-            const std::string v = Etichetta(c, Grandezza::Tensione, -q);
-            SuperficieRaster* sup = Grafica().Superficie;
-            const std::string prima = sup ? sup->FontAttuale() : "";
-            DefinisciFont(1, "Arial", "arial");
-            DefinisciFont(2, "Symbol", "symbol");
-            TestoMultiFont(xe, PosizioneEtichetta(ye), h, {{"s", 2}, {"t =" + v, 1}});
-            if (sup) sup->NomeFont(prima);
+            const std::string v = Etichetta(Grandezza::Tensione, -q);
+            const std::string prima = sup_->NomeFontAttivo();
+            g_.DefinisciFont(1, "Arial", "arial");
+            g_.DefinisciFont(2, "Symbol", "symbol");
+            g_.TestoMultiFont(xe, PosizioneEtichetta(ye), h, {{"s", 2}, {"t =" + v, 1}});
+            sup_->NomeFont(prima);
         } else {
-            Testo(xe, PosizioneEtichetta(ye), h, Etichetta(c, Grandezza::Carico, q), 1);
+            g_.Testo(xe, PosizioneEtichetta(ye), h, Etichetta(Grandezza::Carico, q), 1);
         }
     };
     etichetta(d1, y1, q1);
     etichetta(d2, y2, q2);
 }
 
-void PlottaSuoloWinkler(const ContestoDiagrammi& c, double sP) {
-    const DatiTrave& d = D(c);
-    const RisultatiTrave& r = R(c);
+void Plotta::PlottaSuoloWinkler(double sP) {
+    const DatiTrave& d = Dati();
+    const RisultatiTrave& r = Ris();
     const int n = r.NPunti;
     Vettore1<double> x(n), p(n);
     for (int i = 1; i <= n; ++i) {
@@ -158,28 +138,27 @@ void PlottaSuoloWinkler(const ContestoDiagrammi& c, double sP) {
         const double f = (r.f(i) < 0 && !d.ReagTraz) ? 0.0 : double(r.f(i));
         p(i) = -d.K * f;
     }
-    Poligonale(n, x, p, sP);
-    if (c.Modulo->Winkler) {
+    g_.Poligonale(n, x, p, sP);
+    if (c_->Modulo->Winkler) {
         for (int i = 1; i <= d.NDivisioni + 1; ++i) {
-            double w = c.Modulo->Winkler->SpostamentoW(i);
+            double w = c_->Modulo->Winkler->SpostamentoW(i);
             if (w < 0 && !d.ReagTraz) w = 0;
-            const double xm = c.Modulo->Winkler->xMolla(i);
-            Linea(xm, 0, xm, -d.K * w, sP);
+            const double xm = c_->Modulo->Winkler->xMolla(i);
+            g_.Linea(xm, 0, xm, -d.K * w, sP);
         }
     }
-    const std::string v = Etichetta(c, Grandezza::Tensione, d.K * r.fMaxGiu);
-    DefinisciFont(1, "Arial", "arial");
-    DefinisciFont(2, "Symbol", "symbol");
-    SuperficieRaster* sup = Grafica().Superficie;
-    const std::string prima = sup ? sup->FontAttuale() : "";
-    TestoMultiFont(r.xfMaxGiu, PosizioneEtichetta(Diviso(-d.K * r.fMaxGiu, sP)), H(),
-                   {{"s", 2}, {"t =" + v, 1}});
-    if (sup) sup->NomeFont(prima);
+    const std::string v = Etichetta(Grandezza::Tensione, d.K * r.fMaxGiu);
+    g_.DefinisciFont(1, "Arial", "arial");
+    g_.DefinisciFont(2, "Symbol", "symbol");
+    const std::string prima = sup_->NomeFontAttivo();
+    g_.TestoMultiFont(r.xfMaxGiu, PosizioneEtichetta(Diviso(-d.K * r.fMaxGiu, sP)), H(),
+                      {{"s", 2}, {"t =" + v, 1}});
+    sup_->NomeFont(prima);
 }
 
-void Coppia(const ContestoDiagrammi& c, double W, double dW, double Wmax) {
+void Plotta::Coppia(double W, double dW, double Wmax) {
     if (W == 0) return;
-    const double L = D(c).Luce;
+    const double L = Dati().Luce;
     const double r = L / 10;
     const double sweep = PiGreco * std::fabs(W) / Wmax;
     const double dueP = 2 * PiGreco;
@@ -194,18 +173,16 @@ void Coppia(const ContestoDiagrammi& c, double W, double dW, double Wmax) {
         ae = a2;
     }
     if (a1 < 0) a1 += dueP;
-    Arco(dW, 0, r, a1, a2, 1);
+    g_.Arco(dW, 0, r, a1, a2, 1);
     // The arc is round on the device: its ordinates follow the scale ratio.
-    const double k = Grafica().RapportoScaleXY * Grafica().ScalaCorrente;
+    const double k = g_.RapportoScaleXY * g_.ScalaCorrente;
     const double xh = dW + r * std::cos(ae), yh = r * std::sin(ae) * k;
     // Direction of travel at the end (clockwise for W > 0).
     const double ux = W > 0 ? std::sin(ae) : -std::sin(ae);
     const double uy = (W > 0 ? -std::cos(ae) : std::cos(ae)) * k;
-    PuntaFreccia(xh, yh, L / 150, Angolo(uy, ux) + PiGreco / 2, true);
-    Testo(xh, PosizioneEtichetta(yh), H(), Etichetta(c, Grandezza::Momento, W), 1);
+    g_.PuntaFreccia(xh, yh, L / 150, Angolo(uy, ux) + PiGreco / 2, true);
+    g_.Testo(xh, PosizioneEtichetta(yh), H(), Etichetta(Grandezza::Momento, W), 1);
 }
-
-} // namespace
 
 double ScalaTonda(double v) {
     const double e = v < 1E-20 ? -20.0 : std::log10(v);
@@ -224,15 +201,17 @@ double ScalaTonda(double v) {
     return Finito(migliore * std::pow(10.0, k));
 }
 
-double CalcolaScala(double x1, double x2, double vMin, double vMax, const std::string& lettera) {
-    StatoPlotta& p = Plotta();
+double Plotta::CalcolaScala(double x1, double x2, double vMin, double vMax,
+                            const std::string& lettera) {
+    StatoPlotta& p = p_;
     vMax = std::max(vMax, 0.0);
     vMin = std::min(vMin, 0.0);
     double scala;
-    if (p.ScalaUtente && lettera == "M")
-        scala = p.ScalaMomentiUtente;
-    else if (p.ScalaUtente && lettera == "T")
-        scala = p.ScalaTagliUtente;
+    const ScaleUtente* u = c_ ? c_->Scale : nullptr;
+    if (u && u->ScalaUtente && lettera == "M")
+        scala = u->ScalaMomentiUtente;
+    else if (u && u->ScalaUtente && lettera == "T")
+        scala = u->ScalaTagliUtente;
     else
         scala = ScalaTonda(1.5 * Diviso(vMax - vMin, x2 - x1));
     const double h = H();
@@ -241,46 +220,46 @@ double CalcolaScala(double x1, double x2, double vMin, double vMax, const std::s
     return scala;
 }
 
-double PosizioneEtichetta(double y) {
+double Plotta::PosizioneEtichetta(double y) const {
     const double h = H();
-    if (DispositivoRaster(Plotta().DispositivoDiagrammi)) return y < 0 ? y - h / 2 : y + 1.5 * h;
+    // Text placed by its top (screen, printer) or by its baseline (files, CAD).
+    if (sup_ && !sup_->TestoDallaBase()) return y < 0 ? y - h / 2 : y + 1.5 * h;
     return y < 0 ? y - 2 * h : y + h;
 }
 
-void ImpostaFinestra(double offset) {
-    StatoPlotta& p = Plotta();
-    Plottaggio& f = Finestra();
-    const std::string& t = p.DispositivoDiagrammi;
-    if (t == DispVideo) {
-        f.EstremiFinestra(0.1f, 0.1f, 0.85f, 0.9f);
-    } else if (t == DispStampante) {
-        if (p.SuperficieDiagrammi) {
-            p.SuperficieDiagrammi->NomeFont("Times New Roman");
-            p.SuperficieDiagrammi->DimensioneFont(8);
-        }
+void Plotta::ImpostaFinestra(double offset) {
+    StatoPlotta& p = p_;
+    Plottaggio& f = FinestraDiagrammi();
+    if (sup_->Pagina()) {
+        // Each diagram in its band of the page.
+        sup_->NomeFont("Times New Roman");
+        sup_->DimensioneFont(8);
         if (p.Diagramma == "M")
             f.EstremiFinestra(0.15f, 0.66f, 0.9f, 1);
         else if (p.Diagramma == "T")
             f.EstremiFinestra(0.15f, 0.33f, 0.9f, 0.66f);
         else
             f.EstremiFinestra(0.15f, 0.05f, 0.9f, 0.33f);
+    } else if (sup_->Raster()) {
+        f.EstremiFinestra(0.1f, 0.1f, 0.85f, 0.9f);
     } else {
         f.EstremiFinestra(0, 0, 0, 0);
     }
-    f.Inizializza(p.xIniziale, p.xFinale, p.yMinDiagramma, p.yMaxDiagramma, t,
-                  p.SuperficieDiagrammi, 1, !DispositivoRaster(t), offset);
+    // Diagrams on screen and paper are stretched to their band.
+    f.Inizializza(g_, p.xIniziale, p.xFinale, p.yMinDiagramma, p.yMaxDiagramma, *sup_, 1,
+                  !sup_->Raster(), offset);
 }
 
-void PlottaAsse(const ContestoDiagrammi& c) {
-    StatoPlotta& p = Plotta();
-    ImpostaColore(7);
-    SpessoreLinea(3);
-    Linea(p.xIniziale, 0, p.xFinale, 0, 1);
-    SpessoreLinea(1);
-    const int16_t v = D(c).Vincoli;
+void Plotta::PlottaAsse() {
+    StatoPlotta& p = p_;
+    g_.ImpostaColore(7);
+    g_.SpessoreLinea(3);
+    g_.Linea(p.xIniziale, 0, p.xFinale, 0, 1);
+    g_.SpessoreLinea(1);
+    const int16_t v = Dati().Vincoli;
     if (v == Fondazione) return;
     const double a = (double(p.xFinale) - p.xIniziale) / 50;
-    SpessoreLinea(2);
+    g_.SpessoreLinea(2);
     switch (v) {
     case AppoggioAppoggio:
         Appoggio(p.xIniziale, a);
@@ -304,30 +283,29 @@ void PlottaAsse(const ContestoDiagrammi& c) {
 
 // The diagram's curve (colour 1, pen 2) and the line at the probe abscissa
 // from the axis to the probe value (colour 3).
-void CurvaESonda(const ContestoDiagrammi& c, const Vettore1<float>& v,
-                 const std::optional<float>& vx, double scala) {
-    const RisultatiTrave& r = R(c);
+void Plotta::CurvaESonda(const Vettore1<float>& v, const std::optional<float>& vx, double scala) {
+    const RisultatiTrave& r = Ris();
     const int n = r.NPunti;
-    SpessoreLinea(2);
-    ImpostaColore(1);
-    Poligonale(n, r.x, Tabella(v, n), -scala);
-    ImpostaColore(3);
-    if (vx) Linea(D(c).AscissaX, 0, D(c).AscissaX, *vx, -scala);
+    g_.SpessoreLinea(2);
+    g_.ImpostaColore(1);
+    g_.Poligonale(n, r.x, Tabella(v, n), -scala);
+    g_.ImpostaColore(3);
+    if (vx) g_.Linea(Dati().AscissaX, 0, Dati().AscissaX, *vx, -scala);
 }
 
 // The labels of the two extremes, each at its abscissa beside the curve.
-void EtichetteEstremi(const ContestoDiagrammi& c, Grandezza g, double x1, double v1, double x2,
-                      double v2, double scala) {
+void Plotta::EtichetteEstremi(Grandezza g, double x1, double v1, double x2, double v2,
+                              double scala) {
     const double h = H();
-    ImpostaColore(1);
-    Testo(x1, PosizioneEtichetta(-v1 / scala), h, Etichetta(c, g, v1), 1);
-    Testo(x2, PosizioneEtichetta(-v2 / scala), h, Etichetta(c, g, v2), 1);
+    g_.ImpostaColore(1);
+    g_.Testo(x1, PosizioneEtichetta(-v1 / scala), h, Etichetta(g, v1), 1);
+    g_.Testo(x2, PosizioneEtichetta(-v2 / scala), h, Etichetta(g, v2), 1);
 }
 
-void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
-    StatoPlotta& p = Plotta();
-    const RisultatiTrave& r = R(c);
-    const DatiTrave& d = D(c);
+void Plotta::PlottaMomenti(double offset, bool disegna) {
+    StatoPlotta& p = p_;
+    const RisultatiTrave& r = Ris();
+    const DatiTrave& d = Dati();
     p.Diagramma = "M";
     const double scala = CalcolaScala(p.xIniziale, p.xFinale, -r.Mmax, -r.Mmin, "M");
     p.ScalaMomenti = scala;
@@ -335,58 +313,59 @@ void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna) {
     double sf = 0;
     const double altezza = double(p.yMaxDiagramma) - p.yMinDiagramma;
     if (altezza <= 1E-20) {
-        if (c.Msg) c.Msg->Mostra("ScalaDeformata = 0");
+        if (c_->Msg) c_->Msg->Mostra("ScalaDeformata = 0");
     } else {
         sf = std::fabs(r.fmax) / altezza * 5;
     }
     p.ScalaDeformata = sf;
     ImpostaFinestra(offset);
-    PlottaAsse(c);
+    PlottaAsse();
     const int n = r.NPunti;
-    CurvaESonda(c, r.M, r.Mx, scala);
+    CurvaESonda(r.M, r.Mx, scala);
     if (sf > 0) {
-        ImpostaColore(8);
-        Poligonale(n, r.x, Tabella(r.f, n), -sf);
-        ImpostaColore(3);
-        if (r.fx) Linea(d.AscissaX, 0, d.AscissaX, *r.fx, -sf);
+        g_.ImpostaColore(8);
+        g_.Poligonale(n, r.x, Tabella(r.f, n), -sf);
+        g_.ImpostaColore(3);
+        if (r.fx) g_.Linea(d.AscissaX, 0, d.AscissaX, *r.fx, -sf);
     }
-    ImpostaColore(7);
-    TitoloEScala(c, "Scala momenti 1:", scala);
-    EtichetteEstremi(c, Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
+    g_.ImpostaColore(7);
+    TitoloEScala("Scala momenti 1:", scala);
+    EtichetteEstremi(Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
     if (sf > 0) {
-        ImpostaColore(8);
+        g_.ImpostaColore(8);
         const double h = H();
         const double y = -r.fmax / sf;
-        Testo(r.xfmax, PosizioneEtichetta(y), h,
-              "f=" +
-                  SenzaBlank(FormatoEtichetta(c.Unita->separatori, 4,
-                                              c.Unita->Mostrata(Grandezza::Lunghezza, r.fmax))) +
-                  " " + c.Unita->Etichetta(Grandezza::Lunghezza),
-              1);
+        g_.Testo(
+            r.xfmax, PosizioneEtichetta(y), h,
+            "f=" +
+                SenzaBlank(FormatoEtichetta(c_->Unita->separatori, 4,
+                                            c_->Unita->Mostrata(Grandezza::Lunghezza, r.fmax))) +
+                " " + c_->Unita->Etichetta(Grandezza::Lunghezza),
+            1);
     }
-    FineFinestra();
+    finestra_.reset();
 }
 
-void PlottaTagli(const ContestoDiagrammi& c, double offset, bool disegna) {
-    StatoPlotta& p = Plotta();
-    const RisultatiTrave& r = R(c);
+void Plotta::PlottaTagli(double offset, bool disegna) {
+    StatoPlotta& p = p_;
+    const RisultatiTrave& r = Ris();
     p.Diagramma = "T";
     const double scala =
         CalcolaScala(p.xIniziale, p.xFinale, -std::max(r.Tmax, 0.0f), -r.Tmin, "T");
     p.ScalaTagli = scala;
     if (!disegna) return;
     ImpostaFinestra(offset);
-    PlottaAsse(c);
-    CurvaESonda(c, r.V, r.Vx, scala);
-    ImpostaColore(7);
-    TitoloEScala(c, "Scala tagli 1:", scala);
-    EtichetteEstremi(c, Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
+    PlottaAsse();
+    CurvaESonda(r.V, r.Vx, scala);
+    g_.ImpostaColore(7);
+    TitoloEScala("Scala tagli 1:", scala);
+    EtichetteEstremi(Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
 }
 
-void PlottaCarichi(const ContestoDiagrammi& c, double offset, bool disegna) {
-    StatoPlotta& p = Plotta();
-    const DatiTrave& d = D(c);
-    const RisultatiTrave& r = R(c);
+void Plotta::PlottaCarichi(double offset, bool disegna) {
+    StatoPlotta& p = p_;
+    const DatiTrave& d = Dati();
+    const RisultatiTrave& r = Ris();
     p.Diagramma = "C";
     double A = 0, B = 0, C = 0, Wmax = 0;
     for (int i = 1; i <= d.NConcentrati; ++i)
@@ -451,58 +430,59 @@ void PlottaCarichi(const ContestoDiagrammi& c, double offset, bool disegna) {
     p.CoppiaMassima = Wmax;
     if (!disegna) return;
     ImpostaFinestra(offset);
-    PlottaAsse(c);
-    SpessoreLinea(2);
+    PlottaAsse();
+    g_.SpessoreLinea(2);
     if (sq > 0) {
-        ImpostaColore(5);
+        g_.ImpostaColore(5);
         for (int i = 1; i <= d.NTrapezi; ++i) {
             const CaricoTrapezio& t = d.CarichiTrapezi(i);
-            PlottaTrapezio(c, t.q1, t.q2, t.d1, t.d2, sq, false);
+            PlottaTrapezio(t.q1, t.q2, t.d1, t.d2, sq, false);
         }
     }
     if (d.Vincoli == Fondazione && sP > 0) {
-        ImpostaColore(8);
+        g_.ImpostaColore(8);
         if (rigida && r.qSuoloA && r.qSuoloB && r.xContattoIniz && r.xContattoFine) {
-            PlottaTrapezio(c, -Diviso(*r.qSuoloA, d.b), -Diviso(*r.qSuoloB, d.b), *r.xContattoIniz,
+            PlottaTrapezio(-Diviso(*r.qSuoloA, d.b), -Diviso(*r.qSuoloB, d.b), *r.xContattoIniz,
                            *r.xContattoFine, sP, true);
         } else if (d.Winkler) {
-            PlottaSuoloWinkler(c, sP);
+            PlottaSuoloWinkler(sP);
         }
     }
     if (sF > 0) {
-        ImpostaColore(1);
-        SpessoreLinea(2);
+        g_.ImpostaColore(1);
+        g_.SpessoreLinea(2);
         for (int i = 1; i <= d.NConcentrati; ++i) {
             const CaricoConcentrato& f = d.CarichiConcentrati(i);
             if (f.F == 0) continue;
             Vettore1<double> x(2), y(2);
             x(1) = f.d, y(1) = f.F / sF;
             x(2) = f.d, y(2) = 0;
-            Freccia(2, 0, 0, 1, H(), f.F, "", x, y, d.Luce / 150, "", true);
-            Testo(f.d, PosizioneEtichetta(f.F / sF), H(), Etichetta(c, Grandezza::Forza, f.F), 1);
+            g_.Freccia(2, 0, 0, 1, H(), f.F, "", x, y, d.Luce / 150, "", true);
+            g_.Testo(f.d, PosizioneEtichetta(f.F / sF), H(), Etichetta(Grandezza::Forza, f.F), 1);
         }
     }
     if (Wmax > 0) {
-        ImpostaColore(6);
+        g_.ImpostaColore(6);
         for (int i = 1; i <= d.NCoppie; ++i)
-            Coppia(c, d.Coppie(i).W, d.Coppie(i).d, Wmax);
+            Coppia(d.Coppie(i).W, d.Coppie(i).d, Wmax);
     }
-    const std::string& t = p.DispositivoDiagrammi;
-    if (t == DispDxf || t == DispDwg) {
-        ImpostaColore(7);
+    if (sup_->ScaleNelDisegno()) {
+        g_.ImpostaColore(7);
         const double h = H();
         double y = p.yMaxDiagramma - 2 * h;
         if (sq > 0) {
-            Testo(p.xIniziale, y, h, "Scala carichi trapezi 1:" + NumeroScala(c, sq), 1);
+            g_.Testo(p.xIniziale, y, h,
+                     "Scala carichi trapezi 1:" + NumeroScala(c_->Unita->separatori, sq), 1);
             y -= 2 * h;
         }
         if (sF > 0) {
-            Testo(p.xIniziale, y, h, "Scala carichi concentrati 1:" + NumeroScala(c, sF), 1);
+            g_.Testo(p.xIniziale, y, h,
+                     "Scala carichi concentrati 1:" + NumeroScala(c_->Unita->separatori, sF), 1);
             y -= 2 * h;
         }
         if (Wmax > 0)
-            Testo(p.xIniziale, y, h,
-                  "Scala coppie: 180° =" + Etichetta(c, Grandezza::Momento, Wmax), 1);
+            g_.Testo(p.xIniziale, y, h,
+                     "Scala coppie: 180° =" + Etichetta(Grandezza::Momento, Wmax), 1);
     }
 }
 
@@ -512,102 +492,81 @@ std::string TestoErroreDiagramma(const std::exception& e) {
            "in PlottaDiagramma. Controllare i dati";
 }
 
-namespace {
-
-bool Pronto(const ContestoDiagrammi& c) {
+bool Plotta::Pronto(const ContestoDiagrammi& c) const {
     return c.Modulo && c.Unita && c.Modulo->Risultati.Calcolato && c.Modulo->Risultati.NPunti >= 2;
 }
 
-void Avvia(const ContestoDiagrammi& c, const std::string& dispositivo, SuperficieRaster* s,
-           double divisoreH) {
-    StatoPlotta& p = Plotta();
-    p.DispositivoDiagrammi = dispositivo;
-    p.SuperficieDiagrammi = s;
-    TestoInScala(false);
-    p.xIniziale = 0;
-    p.xFinale = D(c).Luce;
-    p.AltezzaTestoDiagrammi = D(c).Luce / divisoreH;
+void Plotta::Avvia(const ContestoDiagrammi& c, Superficie& s, double divisoreH) {
+    c_ = &c;
+    sup_ = &s;
+    finestra_.reset();
+    // A fresh drawing state: the drawing module's messages go to the context's sink.
+    g_ = Grafica(c.Msg);
+    g_.ImpostaSuperficie(&s);
+    g_.TestoInScala(false);
+    p_.xIniziale = 0;
+    p_.xFinale = c.Modulo->Dati.Luce;
+    p_.AltezzaTestoDiagrammi = c.Modulo->Dati.Luce / divisoreH;
 }
 
-// The diagram's messages go to its sink while it draws; the previous sink
-// comes back afterwards (the context's sink may not outlive the drawing).
-struct SinkAvvisi {
-    Messaggi* prima;
-    explicit SinkAvvisi(const ContestoDiagrammi& c) : prima(Grafica().Avvisi) {
-        if (c.Msg) Grafica().Avvisi = c.Msg;
-    }
-    ~SinkAvvisi() { Grafica().Avvisi = prima; }
-    SinkAvvisi(const SinkAvvisi&) = delete;
-    SinkAvvisi& operator=(const SinkAvvisi&) = delete;
-};
-
 // Runs one diagram; a fault shows its message and ends that diagram.
-template <class Fn> bool Protetto(const ContestoDiagrammi& c, Fn fn) {
+template <class Fn> bool Plotta::Protetto(Fn fn) {
     try {
         fn();
         return true;
     } catch (const std::exception& e) {
-        FineFinestra();
-        if (c.Msg) c.Msg->Mostra(TestoErroreDiagramma(e), Icona::Domanda);
+        finestra_.reset();
+        if (c_->Msg) c_->Msg->Mostra(TestoErroreDiagramma(e), Icona::Domanda);
         return false;
     }
 }
 
-} // namespace
-
-bool PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
-                     const std::string& dispositivo, SuperficieRaster* superficie) {
+bool Plotta::PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
+                             Superficie& superficie) {
     if (!Pronto(c)) return false;
-    SinkAvvisi sink(c);
-    Avvia(c, dispositivo, superficie, 50);
-    Plotta().Diagramma = lettera;
-    return Protetto(c, [&] {
+    Avvia(c, superficie, 50);
+    p_.Diagramma = lettera;
+    return Protetto([&] {
         if (lettera == "M")
-            PlottaMomenti(c, 0, true);
+            PlottaMomenti(0, true);
         else if (lettera == "T")
-            PlottaTagli(c, 0, true);
+            PlottaTagli(0, true);
         else if (lettera == "C")
-            PlottaCarichi(c, 0, true);
+            PlottaCarichi(0, true);
     });
 }
 
-bool PlottaStampa(const ContestoDiagrammi& c, const std::string& dispositivo,
-                  SuperficieRaster* superficie) {
+bool Plotta::PlottaStampa(const ContestoDiagrammi& c, Superficie& superficie) {
     if (!Pronto(c)) return false;
-    SinkAvvisi sink(c);
-    Avvia(c, dispositivo, superficie, 50);
-    bool ok = Protetto(c, [&] { PlottaMomenti(c, 0, true); });
-    ok = Protetto(c, [&] { PlottaTagli(c, 0, true); }) && ok;
-    ok = Protetto(c, [&] { PlottaCarichi(c, 0, true); }) && ok;
+    Avvia(c, superficie, 50);
+    bool ok = Protetto([&] { PlottaMomenti(0, true); });
+    ok = Protetto([&] { PlottaTagli(0, true); }) && ok;
+    ok = Protetto([&] { PlottaCarichi(0, true); }) && ok;
     return ok;
 }
 
-bool PlottaFile(const ContestoDiagrammi& c, const std::string& dispositivo,
-                SuperficieRaster* superficie) {
+bool Plotta::PlottaFile(const ContestoDiagrammi& c, Superficie& superficie) {
     if (!Pronto(c)) return false;
-    SinkAvvisi sink(c);
-    Avvia(c, dispositivo, superficie, 100);
-    StatoPlotta& p = Plotta();
+    Avvia(c, superficie, 100);
     double offset = 0;
-    return Protetto(c, [&] {
-        PlottaMomenti(c, 0, true);
-        offset = p.yMinDiagramma;
-        PlottaTagli(c, offset, false);
-        offset -= p.yMaxDiagramma;
-        PlottaTagli(c, offset, true);
-        offset += p.yMinDiagramma;
-        PlottaCarichi(c, offset, false);
-        offset -= p.yMaxDiagramma;
-        PlottaCarichi(c, offset, true);
+    return Protetto([&] {
+        PlottaMomenti(0, true);
+        offset = p_.yMinDiagramma;
+        PlottaTagli(offset, false);
+        offset -= p_.yMaxDiagramma;
+        PlottaTagli(offset, true);
+        offset += p_.yMinDiagramma;
+        PlottaCarichi(offset, false);
+        offset -= p_.yMaxDiagramma;
+        PlottaCarichi(offset, true);
     });
 }
 
-bool PlottaInOggettoDiagrammi(const ContestoDiagrammi& c, const std::string& dispositivo,
-                              SuperficieRaster* superficie) {
-    if (dispositivo == DispStampante) return PlottaStampa(c, dispositivo, superficie);
-    if (dispositivo == DispDxf || dispositivo == DispDwg)
-        return PlottaFile(c, dispositivo, superficie);
-    if (c.Msg) c.Msg->Mostra("Sub PlottaInOggetto - Uscita = " + dispositivo);
+bool PlottaInOggettoDiagrammi(const ContestoDiagrammi& c, Superficie& superficie) {
+    Plotta p;
+    if (superficie.Pagina()) return p.PlottaStampa(c, superficie);
+    if (!superficie.Raster()) return p.PlottaFile(c, superficie);
+    if (c.Msg) c.Msg->Mostra("Sub PlottaInOggetto - Uscita = " + superficie.Nome());
     return false;
 }
 

@@ -1,82 +1,124 @@
 // The beam diagrams: moments ("M", with the deflected shape), shears ("T")
 // and loads ("C", with the soil reaction of a foundation), drawn with the
-// primitives of grafica.h through one shared plot window, so that the same
-// code serves the screen, the printer, DXF files and the CAD seam.
+// primitives of grafica.h through a plot window of their own, so that the
+// same code serves the screen, the printer, DXF files and the CAD seam.
 //
 // Plot units: abscissae are beam abscissae; an ordinate is a value divided by
 // the diagram's scale, with the sign reversed for moments, shears and
 // deflections (sagging moments, positive shears and downward deflections lie
 // below the axis). A scale is internal value units per plot unit ("1:" scale).
 //
-// Every routine needs a completed calculation in the module (Calcolato).
+// A `Plotta` is one drawer of diagrams with its own drawing state and plot
+// window: each diagram window owns one, an export makes one, so that any
+// number of diagrams can be drawn side by side. Every drawing needs a
+// completed calculation in the module (Calcolato).
 #pragma once
 
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
+#include "graphics/grafica.h"
 #include "graphics/plottaggio.h"
 #include "graphics/superficie.h"
 #include "io/unita.h"
 
+#include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace zelvo {
 
+// The scales typed in the scale dialog: while ScalaUtente is true the moment
+// and shear diagrams use them instead of their automatic scales.
+struct ScaleUtente {
+    bool ScalaUtente = false;
+    double ScalaMomentiUtente = 0, ScalaTagliUtente = 0;
+};
+
 // What the diagrams read: the calculation module, the units, the message
-// sink and the main window's file name (for the title block).
+// sink, the main window's file name (for the title block) and the user
+// scales (none: automatic scales).
 struct ContestoDiagrammi {
     const ModuloZelvo* Modulo = nullptr;
     const UnitMisura* Unita = nullptr;
     Messaggi* Msg = nullptr;
     std::string NomeFile;
+    const ScaleUtente* Scale = nullptr;
 };
 
-// Module state of the diagrams.
+// State of a drawer of diagrams.
 struct StatoPlotta {
-    std::string Diagramma;            // "M", "T" or "C"
-    std::string DispositivoDiagrammi; // target of the current drawing
-    SuperficieRaster* SuperficieDiagrammi = nullptr;
-    std::unique_ptr<Plottaggio> FinestraDiagrammi;
+    std::string Diagramma; // "M", "T" or "C"
     float xIniziale = 0, xFinale = 0;
     float yMinDiagramma = 0, yMaxDiagramma = 0;
     double AltezzaTestoDiagrammi = 0;
-    bool ScalaUtente = false;
-    double ScalaMomentiUtente = 0, ScalaTagliUtente = 0;
     // Scales of the last diagrams computed (shown by the diagram windows).
     double ScalaMomenti = 0, ScalaTagli = 0, ScalaCarichi = 0;
     double ScalaDeformata = 0;
     // Scales of the load diagram's quantities (0: the quantity is not drawn).
     double ScalaTrapezi = 0, ScalaForze = 0, ScalaSuolo = 0, CoppiaMassima = 0;
 };
-StatoPlotta& Plotta();
 
-// One diagram on the given target (the diagram windows: "VIDEO"; the main
-// window prints the three one after the other on "STAMPANTE").
-// False when nothing (or not all) was drawn; a fault shows its message.
-bool PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
-                     const std::string& dispositivo, SuperficieRaster* superficie);
-// The printed page: the three diagrams, each in its band.
-bool PlottaStampa(const ContestoDiagrammi& c, const std::string& dispositivo,
-                  SuperficieRaster* superficie);
-// "DXF" / "DWG": the three diagrams stacked downwards in one drawing.
-bool PlottaFile(const ContestoDiagrammi& c, const std::string& dispositivo,
-                SuperficieRaster* superficie = nullptr);
+class Plotta {
+  public:
+    // One diagram on the given target (the diagram windows: "VIDEO"; the
+    // printed page: "STAMPANTE", each diagram in its band). False when
+    // nothing (or not all) was drawn; a fault shows its message.
+    bool PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
+                         Superficie& superficie);
+    // The printed page: the three diagrams, each in its band.
+    bool PlottaStampa(const ContestoDiagrammi& c, Superficie& superficie);
+    // Files and CAD: the three diagrams stacked downwards in one drawing.
+    bool PlottaFile(const ContestoDiagrammi& c, Superficie& superficie);
 
-// The form's PlottaInOggetto dispatch for the diagrams: "STAMPANTE" ->
-// PlottaStampa, "DXF"/"DWG" -> PlottaFile, any other target shows
-// "Sub PlottaInOggetto - Uscita = " + target.
-bool PlottaInOggettoDiagrammi(const ContestoDiagrammi& c, const std::string& dispositivo,
-                              SuperficieRaster* superficie);
+    // Scale and ordinate window of a diagram (sets yMin/yMaxDiagramma); with
+    // disegna also the drawing, on the target of the last entry above.
+    void PlottaMomenti(double offset, bool disegna);
+    void PlottaTagli(double offset, bool disegna);
+    void PlottaCarichi(double offset, bool disegna);
+    double CalcolaScala(double x1, double x2, double vMin, double vMax, const std::string& lettera);
+    double PosizioneEtichetta(double y) const;
 
-// Scale and ordinate window of a diagram (sets yMin/yMaxDiagramma).
-void PlottaMomenti(const ContestoDiagrammi& c, double offset, bool disegna);
-void PlottaTagli(const ContestoDiagrammi& c, double offset, bool disegna);
-void PlottaCarichi(const ContestoDiagrammi& c, double offset, bool disegna);
-double CalcolaScala(double x1, double x2, double vMin, double vMax, const std::string& lettera);
+    const StatoPlotta& Stato() const { return p_; }
+    // The drawing state (current target, scales) of the last drawing.
+    const Grafica& Disegno() const { return g_; }
+    // The plot window of the diagram being drawn (none between diagrams).
+    const Plottaggio* Finestra() const { return finestra_.get(); }
+
+  private:
+    bool Pronto(const ContestoDiagrammi& c) const;
+    void Avvia(const ContestoDiagrammi& c, Superficie& s, double divisoreH);
+    template <class Fn> bool Protetto(Fn fn);
+    Plottaggio& FinestraDiagrammi();
+    void ImpostaFinestra(double offset);
+    void PlottaAsse();
+    void Appoggio(double xe, double a);
+    void Incastro(double xe, bool aSinistra, double a);
+    void TitoloEScala(const std::string& didascalia, double scala);
+    void CurvaESonda(const Vettore1<float>& v, const std::optional<float>& vx, double scala);
+    void EtichetteEstremi(Grandezza g, double x1, double v1, double x2, double v2, double scala);
+    void PlottaTrapezio(double q1, double q2, double d1, double d2, double s, bool suolo);
+    void PlottaSuoloWinkler(double sP);
+    void Coppia(double W, double dW, double Wmax);
+    std::string Etichetta(Grandezza g, double v) const;
+    std::string Valore(Grandezza g, double v) const;
+    double H() const { return p_.AltezzaTestoDiagrammi; }
+    const DatiTrave& Dati() const { return c_->Modulo->Dati; }
+    const RisultatiTrave& Ris() const { return c_->Modulo->Risultati; }
+
+    const ContestoDiagrammi* c_ = nullptr;
+    Superficie* sup_ = nullptr;
+    StatoPlotta p_;
+    Grafica g_;
+    std::unique_ptr<Plottaggio> finestra_;
+};
+
+// The owner's PlottaInOggetto for the diagrams: a printed page gets the
+// three diagrams in bands, a file or CAD target the stacked drawing; any
+// other target shows "Sub PlottaInOggetto - Uscita = " + its name.
+bool PlottaInOggettoDiagrammi(const ContestoDiagrammi& c, Superficie& superficie);
+
 double ScalaTonda(double v);
-void ImpostaFinestra(double offset);
-void PlottaAsse(const ContestoDiagrammi& c);
-double PosizioneEtichetta(double y);
 
 // Text of a fault inside a diagram.
 std::string TestoErroreDiagramma(const std::exception& e);

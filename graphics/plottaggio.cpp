@@ -16,25 +16,25 @@ void Plottaggio::EstremiFinestra(float left, float bottom, float right, float to
     Estremi = {0, left, bottom, right, top};
 }
 
-void Plottaggio::Inizializza(double x1, double x2, double y1, double y2,
-                             const std::string& dispositivo, SuperficieRaster* superficie,
-                             double scala, bool scaleUguali, double yOffset) {
+void Plottaggio::Inizializza(Grafica& grafica, double x1, double x2, double y1, double y2,
+                             Superficie& superficie, double scala, bool scaleUguali,
+                             double yOffset) {
     xMin = ASingolo(x1);
     xMax = ASingolo(x2);
     yMin = ASingolo(Diviso(y1 + yOffset, scala));
     yMax = ASingolo(Diviso(y2 + yOffset, scala));
-    Dispositivo = dispositivo;
-    Superficie = superficie;
+    Dispositivo = &superficie;
+    Disegno = &grafica;
     FattoreScala = ASingolo(scala);
     ScaleUguali = scaleUguali;
-    Grafica().OrigineY = ASingolo(yOffset);
+    grafica.OrigineY = ASingolo(yOffset);
 
     if (yMax <= yMin) yMax = ASingolo(double(yMin) + (double(xMax) - xMin) / 1000);
     if (xMax <= xMin) xMax = ASingolo(double(xMin) + (double(yMax) - yMin) / 1000);
     if (yMax <= yMin) yMax = yMin + 1;
     if (xMax <= xMin) xMax = xMin + 1;
 
-    if (!DispositivoRaster(dispositivo)) {
+    if (!superficie.Raster()) {
         RapportoScale = 1;
         const double R = std::max(double(xMax) - xMin, double(yMax) - yMin);
         const double left = xMin - R * Estremi[1];
@@ -46,9 +46,9 @@ void Plottaggio::Inizializza(double x1, double x2, double y1, double y2,
     } else {
         AdattaAfinestra();
     }
-    ImpostaDispositivo(FattoreScala, Dispositivo, Superficie);
-    ZeroMaxDimen() = std::max(double(xMax) - xMin, double(yMax) - yMin) / 1000000;
-    Grafica().RapportoScaleXY = RapportoScale;
+    grafica.ImpostaDispositivo(FattoreScala, Dispositivo);
+    grafica.ZeroMaxDimen = std::max(double(xMax) - xMin, double(yMax) - yMin) / 1000000;
+    grafica.RapportoScaleXY = RapportoScale;
 }
 
 void Plottaggio::AdattaAfinestra() {
@@ -56,11 +56,13 @@ void Plottaggio::AdattaAfinestra() {
         Estremi[3] = 1;
         if (Estremi[4] == 0) Estremi[4] = 1;
     }
-    if (!DispositivoRaster(Dispositivo) || !Superficie) {
-        AvvisiGrafica().Mostra("ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista");
+    Tela* tela = Dispositivo ? Dispositivo->TelaRaster() : nullptr;
+    if (!tela) {
+        if (Disegno)
+            Disegno->Avvisi().Mostra("ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista");
         return;
     }
-    SuperficieRaster& s = *Superficie;
+    Tela& s = *tela;
     s.ScalaDefault();
     const double L = s.ScalaLeft(), T = s.ScalaTop();
     const double W = s.ScalaWidth(), H = s.ScalaHeight();
@@ -88,8 +90,7 @@ void Plottaggio::AdattaAfinestra() {
     (void)L;
     (void)T;
     s.Scala(left, top, right - left, -(top - bottom));
-    if (Dispositivo == DispVideo)
-        CentraPlottaggio(devAspect, worldAspect, left, top, right, bottom);
+    if (Dispositivo->Centrata()) CentraPlottaggio(devAspect, worldAspect, left, top, right, bottom);
     xFin = {0, float(left), float(left), float(right), float(right)};
     yFin = {0, float(top), float(bottom), float(bottom), float(top)};
     RapportoScale = ScaleUguali ? 1.0f : ASingolo(sy / sx);
@@ -101,22 +102,23 @@ void Plottaggio::CentraPlottaggio(double& devAspect, double& worldAspect, double
         const double shift = (double(yMax) + yMin) / 2 - (top + bottom) / 2;
         top += shift;
         bottom += shift;
-        if (Superficie) Superficie->ImpostaTop(top);
+        if (Tela* t = Dispositivo->TelaRaster()) t->ImpostaTop(top);
     } else {
         const double shift = (double(xMax) + xMin) / 2 - (left + right) / 2;
         left += shift;
         right += shift;
-        if (Superficie) Superficie->ImpostaLeft(left);
+        if (Tela* t = Dispositivo->TelaRaster()) t->ImpostaLeft(left);
     }
 }
 
 void Plottaggio::PlottaFinestra() {
-    Rettangolo(xFin[2], yFin[2] + (double(yFin[4]) - yFin[2]) / 500,
-               xFin[4] - (double(xFin[4]) - xFin[2]) / 1000, yFin[4], 1);
+    if (!Disegno) return;
+    Disegno->Rettangolo(xFin[2], yFin[2] + (double(yFin[4]) - yFin[2]) / 500,
+                        xFin[4] - (double(xFin[4]) - xFin[2]) / 1000, yFin[4], 1);
 }
 
 void Plottaggio::RipristinaDefault() {
-    ImpostaDispositivo(FattoreScala, Dispositivo, Superficie);
+    if (Disegno) Disegno->ImpostaDispositivo(FattoreScala, Dispositivo);
 }
 
 } // namespace zelvo

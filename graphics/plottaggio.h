@@ -1,12 +1,14 @@
 // The plot window: fits a rectangle of world coordinates onto a drawing
-// target. On "VIDEO" and "STAMPANTE" it installs a user coordinate system on
-// the raster surface (see SuperficieRaster::Scala), optionally with equal
-// scales and centring; on "DXF", "DWG", "BLOCCO" it only computes the frame of
-// the drawing in world units. In both cases it makes its target, surface,
-// vertical offset and scale ratio the drawing module's current ones.
+// target. On a raster target (the screen, the printer) it installs a user
+// coordinate system on the device (see Tela::Scala), optionally with equal
+// scales and centring; on file and CAD targets it only computes the frame of
+// the drawing in world units. In both cases it makes its target, scale,
+// vertical offset and scale ratio the current ones of the drawing it is
+// given (a Grafica).
 #pragma once
 
 #include "core/messaggi.h"
+#include "graphics/grafica.h"
 #include "graphics/superficie.h"
 
 #include <array>
@@ -22,8 +24,8 @@ class Plottaggio {
     std::array<float, 5> yFinestraPlt() const { return yFin; }
     void Bordi(double left, double bottom, double right, double top);
     void EstremiFinestra(float left, float bottom, float right, float top);
-    void Inizializza(double x1, double x2, double y1, double y2, const std::string& dispositivo,
-                     SuperficieRaster* superficie, double scala, bool scaleUguali, double yOffset);
+    void Inizializza(Grafica& grafica, double x1, double x2, double y1, double y2,
+                     Superficie& superficie, double scala, bool scaleUguali, double yOffset);
     void AdattaAfinestra();
     void CentraPlottaggio(double& devAspect, double& worldAspect, double& left, double& top,
                           double& right, double& bottom);
@@ -36,8 +38,8 @@ class Plottaggio {
     std::array<float, 5> xFin{}, yFin{};
     float FattoreScala = 1;
     bool ScaleUguali = false;
-    std::string Dispositivo;
-    SuperficieRaster* Superficie = nullptr;
+    Superficie* Dispositivo = nullptr;
+    Grafica* Disegno = nullptr; // the drawing the window was last initialised for
     std::array<float, 5> Estremi{};
 };
 

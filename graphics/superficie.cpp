@@ -1,5 +1,10 @@
 #include "graphics/superficie.h"
 
+#include "core/guasto.h"
+#include "graphics/geometria.h"
+
+#include <cmath>
+
 namespace zelvo {
 
 std::string TestoSymbol(const std::string& testo) {
@@ -20,6 +25,101 @@ std::string TestoSymbol(const std::string& testo) {
             out += c;
     }
     return out;
+}
+
+uint32_t ColoreRGB(int32_t n) {
+    switch (n) {
+    case 0:
+        return 0xFFFFFF;
+    case 1:
+        return 0xFF0000;
+    case 2:
+        return 0xFFFF00;
+    case 3:
+        return 0x00FF00;
+    case 4:
+        return 0x00FFFF;
+    case 5:
+        return 0x0000FF;
+    case 6:
+        return 0xFF00FF;
+    case 7:
+        return 0x000000;
+    case 8:
+        return 0x808080;
+    case 11:
+        return 0x800000;
+    case 13:
+        return 0x00C000;
+    default:
+        return 0x000000;
+    }
+}
+
+void SuperficieRaster::SelezionaFont(int16_t, const std::string& nome) {
+    tela_.NomeFont(nome);
+}
+
+void SuperficieRaster::Linea(double x1, double y1, double x2, double y2, int32_t colore) {
+    tela_.Colore(static_cast<uint32_t>(colore));
+    tela_.Linea(x1, y1, x2, y2);
+}
+
+void SuperficieRaster::Arco(double xc, double yc, double r, double a1, double a2, int32_t colore) {
+    tela_.Colore(static_cast<uint32_t>(colore));
+    tela_.Arco(xc, yc, r, a1, a2);
+}
+
+void SuperficieRaster::Poligonale(int n, const Vettore1<double>& x, const Vettore1<double>& y,
+                                  bool chiusa, int32_t colore) {
+    tela_.Colore(static_cast<uint32_t>(colore));
+    for (int i = 1; i < n; ++i)
+        tela_.Linea(x(i), y(i), x(i + 1), y(i + 1));
+    if (chiusa) tela_.Linea(x(n), y(n), x(1), y(1));
+}
+
+void SuperficieRaster::Solido(int n, const Vettore1<double>& x, const Vettore1<double>& y,
+                              int32_t colore) {
+    const int m = n - 1; // the last point repeats the first
+    tela_.Colore(static_cast<uint32_t>(colore));
+    for (int i = 1; i < m; ++i)
+        tela_.Linea(x(i), y(i), x(i + 1), y(i + 1));
+    tela_.Linea(x(m), y(m), x(1), y(1));
+    // The fill is shown by hatching, drawn in the surface's own ordinates.
+    for (const auto& seg : SegmentiTratteggio(m, x, y, 0, 20))
+        tela_.Linea(seg[0].x, seg[0].y, seg[1].x, seg[1].y);
+}
+
+void SuperficieRaster::AdattaAltezzaTesto(double altezza, const std::string& testo) {
+    const double h = std::fabs(tela_.AltezzaTesto(testo));
+    if (h > 0) tela_.DimensioneFont(Finito(tela_.DimensioneAttuale() * altezza / h));
+}
+
+void SuperficieRaster::Testo(double x, double y, double, const std::string& testo, int32_t colore) {
+    const uint32_t prima = tela_.ColoreAttuale();
+    tela_.Colore(static_cast<uint32_t>(colore));
+    tela_.Testo(x, y, testo);
+    tela_.Colore(prima);
+}
+
+double SuperficieRaster::PezzoTesto(double x, double y, double, const std::string& testo,
+                                    const std::string& font, int32_t colore) {
+    const std::string t = font == "Symbol" ? TestoSymbol(testo) : testo;
+    const uint32_t prima = tela_.ColoreAttuale();
+    tela_.Colore(static_cast<uint32_t>(colore));
+    tela_.Testo(x, y, t);
+    tela_.Colore(prima);
+    return tela_.LarghezzaTesto(t);
+}
+
+void SuperficieVideo::SpessoreLinea(int16_t spessore) {
+    Dispositivo().SpessorePenna(spessore);
+}
+
+void SuperficieStampante::SpessoreLinea(int16_t spessore) {
+    const double twips = spessore * 2 * 5.67;
+    Dispositivo().SpessorePenna(
+        static_cast<int>(std::lround(twips / 1440.0 * Dispositivo().Risoluzione())));
 }
 
 } // namespace zelvo

@@ -13,22 +13,32 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace zelvo {
 
 bool ScriviFileGrafica(const std::string& percorso, const std::string& byte);
 
-void AssicuraApplicazioneQt() {
-    if (QGuiApplication::instance()) return;
+void RichiediApplicazioneQt() {
+    if (!QGuiApplication::instance())
+        throw std::logic_error("drawing with Qt needs a QGuiApplication");
+}
+
+ApplicazioneOffscreen::ApplicazioneOffscreen() {
+    if (QGuiApplication::instance()) throw std::logic_error("a Qt application exists already");
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::string locale = std::setlocale(LC_ALL, nullptr);
     static int argc = 1;
     static char nome[] = "zelvo";
     static char* argv[] = {nome, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+    std::setlocale(LC_ALL, locale.c_str());
 }
+
+ApplicazioneOffscreen::~ApplicazioneOffscreen() = default;
 
 std::string FamigliaFont(const std::string& nome) {
     if (nome == "Times New Roman" || nome == "Symbol") return "Liberation Serif";
@@ -45,12 +55,12 @@ QString Q(const std::string& s) {
 }
 } // namespace
 
-SuperficieQt::SuperficieQt(QPainter* pittore, double larghezza, double altezza, double dpi)
+TelaQt::TelaQt(QPainter* pittore, double larghezza, double altezza, double dpi)
     : p_(pittore), w_(larghezza), h_(altezza), dpi_(dpi) {
     ScalaDefault();
 }
 
-void SuperficieQt::Penna() {
+void TelaQt::Penna() {
     QPen pen(QColore(ColoreAttuale()));
     pen.setWidthF(std::max(1, SpessoreAttuale()));
     pen.setCapStyle(Qt::RoundCap);
@@ -59,12 +69,12 @@ void SuperficieQt::Penna() {
     p_->setBrush(Qt::NoBrush);
 }
 
-void SuperficieQt::Linea(double x1, double y1, double x2, double y2) {
+void TelaQt::Linea(double x1, double y1, double x2, double y2) {
     Penna();
     p_->drawLine(QPointF(Colonna(x1), Riga(y1)), QPointF(Colonna(x2), Riga(y2)));
 }
 
-void SuperficieQt::Arco(double xc, double yc, double r, double a1, double a2) {
+void TelaQt::Arco(double xc, double yc, double r, double a1, double a2) {
     Penna();
     const double rp = std::fabs(r * LarghezzaDispositivo() / ScalaWidth());
     const QPointF c(Colonna(xc), Riga(yc));
@@ -76,13 +86,13 @@ void SuperficieQt::Arco(double xc, double yc, double r, double a1, double a2) {
                 int(std::lround(span * g)));
 }
 
-static QFont FontDi(const SuperficieRaster& s) {
+static QFont FontDi(const Tela& s) {
     QFont f(Q(FamigliaFont(s.FontAttuale())));
     f.setPointSizeF(s.DimensioneAttuale() > 0 ? s.DimensioneAttuale() : 8);
     return f;
 }
 
-void SuperficieQt::Testo(double x, double y, const std::string& testo) {
+void TelaQt::Testo(double x, double y, const std::string& testo) {
     QFont f = FontDi(*this);
     p_->setFont(f);
     p_->setPen(QColore(ColoreAttuale()));
@@ -90,12 +100,12 @@ void SuperficieQt::Testo(double x, double y, const std::string& testo) {
     p_->drawText(QPointF(Colonna(x), Riga(y) + fm.ascent()), Q(testo));
 }
 
-double SuperficieQt::LarghezzaTesto(const std::string& testo) {
+double TelaQt::LarghezzaTesto(const std::string& testo) {
     QFontMetricsF fm(FontDi(*this), p_->device());
     return MondoX(fm.horizontalAdvance(Q(testo)));
 }
 
-double SuperficieQt::AltezzaTesto(const std::string&) {
+double TelaQt::AltezzaTesto(const std::string&) {
     QFontMetricsF fm(FontDi(*this), p_->device());
     return MondoY(fm.height());
 }
@@ -111,9 +121,9 @@ class DisegnoImmagine : public DisegnoQt {
         p_.begin(&img_);
         p_.setRenderHint(QPainter::Antialiasing);
         p_.setRenderHint(QPainter::TextAntialiasing);
-        s_ = std::make_unique<SuperficieQt>(&p_, w, h, 96);
+        s_ = std::make_unique<TelaQt>(&p_, w, h, 96);
     }
-    SuperficieRaster& Superficie() override { return *s_; }
+    zelvo::Tela& Tela() override { return *s_; }
     bool Salva(const std::string& percorso) override {
         p_.end();
         QByteArray b;
@@ -126,7 +136,7 @@ class DisegnoImmagine : public DisegnoQt {
   private:
     QImage img_;
     QPainter p_;
-    std::unique_ptr<SuperficieQt> s_;
+    std::unique_ptr<TelaQt> s_;
 };
 
 class DisegnoSvg : public DisegnoQt {
@@ -140,9 +150,9 @@ class DisegnoSvg : public DisegnoQt {
         gen_.setTitle("Zelvo");
         p_.begin(&gen_);
         p_.fillRect(QRect(0, 0, w, h), Qt::white);
-        s_ = std::make_unique<SuperficieQt>(&p_, w, h, 96);
+        s_ = std::make_unique<TelaQt>(&p_, w, h, 96);
     }
-    SuperficieRaster& Superficie() override { return *s_; }
+    zelvo::Tela& Tela() override { return *s_; }
     bool Salva(const std::string& percorso) override {
         if (!p_.end()) return false;
         buf_.close();
@@ -154,7 +164,7 @@ class DisegnoSvg : public DisegnoQt {
     QBuffer buf_;
     QSvgGenerator gen_;
     QPainter p_;
-    std::unique_ptr<SuperficieQt> s_;
+    std::unique_ptr<TelaQt> s_;
 };
 
 class DisegnoPdf : public DisegnoQt {
@@ -168,9 +178,9 @@ class DisegnoPdf : public DisegnoQt {
         pdf_->setTitle("Zelvo");
         p_.begin(pdf_.get());
         p_.setRenderHint(QPainter::Antialiasing);
-        s_ = std::make_unique<SuperficieQt>(&p_, pdf_->width(), pdf_->height(), 600);
+        s_ = std::make_unique<TelaQt>(&p_, pdf_->width(), pdf_->height(), 600);
     }
-    SuperficieRaster& Superficie() override { return *s_; }
+    zelvo::Tela& Tela() override { return *s_; }
     bool Salva(const std::string& percorso) override {
         if (!p_.end()) return false;
         buf_.close();
@@ -182,22 +192,48 @@ class DisegnoPdf : public DisegnoQt {
     QBuffer buf_;
     std::unique_ptr<QPdfWriter> pdf_;
     QPainter p_;
-    std::unique_ptr<SuperficieQt> s_;
+    std::unique_ptr<TelaQt> s_;
 };
 
 } // namespace
 
 std::unique_ptr<DisegnoQt> DisegnoQt::Immagine(int w, int h) {
-    AssicuraApplicazioneQt();
+    RichiediApplicazioneQt();
     return std::make_unique<DisegnoImmagine>(w, h);
 }
 std::unique_ptr<DisegnoQt> DisegnoQt::Svg(int w, int h) {
-    AssicuraApplicazioneQt();
+    RichiediApplicazioneQt();
     return std::make_unique<DisegnoSvg>(w, h);
 }
 std::unique_ptr<DisegnoQt> DisegnoQt::Pdf() {
-    AssicuraApplicazioneQt();
+    RichiediApplicazioneQt();
     return std::make_unique<DisegnoPdf>();
+}
+
+namespace {
+class StampaPdf : public Stampante {
+  public:
+    explicit StampaPdf(std::string percorso) : percorso_(std::move(percorso)) {}
+    bool Inizia() override {
+        d_ = DisegnoQt::Pdf();
+        return d_ != nullptr;
+    }
+    zelvo::Tela& Pagina() override { return d_->Tela(); }
+    void NuovaPagina() override { d_->NuovaPagina(); }
+    bool Fine(Messaggi& msg) override {
+        if (d_ && d_->Salva(percorso_)) return true;
+        msg.Mostra("Impossibile scrivere il file " + percorso_, Icona::Critica);
+        return false;
+    }
+
+  private:
+    std::string percorso_;
+    std::unique_ptr<DisegnoQt> d_;
+};
+} // namespace
+
+std::unique_ptr<Stampante> StampantePdf(const std::string& percorso) {
+    return std::make_unique<StampaPdf>(percorso);
 }
 
 } // namespace zelvo

@@ -23,22 +23,18 @@ constexpr int32_t ColoreTratteggio = 8;
 constexpr int32_t ColoreBaricentro = 1;
 constexpr const char* FontSezione = "Times New Roman";
 
-bool Finestra(Plottaggio& f, double xMin, double xMax, double yMin, double yMax,
-              const std::string& dispositivo, SuperficieRaster* superficie) {
+bool Finestra(Plottaggio& f, Grafica& g, double xMin, double xMax, double yMin, double yMax,
+              Superficie& superficie) {
     for (double v : {xMin, xMax, yMin, yMax})
         if (!std::isfinite(v)) return false;
-    const bool raster = DispositivoRaster(dispositivo);
-    if (raster && !superficie) return false;
-    if (dispositivo == DispStampante)
+    if (superficie.Pagina())
         f.EstremiFinestra(0.1f, 0.45f, 0.9f, 0.95f); // upper part of the page
     else
         f.EstremiFinestra(0.05f, 0.05f, 0.95f, 0.95f);
     f.Bordi(0.05, 0.05, 0.05, 0.05);
-    f.Inizializza(xMin, xMax, yMin, yMax, dispositivo, raster ? superficie : nullptr, 1, true, 0);
-    if (raster) {
-        superficie->NomeFont(FontSezione);
-        superficie->DimensioneFont(8);
-    }
+    f.Inizializza(g, xMin, xMax, yMin, yMax, superficie, 1, true, 0);
+    superficie.NomeFont(FontSezione);
+    superficie.DimensioneFont(8);
     return true;
 }
 
@@ -52,25 +48,25 @@ void Allarga(double& x0, double& x1, double& y0, double& y1, double x, double y)
 
 // The straight line through a and b drawn between its crossings with the
 // outline, only when there are exactly two.
-bool LineaNelContorno(const Poligono& p, Punto2 a, Punto2 b) {
+bool LineaNelContorno(Grafica& g, const Poligono& p, Punto2 a, Punto2 b) {
     const auto inc = IntersezioneRettaPoligono(a, b, p.nVertici(), p.CoordX(), p.CoordY());
     if (inc.size() != 2) return false;
-    Linea(inc[0].p.x, inc[0].p.y, inc[1].p.x, inc[1].p.y, 1);
+    g.Linea(inc[0].p.x, inc[0].p.y, inc[1].p.x, inc[1].p.y, 1);
     return true;
 }
 
 // Outlines, then their hatch.
-void ContorniTratteggiati(const std::string& dispositivo,
+void ContorniTratteggiati(Grafica& g,
                           const std::vector<std::pair<const Poligono*, bool>>& contorni) {
-    ImpostaColore(ColoreContorno);
-    SpessoreLinea(2);
+    g.ImpostaColore(ColoreContorno);
+    g.SpessoreLinea(2);
     for (const auto& [p, cava] : contorni)
-        p->Plotta(dispositivo, cava);
-    SpessoreLinea(1);
-    ImpostaColore(ColoreTratteggio);
+        p->Plotta(g, cava);
+    g.SpessoreLinea(1);
+    g.ImpostaColore(ColoreTratteggio);
     for (const auto& c : contorni)
-        c.first->Tratteggia(45, 40, 1);
-    ImpostaColore(ColoreContorno);
+        c.first->Tratteggia(g, 45, 40, 1);
+    g.ImpostaColore(ColoreContorno);
 }
 
 } // namespace
@@ -78,8 +74,9 @@ void ContorniTratteggiati(const std::string& dispositivo,
 // ---- typed sections ------------------------------------------------------
 
 bool SezioneEdit::PltInizializza(double xMin, double xMax, double yMin, double yMax,
-                                 const std::string& dispositivo, SuperficieRaster* superficie) {
-    return Finestra(finestra_, xMin, xMax, yMin, yMax, dispositivo, superficie);
+                                 Superficie& superficie) {
+    grafica_ = Grafica();
+    return Finestra(finestra_, grafica_, xMin, xMax, yMin, yMax, superficie);
 }
 
 bool SezioneEdit::SezioneCava() const {
@@ -87,7 +84,7 @@ bool SezioneEdit::SezioneCava() const {
            Contorno.nVertici() >= 8 && Contorno.nVertici() % 2 == 0;
 }
 
-bool SezioneEdit::PlottaSezione(const std::string& dispositivo, SuperficieRaster* superficie) {
+bool SezioneEdit::PlottaSezione(Superficie& superficie) {
     try {
         if (!Contorno.Disegnabile()) return false;
         const double xg = xPtoCalcoloM, yg = yPtoCalcoloM;
@@ -95,14 +92,15 @@ bool SezioneEdit::PlottaSezione(const std::string& dispositivo, SuperficieRaster
         double x0, x1, y0, y1;
         Contorno.MaxMin(x0, x1, y0, y1);
         Allarga(x0, x1, y0, y1, xg, yg);
-        if (!PltInizializza(x0, x1, y0, y1, dispositivo, superficie)) return false;
+        if (!PltInizializza(x0, x1, y0, y1, superficie)) return false;
+        Grafica& g = grafica_;
         // The centroid lines run past the box so that every crossing is found.
         const double l = std::max(x1 - x0, y1 - y0);
-        ImpostaColore(ColoreBaricentro);
-        SpessoreLinea(1);
-        LineaNelContorno(Contorno, {x0 - l, yg}, {x1 + l, yg});
-        LineaNelContorno(Contorno, {xg, y1 + l}, {xg, y0 - l});
-        ContorniTratteggiati(dispositivo, {{&Contorno, SezioneCava()}});
+        g.ImpostaColore(ColoreBaricentro);
+        g.SpessoreLinea(1);
+        LineaNelContorno(g, Contorno, {x0 - l, yg}, {x1 + l, yg});
+        LineaNelContorno(g, Contorno, {xg, y1 + l}, {xg, y0 - l});
+        ContorniTratteggiati(g, {{&Contorno, SezioneCava()}});
         return true;
     } catch (const std::exception&) {
         return false;
@@ -112,8 +110,9 @@ bool SezioneEdit::PlottaSezione(const std::string& dispositivo, SuperficieRaster
 // ---- steel profiles ------------------------------------------------------
 
 bool SezioneProfili::PltInizializza(double xMin, double xMax, double yMin, double yMax,
-                                    const std::string& dispositivo, SuperficieRaster* superficie) {
-    return Finestra(finestra_, xMin, xMax, yMin, yMax, dispositivo, superficie);
+                                    Superficie& superficie) {
+    grafica_ = Grafica();
+    return Finestra(finestra_, grafica_, xMin, xMax, yMin, yMax, superficie);
 }
 
 Poligono SezioneProfili::Gemello() const {
@@ -127,7 +126,7 @@ Poligono SezioneProfili::Gemello() const {
     return g;
 }
 
-bool SezioneProfili::PlottaSezione(const std::string& dispositivo, SuperficieRaster* superficie) {
+bool SezioneProfili::PlottaSezione(Superficie& superficie) {
     try {
         if (!Poligono1.Disegnabile()) return false;
         if (Doppi && !std::isfinite(dDoppi)) return false;
@@ -143,11 +142,11 @@ bool SezioneProfili::PlottaSezione(const std::string& dispositivo, SuperficieRas
             Allarga(x0, x1, y0, y1, g0, h0);
             Allarga(x0, x1, y0, y1, g1, h1);
         }
-        if (!PltInizializza(x0, x1, y0, y1, dispositivo, superficie)) return false;
+        if (!PltInizializza(x0, x1, y0, y1, superficie)) return false;
         if (Doppi)
-            ContorniTratteggiati(dispositivo, {{&Poligono1, false}, {&gemello, false}});
+            ContorniTratteggiati(grafica_, {{&Poligono1, false}, {&gemello, false}});
         else
-            ContorniTratteggiati(dispositivo, {{&Poligono1, false}});
+            ContorniTratteggiati(grafica_, {{&Poligono1, false}});
         return true;
     } catch (const std::exception&) {
         return false;

@@ -16,11 +16,10 @@ void ErroreFile(Messaggi& msg, const std::string& percorso) {
     msg.Mostra("Impossibile scrivere il file " + percorso, Icona::Critica);
 }
 
-bool Disegna(const DisegnoSezione& d, const std::string& dispositivo, SuperficieRaster* s,
-             Messaggi& msg) {
+bool Disegna(const DisegnoSezione& d, Superficie& s, Messaggi& msg) {
     bool ok = false;
     try {
-        ok = d && d(dispositivo, s);
+        ok = d && d(s);
     } catch (const std::exception&) {
         ok = false;
     }
@@ -28,11 +27,16 @@ bool Disegna(const DisegnoSezione& d, const std::string& dispositivo, Superficie
     return ok;
 }
 
-bool Raster(const DisegnoSezione& d, std::unique_ptr<DisegnoQt> tela,
-            const std::string& dispositivo, const std::string& percorso, Messaggi& msg) {
-    const bool ok = Disegna(d, dispositivo, &tela->Superficie(), msg);
-    // The drawing module must not keep the surface that dies with the canvas.
-    ImpostaDispositivo({}, {}, static_cast<SuperficieRaster*>(nullptr));
+bool Raster(const DisegnoSezione& d, std::unique_ptr<DisegnoQt> tela, bool pagina,
+            const std::string& percorso, Messaggi& msg) {
+    bool ok;
+    if (pagina) {
+        SuperficieStampante s(tela->Tela());
+        ok = Disegna(d, s, msg);
+    } else {
+        SuperficieVideo s(tela->Tela());
+        ok = Disegna(d, s, msg);
+    }
     if (!ok) return false;
     if (!tela->Salva(percorso)) {
         ErroreFile(msg, percorso);
@@ -44,11 +48,11 @@ bool Raster(const DisegnoSezione& d, std::unique_ptr<DisegnoQt> tela,
 } // namespace
 
 DisegnoSezione DisegnoDi(SezioneEdit& s) {
-    return [&s](const std::string& d, SuperficieRaster* sup) { return s.PlottaSezione(d, sup); };
+    return [&s](Superficie& sup) { return s.PlottaSezione(sup); };
 }
 
 DisegnoSezione DisegnoDi(SezioneProfili& p) {
-    return [&p](const std::string& d, SuperficieRaster* sup) { return p.PlottaSezione(d, sup); };
+    return [&p](Superficie& sup) { return p.PlottaSezione(sup); };
 }
 
 bool FormatoSezioneNoto(const std::string& f) {
@@ -65,12 +69,13 @@ bool EsportaSezione(const DisegnoSezione& d, const std::string& formato,
 }
 
 bool EsportaSezioneDXF(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    ApriDxf(percorso, 1);
-    if (!Disegna(d, DispDxf, nullptr, msg)) {
-        AbbandonaDxf();
+    SuperficieDxf dxf;
+    dxf.ApriDxf(percorso, 1);
+    if (!Disegna(d, dxf, msg)) {
+        dxf.AbbandonaDxf();
         return false;
     }
-    if (!ChiudiDxf()) {
+    if (!dxf.ChiudiDxf()) {
         ErroreFile(msg, percorso);
         return false;
     }
@@ -78,16 +83,16 @@ bool EsportaSezioneDXF(const DisegnoSezione& d, const std::string& percorso, Mes
 }
 
 bool EsportaSezionePDF(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    return Raster(d, DisegnoQt::Pdf(), DispStampante, percorso, msg);
+    return Raster(d, DisegnoQt::Pdf(), true, percorso, msg);
 }
 
 bool EsportaSezionePNG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    return Raster(d, DisegnoQt::Immagine(LarghezzaFinestraSezione, AltezzaFinestraSezione),
-                  DispVideo, percorso, msg);
+    return Raster(d, DisegnoQt::Immagine(LarghezzaFinestraSezione, AltezzaFinestraSezione), false,
+                  percorso, msg);
 }
 
 bool EsportaSezioneSVG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    return Raster(d, DisegnoQt::Svg(LarghezzaFinestraSezione, AltezzaFinestraSezione), DispVideo,
+    return Raster(d, DisegnoQt::Svg(LarghezzaFinestraSezione, AltezzaFinestraSezione), false,
                   percorso, msg);
 }
 

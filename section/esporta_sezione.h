@@ -1,6 +1,7 @@
 // Export of a section drawing for the command line: DXF (the drawing on
 // "DXF", world units in metres), PDF (the printed page, "STAMPANTE") and
-// PNG / SVG (the window's picture, "VIDEO", in a 800 x 600 area).
+// PNG / SVG (the window's picture, "VIDEO", in a 800 x 600 area). The
+// raster formats need a QGuiApplication.
 //
 // The section must be built first (SezioneEdit::FormLeggeDati, or
 // SezioneProfili::Coordinate). A drawing that fails shows "Errore nel
@@ -26,7 +27,7 @@ inline constexpr int LarghezzaFinestraSezione = 800;
 inline constexpr int AltezzaFinestraSezione = 600;
 
 // Draws a whole section on a target; false when nothing could be drawn.
-using DisegnoSezione = std::function<bool(const std::string& dispositivo, SuperficieRaster*)>;
+using DisegnoSezione = std::function<bool(Superficie&)>;
 DisegnoSezione DisegnoDi(SezioneEdit& s);
 DisegnoSezione DisegnoDi(SezioneProfili& p);
 

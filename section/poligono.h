@@ -16,6 +16,8 @@
 
 namespace zelvo {
 
+class Grafica;
+
 // Crossings of a line with an outline: points and the edge each lies on,
 // in increasing edge order.
 struct Intersezioni {
@@ -147,18 +149,18 @@ class Poligono {
     // An outline with fewer than 3 vertices, of zero extent or with a
     // non-finite coordinate is not drawn at all (the result is then false).
     //
-    // The outline as a closed polyline on `dispositivo` (the surface stays the
-    // module's current one). SezioneCava: the vertex list holds two loops
+    // The outline as a closed polyline on the drawing's current target.
+    // SezioneCava: the vertex list holds two loops
     // joined by two points (a hollow circle or polygon): vertices 1..n/2-1
     // and n/2+2..n are drawn as two closed polylines, the joining points
     // n/2 and n/2+1 are not.
-    bool Plotta(const std::string& dispositivo, bool SezioneCava = false) const;
+    bool Plotta(Grafica& g, bool SezioneCava = false) const;
     // Hatches the outline with lines at Angolo degrees; nDivisioni > 0 is the
     // number of divisions across it, < 0 minus the spacing; c is the scale
-    // handed to the drawing module. Target and surface stay as they are.
-    bool Tratteggia(double Angolo, double nDivisioni, double c) const;
+    // handed to the drawing. The target stays as it is.
+    bool Tratteggia(Grafica& g, double Angolo, double nDivisioni, double c) const;
     // The number of each vertex ("1".."n") at the vertex, htesto high.
-    bool NumeraVertici(const std::string& dispositivo, double htesto) const;
+    bool NumeraVertici(Grafica& g, double htesto) const;
     // The outline can be drawn: 3 or more vertices, finite, of non-zero extent.
     bool Disegnabile() const;
 

@@ -21,12 +21,11 @@ bool Poligono::Disegnabile() const {
     return std::isfinite(d) && d > 0;
 }
 
-bool Poligono::Plotta(const std::string& dispositivo, bool SezioneCava) const {
+bool Poligono::Plotta(Grafica& g, bool SezioneCava) const {
     if (!Disegnabile()) return false;
-    ImpostaDispositivo({}, dispositivo);
     const int n = nVertici_;
     if (!SezioneCava) {
-        PoligonaleChiusa(n, xs_, ys_, 1);
+        g.PoligonaleChiusa(n, xs_, ys_, 1);
         return true;
     }
     // Two loops: the outer one runs 1..n/2-1; n/2 and n/2+1 join it to the
@@ -36,32 +35,31 @@ bool Poligono::Plotta(const std::string& dispositivo, bool SezioneCava) const {
     const int togli = n / 2 + 1;
     bool disegnato = false;
     if (primo >= 3) {
-        PoligonaleChiusa(primo, xs_, ys_, 1);
+        g.PoligonaleChiusa(primo, xs_, ys_, 1);
         disegnato = true;
     }
     Vettore1<double> xi, yi;
     int ni = 0;
-    TogliePuntiInizialiDaPoligonale(xs_, ys_, n, xi, yi, ni, togli, AvvisiGrafica());
+    TogliePuntiInizialiDaPoligonale(xs_, ys_, n, xi, yi, ni, togli, g.Avvisi());
     if (ni >= 3) {
-        PoligonaleChiusa(ni, xi, yi, 1);
+        g.PoligonaleChiusa(ni, xi, yi, 1);
         disegnato = true;
     }
     return disegnato;
 }
 
-bool Poligono::Tratteggia(double Angolo, double nDivisioni, double c) const {
+bool Poligono::Tratteggia(Grafica& g, double Angolo, double nDivisioni, double c) const {
     if (!Disegnabile() || !std::isfinite(Angolo) || !std::isfinite(nDivisioni) || nDivisioni == 0 ||
         !std::isfinite(c) || c == 0)
         return false;
-    Tratteggio(nVertici_, xs_, ys_, Angolo, nDivisioni, c);
+    g.Tratteggio(nVertici_, xs_, ys_, Angolo, nDivisioni, c);
     return true;
 }
 
-bool Poligono::NumeraVertici(const std::string& dispositivo, double htesto) const {
+bool Poligono::NumeraVertici(Grafica& g, double htesto) const {
     if (!Disegnabile() || !std::isfinite(htesto) || !(htesto > 0)) return false;
-    ImpostaDispositivo({}, dispositivo);
     for (int i = 1; i <= nVertici_; ++i)
-        Testo(xs_(i), ys_(i), htesto, std::to_string(i), 1);
+        g.Testo(xs_(i), ys_(i), htesto, std::to_string(i), 1);
     return true;
 }
 

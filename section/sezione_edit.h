@@ -98,18 +98,19 @@ class SezioneEdit {
 
     // ---- drawing ----
     // Fits this section's plot window to the world rectangle on the target
-    // ("VIDEO": the window's picture, "STAMPANTE": the printer, or a file or
-    // CAD target), with equal scales and the text in "Times New Roman".
-    // False when a raster target has no surface.
-    bool PltInizializza(double xMin, double xMax, double yMin, double yMax,
-                        const std::string& dispositivo, SuperficieRaster* superficie);
+    // (the window's picture, the printer, or a file or CAD target), with
+    // equal scales and the text in "Times New Roman". False for a window
+    // that is not finite.
+    bool PltInizializza(double xMin, double xMax, double yMin, double yMax, Superficie& superficie);
     // Draws the built outline: the window fitted to the outline widened to
     // the centroid, the two centroid lines (each only where it meets the
     // outline in exactly two points), the outline (two loops for a hollow
     // circle or polygon) and its hatch at 45 degrees in 40 divisions. False,
     // with nothing more drawn, when there is no drawable outline or a
     // primitive failed; the caller shows "Errore nel plottaggio".
-    bool PlottaSezione(const std::string& dispositivo, SuperficieRaster* superficie = nullptr);
+    bool PlottaSezione(Superficie& superficie);
+    // The drawing state of the last drawing (its target, scale, colour).
+    Grafica& Disegno() { return grafica_; }
     // The outline is two loops (hollow circle or polygon).
     bool SezioneCava() const;
 
@@ -136,6 +137,7 @@ class SezioneEdit {
     std::vector<std::vector<float>> tab_, tabM_;
     float rEsterno_ = 0, rInterno_ = 0, rEsternoM_ = 0, rInternoM_ = 0;
     Plottaggio finestra_;
+    Grafica grafica_;
 
     void Dimensiona(std::vector<std::vector<float>>& t, int c, int n) const;
 };

@@ -209,15 +209,12 @@ TEST_F(Eventi, CatenaDegliInvio) {
 
 TEST_F(Eventi, PulsantiDiagrammaCalcolanoPoiApronoOStampano) {
     std::vector<int> finestre;
-    std::vector<std::string> uscite;
     f.Servizi.MostraDiagramma = [&](int i) {
         EXPECT_TRUE(f.Calcolato); // fresh results
         finestre.push_back(i);
     };
-    f.Servizi.Disegna = [&](ModuloZelvo&, const std::string& u, Messaggi&) {
-        uscite.push_back(u);
-        return true;
-    };
+    UscitaDiagrammi uscita(msg); // no printer: the printer's message
+    f.Servizi.Uscita = &uscita;
     // No valid data: the calculation's message and no window.
     f.Campo_Edita(f.txtDati[0], "5");
     f.Campo_Edita(f.txtDati[3], "x");
@@ -229,7 +226,8 @@ TEST_F(Eventi, PulsantiDiagrammaCalcolanoPoiApronoOStampano) {
     for (int i = 0; i < 4; ++i)
         f.cbDiagramma_Click(i);
     EXPECT_EQ(finestre, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(uscite, std::vector<std::string>{"STAMPANTE"});
+    // "&Stampa" goes to the printer through the diagram output.
+    EXPECT_EQ(msg.Testi(), (std::vector<std::string>{TestoErroreDati, TestoStampanteAssente}));
 }
 
 TEST_F(Eventi, MenuEPulsantiApronoLeLoroFinestre) {

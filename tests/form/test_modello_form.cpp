@@ -1,6 +1,7 @@
 // The form model: data reading and its messages, partial distances, exact
 // values behind the fields, results display, the units window.
 #include "form/modello_form.h"
+#include "graphics/superficie_registro.h"
 #include "io/generale.h"
 
 #include <gtest/gtest.h>
@@ -462,22 +463,62 @@ TEST_F(Form, RigheGrigliaZeroNascondeESpostaIlFuoco) {
 
 TEST_F(Form, PlottaInOggettoUscitaSconosciuta) {
     f.txtDati[0].Edita("5");
-    EXPECT_FALSE(f.PlottaInOggetto("VIDEO"));
+    TelaRegistro t;
+    SuperficieVideo video(t);
+    EXPECT_FALSE(f.PlottaInOggetto(video));
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Sub PlottaInOggetto - Uscita = VIDEO"});
-    std::string uscita;
-    f.Servizi.Disegna = [&](ModuloZelvo&, const std::string& u, Messaggi&) {
-        uscita = u;
-        return true;
+    msg.Svuota();
+    SuperficieRegistro file; // a target like a file: the three diagrams stacked
+    EXPECT_TRUE(f.PlottaInOggetto(file));
+    EXPECT_FALSE(file.tratti.empty());
+    EXPECT_TRUE(msg.elenco.empty());
+}
+
+// File items 8, 9, 10 go through the diagram output, which calls back
+// PlottaInOggetto with fresh results.
+TEST_F(Form, VociFileDiagrammi) {
+    f.txtDati[0].Edita("5");
+    EXPECT_FALSE(f.mnuFileItem_Click(10)); // no output service: nothing
+    const auto p = std::filesystem::temp_directory_path() / "zelvo-form-diagrammi.dxf";
+    std::filesystem::remove(p);
+    std::string proposto;
+    UscitaDiagrammi uscita(msg);
+    uscita.Servizi().Salva = [&](const std::string& n, const std::string&, int) {
+        proposto = n;
+        return std::optional<std::string>(p.string());
     };
-    EXPECT_TRUE(f.PlottaInOggetto("DXF"));
-    EXPECT_EQ(uscita, "DXF");
+    f.Servizi.Uscita = &uscita;
+    f.NomeFile = "trave";
+    EXPECT_TRUE(f.mnuFileItem_Click(10));
+    EXPECT_EQ(proposto, "trave.dxf");
+    EXPECT_TRUE(std::filesystem::exists(p));
+    EXPECT_TRUE(msg.elenco.empty());
+    EXPECT_FALSE(f.mnuFileItem_Click(8)); // no CAD application on this platform
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoCadAssente});
+    msg.Svuota();
+    EXPECT_FALSE(f.mnuFileItem_Click(9)); // no printer given
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoStampanteAssente});
 }
 
 TEST_F(Form, GuastoNelleVociFile) {
     f.txtDati[0].Edita("5");
     f.txtDati[3].Edita("x");
+    const auto p = std::filesystem::temp_directory_path() / "zelvo-form-guasto.dxf";
+    std::filesystem::remove(p);
+    UscitaDiagrammi uscita(msg);
+    uscita.Servizi().Salva = [&](const std::string&, const std::string&, int) {
+        return std::optional<std::string>(p.string());
+    };
+    f.Servizi.Uscita = &uscita;
+    // The fault while reading the data ends the output through its error
+    // handler; nothing is written.
     EXPECT_FALSE(f.mnuFileItem_Click(10));
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore in Sub mnuFileItem_Click"});
+    ASSERT_EQ(msg.elenco.size(), 1u);
+    EXPECT_EQ(msg.elenco[0].testo.rfind(
+                  "Si è verificato durante il processo di stampa il seguente errore: ", 0),
+              0u)
+        << msg.elenco[0].testo;
+    EXPECT_FALSE(std::filesystem::exists(p));
 }
 
 TEST(RigaComando, SeparatoriEVirgolette) {

@@ -8,10 +8,12 @@
 #include "graphics/grafica.h"
 #include "graphics/plotta.h"
 #include "graphics/superficie_registro.h"
+#include "graphics/uscita_diagrammi.h"
 #include "io/generale.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace zelvo;
@@ -24,12 +26,13 @@ struct Diagrammi : ::testing::Test {
     ModuloZelvo m;
     UnitMisura u;
     RegistroMessaggi msg;
-    SuperficieRegistro s{1000, 700};
+    TelaRegistro s{1000, 700};
+    SuperficieVideo video{s};
+    ScaleUtente scale;
     ContestoDiagrammi c;
+    Plotta P;
 
     void SetUp() override {
-        AzzeraGrafica();
-        Plotta().ScalaUtente = false;
         DatiTrave& d = m.Dati;
         d.Titolo = "Prova";
         d.Luce = float(L);
@@ -42,7 +45,7 @@ struct Diagrammi : ::testing::Test {
         d.CarichiTrapezi.Ridimensiona(1);
         d.CarichiTrapezi(1) = {float(q), float(q), 0, float(L)};
         u.UnitaDefault();
-        c = {&m, &u, &msg, "prova.zlv"};
+        c = {&m, &u, &msg, "prova.zlv", &scale};
     }
     void Calcola() { ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato); }
     std::vector<TrattoRegistrato> Tipo(const std::string& t, uint32_t colore) const {
@@ -70,12 +73,12 @@ TEST(ScalaTonda, RoundSeries) {
 
 TEST_F(Diagrammi, MomentDiagramOnScreen) {
     Calcola();
-    ASSERT_TRUE(PlottaDiagramma(c, "M", DispVideo, &s));
+    ASSERT_TRUE(P.PlottaDiagramma(c, "M", video));
     EXPECT_TRUE(msg.elenco.empty());
     // raw = 1.5 x 45000 / 6 = 11250 -> 20000
-    EXPECT_DOUBLE_EQ(Plotta().ScalaMomenti, 20000);
-    EXPECT_NEAR(Plotta().yMaxDiagramma, 8 * h, 1e-6);
-    EXPECT_NEAR(Plotta().yMinDiagramma, -45000.0 / 20000 - 12 * h, 1e-6);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaMomenti, 20000);
+    EXPECT_NEAR(P.Stato().yMaxDiagramma, 8 * h, 1e-6);
+    EXPECT_NEAR(P.Stato().yMinDiagramma, -45000.0 / 20000 - 12 * h, 1e-6);
     // Stretched window, horizontally centred: x = 0 at column 125, x = L at 875.
     EXPECT_NEAR(s.Colonna(0), 125, 1e-3);
     EXPECT_NEAR(s.Colonna(L), 875, 1e-3);
@@ -149,11 +152,11 @@ TEST_F(Diagrammi, MomentDiagramOnScreen) {
 
 TEST_F(Diagrammi, ShearDiagramOnScreen) {
     Calcola();
-    ASSERT_TRUE(PlottaDiagramma(c, "T", DispVideo, &s));
+    ASSERT_TRUE(P.PlottaDiagramma(c, "T", video));
     // range 60000 over 6 m: raw 15000 -> 20000
-    EXPECT_DOUBLE_EQ(Plotta().ScalaTagli, 20000);
-    EXPECT_NEAR(Plotta().yMaxDiagramma, 1.5 + 8 * h, 1e-6);
-    EXPECT_NEAR(Plotta().yMinDiagramma, -1.5 - 12 * h, 1e-6);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaTagli, 20000);
+    EXPECT_NEAR(P.Stato().yMaxDiagramma, 1.5 + 8 * h, 1e-6);
+    EXPECT_NEAR(P.Stato().yMinDiagramma, -1.5 - 12 * h, 1e-6);
     const auto curva = Tipo("Linea", Rosso);
     ASSERT_EQ(int(curva.size()), m.Risultati.NPunti - 1);
     for (const auto& t : curva) {
@@ -178,11 +181,11 @@ TEST_F(Diagrammi, ShearDiagramOnScreen) {
 
 TEST_F(Diagrammi, LoadDiagramOnScreen) {
     Calcola();
-    ASSERT_TRUE(PlottaDiagramma(c, "C", DispVideo, &s));
+    ASSERT_TRUE(P.PlottaDiagramma(c, "C", video));
     // Only a distributed load: case 1, reference 10000, raw 1.5 x 20000 / 6 = 5000.
-    EXPECT_DOUBLE_EQ(Plotta().ScalaCarichi, 5000);
-    EXPECT_DOUBLE_EQ(Plotta().ScalaTrapezi, 5000);
-    EXPECT_EQ(Plotta().ScalaForze, 0);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaCarichi, 5000);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaTrapezi, 5000);
+    EXPECT_EQ(P.Stato().ScalaForze, 0);
     const auto blu = Tipo("Linea", Blu);
     // The outline (4 lines at L/40 above the axis, 2 plot units high) and
     // 99 vertical hatch lines L/100 apart.
@@ -221,38 +224,38 @@ TEST_F(Diagrammi, UnloadedFoundationAndZeroRowsDrawNoNaN) {
     d.Coppie(1) = {0, 3};
     Calcola();
     for (const char* l : {"M", "T", "C"})
-        EXPECT_TRUE(PlottaDiagramma(c, l, DispVideo, &s)) << l;
+        EXPECT_TRUE(P.PlottaDiagramma(c, l, video)) << l;
     for (const auto& t : s.tratti)
         for (double v : t.v)
             EXPECT_TRUE(std::isfinite(v)) << t.tipo;
     // Only the axis on the load diagram (a foundation has no support symbols).
-    EXPECT_EQ(Plotta().ScalaTrapezi, 0);
-    EXPECT_EQ(Plotta().ScalaSuolo, 0);
-    EXPECT_EQ(Plotta().CoppiaMassima, 0);
-    ApriDxf("/nonexistent/x.dxf", 1);
-    EXPECT_TRUE(PlottaFile(c, DispDxf));
-    AbbandonaDxf();
+    EXPECT_EQ(P.Stato().ScalaTrapezi, 0);
+    EXPECT_EQ(P.Stato().ScalaSuolo, 0);
+    EXPECT_EQ(P.Stato().CoppiaMassima, 0);
+    SuperficieDxf dxf;
+    dxf.ApriDxf("/nonexistent/x.dxf", 1);
+    EXPECT_TRUE(P.PlottaFile(c, dxf));
     EXPECT_TRUE(msg.elenco.empty()) << msg.elenco.front().testo;
 }
 
 TEST_F(Diagrammi, UserScaleForMomentsNotForLoads) {
     Calcola();
-    Plotta().ScalaUtente = true;
-    Plotta().ScalaMomentiUtente = 50000;
-    Plotta().ScalaTagliUtente = 10000;
-    PlottaDiagramma(c, "M", DispVideo, &s);
-    PlottaDiagramma(c, "T", DispVideo, &s);
-    PlottaDiagramma(c, "C", DispVideo, &s);
-    EXPECT_DOUBLE_EQ(Plotta().ScalaMomenti, 50000);
-    EXPECT_DOUBLE_EQ(Plotta().ScalaTagli, 10000);
-    EXPECT_DOUBLE_EQ(Plotta().ScalaCarichi, 5000);
+    scale.ScalaUtente = true;
+    scale.ScalaMomentiUtente = 50000;
+    scale.ScalaTagliUtente = 10000;
+    P.PlottaDiagramma(c, "M", video);
+    P.PlottaDiagramma(c, "T", video);
+    P.PlottaDiagramma(c, "C", video);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaMomenti, 50000);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaTagli, 10000);
+    EXPECT_DOUBLE_EQ(P.Stato().ScalaCarichi, 5000);
 }
 
 TEST_F(Diagrammi, FaultInsideADiagramShowsItsMessage) {
     Calcola();
-    Plotta().ScalaUtente = true;
-    Plotta().ScalaMomentiUtente = 0; // a typed scale of 0
-    EXPECT_FALSE(PlottaDiagramma(c, "M", DispVideo, &s));
+    scale.ScalaUtente = true;
+    scale.ScalaMomentiUtente = 0; // a typed scale of 0
+    EXPECT_FALSE(P.PlottaDiagramma(c, "M", video));
     ASSERT_EQ(msg.elenco.size(), 1u);
     EXPECT_EQ(msg.elenco[0].testo,
               "Errore 11 \"Divisione per zero\"\nin PlottaDiagramma. Controllare i dati");
@@ -261,20 +264,33 @@ TEST_F(Diagrammi, FaultInsideADiagramShowsItsMessage) {
 
 TEST_F(Diagrammi, DispatchOfTargets) {
     Calcola();
-    EXPECT_FALSE(PlottaInOggettoDiagrammi(c, DispVideo, &s));
+    EXPECT_FALSE(PlottaInOggettoDiagrammi(c, video));
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Sub PlottaInOggetto - Uscita = VIDEO"});
     msg.Svuota();
-    EXPECT_TRUE(PlottaInOggettoDiagrammi(c, DispStampante, &s));
+    SuperficieStampante pagina(s);
+    EXPECT_TRUE(PlottaInOggettoDiagrammi(c, pagina));
+    // the printed page: the three diagrams, each in its band (three axes)
+    int assi = 0;
+    for (const auto& t : s.tratti)
+        if (t.tipo == "Linea" && t.spessore > 0 && t.v[1] == 0 && t.v[3] == 0 && t.v[0] == 0 &&
+            t.v[2] == L)
+            ++assi;
+    EXPECT_EQ(assi, 3);
+    SuperficieRegistro r; // a target like a file: the stacked drawing
+    EXPECT_TRUE(PlottaInOggettoDiagrammi(c, r));
     EXPECT_TRUE(msg.elenco.empty());
+    ContestoDiagrammi vuoto{nullptr, &u, &msg, "", nullptr};
+    EXPECT_FALSE(DiagrammiInOggetto(vuoto)(r));
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoSenzaCalcolo});
 }
 
 TEST_F(Diagrammi, DxfStackUsesHalfTextHeightAndCaptions) {
     Calcola();
-    ApriDxf("/nonexistent/x.dxf", 1);
-    ASSERT_TRUE(PlottaFile(c, DispDxf));
-    const std::string t = DxfAperto()->TestoChiuso();
-    AbbandonaDxf();
-    EXPECT_DOUBLE_EQ(Plotta().AltezzaTestoDiagrammi, L / 100);
+    SuperficieDxf dxf;
+    dxf.ApriDxf("/nonexistent/x.dxf", 1);
+    ASSERT_TRUE(P.PlottaFile(c, dxf));
+    const std::string t = dxf.File().TestoChiuso();
+    EXPECT_DOUBLE_EQ(P.Stato().AltezzaTestoDiagrammi, L / 100);
     EXPECT_NE(t.find("\r\nScala momenti 1:20"), std::string::npos);
     EXPECT_NE(t.find("\r\nScala tagli 1:20"), std::string::npos);
     EXPECT_NE(t.find("\r\nScala carichi trapezi 1:"), std::string::npos);
@@ -283,6 +299,77 @@ TEST_F(Diagrammi, DxfStackUsesHalfTextHeightAndCaptions) {
 }
 
 TEST_F(Diagrammi, NotCalculatedDrawsNothing) {
-    EXPECT_FALSE(PlottaDiagramma(c, "M", DispVideo, &s));
+    EXPECT_FALSE(P.PlottaDiagramma(c, "M", video));
     EXPECT_TRUE(s.tratti.empty());
+}
+
+// Three diagram windows, each with its own drawer and plot window, painting in
+// turn (and a DXF export in between) draw exactly what each draws alone: no
+// drawing state is shared. A resized window repaints to its new size.
+TEST_F(Diagrammi, ThreeWindowsPaintSideBySide) {
+    Calcola();
+    auto Solo = [&](const char* l, double w, double h) {
+        TelaRegistro t(w, h);
+        SuperficieVideo v(t);
+        Plotta p;
+        EXPECT_TRUE(p.PlottaDiagramma(c, l, v));
+        return t.tratti;
+    };
+    auto Uguali = [](const std::vector<TrattoRegistrato>& a,
+                     const std::vector<TrattoRegistrato>& b) {
+        if (a.size() != b.size()) return false;
+        for (size_t i = 0; i < a.size(); ++i)
+            if (a[i].tipo != b[i].tipo || a[i].v != b[i].v || a[i].testo != b[i].testo ||
+                a[i].colore != b[i].colore || a[i].spessore != b[i].spessore)
+                return false;
+        return true;
+    };
+    TelaRegistro tm(1000, 700), tt(500, 300), tc(800, 800);
+    SuperficieVideo vm(tm), vt(tt), vc(tc);
+    Plotta pm, pt, pc, file;
+    ScaleUtente altre{true, 50000, 10000};
+    ContestoDiagrammi cUtente = c;
+    cUtente.Scale = &altre; // the shear window follows the typed scales
+    ASSERT_TRUE(pm.PlottaDiagramma(c, "M", vm));
+    ASSERT_TRUE(pt.PlottaDiagramma(cUtente, "T", vt));
+    SuperficieDxf dxf;
+    dxf.ApriDxf("non-scritto.dxf", 1);
+    ASSERT_TRUE(file.PlottaFile(c, dxf));
+    ASSERT_TRUE(pc.PlottaDiagramma(c, "C", vc));
+    EXPECT_TRUE(Uguali(tm.tratti, Solo("M", 1000, 700)));
+    EXPECT_TRUE(Uguali(tc.tratti, Solo("C", 800, 800)));
+    EXPECT_DOUBLE_EQ(pm.Stato().ScalaMomenti, 20000);
+    EXPECT_DOUBLE_EQ(pt.Stato().ScalaTagli, 10000);
+    EXPECT_DOUBLE_EQ(file.Stato().ScalaTagli, 20000);
+    EXPECT_EQ(pm.Disegno().Dispositivo(), &vm);
+    EXPECT_EQ(pc.Disegno().Dispositivo(), &vc);
+    // Each window's mapping is its own: the axis spans the band of its width.
+    EXPECT_NEAR(tm.Colonna(0), 125, 1e-3);
+    EXPECT_NEAR(tm.Colonna(L), 875, 1e-3);
+    // The moment window resized, then repainted: the drawing fits the new size
+    // (stretched to the window's band on both axes).
+    auto Estensione = [](const TelaRegistro& t) {
+        double cMin = 1e9, cMax = -1e9, rMin = 1e9, rMax = -1e9;
+        for (const auto& s : t.tratti)
+            if (s.tipo == "Linea")
+                for (int k : {0, 2}) {
+                    cMin = std::min(cMin, t.Colonna(s.v[size_t(k)]));
+                    cMax = std::max(cMax, t.Colonna(s.v[size_t(k)]));
+                    rMin = std::min(rMin, t.Riga(s.v[size_t(k) + 1]));
+                    rMax = std::max(rMax, t.Riga(s.v[size_t(k) + 1]));
+                }
+        EXPECT_GE(cMin, 0);
+        EXPECT_LE(cMax, t.LarghezzaDispositivo());
+        EXPECT_GE(rMin, 0);
+        EXPECT_LE(rMax, t.AltezzaDispositivo());
+        return std::array<double, 2>{cMax - cMin, rMax - rMin};
+    };
+    const auto prima = Estensione(tm);
+    tm.tratti.clear();
+    tm.Ridimensiona(600, 900);
+    ASSERT_TRUE(pm.PlottaDiagramma(c, "M", vm));
+    EXPECT_TRUE(Uguali(tm.tratti, Solo("M", 600, 900)));
+    const auto dopo = Estensione(tm);
+    EXPECT_NEAR(dopo[0] / prima[0], 600.0 / 1000, 1e-6);
+    EXPECT_NEAR(dopo[1] / prima[1], 900.0 / 700, 1e-6);
 }

@@ -34,16 +34,16 @@ std::string Temp(const char* nome) {
 const std::string Testa = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n";
 const std::string Coda = "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
 
-// Opens a DXF drawing on a fresh module state.
+// Opens a DXF drawing on a fresh drawing state.
 struct Dxf : ::testing::Test {
+    SuperficieDxf dxf;
+    Grafica g;
     void SetUp() override {
-        AzzeraGrafica();
-        ImpostaDispositivo(1, std::string(DispDxf));
-        ApriDxf(Temp("zelvo_test.dxf"), 1);
+        g.ImpostaDispositivo(1, &dxf);
+        dxf.ApriDxf(Temp("zelvo_test.dxf"), 1);
     }
-    void TearDown() override { AbbandonaDxf(); }
     std::string Corpo() {
-        std::string t = DxfAperto()->TestoChiuso();
+        std::string t = dxf.File().TestoChiuso();
         return t.substr(Testa.size(), t.size() - Testa.size() - Coda.size());
     }
 };
@@ -72,29 +72,29 @@ TEST(NumeroDxf, PeriodWhateverTheLocale) {
 }
 
 TEST_F(Dxf, EmptyExportIsEightLines) {
-    ASSERT_TRUE(ChiudiDxf());
+    ASSERT_TRUE(dxf.ChiudiDxf());
     EXPECT_EQ(Leggi(Temp("zelvo_test.dxf")),
               Righe({"  0", "SECTION", "  2", "ENTITIES", "  0", "ENDSEC", "  0", "EOF"}));
 }
 
 TEST_F(Dxf, LineIsEighteenLines) {
-    ImpostaColore(7);
-    Linea(0, 0, 2.5, 0.5);
+    g.ImpostaColore(7);
+    g.Linea(0, 0, 2.5, 0.5);
     EXPECT_EQ(Corpo(), Righe({"  0", "LINE", "  8", "0", " 62", "     7", " 10", "0", " 20", "0",
                               " 30", "0.0", " 11", "2.5", " 21", ".5", " 31", "0.0"}));
 }
 
 TEST_F(Dxf, OffsetAndVerticalScaleApplied) {
-    ImpostaColore(1);
-    Grafica().OrigineY = -10;
-    Linea(1, 4, 2, -6, -2); // y' = -10 + y / -2
+    g.ImpostaColore(1);
+    g.OrigineY = -10;
+    g.Linea(1, 4, 2, -6, -2); // y' = -10 + y / -2
     EXPECT_EQ(Corpo(), Righe({"  0", "LINE", "  8", "0", " 62", "     1", " 10", "1", " 20", "-12",
                               " 30", "0.0", " 11", "2", " 21", "-7", " 31", "0.0"}));
 }
 
 TEST_F(Dxf, ArcAnglesInDegrees) {
-    ImpostaColore(6);
-    Arco(1, 2, 0.25, 0, PiGreco / 2);
+    g.ImpostaColore(6);
+    g.Arco(1, 2, 0.25, 0, PiGreco / 2);
     const std::string c = Corpo();
     const std::string atteso = Righe({"  0", "ARC", "  8", "0", " 62", "     6", " 10", "1", " 20",
                                       "2", " 30", "0.0", " 40", ".25", " 50", "0", " 51"});
@@ -104,10 +104,10 @@ TEST_F(Dxf, ArcAnglesInDegrees) {
 }
 
 TEST_F(Dxf, ClosedPolylineRepeatsFirstVertex) {
-    ImpostaColore(5);
+    g.ImpostaColore(5);
     Vettore1<double> x(3), y(3);
     x(1) = 0, y(1) = 0, x(2) = 1, y(2) = 0, x(3) = 0, y(3) = 1.5;
-    PoligonaleChiusa(3, x, y);
+    g.PoligonaleChiusa(3, x, y);
     auto V = [](const char* a, const char* b) {
         return Righe({"  0", "VERTEX", "  8", "0", " 10", a, " 20", b, " 30", "0.0"});
     };
@@ -118,16 +118,16 @@ TEST_F(Dxf, ClosedPolylineRepeatsFirstVertex) {
 }
 
 TEST_F(Dxf, OpenPolylineAndRectangle) {
-    ImpostaColore(7);
+    g.ImpostaColore(7);
     Vettore1<double> x(2), y(2);
     x(1) = 0, y(1) = 0, x(2) = 1, y(2) = 1;
-    Poligonale(2, x, y);
+    g.Poligonale(2, x, y);
     std::string c = Corpo();
     size_t n = 0;
     for (size_t p = c.find("VERTEX"); p != std::string::npos; p = c.find("VERTEX", p + 1))
         ++n;
     EXPECT_EQ(n, 2u);
-    Rettangolo(0, 0, 2, 1);
+    g.Rettangolo(0, 0, 2, 1);
     c = Corpo();
     n = 0;
     for (size_t p = c.find("VERTEX"); p != std::string::npos; p = c.find("VERTEX", p + 1))
@@ -136,34 +136,34 @@ TEST_F(Dxf, OpenPolylineAndRectangle) {
 }
 
 TEST_F(Dxf, TextColourFieldAndFromTop) {
-    ImpostaColore(7);
-    Testo(1, 2, 0.5, "Scala momenti 1:50", 1, true); // baseline 1.5 h lower
+    g.ImpostaColore(7);
+    g.Testo(1, 2, 0.5, "Scala momenti 1:50", 1, true); // baseline 1.5 h lower
     EXPECT_EQ(Corpo(), Righe({"  0", "TEXT", "  8", "0", " 62", " 7 ", " 10", "1", " 20", "1.25",
                               " 30", "0.0", " 40", ".5", "  1", "Scala momenti 1:50"}));
 }
 
 TEST_F(Dxf, TextIsWindows1252) {
-    ImpostaColore(7);
-    Testo(0, 0, 1, "180° è");
+    g.ImpostaColore(7);
+    g.Testo(0, 0, 1, "180° è");
     EXPECT_NE(Corpo().find("180\xB0 \xE8\r\n"), std::string::npos);
 }
 
 TEST_F(Dxf, MultiFontIsOneJoinedText) {
-    ImpostaColore(8);
-    DefinisciFont(1, "Arial", "arial");
-    DefinisciFont(2, "Symbol", "symbol");
-    TestoMultiFont(3, 4, 0.1, {{"s", 2}, {"t = 12 MPa", 1}});
+    g.ImpostaColore(8);
+    g.DefinisciFont(1, "Arial", "arial");
+    g.DefinisciFont(2, "Symbol", "symbol");
+    g.TestoMultiFont(3, 4, 0.1, {{"s", 2}, {"t = 12 MPa", 1}});
     EXPECT_EQ(Corpo(), Righe({"  0", "TEXT", "  8", "0", " 62", " 8 ", " 10", "3", " 20", "4",
                               " 30", "0.0", " 40", ".1", "  1", "st = 12 MPa"}));
 }
 
 TEST_F(Dxf, SolidIsOutlineAndPenWidthWritesNothing) {
-    ImpostaColore(2);
-    SpessoreLinea(3);
+    g.ImpostaColore(2);
+    g.SpessoreLinea(3);
     EXPECT_EQ(Corpo(), "");
     Vettore1<double> x(4), y(4);
     x(1) = 0, y(1) = 0, x(2) = 1, y(2) = 0, x(3) = 0, y(3) = 1, x(4) = 0, y(4) = 0;
-    Solido(4, x, y);
+    g.Solido(4, x, y);
     const std::string c = Corpo();
     EXPECT_EQ(c.rfind("  0\r\nPOLYLINE", 0), 0u);
     size_t n = 0;
@@ -173,15 +173,19 @@ TEST_F(Dxf, SolidIsOutlineAndPenWidthWritesNothing) {
 }
 
 TEST_F(Dxf, NonFiniteCoordinateNeverReachesTheFile) {
-    ImpostaColore(7);
-    EXPECT_THROW(Linea(0, std::nan(""), 1, 1), Guasto);
-    EXPECT_THROW(Linea(0, 1, 1, 1, 0), Guasto); // vertical scale 0
+    g.ImpostaColore(7);
+    EXPECT_THROW(g.Linea(0, std::nan(""), 1, 1), Guasto);
+    EXPECT_THROW(g.Linea(0, 1, 1, 1, 0), Guasto); // vertical scale 0
     EXPECT_EQ(Corpo(), "");
 }
 
 TEST(ChiudiDxf, UnwritableTargetLeavesNoFileAndFails) {
-    AzzeraGrafica();
-    ApriDxf("/nonexistent-folder/x.dxf", 1);
-    EXPECT_FALSE(ChiudiDxf());
-    EXPECT_EQ(DxfAperto(), nullptr);
+    SuperficieDxf dxf;
+    dxf.ApriDxf("/nonexistent-folder/x.dxf", 1);
+    EXPECT_FALSE(dxf.ChiudiDxf());
+    EXPECT_FALSE(dxf.Aperto());
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder/x.dxf"));
+    Grafica g;
+    g.ImpostaSuperficie(&dxf);
+    EXPECT_THROW(g.Linea(0, 0, 1, 1), Guasto); // no open file
 }

@@ -1,20 +1,42 @@
-// Rendered exports of every test problem (DXF, PDF, PNG, SVG) into
-// ZELVO_DIAGRAMMI (default: a folder in the temporary directory), for the
-// DXF reader check of diagrammi_dxf.py and for people to look at.
-#include "graphics/esporta.h"
-#include "graphics/grafica.h"
-#include "graphics/plotta.h"
+// The diagram outputs of every example, as the command line makes them: DXF,
+// PDF, PNG and SVG files through the diagram output, into ZELVO_DIAGRAMMI
+// (default: a folder in the temporary directory), for the DXF reader check
+// of diagrammi_dxf.py and for people to look at.
+//
+// Witness: the three diagram windows of each example rendered to PNG are
+// compared with the reference images in riferimenti/, reviewed by eye when
+// they were committed. Tolerance: a pixel differs when one of its channels
+// differs by more than 48 levels, and at most 0.5 % of the pixels may differ
+// (text antialiasing and hinting change between FreeType versions; a moved
+// line, a missing label or a changed scale changes far more). To renew the
+// references after a reviewed change: ZELVO_AGGIORNA_RIFERIMENTI=1.
+#include "form/modello_form.h"
+#include "graphics/dxf.h"
 #include "graphics/superficie_qt.h"
+#include "graphics/uscita_diagrammi.h"
 #include "tests/comune/problemi.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 using namespace zelvo;
 
 namespace {
+
+// This test program draws with Qt: it makes its application, as the
+// command-line tool's main does.
+struct AmbienteQt : ::testing::Environment {
+    std::unique_ptr<ApplicazioneOffscreen> app;
+    void SetUp() override { app = std::make_unique<ApplicazioneOffscreen>(); }
+    void TearDown() override { app.reset(); }
+};
+[[maybe_unused]] const auto* ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
+
 std::string Cartella() {
     const char* e = std::getenv("ZELVO_DIAGRAMMI");
     std::filesystem::path p =
@@ -22,8 +44,126 @@ std::string Cartella() {
     std::filesystem::create_directories(p);
     return p.string();
 }
+
+std::string Leggi(const std::string& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Fraction of pixels that differ by more than `soglia` in some channel (1
+// when the sizes differ).
+double PixelDiversi(const QImage& a, const QImage& b, int soglia) {
+    if (a.size() != b.size() || a.isNull()) return 1;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    long diversi = 0;
+    for (int r = 0; r < x.height(); ++r) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(r));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(r));
+        for (int c = 0; c < x.width(); ++c) {
+            const int d =
+                std::max({std::abs(qRed(p[c]) - qRed(q[c])), std::abs(qGreen(p[c]) - qGreen(q[c])),
+                          std::abs(qBlue(p[c]) - qBlue(q[c]))});
+            if (d > soglia) ++diversi;
+        }
+    }
+    return double(diversi) / (double(x.width()) * x.height());
+}
+
+constexpr int Soglia = 48;
+constexpr double FrazioneAmmessa = 0.005;
+
+const std::vector<std::string> Esempi = {"appoggio-appoggio",  "incastro-incastro",
+                                         "incastro-appoggio",  "mensola",
+                                         "fondazione-winkler", "fondazione-rigida"};
+
 } // namespace
 
+class Esempio : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Esempio, DiagramWindowsMatchTheReferenceImages) {
+    ModuloZelvo modulo;
+    UnitMisura unita;
+    RegistroMessaggi msg;
+    ModelloForm form(modulo, unita, msg);
+    form.InizializzaForm();
+    const std::string file = std::string(ZELVO_SOURCE_DIR) + "/examples/" + GetParam() + ".zlv";
+    ASSERT_TRUE(form.ApriFileDati(file));
+    ASSERT_EQ(form.btnCalcola_Click(), EsitoCalcolo::Completato);
+    const ContestoDiagrammi c{&modulo, &unita, &msg, form.NomeFile, nullptr};
+
+    const std::string base = Cartella() + "/esempio-" + GetParam();
+    UscitaDiagrammi uscita(msg);
+    ASSERT_TRUE(uscita.Dxf(base + ".dxf", DiagrammiInOggetto(c)));
+    ASSERT_TRUE(StampaDiagrammiPdf(uscita, c, base + ".pdf"));
+    ASSERT_TRUE(ImmaginiDiagrammi(c, base, "png", msg));
+    ASSERT_TRUE(ImmaginiDiagrammi(c, base, "svg", msg));
+    EXPECT_TRUE(msg.elenco.empty()) << msg.elenco.front().testo;
+
+    const std::string dxf = Leggi(base + ".dxf");
+    EXPECT_EQ(dxf.rfind("  0\r\nSECTION\r\n  2\r\nENTITIES\r\n", 0), 0u);
+    const std::string coda = "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    ASSERT_GT(dxf.size(), coda.size());
+    EXPECT_EQ(dxf.substr(dxf.size() - coda.size()), coda);
+    EXPECT_NE(dxf.find("File : " + GetParam()), std::string::npos);
+    EXPECT_EQ(Leggi(base + ".pdf").rfind("%PDF-", 0), 0u);
+
+    const char* aggiorna = std::getenv("ZELVO_AGGIORNA_RIFERIMENTI");
+    for (const char* l : {"M", "T", "C"}) {
+        SCOPED_TRACE(l);
+        const std::string svg = Leggi(base + "-" + l + ".svg");
+        EXPECT_NE(svg.find("<svg"), std::string::npos);
+        EXPECT_NE(svg.find("</svg>"), std::string::npos);
+        const std::string png = base + "-" + l + ".png";
+        const std::string rif = std::string(ZELVO_SOURCE_DIR) + "/tests/graphics/riferimenti/" +
+                                GetParam() + "-" + l + ".png";
+        if (aggiorna && std::string(aggiorna) == "1")
+            std::filesystem::copy_file(png, rif, std::filesystem::copy_options::overwrite_existing);
+        const QImage fatta(QString::fromStdString(png)), attesa(QString::fromStdString(rif));
+        ASSERT_FALSE(attesa.isNull()) << rif;
+        EXPECT_EQ(fatta.width(), LarghezzaFinestraDiagramma);
+        EXPECT_EQ(fatta.height(), AltezzaFinestraDiagramma);
+        EXPECT_LE(PixelDiversi(fatta, attesa, Soglia), FrazioneAmmessa) << png << " vs " << rif;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Esempi, Esempio, ::testing::ValuesIn(Esempi), [](const auto& i) {
+    std::string n = i.param;
+    for (char& ch : n)
+        if (ch == '-') ch = '_';
+    return n;
+});
+
+// The comparison itself finds a changed diagram: the moment window of one
+// example against the reference of another, and against itself with its
+// scale changed by the user.
+TEST(Riferimenti, ComparisonCatchesAChangedDiagram) {
+    const std::string r = std::string(ZELVO_SOURCE_DIR) + "/tests/graphics/riferimenti/";
+    const QImage a(QString::fromStdString(r + "appoggio-appoggio-M.png"));
+    const QImage b(QString::fromStdString(r + "incastro-incastro-M.png"));
+    EXPECT_EQ(PixelDiversi(a, a, Soglia), 0);
+    EXPECT_GT(PixelDiversi(a, b, Soglia), 4 * FrazioneAmmessa);
+
+    ModuloZelvo m;
+    m.Dati = prova::Problemi().front().dati;
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    UnitMisura u;
+    u.UnitaDefault();
+    ScaleUtente scale;
+    const ContestoDiagrammi c{&m, &u, &msg, "prova.zlv", &scale};
+    const std::string base = Cartella() + "/scala";
+    ASSERT_TRUE(ImmaginiDiagrammi(c, base + "-auto", "png", msg));
+    scale = {true, 20000, 20000};
+    ASSERT_TRUE(ImmaginiDiagrammi(c, base + "-utente", "png", msg));
+    const QImage x(QString::fromStdString(base + "-auto-M.png"));
+    const QImage y(QString::fromStdString(base + "-utente-M.png"));
+    EXPECT_GT(PixelDiversi(x, y, Soglia), FrazioneAmmessa);
+}
+
+// The test problems of the DXF reader check.
 class Esporta : public ::testing::TestWithParam<prova::Problema> {};
 
 TEST_P(Esporta, AllFormatsWithoutMessages) {
@@ -31,24 +171,29 @@ TEST_P(Esporta, AllFormatsWithoutMessages) {
     m.Dati = GetParam().dati;
     RegistroMessaggi msg;
     ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
-    ASSERT_TRUE(m.Risultati.Calcolato);
     UnitMisura u;
     u.UnitaDefault();
+    const ContestoDiagrammi c{&m, &u, &msg, GetParam().nome + ".zlv", nullptr};
     const std::string base = Cartella() + "/" + GetParam().nome;
-    EXPECT_TRUE(EsportaDXF(m, u, base + ".dxf", msg, GetParam().nome + ".zlv"));
-    EXPECT_TRUE(EsportaPDF(m, u, base + ".pdf", msg, GetParam().nome + ".zlv"));
-    EXPECT_TRUE(EsportaPNG(m, u, base, msg, GetParam().nome + ".zlv"));
-    EXPECT_TRUE(EsportaSVG(m, u, base, msg, GetParam().nome + ".zlv"));
+    UscitaDiagrammi uscita(msg);
+    EXPECT_TRUE(uscita.Dxf(base + ".dxf", DiagrammiInOggetto(c)));
+    EXPECT_TRUE(StampaDiagrammiPdf(uscita, c, base + ".pdf"));
+    EXPECT_TRUE(ImmaginiDiagrammi(c, base, "png", msg));
+    EXPECT_TRUE(ImmaginiDiagrammi(c, base, "svg", msg));
     {
         // The printed page also as an image (A4 proportions), for people to look at.
         auto pagina = DisegnoQt::Immagine(1240, 1754);
-        ContestoDiagrammi c{&m, &u, &msg, GetParam().nome + ".zlv"};
-        EXPECT_TRUE(PlottaStampa(c, DispStampante, &pagina->Superficie()));
+        SuperficieStampante s(pagina->Tela());
+        EXPECT_TRUE(PlottaInOggettoDiagrammi(c, s));
         EXPECT_TRUE(pagina->Salva(base + "-pagina.png"));
     }
     EXPECT_TRUE(msg.elenco.empty()) << msg.elenco.front().testo;
-    for (const char* s : {".dxf", ".pdf", "-M.png", "-T.png", "-C.png", "-M.svg", "-C.svg"})
-        EXPECT_GT(std::filesystem::file_size(base + s), 100u) << s;
+    for (const char* s : {"-M.png", "-T.png", "-C.png", "-M.svg", "-T.svg", "-C.svg"}) {
+        if (std::string(s).find(".png") != std::string::npos) {
+            EXPECT_FALSE(QImage(QString::fromStdString(base + s)).isNull()) << s;
+        }
+        EXPECT_GT(std::filesystem::file_size(base + s), 1000u) << s;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Problemi, Esporta, ::testing::ValuesIn(prova::Problemi()),
@@ -63,9 +208,11 @@ TEST(Esporta, WithoutCalculationNothingIsWritten) {
     ModuloZelvo m;
     UnitMisura u;
     RegistroMessaggi msg;
+    const ContestoDiagrammi c{&m, &u, &msg, "", nullptr};
     const std::string p = Cartella() + "/vuoto.dxf";
     std::filesystem::remove(p);
-    EXPECT_FALSE(EsportaDXF(m, u, p, msg));
+    UscitaDiagrammi uscita(msg);
+    EXPECT_FALSE(uscita.Dxf(p, DiagrammiInOggetto(c)));
     EXPECT_FALSE(std::filesystem::exists(p));
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoSenzaCalcolo});
 }

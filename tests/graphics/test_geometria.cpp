@@ -31,15 +31,13 @@ TEST(NumeriUguali, ToleranceRelativeAboveAbsoluteBelow) {
 
 TEST(PuntiCoincidenti, ZeroToleranceShowsMessageThenComparesExactly) {
     RegistroMessaggi msg;
-    ZeroMaxDimen() = 0;
-    EXPECT_TRUE(PuntiCoincidenti({1, 2}, {1, 2}, msg));
-    EXPECT_FALSE(PuntiCoincidentiXY(1, 2, 1, 2.0000001, msg));
+    EXPECT_TRUE(PuntiCoincidenti({1, 2}, {1, 2}, 0, msg));
+    EXPECT_FALSE(PuntiCoincidentiXY(1, 2, 1, 2.0000001, 0, msg));
     EXPECT_EQ(msg.Testi(), (std::vector<std::string>{"zero=0 in PuntiCoincidenti",
                                                      "zero=0 in PuntiCoincidentiXY"}));
     msg.Svuota();
-    ZeroMaxDimen() = 1e-6;
-    EXPECT_TRUE(PuntiCoincidentiXY(10, 0, 10.000005, 0, msg)); // relative e = 1e-5
-    EXPECT_FALSE(PuntiCoincidenti({0, 0, 0}, {0, 0, 1e-5}, msg));
+    EXPECT_TRUE(PuntiCoincidentiXY(10, 0, 10.000005, 0, 1e-6, msg)); // relative e = 1e-5
+    EXPECT_FALSE(PuntiCoincidenti({0, 0, 0}, {0, 0, 1e-5}, 1e-6, msg));
     EXPECT_TRUE(msg.elenco.empty());
 }
 

@@ -3,6 +3,7 @@
 // the geometry of a 45-degree hatch (every hatch line inside the outline,
 // ending on its boundary).
 #include "graphics/grafica.h"
+#include "graphics/superficie_qt.h"
 #include "graphics/superficie_registro.h"
 #include "section/comando_sezione.h"
 #include "section/esporta_sezione.h"
@@ -28,7 +29,16 @@ CampiEditorSezione Campi(int16_t tipo, std::vector<std::vector<std::string>> g) 
     return c;
 }
 
-std::vector<TrattoRegistrato> Linee(const SuperficieRegistro& s, uint32_t colore) {
+// The SVG export of the section tool needs a Qt application, which this test
+// program makes (as the tool's main does).
+struct AmbienteQt : ::testing::Environment {
+    std::unique_ptr<ApplicazioneOffscreen> app;
+    void SetUp() override { app = std::make_unique<ApplicazioneOffscreen>(); }
+    void TearDown() override { app.reset(); }
+};
+[[maybe_unused]] const auto* ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
+
+std::vector<TrattoRegistrato> Linee(const TelaRegistro& s, uint32_t colore) {
     std::vector<TrattoRegistrato> r;
     for (const auto& t : s.tratti)
         if (t.tipo == "Linea" && t.colore == colore) r.push_back(t);
@@ -36,12 +46,9 @@ std::vector<TrattoRegistrato> Linee(const SuperficieRegistro& s, uint32_t colore
 }
 
 struct Disegno : ::testing::Test {
-    SuperficieRegistro s{800, 600};
+    TelaRegistro s{800, 600};
+    SuperficieVideo video{s};
     RegistroMessaggi msg;
-    void SetUp() override { AzzeraGrafica(); }
-    void TearDown() override {
-        ImpostaDispositivo({}, {}, static_cast<SuperficieRaster*>(nullptr));
-    }
 };
 
 } // namespace
@@ -49,7 +56,7 @@ struct Disegno : ::testing::Test {
 TEST_F(Disegno, RettangoloContornoBaricentroTratteggio) {
     SezioneEdit e;
     ASSERT_TRUE(e.FormLeggeDati(Campi(SezRettangolo, {{"0.3", "0.5"}}), msg));
-    ASSERT_TRUE(e.PlottaSezione(DispVideo, &s));
+    ASSERT_TRUE(e.PlottaSezione(video));
     // The table holds singles: half of 0.3f and of 0.5f.
     const double b = double(0.3f) / 2, h = double(0.5f) / 2;
     // Outline: the four sides, closed.
@@ -95,7 +102,7 @@ TEST_F(Disegno, TCentroidLinesBetweenTwoCrossingsOnly) {
     // (0.2·0.1 + 0.18·0.5) / 0.38 = 0.28947 (in the web, below the flange).
     SezioneEdit e;
     ASSERT_TRUE(e.FormLeggeDati(Campi(SezT, {{"1", "0.2"}, {"0.3", "0.6"}}), msg));
-    ASSERT_TRUE(e.PlottaSezione(DispVideo, &s));
+    ASSERT_TRUE(e.PlottaSezione(video));
     const auto assi = Linee(s, ColoreRGB(1));
     ASSERT_EQ(assi.size(), 2u);
     bool orizzontale = false;
@@ -118,7 +125,7 @@ TEST_F(Disegno, AnelloDueAnelliSenzaGiunzioneNeAssi) {
     c.RaggioEsterno = "0.5";
     c.RaggioInterno = "0.3";
     ASSERT_TRUE(e.FormLeggeDati(c, msg));
-    ASSERT_TRUE(e.PlottaSezione(DispVideo, &s));
+    ASSERT_TRUE(e.PlottaSezione(video));
     // Both centroid lines meet the ring four times: neither is drawn.
     EXPECT_TRUE(Linee(s, ColoreRGB(1)).empty());
     const auto contorno = Linee(s, ColoreRGB(7));
@@ -148,7 +155,7 @@ TEST_F(Disegno, ProfiloDoppioGemelloSpecchiatoAllaDistanza) {
     ASSERT_TRUE(u.Coordinate(msg));
     double x0, x1, y0, y1;
     u.Poligono1.MaxMin(x0, x1, y0, y1);
-    ASSERT_TRUE(u.PlottaSezione(DispVideo, &s));
+    ASSERT_TRUE(u.PlottaSezione(video));
     const auto contorno = Linee(s, ColoreRGB(7));
     ASSERT_EQ(contorno.size(), 2u * static_cast<size_t>(u.Poligono1.nVertici()));
     // The twin lies wholly left of the gap, its right side at x0 - dDoppi;
@@ -172,15 +179,15 @@ TEST_F(Disegno, ProfiloDoppioGemelloSpecchiatoAllaDistanza) {
     // Without the pair only the profile is drawn.
     s.tratti.clear();
     u.Doppi = false;
-    ASSERT_TRUE(u.PlottaSezione(DispVideo, &s));
+    ASSERT_TRUE(u.PlottaSezione(video));
     EXPECT_EQ(Linee(s, ColoreRGB(7)).size(), static_cast<size_t>(u.Poligono1.nVertici()));
 }
 
 TEST_F(Disegno, NumeraVerticiEContornoAssente) {
     SezioneEdit e;
     ASSERT_TRUE(e.FormLeggeDati(Campi(SezRettangolo, {{"0.3", "0.5"}}), msg));
-    ASSERT_TRUE(e.PltInizializza(-1, 1, -1, 1, DispVideo, &s));
-    ASSERT_TRUE(e.Contorno.NumeraVertici(DispVideo, 0.05));
+    ASSERT_TRUE(e.PltInizializza(-1, 1, -1, 1, video));
+    ASSERT_TRUE(e.Contorno.NumeraVertici(e.Disegno(), 0.05));
     ASSERT_EQ(s.tratti.size(), 4u);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(s.tratti[i].testo, std::to_string(i + 1));
@@ -189,9 +196,8 @@ TEST_F(Disegno, NumeraVerticiEContornoAssente) {
     // Nothing built: nothing drawn, and the export says so and writes nothing.
     SezioneEdit vuota;
     s.tratti.clear();
-    EXPECT_FALSE(vuota.PlottaSezione(DispVideo, &s));
+    EXPECT_FALSE(vuota.PlottaSezione(video));
     EXPECT_TRUE(s.tratti.empty());
-    EXPECT_FALSE(vuota.PlottaSezione(DispVideo, nullptr));
     const auto file = std::filesystem::temp_directory_path() / "zelvo-sezione-vuota.dxf";
     std::filesystem::remove(file);
     EXPECT_FALSE(EsportaSezione(DisegnoDi(vuota), "dxf", file.string(), msg));
