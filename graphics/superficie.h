@@ -233,9 +233,9 @@ class SuperficieStampante final : public SuperficieRaster {
 };
 
 // A printer: a document of "STAMPANTE" pages.
-class Stampante {
+class StampantePagine {
   public:
-    virtual ~Stampante() = default;
+    virtual ~StampantePagine() = default;
     // The print dialog: the number of copies, or nothing when cancelled.
     virtual std::optional<int> DialogoStampa() { return 1; }
     // Starts the document; false when the printer cannot be used.

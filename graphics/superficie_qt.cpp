@@ -211,7 +211,7 @@ std::unique_ptr<DisegnoQt> DisegnoQt::Pdf() {
 }
 
 namespace {
-class StampaPdf : public Stampante {
+class StampaPdf : public StampantePagine {
   public:
     explicit StampaPdf(std::string percorso) : percorso_(std::move(percorso)) {}
     bool Inizia() override {
@@ -232,7 +232,7 @@ class StampaPdf : public Stampante {
 };
 } // namespace
 
-std::unique_ptr<Stampante> StampantePdf(const std::string& percorso) {
+std::unique_ptr<StampantePagine> StampantePdf(const std::string& percorso) {
     return std::make_unique<StampaPdf>(percorso);
 }
 

@@ -83,6 +83,6 @@ class DisegnoQt {
 // A printer writing an A4 portrait PDF file (600 dpi) at percorso when its
 // document ends; a file that cannot be written shows "Impossibile scrivere
 // il file " + percorso.
-std::unique_ptr<Stampante> StampantePdf(const std::string& percorso);
+std::unique_ptr<StampantePagine> StampantePdf(const std::string& percorso);
 
 } // namespace zelvo

@@ -41,7 +41,7 @@ bool UscitaDiagrammi::Stampa(const PlottaInOggetto& proprietario, bool dialogo) 
             msg_.Mostra(TestoStampanteAssente);
             return false;
         }
-        Stampante& st = *servizi_.Stampa;
+        StampantePagine& st = *servizi_.Stampa;
         int copie = 1;
         if (dialogo) {
             const auto c = st.DialogoStampa();
@@ -124,8 +124,8 @@ PlottaInOggetto DiagrammiInOggetto(const ContestoDiagrammi& c) {
 
 bool StampaDiagrammiPdf(UscitaDiagrammi& uscita, const ContestoDiagrammi& c,
                         const std::string& percorso) {
-    std::unique_ptr<Stampante> pdf = StampantePdf(percorso);
-    Stampante* prima = uscita.Servizi().Stampa;
+    std::unique_ptr<StampantePagine> pdf = StampantePdf(percorso);
+    StampantePagine* prima = uscita.Servizi().Stampa;
     uscita.Servizi().Stampa = pdf.get();
     const bool ok = uscita.Stampa(DiagrammiInOggetto(c), false);
     uscita.Servizi().Stampa = prima;

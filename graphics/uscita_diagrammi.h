@@ -38,9 +38,9 @@ using DialogoSalva = std::function<std::optional<std::string>(
     const std::string& nomeProposto, const std::string& filtro, int indiceFiltro)>;
 
 struct ServiziUscita {
-    DialogoSalva Salva;            // choice 1
-    Stampante* Stampa = nullptr;   // choice 0
-    FabbricaCad Cad = NessunCad(); // choice 2
+    DialogoSalva Salva;                // choice 1
+    StampantePagine* Stampa = nullptr; // choice 0
+    FabbricaCad Cad = NessunCad();     // choice 2
 };
 
 class UscitaDiagrammi {
