@@ -10,7 +10,7 @@ namespace {
 constexpr uint32_t Nero = 0x000000, Blu = 0xB04010, Grigio = 0x808080, Rosso = 0x2020C0;
 
 // A hatched ground line from x1 to x2 at height y (ticks going down-left).
-void Terreno(SuperficieRaster& s, double x1, double x2, double y) {
+void Terreno(Tela& s, double x1, double x2, double y) {
     s.Colore(Grigio);
     s.SpessorePenna(1);
     s.Linea(x1, y, x2, y);
@@ -20,7 +20,7 @@ void Terreno(SuperficieRaster& s, double x1, double x2, double y) {
 }
 
 // A hinge (a = false) or a roller (a = true) under the beam at x.
-void Appoggio(SuperficieRaster& s, double x, bool carrello) {
+void Appoggio(Tela& s, double x, bool carrello) {
     s.SpessorePenna(1);
     s.Linea(x, 0, x - 4, -7);
     s.Linea(x - 4, -7, x + 4, -7);
@@ -34,7 +34,7 @@ void Appoggio(SuperficieRaster& s, double x, bool carrello) {
 }
 
 // A fixed end at x, the wall on the side given by verso (-1 left, +1 right).
-void Incastro(SuperficieRaster& s, double x, int verso) {
+void Incastro(Tela& s, double x, int verso) {
     s.SpessorePenna(2);
     s.Linea(x, -10, x, 10);
     s.SpessorePenna(1);
@@ -45,7 +45,7 @@ void Incastro(SuperficieRaster& s, double x, int verso) {
 }
 
 // A spring of the elastic soil from the ground (y = -12) to the beam (y = -1).
-void Molla(SuperficieRaster& s, double x) {
+void Molla(Tela& s, double x) {
     s.SpessorePenna(1);
     s.Colore(Blu);
     s.Linea(x, -12, x, -10);
@@ -61,7 +61,7 @@ void Molla(SuperficieRaster& s, double x) {
 }
 
 // A downward force arrow at x.
-void Forza(SuperficieRaster& s, double x, const std::string& nome) {
+void Forza(Tela& s, double x, const std::string& nome) {
     s.Colore(Rosso);
     s.SpessorePenna(1);
     s.Linea(x, 22, x, 2);
@@ -72,7 +72,7 @@ void Forza(SuperficieRaster& s, double x, const std::string& nome) {
 }
 
 // A dimension line from x1 to x2 at height y with its text above.
-void Quota(SuperficieRaster& s, double x1, double x2, double y, const std::string& testo) {
+void Quota(Tela& s, double x1, double x2, double y, const std::string& testo) {
     s.Colore(Nero);
     s.SpessorePenna(1);
     s.Linea(x1, y, x2, y);
@@ -88,7 +88,7 @@ void Quota(SuperficieRaster& s, double x1, double x2, double y, const std::strin
 
 } // namespace
 
-void DisegnaSchema(SuperficieRaster& s, int p) {
+void DisegnaSchema(Tela& s, int p) {
     const bool parziali = p >= 10;
     const int schema = parziali ? p - 10 : p;
     if (schema < 0 || schema > 5) return;

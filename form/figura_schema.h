@@ -10,6 +10,6 @@ namespace zelvo {
 
 // Draws picture p (0..5 or 10..15) over the whole surface; other indices
 // draw nothing.
-void DisegnaSchema(SuperficieRaster& s, int p);
+void DisegnaSchema(Tela& s, int p);
 
 } // namespace zelvo

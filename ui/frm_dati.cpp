@@ -61,7 +61,7 @@ class FiguraSchema : public QWidget {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(rect(), Qt::white);
-        SuperficieQt s(&p, width(), height(), logicalDpiX());
+        TelaQt s(&p, width(), height(), logicalDpiX());
         DisegnaSchema(s, m_.Figura);
     }
 
