@@ -172,7 +172,11 @@ void TabellaMateriali::Dimensiona(int righe) {
 namespace {
 std::string Quattro(const Separatori& s, double v) {
     std::string t = FormatoPattern(s, v, "0.0000");
-    if (t.size() > 10) t = FormatoPattern(s, v, "0.0000E+00");
+    // A small value that four decimals would show as 0 (a thermal expansion
+    // of 1.2E-05) is written in exponential form too, so that neither the
+    // grid nor the file saved from it loses it.
+    const bool perso = v != 0 && std::fabs(v) < 0.001;
+    if (t.size() > 10 || perso) t = FormatoPattern(s, v, "0.0000E+00");
     return t;
 }
 } // namespace

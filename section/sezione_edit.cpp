@@ -185,14 +185,25 @@ bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) 
     return FormLeggeDatiContinua(msg);
 }
 
+namespace {
+// A dimension shown back in the editor: the metre value over the unit
+// factor, to the seven digits a single carries (0.3 m shown in cm is 30, not
+// the 30.000002 of the single nearest to 0.3 / 0.01).
+std::string TestoDimensione(const Separatori& sep, double v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 7);
+    double sette = v;
+    std::from_chars(buf, r.ptr, sette);
+    return TestoBreveRegionale(sep, static_cast<float>(sette));
+}
+} // namespace
+
 void SezioneEdit::FormScriveDati(CampiEditorSezione& campi) const {
     campi.TipoSelezionato = TipoSezione;
     const double f = Fattore();
     if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
-        campi.RaggioEsterno =
-            TestoBreveRegionale(campi.separatori, static_cast<float>(rEsternoM_ / f));
-        campi.RaggioInterno =
-            TestoBreveRegionale(campi.separatori, static_cast<float>(rInternoM_ / f));
+        campi.RaggioEsterno = TestoDimensione(campi.separatori, rEsternoM_ / f);
+        campi.RaggioInterno = TestoDimensione(campi.separatori, rInternoM_ / f);
         if (TipoSezione == SezPoligono) campi.NumeroVertici = std::to_string(nLati_);
         campi.Griglia.visibile = false;
         return;
@@ -202,9 +213,8 @@ void SezioneEdit::FormScriveDati(CampiEditorSezione& campi) const {
     campi.Griglia.visibile = nRighe_ >= 1;
     for (int j = 0; j < nRighe_; ++j)
         for (size_t i = 0; i < tabM_.size(); ++i)
-            campi.Griglia.Scrivi(
-                j, static_cast<int>(i),
-                TestoBreveRegionale(campi.separatori, static_cast<float>(tabM_[i][j] / f)));
+            campi.Griglia.Scrivi(j, static_cast<int>(i),
+                                 TestoDimensione(campi.separatori, tabM_[i][j] / f));
 }
 
 // ---------------------------------------------------------------------------

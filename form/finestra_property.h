@@ -1,0 +1,220 @@
+// The section-properties window `frmProperty` ("Beam Property") without a
+// toolkit: the fields of its three tabs, the materials panel, the section
+// editor, the profile chooser's link and the hand-off of E and J to the main
+// window. The Qt window shows this model and forwards every event to it.
+//
+// The window works on the main window's section record
+// (`ModelloForm::SezioneProgetto`); when none exists yet, the new record
+// starts from the main window's current E and J, so that closing the window
+// without changes hands the same values back.
+//
+// Section check (read-only, nothing of it reaches the record or the file):
+// the elastic and plastic section moduli about the horizontal axis of the
+// current section (a catalogue profile's include its fillets), and, with a
+// yield stress, Wel·fy and Wpl·fy as characteristic values without partial
+// factors; after a calculation of the main window, the largest |M| of its
+// results and |M|/(Wpl·fy).
+#pragma once
+
+#include "core/messaggi.h"
+#include "form/modello_form.h"
+#include "form/scelta_profili_form.h"
+#include "io/griglia_testo.h"
+#include "section/esporta_sezione.h"
+#include "section/property.h"
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+// Controls of the window that take the keyboard focus.
+enum class FuocoProperty {
+    Nessuno,
+    Righe,   // txtRigheGriglia(0)
+    Griglia, // FlexGrid(0)
+    Editor,  // txtEdit(0)
+    Raggio,  // RaggioTxt(indice)
+    OKEdit,  // cmdOKEdit
+};
+
+// The section check shown on the "Section" tab.
+struct VerificaSezione {
+    bool moduli = false;         // Wel and Wpl known
+    double Wel = 0, Wpl = 0;     // m³
+    bool resistenze = false;     // a yield stress > 0 is known
+    double fy = 0;               // N/m²
+    double Mel = 0, Mpl = 0;     // N·m
+    bool sollecitazione = false; // the main window has results
+    double Mmax = 0;             // largest |M| of the results, N·m
+    double rapporto = 0;         // Mmax / Mpl
+};
+
+class FinestraProperty {
+  public:
+    // The window refers to the main window's model (record, units, results,
+    // the fields E and J) and to the message sink; both outlive it.
+    FinestraProperty(ModelloForm& trave, Messaggi& msg);
+    ~FinestraProperty();
+
+    ModelloForm& Trave;
+    Messaggi& Msg;
+    // The materials file (beside the program unless a test says otherwise).
+    std::filesystem::path FileMateriali = PercorsoMateriali();
+    // The profile catalogue of the chooser (loaded at the first opening).
+    CatalogoProfili Catalogo;
+
+    // --- window ---
+    bool Aperta = false;
+    bool Visibile = false;     // hidden while the profile chooser is open
+    bool TraveVisibile = true; // the main window, hidden with it
+    int Scheda = 0;            // SSTab1: 0 "Material", 1 "Section", 2 "Geometry"
+    bool tipoElemento = false; // element-kind flag (record's tipo not 0)
+
+    // --- tab "Material" ---
+    CampoForm txtMateriale;
+    std::array<CampoForm, 4> txtStru; // E, Poisson, density, thermal expansion
+    std::string lblStru0;             // stress unit
+    bool PoissonVisibile = true;      // txtStru(1) and didStru(1)
+
+    // --- tab "Section" ---
+    std::array<CampoForm, 2> txtSec; // area, inertia
+    std::string lblSec0, lblSec1;    // area and inertia units (without the exponent)
+    bool InerziaVisibile = true;     // txtSec(1), didSec(1), lblSec(1)
+    CampoForm txtFy;                 // yield stress for the check (stress unit)
+    // The user types a yield stress for the check.
+    void ImpostaFy(const std::string& testo);
+
+    // --- tab "Geometry" ---
+    CampoForm txtDidSezione;
+    bool RuotaAbilitato = false; // "&Rotate" acts on a profile only
+
+    // --- materials panel ---
+    bool FrameMaterials = false;
+    TabellaMateriali MSFlexGrid1;
+    std::array<std::string, 6> Text; // Text(1)..Text(5)
+    std::string lblUnitaMateriali;   // stress unit of the panel
+
+    // --- section editor ---
+    bool FrameEdit = false;
+    int TipoSelezionato = -1; // OpTipoSezione(0..6); -1 none
+    GrigliaTesto FlexGrid0;   // shape grid (row 0 headers, column 0 row numbers)
+    CampoForm txtRigheGriglia0;
+    bool RigheVisibili = false; // row-count box and its label "n"
+    bool RaggioFrm = false;
+    std::string RaggioFrmCaption = "Hollow Circular Section";
+    std::array<CampoForm, 3> RaggioTxt; // R external, R internal, n Vertex
+    bool NVertexVisibile = false;
+    std::string RaggioUnit;                   // "[" + length unit + "]"
+    std::array<std::string, 5> Risultati;     // Risultati(1..4)
+    std::array<std::string, 5> RisultatiUnit; // their unit labels
+    bool FiguraDisegnata = false;             // the editor's picture shows the section
+    FuocoProperty fuoco = FuocoProperty::Nessuno;
+    int fuocoIndice = 0;
+
+    // --- the chooser (the stand-in for the outside profile program) ---
+    std::unique_ptr<ModelloSceltaProfili> Scelta; // present while it is open
+
+    // ------------------------------------------------------------------
+    // Opening and closing.
+    void Form_Load();
+    // Close box or "&Close": the record written back, E and J to the main window.
+    void Form_Unload();
+    void cmdClose_Click() { Form_Unload(); }
+    void SSTab1_Click(int scheda);
+    // The record being edited (present while the window is open).
+    Property& Record();
+
+    // Materials panel.
+    void cmdMaterials_Click();
+    void MSFlexGrid1_Click(int riga);
+    void cmdAggiungi_Click();
+    void cmdEliminRiga_Click();
+    void cmdMatDefault_Click();
+    void cmdSalvaMat_Click();
+    void cmdOKMateriali_Click(int i);
+
+    // Section editor.
+    void cmdGeo_Click(int i); // 0 "&Profili", 1 "&Edit", 2 "&Rotate"
+    void OpTipoSezione_Click(int i);
+    // Enter in the row-count box (its text already typed).
+    void txtRigheGriglia_Invio();
+    // Enter in RaggioTxt(i).
+    void RaggioTxt_Invio(int i);
+    // Click on the picture: build, compute, show the results; false when the
+    // section could not be built (its messages shown).
+    bool Figura_Click();
+    void cmdOKEdit_Click();
+    void cmdAnnullaEdit_Click();
+    // Shape-grid events, with the load grids' editing behaviour.
+    void Griglia_SelezionaCella(int r, int c);
+    void Griglia_Tasto(int carattere); // a key typed on the grid
+    void Griglia_DoppioClick();        // opens the editor on the current cell
+    void Editor_Tasto(TastoEditor tasto);
+    void Editor_PerdeFuoco();
+    // The editor's text edited (with its caret or selection).
+    void Editor_Edita(const std::string& testo, int selInizio, int selLunghezza);
+    // The grid's own mouse and scroll events: an open editor's text goes into its cell.
+    void Griglia_Scorre();
+
+    // The chooser's two events.
+    void mSezioneProfili_ComunicaProfilo();
+    void mSezioneProfili_ProfiliQuit();
+
+    // Section check of the current section and material.
+    VerificaSezione Verifica() const { return verifica_; }
+    // Its figures as the tab shows them (empty where not known).
+    struct TestiVerifica {
+        std::string Wel, Wpl, unitaW, Mel, Mpl, Mmax, rapporto, unitaM;
+    };
+    TestiVerifica TestiDellaVerifica() const;
+    // Recomputes the check (after a section change, a new fy, a calculation).
+    void AggiornaVerifica();
+
+    // Drawings: the current section on the Geometry tab (`PictureEdit`) and
+    // the editor's section (`Figura`); empty when there is nothing to draw.
+    DisegnoSezione DisegnoGeometria();
+    DisegnoSezione DisegnoEditor();
+
+    // Releases the chooser closed by its ProfiliQuit (called by the view
+    // once the event has returned).
+    void RilasciaSceltaChiusa();
+
+    // Increases whenever something shown changed (for the views).
+    int Revisione() const { return revisione_; }
+
+  private:
+    std::unique_ptr<Property> nuovo_; // the record while no main-window record exists
+    VerificaSezione verifica_;
+    int revisione_ = 0;
+    bool geometriaDisegnabile_ = false;
+    int16_t tipoRecord_ = 0;
+    std::vector<std::string> intestazioni_;
+    double areaEditor_ = 0, inerziaEditor_ = 0;
+    std::vector<std::unique_ptr<ModelloSceltaProfili>> scelteChiuse_;
+
+    UnitMisura& U() const { return Trave.Unita; }
+    void Cambiato() { ++revisione_; }
+    void AggiornaTxt();
+    void VisualizzaPerTipo();
+    void InizializzaGriglie(int tipo);
+    void DimensionaGriglia(int16_t n);
+    CampiEditorSezione Campi() const;
+    void ScriviCampiEditor(const CampiEditorSezione& c);
+    void PuliziaRisultati();
+    void PreparaGeometria();
+    void PreparaTipo(int tipo, bool nuovo);
+    void PreparaComportamento();
+    void EsitoGriglia(EsitoTasto e);
+    void ApriScelta();
+    void Ruota();
+    void ScriviEJTrave(double E, double J);
+    double LeggiCampo(const CampoForm& c, Grandezza g) const;
+    std::string UnitaLunghezzaSezione() const;
+};
+
+} // namespace zelvo
