@@ -3,6 +3,7 @@
 #include "ui/finestra_aiuto.h"
 #include "ui/finestra_unita.h"
 #include "ui/frm_dati.h"
+#include "ui/frm_property.h"
 #include "ui/stampante_qt.h"
 
 namespace zelvo {
@@ -17,6 +18,7 @@ FinestreCollegate FinestrePredefinite() {
     };
     // Diagram windows, scale dialog and information window.
     // Section-properties window.
+    f.Sezione = [](FrmDati& d) { FrmProperty::Apri(d); };
     return f;
 }
 

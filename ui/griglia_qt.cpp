@@ -32,13 +32,14 @@ void ModelloGrigliaQt::Aggiorna() {
 // The in-place editor: its keys and its loss of focus go to the model.
 class EditorCellaQt : public QLineEdit {
   public:
-    EditorCellaQt(ModelloForm& m, int i, const bool& muto, QWidget* genitore)
-        : QLineEdit(genitore), m_(m), i_(i), muto_(muto) {
+    EditorCellaQt(const EventiGriglia& ev, const bool& muto, QWidget* genitore)
+        : QLineEdit(genitore), ev_(ev), muto_(muto) {
         setFrame(false);
         setAlignment(Qt::AlignCenter);
         connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
             const int inizio = selectionStart() >= 0 ? selectionStart() : cursorPosition();
-            m_.txtEdit_Edita(i_, t.toStdString(), inizio, static_cast<int>(selectedText().size()));
+            if (ev_.Edita)
+                ev_.Edita(t.toStdString(), inizio, static_cast<int>(selectedText().size()));
         });
     }
 
@@ -47,31 +48,50 @@ class EditorCellaQt : public QLineEdit {
         switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return m_.txtEdit_Tasto(i_, TastoEditor::Invio);
+            return Tasto(TastoEditor::Invio);
         case Qt::Key_Escape:
-            return m_.txtEdit_Tasto(i_, TastoEditor::Esc);
+            return Tasto(TastoEditor::Esc);
         case Qt::Key_Up:
-            return m_.txtEdit_Tasto(i_, TastoEditor::Su);
+            return Tasto(TastoEditor::Su);
         case Qt::Key_Down:
-            return m_.txtEdit_Tasto(i_, TastoEditor::Giu);
+            return Tasto(TastoEditor::Giu);
         default:
             QLineEdit::keyPressEvent(e);
         }
     }
     void focusOutEvent(QFocusEvent* e) override {
         QLineEdit::focusOutEvent(e);
-        if (isVisible() && !muto_) m_.txtEdit_PerdeFuoco(i_);
+        if (isVisible() && !muto_ && ev_.PerdeFuoco) ev_.PerdeFuoco();
     }
 
   private:
-    ModelloForm& m_;
-    int i_;
+    void Tasto(TastoEditor t) {
+        if (ev_.TastoEditor) ev_.TastoEditor(t);
+    }
+    const EventiGriglia& ev_;
     const bool& muto_; // the view is being refreshed: no event goes back
 };
 
+namespace {
+EventiGriglia EventiCarichi(ModelloForm& m, int i) {
+    EventiGriglia e;
+    e.Tasto = [&m, i](int c) { m.FlexGrid_Tasto(i, c); };
+    e.Seleziona = [&m, i](int r, int c) { m.FlexGrid_Seleziona(i, r, c); };
+    e.Scorre = [&m, i] { m.FlexGrid_Scorre(i); };
+    e.TastoEditor = [&m, i](TastoEditor t) { m.txtEdit_Tasto(i, t); };
+    e.Edita = [&m, i](const std::string& t, int s, int l) { m.txtEdit_Edita(i, t, s, l); };
+    e.PerdeFuoco = [&m, i] { m.txtEdit_PerdeFuoco(i); };
+    return e;
+}
+} // namespace
+
 GrigliaQt::GrigliaQt(ModelloForm& m, int indice, QWidget* genitore)
-    : QTableView(genitore), m_(m), indice_(indice) {
-    modello_ = new ModelloGrigliaQt(m.FlexGrid[static_cast<size_t>(indice)], this);
+    : GrigliaQt(m.FlexGrid.at(static_cast<size_t>(indice)), EventiCarichi(m, indice), indice,
+                genitore) {}
+
+GrigliaQt::GrigliaQt(const GrigliaTesto& g, EventiGriglia eventi, int indice, QWidget* genitore)
+    : QTableView(genitore), g_(g), ev_(std::move(eventi)), indice_(indice) {
+    modello_ = new ModelloGrigliaQt(g_, this);
     setModel(modello_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -79,7 +99,7 @@ GrigliaQt::GrigliaQt(ModelloForm& m, int indice, QWidget* genitore)
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
-    editor_ = new EditorCellaQt(m, indice, aggiornando_, viewport());
+    editor_ = new EditorCellaQt(ev_, aggiornando_, viewport());
     editor_->hide();
     editor_->setObjectName(QStringLiteral("txtEdit%1").arg(indice));
     editor_->setAccessibleName(QStringLiteral("Editor della cella"));
@@ -101,7 +121,7 @@ void GrigliaQt::Larghezze() {
 }
 
 void GrigliaQt::Aggiorna() {
-    const GrigliaTesto& g = m_.FlexGrid[static_cast<size_t>(indice_)];
+    const GrigliaTesto& g = g_;
     struct Muto {
         bool& b;
         explicit Muto(bool& bb) : b(bb) { b = true; }
@@ -127,28 +147,30 @@ void GrigliaQt::Aggiorna() {
 }
 
 void GrigliaQt::PosizionaEditor() {
-    const GrigliaTesto& g = m_.FlexGrid[static_cast<size_t>(indice_)];
+    const GrigliaTesto& g = g_;
     editor_->setGeometry(visualRect(modello_->index(g.riga, g.colonna)));
 }
 
 void GrigliaQt::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-        return m_.FlexGrid_Tasto(indice_, 13);
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (ev_.Tasto) ev_.Tasto(13);
+        return;
+    }
     if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_Tab ||
         e->key() == Qt::Key_Backtab || t.isEmpty() || !t[0].isPrint())
         return QTableView::keyPressEvent(e);
-    m_.FlexGrid_Tasto(indice_, static_cast<int>(t.toUcs4().value(0)));
+    if (ev_.Tasto) ev_.Tasto(static_cast<int>(t.toUcs4().value(0)));
 }
 
 void GrigliaQt::mousePressEvent(QMouseEvent* e) {
     const QModelIndex i = indexAt(e->position().toPoint());
     if (!i.isValid()) {
-        m_.FlexGrid_Scorre(indice_);
+        if (ev_.Scorre) ev_.Scorre();
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    m_.FlexGrid_Seleziona(indice_, i.row(), i.column());
+    if (ev_.Seleziona) ev_.Seleziona(i.row(), i.column());
 }
 
 void GrigliaQt::resizeEvent(QResizeEvent* e) {
@@ -158,7 +180,7 @@ void GrigliaQt::resizeEvent(QResizeEvent* e) {
 }
 
 void GrigliaQt::scrollContentsBy(int dx, int dy) {
-    if (editor_->isVisible() && !aggiornando_) m_.FlexGrid_Scorre(indice_);
+    if (editor_->isVisible() && !aggiornando_ && ev_.Scorre) ev_.Scorre();
     QTableView::scrollContentsBy(dx, dy);
 }
 

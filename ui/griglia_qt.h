@@ -1,7 +1,8 @@
-// A load grid on screen: a QTableView over the form's text grid with the
-// in-place editor laid over the current cell. The widget only shows the grid
-// and the editor as the model holds them and forwards keys, clicks, scrolls,
-// edits and focus changes to the model's events.
+// A text grid on screen (the load grids of the main window, the shape grid of
+// the section editor): a QTableView over a form's text grid with the in-place
+// editor laid over the current cell. The widget only shows the grid and the
+// editor as the model holds them and forwards keys, clicks, scrolls, edits
+// and focus changes to the model's events.
 #pragma once
 
 #include "form/modello_form.h"
@@ -9,6 +10,9 @@
 #include <QAbstractTableModel>
 #include <QLineEdit>
 #include <QTableView>
+
+#include <functional>
+#include <string>
 
 namespace zelvo {
 
@@ -31,10 +35,23 @@ class ModelloGrigliaQt : public QAbstractTableModel {
 
 class EditorCellaQt;
 
+// The events a grid on screen raises; each goes to its form's model.
+struct EventiGriglia {
+    std::function<void(int carattere)> Tasto;     // a key typed on the grid
+    std::function<void(int r, int c)> Seleziona;  // a mouse selection of a cell
+    std::function<void()> Scorre;                 // the grid's own mouse or scroll event
+    std::function<void(TastoEditor)> TastoEditor; // Enter, Escape, Up, Down in the editor
+    std::function<void(const std::string&, int, int)> Edita; // editor text, selection
+    std::function<void()> PerdeFuoco;                        // the editor loses the focus
+};
+
 class GrigliaQt : public QTableView {
     Q_OBJECT
   public:
+    // Load grid `indice` of the main window's model.
     GrigliaQt(ModelloForm& m, int indice, QWidget* genitore = nullptr);
+    // Any text grid with its events (the grid outlives the widget).
+    GrigliaQt(const GrigliaTesto& g, EventiGriglia eventi, int indice, QWidget* genitore = nullptr);
     // Shows the model's grid and editor again.
     void Aggiorna();
     QLineEdit* Editor() const;
@@ -49,7 +66,8 @@ class GrigliaQt : public QTableView {
   private:
     void Larghezze();
     void PosizionaEditor();
-    ModelloForm& m_;
+    const GrigliaTesto& g_;
+    EventiGriglia ev_;
     int indice_;
     ModelloGrigliaQt* modello_;
     EditorCellaQt* editor_;
