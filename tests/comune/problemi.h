@@ -147,6 +147,28 @@ inline DatiTrave FondazioneElastica(int16_t nDivisioni) {
     return d;
 }
 
+// A 10 m free beam on elastic soil of intermediate stiffness (β·L ≈ 3.1)
+// under two forces (one upward), a couple and a uniform stretch.
+inline DatiTrave FondazioneProva(int nDivisioni, bool reagTraz, int16_t nSezioni = 100) {
+    DatiTrave d;
+    d.Vincoli = Fondazione;
+    d.Winkler = true;
+    d.ReagTraz = reagTraz;
+    d.Luce = 10;
+    d.E = 3e10f;
+    d.J = 0.05f;
+    d.K = 5e7;
+    d.b = 1.2;
+    d.NDivisioni = int16_t(nDivisioni);
+    d.NSezioni = nSezioni;
+    d.AscissaX = 4;
+    Forza(d, 2e5f, 2.5f);
+    Forza(d, -5e4f, 8.0f);
+    Coppia(d, 8e4f, 6.0f);
+    Trapezio(d, 3e4f, 3e4f, 1.0f, 7.5f);
+    return d;
+}
+
 // A long, slender concrete strip footing on soil that does not react in
 // tension: span 10 to 40 m, section height 0.25 to 0.6 m and width 0.6 to
 // 1.5 m, K from 2 to 10 daN/cm³, one to four column loads of 100 to 1000 kN

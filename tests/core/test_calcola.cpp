@@ -152,18 +152,12 @@ DatiTrave Problema(const Caso& c, int16_t vincoli, int16_t nSezioni) {
     d.Vincoli = vincoli;
     d.NSezioni = nSezioni;
     d.AscissaX = c.L * 0.37f;
-    d.NTrapezi = int16_t(c.trapezi.size());
-    d.CarichiTrapezi.Ridimensiona(d.NTrapezi);
-    for (int i = 0; i < d.NTrapezi; ++i)
-        d.CarichiTrapezi(i + 1) = c.trapezi[size_t(i)];
-    d.NConcentrati = int16_t(c.forze.size());
-    d.CarichiConcentrati.Ridimensiona(d.NConcentrati);
-    for (int i = 0; i < d.NConcentrati; ++i)
-        d.CarichiConcentrati(i + 1) = c.forze[size_t(i)];
-    d.NCoppie = int16_t(c.coppie.size());
-    d.Coppie.Ridimensiona(d.NCoppie);
-    for (int i = 0; i < d.NCoppie; ++i)
-        d.Coppie(i + 1) = c.coppie[size_t(i)];
+    for (const auto& t : c.trapezi)
+        prova::Trapezio(d, t.q1, t.q2, t.d1, t.d2);
+    for (const auto& f : c.forze)
+        prova::Forza(d, f.F, f.d);
+    for (const auto& k : c.coppie)
+        prova::Coppia(d, k.W, k.d);
     return d;
 }
 
@@ -262,61 +256,6 @@ INSTANTIATE_TEST_SUITE_P(Tutti, SchemiContraTestimone,
                                     std::to_string(std::get<1>(i.param));
                          });
 
-// Superposition: the results of the mixed problem are the sums of the
-// results of its loads taken one at a time (the points coincide because the
-// load positions are kept as extra points in every partial problem too).
-TEST(Sovrapposizione, MistiUgualeSommaDeiSingoli) {
-    const Caso& c = *std::find_if(Casi().begin(), Casi().end(),
-                                  [](const Caso& k) { return k.nome == "Misti"; });
-    for (int16_t v = 0; v <= 3; ++v) {
-        ModuloZelvo tot;
-        tot.Dati = Problema(c, v, 200);
-        RegistroMessaggi msg;
-        ASSERT_EQ(tot.Calcola(msg), EsitoCalcolo::Completato);
-        double MA = 0, RA = 0, RB = 0, MB = 0, RotA = 0, RotB = 0;
-        std::vector<double> M(size_t(tot.Risultati.NPunti), 0.0);
-        auto somma = [&](ModuloZelvo& p) {
-            // Zero loads keep every point of the full problem.
-            ASSERT_EQ(p.Calcola(msg), EsitoCalcolo::Completato);
-            ASSERT_EQ(p.Risultati.NPunti, tot.Risultati.NPunti);
-            MA += p.Risultati.MA;
-            MB += p.Risultati.MB;
-            RA += p.Risultati.RA;
-            RB += p.Risultati.RB;
-            RotA += p.Risultati.RotA;
-            RotB += p.Risultati.RotB;
-            for (int i = 1; i <= p.Risultati.NPunti; ++i)
-                M[size_t(i - 1)] += p.Risultati.M(i);
-        };
-        const int nt = int(c.trapezi.size()), nf = int(c.forze.size()), nc = int(c.coppie.size());
-        for (int k = 0; k < nt + nf + nc; ++k) {
-            ModuloZelvo p;
-            p.Dati = tot.Dati;
-            for (int i = 1; i <= nt; ++i)
-                if (k != i - 1) p.Dati.CarichiTrapezi(i).q1 = p.Dati.CarichiTrapezi(i).q2 = 0;
-            for (int i = 1; i <= nf; ++i)
-                if (k != nt + i - 1) p.Dati.CarichiConcentrati(i).F = 0;
-            for (int i = 1; i <= nc; ++i)
-                if (k != nt + nf + i - 1) p.Dati.Coppie(i).W = 0;
-            somma(p);
-        }
-        const auto& r = tot.Risultati;
-        const double s = 1e-9 * 1e5;
-        EXPECT_NEAR(r.MA, MA, s);
-        EXPECT_NEAR(r.MB, MB, s);
-        EXPECT_NEAR(r.RA, RA, s);
-        EXPECT_NEAR(r.RB, RB, s);
-        EXPECT_NEAR(r.RotA, RotA, 1e-15);
-        EXPECT_NEAR(r.RotB, RotB, 1e-15);
-        // Each partial M carries one single-precision rounding.
-        double Ms = 0;
-        for (int i = 1; i <= r.NPunti; ++i)
-            Ms = std::max(Ms, double(std::fabs(r.M(i))));
-        for (int i = 1; i <= r.NPunti; ++i)
-            ASSERT_NEAR(r.M(i), M[size_t(i - 1)], 1e-6 * Ms);
-    }
-}
-
 // Convergence of the deflection line. The slope is integrated exactly for a
 // moment linear between points and the deflection with the trapezoid rule,
 // so the error of the deflection is of second order in the spacing: halving
@@ -344,14 +283,10 @@ TEST_P(FrecciaConvergenza, SecondoOrdineDalBasso) {
         const double EJ = double(d.E * d.J);
         double esatta;
         if (p.vincoli == Mensola) {
-            d.NConcentrati = 1;
-            d.CarichiConcentrati.Ridimensiona(1);
-            d.CarichiConcentrati(1) = {float(F), 5};
+            prova::Forza(d, float(F), 5);
             esatta = F * L * L * L / (3 * EJ);
         } else {
-            d.NTrapezi = 1;
-            d.CarichiTrapezi.Ridimensiona(1);
-            d.CarichiTrapezi(1) = {float(q), float(q), 0, 5};
+            prova::Trapezio(d, float(q), float(q), 0, 5);
             esatta = (p.vincoli == AppoggioAppoggio ? 5.0 : 1.0) * q * L * L * L * L / (384 * EJ);
             d.AscissaX = 2.5f;
         }
@@ -394,9 +329,7 @@ TEST(FrecciaPrecisione, MensolaConMoltiPunti) {
     d.NSezioni = 10000;
     d.AscissaX = 4.5f;
     const float a = 0.9f, b = 2.025f, q2 = 15000;
-    d.NTrapezi = 1;
-    d.CarichiTrapezi.Ridimensiona(1);
-    d.CarichiTrapezi(1) = {0, q2, a, b};
+    prova::Trapezio(d, 0, q2, a, b);
     const double L = d.Luce, EJ = double(d.E * d.J);
     const double g[3][2] = {{-std::sqrt(0.6), 5.0 / 9}, {0, 8.0 / 9}, {std::sqrt(0.6), 5.0 / 9}};
     double esatta = 0;
@@ -422,9 +355,7 @@ TEST(FrecciaPrecisione, ChiusuraEsattaSullAppoggio) {
     d.J = 8.356e-6f;
     d.Vincoli = AppoggioAppoggio;
     d.NSezioni = 3000;
-    d.NConcentrati = 1;
-    d.CarichiConcentrati.Ridimensiona(1);
-    d.CarichiConcentrati(1) = {12345, 2.1f};
+    prova::Forza(d, 12345, 2.1f);
     RegistroMessaggi msg;
     ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
     const auto& r = m.Risultati;

@@ -133,10 +133,3 @@ TEST(RadiceFunzione, NonConvergeDomanda) {
     EXPECT_EQ(msg.elenco[2].testo, "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!");
     EXPECT_EQ(msg.elenco[2].icona, Icona::Nessuna);
 }
-
-TEST(Pari, Segni) {
-    EXPECT_TRUE(Pari(0));
-    EXPECT_TRUE(Pari(-4));
-    EXPECT_TRUE(Dispari(-3));
-    EXPECT_TRUE(Dispari(7));
-}

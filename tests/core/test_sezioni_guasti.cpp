@@ -42,70 +42,69 @@ bool Ordinati(const RisultatiTrave& r) {
 
 } // namespace
 
-// Witness: the grid 0, dx, 2dx, ... below Luce (100 points for L = 3,
-// NSezioni = 100), plus 0 twice, the midpoint and Luce three times.
-TEST(SezioniCalcola, SenzaCarichi) {
+// Witness: the grid 0, dx, 2dx, ... below Luce (NSezioni points), plus 0
+// twice, the midpoint and Luce three times; a load strictly inside adds
+// d − ε, d and d + ε (ε = dx/1000), one at 0 only 0 and ε, one at Luce only
+// Luce − ε and Luce. Equal positions stay repeated.
+struct CasoPunti {
+    const char* nome;
+    float L;
+    int16_t nSezioni;
+    void (*carica)(DatiTrave&);
+    int punti;
+    std::vector<std::pair<double, int>> quanti; // abscissa, how many points hold it
+};
+
+class PuntiDiCalcolo : public ::testing::TestWithParam<CasoPunti> {};
+
+TEST_P(PuntiDiCalcolo, GrigliaPiuPuntiDeiCarichi) {
+    const auto& c = GetParam();
+    DatiTrave d = Base(c.L, c.nSezioni);
+    c.carica(d);
     RisultatiTrave r;
-    SezioniCalcola(Base(3), r);
-    EXPECT_EQ(r.NPunti, 106);
+    SezioniCalcola(d, r);
+    EXPECT_EQ(r.NPunti, c.punti);
     EXPECT_TRUE(Ordinati(r));
-    EXPECT_EQ(Quanti(r, 0), 3);
-    EXPECT_EQ(Quanti(r, 3), 3);
-    EXPECT_EQ(Quanti(r, 1.5), 1);
-    EXPECT_NEAR(r.x(r.NPunti - 3), 99 * double(3.0f / 100), 1e-12);
+    for (auto [x, k] : c.quanti)
+        EXPECT_EQ(Quanti(r, x), k) << "x = " << x;
     for (int i = 1; i <= r.NPunti; ++i) {
         EXPECT_EQ(r.M(i), 0);
-        EXPECT_EQ(r.V(i), 0);
         EXPECT_EQ(r.f(i), 0);
     }
 }
 
-TEST(SezioniCalcola, ForzaInMezzeriaAggiungeTrePunti) {
-    DatiTrave d = Base(4);
-    Forza(d, 1, 2);
-    RisultatiTrave r;
-    SezioniCalcola(d, r);
-    const double eps = double(4.0f / 100 / 1000);
-    EXPECT_EQ(r.NPunti, 100 + 6 + 3);
-    EXPECT_EQ(Quanti(r, 2), 2); // the load and the midpoint
-    EXPECT_EQ(Quanti(r, 2 - double(float(eps))), 1);
-    EXPECT_EQ(Quanti(r, 2 + double(float(eps))), 1);
-    (void)eps;
-}
-
-TEST(SezioniCalcola, CarichiAgliEstremi) {
-    DatiTrave d = Base(5);
-    Forza(d, 1, 0);
-    Coppia(d, 1, 5);
-    RisultatiTrave r;
-    SezioniCalcola(d, r);
-    const double eps = double(5.0f / 100 / 1000);
-    // At 0: the load itself and 0 + ε (no 0 − ε); at Luce: Luce − ε and Luce.
-    EXPECT_EQ(r.NPunti, 100 + 6 + 4);
-    EXPECT_EQ(Quanti(r, 0), 4);
-    EXPECT_EQ(Quanti(r, 5), 4);
-    EXPECT_EQ(r.x(5), double(float(eps)));
-    EXPECT_EQ(r.x(r.NPunti - 4), 5 - double(float(eps)));
-    EXPECT_GE(r.x(1), 0);
-}
-
-TEST(SezioniCalcola, DueCarichiStessaAscissaRestanoRipetuti) {
-    DatiTrave d = Base(6);
-    Forza(d, 1, 2.5f);
-    Forza(d, -1, 2.5f);
-    Trapezio(d, 1, 1, 2.5f, 4);
-    RisultatiTrave r;
-    SezioniCalcola(d, r);
-    EXPECT_EQ(Quanti(r, 2.5), 3);
-    EXPECT_EQ(r.NPunti, 100 + 6 + 3 * 3 + 3);
-    EXPECT_TRUE(Ordinati(r));
-}
-
-TEST(SezioniCalcola, UnaSezioneSoloLoZero) {
-    RisultatiTrave r;
-    SezioniCalcola(Base(2, 1), r);
-    EXPECT_EQ(r.NPunti, 7); // grid 0, 0 twice, midpoint, Luce three times
-}
+INSTANTIATE_TEST_SUITE_P(
+    Casi, PuntiDiCalcolo,
+    ::testing::Values(
+        CasoPunti{"SenzaCarichi", 3, 100, [](DatiTrave&) {}, 106, {{0, 3}, {3, 3}, {1.5, 1}}},
+        CasoPunti{"UnaSezioneSoloLoZero", 2, 1, [](DatiTrave&) {}, 7, {{0, 3}, {2, 3}, {1, 1}}},
+        CasoPunti{"ForzaInMezzeria",
+                  4,
+                  100,
+                  [](DatiTrave& d) { Forza(d, 1, 2); },
+                  109,
+                  {{2, 2}, {2 - double(4.0f / 100 / 1000), 1}, {2 + double(4.0f / 100 / 1000), 1}}},
+        CasoPunti{
+            "CarichiAgliEstremi",
+            5,
+            100,
+            [](DatiTrave& d) {
+                Forza(d, 1, 0);
+                Coppia(d, 1, 5);
+            },
+            110,
+            {{0, 4}, {5, 4}, {double(5.0f / 100 / 1000), 1}, {5 - double(5.0f / 100 / 1000), 1}}},
+        CasoPunti{"DueCarichiStessaAscissa",
+                  6,
+                  100,
+                  [](DatiTrave& d) {
+                      Forza(d, 1, 2.5f);
+                      Forza(d, -1, 2.5f);
+                      Trapezio(d, 1, 1, 2.5f, 4);
+                  },
+                  118,
+                  {{2.5, 3}}}),
+    [](const auto& i) { return std::string(i.param.nome); });
 
 // A problem with no loads: every result is zero.
 TEST(Calcola, SenzaCarichiTuttoZero) {

@@ -86,22 +86,17 @@ TEST(WinklerMesh, NodiPassoSingoloAccumulatoInDoppio) {
     EXPECT_EQ(w.NumGdl, 202);
 }
 
-TEST(WinklerMesh, UnElementoDueMolleDaMezzaLuce) {
-    // n = 1: two nodes, each holding the soil under half the span.
-    TraveWinkler w = Modello(1, 4.0f, 2e7, 0.8);
-    w.AssemblaMatriciW();
-    EXPECT_DOUBLE_EQ(w.RigidezzaMolle(1), 2e7 * 0.8 * 4 / 2);
-    EXPECT_DOUBLE_EQ(w.RigidezzaMolle(2), 2e7 * 0.8 * 4 / 2);
-    EXPECT_EQ(w.MolleAttive(), 2);
-}
-
 TEST(WinklerMesh, MolleInterneKbLeEstremeMeta) {
     TraveWinkler w = Modello(8, 8.0f, 5e6, 1.5);
     w.AssemblaMatriciW();
-    EXPECT_DOUBLE_EQ(w.RigidezzaMolle(1), 5e6 * 1.5 / 2);
-    for (int i = 2; i <= 8; ++i)
-        EXPECT_DOUBLE_EQ(w.RigidezzaMolle(i), 5e6 * 1.5);
-    EXPECT_DOUBLE_EQ(w.RigidezzaMolle(9), 5e6 * 1.5 / 2);
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_DOUBLE_EQ(w.RigidezzaMolle(i), 5e6 * 1.5 * (i == 1 || i == 9 ? 0.5 : 1.0));
+    // n = 1: two nodes, each holding the soil under half the span.
+    TraveWinkler u = Modello(1, 4.0f, 2e7, 0.8);
+    u.AssemblaMatriciW();
+    EXPECT_DOUBLE_EQ(u.RigidezzaMolle(1), 2e7 * 0.8 * 4 / 2);
+    EXPECT_DOUBLE_EQ(u.RigidezzaMolle(2), 2e7 * 0.8 * 4 / 2);
+    EXPECT_EQ(u.MolleAttive(), 2);
 }
 
 TEST(WinklerMesh, RigidezzaDellaTraveLibera) {
@@ -132,29 +127,22 @@ TEST(WinklerMesh, RigidezzaDellaTraveLibera) {
         }
 }
 
-TEST(WinklerCarichi, UniformeSuUnElemento) {
-    // Reference vector: (qLe/2, qLe²/12, qLe/2, −qLe²/12).
+TEST(WinklerCarichi, UniformeETriangolareSuUnElemento) {
+    // Reference vectors: (qLe/2, qLe²/12, qLe/2, −qLe²/12) for a uniform
+    // load, (3qLe/20, qLe²/30, 7qLe/20, −qLe²/20) for one rising from 0.
     const double q = 3.7;
-    TraveWinkler w = Modello(1, 2.5f);
-    const double Le = w.x(2);
-    w.AzioniTrapezio(q, q, 0, Le);
-    EXPECT_NEAR(w.ForzeNodali(1), q * Le / 2, 1e-14 * q * Le);
-    EXPECT_NEAR(w.MomentiNodali(1), q * Le * Le / 12, 1e-14 * q * Le * Le);
-    EXPECT_NEAR(w.ForzeNodali(2), q * Le / 2, 1e-14 * q * Le);
-    EXPECT_NEAR(w.MomentiNodali(2), -q * Le * Le / 12, 1e-14 * q * Le * Le);
-}
-
-TEST(WinklerCarichi, TriangolareSuUnElemento) {
-    // Reference vector: (3qLe/20, qLe²/30, 7qLe/20, −qLe²/20).
-    const double q = -2.0;
-    TraveWinkler w = Modello(1, 2.5f);
-    const double Le = w.x(2);
-    w.AzioniTrapezio(0, q, 0, Le);
-    const double tf = 1e-14 * std::fabs(q) * Le, tm = tf * Le;
-    EXPECT_NEAR(w.ForzeNodali(1), 3 * q * Le / 20, tf);
-    EXPECT_NEAR(w.MomentiNodali(1), q * Le * Le / 30, tm);
-    EXPECT_NEAR(w.ForzeNodali(2), 7 * q * Le / 20, tf);
-    EXPECT_NEAR(w.MomentiNodali(2), -q * Le * Le / 20, tm);
+    TraveWinkler u = Modello(1, 2.5f), t = Modello(1, 2.5f);
+    const double Le = u.x(2), tf = 1e-14 * q * Le, tm = tf * Le;
+    u.AzioniTrapezio(q, q, 0, Le);
+    t.AzioniTrapezio(0, q, 0, Le);
+    EXPECT_NEAR(u.ForzeNodali(1), q * Le / 2, tf);
+    EXPECT_NEAR(u.MomentiNodali(1), q * Le * Le / 12, tm);
+    EXPECT_NEAR(u.ForzeNodali(2), q * Le / 2, tf);
+    EXPECT_NEAR(u.MomentiNodali(2), -q * Le * Le / 12, tm);
+    EXPECT_NEAR(t.ForzeNodali(1), 3 * q * Le / 20, tf);
+    EXPECT_NEAR(t.MomentiNodali(1), q * Le * Le / 30, tm);
+    EXPECT_NEAR(t.ForzeNodali(2), 7 * q * Le / 20, tf);
+    EXPECT_NEAR(t.MomentiNodali(2), -q * Le * Le / 20, tm);
 }
 
 TEST(WinklerCarichi, ForzaNellElementoComeIncastroPerfetto) {
@@ -187,28 +175,21 @@ TEST(WinklerCarichi, CoppiaNellElementoDerivateDelleForme) {
     EXPECT_NEAR(Momento(w), W, 1e-10);
 }
 
-TEST(WinklerCarichi, ForzaECoppiaSuUnNodoInterno) {
-    // On a node the whole load goes to that node, nothing elsewhere.
-    TraveWinkler w = Modello(8, 8.0f); // nodes at 0, 1, ..., 8 exactly
+TEST(WinklerCarichi, SuUnNodoTuttoAQuelNodo) {
+    // Nodes at 0, 1, ..., 8 exactly: a load on a node, the ends included,
+    // goes whole to that node.
+    TraveWinkler w = Modello(8, 8.0f);
     w.AzioniConcentrati(-250, 3.0);
     w.AzioniCoppie(40, 5.0);
-    for (int i = 1; i <= 9; ++i) {
-        EXPECT_EQ(w.ForzeNodali(i), i == 4 ? -250.0 : 0.0) << i;
-        EXPECT_EQ(w.MomentiNodali(i), i == 6 ? 40.0 : 0.0) << i;
-    }
-}
-
-TEST(WinklerCarichi, CaricoSulPrimoESullUltimoNodo) {
-    TraveWinkler w = Modello(8, 8.0f);
     w.AzioniConcentrati(10, 0.0);
     w.AzioniConcentrati(20, 8.0);
     w.AzioniCoppie(3, 0.0);
     w.AzioniCoppie(4, 8.0);
-    EXPECT_EQ(w.ForzeNodali(1), 10);
-    EXPECT_EQ(w.ForzeNodali(9), 20);
-    EXPECT_EQ(w.MomentiNodali(1), 3);
-    EXPECT_EQ(w.MomentiNodali(9), 4);
-    EXPECT_EQ(Somma(w.ForzeNodali), 30);
+    const double F[] = {10, 0, 0, -250, 0, 0, 0, 0, 20}, M[] = {3, 0, 0, 0, 0, 40, 0, 0, 4};
+    for (int i = 1; i <= 9; ++i) {
+        EXPECT_EQ(w.ForzeNodali(i), F[i - 1]) << i;
+        EXPECT_EQ(w.MomentiNodali(i), M[i - 1]) << i;
+    }
 }
 
 TEST(WinklerCarichi, ForzaInLuceNelVuotoDiArrotondamento) {

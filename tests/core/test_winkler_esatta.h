@@ -1,6 +1,8 @@
 // Exact solution of a free beam on Winkler soil, for the tests.
 #pragma once
 
+#include "core/modulo_zelvo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -91,5 +93,20 @@ struct Esatta {
         return v;
     }
 };
+
+// The exact solution for the loads of a foundation's data (forces, couples
+// and uniform stretches).
+inline Esatta EsattaDi(const zelvo::DatiTrave& d) {
+    Esatta e{static_cast<double>(d.E * d.J), d.K * d.b, d.Luce, {}, {}, {}};
+    for (int i = 1; i <= d.NConcentrati; ++i)
+        e.forze.push_back({d.CarichiConcentrati(i).F, d.CarichiConcentrati(i).d});
+    for (int i = 1; i <= d.NCoppie; ++i)
+        e.coppie.push_back({d.Coppie(i).W, d.Coppie(i).d});
+    for (int i = 1; i <= d.NTrapezi; ++i)
+        e.uniformi.push_back(
+            {d.CarichiTrapezi(i).q1, d.CarichiTrapezi(i).d1, d.CarichiTrapezi(i).d2});
+    e.Risolvi();
+    return e;
+}
 
 } // namespace zelvo_test

@@ -5,6 +5,7 @@
 #include "core/modulo_zelvo.h"
 #include "core/trave_winkler.h"
 #include "test_winkler_esatta.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
@@ -47,30 +48,10 @@ double ErroreRelativo(int n, const Esatta& e) {
 }
 
 Esatta Problema() {
-    TraveWinkler w;
-    w.InizializzaWinkler(1, K0, B0, E0, J0, L0);
-    Esatta e{w.EJ, K0 * B0, w.L, {}, {}, {}};
-    e.forze = {{2e5, 2.3}, {-5e4, 8.1}};
-    e.coppie = {{8e4, 6.2}};
-    e.uniformi = {{3e4, 1.0, 7.5}};
-    e.Risolvi();
-    return e;
+    return zelvo_test::EsattaDi(prova::FondazioneProva(1, true));
 }
 
 } // namespace
-
-TEST(WinklerEsatta, IlTestimoneSoddisfaEquilibrio) {
-    // The witness itself: the soil reaction k·w balances the loads
-    // (resultant), checked by trapezoidal integration on a fine grid.
-    const Esatta e = Problema();
-    const int m = 200000;
-    double R = 0;
-    for (int j = 0; j <= m; ++j)
-        R += (j == 0 || j == m ? 0.5 : 1.0) * e.k * e.w(e.L * j / m);
-    R *= e.L / m;
-    const double carico = 2e5 - 5e4 + 3e4 * 6.5;
-    EXPECT_NEAR(R, carico, 1e-6 * carico);
-}
 
 TEST(WinklerEsatta, ErroreCalaColQuadratoDelPasso) {
     // Lumped springs and cubic elements: the nodal settlements converge to
@@ -233,27 +214,21 @@ TEST(WinklerIterazione, SenzaAssestamentoMostraIlContatoreDeiPassi) {
     EXPECT_LT(w.MolleAttive(), 2);
 }
 
-TEST(WinklerIterazione, TraveSollevataDelTuttoNonRisolvibile) {
-    // Every load upward: all nodes lift, no spring is left.
-    TraveWinkler w;
-    w.InizializzaWinkler(50, K0, B0, E0, J0, L0);
-    w.AzioniTrapezio(2e4, 2e4, 0, 10);
-    Esito e = Risolvi(w, false);
-    EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.msg.Testi(), std::vector<std::string>{"Sistema non risolvibile"});
-    EXPECT_EQ(e.msg.elenco[0].icona, Icona::Nessuna);
-}
-
-TEST(WinklerIterazione, UnaSolaMollaRimastaNonRisolvibile) {
-    // One element under a couple: one node presses, the other lifts; a beam
-    // on a single spring is a mechanism.
-    TraveWinkler w;
-    w.InizializzaWinkler(1, K0, B0, E0, J0, 2.0f);
-    w.AzioniCoppie(-1e4, 0.0);
-    Esito e = Risolvi(w, false);
-    EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.msg.Testi(), std::vector<std::string>{"Sistema non risolvibile"});
-    EXPECT_EQ(w.MolleAttive(), 1);
+TEST(WinklerIterazione, MeccanismoNonRisolvibile) {
+    // Every load upward: all nodes lift. One element under a couple: one
+    // node presses, the other lifts, and a beam on one spring is a mechanism.
+    TraveWinkler tutta, una;
+    tutta.InizializzaWinkler(50, K0, B0, E0, J0, L0);
+    tutta.AzioniTrapezio(2e4, 2e4, 0, 10);
+    una.InizializzaWinkler(1, K0, B0, E0, J0, 2.0f);
+    una.AzioniCoppie(-1e4, 0.0);
+    for (TraveWinkler* w : {&tutta, &una}) {
+        Esito e = Risolvi(*w, false);
+        EXPECT_FALSE(e.ok);
+        EXPECT_EQ(e.msg.Testi(), std::vector<std::string>{"Sistema non risolvibile"});
+        EXPECT_EQ(e.msg.elenco[0].icona, Icona::Nessuna);
+    }
+    EXPECT_EQ(una.MolleAttive(), 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -366,26 +341,7 @@ TEST(WinklerBandaDensa, BandaControMatricePiena) {
 
 namespace {
 void ImpostaFondazione(ModuloZelvo& m, int n, bool reagTraz) {
-    DatiTrave& d = m.Dati;
-    d.Vincoli = zelvo::Fondazione;
-    d.Winkler = true;
-    d.ReagTraz = reagTraz;
-    d.Luce = L0;
-    d.E = E0;
-    d.J = J0;
-    d.K = K0;
-    d.b = B0;
-    d.NDivisioni = static_cast<int16_t>(n);
-    d.NConcentrati = 2;
-    d.CarichiConcentrati.Ridimensiona(2);
-    d.CarichiConcentrati(1) = {2e5f, 2.3f};
-    d.CarichiConcentrati(2) = {-5e4f, 8.1f};
-    d.NCoppie = 1;
-    d.Coppie.Ridimensiona(1);
-    d.Coppie(1) = {8e4f, 6.2f};
-    d.NTrapezi = 1;
-    d.CarichiTrapezi.Ridimensiona(1);
-    d.CarichiTrapezi(1) = {3e4f, 3e4f, 1.0f, 7.5f};
+    m.Dati = prova::FondazioneProva(n, reagTraz);
 }
 } // namespace
 
@@ -450,39 +406,6 @@ TEST(WinklerConsegna, OgniCalcoloRicostruisceIlModello) {
     EXPECT_EQ(m.Risultati.Molle.Conta(), 11);
 }
 
-TEST(WinklerConsegna, IterazioneRiferitaAlModulo) {
-    ModuloZelvo m;
-    ImpostaFondazione(m, 100, false);
-    m.Dati.NCoppie = 0;
-    m.Dati.NTrapezi = 0;
-    m.Dati.NConcentrati = 1;
-    m.Dati.CarichiConcentrati(1) = {1e5f, 0.3f};
-    std::vector<int> passi;
-    m.IterazioneW = [&](int r) { passi.push_back(r); };
-    RegistroMessaggi msg;
-    ASSERT_TRUE(PreparaSuoloElastico(m, msg));
-    EXPECT_FALSE(passi.empty());
-    EXPECT_EQ(passi.back(), m.Winkler->Passi());
-    // Lifted nodes carry no spring force.
-    for (int i = 1; i <= 101; ++i)
-        if (m.Winkler->SpostamentoW(i) < 0) {
-            EXPECT_EQ(m.Risultati.Molle(i).F, 0);
-        }
-}
-
-TEST(WinklerConsegna, NonRisolvibileNonAccodaNulla) {
-    ModuloZelvo m;
-    ImpostaFondazione(m, 40, false);
-    for (int i = 1; i <= 2; ++i)
-        m.Dati.CarichiConcentrati(i).F = -1e5f; // upward
-    m.Dati.CarichiTrapezi(1) = {-3e4f, -3e4f, 0, 10};
-    m.Dati.NCoppie = 0;
-    RegistroMessaggi msg;
-    EXPECT_FALSE(PreparaSuoloElastico(m, msg));
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Sistema non risolvibile"});
-    EXPECT_EQ(m.Dati.NConcentrati, 2);
-}
-
 struct CasoCattivo {
     const char* nome;
     void (*guasta)(DatiTrave&);
@@ -490,13 +413,21 @@ struct CasoCattivo {
 
 class WinklerDatiCattivi : public ::testing::TestWithParam<CasoCattivo> {};
 
+// The model refuses the data with a fault; the calculation shows the one
+// generic message and leaves the user's data as they were.
 TEST_P(WinklerDatiCattivi, GuastoSenzaMessaggiNeRighe) {
     ModuloZelvo m;
     ImpostaFondazione(m, 50, false);
     GetParam().guasta(m.Dati);
+    const DatiTrave dati = m.Dati;
     RegistroMessaggi msg;
     EXPECT_THROW(PreparaSuoloElastico(m, msg), Guasto);
     EXPECT_TRUE(msg.elenco.empty());
+    m.Dati = dati;
+    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+    EXPECT_EQ(m.Dati.NConcentrati, dati.NConcentrati); // no spring rows left behind
+    EXPECT_FALSE(m.Risultati.Calcolato);
 }
 
 INSTANTIATE_TEST_SUITE_P(
