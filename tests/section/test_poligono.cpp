@@ -138,16 +138,6 @@ TEST(Poligono, ElleNonConvessa) {
         Vicino(jx, p.jota_xG, 1e-10);
         Vicino(jy, p.jota_yG, 1e-10);
         Vicino(jxy, p.jota_xyG, 1e-10);
-        // Principal values: eigenvalues of the inertia tensor.
-        const double m = (jx + jy) / 2, r = std::sqrt((jx - jy) * (jx - jy) / 4 + jxy * jxy);
-        Vicino(m + r, p.jota_IG, 1e-10);
-        Vicino(m - r, p.jota_IIG, 1e-10);
-        // The greater axis direction a satisfies I(a) = jx cos² + jy sin² - jxy sin 2a... with
-        // the y-up convention I(a) = jx·cos²a + jy·sin²a − jxy·sin2a.
-        const double a = p.AngoloJotaI;
-        const double Ia =
-            jx * std::cos(a) * std::cos(a) + jy * std::sin(a) * std::sin(a) - jxy * std::sin(2 * a);
-        Vicino(m + r, Ia, 1e-9);
         Vicino(jx / (h - yg), p.WxSuperiore, 1e-10);
         Vicino(jx / yg, p.WxInferiore, 1e-10);
     }

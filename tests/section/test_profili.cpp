@@ -1,12 +1,11 @@
-// Steel profiles: the catalogue against closed forms with fillets, the
-// outlines, the chooser and the command line.
-#include "section/comando_sezione.h"
+// Steel profiles: the catalogue against closed forms with fillets and the
+// producers' tables, the outlines and the chooser. The command line is
+// checked through the program by tests/verifica/verifica_sezioni.py.
 #include "section/sezione_profili.h"
 
 #include "core/matematica.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -42,13 +41,9 @@ struct Spandrel {
     }
 };
 
-// Closed forms on the right-angled outline of a polygon with rounded
-// corners, integrated exactly edge by edge along straight lines and arcs
-// (Green's theorem): this is the witness for the tapered channels and for
-// the toe radii of the angles.
-struct Momenti {
-    double A = 0, Sx = 0, Ixx = 0;
-};
+// The right-angled outline of a polygon with its corners rounded, each arc
+// cut into `archi` chords: integrated exactly edge by edge (Green's
+// theorem), the witness for the tapered channels and the toe radii.
 std::vector<std::pair<double, double>> Arrotonda(const std::vector<std::pair<double, double>>& pts,
                                                  const std::vector<double>& rr, int archi) {
     std::vector<std::pair<double, double>> v;
@@ -79,105 +74,6 @@ std::vector<std::pair<double, double>> Arrotonda(const std::vector<std::pair<dou
     }
     return v;
 }
-
-Momenti Raccordato(const std::vector<std::pair<double, double>>& pts,
-                   const std::vector<double>& rr) {
-    // Fine subdivision of each arc: the chord error of 2000 segments is
-    // below 1e-7 relative, far under the 4-digit rounding being checked.
-    const auto v = Arrotonda(pts, rr, 2000);
-    Momenti m;
-    for (size_t i = 0; i < v.size(); ++i) {
-        auto [x1, y1] = v[i];
-        auto [x2, y2] = v[(i + 1) % v.size()];
-        const double c = x1 * y2 - x2 * y1;
-        m.A += c / 2;
-        m.Sx += c * (y1 + y2) / 6;
-        m.Ixx += c * (y1 * y1 + y1 * y2 + y2 * y2) / 12;
-    }
-    return m;
-}
-
-} // namespace
-
-TEST(Catalogo, CompletoConRaggi) {
-    const auto& c = Catalogo();
-    int ipe = 0, hea = 0, heb = 0, upn = 0, l = 0;
-    for (const auto& r : c.Righe()) {
-        EXPECT_GT(r.r, 0) << r.nome;
-        ipe += r.nome.rfind("IPE", 0) == 0;
-        hea += r.nome.rfind("HEA", 0) == 0;
-        heb += r.nome.rfind("HEB", 0) == 0;
-        upn += r.nome.rfind("UPN", 0) == 0;
-        l += r.nome.rfind("L", 0) == 0;
-    }
-    EXPECT_GE(ipe, 18);
-    EXPECT_GE(hea, 19);
-    EXPECT_GE(heb, 19);
-    EXPECT_GE(upn, 12);
-    EXPECT_GE(l, 20);
-    ASSERT_NE(c.Cerca("ipe 200"), nullptr);
-    EXPECT_EQ(c.Cerca("IPE200")->h, 200);
-}
-
-// Every row's area and strong-axis inertia against the closed form of its
-// own shape with fillets. Tolerances: the rows are rounded as the
-// published tables are, area to 1 mm² and inertia to 4 significant digits.
-TEST(Catalogo, AreeEInerzieDaFormaChiusa) {
-    const double pi = std::acos(-1.0);
-    for (const auto& r : Catalogo().Righe()) {
-        double A = 0, J = 0;
-        if (r.tipo == "SezioneDoppioT") {
-            A = 2 * r.b * r.tf + (r.h - 2 * r.tf) * r.tw + (4 - pi) * r.r * r.r;
-            const Spandrel s(r.r);
-            const double d = r.h / 2 - r.tf - s.c;
-            J = (r.b * std::pow(r.h, 3) - (r.b - r.tw) * std::pow(r.h - 2 * r.tf, 3)) / 12 +
-                4 * (s.Jc + s.A * d * d);
-        } else if (r.tipo == "SezioneProfiloU") {
-            // Flange thickness tf at b/2 from the back, inner faces sloped
-            // by the taper; root radius r, toe radius r2.
-            const double p = r.pendenza / 100;
-            auto t = [&](double x) { return r.tf + p * (r.b / 2 - x); };
-            const Momenti m = Raccordato({{0, 0},
-                                          {r.b, 0},
-                                          {r.b, t(r.b)},
-                                          {r.tw, t(r.tw)},
-                                          {r.tw, r.h - t(r.tw)},
-                                          {r.b, r.h - t(r.b)},
-                                          {r.b, r.h},
-                                          {0, r.h}},
-                                         {0, 0, r.r2, r.r, r.r, r.r2, 0, 0});
-            A = m.A;
-            J = m.Ixx - m.Sx * m.Sx / m.A;
-        } else if (r.tipo == "SezioneProfiloL") {
-            // Closed form: two legs, root spandrel added, two toe spandrels removed.
-            const double b = r.b, t = r.tw;
-            const Spandrel s1(r.r), s2(r.r2);
-            A = (2 * b - t) * t + s1.A - 2 * s2.A;
-            // First moment and inertia about the outer face of the horizontal leg.
-            double S = b * t * t / 2 + (b - t) * t * (t + (b - t) / 2);
-            double I = b * t * t * t / 3 + t * std::pow(b - t, 3) / 12 +
-                       (b - t) * t * std::pow(t + (b - t) / 2, 2);
-            const double yr = t + s1.c; // root spandrel centroid
-            S += s1.A * yr;
-            I += s1.Jc + s1.A * yr * yr;
-            // Toe of the horizontal leg: corner at (b, t), spandrel inside the leg below y = t.
-            const double yt1 = t - s2.c;
-            // Toe of the vertical leg: corner at (t, b), spandrel at y = b − c, own moment
-            // about a horizontal axis is the leg-direction moment of the spandrel.
-            const double yt2 = b - s2.c;
-            S -= s2.A * (yt1 + yt2);
-            I -= 2 * s2.Jc + s2.A * (yt1 * yt1 + yt2 * yt2);
-            J = I - S * S / A;
-        }
-        EXPECT_NEAR(r.Area, A, 0.5 + 1e-6 * A) << r.nome;
-        EXPECT_NEAR(r.Jy, J, 5e-4 * J) << r.nome;
-        if (r.tipo == "SezioneProfiloL") {
-            EXPECT_EQ(r.Jy, r.Jz) << r.nome;
-        }
-    }
-}
-
-namespace {
 
 // Area, first moment and centroidal moment about the horizontal axis of the
 // part of a closed outline where the coordinate `asse` (0 x, 1 y) is ≥ k:
@@ -258,24 +154,25 @@ std::vector<std::pair<double, double>> ContornoRaccordato(const RigaCatalogo& r,
                      {0, 0, r.r2, r.r, r.r2, 0}, archi);
 }
 
-struct Moduli {
-    double Wely, Wply, Welz, Wplz;
+struct Forma {
+    double A, Jy, Wely, Wply, Welz, Wplz;
 };
 
-// Section moduli of a catalogue row from its own shape with fillets (and
-// taper): closed forms for the I and H shapes; for channels and angles the
-// outline with its arcs, integrated edge by edge, the elastic moduli over the
-// farthest fibre and the plastic ones about the equal-area lines.
-Moduli ModuliFormaChiusa(const RigaCatalogo& r) {
+// Area, strong-axis inertia and section moduli of a catalogue row from its
+// own shape with fillets (and taper): closed forms for the I and H shapes;
+// for channels and angles the outline with its arcs, integrated edge by edge,
+// the elastic moduli over the farthest fibre and the plastic ones about the
+// equal-area lines.
+Forma FormaChiusa(const RigaCatalogo& r) {
     const double pi = std::acos(-1.0);
     if (r.tipo == "SezioneDoppioT") {
         const double h = r.h, b = r.b, tw = r.tw, tf = r.tf, R = r.r;
         const Spandrel s(R);
         const double d = h / 2 - tf - s.c, e = tw / 2 + s.c;
-        const double Iy = (b * h * h * h - (b - tw) * std::pow(h - 2 * tf, 3)) / 12 +
-                          4 * (s.Jc + s.A * d * d);
-        const double Iz = 2 * tf * b * b * b / 12 + (h - 2 * tf) * tw * tw * tw / 12 +
-                          4 * (s.Jc + s.A * e * e);
+        const double Iy =
+            (b * h * h * h - (b - tw) * std::pow(h - 2 * tf, 3)) / 12 + 4 * (s.Jc + s.A * d * d);
+        const double Iz =
+            2 * tf * b * b * b / 12 + (h - 2 * tf) * tw * tw * tw / 12 + 4 * (s.Jc + s.A * e * e);
         // Plastic: twice the first moment of a half, with the four spandrels
         // at their centroids ((4 − π)r²·(h/2 − tf) − (10/3 − π)r³, and the
         // same about the web).
@@ -283,7 +180,8 @@ Moduli ModuliFormaChiusa(const RigaCatalogo& r) {
                             (4 - pi) * R * R * (h / 2 - tf) + (pi - 10.0 / 3) * R * R * R;
         const double Wplz = b * b * tf / 2 + (h - 2 * tf) * tw * tw / 4 +
                             (4 - pi) * R * R * tw / 2 + (10.0 / 3 - pi) * R * R * R;
-        return {Iy / (h / 2), Wply, Iz / (b / 2), Wplz};
+        const double A = 2 * b * tf + (h - 2 * tf) * tw + (4 - pi) * R * R;
+        return {A, Iy, Iy / (h / 2), Wply, Iz / (b / 2), Wplz};
     }
     const auto v = ContornoRaccordato(r, 500);
     double A = 0, Sx = 0, Sy = 0, Ixx = 0, Iyy = 0;
@@ -301,21 +199,31 @@ Moduli ModuliFormaChiusa(const RigaCatalogo& r) {
     }
     const double yG = Sx / A, xG = Sy / A;
     const double Iy = Ixx - A * yG * yG, Iz = Iyy - A * xG * xG;
-    return {Iy / std::max(y1 - yG, yG - y0), Plastico(v, 1), Iz / std::max(x1 - xG, xG - x0),
+    return {A,
+            Iy,
+            Iy / std::max(y1 - yG, yG - y0),
+            Plastico(v, 1),
+            Iz / std::max(x1 - xG, xG - x0),
             Plastico(v, 0)};
 }
 
 } // namespace
 
-// Every row's section moduli against the closed form of its own shape with
-// fillets. Tolerance: the catalogue rounds them to 4 significant digits.
-TEST(Catalogo, ModuliDaFormaChiusa) {
+// Every row's area, strong-axis inertia and section moduli against the closed
+// form of its own shape with fillets. Tolerances: the rows are rounded as the
+// published tables are, area to 1 mm², the rest to 4 significant digits.
+TEST(Catalogo, DaFormaChiusa) {
     for (const auto& r : Catalogo().Righe()) {
-        const Moduli m = ModuliFormaChiusa(r);
+        const Forma m = FormaChiusa(r);
+        EXPECT_NEAR(r.Area, m.A, 0.5 + 1e-6 * m.A) << r.nome;
+        EXPECT_NEAR(r.Jy, m.Jy, 5e-4 * m.Jy) << r.nome;
         EXPECT_NEAR(r.Wely, m.Wely, 5e-4 * m.Wely) << r.nome;
         EXPECT_NEAR(r.Wply, m.Wply, 5e-4 * m.Wply) << r.nome;
         EXPECT_NEAR(r.Welz, m.Welz, 5e-4 * m.Welz) << r.nome;
         EXPECT_NEAR(r.Wplz, m.Wplz, 5e-4 * m.Wplz) << r.nome;
+        if (r.tipo == "SezioneProfiloL") {
+            EXPECT_EQ(r.Jy, r.Jz) << r.nome;
+        }
         // The fillets add to the plastic modulus of the straight outline
         // (b·tf·(h − tf) + tw(h − 2tf)²/4 for an I).
         if (r.tipo == "SezioneDoppioT") {
@@ -333,11 +241,10 @@ TEST(Catalogo, ModuliPubblicati) {
         const char* nome;
         double Wely, Wply, Welz, Wplz;
     };
-    for (const P& p : {P{"IPE200", 194.3, 220.6, 28.47, 44.61},
-                       P{"IPE300", 557.1, 628.4, 80.50, 125.2},
-                       P{"HEA200", 388.6, 429.5, 133.6, 203.8},
-                       P{"HEB200", 569.6, 642.5, 200.3, 305.8},
-                       P{"UPN200", 191, 228, 27.0, 51.8}}) {
+    for (const P& p :
+         {P{"IPE200", 194.3, 220.6, 28.47, 44.61}, P{"IPE300", 557.1, 628.4, 80.50, 125.2},
+          P{"HEA200", 388.6, 429.5, 133.6, 203.8}, P{"HEB200", 569.6, 642.5, 200.3, 305.8},
+          P{"UPN200", 191, 228, 27.0, 51.8}}) {
         const RigaCatalogo* r = Catalogo().Cerca(p.nome);
         ASSERT_NE(r, nullptr) << p.nome;
         // half a unit of the printed digit, plus the catalogue's rounding
@@ -470,6 +377,7 @@ TEST(SceltaProfili, EventiEConversioni) {
     RegistroMessaggi msg;
     SceltaProfili s(Catalogo());
     EXPECT_FALSE(s.Identificazione().empty());
+    EXPECT_EQ(Catalogo().Cerca("ipe 200"), Catalogo().Cerca("IPE200"));
     SezioneProfili p;
     int comunicati = 0, chiusi = 0;
     s.ComunicaProfilo = [&] {
@@ -541,97 +449,4 @@ TEST(SezioneProfili, ModuliDaCatalogoDopoLettura) {
     double Wel = 0, Wpl = 0;
     ASSERT_TRUE(vuoto.ModuliFlessione(Wel, Wpl, msg));
     EXPECT_NEAR(Wel, vuoto.Poligono1.jota_xG / (0.2f / 2), 1e-9 * Wel);
-}
-
-// ---------------------------------------------------------------------------
-// Command line.
-
-namespace {
-struct Uscita {
-    int rc;
-    nlohmann::json j;
-    std::string err;
-};
-Uscita Esegui(std::vector<std::string> a) {
-    std::ostringstream o, e;
-    Uscita u;
-    u.rc = ComandoSezione(a, o, e);
-    u.err = e.str();
-    if (u.rc != 2) u.j = nlohmann::json::parse(o.str());
-    return u;
-}
-} // namespace
-
-TEST(ComandoSezione, RettangoloInCm) {
-    auto u = Esegui({"section", "rect", "30", "50", "--unit", "cm"});
-    ASSERT_EQ(u.rc, 0);
-    const auto& s = u.j["section"];
-    // The editor keeps its metre table in single precision (0.3 m is
-    // 0.300000012 m): the witness holds to 4 single roundings, 3e-7.
-    auto rel = [](double v, double w) { EXPECT_NEAR(v, w, 3e-7 * w); };
-    rel(s["Area"].get<double>(), 1500);
-    rel(s["jota_xG"].get<double>(), 30.0 * 50 * 50 * 50 / 12);
-    rel(s["Wplx"].get<double>(), 30.0 * 50 * 50 / 4);
-    rel(s["Wply"].get<double>(), 50.0 * 30 * 30 / 4);
-    EXPECT_TRUE(s["NumerazioneVerticiAntioraria"].is_boolean());
-    EXPECT_EQ(s.size(), 25u);
-    EXPECT_TRUE(u.j["messages"].empty());
-}
-
-TEST(ComandoSezione, CerchioConservaIValoriEsatti) {
-    // The editor replaces the area, the horizontal inertia and the top and
-    // bottom moduli of the 50-sided outline by the exact circle's; the plastic
-    // moduli (of the outline) must not bring the polygon's area back.
-    auto u = Esegui({"section", "circular", "0.5", "0.3"});
-    ASSERT_EQ(u.rc, 0);
-    const auto& s = u.j["section"];
-    const double pi = 3.14159265358979, R = 0.5, r = 0.3f;
-    EXPECT_NEAR(s["Area"].get<double>(), pi * (R * R - r * r), 1e-15);
-    EXPECT_NEAR(s["jota_xG"].get<double>(), pi * (R * R * R * R - r * r * r * r) / 4, 1e-15);
-    EXPECT_NEAR(s["WxSuperiore"].get<double>(), pi * (R * R * R * R - r * r * r * r) / 4 / R,
-                1e-15);
-    // the ring of two 50-gons (circumradii R, r) by its closed form: its
-    // plastic modulus lies below the circle's 4(R³ − r³)/3 and within the
-    // polygon's shortfall, which is under 0.5 % at 50 sides
-    const double Wc = 4 * (R * R * R - r * r * r) / 3, W = s["Wplx"].get<double>();
-    EXPECT_LT(W, Wc);
-    EXPECT_GT(W, 0.995 * Wc);
-}
-
-TEST(ComandoSezione, ProfiloInMm) {
-    auto u = Esegui({"section", "profile", "IPE200", "--unit", "mm"});
-    ASSERT_EQ(u.rc, 0);
-    EXPECT_EQ(u.j["catalogue"]["Area"].get<double>(), Catalogo().Cerca("IPE200")->Area);
-    EXPECT_NEAR(u.j["catalogue"]["h"].get<double>(), 200, 1e-9);
-    EXPECT_NEAR(u.j["catalogue"]["r"].get<double>(), 12, 1e-9);
-    EXPECT_NEAR(u.j["catalogue"]["Wely"].get<double>(), 194300, 1e-6);
-    EXPECT_NEAR(u.j["catalogue"]["Wply"].get<double>(), 220600, 1e-6);
-    EXPECT_NEAR(u.j["catalogue"]["Welz"].get<double>(), 28470, 1e-6);
-    EXPECT_NEAR(u.j["catalogue"]["Wplz"].get<double>(), 44610, 1e-6);
-    // "section" stays the fillet-free outline's: b·tf·(h − tf) + tw(h − 2tf)²/4
-    EXPECT_NEAR(u.j["section"]["Wplx"].get<double>(), 100 * 8.5 * 191.5 + 5.6 * 183 * 183 / 4,
-                3e-7 * 209660);
-    // Fillet-free outline: 2·b·tf + (h − 2tf)·tw.
-    EXPECT_NEAR(u.j["section"]["Area"].get<double>(), 2 * 100 * 8.5 + 183 * 5.6, 1e-3);
-}
-
-TEST(ComandoSezione, FallimentiEUso) {
-    auto a = Esegui({"section", "rect", "0.3", "0"});
-    EXPECT_EQ(a.rc, 1);
-    EXPECT_TRUE(a.j["section"].is_null());
-    EXPECT_EQ(a.j["messages"], nlohmann::json::array({"Section Area is Null"}));
-    EXPECT_NE(a.err.find("Section Area is Null"), std::string::npos);
-    auto b = Esegui({"circular", "0.5", "0.6"});
-    EXPECT_EQ(b.rc, 1);
-    EXPECT_EQ(b.j["messages"],
-              nlohmann::json::array({"External radius must be > internal radius"}));
-    for (auto v : std::vector<std::vector<std::string>>{{"rect", "1"},
-                                                        {"rect", "a", "1"},
-                                                        {"blob", "1"},
-                                                        {},
-                                                        {"rect", "1", "2", "--unit", "ft"},
-                                                        {"profile", "XYZ1"},
-                                                        {"polygon", "1", "0", "2.5"},
-                                                        {"T", "1", "2", "3"}})
-        EXPECT_EQ(Esegui(v).rc, 2);
 }
