@@ -32,38 +32,11 @@ import math
 import os
 import random
 import re
-import struct
 import subprocess
 import sys
 import tempfile
 
-G5 = [(-0.9061798459386640, 0.2369268850561891), (-0.5384693101056831, 0.4786286704993665),
-      (0.0, 0.5688888888888889), (0.5384693101056831, 0.4786286704993665),
-      (0.9061798459386640, 0.2369268850561891)]
-
-
-def f32(v):
-    return struct.unpack("f", struct.pack("f", v))[0]
-
-
-def testo32(v):
-    for p in range(1, 12):
-        s = "%.*g" % (p, v)
-        if f32(float(s)) == v:
-            return s
-    return repr(v)
-
-
-def gauss(fun, a, b):
-    """Five-point Gauss: exact for the polynomials of degree <= 9 used here."""
-    if b <= a:
-        return 0.0
-    c, h = (a + b) / 2, (b - a) / 2
-    return sum(w * fun(c + h * t) for t, w in G5) * h
-
-
-def q_lin(q1, q2, d1, d2):
-    return lambda t: q1 + (q2 - q1) * (t - d1) / (d2 - d1)
+from comune import Confronto, carichi_assoluti, f32, gauss, q_lin, risultante, scrivi_zlv
 
 
 # ----------------------------------------------------------- problem file
@@ -77,23 +50,6 @@ def problema(schema, L, E, J, tr=(), fo=(), co=(), x=0.0, N=2000, **extra):
     return p
 
 
-def scrivi_zlv(p, percorso):
-    b = lambda v: "#TRUE#" if v else "#FALSE#"
-    righe = ['"%s","5.4"' % p.get("titolo", "Caso"),
-             ",".join(testo32(v) for v in (p["E"], p["J"], p["L"])),
-             str(p["NSezioni"]), str(p["schema"]), str(len(p["tr"]))]
-    righe += [",".join(testo32(v) for v in r) for r in p["tr"]]
-    righe.append(str(len(p["fo"])))
-    righe += [",".join(testo32(v) for v in r) for r in p["fo"]]
-    righe.append(str(len(p["co"])))
-    righe += [",".join(testo32(v) for v in r) for r in p["co"]]
-    righe += [b(p.get("parziali")), b(p["reag"]), b(p.get("senza_unita")), ",".join('"%s"' % u for u in p["unita"]), "0",
-              "%r,%r,%d,%s" % (float(p["K"]), float(p["b"]), p["ndiv"], b(p["winkler"])),
-              testo32(p["x"])]
-    with open(percorso, "wb") as fh:
-        fh.write(("\r\n".join(righe) + "\r\n").encode("cp1252"))
-
-
 class Esecutore:
     def __init__(self, prog, cartella):
         self.prog, self.cartella, self.n = prog, cartella, 0
@@ -105,20 +61,6 @@ class Esecutore:
         args = [self.prog, percorso] if report else [self.prog, "--json", percorso]
         r = subprocess.run(args, capture_output=True)
         return percorso, r.returncode, r.stdout.decode("utf-8"), r.stderr.decode("utf-8")
-
-
-class Confronto:
-    def __init__(self, nome):
-        self.nome, self.errori = nome, []
-
-    def vicino(self, chiave, atteso, ottenuto, tol):
-        if ottenuto is None or not math.isfinite(ottenuto) or abs(ottenuto - atteso) > tol:
-            self.errori.append("%s: %s atteso %.10g ottenuto %s (tol %.3g)" %
-                               (self.nome, chiave, atteso, ottenuto, tol))
-
-    def vero(self, chiave, cond, testo=""):
-        if not cond:
-            self.errori.append("%s: %s %s" % (self.nome, chiave, testo))
 
 
 # ------------------------------------------------ statics of the loads left of x
@@ -247,8 +189,7 @@ def verifica_campata(p, r, c):
     Ms[1], Vs[1], Ms[-2], Vs[-2] = sol["MA"], sol["RA"], sol["MB"], -sol["RB"]
     fs[0], fs[-1] = 0.0, fs[-1] if p["schema"] == 3 else 0.0
     scalaM = max(1.0, max(abs(m) for m in Ms))
-    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
-        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"])
+    carichi = carichi_assoluti(p)
     scalaV = max(1.0, max(abs(v) for v in Vs), carichi)
     scalaf = max(1e-12, max(abs(f) for f in fs))
     tolM, tolV = 3e-6 * scalaM, 3e-6 * scalaV
@@ -549,8 +490,7 @@ def verifica_winkler(p, r, fond, c):
     Vs = [a[3] for a in att]
     Ms[0] = Ms[1] = Ms[-1] = Ms[-2] = 0.0
     Vs[0] = Vs[1] = Vs[-1] = Vs[-2] = 0.0
-    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
-        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"]) + \
+    carichi = carichi_assoluti(p) + \
         sum(abs(W) for W, d in p["co"]) * h_.beta
     scalaw = max(abs(w) for w in ws)
     scalaM = max(max(abs(m) for m in Ms), carichi / h_.beta / 8)
@@ -707,8 +647,7 @@ def verifica_fem(p, r, fond, c):
     # the last node is the end B
     sp = [[F, f32(x)] for F, x in zip(forze, xs[:-1] + [p["L"]])]
     xr = r["x"]
-    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
-        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"]) + scala
+    carichi = carichi_assoluti(p) + scala
     for i in range(2, len(xr) - 2):
         V, M, _, _ = azioni_carichi(p["tr"], p["fo"] + sp, p["co"], xr[i])
         c.vicino("M(%d, x=%.9g)" % (i + 1, xr[i]), M, r["M"][i], 3e-6 * carichi * p["L"])
@@ -773,9 +712,7 @@ def verifica_senza_trazione(p, r, c):
     over a length c = 3(L/2 − e), peak 2N/c at the loaded end."""
     L, n = p["L"], p["ndiv"]
     he = L / n
-    N = sum(F for F, d in p["fo"]) + sum(gauss(q_lin(*q), q[2], q[3]) for q in p["tr"])
-    t = sum(F * (d - L / 2) for F, d in p["fo"]) + sum(W for W, d in p["co"]) + sum(
-        gauss(lambda x: q_lin(*q)(x) * (x - L / 2), q[2], q[3]) for q in p["tr"])
+    N, t = risultante(p)
     e = abs(t) / N
     cont = min(L, 3 * (L / 2 - e)) if e > L / 6 else L
     picco = 2 * N / cont if e > L / 6 else N / L * (1 + 6 * e / L)
@@ -818,9 +755,7 @@ def casi_senza_trazione():
 
 def verifica_rigida(p, r, fond, c):
     L, b, K = p["L"], p["b"], p["K"]
-    N = sum(F for F, d in p["fo"]) + sum(gauss(q_lin(*q), q[2], q[3]) for q in p["tr"])
-    t = sum(F * (d - L / 2) for F, d in p["fo"]) + sum(W for W, d in p["co"]) + sum(
-        gauss(lambda x: q_lin(*q)(x) * (x - L / 2), q[2], q[3]) for q in p["tr"])
+    N, t = risultante(p)
     if p["reag"] or abs(t) <= N * L / 6:
         # full contact: the linear pressure with resultant N and moment t
         # about the middle, p(x) = N/L + 12·t·(x − L/2)/L³
@@ -910,8 +845,7 @@ def verifica_flessibile_senza_trazione(p, r, fond, c):
     he = L / n
     molle = r["Molle"]
     K, b = p["K"], p["b"]
-    carichi = sum(abs(F) for F, d in p["fo"]) + sum(
-        gauss(lambda t: abs(q_lin(*q)(t)), q[2], q[3]) for q in p["tr"])
+    carichi = carichi_assoluti(p)
     VL, ML, _, _ = azioni_carichi(p["tr"], p["fo"] + [list(m) for m in molle], p["co"], L)
     c.vicino("V(L+) molle", 0.0, VL, 1e-6 * carichi)
     c.vicino("M(L+) molle", 0.0, ML, 1e-6 * carichi * L)

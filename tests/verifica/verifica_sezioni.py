@@ -36,9 +36,10 @@ import json
 import math
 import os
 import random
-import struct
 import subprocess
 import sys
+
+from comune import Confronto, f32
 
 PI = math.pi
 FATTORE = {"m": 1.0, "cm": 0.01, "mm": 0.001}
@@ -64,10 +65,6 @@ GRADO = {"Area": 2, "xG": 1, "yG": 1, "stat_x": 3, "stat_y": 3, "jota_x": 4, "jo
 # The program halves a section by false position stopped when the area on one
 # side differs from half the area by less than Area/10000.
 TOL_RADICE = 1e-4
-
-
-def f32(v):
-    return struct.unpack("f", struct.pack("f", v))[0]
 
 
 def in_metri(testo, unita):
@@ -234,21 +231,6 @@ def campi_attesi(g, box, ccw, Wplx, Wply):
             "WxInferiore": jxG / (yG - ymin), "WyDestra": jyG / (xmax - xG),
             "WySinistra": jyG / (xG - xmin), "Wplx": Wplx, "Wply": Wply,
             "nRettangolini_": 0, "NumerazioneVerticiAntioraria": ccw}
-
-
-class Confronto:
-    def __init__(self, nome):
-        self.nome, self.errori = nome, []
-
-    def vero(self, chiave, cond, testo=""):
-        if not cond:
-            self.errori.append("%s: %s %s" % (self.nome, chiave, testo))
-
-    def vicino(self, chiave, atteso, ottenuto, tol):
-        if (not isinstance(ottenuto, (int, float)) or isinstance(ottenuto, bool)
-                or not math.isfinite(ottenuto) or abs(ottenuto - atteso) > tol):
-            self.errori.append("%s: %s atteso %.12g ottenuto %s (tol %.3g)" %
-                               (self.nome, chiave, atteso, ottenuto, tol))
 
 
 def confronta(c, sez, att, unita, Lc, tolW=(0.0, 0.0)):

@@ -14,36 +14,14 @@ Usage: verifica_travi.py ZELVO_CALC [N_PROBLEMS] [SEED]
 Exit status 0 when every problem agrees within its stated tolerance.
 """
 import json
-import math
 import os
 import random
-import struct
 import subprocess
 import sys
 import tempfile
 from fractions import Fraction
 
-G3 = [(-math.sqrt(0.6), 5 / 9), (0.0, 8 / 9), (math.sqrt(0.6), 5 / 9)]
-
-
-def f32(v):
-    return struct.unpack("f", struct.pack("f", v))[0]
-
-
-def testo32(v):
-    """Shortest decimal text that reads back to the same single."""
-    for p in range(1, 12):
-        s = "%.*g" % (p, v)
-        if f32(float(s)) == v:
-            return s
-    return repr(v)
-
-
-def gauss(fun, a, b):
-    if b <= a:
-        return 0.0
-    c, h = (a + b) / 2, (b - a) / 2
-    return sum(w * fun(c + h * t) for t, w in G3) * h
+from comune import Confronto, f32, gauss, scrivi_zlv
 
 
 # ---------------------------------------------------------------- problems
@@ -73,26 +51,9 @@ def problema_casuale(rnd, schema):
             r[2], r[3] = 0.0, L
     for r in fo + co:
         r[1] = min(max(r[1], 0.0), L)
-    return dict(schema=schema, L=L, E=E, J=J, tr=tr, fo=fo, co=co,
+    return dict(titolo="Verifica", schema=schema, L=L, E=E, J=J, tr=tr, fo=fo, co=co,
                 NSezioni=rnd.choice([100, 200, 400]), x=f32(rnd.uniform(0, L)),
                 K=0.0, b=1.0, winkler=False, reag=True)
-
-
-def scrivi_zlv(p, percorso):
-    righe = ['"Verifica","5.4"',
-             ",".join(testo32(v) for v in (p["E"], p["J"], p["L"])),
-             str(p["NSezioni"]), str(p["schema"]), str(len(p["tr"]))]
-    righe += [",".join(testo32(v) for v in r) for r in p["tr"]]
-    righe.append(str(len(p["fo"])))
-    righe += [",".join(testo32(v) for v in r) for r in p["fo"]]
-    righe.append(str(len(p["co"])))
-    righe += [",".join(testo32(v) for v in r) for r in p["co"]]
-    righe += ["#FALSE#", "#TRUE#" if p["reag"] else "#FALSE#", "#FALSE#",
-              '"m","MPa","t","kN","cm"', "0",
-              "%s,%s,100,%s" % (repr(p["K"]), repr(p["b"]), "#TRUE#" if p["winkler"] else "#FALSE#"),
-              testo32(p["x"])]
-    with open(percorso, "wb") as fh:
-        fh.write(("\r\n".join(righe) + "\r\n").encode("cp1252"))
 
 
 # ------------------------------------------------------ stiffness method
@@ -204,15 +165,6 @@ def freccia(p, s, x):
 
 
 # ------------------------------------------------------------- compare
-
-class Confronto:
-    def __init__(self, nome):
-        self.nome, self.errori = nome, []
-
-    def vicino(self, chiave, atteso, ottenuto, tol):
-        if ottenuto is None or not math.isfinite(ottenuto) or abs(ottenuto - atteso) > tol:
-            self.errori.append("%s: %s atteso %.9g ottenuto %s (tol %.3g)" % (self.nome, chiave, atteso, ottenuto, tol))
-
 
 def verifica_trave(p, r, c):
     s = rigidezze(p)
