@@ -6,16 +6,6 @@
 namespace zelvo {
 namespace {
 
-TEST(StampaTesto, TracciaLaColonna) {
-    TestoStampa u;
-    EXPECT_EQ(u.Colonna(), 1);
-    u.StampaTesto("abc");
-    EXPECT_EQ(u.Colonna(), 4);
-    u.StampaRiga("d");
-    EXPECT_EQ(u.Colonna(), 1);
-    EXPECT_EQ(u.Testo(), "abcd\r\n");
-}
-
 TEST(StampaTesto, CaratteriAccentatiContanoUno) {
     // "N°" and "è" are one character (one byte in the Windows-1252 file).
     TestoStampa u;
@@ -96,7 +86,8 @@ TEST(StampaGriglia, CellaTroppoLargaVaACapo) {
     // A 14-character cell ends exactly at column 15 (no move); 15 characters
     // push the next cell to column 15 of a new line.
     TestoStampa u;
-    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "W"}, {"1", "12345678901234"}, {"123456789012345", "x"}}));
+    u.StampaGriglia(
+        GrigliaTesto::DaRighe({{"N°", "W"}, {"1", "12345678901234"}, {"123456789012345", "x"}}));
     const std::string atteso = "N°" + Sp(12) + "W" + Sp(14) + " \r\n" +            //
                                "1" + Sp(13) + "12345678901234" + Sp(1) + " \r\n" + //
                                "123456789012345\r\n" +                             //
@@ -110,11 +101,6 @@ TEST(TestoStampa, RigheETestoLF) {
     u.StampaTesto("b");
     EXPECT_EQ(u.Righe(), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(u.TestoLF(), "a\nb");
-}
-
-TEST(Rifila, SpaziETabulazioni) {
-    EXPECT_EQ(Rifila("  a b\t "), "a b");
-    EXPECT_EQ(Rifila("   "), "");
 }
 
 } // namespace
