@@ -166,13 +166,6 @@ INSTANTIATE_TEST_SUITE_P(Casi, Guasti,
                                            CasoGuasto{"NSezioniZero", [] { return Base(4, 0); }},
                                            CasoGuasto{"NSezioniNegativo",
                                                       [] { return Base(4, -3); }},
-                                           CasoGuasto{"TroppiPunti",
-                                                      [] {
-                                                          auto d = Base(4, 32000);
-                                                          for (int i = 0; i < 300; ++i)
-                                                              Forza(d, 1, 0.01f * float(i + 1));
-                                                          return d;
-                                                      }},
                                            CasoGuasto{"MomentoOltreIlSingolo",
                                                       [] {
                                                           auto d = Base(10);

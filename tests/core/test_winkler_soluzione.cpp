@@ -339,17 +339,11 @@ TEST(WinklerBandaDensa, BandaControMatricePiena) {
 // ---------------------------------------------------------------------------
 // The driver hand-off.
 
-namespace {
-void ImpostaFondazione(ModuloZelvo& m, int n, bool reagTraz) {
-    m.Dati = prova::FondazioneProva(n, reagTraz);
-}
-} // namespace
-
 TEST(WinklerConsegna, MolleAccodateInEquilibrioConICarichi) {
     // The spring rows close the free body: Σ F = 0 and, about B,
     // Σ F·(L − d) = Σ W (the moment at the free end B is zero).
     ModuloZelvo m;
-    ImpostaFondazione(m, 100, true);
+    m.Dati = prova::FondazioneProva(100, true);
     RegistroMessaggi msg;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
     EXPECT_TRUE(msg.elenco.empty());
@@ -385,7 +379,7 @@ TEST(WinklerConsegna, MolleAccodateInEquilibrioConICarichi) {
 
 TEST(WinklerConsegna, OgniCalcoloRicostruisceIlModello) {
     ModuloZelvo m;
-    ImpostaFondazione(m, 60, false);
+    m.Dati = prova::FondazioneProva(60, false);
     const DatiTrave originali = m.Dati;
     RegistroMessaggi msg;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
@@ -417,7 +411,7 @@ class WinklerDatiCattivi : public ::testing::TestWithParam<CasoCattivo> {};
 // generic message and leaves the user's data as they were.
 TEST_P(WinklerDatiCattivi, GuastoSenzaMessaggiNeRighe) {
     ModuloZelvo m;
-    ImpostaFondazione(m, 50, false);
+    m.Dati = prova::FondazioneProva(50, false);
     GetParam().guasta(m.Dati);
     const DatiTrave dati = m.Dati;
     RegistroMessaggi msg;
@@ -458,7 +452,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WinklerConsegna, MeshMassimaAccettata) {
     ModuloZelvo m;
-    ImpostaFondazione(m, TraveWinkler::MaxElementi, true);
+    m.Dati = prova::FondazioneProva(TraveWinkler::MaxElementi, true);
     RegistroMessaggi msg;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
     EXPECT_EQ(m.Winkler->NumGdl, 32766);
@@ -469,7 +463,7 @@ TEST(WinklerConsegna, ForzaACavalloDiAFiniteEInEquilibrio) {
     // A force left of A (d < 0) is warned about by the data reading; the
     // model takes it as hanging from A and stays finite and in equilibrium.
     ModuloZelvo m;
-    ImpostaFondazione(m, 50, true);
+    m.Dati = prova::FondazioneProva(50, true);
     m.Dati.CarichiConcentrati(2).d = -0.5f;
     RegistroMessaggi msg;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
