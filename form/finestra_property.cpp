@@ -26,6 +26,13 @@ void Trappola(Messaggi& msg, const char* nome, const std::function<void()>& f) {
     }
 }
 
+// A grid cell as a field shows it: without the blank kept for the sign.
+std::string SenzaBordi(const std::string& t) {
+    const size_t a = t.find_first_not_of(' ');
+    if (a == std::string::npos) return "";
+    return t.substr(a, t.find_last_not_of(' ') - a + 1);
+}
+
 void IntestaMateriali(TabellaMateriali& t) {
     static const char* testi[] = {"", "Name", "E", "Poisson", "Density", "Therm. Exp."};
     for (int c = 0; c < 6; ++c)
@@ -232,7 +239,7 @@ void FinestraProperty::MSFlexGrid1_Click(int riga) {
     g.CellaCorrente(riga, 1);
     MSFlexGrid1.Selezionata = riga;
     for (int c = 1; c <= 5; ++c)
-        Text[static_cast<size_t>(c)] = g.Testo(riga, c);
+        Text[static_cast<size_t>(c)] = SenzaBordi(g.Testo(riga, c));
     Cambiato();
 }
 
@@ -278,9 +285,9 @@ void FinestraProperty::cmdOKMateriali_Click(int i) {
         const int r = MSFlexGrid1.Selezionata;
         if (r >= 1 && r < MSFlexGrid1.Righe()) {
             const GrigliaTesto& g = MSFlexGrid1.Griglia;
-            txtMateriale.Scrivi(g.Testo(r, 1));
+            txtMateriale.Scrivi(SenzaBordi(g.Testo(r, 1)));
             for (int k = 0; k < 4; ++k)
-                txtStru[static_cast<size_t>(k)].Scrivi(g.Testo(r, k + 2));
+                txtStru[static_cast<size_t>(k)].Scrivi(SenzaBordi(g.Testo(r, k + 2)));
         }
         for (int riga = 1; riga < MSFlexGrid1.Righe(); ++riga)
             MSFlexGrid1.Griglia.Scrivi(riga, 0, "");

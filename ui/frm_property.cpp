@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -41,15 +42,6 @@ std::string S(const QString& s) {
     return s.toStdString();
 }
 
-// A unit label with its exponent raised ("cm²" → "cm<sup>2</sup>").
-QString UnitaHtml(const std::string& u) {
-    QString t = Q(u);
-    t.replace(QString::fromUtf8("²"), QStringLiteral("<sup>2</sup>"));
-    t.replace(QString::fromUtf8("³"), QStringLiteral("<sup>3</sup>"));
-    t.replace(QString::fromUtf8("⁴"), QStringLiteral("<sup>4</sup>"));
-    return t;
-}
-
 void ImpostaTesto(QLineEdit* e, const std::string& t) {
     if (e->text() != Q(t)) e->setText(Q(t));
 }
@@ -57,6 +49,15 @@ void ImpostaTesto(QLineEdit* e, const std::string& t) {
 QLabel* Etichetta(const QString& t, QWidget* g) {
     auto* l = new QLabel(t, g);
     l->setTextFormat(Qt::RichText);
+    return l;
+}
+
+// A unit label beside a field: plain text (the exponents are the characters
+// ², ³, ⁴, ⁻¹), wide enough for the longest unit.
+QLabel* EtichettaUnita(const QString& t, QWidget* g) {
+    auto* l = new QLabel(t, g);
+    l->setTextFormat(Qt::PlainText);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kg/m³")) + 8);
     return l;
 }
 
@@ -105,7 +106,7 @@ using Anello = std::vector<std::pair<double, double>>;
 // Outline of the loops (world units 0..1, y downwards), then 45° hatch lines
 // between their crossings (even-odd: a hole stays empty).
 void FiguraTratteggiata(Superficie& s, const std::vector<Anello>& anelli) {
-    constexpr int32_t contorno = 5, tratteggio = 8; // blue, grey
+    const int32_t contorno = s.Colore(5), tratteggio = s.Colore(8); // blue, grey
     s.SpessoreLinea(1);
     for (double c = -1; c < 1; c += 0.09) {
         // crossings of the line x - y = c with every edge, ordered along it
@@ -178,7 +179,7 @@ void DisegnaTipoSezione(Superficie& s, int tipo) {
         FiguraTratteggiata(s, {v});
         s.SpessoreLinea(2);
         for (const auto& [x, y] : v)
-            s.Arco(x, y, 0.035, 0, 2 * kPi, 1);
+            s.Arco(x, y, 0.035, 0, 2 * kPi, s.Colore(1)); // red
         break;
     }
     default: // hollow regular polygon
@@ -210,6 +211,10 @@ FrmProperty* FrmProperty::Apri(FrmDati& trave) {
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->modello_.Form_Load();
         w->Aggiorna();
+        // over the main window, beside its data fields
+        const QRect t = trave.frameGeometry();
+        w->move(std::max(t.left(), t.left() + (t.width() - w->width()) / 2),
+                std::max(t.top(), t.top() + 60));
     }
     w->show();
     w->raise();
@@ -234,7 +239,30 @@ FrmProperty::FrmProperty(FrmDati& trave)
     basso->addWidget(cmdClose_);
     l->addLayout(basso);
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
-    resize(540, 420);
+    MostraPagina(0);
+    resize(std::max(minimumSizeHint().width(), 560), std::max(minimumSizeHint().height(), 440));
+}
+
+void FrmProperty::MostraPagina(int i) {
+    if (pagine_->currentIndex() == i && pagina_ == i) return;
+    // Only the page shown counts for the window's size: the materials panel
+    // and the section editor enlarge the window, closing them gives back the
+    // size it had.
+    if (pagina_ == 0 && i != 0) dimensioneNormale_ = size();
+    for (int k = 0; k < pagine_->count(); ++k)
+        pagine_->widget(k)->setSizePolicy(k == i ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                          k == i ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    pagine_->setCurrentIndex(i);
+    const bool primaVolta = pagina_ < 0;
+    pagina_ = i;
+    if (primaVolta) return;
+    if (i == 0) {
+        setMinimumSize(0, 0);
+        resize(dimensioneNormale_.isValid() ? dimensioneNormale_ : QSize(560, 440));
+    } else {
+        const QSize voluta = i == 2 ? QSize(800, 620) : QSize(720, 520);
+        resize(size().expandedTo(voluta).expandedTo(minimumSizeHint()));
+    }
 }
 
 FrmProperty::~FrmProperty() = default;
@@ -269,18 +297,16 @@ void FrmProperty::CreaSchede() {
         connect(txtStru_[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& t) { modello_.txtStru[i].Edita(S(t)); });
     }
-    lblStru0_ = Etichetta(QString(), mat);
+    lblStru0_ = EtichettaUnita(QString(), mat);
     gm->addWidget(lblStru0_, 1, 2);
-    gm->addWidget(Etichetta(QStringLiteral("kg/m<sup>3</sup>"), mat), 3, 2);
-    gm->addWidget(Etichetta(QString::fromUtf8("°C<sup>-1</sup>"), mat), 4, 2);
+    gm->addWidget(EtichettaUnita(QStringLiteral("kg/m³"), mat), 3, 2);
+    gm->addWidget(EtichettaUnita(QStringLiteral("°C⁻¹"), mat), 4, 2);
     gm->setRowStretch(5, 1);
     gm->setColumnStretch(1, 1);
     connect(txtMateriale_, &QLineEdit::textEdited, this,
             [this](const QString& t) { modello_.txtMateriale.Edita(S(t)); });
-    connect(cmdMaterials, &QPushButton::clicked, this, [this] {
-        Evento([this] { modello_.cmdMaterials_Click(); });
-        resize(std::max(width(), 640), height());
-    });
+    connect(cmdMaterials, &QPushButton::clicked, this,
+            [this] { Evento([this] { modello_.cmdMaterials_Click(); }); });
     SSTab1_->addTab(mat, QStringLiteral("Material"));
 
     // Section
@@ -292,7 +318,7 @@ void FrmProperty::CreaSchede() {
     for (int i = 0; i < 2; ++i) {
         txtSec_[i] = new QLineEdit(sez);
         txtSec_[i]->setObjectName(QStringLiteral("txtSec%1").arg(i));
-        lblSec_[i] = Etichetta(QString(), sez);
+        lblSec_[i] = EtichettaUnita(QString(), sez);
         gs->addWidget(txtSec_[i], i, 1);
         gs->addWidget(lblSec_[i], i, 2);
         connect(txtSec_[i], &QLineEdit::textEdited, this,
@@ -305,7 +331,7 @@ void FrmProperty::CreaSchede() {
     gv->addWidget(Etichetta(QStringLiteral("Yield stress f<sub>y</sub>"), ver), 0, 0);
     txtFy_ = new QLineEdit(ver);
     txtFy_->setObjectName(QStringLiteral("txtFy"));
-    lblFy_ = Etichetta(QString(), ver);
+    lblFy_ = EtichettaUnita(QString(), ver);
     gv->addWidget(txtFy_, 0, 1);
     gv->addWidget(lblFy_, 0, 2);
     const char* voci[] = {"Elastic modulus W<sub>el</sub>",
@@ -322,7 +348,7 @@ void FrmProperty::CreaSchede() {
         verifica_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         verifica_[i]->setFrameShape(QFrame::StyledPanel);
         verifica_[i]->setMinimumWidth(110);
-        unitaVer_[i] = Etichetta(QString(), ver);
+        unitaVer_[i] = EtichettaUnita(QString(), ver);
         gv->addWidget(verifica_[i], i + 1, 1);
         gv->addWidget(unitaVer_[i], i + 1, 2);
     }
@@ -353,12 +379,8 @@ void FrmProperty::CreaSchede() {
         cmdGeo_[i] = new QPushButton(QString::fromUtf8(geoTesti[i]), geo);
         cmdGeo_[i]->setObjectName(QStringLiteral("cmdGeo%1").arg(i));
         gg->addWidget(cmdGeo_[i], 2, i + 1);
-        connect(cmdGeo_[i], &QPushButton::clicked, this, [this, i] {
-            Evento([this, i] {
-                modello_.cmdGeo_Click(i);
-                if (i == 1) resize(std::max(width(), 760), std::max(height(), 560));
-            });
-        });
+        connect(cmdGeo_[i], &QPushButton::clicked, this,
+                [this, i] { Evento([this, i] { modello_.cmdGeo_Click(i); }); });
     }
     gg->setRowStretch(1, 1);
     gg->setColumnStretch(0, 1);
@@ -394,8 +416,16 @@ void FrmProperty::CreaMateriali() {
         connect(Text_[c], &QLineEdit::textEdited, this,
                 [this, c](const QString& t) { modello_.Text[c] = S(t); });
     }
-    lblUnitaMateriali_ = Etichetta(QString(), pan);
-    l->addWidget(lblUnitaMateriali_, 1, 5);
+    // the stress unit beside the modulus box
+    lblUnitaMateriali_ = EtichettaUnita(QString(), pan);
+    l->removeWidget(Text_[2]);
+    auto* modulo = new QHBoxLayout;
+    modulo->setContentsMargins(0, 0, 0, 0);
+    modulo->addWidget(Text_[2], 1);
+    modulo->addWidget(lblUnitaMateriali_);
+    l->addLayout(modulo, 1, 1);
+    for (int c = 0; c < 6; ++c)
+        l->setColumnStretch(c, 1);
     const struct {
         const char* testo;
         const char* nome;
@@ -520,7 +550,7 @@ void FrmProperty::CreaEditor() {
         Risultati_[i]->setFrameShape(QFrame::StyledPanel);
         Risultati_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Risultati_[i]->setMinimumWidth(120);
-        RisultatiUnit_[i] = Etichetta(QString(), ed);
+        RisultatiUnit_[i] = EtichettaUnita(QString(), ed);
         ris->addWidget(Risultati_[i], i, 1);
         ris->addWidget(RisultatiUnit_[i], i, 2);
     }
@@ -586,7 +616,7 @@ void FrmProperty::Aggiorna() {
         setVisible(m.Visibile);
         trave_.setVisible(m.TraveVisibile);
     }
-    pagine_->setCurrentIndex(m.FrameMaterials ? 1 : m.FrameEdit ? 2 : 0);
+    MostraPagina(m.FrameMaterials ? 1 : m.FrameEdit ? 2 : 0);
     cmdClose_->setEnabled(!m.FrameMaterials && !m.FrameEdit);
     if (SSTab1_->currentIndex() != m.Scheda) SSTab1_->setCurrentIndex(m.Scheda);
 
@@ -598,8 +628,8 @@ void FrmProperty::Aggiorna() {
     lblStru0_->setText(Q(m.lblStru0));
     for (int i = 0; i < 2; ++i)
         ImpostaTesto(txtSec_[i], m.txtSec[i].testo);
-    lblSec_[0]->setText(UnitaHtml(m.lblSec0));
-    lblSec_[1]->setText(UnitaHtml(m.lblSec1));
+    lblSec_[0]->setText(Q(m.lblSec0));
+    lblSec_[1]->setText(Q(m.lblSec1));
     txtSec_[1]->setVisible(m.InerziaVisibile);
     didSec1_->setVisible(m.InerziaVisibile);
     lblSec_[1]->setVisible(m.InerziaVisibile);
@@ -614,7 +644,7 @@ void FrmProperty::Aggiorna() {
     const std::string u[] = {t.unitaW, t.unitaW, t.unitaM, t.unitaM, t.unitaM, ""};
     for (int i = 0; i < 6; ++i) {
         verifica_[i]->setText(Q(v[i]));
-        unitaVer_[i]->setText(UnitaHtml(u[i]));
+        unitaVer_[i]->setText(Q(u[i]));
     }
 
     if (m.FrameMaterials) AggiornaMateriali();
@@ -634,7 +664,7 @@ void FrmProperty::Aggiorna() {
         RaggioUnit_[i]->setText(Q(m.RaggioUnit));
     for (int i = 1; i <= 4; ++i) {
         Risultati_[i]->setText(Q(m.Risultati[i]));
-        RisultatiUnit_[i]->setText(UnitaHtml(m.RisultatiUnit[i]));
+        RisultatiUnit_[i]->setText(Q(m.RisultatiUnit[i]));
     }
     AggiornaGriglia();
     if (m.FrameEdit) {
@@ -690,8 +720,9 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     famiglie_->setObjectName(QStringLiteral("lstFamiglie"));
     for (const auto& f : ModelloSceltaProfili::Famiglie())
         famiglie_->addItem(Q(f));
-    famiglie_->setMaximumWidth(90);
-    sinistra->addWidget(famiglie_, 1);
+    famiglie_->setFixedHeight(famiglie_->sizeHintForRow(0) * famiglie_->count() +
+                              2 * famiglie_->frameWidth() + 4);
+    sinistra->addWidget(famiglie_);
     l->addLayout(sinistra, 0, 0, 2, 1);
 
     auto* filtro = new QHBoxLayout;
@@ -708,6 +739,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     tabella_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabella_->verticalHeader()->hide();
+    tabella_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     tabella_->setColumnCount(int(ModelloSceltaProfili::Intestazioni().size()));
     QStringList intest;
     for (const auto& s : ModelloSceltaProfili::Intestazioni())
@@ -715,11 +747,13 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     tabella_->setHorizontalHeaderLabels(intest);
     l->addWidget(tabella_, 1, 1);
 
-    auto* destra = new QVBoxLayout;
+    // the settings, the picture and the buttons under the families
+    auto* destra = sinistra;
     auto* opz = new QGroupBox(QStringLiteral("Settings"), this);
     auto* lo = new QGridLayout(opz);
     lo->addWidget(new QLabel(QStringLiteral("Steel grade"), opz), 0, 0);
     grado_ = new QComboBox(opz);
+    grado_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grado_->setObjectName(QStringLiteral("cmbGrado"));
     for (const auto& g : GradiAcciaio())
         grado_->addItem(QStringLiteral("%1 (fy = %2 N/mm²)").arg(QLatin1String(g.nome)).arg(g.fy));
@@ -738,7 +772,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     destra->addWidget(opz);
     figura_ = new PicturaSezione(this);
     figura_->setObjectName(QStringLiteral("picProfilo"));
-    figura_->setMinimumSize(200, 200);
+    figura_->setMinimumSize(240, 220);
     figura_->disegno = [this] { return modello_.Anteprima(); };
     destra->addWidget(figura_, 1);
     auto* bott = new QHBoxLayout;
@@ -750,7 +784,6 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     bott->addWidget(ok);
     bott->addWidget(annulla);
     destra->addLayout(bott);
-    l->addLayout(destra, 0, 2, 2, 1);
     l->setColumnStretch(1, 1);
 
     auto cambio = [this](const std::function<void()>& f) {
@@ -779,7 +812,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
             [this, cambio](const QString& t) { cambio([this, t] { modello_.dDoppi = S(t); }); });
     connect(ok, &QPushButton::clicked, this, &FrmSceltaProfili::Conferma);
     connect(annulla, &QPushButton::clicked, this, &QWidget::close);
-    resize(1240, 560);
+    resize(1240, 600);
     Aggiorna();
 }
 
@@ -802,7 +835,10 @@ void FrmSceltaProfili::Aggiorna() {
                                         : Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    tabella_->resizeColumnsToContents();
+    if (!colonneDimensionate_ && !righe.empty()) {
+        Colonne();
+        colonneDimensionate_ = true;
+    }
     if (modello_.Selezionata >= 0) tabella_->selectRow(modello_.Selezionata);
     grado_->setCurrentIndex(modello_.Grado);
     doppi_->setChecked(modello_.Doppi);
@@ -812,6 +848,27 @@ void FrmSceltaProfili::Aggiorna() {
     doppiCorto_->setEnabled(modello_.Doppi);
     figura_->update();
     aggiornando_ = false;
+}
+
+void FrmSceltaProfili::Colonne() {
+    // each column as wide as its texts, the room left shared out (up to 16
+    // pixels each) so that the headers do not touch
+    tabella_->resizeColumnsToContents();
+    const int n = tabella_->columnCount();
+    int somma = 0;
+    for (int c = 0; c < n; ++c)
+        somma += tabella_->columnWidth(c);
+    const int extra = n > 0 ? std::clamp((tabella_->viewport()->width() - somma) / n, 0, 16) : 0;
+    for (int c = 0; c < n; ++c)
+        tabella_->setColumnWidth(c, tabella_->columnWidth(c) + extra);
+}
+
+void FrmSceltaProfili::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // once the layout has given the table its width
+    QTimer::singleShot(0, this, [this] {
+        if (colonneDimensionate_) Colonne();
+    });
 }
 
 void FrmSceltaProfili::Conferma() {

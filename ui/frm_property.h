@@ -6,6 +6,7 @@
 
 #include "form/finestra_property.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -75,6 +76,8 @@ class FrmProperty : public QWidget {
     void CreaMateriali();
     void CreaEditor();
     void AggiornaGriglia();
+    // Shows page i (0 the tabs, 1 the materials panel, 2 the section editor).
+    void MostraPagina(int i);
     void AggiornaMateriali();
     void Evento(const std::function<void()>& f);
     void LeggiCampi();
@@ -84,6 +87,8 @@ class FrmProperty : public QWidget {
     std::unique_ptr<FrmSceltaProfili> scelta_;
     bool aggiornando_ = false;
     bool chiuso_ = false;
+    int pagina_ = -1;
+    QSize dimensioneNormale_;
 
     QStackedWidget* pagine_ = nullptr;
     QTabWidget* SSTab1_ = nullptr;
@@ -141,12 +146,15 @@ class FrmSceltaProfili : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void Colonne();
     FrmProperty& finestra_;
     ModelloSceltaProfili& modello_;
     bool aggiornando_ = false;
     bool chiusa_ = false;
+    bool colonneDimensionate_ = false;
     QListWidget* famiglie_ = nullptr;
     QLineEdit* filtro_ = nullptr;
     QTableWidget* tabella_ = nullptr;
