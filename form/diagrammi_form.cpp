@@ -1,0 +1,219 @@
+#include "form/diagrammi_form.h"
+
+#include "core/estrazione.h"
+#include "io/generale.h"
+
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+std::string SenzaBlank(std::string s) {
+    while (!s.empty() && s.front() == ' ')
+        s.erase(0, 1);
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+std::string Scala(double s) {
+    return SenzaBlank(FormatoCompatto(4, 10, s));
+}
+
+// A shown value with its unit, as the results frames show it.
+std::string ConUnita(const UnitMisura& u, Grandezza g, double v) {
+    const std::string e = u.Etichetta(g);
+    const std::string t = SenzaBlank(u.Testo(g, v));
+    return e.empty() ? t : t + " " + e;
+}
+
+// The load intensity at x: the trapezoidal loads that cover x, each linear
+// between its ends.
+double Carico(const DatiTrave& d, double x) {
+    double q = 0;
+    for (int i = 1; i <= d.NTrapezi; ++i) {
+        const CaricoTrapezio& t = d.CarichiTrapezi(i);
+        const double a = std::min(t.d1, t.d2), b = std::max(t.d1, t.d2);
+        if (x < a || x > b) continue;
+        if (b == a) {
+            q += t.q1;
+            continue;
+        }
+        const double q1 = t.d1 <= t.d2 ? t.q1 : t.q2, q2 = t.d1 <= t.d2 ? t.q2 : t.q1;
+        q += q1 + (q2 - q1) * (x - a) / (b - a);
+    }
+    return q;
+}
+
+} // namespace
+
+GeometriaTwips GeometriaIniziale(int i) {
+    static constexpr int dx[3] = {0, 500, 1000}, dy[3] = {0, 400, 800};
+    const int k = (i < 0 || i > 2) ? 0 : i;
+    return {dx[k], dy[k], dx[k] + 7000, dy[k] + 5000};
+}
+
+ModelloDiagramma::ModelloDiagramma(int indice) : indice_(indice < 0 || indice > 2 ? 0 : indice) {}
+
+bool ModelloDiagramma::Disegna(const ContestoDiagrammi& c, Tela& t) {
+    ContestoDiagrammi dopo = c;
+    dopo.Msg = &pendenti_; // shown after painting, never from inside it
+    t.NomeFont(FontDiagrammi);
+    SuperficieVideo video(t);
+    disegnato_ = plotta_.PlottaDiagramma(dopo, Descrizione().lettera, video);
+    left_ = t.ScalaLeft();
+    width_ = t.ScalaWidth();
+    larghezza_ = t.LarghezzaDispositivo();
+    return disegnato_;
+}
+
+std::vector<Messaggio> ModelloDiagramma::MessaggiDopoDisegno() {
+    std::vector<Messaggio> m = std::move(pendenti_.elenco);
+    pendenti_.elenco.clear();
+    return m;
+}
+
+std::string ModelloDiagramma::TestoScala() const {
+    if (!disegnato_) return "";
+    const StatoPlotta& s = plotta_.Stato();
+    switch (indice_) {
+    case 0:
+        return "Scala momenti 1:" + Scala(s.ScalaMomenti);
+    case 1:
+        return "Scala tagli 1:" + Scala(s.ScalaTagli);
+    default: {
+        std::string t;
+        if (s.ScalaTrapezi > 0) t += "Scala carichi trapezi 1:" + Scala(s.ScalaTrapezi);
+        if (s.ScalaForze > 0)
+            t += std::string(t.empty() ? "" : "   ") + "Scala carichi concentrati 1:" +
+                 Scala(s.ScalaForze);
+        return t;
+    }
+    }
+}
+
+std::optional<LetturaDiagramma> ModelloDiagramma::Leggi(const ContestoDiagrammi& c,
+                                                        double colonna) const {
+    if (!disegnato_ || !c.Modulo || !c.Unita || !c.Modulo->Risultati.Calcolato ||
+        !std::isfinite(colonna) || larghezza_ <= 0)
+        return std::nullopt;
+    const DatiTrave& d = c.Modulo->Dati;
+    const RisultatiTrave& r = c.Modulo->Risultati;
+    const UnitMisura& u = *c.Unita;
+    // The abscissa under the mouse, rounded to the shown digits (so that the
+    // value read is the value at the abscissa shown).
+    const double xm = left_ + colonna * width_ / larghezza_;
+    if (!std::isfinite(xm)) return std::nullopt;
+    const double mostrata = std::round(u.Mostrata(Grandezza::Lunghezza, xm) * 1000) / 1000;
+    const double x = u.Interna(Grandezza::Lunghezza, mostrata);
+    if (x < 0 || x > d.Luce) return std::nullopt;
+    RegistroMessaggi muti;
+    const ValoriX v = ValoriInX(d, r, x, muti);
+    LetturaDiagramma l;
+    l.x = x;
+    Grandezza g = Grandezza::Momento;
+    std::string nome;
+    switch (indice_) {
+    case 0:
+        if (!v.M) return std::nullopt;
+        l.valore = *v.M;
+        if (v.f) l.freccia = *v.f;
+        nome = "M";
+        break;
+    case 1:
+        if (!v.V) return std::nullopt;
+        l.valore = *v.V;
+        g = Grandezza::Forza;
+        nome = "V";
+        break;
+    default:
+        l.valore = Carico(d, x);
+        if (v.Sigma) l.suolo = *v.Sigma;
+        g = Grandezza::Carico;
+        nome = "q";
+        break;
+    }
+    const std::string xs = "x = " + ConUnita(u, Grandezza::Lunghezza, x);
+    l.stato = xs + "   " + nome + " = " + ConUnita(u, g, l.valore);
+    if (l.freccia) l.stato += "   f = " + ConUnita(u, Grandezza::Lunghezza, *l.freccia);
+    if (l.suolo) l.stato += "   σt = " + ConUnita(u, Grandezza::Tensione, *l.suolo);
+    l.appunti = FormatoNumero(u.Mostrata(Grandezza::Lunghezza, x)) + "; " +
+                FormatoNumero(u.Mostrata(g, l.valore));
+    return l;
+}
+
+// ---------------------------------------------------------------------------
+
+void ModelloScale::Apri(const ScaleUtente& s) {
+    if (s.ScalaUtente) {
+        txtScala = {FormatoNumero(s.ScalaMomentiUtente), FormatoNumero(s.ScalaTagliUtente)};
+    } else {
+        txtScala = {"1", "1"};
+    }
+    aperta = true;
+    selezionato = {false, false};
+    Entra(0);
+}
+
+void ModelloScale::Entra(int i) {
+    if (i < 0 || i > 1) return;
+    fuoco = i == 0 ? Fuoco::Scala0 : Fuoco::Scala1;
+    selezionato[size_t(i)] = true;
+}
+
+void ModelloScale::Scrivi(int i, const std::string& testo) {
+    if (i < 0 || i > 1) return;
+    txtScala[size_t(i)] = testo;
+    selezionato[size_t(i)] = false;
+}
+
+bool ModelloScale::Invio(int i, ScaleUtente& s, Messaggi& msg) {
+    if (i == 0) {
+        Entra(1);
+        return false;
+    }
+    fuoco = Fuoco::OK;
+    return OK(s, msg);
+}
+
+std::string ModelloScale::TastoDecimale() const {
+    return std::string(1, SeparatoreDecimale());
+}
+
+bool ModelloScale::OK(ScaleUtente& s, Messaggi& msg) {
+    double v[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        double x = 0;
+        try {
+            x = ValoreNumerico(txtScala[size_t(i)]);
+        } catch (const std::exception&) {
+            x = 0; // beyond the range of numbers
+        }
+        if (!std::isfinite(x) || !(x > 0)) {
+            msg.Mostra(TestoScalaNonValida, Icona::Esclamazione);
+            Entra(i);
+            return false;
+        }
+        v[i] = x;
+    }
+    s.ScalaMomentiUtente = v[0];
+    s.ScalaTagliUtente = v[1];
+    s.ScalaUtente = true;
+    aperta = false;
+    return true;
+}
+
+void ModelloScale::Annulla(ScaleUtente& s) {
+    s.ScalaUtente = false;
+    fuoco = Fuoco::Annulla;
+    aperta = false;
+}
+
+// ---------------------------------------------------------------------------
+
+std::string VersioneProgramma(const std::string& versione, const std::string& qt) {
+    return "Zelvo " + versione + " per Linux (Qt " + qt + ")";
+}
+
+} // namespace zelvo

@@ -1,0 +1,134 @@
+// The toolkit-free half of the diagram windows (FrmMomenti, FrmTagli,
+// FrmCarichi), of the scale dialog frmScale and of the information window
+// FrmInfor: what each shows and what each event does. The Qt windows of ui/
+// lay them out and forward their events here.
+#pragma once
+
+#include "core/messaggi.h"
+#include "graphics/plotta.h"
+#include "graphics/superficie.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+// ---------------------------------------------------------------------------
+// Diagram windows.
+
+struct DescrizioneDiagramma {
+    const char* nome;    // "FrmMomenti"
+    const char* caption; // "Diagramma Momento"
+    const char* lettera; // "M"
+};
+inline constexpr std::array<DescrizioneDiagramma, 3> FinestreDiagrammi{{
+    {"FrmMomenti", "Diagramma Momento", "M"},
+    {"FrmTagli", "Diagramma Taglio", "T"},
+    {"FrmCarichi", "Carichi", "C"},
+}};
+inline constexpr const char* FontDiagrammi = "Arial";
+
+// Initial place and size of window i (0 moments, 1 shears, 2 loads), in
+// twips: cascaded by (500, 400) so that they do not cover each other
+// exactly; each 7000 x 5000 twips more than its offset.
+struct GeometriaTwips {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+GeometriaTwips GeometriaIniziale(int i);
+
+// A value read off a diagram at the mouse.
+struct LetturaDiagramma {
+    double x = 0;      // abscissa (internal units), rounded as shown
+    double valore = 0; // M, V (internal units) or the load intensity at x
+    std::optional<double> freccia, suolo; // deflection (moments), soil pressure (loads)
+    std::string stato;   // the status line: "x = 2 m   M = 40 kNm   f = ..."
+    std::string appunti; // the clipboard text: "x; value"
+};
+
+class ModelloDiagramma {
+  public:
+    explicit ModelloDiagramma(int indice);
+    int Indice() const { return indice_; }
+    const DescrizioneDiagramma& Descrizione() const { return FinestreDiagrammi.at(indice_); }
+
+    // Paint: the diagram on the window's picture area ("VIDEO"), mapped by
+    // the window's own plot window onto the device's current size. Messages
+    // of the drawing are kept, never shown from inside the paint: the window
+    // shows them afterwards (MessaggiDopoDisegno). False when nothing (or not
+    // all) was drawn.
+    bool Disegna(const ContestoDiagrammi& c, Tela& t);
+    // The messages of the last paint, once.
+    std::vector<Messaggio> MessaggiDopoDisegno();
+    bool Disegnato() const { return disegnato_; }
+
+    // The status line without a reading: the diagram's scale(s).
+    std::string TestoScala() const;
+    // The value at device column `colonna` of the last paint (nothing before
+    // a paint, outside the beam or without results). Read from the results
+    // by the interpolation of the values at x, in the current units.
+    std::optional<LetturaDiagramma> Leggi(const ContestoDiagrammi& c, double colonna) const;
+
+    const Plotta& Disegnatore() const { return plotta_; }
+
+  private:
+    int indice_;
+    Plotta plotta_;
+    RegistroMessaggi pendenti_;
+    bool disegnato_ = false;
+    double left_ = 0, width_ = 1, larghezza_ = 1; // mapping of the last paint
+};
+
+// ---------------------------------------------------------------------------
+// Scale dialog frmScale ("Scale Plottaggio").
+
+inline constexpr const char* CaptionScale = "Scale Plottaggio";
+inline constexpr const char* EtichettaScalaMomenti = "Scala Momenti  1:";
+inline constexpr const char* EtichettaScalaTagli = "Scala Tagli       1:";
+inline constexpr const char* TestoScalaNonValida =
+    "Scala non valida: scrivere un numero maggiore di zero.";
+
+class ModelloScale {
+  public:
+    // Where the focus is: box 0, box 1, OKButton, CancelButton.
+    enum class Fuoco { Scala0, Scala1, OK, Annulla };
+
+    // Opening: the user scales as text when they are on, else "1" in both;
+    // the first box takes the focus with its text selected.
+    void Apri(const ScaleUtente& s);
+    // The focus enters box i: its whole text is selected.
+    void Entra(int i);
+    // The user typed in box i (the new text; the selection goes).
+    void Scrivi(int i, const std::string& testo);
+    // Enter in box i: 0 moves to box 1, 1 presses OK (returns what OK returns).
+    bool Invio(int i, ScaleUtente& s, Messaggi& msg);
+    // The keypad's decimal key: the text it types (the system's decimal separator).
+    std::string TastoDecimale() const;
+    // OK: both numbers read with the system's decimal separator become the
+    // user scales, which are turned on; the dialog closes (true). A box that
+    // does not hold a number greater than zero shows TestoScalaNonValida,
+    // takes the focus and keeps the dialog open (false).
+    bool OK(ScaleUtente& s, Messaggi& msg);
+    // Annulla: automatic scales again; the dialog closes.
+    void Annulla(ScaleUtente& s);
+
+    std::array<std::string, 2> txtScala{"1", "1"};
+    std::array<bool, 2> selezionato{false, false};
+    Fuoco fuoco = Fuoco::Scala0;
+    bool aperta = false;
+};
+
+// ---------------------------------------------------------------------------
+// Information window FrmInfor.
+
+inline constexpr const char* CaptionInformazioni = "Informazioni: ZELVO.EXE";
+inline constexpr const char* TitoloProgramma = "ZELVO";
+inline constexpr const char* VersioneOriginale = "(Versione 5.4 - 24 settembre 2006)";
+inline constexpr const char* CaptionOKInformazioni = "&OK";
+inline constexpr const char* FontInformazioni = "Times New Roman";
+// The program's own version and build line: "Zelvo " + versione + " per
+// Linux (Qt " + qt + ")".
+std::string VersioneProgramma(const std::string& versione, const std::string& qt);
+
+} // namespace zelvo

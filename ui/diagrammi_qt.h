@@ -1,0 +1,53 @@
+// The diagram windows of one main window and what they share: the user
+// scales of the scale dialog and the diagram output (Qt save dialog, Qt
+// printer, the CAD seam). Made as a child of the main window when it is
+// built (`CollegaDiagrammi`), so it lives and dies with it.
+#pragma once
+
+#include "graphics/plotta.h"
+#include "graphics/uscita_diagrammi.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace zelvo {
+
+class FrmDati;
+class FinestraDiagramma;
+
+class DiagrammiQt : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit DiagrammiQt(FrmDati& f);
+    ~DiagrammiQt() override;
+    // The one of the main window (nullptr when not connected).
+    static DiagrammiQt* Di(FrmDati& f);
+
+    // Diagram button i: LeggeDati and Calcola, then 0..2 the moments, shears
+    // or loads window (opened at its first use, else brought to the front
+    // and repainted); 3 the three diagrams on the printer.
+    void Diagramma(int i);
+    // "&Scelta scale dwg, dxf": the scale dialog, modal.
+    void Scale();
+    // "&Informazioni".
+    void Informazioni();
+
+    FinestraDiagramma* Finestra(int i) const;
+    ScaleUtente& ScaleCorrenti() { return scale_; }
+    UscitaDiagrammi& Uscita() { return *uscita_; }
+
+  private:
+    FrmDati& f_;
+    ScaleUtente scale_;
+    std::unique_ptr<StampantePagine> stampante_;
+    std::unique_ptr<UscitaDiagrammi> uscita_;
+    QPointer<FinestraDiagramma> finestre_[3];
+};
+
+// Connects the diagram windows and the diagram output to the main window.
+void CollegaDiagrammi(FrmDati& f);
+
+} // namespace zelvo

@@ -1,0 +1,109 @@
+#include "ui/finestra_diagramma.h"
+
+#include "graphics/superficie_qt.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zelvo {
+
+namespace {
+// Twips to pixels at 96 dpi.
+int Pixel(int twips) {
+    return twips / 15;
+}
+} // namespace
+
+FinestraDiagramma::FinestraDiagramma(int indice, std::function<ContestoDiagrammi()> contesto,
+                                     Messaggi& msg, QWidget* genitore)
+    : QWidget(genitore, Qt::Window), modello_(indice), contesto_(std::move(contesto)), msg_(msg) {
+    const DescrizioneDiagramma& d = modello_.Descrizione();
+    setObjectName(QString::fromUtf8(d.nome));
+    setWindowTitle(QString::fromUtf8(d.caption));
+    setFont(QFont(QString::fromStdString(FamigliaFont(FontDiagrammi))));
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    area_ = new AreaDiagramma(*this);
+    area_->setObjectName(QStringLiteral("Area"));
+    stato_ = new QLabel(this);
+    stato_->setObjectName(QStringLiteral("Stato"));
+    stato_->setContentsMargins(6, 3, 6, 3);
+    stato_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->addWidget(area_, 1);
+    l->addWidget(stato_);
+    const GeometriaTwips g = GeometriaIniziale(indice);
+    move(Pixel(g.left), Pixel(g.top));
+    resize(Pixel(g.width), Pixel(g.height));
+}
+
+void FinestraDiagramma::Mostra() {
+    show();
+    raise();
+    activateWindow();
+    area_->update();
+}
+
+void FinestraDiagramma::DopoDisegno() {
+    stato_->setText(QString::fromStdString(modello_.TestoScala()));
+    // Drawing faults are shown after the paint, never from inside it.
+    if (avvisoInAttesa_) return;
+    avvisoInAttesa_ = true;
+    QTimer::singleShot(0, this, [this] {
+        avvisoInAttesa_ = false;
+        for (const Messaggio& m : modello_.MessaggiDopoDisegno())
+            msg_.Mostra(m.testo, m.icona, m.titolo);
+    });
+}
+
+void FinestraDiagramma::Lettura(double colonna, bool copia) {
+    const auto l = modello_.Leggi(contesto_(), colonna);
+    if (!l) {
+        stato_->setText(QString::fromStdString(modello_.TestoScala()));
+        return;
+    }
+    stato_->setText(QString::fromStdString(l->stato));
+    if (copia) QGuiApplication::clipboard()->setText(QString::fromStdString(l->appunti));
+}
+
+AreaDiagramma::AreaDiagramma(FinestraDiagramma& finestra)
+    : QWidget(&finestra), finestra_(finestra) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(120, 90);
+    setCursor(Qt::CrossCursor);
+}
+
+void AreaDiagramma::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    TelaQt tela(&p, width(), height(), logicalDpiX());
+    try {
+        finestra_.modello_.Disegna(finestra_.contesto_(), tela);
+    } catch (const std::exception&) {
+        // The diagram's own faults are kept as messages; nothing escapes a paint.
+    }
+    p.end();
+    finestra_.DopoDisegno();
+}
+
+void AreaDiagramma::mouseMoveEvent(QMouseEvent* e) {
+    finestra_.Lettura(e->position().x(), false);
+}
+
+void AreaDiagramma::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) finestra_.Lettura(e->position().x(), true);
+}
+
+void AreaDiagramma::leaveEvent(QEvent*) {
+    finestra_.stato_->setText(QString::fromStdString(finestra_.modello_.TestoScala()));
+}
+
+} // namespace zelvo

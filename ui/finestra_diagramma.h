@@ -1,0 +1,65 @@
+// The diagram windows FrmMomenti, FrmTagli, FrmCarichi: a picture area that
+// paints its diagram through the "VIDEO" target on every paint (with the
+// window's own plot window, so a resize redraws it to fit) and a status line
+// with the diagram's scale and the value read at the mouse; a click copies
+// "x; value" to the clipboard. Behaviour in form/diagrammi_form.h.
+#pragma once
+
+#include "form/diagrammi_form.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+
+namespace zelvo {
+
+class AreaDiagramma;
+
+class FinestraDiagramma : public QWidget {
+    Q_OBJECT
+
+  public:
+    // contesto: what the diagram reads (asked at every paint); msg: where
+    // drawing faults are shown, after painting.
+    FinestraDiagramma(int indice, std::function<ContestoDiagrammi()> contesto, Messaggi& msg,
+                      QWidget* genitore = nullptr);
+
+    ModelloDiagramma& Modello() { return modello_; }
+    AreaDiagramma* Area() { return area_; }
+    QLabel* Stato() { return stato_; }
+    // Repaints with the current results and brings the window to the front.
+    void Mostra();
+
+  private:
+    friend class AreaDiagramma;
+    void DopoDisegno();
+    void Lettura(double colonna, bool copia);
+
+    ModelloDiagramma modello_;
+    std::function<ContestoDiagrammi()> contesto_;
+    Messaggi& msg_;
+    AreaDiagramma* area_ = nullptr;
+    QLabel* stato_ = nullptr;
+    bool avvisoInAttesa_ = false;
+};
+
+// The picture area of a diagram window.
+class AreaDiagramma : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit AreaDiagramma(FinestraDiagramma& finestra);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+  private:
+    FinestraDiagramma& finestra_;
+};
+
+} // namespace zelvo
