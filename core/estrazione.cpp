@@ -5,6 +5,7 @@
 #include "guasto.h"
 #include "matematica.h"
 #include "modulo_zelvo.h"
+#include "trave_winkler.h"
 
 #include <cmath>
 
@@ -128,6 +129,14 @@ ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messagg
                                  "pressione sul suolo");
     }
     return out;
+}
+
+ValoriX ValoriInXDopoCalcolo(const DatiTrave& d, const RisultatiTrave& r, double x,
+                             Messaggi& msg) {
+    if (!(d.Vincoli == Fondazione && d.Winkler)) return ValoriInX(d, r, x, msg);
+    DatiTrave conMolle = d;
+    AccodaRighe(conMolle.NConcentrati, conMolle.CarichiConcentrati, RigheMolle(r, d.Luce));
+    return ValoriInX(conMolle, r, x, msg);
 }
 
 RiepilogoFondazione RiepilogoFondazioneCalcola(const ModuloZelvo& m, Messaggi& msg) {

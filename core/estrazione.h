@@ -45,6 +45,12 @@ struct ValoriX {
 // "Errore: x < 0", x > Luce shows "Errore: x > Luce".
 ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messaggi& msg);
 
+// The same values read after the calculation has ended: on elastic soil
+// the spring reactions, which the calculation carries among the
+// concentrated loads only while it runs, are put back first.
+ValoriX ValoriInXDopoCalcolo(const DatiTrave& d, const RisultatiTrave& r, double x,
+                             Messaggi& msg);
+
 // Summary of a foundation's results, derived when they are shown.
 struct RiepilogoFondazione {
     float SigmaA = 0, SigmaB = 0;  // soil pressure at A and B

@@ -434,17 +434,22 @@ bool PreparaSuoloElastico(ModuloZelvo& m, Messaggi& msg) {
     m.Risultati.Molle.Ridimensiona(molle);
     W.ReazioniMolle(m.Risultati.Molle, !D.ReagTraz);
 
+    AccodaRighe(D.NConcentrati, D.CarichiConcentrati, RigheMolle(m.Risultati, D.Luce));
+    return true;
+}
+
+Vettore1<CaricoConcentrato> RigheMolle(const RisultatiTrave& r, float luce) {
+    const int molle = r.Molle.Conta();
     Vettore1<CaricoConcentrato> righe(molle);
     for (int i = 1; i <= molle; ++i) {
-        righe(i).F = ASingolo(m.Risultati.Molle(i).F, "forza di una molla oltre il single");
-        righe(i).d = ASingolo(m.Risultati.Molle(i).d);
+        righe(i).F = ASingolo(r.Molle(i).F, "forza di una molla oltre il single");
+        righe(i).d = ASingolo(r.Molle(i).d);
     }
     // The last node is the end B: its accumulated abscissa misses L only by
     // round-off, and a row a digit beyond L would put a calculation point
     // outside the beam.
-    righe(molle).d = D.Luce;
-    AccodaRighe(D.NConcentrati, D.CarichiConcentrati, righe);
-    return true;
+    if (molle > 0) righe(molle).d = luce;
+    return righe;
 }
 
 } // namespace zelvo

@@ -169,4 +169,8 @@ class TraveWinkler {
 // beyond the span, overflow) throw Guasto.
 bool PreparaSuoloElastico(ModuloZelvo& m, Messaggi& msg);
 
+// The spring reactions of r.Molle as concentrated-load rows (in single
+// precision, the last one at the end B, x = luce).
+Vettore1<CaricoConcentrato> RigheMolle(const RisultatiTrave& r, float luce);
+
 } // namespace zelvo

@@ -17,8 +17,10 @@ std::string SenzaBlank(std::string s) {
     return s;
 }
 
-std::string Scala(double s) {
-    return SenzaBlank(FormatoCompatto(4, 10, s));
+// A scale as "1:" shows it: no thousands grouping.
+std::string Scala(Separatori sep, double s) {
+    sep.migliaia.clear();
+    return SenzaBlank(FormatoCompatto(sep, 4, 10, s));
 }
 
 // A shown value with its unit, as the results frames show it.
@@ -65,6 +67,7 @@ bool ModelloDiagramma::Disegna(const ContestoDiagrammi& c, Tela& t) {
     left_ = t.ScalaLeft();
     width_ = t.ScalaWidth();
     larghezza_ = t.LarghezzaDispositivo();
+    if (c.Unita) sep_ = c.Unita->separatori;
     return disegnato_;
 }
 
@@ -79,15 +82,15 @@ std::string ModelloDiagramma::TestoScala() const {
     const StatoPlotta& s = plotta_.Stato();
     switch (indice_) {
     case 0:
-        return "Scala momenti 1:" + Scala(s.ScalaMomenti);
+        return "Scala momenti 1:" + Scala(sep_, s.ScalaMomenti);
     case 1:
-        return "Scala tagli 1:" + Scala(s.ScalaTagli);
+        return "Scala tagli 1:" + Scala(sep_, s.ScalaTagli);
     default: {
         std::string t;
-        if (s.ScalaTrapezi > 0) t += "Scala carichi trapezi 1:" + Scala(s.ScalaTrapezi);
+        if (s.ScalaTrapezi > 0) t += "Scala carichi trapezi 1:" + Scala(sep_, s.ScalaTrapezi);
         if (s.ScalaForze > 0)
             t += std::string(t.empty() ? "" : "   ") + "Scala carichi concentrati 1:" +
-                 Scala(s.ScalaForze);
+                 Scala(sep_, s.ScalaForze);
         return t;
     }
     }
@@ -109,7 +112,7 @@ std::optional<LetturaDiagramma> ModelloDiagramma::Leggi(const ContestoDiagrammi&
     const double x = u.Interna(Grandezza::Lunghezza, mostrata);
     if (x < 0 || x > d.Luce) return std::nullopt;
     RegistroMessaggi muti;
-    const ValoriX v = ValoriInX(d, r, x, muti);
+    const ValoriX v = ValoriInXDopoCalcolo(d, r, x, muti);
     LetturaDiagramma l;
     l.x = x;
     Grandezza g = Grandezza::Momento;
@@ -138,16 +141,21 @@ std::optional<LetturaDiagramma> ModelloDiagramma::Leggi(const ContestoDiagrammi&
     l.stato = xs + "   " + nome + " = " + ConUnita(u, g, l.valore);
     if (l.freccia) l.stato += "   f = " + ConUnita(u, Grandezza::Lunghezza, *l.freccia);
     if (l.suolo) l.stato += "   σt = " + ConUnita(u, Grandezza::Tensione, *l.suolo);
-    l.appunti = FormatoNumero(u.Mostrata(Grandezza::Lunghezza, x)) + "; " +
-                FormatoNumero(u.Mostrata(g, l.valore));
+    l.appunti = FormatoNumero(u.separatori, u.Mostrata(Grandezza::Lunghezza, x)) + "; " +
+                FormatoNumero(u.separatori, u.Mostrata(g, l.valore));
     return l;
 }
 
 // ---------------------------------------------------------------------------
 
-void ModelloScale::Apri(const ScaleUtente& s) {
+void ModelloScale::Apri(const ScaleUtente& s, const Separatori& sep) {
+    separatori = sep;
     if (s.ScalaUtente) {
-        txtScala = {FormatoNumero(s.ScalaMomentiUtente), FormatoNumero(s.ScalaTagliUtente)};
+        // A scale is typed without thousands grouping; it is shown so.
+        Separatori senzaGruppi = sep;
+        senzaGruppi.migliaia.clear();
+        txtScala = {FormatoNumero(senzaGruppi, s.ScalaMomentiUtente),
+                    FormatoNumero(senzaGruppi, s.ScalaTagliUtente)};
     } else {
         txtScala = {"1", "1"};
     }
@@ -178,7 +186,7 @@ bool ModelloScale::Invio(int i, ScaleUtente& s, Messaggi& msg) {
 }
 
 std::string ModelloScale::TastoDecimale() const {
-    return std::string(1, SeparatoreDecimale());
+    return separatori.decimale;
 }
 
 bool ModelloScale::OK(ScaleUtente& s, Messaggi& msg) {
@@ -186,7 +194,7 @@ bool ModelloScale::OK(ScaleUtente& s, Messaggi& msg) {
     for (int i = 0; i < 2; ++i) {
         double x = 0;
         try {
-            x = ValoreNumerico(txtScala[size_t(i)]);
+            x = ValoreNumerico(txtScala[size_t(i)], separatori);
         } catch (const std::exception&) {
             x = 0; // beyond the range of numbers
         }

@@ -7,6 +7,7 @@
 #include "core/messaggi.h"
 #include "graphics/plotta.h"
 #include "graphics/superficie.h"
+#include "io/numeri.h"
 
 #include <array>
 #include <optional>
@@ -78,6 +79,7 @@ class ModelloDiagramma {
     RegistroMessaggi pendenti_;
     bool disegnato_ = false;
     double left_ = 0, width_ = 1, larghezza_ = 1; // mapping of the last paint
+    Separatori sep_;                              // separators of the last paint
 };
 
 // ---------------------------------------------------------------------------
@@ -96,7 +98,7 @@ class ModelloScale {
 
     // Opening: the user scales as text when they are on, else "1" in both;
     // the first box takes the focus with its text selected.
-    void Apri(const ScaleUtente& s);
+    void Apri(const ScaleUtente& s, const Separatori& sep);
     // The focus enters box i: its whole text is selected.
     void Entra(int i);
     // The user typed in box i (the new text; the selection goes).
@@ -117,13 +119,15 @@ class ModelloScale {
     std::array<bool, 2> selezionato{false, false};
     Fuoco fuoco = Fuoco::Scala0;
     bool aperta = false;
+    // The user's separators (numbers shown and read, the keypad's key).
+    Separatori separatori;
 };
 
 // ---------------------------------------------------------------------------
 // Information window FrmInfor.
 
 inline constexpr const char* CaptionInformazioni = "Informazioni: ZELVO.EXE";
-inline constexpr const char* TitoloProgramma = "ZELVO";
+inline constexpr const char* TitoloInformazioni = "ZELVO";
 inline constexpr const char* VersioneOriginale = "(Versione 5.4 - 24 settembre 2006)";
 inline constexpr const char* CaptionOKInformazioni = "&OK";
 inline constexpr const char* FontInformazioni = "Times New Roman";

@@ -5,55 +5,14 @@
 #include "ui/frm_dati.h"
 #include "ui/frm_infor.h"
 #include "ui/frm_scale.h"
+#include "ui/stampante_pagine_qt.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include <optional>
 
 namespace zelvo {
 
 namespace {
-
-// The system printer as a page printer of the diagrams.
-class StampanteQt : public StampantePagine {
-  public:
-    explicit StampanteQt(QWidget* genitore) : genitore_(genitore) {}
-    std::optional<int> DialogoStampa() override {
-        QPrintDialog d(&printer_, genitore_);
-        if (d.exec() != QDialog::Accepted) return std::nullopt;
-        // The copies are drawn one by one.
-        const int copie = std::max(1, printer_.copyCount());
-        printer_.setCopyCount(1);
-        return copie;
-    }
-    bool Inizia() override {
-        if (!pittore_.begin(&printer_)) return false;
-        pittore_.setRenderHint(QPainter::Antialiasing);
-        tela_ = std::make_unique<TelaQt>(&pittore_, printer_.width(), printer_.height(),
-                                         printer_.resolution());
-        return true;
-    }
-    Tela& Pagina() override { return *tela_; }
-    void NuovaPagina() override {
-        printer_.newPage();
-        tela_ = std::make_unique<TelaQt>(&pittore_, printer_.width(), printer_.height(),
-                                         printer_.resolution());
-    }
-    bool Fine(Messaggi& msg) override {
-        tela_.reset();
-        if (pittore_.end()) return true;
-        msg.Mostra(TestoStampanteAssente);
-        return false;
-    }
-
-  private:
-    QWidget* genitore_;
-    QPrinter printer_{QPrinter::HighResolution};
-    QPainter pittore_;
-    std::unique_ptr<TelaQt> tela_;
-};
 
 std::string SenzaEstensione(const std::string& nome) {
     const auto p = nome.rfind('.');
@@ -64,7 +23,7 @@ std::string SenzaEstensione(const std::string& nome) {
 
 DiagrammiQt::DiagrammiQt(FrmDati& f) : QObject(&f), f_(f) {
     setObjectName(QStringLiteral("DiagrammiQt"));
-    stampante_ = std::make_unique<StampanteQt>(&f);
+    stampante_ = std::make_unique<StampantePagineQt>(&f);
     ServiziUscita s;
     s.Salva = [this](const std::string& proposto, const std::string& filtro,
                      int indice) -> std::optional<std::string> {
@@ -95,18 +54,8 @@ FinestraDiagramma* DiagrammiQt::Finestra(int i) const {
     return i >= 0 && i < 3 ? finestre_[i].data() : nullptr;
 }
 
-void DiagrammiQt::Diagramma(int i) {
-    if (i < 0 || i > 3) return;
-    // Fresh results, with the trap and messages of "Calcola".
-    const EsitoCalcolo e = f_.Modello().btnCalcola_Click();
-    f_.Aggiorna();
-    if (e != EsitoCalcolo::Completato) return;
-    if (i == 3) {
-        ModelloForm& m = f_.Modello();
-        uscita_->Stampa([&m](Superficie& s) { return PlottaInOggettoDiagrammi(m.ContestoDisegno(), s); },
-                        false);
-        return;
-    }
+void DiagrammiQt::Mostra(int i) {
+    if (i < 0 || i > 2) return;
     if (!finestre_[i]) {
         // A window of its own (not a child drawn inside the main window);
         // it closes with the main window.
@@ -118,7 +67,7 @@ void DiagrammiQt::Diagramma(int i) {
 }
 
 void DiagrammiQt::Scale() {
-    FrmScale d(scale_, f_.Msg(), &f_);
+    FrmScale d(scale_, f_.Msg(), f_.Unita().separatori, &f_);
     d.exec();
     // The open diagrams follow the scales.
     for (auto& w : finestre_)

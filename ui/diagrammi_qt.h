@@ -26,10 +26,10 @@ class DiagrammiQt : public QObject {
     // The one of the main window (nullptr when not connected).
     static DiagrammiQt* Di(FrmDati& f);
 
-    // Diagram button i: LeggeDati and Calcola, then 0..2 the moments, shears
-    // or loads window (opened at its first use, else brought to the front
-    // and repainted); 3 the three diagrams on the printer.
-    void Diagramma(int i);
+    // Window i (0 moments, 1 shears, 2 loads) with the results just
+    // calculated: opened at its first use, else brought to the front and
+    // repainted.
+    void Mostra(int i);
     // "&Scelta scale dwg, dxf": the scale dialog, modal.
     void Scale();
     // "&Informazioni".

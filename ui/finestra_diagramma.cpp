@@ -46,11 +46,13 @@ void FinestraDiagramma::Mostra() {
     show();
     raise();
     activateWindow();
+    lettura_ = false; // new results: the scale until the mouse reads again
     area_->update();
 }
 
 void FinestraDiagramma::DopoDisegno() {
-    stato_->setText(QString::fromStdString(modello_.TestoScala()));
+    // A value read at the mouse stays until the mouse moves on.
+    if (!lettura_) stato_->setText(QString::fromStdString(modello_.TestoScala()));
     // Drawing faults are shown after the paint, never from inside it.
     if (avvisoInAttesa_) return;
     avvisoInAttesa_ = true;
@@ -63,6 +65,7 @@ void FinestraDiagramma::DopoDisegno() {
 
 void FinestraDiagramma::Lettura(double colonna, bool copia) {
     const auto l = modello_.Leggi(contesto_(), colonna);
+    lettura_ = l.has_value();
     if (!l) {
         stato_->setText(QString::fromStdString(modello_.TestoScala()));
         return;
@@ -103,6 +106,7 @@ void AreaDiagramma::mousePressEvent(QMouseEvent* e) {
 }
 
 void AreaDiagramma::leaveEvent(QEvent*) {
+    finestra_.lettura_ = false;
     finestra_.stato_->setText(QString::fromStdString(finestra_.modello_.TestoScala()));
 }
 

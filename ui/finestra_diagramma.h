@@ -43,6 +43,7 @@ class FinestraDiagramma : public QWidget {
     AreaDiagramma* area_ = nullptr;
     QLabel* stato_ = nullptr;
     bool avvisoInAttesa_ = false;
+    bool lettura_ = false; // the status line shows a value read at the mouse
 };
 
 // The picture area of a diagram window.

@@ -1,5 +1,6 @@
 #include "ui/finestre_collegate.h"
 
+#include "ui/diagrammi_qt.h"
 #include "ui/finestra_aiuto.h"
 #include "ui/finestra_unita.h"
 #include "ui/frm_dati.h"
@@ -16,7 +17,20 @@ FinestreCollegate FinestrePredefinite() {
     f.CreaStampante = [](QWidget* genitore) -> std::unique_ptr<Stampante> {
         return std::make_unique<StampanteQt>(genitore);
     };
-    // Diagram windows, scale dialog and information window.
+    // Diagram output, diagram windows, scale dialog and information window.
+    f.Collega = CollegaDiagrammi;
+    f.Diagramma = [](FrmDati& d, int i) {
+        CollegaDiagrammi(d);
+        DiagrammiQt::Di(d)->Mostra(i);
+    };
+    f.Scale = [](FrmDati& d) {
+        CollegaDiagrammi(d);
+        DiagrammiQt::Di(d)->Scale();
+    };
+    f.Informazioni = [](FrmDati& d) {
+        CollegaDiagrammi(d);
+        DiagrammiQt::Di(d)->Informazioni();
+    };
     // Section-properties window.
     f.Sezione = [](FrmDati& d) { FrmProperty::Apri(d); };
     return f;

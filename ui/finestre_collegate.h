@@ -17,6 +17,9 @@ namespace zelvo {
 class FrmDati;
 
 struct FinestreCollegate {
+    // Services the window keeps for its whole life (the diagram output of the
+    // File items and of "&Stampa"), connected when it is built.
+    std::function<void(FrmDati& f)> Collega;
     // Units window `frmUnits`: modal at start-up, modeless from "&Unità".
     // It works on `f.Modello()` and calls `f.Aggiorna()` after OK.
     std::function<void(FrmDati& f, bool modale)> Unita;

@@ -132,6 +132,7 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     // label) without letting user input start anything: the model refuses
     // every event while it is busy.
     sv.EventiInSospeso = [] { QCoreApplication::processEvents(); };
+    if (finestre_.Collega) finestre_.Collega(*this);
     CreaMenu();
     CreaControlli();
     modello_->Cambiato = [this] { Aggiorna(); };

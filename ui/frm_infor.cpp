@@ -17,7 +17,7 @@ FrmInfor::FrmInfor(QWidget* genitore) : QDialog(genitore) {
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(24, 18, 24, 14);
     l->setSpacing(8);
-    auto* titolo = new QLabel(QString::fromUtf8(TitoloProgramma), this);
+    auto* titolo = new QLabel(QString::fromUtf8(TitoloInformazioni), this);
     titolo->setObjectName(QStringLiteral("lblTitolo"));
     QFont f = titolo->font();
     f.setPointSizeF(f.pointSizeF() * 2);

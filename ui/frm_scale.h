@@ -17,7 +17,8 @@ class FrmScale : public QDialog {
 
   public:
     // Opens on the user scales s, which OK and Annulla change.
-    FrmScale(ScaleUtente& s, Messaggi& msg, QWidget* genitore = nullptr);
+    FrmScale(ScaleUtente& s, Messaggi& msg, const Separatori& sep = {},
+             QWidget* genitore = nullptr);
     QLineEdit* Casella(int i) { return txtScala_[i]; }
     QPushButton* PulsanteOK() { return ok_; }
     QPushButton* PulsanteAnnulla() { return annulla_; }
