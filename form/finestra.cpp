@@ -193,6 +193,17 @@ std::string ModelloForm::Istantanea() const {
           (chkReagTraz ? "1" : "0") + (Unita.SenzaUnita ? "1" : "0"));
     for (const auto& u : Unita.UnitaModello)
         campo(u);
+    // the section record as the data file would hold it
+    if (SezioneProgetto.Prop) {
+        RegistroMessaggi muto;
+        try {
+            FlussoValori f = FlussoValori::PerScrivere(muto);
+            SezioneProgetto.Prop->LeggeScrive("S", f, Unita);
+            campo(f.Contenuto());
+        } catch (const std::exception&) {
+            campo("?");
+        }
+    }
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include "form/testi_finestra.h"
 #include "graphics/superficie_qt.h"
 #include "io/generale.h"
+#include "ui/frm_property.h"
 #include "ui/griglia_qt.h"
 
 #include <QAction>
@@ -609,6 +610,9 @@ void FrmDati::cmdSezione_Click() {
 }
 
 void FrmDati::mnuFileItem_Click(int i) {
+    // the section window hands its E and J back before the problem is
+    // replaced, saved or closed
+    if (i <= 3 || i == 12) FrmProperty::Chiudi(*this);
     modello_->mnuFileItem_Click(i);
     if (modello_->Chiuso) close();
 }
@@ -622,6 +626,7 @@ void FrmDati::mnuOpzioniItem_Click(int i) {
 }
 
 void FrmDati::mnuAiutoItem_Click(int i) {
+    if (i == 1) FrmProperty::Chiudi(*this); // an example file replaces the problem
     modello_->mnuAiutoItem_Click(i);
 }
 
@@ -629,6 +634,7 @@ void FrmDati::closeEvent(QCloseEvent* e) {
     // An open cell editor keeps what was typed.
     for (GrigliaQt* g : griglie_)
         if (g->Editor()->isVisible()) modello_->txtEdit_PerdeFuoco(g->Indice());
+    FrmProperty::Chiudi(*this); // what the section window holds counts as typed
     if (modello_->Chiusura())
         e->accept();
     else

@@ -89,10 +89,13 @@ void PicturaSezione::paintEvent(QPaintEvent*) {
         ok = false;
     }
     // A failed drawing is reported after painting, never from inside it.
-    if (!ok && guasto)
+    // Once per drawing: repaints of the same failed drawing stay silent.
+    if (!ok && guasto && !segnalato_) {
+        segnalato_ = true;
         QTimer::singleShot(0, this, [this] {
             if (guasto) guasto();
         });
+    }
 }
 
 void PicturaSezione::mousePressEvent(QMouseEvent*) {
@@ -220,6 +223,12 @@ FrmProperty* FrmProperty::Apri(FrmDati& trave) {
     w->raise();
     w->activateWindow();
     return w;
+}
+
+void FrmProperty::Chiudi(FrmDati& trave) {
+    if (auto* w = trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"),
+                                                Qt::FindDirectChildrenOnly))
+        w->close();
 }
 
 FrmProperty::FrmProperty(FrmDati& trave)
@@ -688,8 +697,11 @@ void FrmProperty::Aggiorna() {
             break;
         }
     }
-    PictureEdit_->update();
-    Figura_->update();
+    if (m.Revisione() != revisioneVista_) {
+        revisioneVista_ = m.Revisione();
+        PictureEdit_->NuovoDisegno();
+        Figura_->NuovoDisegno();
+    }
     if (scelta_) scelta_->Aggiorna();
     aggiornando_ = false;
 }
@@ -697,6 +709,7 @@ void FrmProperty::Aggiorna() {
 void FrmProperty::closeEvent(QCloseEvent* e) {
     if (!chiuso_) {
         chiuso_ = true;
+        setObjectName(QString()); // a new opening makes a new window
         if (txtEdit0_->isVisible()) modello_.Editor_PerdeFuoco();
         scelta_.reset();
         modello_.Form_Unload();

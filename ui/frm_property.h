@@ -44,10 +44,18 @@ class PicturaSezione : public QWidget {
     std::function<DisegnoSezione()> disegno;
     std::function<void()> guasto;
     std::function<void()> click;
+    // The model changed: repaint, and report a failure of the new drawing.
+    void NuovoDisegno() {
+        segnalato_ = false;
+        update();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
+
+  private:
+    bool segnalato_ = false;
 };
 
 class FrmSceltaProfili;
@@ -67,6 +75,9 @@ class FrmProperty : public QWidget {
 
     // Opens the window of `trave` (one per main window), or brings it up.
     static FrmProperty* Apri(FrmDati& trave);
+    // Closes the window of `trave`, if open, handing its E and J back (before
+    // the main window replaces, saves or closes its problem).
+    static void Chiudi(FrmDati& trave);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -88,6 +99,7 @@ class FrmProperty : public QWidget {
     bool aggiornando_ = false;
     bool chiuso_ = false;
     int pagina_ = -1;
+    int revisioneVista_ = -1;
     QSize dimensioneNormale_;
 
     QStackedWidget* pagine_ = nullptr;

@@ -242,6 +242,30 @@ class TestFrmProperty : public QObject {
         QVERIFY2(std::fabs(mostrata - f) <= 5e-7, qPrintable(b.trave->Campo("txtRis", 10)->text()));
     }
 
+    // What the section window holds counts as the user's work: closing the
+    // main window hands it back first and asks before losing it.
+    void sezioneNonSalvataSiChiede() {
+        Banco b;
+        b.w->close();
+        QApplication::processEvents();
+        const auto file =
+            b.materiali.parent_path() / ("zelvo_ui_sezione_" + std::to_string(getpid()) + ".zlv");
+        QVERIFY(b.trave->Modello().FileSalvaCome(file.string()));
+        QVERIFY(!b.trave->Modello().DatiModificati());
+        b.trave->cmdSezione_Click();
+        auto* w = b.trave->findChild<FrmProperty*>(QStringLiteral("frmProperty"));
+        QVERIFY(w);
+        auto* nome = w->findChild<QLineEdit*>(QStringLiteral("txtMateriale"));
+        QTest::keyClicks(nome, QStringLiteral("Larch"));
+        b.msg.Svuota();
+        b.msg.risposteAnnulla = {Risposta::Annulla};
+        QVERIFY(!b.trave->close());
+        QCOMPARE(b.msg.Testi(),
+                 std::vector<std::string>{"I dati sono stati modificati. Salvare le modifiche?"});
+        QCOMPARE(b.trave->Modello().SezioneProgetto.Prop->NomeMat, std::string("Larch"));
+        std::filesystem::remove(file);
+    }
+
     void ultimaRigaDeiMateriali() {
         Banco b;
         b.Clic("cmdMaterials");
