@@ -45,7 +45,8 @@ std::string Esponente(const std::string& unita, const char* esp) {
 
 } // namespace
 
-FinestraProperty::FinestraProperty(ModelloForm& trave, Messaggi& msg) : Trave(trave), Msg(msg) {}
+FinestraProperty::FinestraProperty(ModelloForm& trave, Messaggi& msg)
+    : Trave(trave), Msg(msg), unita_(trave.Unita) {}
 FinestraProperty::~FinestraProperty() = default;
 
 Property& FinestraProperty::Record() {
@@ -71,6 +72,7 @@ void FinestraProperty::Form_Load() {
         Aperta = true;
         Visibile = true;
         TraveVisibile = true;
+        unita_ = Trave.Unita;
         lblStru0 = U().Etichetta(Grandezza::Tensione);
         lblSec0 = Esponente(UnitaLunghezzaSezione(), "²");
         lblSec1 = Esponente(UnitaLunghezzaSezione(), "⁴");

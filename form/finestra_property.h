@@ -197,7 +197,11 @@ class FinestraProperty {
     double areaEditor_ = 0, inerziaEditor_ = 0;
     std::vector<std::unique_ptr<ModelloSceltaProfili>> scelteChiuse_;
 
-    UnitMisura& U() const { return Trave.Unita; }
+    // The units the window was opened with: it shows and reads every field
+    // in them (its labels say so), whatever the main window switches to
+    // meanwhile; E and J go back in the main window's units of the moment.
+    UnitMisura unita_;
+    const UnitMisura& U() const { return unita_; }
     void Cambiato() { ++revisione_; }
     void AggiornaTxt();
     void VisualizzaPerTipo();

@@ -707,6 +707,11 @@ void FrmProperty::Aggiorna() {
 }
 
 void FrmProperty::closeEvent(QCloseEvent* e) {
+    // E and J do not change under a calculation that is running its passes
+    if (trave_.Modello().Occupato()) {
+        e->ignore();
+        return;
+    }
     if (!chiuso_) {
         chiuso_ = true;
         setObjectName(QString()); // a new opening makes a new window

@@ -436,3 +436,18 @@ TEST_F(FinestraPropertyProva, ProgettoSalvatoERiapertoMostraLaSezione) {
     EXPECT_TRUE(w2.DisegnoGeometria());
     w2.Form_Unload();
 }
+
+// The units change in the main window while the window is open: the window
+// keeps reading in the units its labels show, E and J go back in the new ones.
+TEST_F(FinestraPropertyProva, UnitaCambiateAFinestraAperta) {
+    w->Form_Load();
+    EXPECT_EQ(w->lblStru0, "MPa");
+    unita.UnitaModello[1] = "kPa";
+    unita.UnitaModello[4] = "mm";
+    w->txtStru[0].Edita("30000"); // MPa, as the label says
+    w->Form_Unload();
+    EXPECT_FLOAT_EQ(modulo.Dati.E, 3e10f);
+    EXPECT_FLOAT_EQ(modulo.Dati.J, 8356e-8f);
+    EXPECT_DOUBLE_EQ(Num(trave->txtDati[1].testo), 3e7);    // kPa
+    EXPECT_DOUBLE_EQ(Num(trave->txtDati[2].testo), 8356e4); // mm⁴
+}
