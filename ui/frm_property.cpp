@@ -248,6 +248,31 @@ FrmProperty::FrmProperty(FrmDati& trave)
     basso->addWidget(cmdClose_);
     l->addLayout(basso);
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+    // every field named by its label, for screen readers and UI automation
+    const std::pair<const char*, const char*> nomi[] = {
+        {"txtMateriale", "Material"},
+        {"txtStru0", "Young Modulus"},
+        {"txtStru1", "Poisson's Ratio"},
+        {"txtStru2", "Density"},
+        {"txtStru3", "Thermal Expansion"},
+        {"txtSec0", "Section Area"},
+        {"txtSec1", "I"},
+        {"txtFy", "Yield stress fy"},
+        {"txtDidSezione", "Description"},
+        {"PictureEdit", "Picture of the section"},
+        {"txtRigheGriglia0", "n"},
+        {"RaggioTxt0", "R external"},
+        {"RaggioTxt1", "R internal"},
+        {"RaggioTxt2", "n Vertex"},
+        {"Figura", "Click picture to plot and calculate"},
+        {"Risultati1", "Area"},
+        {"Risultati2", "I"},
+        {"Risultati3", "X (C)"},
+        {"Risultati4", "Y (C)"},
+    };
+    for (const auto& [oggetto, nome] : nomi)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(oggetto)))
+            w->setAccessibleName(QString::fromLatin1(nome));
     MostraPagina(0);
     resize(std::max(minimumSizeHint().width(), 560), std::max(minimumSizeHint().height(), 440));
 }
