@@ -426,6 +426,8 @@ void FinestraProperty::OpTipoSezione_Click(int i) {
             FlexGrid0.visibile = false;
             for (auto& r : RaggioTxt)
                 r.Scrivi("");
+            // the picture and the results of the other type no longer hold
+            PuliziaRisultati();
         }
         PreparaTipo(i, cambio);
     });

@@ -561,7 +561,8 @@ void FrmProperty::CreaEditor() {
         lr->addWidget(RaggioUnit_[i], i, 2);
     }
     lr->setRowStretch(3, 1);
-    l->addWidget(RaggioFrm_, 3, 0);
+    // in the grid's place: the two are never shown together
+    l->addWidget(RaggioFrm_, 2, 0, Qt::AlignTop);
 
     Figura_ = new PicturaSezione(ed);
     Figura_->setObjectName(QStringLiteral("Figura"));

@@ -193,8 +193,10 @@ TEST_F(FinestraPropertyProva, AnnullaRipristinaLaSezione) {
     EXPECT_EQ(w->FlexGrid0.Testo(1, 1), "30");
     EXPECT_EQ(w->FlexGrid0.Testo(1, 2), "50");
     EXPECT_NEAR(Num(w->Risultati[1]), 1500, 1e-3);
-    // changed to a circle, then cancelled
+    // changed to a circle, then cancelled; the rectangle's results go with it
     w->OpTipoSezione_Click(SezCircolare);
+    EXPECT_EQ(w->Risultati[1], "");
+    EXPECT_FALSE(w->DisegnoEditor());
     w->RaggioTxt[0].Edita("40");
     w->RaggioTxt[1].Edita("0");
     ASSERT_TRUE(w->Figura_Click());
