@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -40,6 +41,17 @@ QString Q(const std::string& s) {
 }
 std::string S(const QString& s) {
     return s.toStdString();
+}
+
+// Moves a window so that as much of it as fits lies on its screen.
+void TieniSulloSchermo(QWidget* w) {
+    const QScreen* sc = w->screen();
+    if (!sc) return;
+    const QRect s = sc->availableGeometry();
+    const QRect g = w->frameGeometry();
+    const int x = std::max(s.left(), std::min(g.left(), s.right() + 1 - g.width()));
+    const int y = std::max(s.top(), std::min(g.top(), s.bottom() + 1 - g.height()));
+    if (x != g.left() || y != g.top()) w->move(x, y);
 }
 
 void ImpostaTesto(QLineEdit* e, const std::string& t) {
@@ -191,8 +203,11 @@ void DisegnaTipoSezione(Superficie& s, int tipo) {
     }
 }
 
-QPixmap DisegnoTipoSezione(int tipo, int lato) {
-    QPixmap pm(lato, lato);
+QPixmap DisegnoTipoSezione(int tipo, int lato, double dpr) {
+    // drawn at the screen's own pixels (sharp at 1.5x and 2x)
+    const int pixel = static_cast<int>(std::lround(lato * dpr));
+    QPixmap pm(pixel, pixel);
+    pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
@@ -218,6 +233,7 @@ FrmProperty* FrmProperty::Apri(FrmDati& trave) {
         const QRect t = trave.frameGeometry();
         w->move(std::max(t.left(), t.left() + (t.width() - w->width()) / 2),
                 std::max(t.top(), t.top() + 60));
+        TieniSulloSchermo(w);
     }
     w->show();
     w->raise();
@@ -294,8 +310,11 @@ void FrmProperty::MostraPagina(int i) {
         setMinimumSize(0, 0);
         resize(dimensioneNormale_.isValid() ? dimensioneNormale_ : QSize(560, 440));
     } else {
-        const QSize voluta = i == 2 ? QSize(800, 620) : QSize(720, 520);
-        resize(size().expandedTo(voluta).expandedTo(minimumSizeHint()));
+        QSize voluta = size().expandedTo(i == 2 ? QSize(800, 620) : QSize(720, 520));
+        if (const QScreen* sc = screen()) // no larger than the screen allows
+            voluta = voluta.boundedTo(sc->availableGeometry().size() - QSize(16, 40));
+        resize(voluta.expandedTo(minimumSizeHint()));
+        TieniSulloSchermo(this);
     }
 }
 
@@ -497,7 +516,7 @@ void FrmProperty::CreaEditor() {
         auto* b = new QToolButton(tipi);
         b->setObjectName(QStringLiteral("OpTipoSezione%1").arg(i));
         b->setText(Q(DidascaliaTipoSezione(static_cast<int16_t>(i))));
-        b->setIcon(QIcon(DisegnoTipoSezione(i, 40)));
+        b->setIcon(QIcon(DisegnoTipoSezione(i, 40, devicePixelRatioF())));
         b->setIconSize(QSize(40, 40));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setCheckable(true);

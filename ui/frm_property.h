@@ -180,6 +180,6 @@ class FrmSceltaProfili : public QWidget {
 // The pictures of the seven type buttons, drawn by the program on any target
 // (world 0..1 both ways, y downwards) and on a pixmap through "VIDEO".
 void DisegnaTipoSezione(Superficie& s, int tipo);
-QPixmap DisegnoTipoSezione(int tipo, int lato);
+QPixmap DisegnoTipoSezione(int tipo, int lato, double dpr = 1);
 
 } // namespace zelvo
