@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -81,6 +82,10 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     : QMainWindow(genitore), messaggiQt_(this),
       msg_(opzioni.messaggi ? opzioni.messaggi : &messaggiQt_),
       finestre_(std::move(opzioni.finestre)) {
+    // The separators the user sees and types: the regional settings.
+    const QLocale regionale = QLocale::system();
+    unita_.separatori = SeparatoriDa(regionale.decimalPoint().toStdString(),
+                                     regionale.groupSeparator().toStdString());
     modello_ = std::make_unique<ModelloForm>(modulo_, unita_, *msg_);
     modello_->Servizi.SceltaFile =
         opzioni.sceltaFile ? std::move(opzioni.sceltaFile) : DialogoFileQt(this);
