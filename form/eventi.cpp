@@ -107,6 +107,10 @@ void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
         const bool vecchio = d.DistanzeParziali;
         chkDistanzeParziali = spuntato;
         try {
+            // The positions are checked against the span the window shows
+            // now, not the one of the last calculation.
+            if (TestoNumerico(txtDati[0].testo, Unita.separatori))
+                d.Luce = ASingolo(LeggeCampo(txtDati[0], Grandezza::Lunghezza));
             if (!LeggeCarichi()) {
                 // The grids could not be read: nothing is converted and the
                 // box goes back to the setting the grids show.

@@ -73,7 +73,12 @@ class FiguraSchema : public QWidget {
 
 void ImpostaTesto(QLineEdit* w, const std::string& t) {
     const QString q = QString::fromStdString(t);
-    if (w->text() != q) w->setText(q);
+    if (w->text() == q) return;
+    w->setText(q);
+    // A text longer than its field is shown from its beginning unless the
+    // user is typing in it.
+    if (!w->hasFocus() && w->fontMetrics().horizontalAdvance(q) > w->contentsRect().width())
+        w->setCursorPosition(0);
 }
 
 } // namespace

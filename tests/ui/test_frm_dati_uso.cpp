@@ -5,11 +5,16 @@
 #include "test_ui.h"
 
 #include "form/relazione.h"
+#include "form/testi_finestra.h"
 #include "io/generale.h"
 #include "ui/frm_dati.h"
 #include "ui/griglia_qt.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +36,25 @@ void Scrivi(const QString& t) {
 QString Nome() {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QString();
+}
+
+// File item i of the window's menu bar, triggered as a click would.
+void VoceFile(FrmDati& f, int i) {
+    const QString testo = QString::fromStdString(std::string(TestoDi("MnuFileItem", i).caption));
+    for (QAction* m : f.menuBar()->actions())
+        if (m->menu())
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == testo) return a->trigger();
+    QFAIL(qPrintable("no menu item " + testo));
+}
+
+// The d column of the forces grid.
+QList<double> Distanze(FrmDati& f) {
+    QList<double> d;
+    const QAbstractItemModel* m = f.Griglia(1)->model();
+    for (int r = 1; r < m->rowCount(); ++r)
+        d << m->index(r, 2).data().toString().trimmed().toDouble();
+    return d;
 }
 
 } // namespace
@@ -145,6 +169,65 @@ class TestFrmDatiUso : public QObject {
         for (QWidget* w : f.findChildren<QWidget*>())
             if (qobject_cast<QLineEdit*>(w) && !w->objectName().isEmpty())
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+
+    // Forces typed at 1, 3, 5 m show 1, 2, 2 as partial distances and 1, 3, 5
+    // again; a non-numeric abscissa shows no values at x and no message;
+    // "Salva come" through the menu with the dialog answered writes the file
+    // whose report, by the command-line tool, prints the results the frames
+    // show; "Apri" through the menu reads it back.
+    void distanzeParzialiMenuSalvaApri() {
+        RegistroMessaggi msg;
+        std::vector<std::string> risposte;
+        FrmDati f({&msg, [&](const RichiestaDialogo&) -> std::optional<std::string> {
+                       if (risposte.empty()) return std::nullopt;
+                       std::string r = risposte.front();
+                       risposte.erase(risposte.begin());
+                       return r;
+                   },
+                   {}});
+        f.Modello().InizializzaForm();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.findChild<QLineEdit*>(QStringLiteral("txtTitolo"))->setFocus();
+        QApplication::processEvents();
+        for (const char* t : {"Tre forze", "6", "210000", "10000", "0", "3", "10", "1", "20", "3", "30", "5"})
+            Scrivi(QString::fromLatin1(t));
+        QCOMPARE(Distanze(f), (QList<double>{1, 3, 5}));
+        auto* parziali = f.findChild<QCheckBox*>(QStringLiteral("chkDistanzeParziali"));
+        QTest::mouseClick(parziali, Qt::LeftButton, {}, QPoint(5, parziali->height() / 2));
+        QCOMPARE(Distanze(f), (QList<double>{1, 2, 2}));
+        // Checked against the span typed, not one never calculated.
+        QCOMPARE(msg.Testi(), std::vector<std::string>{});
+        QTest::mouseClick(parziali, Qt::LeftButton, {}, QPoint(5, parziali->height() / 2));
+        QCOMPARE(Distanze(f), (QList<double>{1, 3, 5}));
+
+        f.Campo("txtX", 0)->setText(QStringLiteral("abc"));
+        f.btnCalcola_Click();
+        QVERIFY(msg.elenco.empty());
+        QVERIFY(f.Campo("txtX", 1)->text().isEmpty());
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("tre forze.zlv"));
+        risposte = {file.toStdString()};
+        VoceFile(f, 3);
+        QVERIFY(msg.elenco.empty());
+        QVERIFY(f.windowTitle().endsWith(QStringLiteral("tre forze")));
+        QProcess calc;
+        calc.start(QStringLiteral(ZELVO_CALC), {file});
+        QVERIFY(calc.waitForFinished(60000));
+        QCOMPARE(calc.exitCode(), 0);
+        const QString relazione = QString::fromUtf8(calc.readAllStandardOutput());
+        for (int i : {2, 3, 6, 7, 10})
+            QVERIFY2(relazione.contains(f.Campo("txtRis", i)->text()),
+                     qPrintable(f.Campo("txtRis", i)->text()));
+
+        VoceFile(f, 0); // "Nuovo": the saved problem is not asked about
+        QVERIFY(msg.elenco.empty());
+        QVERIFY(Distanze(f).isEmpty());
+        risposte = {file.toStdString()};
+        VoceFile(f, 1);
+        QCOMPARE(Distanze(f), (QList<double>{1, 3, 5}));
     }
 };
 
