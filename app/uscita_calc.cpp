@@ -5,6 +5,7 @@
 #include "form/file_progetto.h"
 #include "form/modello_form.h"
 #include "form/relazione.h"
+#include "form/relazione_pdf.h"
 #include "graphics/uscita_diagrammi.h"
 #include "io/generale.h"
 #include "io/unita.h"
@@ -68,6 +69,7 @@ const std::vector<DisegnoCalc>& Disegni() {
 }
 
 bool DisegniRichiesti(const OpzioniCalc& opzioni) {
+    if (!opzioni.reportPdf.empty()) return true;
     for (const auto& [opzione, file] : opzioni.disegni)
         if (!file.empty()) return true;
     return false;
@@ -141,6 +143,11 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
             out << ConLF(testo) << "\n";
         }
     }
+
+    // The report with the diagrams as one PDF document.
+    if (calcolato && !opzioni.reportPdf.empty() &&
+        !RelazionePdfFile(form, opzioni.reportPdf, msg))
+        esito = EsitoErrore;
 
     if (calcolato) {
         for (const auto& d : Disegni()) {

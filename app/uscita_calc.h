@@ -21,6 +21,7 @@ struct OpzioniCalc {
     std::string file;
     std::string report; // empty: the report goes to standard output
     std::string salva;  // data file written from the window's fields ("" = not asked)
+    std::string reportPdf; // the report with the diagrams as a PDF file ("" = not asked)
     bool json = false;
     // Drawing outputs by option name ("dxf", ...): the file to write ("" = not asked).
     std::map<std::string, std::string> disegni;

@@ -2,7 +2,7 @@
 // window does when the file is opened and "Calcola" is pressed, and prints
 // the text report or a JSON object of the problem and its results.
 //
-//   zelvo-calc FILE.zlv [--report OUT.txt] [--json] [--dxf OUT.dxf] ...
+//   zelvo-calc FILE.zlv [--report OUT.txt] [--report-pdf OUT.pdf] [--json] [--dxf OUT.dxf] ...
 //   zelvo-calc section ...        (the section-properties tool)
 //
 // Exit status: 0 after a completed calculation (warnings included), 1 when
@@ -28,7 +28,7 @@ namespace {
 std::unique_ptr<zelvo::ApplicazioneOffscreen>
 ApplicazioneGrafica(const std::vector<std::string>& argomenti) {
     for (const auto& a : argomenti)
-        for (const char* o : {"--pdf", "--png", "--svg"})
+        for (const char* o : {"--pdf", "--png", "--svg", "--report-pdf"})
             if (a == o || a.rfind(std::string(o) + "=", 0) == 0)
                 return std::make_unique<zelvo::ApplicazioneOffscreen>();
     return nullptr;
@@ -59,6 +59,9 @@ int main(int argc, char** argv) {
     app.add_option("file", opzioni.file, "the .zlv data file")->required();
     app.add_option("--report", opzioni.report,
                    "write the report to this file (Windows-1252) instead of standard output");
+    app.add_option("--report-pdf", opzioni.reportPdf,
+                   "write the report with the data, the results and the three diagrams to this "
+                   "A4 PDF file");
     app.add_option("--save", opzioni.salva,
                    "write the problem to this data file as the window's Save as does");
     app.add_flag("--json", opzioni.json,

@@ -87,7 +87,14 @@ void TelaQt::Arco(double xc, double yc, double r, double a1, double a2) {
 }
 
 static QFont FontDi(const Tela& s) {
-    QFont f(Q(FamigliaFont(s.FontAttuale())));
+    // "NAME Bold": the bold face of NAME's family.
+    std::string nome = s.FontAttuale();
+    const std::string grassetto = " Bold";
+    const bool bold = nome.size() > grassetto.size() &&
+                      nome.compare(nome.size() - grassetto.size(), grassetto.size(), grassetto) == 0;
+    if (bold) nome.resize(nome.size() - grassetto.size());
+    QFont f(Q(FamigliaFont(nome)));
+    f.setBold(bold);
     f.setPointSizeF(s.DimensioneAttuale() > 0 ? s.DimensioneAttuale() : 8);
     return f;
 }
@@ -181,6 +188,7 @@ class DisegnoPdf : public DisegnoQt {
         s_ = std::make_unique<TelaQt>(&p_, pdf_->width(), pdf_->height(), 600);
     }
     zelvo::Tela& Tela() override { return *s_; }
+    bool NuovaPagina() override { return pdf_->newPage(); }
     bool Salva(const std::string& percorso) override {
         if (!p_.end()) return false;
         buf_.close();
