@@ -308,6 +308,8 @@ bool ModelloForm::FileItem(int i) {
         if (!ConfermaAbbandono()) return false;
         Chiuso = true;
         return true;
+    case 13:
+        return FileRelazionePdf();
     default:
         return false;
     }

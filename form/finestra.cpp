@@ -4,6 +4,7 @@
 
 #include "core/guasto.h"
 #include "form/operazione_file.h"
+#include "form/relazione_pdf.h"
 #include "io/generale.h"
 
 #include <filesystem>
@@ -242,6 +243,19 @@ bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     }
     if (!Servizi.StampaRelazione) return false;
     return Servizi.StampaRelazione(*this, percorso, Msg);
+}
+
+bool ModelloForm::FileRelazionePdf(const std::string& percorsoDato) {
+    // The document is made only from results that are valid.
+    if (Calcolo() != EsitoCalcolo::Completato) return false;
+    std::string percorso = percorsoDato;
+    if (percorso.empty()) {
+        if (!Servizi.SceltaFile) return false;
+        const auto scelto = Servizi.SceltaFile(RichiestaFile(true, FiltroPdf, NomeFile, "pdf"));
+        if (!scelto) return false;
+        percorso = *scelto;
+    }
+    return RelazionePdfFile(*this, percorso, Msg);
 }
 
 // ---------------------------------------------------------------------------

@@ -209,7 +209,7 @@ class ModelloForm {
     void txtEdit_Edita(int i, const std::string& testo, int selInizio, int selLunghezza);
     void txtEdit_PerdeFuoco(int i);
     void FlexGridZoom_Click(int i);
-    // File item i (0 "Nuovo" ... 12 "Esci") with its trap
+    // File item i (0 "Nuovo" ... 12 "Esci", 13 "Relazione PDF") with its trap
     // "Errore in Sub mnuFileItem_Click"; false when it did not complete.
     bool mnuFileItem_Click(int i);
     void mnuUnits_Click();
@@ -231,6 +231,9 @@ class ModelloForm {
     bool FileSalvaCome(const std::string& percorso = "");
     // "File di stampa (TXT)": Calcola, then the report to a file.
     bool FileStampaTxt(const std::string& percorso = "");
+    // "Relazione &PDF...": Calcola, then the report with the diagrams to a
+    // PDF file (save dialog for ".pdf" when percorso is empty).
+    bool FileRelazionePdf(const std::string& percorso = "");
     // "Stam&pa": Calcola, then the report on the printer.
     bool FileStampa();
 

@@ -21,6 +21,8 @@ const std::vector<TestoControllo>& TestiFrmDati() {
         {"MnuFileItem", 10, "E&xporta Diagrammi in DXF", ""},
         {"MnuFileItem", 11, "", ""},
         {"MnuFileItem", 12, "&Esci", ""},
+        // Added later, shown after item 6 (see VociMenuFile).
+        {"MnuFileItem", 13, "Relazione &PDF...", ""},
         {"mnuUnits", -1, "&Unità", ""},
         {"mnuOpzioni", -1, "&Opzioni", ""},
         {"mnuOpzioniItem", 0, "&Scelta scale dwg, dxf", ""},
@@ -118,6 +120,17 @@ std::vector<TestoControllo> TestiDi(std::string_view controllo) {
     std::vector<TestoControllo> v;
     for (const auto& e : TestiFrmDati())
         if (e.controllo == controllo) v.push_back(e);
+    return v;
+}
+
+std::vector<TestoControllo> VociMenuFile() {
+    std::vector<TestoControllo> v;
+    const std::vector<TestoControllo> voci = TestiDi("MnuFileItem");
+    for (const auto& e : voci) {
+        if (e.indice == VoceRelazionePdf) continue;
+        v.push_back(e);
+        if (e.indice == 6) v.push_back(TestoDi("MnuFileItem", VoceRelazionePdf));
+    }
     return v;
 }
 

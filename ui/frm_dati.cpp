@@ -157,7 +157,7 @@ FrmDati::~FrmDati() {
 
 void FrmDati::CreaMenu() {
     QMenu* file = menuBar()->addMenu(Q(TestoDi("MnuFile").caption));
-    for (const TestoControllo& t : TestiDi("MnuFileItem")) {
+    for (const TestoControllo& t : VociMenuFile()) {
         if (t.caption.empty()) {
             file->addSeparator();
             continue;

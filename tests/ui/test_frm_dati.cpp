@@ -28,9 +28,11 @@ class TestFrmDati : public QObject {
         QStringList file;
         for (QAction* a : f.menuBar()->actions()[0]->menu()->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(file.size(), 13);
+        QCOMPARE(file.size(), 14);
         QCOMPARE(file[5], QStringLiteral("Stam&pa"));
-        QCOMPARE(file[12], QStringLiteral("&Esci"));
+        QCOMPARE(file[6], QStringLiteral("&File di stampa (TXT)"));
+        QCOMPARE(file[7], QStringLiteral("Relazione &PDF..."));
+        QCOMPARE(file[13], QStringLiteral("&Esci"));
         auto* barra = f.findChild<QToolBar*>(QStringLiteral("ToolbarUp"));
         QVERIFY(barra);
         QCOMPARE(barra->actions().size(), 4);
