@@ -145,8 +145,7 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
     }
 
     // The report with the diagrams as one PDF document.
-    if (calcolato && !opzioni.reportPdf.empty() &&
-        !RelazionePdfFile(form, opzioni.reportPdf, msg))
+    if (calcolato && !opzioni.reportPdf.empty() && !RelazionePdfFile(form, opzioni.reportPdf, msg))
         esito = EsitoErrore;
 
     if (calcolato) {

@@ -107,13 +107,13 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         if (fondazione) {
             tb.Righe.push_back({"K - " + Tooltip("txtWinkler", 0), Valore(t.Winkler[0]),
                                 Rifila(EtichettaKReport)});
-            tb.Righe.push_back({"b - " + Tooltip("txtWinkler", 1), Valore(t.Winkler[1]),
-                                un.Lunghezza});
+            tb.Righe.push_back(
+                {"b - " + Tooltip("txtWinkler", 1), Valore(t.Winkler[1]), un.Lunghezza});
             tb.Righe.push_back({std::string("Vincoli: ") +
                                 (t.FondazioneWinkler ? "Fondazione su suolo elastico"
                                                      : "Fondazione infinitamente rigida")});
-            tb.Righe.push_back({t.ReagTraz ? "Suolo reagente a trazione"
-                                           : "Suolo non reagente a trazione"});
+            tb.Righe.push_back(
+                {t.ReagTraz ? "Suolo reagente a trazione" : "Suolo non reagente a trazione"});
         } else {
             tb.Righe.push_back({"Vincoli: " + NomeSchema(t.Vincoli)});
         }
@@ -164,8 +164,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         const auto& f = t.Fond;
         b.push_back(Riga("Pressioni sul terreno agli estremi", true));
         TabellaDocumento p = Coppie();
-        Coppia(p, Caption("txtFond", 0), f[0], un.Modulo, Caption("txtFond", 4), f[4],
-               un.Modulo);
+        Coppia(p, Caption("txtFond", 0), f[0], un.Modulo, Caption("txtFond", 4), f[4], un.Modulo);
         b.push_back(Tabella(std::move(p)));
         b.push_back(Riga("Valori massimi", true));
         TabellaDocumento e = Estremi(un.Lunghezza);
@@ -193,8 +192,8 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         b.push_back(Riga(Caption("frRisultatiInX"), true));
         TabellaDocumento x;
         const size_t n = fondazione ? 5 : 4;
-        const std::array<std::string, 5> unita = {un.Lunghezza, un.Momento, un.Forza,
-                                                  un.Lunghezza, un.Modulo};
+        const std::array<std::string, 5> unita = {un.Lunghezza, un.Momento, un.Forza, un.Lunghezza,
+                                                  un.Modulo};
         std::vector<std::string> riga;
         for (size_t i = 0; i < n; ++i) {
             x.Larghezze.push_back(36);
@@ -216,8 +215,8 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         int voce; // the diagram button whose tooltip is the caption
         double basso, alto;
     };
-    for (const Banda& bd : {Banda{"M", 0, 0.66, 1.0}, Banda{"T", 1, 0.33, 0.66},
-                            Banda{"C", 2, 0.05, 0.33}}) {
+    for (const Banda& bd :
+         {Banda{"M", 0, 0.66, 1.0}, Banda{"T", 1, 0.33, 0.66}, Banda{"C", 2, 0.05, 0.33}}) {
         BloccoDocumento f;
         f.tipo = Tipo::Figura;
         f.testo = Tooltip("cbDiagramma", bd.voce);
@@ -233,8 +232,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
             const double sinistra = 8 * mm, destra = 26 * mm, sopra = 2 * mm, sotto = 2 * mm;
             const double pw = (w - sinistra - destra) / (0.9 - 0.15);
             const double ph = (h - sopra - sotto) / (bd.alto - bd.basso);
-            TelaRegione pagina(riquadro, sinistra - 0.15 * pw, sopra - (1 - bd.alto) * ph, pw,
-                               ph);
+            TelaRegione pagina(riquadro, sinistra - 0.15 * pw, sopra - (1 - bd.alto) * ph, pw, ph);
             SuperficieStampante s(pagina);
             Plotta p;
             return p.PlottaDiagramma(c, bd.lettera, s);

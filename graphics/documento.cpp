@@ -166,7 +166,9 @@ class Impaginatore {
         if (!Entra(altezza) && y_ > FineIntestazione + 1E-9) NuovaPagina();
     }
 
-    double AltezzaSezione() { return SpazioSezione + AltezzaRiga(FontDocumentoGrassetto, PuntiSezione) + 2; }
+    double AltezzaSezione() {
+        return SpazioSezione + AltezzaRiga(FontDocumentoGrassetto, PuntiSezione) + 2;
+    }
     double AltezzaCella() { return AltezzaRiga(FontDocumento, PuntiTesto) + 1.4; }
 
     double AltezzaTabella(const TabellaDocumento& tb) {
@@ -273,8 +275,8 @@ class Impaginatore {
                 RigaTabella(tb, r, false, 0);
                 Filo(0, y_, larghezza, y_, 0.1, GrigioChiaro);
             }
-            if (!Disegna(b.disegno, w_ - b.larghezzaFigura, y0, b.larghezzaFigura,
-                         b.altezzaFigura, true))
+            if (!Disegna(b.disegno, w_ - b.larghezzaFigura, y0, b.larghezzaFigura, b.altezzaFigura,
+                         true))
                 return false;
             y_ = y0 + hTot + 2;
             return true;

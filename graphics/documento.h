@@ -37,14 +37,14 @@ struct TabellaDocumento {
 
 struct BloccoDocumento {
     enum class Tipo {
-        Sezione,       // a heading (bold), kept with the block after it
-        Riga,          // a line of text
-        Tabella,       // a table, with an optional drawing beside it on the right
-        Figura,        // a drawing across the page, with its caption above
-        NuovaPagina,   // the next block starts a page
+        Sezione,     // a heading (bold), kept with the block after it
+        Riga,        // a line of text
+        Tabella,     // a table, with an optional drawing beside it on the right
+        Figura,      // a drawing across the page, with its caption above
+        NuovaPagina, // the next block starts a page
     };
     Tipo tipo = Tipo::Riga;
-    std::string testo; // heading, line or caption
+    std::string testo;      // heading, line or caption
     bool grassetto = false; // a line in bold (a sub-heading, kept with the block after it)
     TabellaDocumento tabella;
     // Drawing: its height, and for a table its width beside it (mm).
@@ -54,9 +54,9 @@ struct BloccoDocumento {
 };
 
 struct Documento {
-    std::string Titolo;  // header, first line
-    std::string Riga2;   // header, second line
-    std::string Data;    // header, second line on the right
+    std::string Titolo; // header, first line
+    std::string Riga2;  // header, second line
+    std::string Data;   // header, second line on the right
     std::vector<BloccoDocumento> Blocchi;
 };
 

@@ -90,8 +90,9 @@ static QFont FontDi(const Tela& s) {
     // "NAME Bold": the bold face of NAME's family.
     std::string nome = s.FontAttuale();
     const std::string grassetto = " Bold";
-    const bool bold = nome.size() > grassetto.size() &&
-                      nome.compare(nome.size() - grassetto.size(), grassetto.size(), grassetto) == 0;
+    const bool bold =
+        nome.size() > grassetto.size() &&
+        nome.compare(nome.size() - grassetto.size(), grassetto.size(), grassetto) == 0;
     if (bold) nome.resize(nome.size() - grassetto.size());
     QFont f(Q(FamigliaFont(nome)));
     f.setBold(bold);

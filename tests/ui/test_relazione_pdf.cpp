@@ -70,8 +70,7 @@ class TestRelazionePdf : public QObject {
         FrmDati f({&msg, [&](const RichiestaDialogo&) -> std::optional<std::string> {
                        return pdf.toStdString();
                    }});
-        QVERIFY(f.Modello().ApriFileDati(std::string(ZELVO_SOURCE_DIR) +
-                                         "/examples/mensola.zlv"));
+        QVERIFY(f.Modello().ApriFileDati(std::string(ZELVO_SOURCE_DIR) + "/examples/mensola.zlv"));
         VoceRelazione(f)->trigger();
         QCOMPARE(msg.elenco.size(), size_t(1));
         QCOMPARE(msg.elenco[0].testo, "Impossibile scrivere il file " + pdf.toStdString());
