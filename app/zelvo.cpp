@@ -1,21 +1,65 @@
 // zelvo: the program's window. `zelvo [FILE.zlv]` opens the data file named
-// on the command line.
+// on the command line; `--help` and `--version` answer without a display.
+#include "app/versione_zelvo.h"
 #include "ui/frm_dati.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <clocale>
+#include <cstring>
+
+namespace {
+
+void Opzioni(QCommandLineParser& p) {
+    p.setApplicationDescription(QStringLiteral(
+        "Zelvo: bending moments, shears, rotations, deflections and reactions of one beam\n"
+        "(four support schemes, or a foundation beam on Winkler soil or rigid).\n"
+        "Opens the main window, with the .zlv data file named on the command line\n"
+        "when there is one. The command-line calculation is zelvo-calc."));
+    p.addHelpOption();
+    p.addVersionOption();
+    p.addPositionalArgument(QStringLiteral("file"),
+                            QStringLiteral("a Zelvo data file (.zlv) to open"),
+                            QStringLiteral("[FILE.zlv]"));
+}
+
+// --help and --version need no display: they are answered before the
+// windowing system is reached.
+bool SoloTesto(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) return false;
+        for (const char* o : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], o) == 0) return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("zelvo"));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral(ZELVO_VERSIONE " (" ZELVO_NOME "), built " ZELVO_DATA_BUILD));
+    QCommandLineParser riga;
+    Opzioni(riga);
+    if (SoloTesto(argc, argv)) {
+        QCoreApplication testo(argc, argv);
+        riga.process(testo); // prints and exits
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // Qt has taken the desktop's locale; files and machine-readable output
     // must not follow it. The separators the user sees come from Qt's
     // system locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
+    riga.process(app); // an unknown option: message and exit status 1
 
     zelvo::FrmDati finestra;
     finestra.show();
-    finestra.Avvio(QApplication::arguments().mid(1));
+    finestra.Avvio(riga.positionalArguments());
     return QApplication::exec();
 }

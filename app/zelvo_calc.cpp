@@ -10,6 +10,7 @@
 // error or a file that cannot be opened.
 #include "app/json_zelvo.h"
 #include "app/uscita_calc.h"
+#include "app/versione_zelvo.h"
 #include "section/comando_sezione.h"
 
 #include "graphics/superficie_qt.h"
@@ -67,12 +68,19 @@ int main(int argc, char** argv) {
     app.add_flag("--json", opzioni.json,
                  "print a JSON object of the problem, the results (internal SI units) and "
                  "the messages instead of the report");
+    app.set_version_flag(
+        "--version",
+        std::string("zelvo-calc (" ZELVO_NOME ") " ZELVO_VERSIONE ", built " ZELVO_DATA_BUILD),
+        "print the name, version and build date and exit");
     for (auto& d : zelvo::Disegni())
         app.add_option("--" + d.opzione, opzioni.disegni[d.opzione], d.descrizione);
     try {
         app.parse(static_cast<int>(argomenti.size()) + 1, argv);
     } catch (const CLI::CallForHelp& e) {
         std::cout << app.help();
+        return 0;
+    } catch (const CLI::CallForVersion& e) {
+        std::cout << e.what() << "\n";
         return 0;
     } catch (const CLI::ParseError& e) {
         std::cerr << "zelvo-calc: " << e.what() << "\n"

@@ -219,7 +219,8 @@ void FinestraProperty::cmdMaterials_Click() {
         lblUnitaMateriali = U().Etichetta(Grandezza::Tensione);
         for (auto& t : Text)
             t.clear();
-        FileMaterialiLeggeScrive(MSFlexGrid1, "L", Msg, U(), FileMateriali);
+        FileMaterialiLeggeScrive(MSFlexGrid1, "L", Msg, U(), FileMateriali,
+                                 FileMaterialiPredefiniti);
         IntestaMateriali(MSFlexGrid1);
         int scelta = 1;
         for (int r = 1; r < MSFlexGrid1.Righe(); ++r)

@@ -63,8 +63,10 @@ class FinestraProperty {
 
     ModelloForm& Trave;
     Messaggi& Msg;
-    // The materials file (beside the program unless a test says otherwise).
+    // The user's materials file (in the user's data folder unless a test says
+    // otherwise) and the shipped defaults read while the user has none.
     std::filesystem::path FileMateriali = PercorsoMateriali();
+    std::filesystem::path FileMaterialiPredefiniti = PercorsoMaterialiPredefiniti();
     // The profile catalogue of the chooser (loaded at the first opening).
     CatalogoProfili Catalogo;
 

@@ -1,5 +1,6 @@
 #include "io/generale.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -70,6 +71,28 @@ std::string CartellaProgramma() {
     if (ec || programma.empty()) programma = fs::current_path(ec) / "zelvo";
     return programma.parent_path().string();
 }
+std::string CartellaDatiInstallati() {
+    return ZELVO_CARTELLA_DATI;
+}
+
+std::string FileDati(std::string_view nome) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path accanto = fs::path(CartellaProgramma()) / nome;
+    if (fs::exists(accanto, ec)) return accanto.string();
+    return (fs::path(CartellaDatiInstallati()) / nome).string();
+}
+
+std::string CartellaDatiUtente() {
+    namespace fs = std::filesystem;
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg && fs::path(xdg).is_absolute()) return (fs::path(xdg) / "zelvo").string();
+    const char* home = std::getenv("HOME");
+    if (home && *home && fs::path(home).is_absolute())
+        return (fs::path(home) / ".local" / "share" / "zelvo").string();
+    return {};
+}
+
 const std::string& CartellaCorrente() {
     return Corrente();
 }

@@ -31,6 +31,16 @@ void AvvioGenerale(const Separatori& s, Messaggi& msg, bool silenzioso = false);
 
 // Folder of the program file (asked of the system each time).
 std::string CartellaProgramma();
+// A file or folder the program ships (examples, profile catalogue, default
+// materials): beside the program file when it is there (a build tree),
+// otherwise in the installed data folder fixed when the program was built
+// (`CartellaDatiInstallati`). The path is returned even when neither exists.
+std::string FileDati(std::string_view nome);
+std::string CartellaDatiInstallati();
+// The user's own data folder, where files the user edits are kept (the
+// materials): $XDG_DATA_HOME/zelvo, or $HOME/.local/share/zelvo when
+// XDG_DATA_HOME is unset, empty or relative; empty when neither is usable.
+std::string CartellaDatiUtente();
 // Folder last used for data files (set by `AvvioGenerale` and the file commands).
 const std::string& CartellaCorrente();
 void ImpostaCartellaCorrente(std::string cartella);

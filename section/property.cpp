@@ -212,12 +212,19 @@ bool TabellaMateriali::EliminaRiga(int riga, Messaggi& msg) {
 }
 
 std::filesystem::path PercorsoMateriali() {
-    return std::filesystem::path(CartellaProgramma()) / "VantrexMateriali.txt";
+    return std::filesystem::path(CartellaDatiUtente()) / "VantrexMateriali.txt";
+}
+
+std::filesystem::path PercorsoMaterialiPredefiniti() {
+    return FileDati("VantrexMateriali.txt");
 }
 
 bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Messaggi& msg,
-                              const UnitMisura& u, const std::filesystem::path& percorso) {
-    const std::string pieno = std::filesystem::absolute(percorso).string();
+                              const UnitMisura& u, const std::filesystem::path& percorso,
+                              const std::filesystem::path& predefiniti) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const std::string pieno = fs::absolute(percorso, ec).string();
     if (Modo == "S") {
         // The grid is only read here: whatever fails, the user's materials stay.
         RegistroMessaggi interni;
@@ -241,6 +248,11 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
         } catch (const ErroreFile&) {
             ok = false;
         }
+        // The user's data folder may not exist yet.
+        if (ok && percorso.has_parent_path()) {
+            std::error_code ec2;
+            fs::create_directories(percorso.parent_path(), ec2);
+        }
         if (!ok || f.Fallito() || !interni.elenco.empty() || !f.Salva(percorso)) {
             msg.Mostra("Impossibile salvare il file " + pieno +
                            ". I materiali non sono stati salvati.",
@@ -252,8 +264,10 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
         return true;
     }
     // Reading: into a new grid, committed only when the whole file was read.
+    // A user without a file of their own starts from the shipped defaults.
+    const bool proprio = fs::exists(percorso, ec) || predefiniti.empty();
     RegistroMessaggi interni;
-    auto f = FlussoValori::ApriLettura(percorso, interni);
+    auto f = FlussoValori::ApriLettura(proprio ? percorso : predefiniti, interni);
     TabellaMateriali nuova;
     nuova.Griglia = t.Griglia;
     nuova.Dimensiona(1); // the header row only

@@ -103,17 +103,24 @@ struct TabellaMateriali {
     bool EliminaRiga(int riga, Messaggi& msg);
 };
 
-// Full path of the materials file in the program's folder.
+// The user's materials file: "VantrexMateriali.txt" in the user's data
+// folder (an installed program cannot write beside its executable).
 std::filesystem::path PercorsoMateriali();
+// The default materials file shipped with the program.
+std::filesystem::path PercorsoMaterialiPredefiniti();
 
 // Reads the materials file into the grid ("L") or writes the grid to it
-// ("S"). Reading: a missing or unreadable file shows "File " + path + " non
-// trovato. Vengono inseriti i materiali di default" and inserts the defaults.
-// Writing goes to a temporary file renamed over the old one only when
-// complete; on failure the grid is kept and "Impossibile salvare il file " +
-// path + ". I materiali non sono stati salvati." is shown. Returns success.
+// ("S"). Reading: when `percorso` does not exist yet the shipped defaults
+// `predefiniti` (if given) are read in its place, silently; a missing or
+// unreadable file shows "File " + path + " non trovato. Vengono inseriti i
+// materiali di default" and inserts the built-in defaults.
+// Writing creates the file's folder when missing, goes to a temporary file
+// renamed over the old one only when complete; on failure the grid is kept
+// and "Impossibile salvare il file " + path + ". I materiali non sono stati
+// salvati." is shown. Returns success.
 bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Messaggi& msg,
                               const UnitMisura& u,
-                              const std::filesystem::path& percorso = PercorsoMateriali());
+                              const std::filesystem::path& percorso = PercorsoMateriali(),
+                              const std::filesystem::path& predefiniti = {});
 
 } // namespace zelvo

@@ -10,10 +10,6 @@
 #include <fstream>
 #include <sstream>
 
-#ifndef ZELVO_DATI_SEZIONE
-#define ZELVO_DATI_SEZIONE ""
-#endif
-
 namespace zelvo {
 
 bool SezioneProfili::Coordinate(Messaggi& msg) {
@@ -115,15 +111,7 @@ std::string Chiave(const std::string& s) {
 } // namespace
 
 std::vector<std::string> CatalogoProfili::Percorsi() {
-    std::vector<std::string> p;
-    const std::string cart = CartellaProgramma();
-    if (!cart.empty()) {
-        p.push_back(cart + "/profili.csv");
-        p.push_back(cart + "/dati/profili.csv");
-    }
-    const std::string fonte = ZELVO_DATI_SEZIONE;
-    if (!fonte.empty()) p.push_back(fonte + "/profili.csv");
-    return p;
+    return {FileDati("profili.csv")};
 }
 
 bool CatalogoProfili::Carica(std::string* errore) {

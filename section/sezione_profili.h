@@ -86,8 +86,8 @@ struct RigaCatalogo {
     double Wely = 0, Wply = 0, Welz = 0, Wplz = 0; // mm³
 };
 
-// The catalogue shipped with the program: "profili.csv" in the program's
-// folder (or its "dati" subfolder), else the source tree's copy.
+// The catalogue shipped with the program: "profili.csv" among the program's
+// data files (beside the program, else the installed data folder).
 class CatalogoProfili {
   public:
     // false (with the reason in `errore`) when no readable catalogue is found.

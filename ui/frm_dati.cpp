@@ -95,9 +95,7 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     modello_->Servizi.SceltaFile =
         opzioni.sceltaFile ? std::move(opzioni.sceltaFile) : DialogoFileQt(this);
     modello_->Servizi.StampaRelazione = StampaRelazioneFile;
-    modello_->CartellaEsempi = QDir(QCoreApplication::applicationDirPath())
-                                   .filePath(QStringLiteral("examples"))
-                                   .toStdString();
+    modello_->CartellaEsempi = FileDati("examples");
     if (finestre_.CreaStampante) stampante_ = finestre_.CreaStampante(this);
     ServiziForm& sv = modello_->Servizi;
     sv.StampanteSistema = stampante_.get();

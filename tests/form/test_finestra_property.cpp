@@ -38,6 +38,7 @@ struct FinestraPropertyProva : ::testing::Test {
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(cartella);
         w->FileMateriali = cartella / "VantrexMateriali.txt";
+        w->FileMaterialiPredefiniti = cartella / "predefiniti.txt"; // none shipped
         msg.Svuota();
     }
     void TearDown() override { fs::remove_all(cartella); }

@@ -54,6 +54,7 @@ struct Banco {
         std::filesystem::remove(materiali);
         if (w) {
             w->Modello().FileMateriali = materiali;
+            w->Modello().FileMaterialiPredefiniti = materiali.string() + ".predefiniti";
             w->activateWindow();
             (void)QTest::qWaitForWindowActive(w);
         }
