@@ -3,7 +3,8 @@
 # Usage: scripts/build.sh [--sanitize | --release] [build-dir]
 #   (default)   optimised build with debug information, build/release
 #   --sanitize  AddressSanitizer + UBSan debug build, build/asan
-#   --release   the Release build a distribution makes (-O3), build/rel
+#   --release   the Release build a distribution makes (-O3, installed under
+#               /usr: the Debian package is made from it), build/rel
 # The compiler is the one CMake finds, or CXX (for example CXX=clang++).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +17,7 @@ case "${1:-}" in
     shift
     ;;
   --release)
-    EXTRA+=(-DCMAKE_BUILD_TYPE=Release)
+    EXTRA+=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr)
     DIR=build/rel
     shift
     ;;

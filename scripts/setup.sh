@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the tools need, when missing.
 # Safe to run again: packages already present are left alone.
+# Usage: scripts/setup.sh [--package]
+#   --package  also the checkers of the Debian package (desktop-file-utils,
+#              appstream, lintian) and what runs the window headless (xvfb, xdotool)
 set -euo pipefail
 PACKAGES=(
   build-essential cmake g++ pkg-config git
@@ -13,7 +16,11 @@ PACKAGES=(
   python3 python3-ezdxf
   poppler-utils
   ccache
+  dpkg-dev file
 )
+if [ "${1:-}" = "--package" ]; then
+  PACKAGES+=(desktop-file-utils appstream lintian xvfb xauth xdotool)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

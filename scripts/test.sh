@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs the whole test suite.
 # Usage: scripts/test.sh [--sanitize | --release]
 #   --sanitize  AddressSanitizer + LeakSanitizer + UBSan build
-#   --release   the -O3 Release build
+#   --release   the -O3 Release build, then the Debian package made from it
+#               and checked in a throw-away root (scripts/package.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -19,6 +20,7 @@ case "${1:-}" in
   --release)
     bash scripts/build.sh --release
     DIR=build/rel
+    PACCHETTO=1
     ;;
   *)
     bash scripts/build.sh
@@ -27,3 +29,4 @@ case "${1:-}" in
 esac
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$DIR" --output-on-failure -j "$(nproc)"
+if [ "${PACCHETTO:-0}" = 1 ]; then bash scripts/package.sh; fi
