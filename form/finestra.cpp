@@ -61,6 +61,9 @@ bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
 void ModelloForm::Avvio(const std::vector<std::string>& argomenti, bool silenzioso) {
     Evento([&] {
         AvvioGenerale(Unita.separatori, Msg, silenzioso);
+        std::error_code ec;
+        const std::filesystem::path corrente = std::filesystem::current_path(ec);
+        CartellaDati = ec ? std::string() : corrente.string();
         AvvioFinestra(argomenti);
         Memorizza();
     });
@@ -102,7 +105,7 @@ void ModelloForm::AvvioFinestra(const std::vector<std::string>& argomenti) {
 // File items.
 
 FileCorrente ModelloForm::File() {
-    return {NomeFile, PercorsoFile, Caption};
+    return {NomeFile, PercorsoFile, Caption, CartellaDati};
 }
 
 void ModelloForm::FileNuovo() {
@@ -153,16 +156,16 @@ bool ModelloForm::FileSalva() {
 bool ModelloForm::ApriEsempi() {
     // The dialog starts in the examples folder; the folder last used for
     // data files stays as it was.
-    const std::string cartella = CartellaCorrente();
-    ImpostaCartellaCorrente(CartellaEsempi);
+    const std::string cartella = CartellaDati;
+    CartellaDati = CartellaEsempi;
     bool aperto = false;
     try {
         aperto = ApriFileDati();
     } catch (...) {
-        ImpostaCartellaCorrente(cartella);
+        CartellaDati = cartella;
         throw;
     }
-    ImpostaCartellaCorrente(cartella);
+    CartellaDati = cartella;
     return aperto;
 }
 
@@ -237,7 +240,7 @@ bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     std::string percorso = percorsoDato;
     if (percorso.empty()) {
         if (!Servizi.SceltaFile) return false;
-        const auto scelto = Servizi.SceltaFile(RichiestaFile(true, FiltroTxt, NomeFile, "txt"));
+        const auto scelto = Servizi.SceltaFile(RichiestaFile(true, FiltroTxt, NomeFile, "txt", CartellaDati));
         if (!scelto) return false;
         percorso = *scelto;
     }

@@ -118,6 +118,9 @@ class ModelloForm {
     std::string Caption = PrefissoTitolo;
     std::string NomeFile;     // current data file (without folder and extension)
     std::string PercorsoFile; // full path of the current data file ("" for a new one)
+    // The folder the file dialogs start in: the current directory at
+    // start-up, then the folder of the data file opened or saved last.
+    std::string CartellaDati;
     int16_t NSezioni = 100;
     bool Settaggio = false; // the program is setting chkDistanzeParziali
     bool Calcolato = false;

@@ -13,15 +13,14 @@ std::string FiltroFile(const std::string& programma, const std::string& estensio
 }
 
 RichiestaDialogo RichiestaFile(bool salva, const std::string& filtro, const std::string& nome,
-                               const std::string& estensione) {
+                               const std::string& estensione, const std::string& cartella) {
     RichiestaDialogo r;
     r.salva = salva;
     r.filtro = filtro;
     r.nomeIniziale = (nome.empty() ? std::string("*") : nome) + "." + estensione;
     std::error_code ec;
-    const std::string& c = CartellaCorrente();
-    if (!c.empty() && fs::is_directory(c, ec))
-        r.cartellaIniziale = c;
+    if (!cartella.empty() && fs::is_directory(cartella, ec))
+        r.cartellaIniziale = cartella;
     else
         r.cartellaIniziale = fs::current_path(ec).string();
     return r;
@@ -59,9 +58,9 @@ bool OperazioneFile(ComandoFile comando, const std::string& programma, FileCorre
         return true;
     case ComandoFile::Apri: {
         const auto scelta =
-            Scelta(scelto, dialogo, RichiestaFile(false, filtro, c.nome, estensione));
+            Scelta(scelto, dialogo, RichiestaFile(false, filtro, c.nome, estensione, c.cartella));
         if (!scelta) return false; // cancelled: nothing changes
-        ImpostaCartellaCorrente(CartellaDi(*scelta));
+        c.cartella = CartellaDi(*scelta);
         c.nome = NomeBase(*scelta);
         c.percorso = *scelta;
         c.caption = testoCaption + c.nome;
@@ -78,13 +77,13 @@ bool OperazioneFile(ComandoFile comando, const std::string& programma, FileCorre
         [[fallthrough]];
     case ComandoFile::SalvaCome: {
         const auto scelta =
-            Scelta(scelto, dialogo, RichiestaFile(true, filtro, c.nome, estensione));
+            Scelta(scelto, dialogo, RichiestaFile(true, filtro, c.nome, estensione, c.cartella));
         if (!scelta) return false;
         if (!scrivi || !scrivi(*scelta)) return false;
         c.nome = NomeBase(*scelta);
         c.percorso = *scelta;
         c.caption = testoCaption + c.nome;
-        ImpostaCartellaCorrente(CartellaDi(*scelta));
+        c.cartella = CartellaDi(*scelta);
         return true;
     }
     }

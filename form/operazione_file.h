@@ -32,26 +32,27 @@ using SceltaFile = std::function<std::optional<std::string>(const RichiestaDialo
 std::string FiltroFile(const std::string& programma, const std::string& estensione);
 
 // The request for a file with the given filter: initial name (nome or "*")
-// + "." + estensione, second filter entry, starting in `CartellaCorrente`
-// (the current directory when that folder no longer exists).
+// + "." + estensione, second filter entry, starting in `cartella` (the
+// current directory when it is empty or no longer exists).
 RichiestaDialogo RichiestaFile(bool salva, const std::string& filtro, const std::string& nome,
-                               const std::string& estensione);
+                               const std::string& estensione, const std::string& cartella = "");
 
 // The current data file of a window.
 struct FileCorrente {
     std::string& nome;     // without folder and extension ("" for a new problem)
     std::string& percorso; // full path as chosen ("" for a new problem)
     std::string& caption;  // testoCaption + nome
+    std::string& cartella; // folder last used for data files ("": the current directory)
 };
 
 // Carries out a command. `scelto` is the dialog's answer when it is already
 // known (a path given by the caller); empty: the dialog is asked.
-// Open: afterwards `CartellaCorrente` is the chosen file's folder, the name,
+// Open: afterwards `cartella` is the chosen file's folder, the name,
 // path and caption follow the file; `leggi` false (nothing read: the file
 // could not be opened or its header read) leaves no current name (so that
 // "Salva" asks for one).
 // Save: the current path, or Save as when there is no name.
-// Save as: the name, path, caption and `CartellaCorrente` change only when
+// Save as: the name, path, caption and `cartella` change only when
 // `scrivi` wrote the file.
 // Cancelling a dialog changes nothing. Returns true when the command completed.
 bool OperazioneFile(ComandoFile comando, const std::string& programma, FileCorrente corrente,

@@ -6,15 +6,6 @@
 
 namespace zelvo {
 
-namespace {
-
-// The folder last used for data files: the state of the file commands.
-std::string& Corrente() {
-    static std::string c;
-    return c;
-}
-
-} // namespace
 
 // ------------------------------------------------------------------ start-up
 
@@ -57,10 +48,6 @@ void ControllaSeparatori(const Separatori& s, Messaggi& msg, bool silenzioso) {
 }
 
 void AvvioGenerale(const Separatori& s, Messaggi& msg, bool silenzioso) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path corrente = fs::current_path(ec);
-    ImpostaCartellaCorrente(ec ? std::string() : corrente.string());
     ControllaSeparatori(s, msg, silenzioso);
 }
 
@@ -91,13 +78,6 @@ std::string CartellaDatiUtente() {
     if (home && *home && fs::path(home).is_absolute())
         return (fs::path(home) / ".local" / "share" / "zelvo").string();
     return {};
-}
-
-const std::string& CartellaCorrente() {
-    return Corrente();
-}
-void ImpostaCartellaCorrente(std::string cartella) {
-    Corrente() = std::move(cartella);
 }
 
 // ------------------------------------------------------------------- files

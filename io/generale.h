@@ -22,9 +22,9 @@ namespace zelvo {
 // Never stops the program.
 void ControllaSeparatori(const Separatori& s, Messaggi& msg, bool silenzioso = false);
 
-// Start-up of the general utilities: `CartellaProgramma` = the folder of the
-// program file, `CartellaCorrente` = the current directory, then
-// `ControllaSeparatori(s, ...)`.
+// Start-up of the general utilities: `ControllaSeparatori(s, ...)` (the
+// window's folder for data files starts as the current directory: its own
+// state, see form/operazione_file.h).
 // The process's current directory is left alone: relative paths given on the
 // command line must still resolve against the directory the user started in.
 void AvvioGenerale(const Separatori& s, Messaggi& msg, bool silenzioso = false);
@@ -41,9 +41,6 @@ std::string CartellaDatiInstallati();
 // materials): $XDG_DATA_HOME/zelvo, or $HOME/.local/share/zelvo when
 // XDG_DATA_HOME is unset, empty or relative; empty when neither is usable.
 std::string CartellaDatiUtente();
-// Folder last used for data files (set by `AvvioGenerale` and the file commands).
-const std::string& CartellaCorrente();
-void ImpostaCartellaCorrente(std::string cartella);
 
 // ------------------------------------------------------------------- files
 

@@ -29,7 +29,8 @@ DiagrammiQt::DiagrammiQt(FrmDati& f) : QObject(&f), f_(f) {
                      int indice) -> std::optional<std::string> {
         const SceltaFile& scelta = f_.Modello().Servizi.SceltaFile;
         if (!scelta) return std::nullopt;
-        RichiestaDialogo r = RichiestaFile(true, filtro, SenzaEstensione(proposto), "dxf");
+        RichiestaDialogo r = RichiestaFile(true, filtro, SenzaEstensione(proposto), "dxf",
+                                           f_.Modello().CartellaDati);
         r.indiceFiltro = indice;
         return scelta(r);
     };

@@ -253,7 +253,7 @@ TEST_F(Eventi, MenuEPulsantiApronoLeLoroFinestre) {
 }
 
 TEST_F(Eventi, FilesDiEsempioPartonoDallaLoroCartellaESenzaCambiareLUltima) {
-    ImpostaCartellaCorrente(std::filesystem::temp_directory_path().string());
+    f.CartellaDati = std::filesystem::temp_directory_path().string();
     f.CartellaEsempi = std::string(ZELVO_SOURCE_DIR) + "/examples";
     std::string iniziale;
     f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) -> std::optional<std::string> {
@@ -263,7 +263,7 @@ TEST_F(Eventi, FilesDiEsempioPartonoDallaLoroCartellaESenzaCambiareLUltima) {
     f.mnuAiutoItem_Click(1);
     EXPECT_EQ(iniziale, f.CartellaEsempi);
     EXPECT_EQ(f.NomeFile, "mensola");
-    EXPECT_EQ(CartellaCorrente(), std::filesystem::temp_directory_path().string());
+    EXPECT_EQ(f.CartellaDati, std::filesystem::temp_directory_path().string());
 }
 
 TEST_F(Eventi, StampaLaRelazioneDeiRisultatiValidi) {

@@ -867,7 +867,7 @@ TEST_F(Form, VociFileUnaSolaSceltaDeiFile) {
     const auto dir = std::filesystem::temp_directory_path() /
                      ("zelvo_form_scelta_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "sotto");
-    ImpostaCartellaCorrente(dir.string());
+    f.CartellaDati = dir.string();
     const auto dati = dir / "sotto" / "trave.dat";
     std::filesystem::copy_file(std::filesystem::path(ZELVO_SOURCE_DIR) / "examples" / "mensola.zlv",
                                dati);
@@ -897,7 +897,7 @@ TEST_F(Form, VociFileUnaSolaSceltaDeiFile) {
     EXPECT_EQ(richieste[0].cartellaIniziale, dir.string());
     EXPECT_EQ(f.NomeFile, "trave");
     EXPECT_EQ(f.Caption, "Trave Zelvo - File: trave");
-    EXPECT_EQ(CartellaCorrente(), (dir / "sotto").string());
+    EXPECT_EQ(f.CartellaDati, (dir / "sotto").string());
     ASSERT_TRUE(f.mnuFileItem_Click(2));
     EXPECT_EQ(scritti, std::vector<std::string>{dati.string()});
     ASSERT_TRUE(f.mnuFileItem_Click(6));

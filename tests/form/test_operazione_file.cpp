@@ -27,18 +27,18 @@ class DialogoProva {
 struct Prova : ::testing::Test {
     fs::path dir;
     DialogoProva dlg;
-    std::string nome, percorso, caption;
+    std::string nome, percorso, caption, cartella;
     std::vector<std::string> letti, scritti;
     bool leggibile = true;
     void SetUp() override {
         dir = fs::temp_directory_path() / ("zelvo_op_" + std::to_string(getpid()));
         fs::create_directories(dir);
-        ImpostaCartellaCorrente(dir.string());
+        cartella = dir.string();
     }
     void TearDown() override { fs::remove_all(dir); }
     bool Esegui(ComandoFile c) {
         return OperazioneFile(
-            c, "Zelvo", {nome, percorso, caption}, "zlv",
+            c, "Zelvo", {nome, percorso, caption, cartella}, "zlv",
             [&](const RichiestaDialogo& r) { return dlg.Scegli(r); }, "Trave Zelvo - File: ",
             [&](const fs::path& p) {
                 letti.push_back(p.string());
@@ -65,7 +65,7 @@ TEST_F(Prova, ApriImpostaNomeCartellaCaption) {
     EXPECT_FALSE(dlg.richieste[0].salva);
     EXPECT_EQ(nome, "trave 1");
     EXPECT_EQ(caption, "Trave Zelvo - File: trave 1");
-    EXPECT_EQ(CartellaCorrente(), altra);
+    EXPECT_EQ(cartella, altra);
     // Save writes beside it under the same name, without a dialog.
     EXPECT_TRUE(Esegui(ComandoFile::Salva));
     EXPECT_EQ(scritti, std::vector<std::string>{(fs::path(altra) / "trave 1.zlv").string()});
@@ -99,7 +99,7 @@ TEST_F(Prova, AnnullaNonCambiaNulla) {
 }
 
 TEST_F(Prova, CartellaScomparsa) {
-    ImpostaCartellaCorrente((dir / "non esiste").string());
+    cartella = (dir / "non esiste").string();
     dlg.risposte = {std::nullopt};
     Esegui(ComandoFile::Apri);
     EXPECT_EQ(dlg.richieste[0].cartellaIniziale, fs::current_path().string());
