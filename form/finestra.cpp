@@ -274,13 +274,9 @@ void ModelloForm::frmUnits_Apri() {
         const int slot[4] = {0, 1, 3, 4};
         for (int g = 0; g < 4; ++g) {
             const std::string& et = Unita.UnitaModello[static_cast<size_t>(slot[g])];
-            int s = 2;
-            if (g == 1) {
-                s = et == "Pa" ? 0 : et == "MPa" ? 1 : 2;
-            } else {
-                for (int k = 0; k < 3; ++k)
-                    if (et == CaptionUnita()[static_cast<size_t>(g)][static_cast<size_t>(k)]) s = k;
-            }
+            int s = 2; // a label of no option: the third
+            for (int k = 0; k < 3; ++k)
+                if (et == CaptionUnita()[static_cast<size_t>(g)][static_cast<size_t>(k)]) s = k;
             f.scelta[static_cast<size_t>(g)] = s;
         }
     }
