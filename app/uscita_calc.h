@@ -19,8 +19,8 @@ inline constexpr int EsitoUso = 2;        // usage error, file that cannot be op
 
 struct OpzioniCalc {
     std::string file;
-    std::string report; // empty: the report goes to standard output
-    std::string salva;  // data file written from the window's fields ("" = not asked)
+    std::string report;    // empty: the report goes to standard output
+    std::string salva;     // data file written from the window's fields ("" = not asked)
     std::string reportPdf; // the report with the diagrams as a PDF file ("" = not asked)
     bool json = false;
     // Drawing outputs by option name ("dxf", ...): the file to write ("" = not asked).

@@ -131,8 +131,7 @@ ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messagg
     return out;
 }
 
-ValoriX ValoriInXDopoCalcolo(const DatiTrave& d, const RisultatiTrave& r, double x,
-                             Messaggi& msg) {
+ValoriX ValoriInXDopoCalcolo(const DatiTrave& d, const RisultatiTrave& r, double x, Messaggi& msg) {
     if (!(d.Vincoli == Fondazione && d.Winkler)) return ValoriInX(d, r, x, msg);
     DatiTrave conMolle = d;
     AccodaRighe(conMolle.NConcentrati, conMolle.CarichiConcentrati, RigheMolle(r, d.Luce));

@@ -48,8 +48,7 @@ ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messagg
 // The same values read after the calculation has ended: on elastic soil
 // the spring reactions, which the calculation carries among the
 // concentrated loads only while it runs, are put back first.
-ValoriX ValoriInXDopoCalcolo(const DatiTrave& d, const RisultatiTrave& r, double x,
-                             Messaggi& msg);
+ValoriX ValoriInXDopoCalcolo(const DatiTrave& d, const RisultatiTrave& r, double x, Messaggi& msg);
 
 // Summary of a foundation's results, derived when they are shown.
 struct RiepilogoFondazione {

@@ -89,8 +89,8 @@ std::string ModelloDiagramma::TestoScala() const {
         std::string t;
         if (s.ScalaTrapezi > 0) t += "Scala carichi trapezi 1:" + Scala(sep_, s.ScalaTrapezi);
         if (s.ScalaForze > 0)
-            t += std::string(t.empty() ? "" : "   ") + "Scala carichi concentrati 1:" +
-                 Scala(sep_, s.ScalaForze);
+            t += std::string(t.empty() ? "" : "   ") +
+                 "Scala carichi concentrati 1:" + Scala(sep_, s.ScalaForze);
         return t;
     }
     }

@@ -41,11 +41,11 @@ GeometriaTwips GeometriaIniziale(int i);
 
 // A value read off a diagram at the mouse.
 struct LetturaDiagramma {
-    double x = 0;      // abscissa (internal units), rounded as shown
-    double valore = 0; // M, V (internal units) or the load intensity at x
+    double x = 0;                         // abscissa (internal units), rounded as shown
+    double valore = 0;                    // M, V (internal units) or the load intensity at x
     std::optional<double> freccia, suolo; // deflection (moments), soil pressure (loads)
-    std::string stato;   // the status line: "x = 2 m   M = 40 kNm   f = ..."
-    std::string appunti; // the clipboard text: "x; value"
+    std::string stato;                    // the status line: "x = 2 m   M = 40 kNm   f = ..."
+    std::string appunti;                  // the clipboard text: "x; value"
 };
 
 class ModelloDiagramma {

@@ -61,7 +61,8 @@ void ModelloForm::cbDiagramma_Click(int i) {
             return;
         }
         if (Servizi.Uscita)
-            Servizi.Uscita->Esegui(0, NomeFile, [this](Superficie& s) { return PlottaInOggetto(s); });
+            Servizi.Uscita->Esegui(0, NomeFile,
+                                   [this](Superficie& s) { return PlottaInOggetto(s); });
     });
 }
 

@@ -240,7 +240,8 @@ bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     std::string percorso = percorsoDato;
     if (percorso.empty()) {
         if (!Servizi.SceltaFile) return false;
-        const auto scelto = Servizi.SceltaFile(RichiestaFile(true, FiltroTxt, NomeFile, "txt", CartellaDati));
+        const auto scelto =
+            Servizi.SceltaFile(RichiestaFile(true, FiltroTxt, NomeFile, "txt", CartellaDati));
         if (!scelto) return false;
         percorso = *scelto;
     }

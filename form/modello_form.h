@@ -40,8 +40,8 @@
 #include "form/finestra_unita.h"
 #include "form/griglie_carichi.h"
 #include "form/servizi_form.h"
-#include "io/griglia_testo.h"
 #include "graphics/uscita_diagrammi.h"
+#include "io/griglia_testo.h"
 #include "io/unita.h"
 
 #include <array>

@@ -6,7 +6,6 @@
 
 namespace zelvo {
 
-
 // ------------------------------------------------------------------ start-up
 
 void ControllaSeparatori(const Separatori& s, Messaggi& msg, bool silenzioso) {

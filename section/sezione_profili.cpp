@@ -151,8 +151,8 @@ bool CatalogoProfili::CaricaDa(const std::string& percorso, std::string* errore)
         RigaCatalogo r;
         r.nome = c[0];
         r.tipo = c[1];
-        double* dest[] = {&r.h,    &r.b,  &r.tw,   &r.tf,   &r.r,    &r.r2,   &r.pendenza,
-                          &r.Area, &r.Jy, &r.Jz,   &r.Wely, &r.Wply, &r.Welz, &r.Wplz};
+        double* dest[] = {&r.h,    &r.b,  &r.tw, &r.tf,   &r.r,    &r.r2,   &r.pendenza,
+                          &r.Area, &r.Jy, &r.Jz, &r.Wely, &r.Wply, &r.Welz, &r.Wplz};
         for (int i = 0; i < 14; ++i) {
             if (LeggiMacchina(c[static_cast<size_t>(i) + 2], *dest[i]) != EsitoLettura::Letto ||
                 *dest[i] < 0) {
@@ -178,10 +178,12 @@ const RigaCatalogo* CatalogoProfili::Cerca(const std::string& nome) const {
 }
 
 const RigaCatalogo* CatalogoProfili::CercaDimensioni(const SezioneProfili& p) const {
-    auto uguale = [](double mm, float m) { return std::fabs(mm / 1000 - m) <= 1e-7 + 1e-6 * mm / 1000; };
+    auto uguale = [](double mm, float m) {
+        return std::fabs(mm / 1000 - m) <= 1e-7 + 1e-6 * mm / 1000;
+    };
     for (const auto& r : righe_)
-        if (r.tipo == p.TipoProfilo && uguale(r.h, p.h) && uguale(r.b, p.b) &&
-            uguale(r.tw, p.tw) && uguale(r.tf, p.tf))
+        if (r.tipo == p.TipoProfilo && uguale(r.h, p.h) && uguale(r.b, p.b) && uguale(r.tw, p.tw) &&
+            uguale(r.tf, p.tf))
             return &r;
     return nullptr;
 }

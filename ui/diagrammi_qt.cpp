@@ -7,7 +7,6 @@
 #include "ui/frm_scale.h"
 #include "ui/stampante_pagine_qt.h"
 
-
 #include <optional>
 
 namespace zelvo {

@@ -370,8 +370,8 @@ QWidget* FrmDati::CreaRisultati() {
     Accessibile(btnCalcola_, "btnCalcola", -1);
     connect(btnCalcola_, &QPushButton::clicked, this, &FrmDati::btnCalcola_Click);
     // A command button of its own size, not a bar across the column.
-    btnCalcola_->setMinimumWidth(btnCalcola_->fontMetrics().horizontalAdvance(
-                                     btnCalcola_->text()) * 3 + 48);
+    btnCalcola_->setMinimumWidth(
+        btnCalcola_->fontMetrics().horizontalAdvance(btnCalcola_->text()) * 3 + 48);
     v->addWidget(btnCalcola_, 0, Qt::AlignLeft);
 
     auto uscita = [&](QGroupBox* box, QGridLayout* g, int riga, int col, CampoForm& c,

@@ -146,7 +146,8 @@ TEST_F(Diagrammi, MomentDiagramOnScreen) {
     // The label is the module's value (the deflection line is integrated
     // numerically on the grid: within 0.1 % of the closed form).
     EXPECT_NEAR(m.Risultati.fmax, fmax, 1e-3 * fmax);
-    EXPECT_EQ(testi[4].testo, "f=" + FormatoEtichetta(u.separatori, 4, m.Risultati.fmax).substr(1) + " m");
+    EXPECT_EQ(testi[4].testo,
+              "f=" + FormatoEtichetta(u.separatori, 4, m.Risultati.fmax).substr(1) + " m");
     EXPECT_NEAR(testi[4].v[1], -altezza / 5 - h / 2, 1e-4);
 }
 

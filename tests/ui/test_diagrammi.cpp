@@ -105,8 +105,9 @@ class TestDiagrammi : public QObject {
             const QRect r = Disegnato(i);
             QVERIFY2(!r.isNull(), "nothing drawn");
             const double W = i.width(), H = i.height();
-            QVERIFY2(r.left() <= 0.12 * W && r.right() >= 0.83 * W,
-                     qPrintable(QStringLiteral("%1..%2 of %3").arg(r.left()).arg(r.right()).arg(W)));
+            QVERIFY2(
+                r.left() <= 0.12 * W && r.right() >= 0.83 * W,
+                qPrintable(QStringLiteral("%1..%2 of %3").arg(r.left()).arg(r.right()).arg(W)));
             QVERIFY(r.top() <= 0.2 * H && r.bottom() >= 0.6 * H);
             QVERIFY(m->Modello().Disegnato());
         }
@@ -248,9 +249,9 @@ class TestDiagrammi : public QObject {
         w.risposte.push_back(dir.filePath("menu.dxf").toStdString());
         w.f->mnuFileItem_Click(10);
         QVERIFY(w.msg.elenco.empty());
-        QCOMPARE(Calc({QString::fromStdString(Esempio("mensola")), "--dxf",
-                       dir.filePath("calc.dxf")}),
-                 0);
+        QCOMPARE(
+            Calc({QString::fromStdString(Esempio("mensola")), "--dxf", dir.filePath("calc.dxf")}),
+            0);
         const QByteArray a = Leggi(dir.filePath("menu.dxf")), b = Leggi(dir.filePath("calc.dxf"));
         QVERIFY(a.size() > 1000);
         QVERIFY(a == b);

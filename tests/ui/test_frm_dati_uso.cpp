@@ -12,13 +12,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QMenuBar>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zelvo;
@@ -179,7 +179,8 @@ class TestFrmDatiUso : public QObject {
     void distanzeParzialiMenuSalvaApri() {
         RegistroMessaggi msg;
         std::vector<std::string> risposte;
-        FrmDati f({&msg, [&](const RichiestaDialogo&) -> std::optional<std::string> {
+        FrmDati f({&msg,
+                   [&](const RichiestaDialogo&) -> std::optional<std::string> {
                        if (risposte.empty()) return std::nullopt;
                        std::string r = risposte.front();
                        risposte.erase(risposte.begin());
@@ -191,7 +192,8 @@ class TestFrmDatiUso : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.findChild<QLineEdit*>(QStringLiteral("txtTitolo"))->setFocus();
         QApplication::processEvents();
-        for (const char* t : {"Tre forze", "6", "210000", "10000", "0", "3", "10", "1", "20", "3", "30", "5"})
+        for (const char* t :
+             {"Tre forze", "6", "210000", "10000", "0", "3", "10", "1", "20", "3", "30", "5"})
             Scrivi(QString::fromLatin1(t));
         QCOMPARE(Distanze(f), (QList<double>{1, 3, 5}));
         auto* parziali = f.findChild<QCheckBox*>(QStringLiteral("chkDistanzeParziali"));

@@ -25,8 +25,7 @@ class TestSeparatoriRegionali : public QObject {
         RegistroMessaggi msg;
         FrmDati f({&msg, nullptr, {}});
         QCOMPARE(f.Unita().separatori, (Separatori{",", "."}));
-        const QString esempio =
-            QStringLiteral(ZELVO_SOURCE_DIR "/examples/appoggio-appoggio.zlv");
+        const QString esempio = QStringLiteral(ZELVO_SOURCE_DIR "/examples/appoggio-appoggio.zlv");
         f.Avvio({esempio});
         // Italian separators are the advised ones: no advice at start-up.
         QVERIFY(msg.elenco.empty());
@@ -46,8 +45,8 @@ class TestSeparatoriRegionali : public QObject {
         const QString finestra = dir.filePath(QStringLiteral("finestra.zlv"));
         QVERIFY(f.Modello().FileSalvaCome(finestra.toStdString()));
         QProcess calc;
-        calc.start(QStringLiteral(ZELVO_CALC), {finestra, QStringLiteral("--save"),
-                                                dir.filePath(QStringLiteral("calc.zlv"))});
+        calc.start(QStringLiteral(ZELVO_CALC),
+                   {finestra, QStringLiteral("--save"), dir.filePath(QStringLiteral("calc.zlv"))});
         QVERIFY(calc.waitForFinished(60000));
         QCOMPARE(calc.exitCode(), 0);
         QFile a(finestra), b(dir.filePath(QStringLiteral("calc.zlv")));
