@@ -2,6 +2,9 @@
 
 #include "core/guasto.h"
 
+#include <cmath>
+#include <limits>
+
 namespace zelvo {
 
 namespace {
@@ -123,7 +126,14 @@ float UnitMisura::Interna(Grandezza g, float v) const {
 
 std::string UnitMisura::Testo(Grandezza g, Numero v, int n) const {
     const double m = Mostrata(g, v.Valore());
-    const Numero shown = v.Singolo() ? Numero(ASingolo(m)) : Numero(Finito(m));
+    // A value that fits its own type may not fit it once converted (1E+38 m^4
+    // is beyond a single in cm^4): it is shown with double precision, and one
+    // beyond a double as "Overflow", never as a wrong number. The field keeps
+    // the exact value, so the calculation still reads it.
+    if (!std::isfinite(m)) return "Overflow";
+    const bool entraSingolo =
+        std::fabs(m) <= static_cast<double>(std::numeric_limits<float>::max());
+    const Numero shown = v.Singolo() && entraSingolo ? Numero(static_cast<float>(m)) : Numero(m);
     if (n > 0) return FormatoLarghezza(separatori, n, n + 6, shown);
     return FormatoLarghezza(separatori, 4, 10, shown);
 }

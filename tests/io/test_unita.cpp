@@ -119,6 +119,11 @@ TEST(Unita, TestoFormattato) {
     UnitMisura m = Con("m", "Pa", "N", "m");
     m.separatori = {",", "."};
     EXPECT_EQ(m.Testo(Grandezza::Lunghezza, 1.005f, 3), " 1,01");
+    // Converted beyond a single (1E+38 m^4 in cm^4), beyond a double (a
+    // length near the largest double in mm): shown, or said, but no fault.
+    EXPECT_EQ(ValoreNumerico(u.Testo(Grandezza::Inerzia, 1e38f), u.separatori), 1e46);
+    UnitMisura mm = Con("mm", "MPa", "kN", "mm");
+    EXPECT_EQ(mm.Testo(Grandezza::Lunghezza, 1e307), "Overflow");
 }
 
 TEST(Unita, LetturaCampo) {
