@@ -131,20 +131,6 @@ TEST(Lettura, FineDelFileUnSoloMessaggio) {
     EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
 }
 
-TEST(Lettura, SenzaMessaggio) {
-    RegistroMessaggi m;
-    auto f = FlussoValori::PerLeggere("", m);
-    bool b = true;
-    try {
-        FileInOutSenzaMessaggio("L", f, b);
-        FAIL();
-    } catch (const ErroreFile& e) {
-        EXPECT_EQ(e.numero, 1010);
-    }
-    EXPECT_TRUE(m.elenco.empty());
-    EXPECT_TRUE(b);
-}
-
 TEST(Lettura, CondVersioneVecchia) {
     RegistroMessaggi m;
     auto f = FlussoValori::PerLeggere("#TRUE#\r\n", m);

@@ -19,14 +19,6 @@ UnitMisura Con(const char* l, const char* s, const char* f, const char* a) {
 }
 } // namespace
 
-TEST(Unita, Predefinite) {
-    UnitMisura u;
-    u.UnitaVuote();
-    EXPECT_EQ(u.UnitaModello[2], "");
-    u.UnitaDefault();
-    EXPECT_EQ(u.UnitaModello, (std::array<std::string, 5>{"m", "MPa", "t", "kN", "cm"}));
-}
-
 TEST(Unita, CasiDiRiferimento) {
     const UnitMisura u = Con("cm", "MPa", "kN", "cm");
     EXPECT_EQ(u.Mostrata(Grandezza::Lunghezza, 6.0), 600.0);

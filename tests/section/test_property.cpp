@@ -287,7 +287,7 @@ TEST_F(Materiali, ScritturaFallitaConservaLaGriglia) {
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Impossibile salvare il file " + pieno +
                                                     ". I materiali non sono stati salvati."});
     EXPECT_EQ(t.Griglia.Testo(1, 1), "Acciaio mio"); // the user's grid is kept
-    EXPECT_EQ(LeggiFile(percorso), prima);   // the old file is intact
+    EXPECT_EQ(LeggiFile(percorso), prima);           // the old file is intact
 }
 
 TEST_F(Materiali, UltimaRiga) {
