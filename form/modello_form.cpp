@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace zelvo {
 
@@ -69,7 +70,10 @@ void ModelloForm::Avvisa(const std::string& testo, Icona icona) {
 }
 
 std::string ModelloForm::TestoUnita(Grandezza g, double valore, bool singolo) const {
-    if (singolo) return Unita.Testo(g, Numero(ASingolo(valore)));
+    // A partial distance between two singles (-3E+38 to 3E+38) may be beyond
+    // a single itself: it is shown with double precision rather than lost.
+    if (singolo && std::fabs(valore) <= static_cast<double>(std::numeric_limits<float>::max()))
+        return Unita.Testo(g, Numero(static_cast<float>(valore)));
     return Unita.Testo(g, Numero(valore));
 }
 
