@@ -1,27 +1,18 @@
 #!/usr/bin/env python3
-"""Second independent check of zelvo-calc: a catalogue of load cases.
-
-The first witness (verifica_travi.py) draws random single spans and solves
-them by the stiffness method. This one goes through a fixed catalogue of
-cases and solves them by other means:
+"""Independent check of zelvo-calc on a catalogue of cases and random beams,
+each solved here by another method than the program's:
 
 - single spans, every support scheme with every load kind alone and all
-  together (full and partial trapezoids at the supports and inside, forces
-  and couples at 0, at L and inside): Macaulay's double integration with the
-  end conditions of the scheme, the load integrals by Gauss quadrature of the
-  influence of elementary forces; every calculation point of M, V and f is
-  compared, the extremes, the end actions and rotations, and the values at
-  probes placed on supports and load discontinuities;
-- the text report in units other than the defaults, against the JSON
-  values times the unit factors;
-- beams on Winkler soil against Hetényi's solution: the infinite-beam
-  Green's functions of forces, couples and linear loads (integrated in
-  closed form with complex exponentials) plus four end-conditioning
-  solutions that free both ends;
-- the no-tension iteration on a nearly rigid beam, whose contact length and
-  triangular pressure follow from the resultant's eccentricity by hand;
-- the rigid foundation in full and partial contact, with couples, its
-  settlement line, soil stress at the probe and the summary values.
+  together, and random beams: Macaulay's double integration with the end
+  conditions of the scheme; every calculation point of M, V and f, the
+  extremes, end actions, rotations and probes on supports and load edges;
+- the text report in other units, against the JSON values times the factors;
+- beams on Winkler soil: Hetényi's closed form (infinite-beam Green's
+  functions plus four end solutions), and on coarse meshes and without
+  tension a finite-element model of lumped springs written out here;
+- the no-tension iteration on a nearly rigid beam against the contact length
+  from the resultant's eccentricity; the rigid foundation in full and
+  partial contact; the messages that end or accompany a calculation.
 
 Usage: verifica_casi.py ZELVO_CALC [SEED]
 Exit status 0 when every check agrees within its stated tolerance.
@@ -139,15 +130,6 @@ def campata_in_x(p, sol, x):
 
 # ---------------------------------------------------------- comparisons
 
-def valori_punti(r, in_x):
-    """Expected M, V, f at each calculation point. The first and last points
-    carry 0, the second and last-but-one the end actions."""
-    xs = r["x"]
-    n = len(xs)
-    out = [in_x(x) for x in xs]
-    return xs, n, out
-
-
 def verifica_estremi(c, r, xs, Ms, Vs, fs, tolM, tolV, tolf):
     # extremes over the calculation points, with the abscissa of a point that
     # carries the value
@@ -259,6 +241,30 @@ def casi_campata(rnd):
             car = carichi["tutti"] if N % 2 else carichi["forza in mezzeria"]
             casi.append(("schema %d, NSezioni %d" % (schema, N),
                          problema(schema, L, E, J, x=f32(rnd.uniform(0, L)), N=N, **car)))
+    return casi
+
+
+def casi_casuali(rnd, n=100):
+    """Random spans of every scheme: up to three trapezoids, forces and
+    couples anywhere on the span, its ends and middle included."""
+    casi = []
+    for i in range(n):
+        L = rnd.choice([1, 2.5, 3, 4.2, 5, 6, 7.5, 8, 10, 12]) * rnd.choice([1, 1, 1.1])
+        E = rnd.choice([2.1e11, 3e10, 2.0e11, 1.1e10])
+        J = rnd.choice([8.356e-6, 1.943e-5, 1e-4, 2.3e-4, 7.5e-4])
+        tr, fo, co = [], [], []
+        for _ in range(rnd.randint(0, 3)):
+            a, b = sorted(rnd.uniform(0, L) for _ in range(2))
+            if b - a < 0.05 * L or rnd.random() < 0.25:
+                a, b = 0.0, L
+            tr.append([rnd.uniform(-5e3, 2e4), rnd.uniform(-5e3, 2e4), a, b])
+        for _ in range(rnd.randint(0 if tr else 1, 3)):
+            fo.append([rnd.uniform(-2e4, 6e4), rnd.choice([rnd.uniform(0, L), 0.0, L, L / 2])])
+        for _ in range(rnd.randint(0, 2)):
+            co.append([rnd.uniform(-3e4, 3e4), rnd.choice([rnd.uniform(0, L), 0.0, L])])
+        casi.append(("casuale %d, schema %d" % (i, i % 4),
+                     problema(i % 4, L, E, J, tr, fo, co, x=rnd.uniform(0, L),
+                              N=rnd.choice([100, 200, 400]))))
     return casi
 
 
@@ -624,7 +630,7 @@ def elementi_finiti(p):
     assestata = True
     if not p["reag"]:
         assestata = False
-        for _ in range(10):
+        for _ in range(200):
             sollevati = {i for i in range(n + 1) if w[i] < 0}
             if sollevati == spente:
                 assestata = True
@@ -636,7 +642,9 @@ def elementi_finiti(p):
 
 def verifica_fem(p, r, fond, c):
     w, xs, molle, spente, assestata = elementi_finiti(p)
-    c.vero("assestata", assestata, "il caso non si assesta in dieci passi")
+    c.vero("assestata", assestata, "il caso non si assesta in 200 passi")
+    # a flexible beam whose far parts lift: the case must exercise the iteration
+    c.vero("sollevamento", spente or not p.get("solleva"), "nessun nodo sollevato")
     forze = [0.0 if i in spente else -molle[i] * w[i] for i in range(len(w))]
     scala = max(abs(f) for f in forze)
     for i, (F, xm) in enumerate(r["Molle"]):
@@ -834,36 +842,10 @@ def casi_rigida():
     for W in (250e3, -180e3):
         casi.append(("rigida, sola coppia %g" % W,
                      problema(4, L, 3e10, 0.0144, x=1.0, N=200, K=2e7, b=1.2, reag=True, co=[[W, 2.0]])))
+    # a net upward load on soil reacting in tension: the soil pulls back
+    casi.append(("rigida, risultante verso l'alto, trazione",
+                 problema(4, L, 3e10, 0.0144, x=1.0, N=200, K=2e7, b=1.2, reag=True, fo=[[-1e5, 2.0]])))
     return casi
-
-
-def verifica_flessibile_senza_trazione(p, r, fond, c):
-    """A flexible beam whose far parts lift: no spring pulls, the springs
-    left on sit on settled nodes, those switched off on lifted ones, the
-    free beam is in equilibrium, and the line passes through the nodes."""
-    L, n = p["L"], p["ndiv"]
-    he = L / n
-    molle = r["Molle"]
-    K, b = p["K"], p["b"]
-    carichi = carichi_assoluti(p)
-    VL, ML, _, _ = azioni_carichi(p["tr"], p["fo"] + [list(m) for m in molle], p["co"], L)
-    c.vicino("V(L+) molle", 0.0, VL, 1e-6 * carichi)
-    c.vicino("M(L+) molle", 0.0, ML, 1e-6 * carichi * L)
-    xs, fs = r["x"], r["f"]
-    scalaw = max(abs(f) for f in fs)
-    spente = 0
-    for i, (F, xm) in enumerate(molle):
-        trib = he / 2 if i in (0, n) else he
-        k = min(range(len(xs)), key=lambda j: abs(xs[j] - xm))
-        w = fs[k]
-        c.vero("molla %d" % (i + 1), F <= 0.0, "tira: %g" % F)
-        if F == 0.0:
-            spente += 1
-            c.vero("nodo %d x=%.4g" % (i + 1, xm), w < 1e-6 * scalaw, "molla spenta su nodo che cede, w = %g" % w)
-        else:
-            # the force is the spring's: K·b·w over its tributary length
-            c.vicino("molla %d" % (i + 1), -K * b * w * trib, F, 2e-3 * K * b * scalaw * trib)
-    c.vero("sollevamento", spente > 0, "nessun nodo sollevato: il caso non prova l'iterazione")
 
 
 def casi_flessibili():
@@ -878,7 +860,7 @@ def casi_flessibili():
         car = {k: [[v[0], f32(v[1] * L)] for v in vs] for k, vs in car.items()}
         casi.append(("senza trazione, flessibile βL=%g, %s" % (betaL, car),
                      problema(4, L, E, J, x=0.0, N=400, K=K, b=b, ndiv=300, winkler=True,
-                              reag=False, **car)))
+                              reag=False, solleva=True, **car)))
     return casi
 
 
@@ -960,11 +942,10 @@ def main():
     errori, fatti = [], 0
     with tempfile.TemporaryDirectory() as tmp:
         es = Esecutore(prog, os.environ.get("VERIFICA_DIR", tmp))
-        gruppi = [(casi_campata(rnd), lambda p, r, f, c: verifica_campata(p, r, c)),
+        gruppi = [(casi_campata(rnd) + casi_casuali(rnd), lambda p, r, f, c: verifica_campata(p, r, c)),
                   (casi_winkler(rnd), verifica_winkler),
                   (casi_senza_trazione(), lambda p, r, f, c: verifica_senza_trazione(p, r, c)),
-                  (casi_flessibili(), verifica_flessibile_senza_trazione),
-                  (casi_fem(rnd), verifica_fem),
+                  (casi_fem(rnd) + casi_flessibili(), verifica_fem),
                   (casi_rigida(), verifica_rigida)]
         for casi, verifica in gruppi:
             for nome, p in casi:
