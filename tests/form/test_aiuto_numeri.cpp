@@ -130,34 +130,24 @@ TEST(AiutoNumeri, LimitiDellaFondazione) {
     EXPECT_EQ(trovati.size(), limiti.size());
 }
 
-TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaEsistente) {
-    const std::regex r(R"re(href="([^"#]*)(#[^"]*)?")re");
-    std::set<std::string> raggiunte;
-    for (const auto& p : PagineAiuto()) {
-        const std::string s = Leggi(p);
-        for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
-            const std::string dest = (*it)[1].str();
-            if (dest.empty()) continue;
-            EXPECT_TRUE(fs::exists(CartellaAiuto / dest)) << p.filename() << " -> " << dest;
-            raggiunte.insert(dest);
-        }
-    }
-    // Every page can be reached from another one.
-    for (const auto& p : PagineAiuto()) {
-        if (p.filename() == "index.html") continue;
-        EXPECT_TRUE(raggiunte.count(p.filename().string())) << p.filename();
-    }
-}
-
-TEST(AiutoNumeri, OgniPaginaEInclusaNelProgramma) {
-    // The resource list compiled into the program names every page.
+// Every link leads to a page compiled into the program, every page is
+// compiled in and reached from another one.
+TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaInclusa) {
     const std::string qrc = Leggi(CartellaAiuto / "aiuto.qrc");
-    const std::regex r(R"re(<file>([^<]+)</file>)re");
-    std::set<std::string> elencate;
-    for (std::sregex_iterator it(qrc.begin(), qrc.end(), r), fine; it != fine; ++it)
-        elencate.insert((*it)[1].str());
-    std::set<std::string> pagine;
-    for (const auto& p : PagineAiuto())
+    const std::regex file(R"re(<file>([^<]+)</file>)re"), link(R"re(href="([^"#]*)(#[^"]*)?")re");
+    std::set<std::string> incluse, pagine, raggiunte;
+    for (std::sregex_iterator it(qrc.begin(), qrc.end(), file), fine; it != fine; ++it)
+        incluse.insert((*it)[1].str());
+    for (const auto& p : PagineAiuto()) {
         pagine.insert(p.filename().string());
-    EXPECT_EQ(elencate, pagine);
+        const std::string s = Leggi(p);
+        for (std::sregex_iterator it(s.begin(), s.end(), link), fine; it != fine; ++it)
+            if (!(*it)[1].str().empty()) raggiunte.insert((*it)[1].str());
+    }
+    EXPECT_EQ(incluse, pagine);
+    for (const auto& d : raggiunte)
+        EXPECT_TRUE(incluse.count(d)) << d;
+    pagine.erase("index.html");
+    for (const auto& p : pagine)
+        EXPECT_TRUE(raggiunte.count(p)) << p;
 }

@@ -179,29 +179,52 @@ TEST_F(Eventi, OgniEventoAnnunciaUnCambiamento) {
 // ---------------------------------------------------------------------------
 // Enter chains.
 
-TEST_F(Eventi, CatenaDegliInvio) {
-    f.txtTitolo_Invio();
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtDati, 0}));
-    for (int i = 0; i < 4; ++i)
-        f.txtDati_Invio(i);
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
-    f.txtDati_Invio(2);
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtRigheGriglia, 0}));
-    // Foundation fields: K -> b -> divisions (elastic soil) -> "Calcola".
+TEST_F(Eventi, CatenaDegliInvioDellaFondazione) {
+    // K -> b -> divisions (elastic soil) -> "Calcola"; a rigid foundation
+    // has no divisions field.
     f.Optschema_Click(4);
     f.OptFond_Click(1);
-    f.txtWinkler_Invio(0);
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtWinkler, 1}));
-    f.txtWinkler_Invio(1);
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtWinkler, 2}));
-    f.txtWinkler_Invio(2);
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
-    // A rigid foundation has no divisions field.
+    const Fuoco attesi[3] = {{TipoControllo::TxtWinkler, 1},
+                             {TipoControllo::TxtWinkler, 2},
+                             {TipoControllo::BtnCalcola, 0}};
+    for (int i = 0; i < 3; ++i) {
+        f.txtWinkler_Invio(i);
+        EXPECT_EQ(f.fuoco, attesi[i]) << i;
+    }
     f.OptFond_Click(0);
     f.txtWinkler_Invio(1);
     EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
-    f.txtX_Invio();
-    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::BtnCalcola, 0}));
+}
+
+// The load grids: rows kept when they grow, a number normalised when the
+// editor loses the focus, from the last cell (or 0 rows) to the next control.
+TEST_F(Eventi, GriglieDeiCarichi) {
+    f.Campo_Edita(f.txtRigheGriglia[1], "2");
+    f.txtRigheGriglia_Invio(1);
+    f.txtEdit_Edita(1, "1234.50", 7, 0);
+    f.txtEdit_PerdeFuoco(1);
+    EXPECT_EQ(f.FlexGrid[1].Testo(1, 1), "1,234.5");
+    f.Campo_Edita(f.txtRigheGriglia[1], "3");
+    f.txtRigheGriglia_Invio(1);
+    EXPECT_EQ(f.FlexGrid[1].Testo(1, 1), "1,234.5");
+    EXPECT_EQ(f.FlexGrid[1].Testo(3, 1), "");
+    const Fuoco dopo[3] = {{TipoControllo::TxtRigheGriglia, 1},
+                           {TipoControllo::TxtRigheGriglia, 2},
+                           {TipoControllo::BtnCalcola, 0}};
+    for (int t = 0; t < 3; ++t) {
+        f.Campo_Edita(f.txtRigheGriglia[size_t(t)], "1");
+        f.txtRigheGriglia_Invio(t);
+        for (int c = 1; c < f.FlexGrid[size_t(t)].Colonne(); ++c) {
+            f.txtEdit_Edita(t, std::to_string(c), 1, 0);
+            f.txtEdit_Tasto(t, TastoEditor::Invio);
+        }
+        EXPECT_EQ(f.fuoco, dopo[t]) << t;
+        EXPECT_FALSE(f.FlexGrid[size_t(t)].editor.visibile);
+        f.Campo_Edita(f.txtRigheGriglia[size_t(t)], "0");
+        f.txtRigheGriglia_Invio(t);
+        EXPECT_FALSE(f.FlexGrid[size_t(t)].visibile);
+        EXPECT_EQ(f.fuoco, dopo[t]) << t;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -230,23 +253,7 @@ TEST_F(Eventi, PulsantiDiagrammaCalcolanoPoiApronoOStampano) {
     EXPECT_EQ(msg.Testi(), (std::vector<std::string>{TestoErroreDati, TestoStampanteAssente}));
 }
 
-TEST_F(Eventi, MenuEPulsantiApronoLeLoroFinestre) {
-    std::vector<std::string> aperte;
-    f.Servizi.MostraSezione = [&] { aperte.push_back("sezione"); };
-    f.Servizi.MostraUnita = [&](bool modale) {
-        aperte.push_back(modale ? "unita modale" : "unita");
-    };
-    f.Servizi.MostraScale = [&] { aperte.push_back("scale"); };
-    f.Servizi.MostraInformazioni = [&] { aperte.push_back("informazioni"); };
-    f.Servizi.MostraAiuto = [&](int a) { aperte.push_back("aiuto " + std::to_string(a)); };
-    f.cmdSezione_Click();
-    f.mnuUnits_Click();
-    f.mnuOpzioniItem_Click(0);
-    f.mnuAiutoItem_Click(0);
-    f.mnuAiutoItem_Click(2);
-    EXPECT_EQ(aperte,
-              (std::vector<std::string>{"sezione", "unita", "scale", "aiuto 1", "informazioni"}));
-    // A window that throws does not take the program down.
+TEST_F(Eventi, UnaFinestraCheSollevaUnGuastoNonFermaIlProgramma) {
     f.Servizi.MostraSezione = [] { throw std::runtime_error("finestra"); };
     EXPECT_NO_THROW(f.cmdSezione_Click());
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{TestoErroreDati});
@@ -284,71 +291,45 @@ TEST_F(Eventi, StampaLaRelazioneDeiRisultatiValidi) {
 }
 
 // ---------------------------------------------------------------------------
-// Unsaved work.
+// Unsaved work: the question, and Cancel, No, Yes with a save that is
+// cancelled, fails or succeeds.
 
-class Modifiche : public Eventi {
-  protected:
-    Modifiche() {
-        f.Servizi.ScriviProgetto = [this](ModelloForm&, const std::string& p) {
-            salvati.push_back(p);
-            return salvataggioRiesce;
-        };
-        f.Servizi.SceltaFile = [this](const RichiestaDialogo&) { return nome; };
-    }
-    const std::string Domanda = "I dati sono stati modificati. Salvare le modifiche?";
+TEST_F(Eventi, ModificheNonSalvate) {
+    const std::string domanda = "I dati sono stati modificati. Salvare le modifiche?";
     std::vector<std::string> salvati;
-    bool salvataggioRiesce = true;
-    std::optional<std::string> nome = std::string("/tmp/nuovo.zlv");
-};
-
-TEST_F(Modifiche, NessunaModificaNessunaDomanda) {
-    f.mnuFileItem_Click(0);
-    EXPECT_TRUE(f.Chiusura());
+    bool riesce = true;
+    std::optional<std::string> nome;
+    f.Servizi.ScriviProgetto = [&](ModelloForm&, const std::string& p) {
+        salvati.push_back(p);
+        return riesce;
+    };
+    f.Servizi.SceltaFile = [&](const RichiestaDialogo&) { return nome; };
+    EXPECT_TRUE(f.mnuFileItem_Click(0)); // nothing changed: nothing asked
     EXPECT_TRUE(msg.elenco.empty());
-}
-
-TEST_F(Modifiche, AnnullaTornaAllaFinestraCosComEra) {
-    f.Campo_Edita(f.txtTitolo, "mio");
+    Mensola();
     msg.risposteAnnulla = {Risposta::Annulla};
     EXPECT_FALSE(f.mnuFileItem_Click(0));
     ASSERT_EQ(msg.elenco.size(), 1u);
-    EXPECT_EQ(msg.elenco[0].testo, Domanda);
+    EXPECT_EQ(msg.elenco[0].testo, domanda);
     EXPECT_EQ(msg.elenco[0].titolo, "Trave Zelvo");
     EXPECT_TRUE(msg.elenco[0].annulla);
-    EXPECT_EQ(f.txtTitolo.testo, "mio");
-    EXPECT_TRUE(salvati.empty());
-}
-
-TEST_F(Modifiche, NoProsegueSenzaSalvare) {
-    f.Campo_Edita(f.txtDati[0], "4");
-    msg.risposteAnnulla = {Risposta::No};
-    EXPECT_TRUE(f.mnuFileItem_Click(12));
-    EXPECT_TRUE(f.Chiuso);
-    EXPECT_TRUE(salvati.empty());
-}
-
-TEST_F(Modifiche, SiSalvaChiedendoIlNomeEPoiProsegue) {
-    Mensola();
-    msg.risposteAnnulla = {Risposta::Si};
-    EXPECT_TRUE(f.Chiusura());
-    EXPECT_EQ(salvati, std::vector<std::string>{"/tmp/nuovo.zlv"});
-    EXPECT_TRUE(f.Chiuso);
-}
-
-TEST_F(Modifiche, UnSalvataggioFallitoOAnnullatoTieneApertaLaFinestra) {
-    Mensola();
-    msg.risposteAnnulla = {Risposta::Si, Risposta::Si};
-    nome.reset(); // the save dialog is cancelled
-    EXPECT_FALSE(f.Chiusura());
+    EXPECT_EQ(f.FlexGrid[1].Righe(), 2); // the problem is still there
+    msg.risposteAnnulla = {Risposta::Si, Risposta::Si, Risposta::Si};
+    EXPECT_FALSE(f.Chiusura()); // the save dialog is cancelled
     EXPECT_FALSE(f.Chiuso);
     nome = "/tmp/nuovo.zlv";
-    salvataggioRiesce = false;
-    EXPECT_FALSE(f.mnuFileItem_Click(1));
-    EXPECT_EQ(f.FlexGrid[1].Righe(), 2); // the problem is still there
-    // Once saved, nothing more is asked.
-    salvataggioRiesce = true;
-    ASSERT_TRUE(f.mnuFileItem_Click(2));
+    riesce = false;
+    EXPECT_FALSE(f.mnuFileItem_Click(1)); // the save fails
+    EXPECT_EQ(f.FlexGrid[1].Righe(), 2);
+    riesce = true;
+    EXPECT_TRUE(f.mnuFileItem_Click(0)); // saved, then "Nuovo"
+    EXPECT_EQ(salvati, std::vector<std::string>(2, "/tmp/nuovo.zlv"));
+    EXPECT_FALSE(f.DatiModificati());
+    f.Campo_Edita(f.txtDati[0], "4");
     msg.Svuota();
-    EXPECT_TRUE(f.Chiusura());
-    EXPECT_TRUE(msg.elenco.empty());
+    msg.risposteAnnulla = {Risposta::No};
+    EXPECT_TRUE(f.mnuFileItem_Click(12));
+    EXPECT_EQ(msg.elenco.size(), 1u);
+    EXPECT_TRUE(f.Chiuso);
+    EXPECT_EQ(salvati.size(), 2u);
 }

@@ -110,40 +110,29 @@ TEST(FileProgetto, ByteDelFileScritto) {
 }
 
 TEST(FileProgetto, AndataRitornoCompleta) {
-    RegistroMessaggi m;
-    Stato s;
-    s.d = Esempio();
-    s.d.Titolo = "Due righe\r\nseconda è";
-    s.nSezioni = 321;
-    s.u.UnitaModello = {"cm", "Pa", "", "MN", "mm"};
-    s.u.SenzaUnita = false;
-    const std::string byte = Scrivi(s, m);
-    Stato r;
-    r.d.K = 99; // every field must be overwritten
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Completo);
-    EXPECT_TRUE(m.elenco.empty());
-    EXPECT_EQ(r.d, s.d);
-    EXPECT_EQ(r.nSezioni, 321);
-    EXPECT_EQ(r.u.UnitaModello, s.u.UnitaModello);
-    EXPECT_FALSE(r.u.SenzaUnita);
-    EXPECT_EQ(r.versione, "5.4");
-}
-
-TEST(FileProgetto, TabelleVuoteENoUnita) {
-    RegistroMessaggi m;
-    Stato s;
-    s.d.Luce = 1;
-    s.u.SenzaUnita = true;
-    s.u.UnitaVuote();
-    const std::string byte = Scrivi(s, m);
-    Stato r;
-    r.d = Esempio(); // old tables must go
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Completo);
-    EXPECT_EQ(r.d.CarichiTrapezi.Conta(), 0);
-    EXPECT_EQ(r.d.CarichiConcentrati.Conta(), 0);
-    EXPECT_EQ(r.d, s.d);
-    EXPECT_TRUE(r.u.SenzaUnita);
-    EXPECT_EQ(r.u.UnitaModello[0], "");
+    // Every field read back (all overwritten), tables emptied, no units.
+    Stato pieno, vuoto;
+    pieno.d = Esempio();
+    pieno.d.Titolo = "Due righe\r\nseconda è";
+    pieno.nSezioni = 321;
+    pieno.u.UnitaModello = {"cm", "Pa", "", "MN", "mm"};
+    vuoto.d.Luce = 1;
+    vuoto.u.SenzaUnita = true;
+    vuoto.u.UnitaVuote();
+    for (Stato* s : {&pieno, &vuoto}) {
+        RegistroMessaggi m;
+        Stato r;
+        r.d = s == &pieno ? DatiTrave() : Esempio();
+        r.d.K = 99;
+        EXPECT_EQ(Leggi(Scrivi(*s, m), r, m), EsitoProgetto::Completo);
+        EXPECT_TRUE(m.elenco.empty());
+        EXPECT_EQ(r.d, s->d);
+        EXPECT_EQ(r.d.CarichiTrapezi.Conta(), s->d.NTrapezi);
+        EXPECT_EQ(r.nSezioni, s->nSezioni);
+        EXPECT_EQ(r.u.UnitaModello, s->u.UnitaModello);
+        EXPECT_EQ(r.u.SenzaUnita, s->u.SenzaUnita);
+        EXPECT_EQ(r.versione, "5.4");
+    }
 }
 
 TEST(FileProgetto, CaratteriNonAmmessiSostituitiEAvvisati) {
@@ -163,86 +152,66 @@ TEST(FileProgetto, CaratteriNonAmmessiSostituitiEAvvisati) {
     fs::remove_all(dir);
 }
 
-TEST(FileProgetto, Versione50SenzaRigheSuccessive) {
+// Older versions read completely: "5.0" ends after the probe abscissa, "4.0"
+// after the units and describes a rigid foundation of unit width, keeping
+// the rest; a file without a version holds lines 1-12 and each of the two
+// conditional reads shows its message.
+TEST(FileProgetto, VersioniPrecedenti) {
     RegistroMessaggi m;
     Stato r;
-    const std::string byte = "\"Vecchia\",\"5.0\"\r\n" + Corpo +
-                             "#FALSE#\r\n\"m\",\"kPa\",\"t\",\"N\",\"mm\"\r\n0\r\n"
-                             "20000000,0.5,80,#FALSE#\r\n2.5\r\n";
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Completo);
+    EXPECT_EQ(Leggi("\"Vecchia\",\"5.0\"\r\n" + Corpo +
+                        "#FALSE#\r\n\"m\",\"kPa\",\"t\",\"N\",\"mm\"\r\n0\r\n"
+                        "20000000,0.5,80,#FALSE#\r\n2.5\r\n",
+                    r, m),
+              EsitoProgetto::Completo);
     EXPECT_TRUE(m.elenco.empty());
     EXPECT_EQ(r.versione, "5.0");
-    EXPECT_EQ(r.d.E, 2.1e11f);
-    EXPECT_EQ(r.d.CarichiTrapezi(1), (CaricoTrapezio{5000, 5000, 0, 6}));
     EXPECT_EQ(r.d.CarichiConcentrati(1), (CaricoConcentrato{1000, 3}));
     EXPECT_EQ(r.u.UnitaModello[1], "kPa");
-    EXPECT_EQ(r.d.K, 20000000.0);
     EXPECT_EQ(r.d.b, 0.5);
     EXPECT_EQ(r.d.NDivisioni, 80);
-    EXPECT_FALSE(r.d.Winkler);
     EXPECT_EQ(r.d.AscissaX, 2.5f);
-}
 
-TEST(FileProgetto, Versione40FondazioneRigida) {
-    RegistroMessaggi m;
-    Stato r;
-    r.d.K = 777;
-    r.d.NDivisioni = 33;
-    r.d.AscissaX = 4;
-    r.d.Winkler = true;
-    const std::string byte =
-        "\"Quattro\",\"4.0\"\r\n" + Corpo + "#FALSE#\r\n\"cm\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n";
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Completo);
+    Stato q;
+    q.d.K = 777;
+    q.d.Winkler = true;
+    EXPECT_EQ(Leggi("\"Quattro\",\"4.0\"\r\n" + Corpo +
+                        "#FALSE#\r\n\"cm\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n",
+                    q, m),
+              EsitoProgetto::Completo);
     EXPECT_TRUE(m.elenco.empty());
-    EXPECT_FALSE(r.u.SenzaUnita);
-    EXPECT_EQ(r.u.UnitaModello[0], "cm");
-    EXPECT_FALSE(r.d.Winkler);
-    EXPECT_EQ(r.d.b, 1.0);
-    EXPECT_EQ(r.d.K, 777.0) << "kept";
-    EXPECT_EQ(r.d.NDivisioni, 33);
-    EXPECT_EQ(r.d.AscissaX, 4.0f);
-}
+    EXPECT_EQ(q.u.UnitaModello[0], "cm");
+    EXPECT_FALSE(q.u.SenzaUnita);
+    EXPECT_FALSE(q.d.Winkler);
+    EXPECT_EQ(q.d.b, 1.0);
+    EXPECT_EQ(q.d.K, 777.0) << "kept";
 
-TEST(FileProgetto, SenzaVersioneDueMessaggi) {
-    // A file older than "4.0" holds lines 1-12: it is complete, and each of
-    // the two conditional reads shows its message.
-    RegistroMessaggi m;
-    Stato r;
-    r.u.UnitaModello = {"mm", "Pa", "t", "N", "mm"};
-    r.d.Winkler = true;
-    r.d.b = 0.4;
-    const std::string byte = "\"Antico\"\r\n" + Corpo;
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Completo);
-    EXPECT_EQ(r.versione, "0");
+    Stato a;
+    a.u.UnitaModello = {"mm", "Pa", "t", "N", "mm"};
+    a.d.Winkler = true;
+    EXPECT_EQ(Leggi("\"Antico\"\r\n" + Corpo, a, m), EsitoProgetto::Completo);
+    EXPECT_EQ(a.versione, "0");
     EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
                                                    "Lettura incompleta del file"}));
-    EXPECT_TRUE(r.d.DistanzeParziali);
-    EXPECT_TRUE(r.d.ReagTraz);
-    EXPECT_TRUE(r.u.SenzaUnita) << "the default for files without units";
-    EXPECT_EQ(r.u.UnitaModello[0], "mm") << "labels not read";
-    EXPECT_FALSE(r.d.Winkler);
-    EXPECT_EQ(r.d.b, 1.0);
+    EXPECT_TRUE(a.d.DistanzeParziali && a.d.ReagTraz);
+    EXPECT_TRUE(a.u.SenzaUnita) << "the default for files without units";
+    EXPECT_EQ(a.u.UnitaModello[0], "mm") << "labels not read";
+    EXPECT_FALSE(a.d.Winkler);
 }
 
 TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
     // A very old file that ends after the loads (or after line 11): lines
-    // 11-12 are missing silently, their defaults stay; the file is complete
-    // and, like every file older than "5.0", describes a rigid foundation of
-    // unit width.
+    // 11-12 are missing silently, their defaults stay.
     const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
     for (const std::string& coda :
          {std::string(""), std::string("\r\n  \r\n"), std::string("#TRUE#\r\n")}) {
         RegistroMessaggi m;
         Stato r;
         r.d.ReagTraz = true;
-        r.d.Winkler = true;
-        r.d.b = 0.4;
         EXPECT_EQ(Leggi("\"Antico\"\r\n" + corpo + coda, r, m), EsitoProgetto::Completo);
         EXPECT_TRUE(m.elenco.empty());
         EXPECT_FALSE(r.d.ReagTraz);
         EXPECT_EQ(r.d.DistanzeParziali, coda == "#TRUE#\r\n");
-        EXPECT_FALSE(r.d.Winkler);
-        EXPECT_EQ(r.d.b, 1.0);
         EXPECT_EQ(r.d.CarichiConcentrati(1), (CaricoConcentrato{1000, 3}));
     }
 }
@@ -270,21 +239,6 @@ TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
         EXPECT_EQ(Leggi(c.byte, r, m), EsitoProgetto::Parziale) << c.perche;
         EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << c.perche;
     }
-}
-
-TEST(FileProgetto, UnitaIlleggibiliFermanoLaLettura) {
-    // A "5.4" file whose line 13 does not read: the reading ends there, once,
-    // and takes nothing of what follows out of place.
-    RegistroMessaggi m;
-    Stato r;
-    r.d.K = 5;
-    r.d.AscissaX = 7;
-    const std::string byte = L1 + Corpo + "forse\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n0\r\n" +
-                             "1,1,1,#TRUE#\r\n1\r\n";
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Parziale);
-    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
-    EXPECT_EQ(r.d.K, 5.0);
-    EXPECT_EQ(r.d.AscissaX, 7.0f);
 }
 
 // Cut the complete file after every line: one message at most, the fields of
@@ -354,42 +308,6 @@ TEST(FileProgetto, RecordSezionePresenteSenzaLettore) {
                              "\"record\"\r\n";
     EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Parziale);
     EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
-}
-
-namespace {
-// A minimal record through the seam: one line with a number.
-class RecordProva : public RecordSezione {
-  public:
-    double area = 0;
-    bool svuotato = false;
-    void Svuota() override { svuotato = true, area = 0; }
-    int16_t Presenza() const override { return 1; }
-    void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura&) override {
-        FileInOut(modo, f, area);
-    }
-};
-} // namespace
-
-TEST(FileProgetto, RecordSezioneAttraversoLInterfaccia) {
-    RegistroMessaggi m;
-    Stato s;
-    s.d = Esempio();
-    RecordProva rec;
-    rec.area = 0.0125;
-    auto f = FlussoValori::PerScrivere(m);
-    ProgettoFile p = s.P();
-    p.Sezione = &rec;
-    FileLeggeScrive(f, "S", p);
-    Stato r;
-    RecordProva letto;
-    ProgettoFile q = r.P();
-    q.Sezione = &letto;
-    auto g = FlussoValori::PerLeggere(f.Contenuto(), m);
-    EXPECT_EQ(FileLeggeScrive(g, "L", q), EsitoProgetto::Completo);
-    EXPECT_TRUE(letto.svuotato);
-    EXPECT_EQ(letto.area, 0.0125);
-    EXPECT_EQ(r.d, s.d);
-    EXPECT_TRUE(m.elenco.empty());
 }
 
 TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
