@@ -20,8 +20,11 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 
 const std::string Esempi = std::string(ZELVO_SOURCE_DIR) + "/examples/";
-const fs::path Cartella =
-    fs::path(::testing::TempDir()) / ("zelvo_app_" + std::to_string(getpid()));
+const fs::path Cartella = [] {
+    const fs::path p = fs::path(::testing::TempDir()) / ("zelvo_app_" + std::to_string(getpid()));
+    fs::create_directories(p);
+    return p;
+}();
 
 std::string Leggi(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
@@ -39,7 +42,6 @@ struct Esecuzione {
 // Runs zelvo-calc with the arguments (already quoted for the shell) in the
 // English regional settings.
 Esecuzione Esegui(const std::string& argomenti) {
-    fs::create_directories(Cartella);
     const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
     const int s = std::system(("env LC_ALL=C LANG=C '" + std::string(ZELVO_CALC) + "' " +
                                argomenti + " >'" + out.string() + "' 2>'" + err.string() + "'")
