@@ -96,12 +96,31 @@ INSTANTIATE_TEST_SUITE_P(Esempi, OgniEsempio,
                              return n;
                          });
 
+// A simply supported span under 10 kN/m in the current layout.
+std::string Zlv(const std::string& luce, const std::string& x) {
+    return "\"Prova\",\"5.4\"\r\n2.1E+11,8.356E-05," + luce +
+           "\r\n100\r\n0\r\n1\r\n10000,10000,0,5\r\n0\r\n0\r\n#FALSE#\r\n#TRUE#\r\n#FALSE#\r\n"
+           "\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n0\r\n0,0,0,#FALSE#\r\n" +
+           x + "\r\n";
+}
+
+// An abscissa outside the span: the results without the values at x, the
+// message on standard error and in the JSON, exit 0.
+TEST(Uscita, AscissaFuoriDallaTrave) {
+    const fs::path p = Cartella / "fuori.zlv";
+    std::ofstream(p, std::ios::binary) << Zlv("5", "-1");
+    const Esecuzione e = Esegui("--json " + Q(p.string()));
+    EXPECT_EQ(e.stato, 0);
+    EXPECT_EQ(e.err, "Errore: x < 0\n");
+    EXPECT_EQ(e.Json()["messages"], json::array({"Errore: x < 0"}));
+    EXPECT_TRUE(e.Json()["results"]["Mx"].is_null());
+    EXPECT_FALSE(e.Json()["results"]["RA"].is_null());
+}
+
 TEST(Uscita, CalcoloOFileFallitiEsce1SenzaRelazione) {
-    // A span of 0 (lines 1-14 of the current layout, the abscissa last), or
-    // the same file stopped before its load row: what was read stays read.
-    const std::string zlv = "\"Prova\",\"5.4\"\r\n2.1E+11,8.356E-05,0\r\n100\r\n0\r\n1\r\n"
-                            "10000,10000,0,5\r\n0\r\n0\r\n#FALSE#\r\n#TRUE#\r\n#FALSE#\r\n"
-                            "\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n0\r\n0,0,0,#FALSE#\r\n0\r\n";
+    // A span of 0, or the same file stopped before its load row: what was
+    // read stays read.
+    const std::string zlv = Zlv("0", "0");
     const fs::path p = Cartella / "prova.zlv", vecchia = Cartella / "vecchia.txt";
     std::ofstream(p, std::ios::binary) << zlv;
     std::ofstream(vecchia) << "vecchia";
