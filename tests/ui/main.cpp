@@ -2,7 +2,11 @@
 // other arguments go to Qt Test.
 #include "test_ui.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QTest>
 
 #include <clocale>
@@ -25,6 +29,58 @@ std::map<std::string, CreaTest>& Elenco() {
 bool RegistraTestUi(const char* nome, CreaTest crea) {
     Elenco()[nome] = std::move(crea);
     return true;
+}
+
+std::string Esempio(const char* nome) {
+    return std::string(ZELVO_SOURCE_DIR) + "/examples/" + nome + ".zlv";
+}
+
+Finestra::Finestra(bool collegate) {
+    OpzioniFrmDati o;
+    o.messaggi = &msg;
+    o.sceltaFile = [this](const RichiestaDialogo& r) -> std::optional<std::string> {
+        richieste.push_back(r);
+        if (risposte.empty()) return std::nullopt;
+        std::string scelto = risposte.front();
+        risposte.pop_front();
+        return scelto;
+    };
+    if (!collegate) o.finestre = {};
+    f = std::make_unique<FrmDati>(std::move(o));
+}
+
+bool Finestra::Apri(const char* esempio) { return f->Modello().ApriFileDati(Esempio(esempio)); }
+
+bool Finestra::Voce(const QString& caption) {
+    for (QAction* m : f->menuBar()->actions()) {
+        if (m->text() == caption) return m->trigger(), true;
+        if (m->menu())
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == caption) return a->trigger(), true;
+    }
+    return false;
+}
+
+void Scrivi(const QString& t, QWidget* w) {
+    QWidget* a = w ? w : QApplication::focusWidget();
+    QVERIFY(a);
+    QTest::keyClicks(a, t);
+    // (a key typed on a grid moves the focus to its cell editor)
+    QTest::keyClick(w ? w : QApplication::focusWidget(), Qt::Key_Return);
+}
+
+void Clic(QWidget* w) {
+    QVERIFY(w);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+QString TestoPdf(const QString& pdf, const QStringList& opzioni) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            QStringList{QStringLiteral("-enc"), QStringLiteral("UTF-8")} + opzioni +
+                QStringList{pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace zelvo::test
