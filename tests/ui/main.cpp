@@ -49,7 +49,9 @@ Finestra::Finestra(bool collegate) {
     f = std::make_unique<FrmDati>(std::move(o));
 }
 
-bool Finestra::Apri(const char* esempio) { return f->Modello().ApriFileDati(Esempio(esempio)); }
+bool Finestra::Apri(const char* esempio) {
+    return f->Modello().ApriFileDati(Esempio(esempio));
+}
 
 bool Finestra::Voce(const QString& caption) {
     for (QAction* m : f->menuBar()->actions()) {

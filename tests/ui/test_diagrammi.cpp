@@ -129,7 +129,8 @@ class TestDiagrammi : public QObject {
             QTest::keyClicks(d.Casella(1), "12");
             QTest::keyClick(d.Casella(1), Qt::Key_Period, Qt::KeypadModifier);
             QTest::keyClicks(d.Casella(1), "5");
-            QCOMPARE(d.Casella(1)->text(), "12" + QString::fromStdString(d.Modello().TastoDecimale()) + "5");
+            QCOMPARE(d.Casella(1)->text(),
+                     "12" + QString::fromStdString(d.Modello().TastoDecimale()) + "5");
             QTest::keyClick(d.Casella(1), Qt::Key_Return); // presses OK
             QCOMPARE(d.result(), int(QDialog::Accepted));
         }
@@ -195,8 +196,9 @@ class TestDiagrammi : public QObject {
         w.risposte = {dir.filePath("menu.dxf").toStdString()};
         QVERIFY(w.Voce(QStringLiteral("E&xporta Diagrammi in DXF")));
         QCOMPARE(w.richieste.at(0).nomeIniziale, std::string("mensola.dxf"));
-        QCOMPARE(Calc({QString::fromStdString(Esempio("mensola")), "--dxf", dir.filePath("calc.dxf")}),
-                 0);
+        QCOMPARE(
+            Calc({QString::fromStdString(Esempio("mensola")), "--dxf", dir.filePath("calc.dxf")}),
+            0);
         const QByteArray a = Leggi(dir.filePath("menu.dxf"));
         QVERIFY(a.size() > 1000);
         QVERIFY(a == Leggi(dir.filePath("calc.dxf")));

@@ -53,10 +53,15 @@ class TestFrmDatiUso : public QObject {
         Finestra w(false);
         Mostra(w);
         // Simply supported, 5 m, 10 kN at mid-span; each Enter moves on.
-        const std::pair<const char*, const char*> passi[] = {
-            {"Trave di prova", "txtDati0"}, {"5", "txtDati1"},     {"210000", "txtDati2"},
-            {"10000", "txtRigheGriglia0"},  {"0", "txtRigheGriglia1"}, {"1", "txtEdit1"},
-            {"10", "txtEdit1"},             {"2.5", "txtRigheGriglia2"}, {"0", "btnCalcola"}};
+        const std::pair<const char*, const char*> passi[] = {{"Trave di prova", "txtDati0"},
+                                                             {"5", "txtDati1"},
+                                                             {"210000", "txtDati2"},
+                                                             {"10000", "txtRigheGriglia0"},
+                                                             {"0", "txtRigheGriglia1"},
+                                                             {"1", "txtEdit1"},
+                                                             {"10", "txtEdit1"},
+                                                             {"2.5", "txtRigheGriglia2"},
+                                                             {"0", "btnCalcola"}};
         for (const auto& [testo, poi] : passi) {
             Scrivi(QString::fromUtf8(testo));
             QCOMPARE(ConIlFuoco(), QString::fromLatin1(poi));
@@ -70,8 +75,8 @@ class TestFrmDatiUso : public QObject {
         // Closing with unsaved data asks; cancel keeps the window.
         w.msg.risposteAnnulla = {Risposta::Annulla};
         QVERIFY(!w.f->close());
-        QCOMPARE(w.msg.Testi(), std::vector<std::string>{
-                                    "I dati sono stati modificati. Salvare le modifiche?"});
+        QCOMPARE(w.msg.Testi(),
+                 std::vector<std::string>{"I dati sono stati modificati. Salvare le modifiche?"});
         w.msg.risposteAnnulla = {Risposta::No};
         QVERIFY(w.f->close());
     }

@@ -32,8 +32,8 @@ namespace {
 // and its section window open on a materials file of its own.
 struct Banco : Finestra {
     FrmProperty* w = nullptr;
-    const std::string materiali = std::filesystem::temp_directory_path() /
-                                  ("zelvo_ui_materiali_" + std::to_string(getpid()));
+    const std::string materiali =
+        std::filesystem::temp_directory_path() / ("zelvo_ui_materiali_" + std::to_string(getpid()));
 
     Banco() {
         f->Modello().Unita.UnitaDefault();

@@ -62,8 +62,8 @@ class TestFrmUnits : public QObject {
         // Labels a group does not list select its third choice.
         QTest::newRow("sconosciute")
             << QStringList{"km", "GPa", "t", "lb", ""} << false << QList<int>{2, 2, 2, 2};
-        QTest::newRow("senza unità") << QStringList{"mm", "MPa", "t", "kN", "mm"} << true
-                                     << QList<int>{};
+        QTest::newRow("senza unità")
+            << QStringList{"mm", "MPa", "t", "kN", "mm"} << true << QList<int>{};
     }
     void aperturaMostraLeUnitaInUso() {
         QFETCH(QStringList, etichette);

@@ -91,7 +91,8 @@ class TestStampa : public QObject {
         QPrinter p(QPrinter::HighResolution);
         p.setOutputFormat(QPrinter::PdfFormat);
         const double passo = FontRelazione(p, testo).pointSizeF() * 1229.0 / 2048.0;
-        const auto pagine = Pagine(TestoPdf(pdf, {QStringLiteral("-fixed"), QString::number(passo)}));
+        const auto pagine =
+            Pagine(TestoPdf(pdf, {QStringLiteral("-fixed"), QString::number(passo)}));
         QStringList attese = Pagine(QString::fromStdString(testo)).value(0);
         QCOMPARE(pagine.size(), qsizetype(copie));
         for (const QStringList& pagina : pagine)
@@ -185,8 +186,8 @@ class TestStampa : public QObject {
         const QString manca = cartella_.filePath(QStringLiteral("manca/relazione.pdf"));
         w.risposte = {manca.toStdString()};
         QVERIFY(w.Voce(QStringLiteral("Relazione &PDF...")));
-        QCOMPARE(w.msg.Testi(), std::vector<std::string>{"Impossibile scrivere il file " +
-                                                         manca.toStdString()});
+        QCOMPARE(w.msg.Testi(),
+                 std::vector<std::string>{"Impossibile scrivere il file " + manca.toStdString()});
         QVERIFY(!QFile::exists(manca));
     }
 };
