@@ -290,21 +290,6 @@ def poligono_regolare(R, r, m):
     return xs, ys
 
 
-def momenti_poligono_regolare(R, r, m):
-    """Regular m-gon of circumradius R (minus the one of radius r): area
-    m R^2 sin(2 pi/m)/2 and the same inertia about every centroidal axis,
-    A (6 R^2 - a^2)/24 with a = 2 R sin(pi/m) the side."""
-    def pieno(q):
-        a = m * q * q * math.sin(2 * PI / m) / 2
-        s = 2 * q * math.sin(PI / m)
-        return a, a * (6 * q * q - s * s) / 24
-    A, J = pieno(R)
-    if r > 0:
-        a, j = pieno(r)
-        A, J = A - a, J - j
-    return dict(A=A, Sx=0.0, Sy=0.0, Jx=J, Jy=J, Jxy=0.0)
-
-
 def caso_tondo(rnd, tipo, unita):
     f = FATTORE[unita]
     R = rnd.uniform(0.05, 1.5)
@@ -318,7 +303,7 @@ def caso_tondo(rnd, tipo, unita):
         m = rnd.randint(3, 40)
         testi = [Rt, rt, str(m)]
     xs, ys = poligono_regolare(Rm, rm, m)
-    g = momenti_poligono_regolare(Rm, rm, m)
+    g = green(xs, ys)[0]
     box = (min(xs), max(xs), min(ys), max(ys))
     Wx, Sxs, Sxi, lx = plastico_per_taglio(xs, ys, False)
     Wy, Sys, Syi, ly = plastico_per_taglio(xs, ys, True)
@@ -493,25 +478,15 @@ def main():
     es = Esecutore(prog)
     errori, fatti = [], 0
 
+    tipi = ["rect", "rect", "T", "T", "nrect", "nrect", "trapez", "trapez", "circular", "polygon"]
     casi = []
     for i in range(260):
-        unita = ("m", "cm", "mm")[i % 3]
-        k = i % 13
-        if k < 2:
-            caso = caso_righe(rnd, "rect", unita) + (None, None)
-        elif k < 4:
-            caso = caso_righe(rnd, "T", unita) + (None, None)
-        elif k < 6:
-            caso = caso_righe(rnd, "nrect", unita) + (None, None)
-        elif k < 8:
-            caso = caso_righe(rnd, "trapez", unita) + (None, None)
-        elif k < 9:
-            caso = caso_tondo(rnd, "circular", unita) + (None, None)
-        elif k < 10:
-            caso = caso_tondo(rnd, "polygon", unita) + (None, None)
+        unita, tipo = ("m", "cm", "mm")[i % 3], (tipi + ["coord"] * 3)[i % 13]
+        if tipo == "coord":
+            casi.append((unita,) + caso_coord(rnd, unita))
         else:
-            caso = caso_coord(rnd, unita)
-        casi.append((unita,) + caso)
+            fai = caso_tondo if tipo in ("circular", "polygon") else caso_righe
+            casi.append((unita,) + fai(rnd, tipo, unita) + (None, None))
     for unita, tipo, testi, att, Lc, tolW, nome, principale in casi:
         args = [tipo] + testi
         if unita != "m" or rnd.random() < 0.5:
