@@ -756,23 +756,18 @@ def verifica_rigida(p, r, fond, c):
     xs = r["x"]
     n = len(xs)
     scalaM, scalaV = abs(N) * L / 4, abs(N)
+    # the first two and last two points carry zero actions; the settlement is
+    # the pressure line extended over the whole base, over b·K
+    Ms, Vs = [0.0] * n, [0.0] * n
+    fs = [pres(x) / (b * K) for x in xs]
     for i in range(2, n - 2):
-        V, M, _, _ = azioni_carichi(p["tr"] + suolo, p["fo"], p["co"], xs[i])
-        c.vicino("M(%d, x=%.9g)" % (i + 1, xs[i]), M, r["M"][i], 3e-6 * scalaM)
-        c.vicino("V(%d, x=%.9g)" % (i + 1, xs[i]), V, r["V"][i], 3e-6 * scalaV)
-        # settlement: the pressure line extended over the whole base, over b·K
-        c.vicino("f(%d, x=%.9g)" % (i + 1, xs[i]), pres(xs[i]) / (b * K), r["f"][i], 2e-6 * scalaq / (b * K))
+        Vs[i], Ms[i], _, _ = azioni_carichi(p["tr"] + suolo, p["fo"], p["co"], xs[i])
+    for i in range(n):
+        c.vicino("M(%d, x=%.9g)" % (i + 1, xs[i]), Ms[i], r["M"][i], 3e-6 * scalaM)
+        c.vicino("V(%d, x=%.9g)" % (i + 1, xs[i]), Vs[i], r["V"][i], 3e-6 * scalaV)
+        c.vicino("f(%d, x=%.9g)" % (i + 1, xs[i]), fs[i], r["f"][i], 2e-6 * scalaq / (b * K))
         if len(c.errori) > 12:
             return
-    Ms, Vs, fs = [0.0, 0.0], [0.0, 0.0], [pres(0.0) / (b * K)] * 2
-    for xx in xs[2:-2]:
-        V, M, _, _ = azioni_carichi(p["tr"] + suolo, p["fo"], p["co"], xx)
-        Ms.append(M)
-        Vs.append(V)
-        fs.append(pres(xx) / (b * K))
-    Ms += [0.0, 0.0]
-    Vs += [0.0, 0.0]
-    fs += [pres(L) / (b * K)] * 2
     verifica_estremi(c, r, xs, Ms, Vs, fs, 3e-6 * scalaM, 3e-6 * scalaV, 2e-6 * scalaq / (b * K))
     Mf = r["Mmax"] if abs(r["Mmin"]) < r["Mmax"] else r["Mmin"]
     c.vicino("M fondazione", Mf, fond["M"], 0.0)
