@@ -1,12 +1,10 @@
-"""Checks the exported DXF diagrams with a real DXF reader (ezdxf).
+"""The exported DXF diagrams read by a real DXF reader (ezdxf).
 
-For every .dxf in the folder given on the command line: the file must load
-and ezdxf's audit must report no error; the entities are split into the three
-diagrams at the beam axes (a LINE of colour 7 from x = 0 across the whole
-span opens each diagram): the moments, the shears and the loads in this order
-from the top, each diagram drawn entirely above the axis of the next one
-(labels left out: they may stand beside the next diagram's caption, and a
-support symbol of the next diagram beside a deflected cantilever's tip).
+Every .dxf in the folder given must load with no audit error; split at the
+beam axes (a colour-7 LINE from x = 0 across the span opens each diagram),
+the moments, shears and loads come in this order from the top, each drawn
+above the next one's axis (labels aside: a label may stand beside the next
+caption, a support symbol beside a deflected cantilever's tip).
 """
 import glob
 import os

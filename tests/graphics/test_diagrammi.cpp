@@ -49,8 +49,7 @@ struct Diagrammi : ::testing::Test {
     }
 };
 
-constexpr int64_t Nero = 0x000000, Rosso = 0xFF0000, Verde = 0x00FF00, Grigio = 0x808080,
-                  Blu = 0x0000FF;
+constexpr int64_t Nero = 0x000000, Rosso = 0xFF0000, Verde = 0x00FF00, Grigio = 0x808080;
 
 } // namespace
 
@@ -61,13 +60,9 @@ bool operator==(const TrattoRegistrato& a, const TrattoRegistrato& b) {
 }
 } // namespace zelvo
 
-TEST(ScalaTonda, RoundSeries) {
-    EXPECT_DOUBLE_EQ(ScalaTonda(7.5), 10); // Mmax 30 on a 6 m span
-    EXPECT_DOUBLE_EQ(ScalaTonda(2.05), 2); // within 0.1 below 2
+TEST(ScalaTonda, UpToTheSeriesExceptWithinATenth) {
+    EXPECT_DOUBLE_EQ(ScalaTonda(2.05), 2);
     EXPECT_DOUBLE_EQ(ScalaTonda(2.2), 5);
-    EXPECT_DOUBLE_EQ(ScalaTonda(6), 10);
-    EXPECT_DOUBLE_EQ(ScalaTonda(11250), 20000);
-    EXPECT_NEAR(ScalaTonda(0.00035), 0.0005, 1e-18);
     EXPECT_DOUBLE_EQ(ScalaTonda(0), 1e-20); // log10 of tiny values taken as -20
 }
 
@@ -153,30 +148,9 @@ TEST_F(Diagrammi, ShearDiagramOnScreen) {
     }
     EXPECT_EQ(curva.front().v[1], 0); // first point on the axis
     EXPECT_NEAR(curva.back().v[3], 0, 1e-12);
-    const auto testi = Tipo("Testo");
-    ASSERT_EQ(testi.size(), 2u); // no title block on the shear diagram, no scale on screen
-    EXPECT_EQ(testi[1].testo, "-30 kN");
-    EXPECT_NEAR(testi[1].v[1], 1.5 + 1.5 * h, 1e-5); // above the axis: +1.5 h
-}
-
-TEST_F(Diagrammi, LoadDiagramOnScreen) {
-    Calcola();
-    ASSERT_TRUE(P.PlottaDiagramma(c, "C", video));
-    // Only a distributed load: case 1, reference 10000, raw 1.5 x 20000 / 6 = 5000.
-    EXPECT_DOUBLE_EQ(P.Stato().ScalaCarichi, 5000);
-    EXPECT_EQ(P.Stato().ScalaForze, 0);
-    const auto blu = Tipo("Linea", Blu);
-    // The outline (4 lines at L/40 above the axis, 2 plot units high) and
-    // 99 vertical hatch lines L/100 apart.
-    ASSERT_EQ(blu.size(), 4u + 99u);
-    EXPECT_EQ(blu[0].v, (std::vector<double>{0, L / 40, L, L / 40}));
-    EXPECT_NEAR(blu[1].v[3], L / 40 + 2, 1e-12);
-    for (size_t k = 4; k < blu.size(); ++k)
-        EXPECT_NEAR(blu[k].v[0], blu[k].v[2], 1e-9);
-    const auto testi = Tipo("Testo");
+    const auto testi = Tipo("Testo"); // no title block, no scale on screen
     ASSERT_EQ(testi.size(), 2u);
-    EXPECT_EQ(testi[0].testo, " 10 kN/m");
-    EXPECT_NEAR(testi[0].v[1], L / 40 + 2 + 1.5 * h, 1e-9);
+    EXPECT_EQ(testi[1].testo, "-30 kN");
 }
 
 TEST_F(Diagrammi, UnloadedFoundationAndZeroRowsDrawNoNaN) {

@@ -1,6 +1,5 @@
-// The drawing module, the plot window and the geometry helpers on recording
-// targets. Witnesses: mappings and crossings computed by hand from simple
-// figures (rectangles, a diamond, a notched quadrilateral).
+// The drawing module, the plot window and the hatching on recording targets,
+// against mappings and crossings computed by hand.
 #include "core/guasto.h"
 #include "core/matematica.h"
 #include "graphics/dxf.h"
@@ -33,13 +32,6 @@ struct Registro : ::testing::Test {
 };
 
 } // namespace
-
-TEST_F(Registro, OffsetAndScaleMoveOrdinatesOnly) {
-    g.OrigineY = 10;
-    g.Linea(1, 4, 3, -8, -2); // y' = 10 + y / s
-    ASSERT_EQ(s.tratti.size(), 1u);
-    EXPECT_EQ(s.tratti[0].v, (std::vector<double>{1, 8, 3, 14}));
-}
 
 // Never inf or NaN on a target: a fault before anything is drawn.
 TEST_F(Registro, NonFiniteCoordinateDrawsNothing) {
@@ -79,7 +71,7 @@ TEST_F(Registro, MultiFontSymbolIsGreekAndAdvances) {
 
 // --- plot window -----------------------------------------------------------
 
-TEST(Plottaggio, FileFrameWithBandsOffsetAndScale) {
+TEST(Plottaggio, FileFrameWithBands) {
     Grafica g;
     SuperficieDxf dxf;
     Plottaggio p;
@@ -90,10 +82,6 @@ TEST(Plottaggio, FileFrameWithBandsOffsetAndScale) {
     EXPECT_NEAR(x[3], 11.5, 1e-5);
     EXPECT_NEAR(y[2], -1, 1e-5);
     EXPECT_NEAR(y[1], 3, 1e-5);
-    Plottaggio q;
-    q.Inizializza(g, 0, 1, -4, 6, dxf, 2, true, -2); // y' = -2 + y / 2
-    EXPECT_EQ(q.yMin, -3.0f);
-    EXPECT_EQ(q.yMax, 2.0f);
 }
 
 TEST(Plottaggio, EqualScalesCentredOnScreenNotOnPaper) {

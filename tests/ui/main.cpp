@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -74,6 +75,19 @@ void Scrivi(const QString& t, QWidget* w) {
 void Clic(QWidget* w) {
     QVERIFY(w);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+int Calc(const QStringList& argomenti, QByteArray* out) {
+    QProcess p;
+    p.start(QStringLiteral(ZELVO_CALC), argomenti);
+    if (!p.waitForFinished(60000)) return -1;
+    if (out) *out = p.readAllStandardOutput();
+    return p.exitCode();
+}
+
+QByteArray Leggi(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QString TestoPdf(const QString& pdf, const QStringList& opzioni) {

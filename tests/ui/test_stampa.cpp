@@ -66,17 +66,13 @@ class TestStampa : public QObject {
     void relazioneSuPdfComeIlFile_data() {
         QTest::addColumn<QString>("esempio");
         QTest::addColumn<int>("copie");
-        QTest::addColumn<QString>("riga");
-        QTest::newRow("appoggio") << "appoggio-appoggio" << 3
-                                  << "RA =  60.08 kN               RB =  63.92 kN";
-        QTest::newRow("winkler") << "fondazione-winkler" << 1
-                                 << "max V = -299.7 kN            x max V =  5.100 m";
-        QTest::newRow("mensola") << "mensola" << 1 << "MA = -3,138 kNcm             MB =  0 kNcm";
+        QTest::newRow("appoggio") << "appoggio-appoggio" << 3;
+        QTest::newRow("winkler") << "fondazione-winkler" << 1;
+        QTest::newRow("mensola, kNcm") << "mensola" << 1;
     }
     void relazioneSuPdfComeIlFile() {
         QFETCH(QString, esempio);
         QFETCH(int, copie);
-        QFETCH(QString, riga);
         Finestra w;
         QVERIFY(w.Apri(qPrintable(esempio)));
         w.f->btnCalcola_Click();
@@ -97,7 +93,6 @@ class TestStampa : public QObject {
         QCOMPARE(pagine.size(), qsizetype(copie));
         for (const QStringList& pagina : pagine)
             QCOMPARE(pagina, attese);
-        QVERIFY(attese.contains(riga));
         QCOMPARE(attese.front(), "NOME FILE: " + esempio);
     }
 

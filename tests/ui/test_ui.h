@@ -43,6 +43,10 @@ void Scrivi(const QString& t, QWidget* w = nullptr);
 // A left click near the left edge (on a check box's or radio button's box).
 void Clic(QWidget* w);
 
+// zelvo-calc with these arguments: its exit status (its standard output in out).
+int Calc(const QStringList& argomenti, QByteArray* out = nullptr);
+QByteArray Leggi(const QString& file);
+
 // The text of a PDF file by pdftotext (empty on failure), pages separated by
 // form feeds; `opzioni` go before the file name.
 QString TestoPdf(const QString& pdf, const QStringList& opzioni = {});
