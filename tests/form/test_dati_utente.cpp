@@ -164,9 +164,6 @@ TEST(MaterialiUtente, SalvatiNellaCartellaUtenteERiletti) {
         EXPECT_EQ(s.w->Text[1], "Steel");
         s.w->Text[1] = "Acciaio inox";
         s.w->Text[2] = "200000"; // MPa
-        s.w->Text[3] = "0,3";
-        s.w->Text[4] = "7900";
-        s.w->Text[5] = "0,000016";
         s.w->cmdAggiungi_Click();
         ASSERT_EQ(s.w->MSFlexGrid1.Righe(), 13);
         s.msg.Svuota();

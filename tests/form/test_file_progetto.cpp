@@ -5,6 +5,7 @@
 
 #include "io/file_atomico.h"
 #include "io/generale.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
@@ -17,22 +18,13 @@ namespace fs = std::filesystem;
 namespace {
 
 DatiTrave Esempio() {
-    DatiTrave d;
-    d.Titolo = "Trave di prova: è à ù";
-    d.E = 2.1e11f;
-    d.J = 8.356e-5f;
+    DatiTrave d = prova::Base(Fondazione, "Trave di prova: è à ù");
     d.Luce = 6.5f;
-    d.Vincoli = 4;
     d.AscissaX = 1.3f;
     d.DistanzeParziali = true;
-    d.NTrapezi = 2;
-    d.CarichiTrapezi.Ridimensiona(2);
-    d.CarichiTrapezi(1) = {1000.5f, -2000, 0, 3.25f};
-    d.CarichiTrapezi(2) = {0.1f, 0.2f, 3.25f, 6.5f};
-    d.NConcentrati = 1;
-    d.CarichiConcentrati.Ridimensiona(1);
-    d.CarichiConcentrati(1) = {-15000, 2};
-    d.NCoppie = 0; // an empty table
+    prova::Trapezio(d, 1000.5f, -2000, 0, 3.25f);
+    prova::Trapezio(d, 0.1f, 0.2f, 3.25f, 6.5f);
+    prova::Forza(d, -15000, 2); // and no couples: an empty table
     d.K = 12345678.9;
     d.b = 0.7;
     d.NDivisioni = 250;
@@ -217,8 +209,9 @@ TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
 }
 
 TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
-    // Older versions too: a file that stops before, or holds a bad value on,
-    // a line its version has is partial, with the message once.
+    // A file of any version that stops before, or holds a bad value on, a
+    // line its version has is partial, with the message once; the counts
+    // always match the rows, an unknown scheme is not taken.
     const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
     struct Caso {
         std::string byte;
@@ -232,12 +225,18 @@ TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
         {"\"Quattro\",\"4.0\"\r\n" + Corpo + "#FALSE#\r\n", "a \"4.0\" file without line 14"},
         {"\"Quattro\",\"4.0\"\r\n" + Corpo + "forse\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n",
          "line 13 is not a boolean"},
+        {L1 + "1,1,1\r\n100\r\n7\r\n", "an unknown scheme"},
+        {L1 + "1,1,1\r\n100\r\n0\r\n-3\r\n", "a negative row count"},
+        {L1 + Corpo + "#FALSE#\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n1\r\n\"record\"\r\n",
+         "a section record and no reader for it"},
     };
     for (const auto& c : casi) {
         RegistroMessaggi m;
         Stato r;
         EXPECT_EQ(Leggi(c.byte, r, m), EsitoProgetto::Parziale) << c.perche;
         EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << c.perche;
+        EXPECT_EQ(r.d.NTrapezi, r.d.CarichiTrapezi.Conta()) << c.perche;
+        EXPECT_TRUE(r.d.Vincoli >= 0 && r.d.Vincoli <= 4) << c.perche;
     }
 }
 
@@ -286,28 +285,6 @@ TEST(FileProgetto, IntestazioneIlleggibile) {
     EXPECT_EQ(r.d.Titolo, "com'era");
     EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
                                                    "Lettura incompleta del file"}));
-}
-
-TEST(FileProgetto, ValoriNonAmmessi) {
-    for (const std::string& dati :
-         {std::string("1,1,1\r\n100\r\n7\r\n"), std::string("1,1,1\r\n100\r\n0\r\n-3\r\n")}) {
-        RegistroMessaggi m;
-        Stato r;
-        EXPECT_EQ(Leggi(L1 + dati, r, m), EsitoProgetto::Parziale);
-        EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
-        EXPECT_EQ(r.d.NTrapezi, r.d.CarichiTrapezi.Conta()) << "counts always match the rows";
-        EXPECT_EQ(r.d.Vincoli, 0) << "an unknown scheme is not taken";
-    }
-}
-
-TEST(FileProgetto, RecordSezionePresenteSenzaLettore) {
-    RegistroMessaggi m;
-    Stato r;
-    const std::string byte = L1 + Corpo +
-                             "#FALSE#\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n1\r\n"
-                             "\"record\"\r\n";
-    EXPECT_EQ(Leggi(byte, r, m), EsitoProgetto::Parziale);
-    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
 }
 
 TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {

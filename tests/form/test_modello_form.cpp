@@ -3,6 +3,7 @@
 // file through the window.
 #include "form/modello_form.h"
 #include "io/generale.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
@@ -20,28 +21,20 @@ namespace {
 
 // A problem with values no display precision can carry.
 DatiTrave ProblemaScomodo(bool parziali, int16_t vincoli) {
-    DatiTrave d;
-    d.Titolo = "Trave è più";
+    DatiTrave d = prova::Base(vincoli, "Trave è più");
     d.Luce = 6.123457f;
     d.E = 2.100001e11f;
     d.J = 1.234567e-4f;
-    d.Vincoli = vincoli;
     d.NSezioni = 137;
     d.AscissaX = 1.987654f;
     d.DistanzeParziali = parziali;
-    d.NTrapezi = 2;
-    d.CarichiTrapezi.Ridimensiona(2);
-    d.CarichiTrapezi(1) = {1234.567f, -987.6543f, 0.1234567f, 2.345678f};
-    d.CarichiTrapezi(2) = {3.3333333f, 3.3333333f, 1.1f, 5.9999999f};
-    d.NConcentrati = 3;
-    d.CarichiConcentrati.Ridimensiona(3);
-    d.CarichiConcentrati(1) = {10000.01f, 1.23456f};
-    d.CarichiConcentrati(2) = {-2.5e-3f, 3.000001f};
-    d.CarichiConcentrati(3) = {77777.77f, 0.7f}; // before the previous one
-    d.NCoppie = 2;
-    d.Coppie.Ridimensiona(2);
-    d.Coppie(1) = {12345.679f, 0.3333333f};
-    d.Coppie(2) = {-0.1f, 4.4444447f};
+    prova::Trapezio(d, 1234.567f, -987.6543f, 0.1234567f, 2.345678f);
+    prova::Trapezio(d, 3.3333333f, 3.3333333f, 1.1f, 5.9999999f);
+    prova::Forza(d, 10000.01f, 1.23456f);
+    prova::Forza(d, -2.5e-3f, 3.000001f);
+    prova::Forza(d, 77777.77f, 0.7f); // before the previous one
+    prova::Coppia(d, 12345.679f, 0.3333333f);
+    prova::Coppia(d, -0.1f, 4.4444447f);
     d.K = 12345678.9;
     d.b = 1.0 / 3.0;
     d.NDivisioni = 37;
@@ -116,16 +109,10 @@ TEST_F(Form, UnaModificaValeQuelCheSiVede) {
 // Partial distances.
 
 TEST_F(Form, UnaDistanzaParzialeModificataSpostaICarichiSeguenti) {
-    DatiTrave d;
-    d.Luce = 10;
-    d.E = 1;
-    d.J = 1;
+    DatiTrave d = prova::Base(AppoggioAppoggio, "");
     d.DistanzeParziali = true;
-    d.NConcentrati = 3;
-    d.CarichiConcentrati.Ridimensiona(3);
-    d.CarichiConcentrati(1) = {1, 1.1f};
-    d.CarichiConcentrati(2) = {1, 3.3f};
-    d.CarichiConcentrati(3) = {1, 5.7f};
+    for (float x : {1.1f, 3.3f, 5.7f})
+        prova::Forza(d, 1, x);
     Apri(d);
     f.FlexGrid[1].ImpostaTesto(2, 2, "3"); // was 2.2
     ASSERT_TRUE(f.LeggeDati());
@@ -139,13 +126,10 @@ TEST_F(Form, UnaDistanzaParzialeModificataSpostaICarichiSeguenti) {
 TEST_F(Form, DistanzaParzialeNegativaAvvisaEMostraLaDifferenza) {
     EXPECT_EQ(f.NuovaDistanza(2, 2), 0); // equal: no warning
     EXPECT_TRUE(msg.elenco.empty());
-    DatiTrave d;
-    d.Luce = 10;
+    DatiTrave d = prova::Base(AppoggioAppoggio, "");
     d.DistanzeParziali = true;
-    d.NConcentrati = 2;
-    d.CarichiConcentrati.Ridimensiona(2);
-    d.CarichiConcentrati(1) = {1, 4};
-    d.CarichiConcentrati(2) = {1, 1};
+    prova::Forza(d, 1, 4);
+    prova::Forza(d, 1, 1);
     Apri(d);
     ASSERT_EQ(msg.Testi(), std::vector<std::string>{"Attenzione! Distanza parziale <=0"});
     EXPECT_EQ(msg.elenco[0].icona, Icona::Critica);
@@ -411,19 +395,25 @@ TEST_F(Form, FondazioneRigidaCaricoUniforme) {
     EXPECT_TRUE(f.FrameRis && !f.FrameFond);
 }
 
+// On elastic soil the calculation adds the springs as loads for a while:
+// "Calcola" again shows the same texts and the data keep their own loads.
 TEST_F(Form, CalcolaDueVolteStessiTestiSenzaLeRigheDelleMolle) {
     DatiTrave d = ProblemaScomodo(true, 4);
     d.Luce = 8;
     d.ReagTraz = true;
     Apri(d);
+    const auto testi = [&] {
+        std::vector<std::string> t;
+        for (const auto& c : f.txtFond)
+            t.push_back(c.testo);
+        for (const auto& c : f.txtX)
+            t.push_back(c.testo);
+        return t;
+    };
     const EsitoCalcolo e1 = f.btnCalcola_Click();
-    const auto fond1 = f.txtFond;
-    const auto x1 = f.txtX;
+    const auto prima = testi();
     EXPECT_EQ(f.btnCalcola_Click(), e1);
-    for (size_t i = 0; i < fond1.size(); ++i)
-        EXPECT_EQ(fond1[i].testo, f.txtFond[i].testo);
-    for (size_t i = 0; i < x1.size(); ++i)
-        EXPECT_EQ(x1[i].testo, f.txtX[i].testo);
+    EXPECT_EQ(testi(), prima);
     EXPECT_EQ(m.Dati.NConcentrati, 3);
 }
 
@@ -472,27 +462,6 @@ TEST_P(FileEsatto, ApriSalvaEApriCalcola) {
 INSTANTIATE_TEST_SUITE_P(UnitaEParziali, FileEsatto,
                          ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Bool(),
                                             ::testing::Bool()));
-
-// A file whose header cannot be read leaves a problem without a name, so
-// "Salva" asks for one instead of overwriting the unread file.
-TEST_F(Form, FileIlleggibileLasciaUnProblemaSenzaNome) {
-    const auto p = fs::temp_directory_path() / ("zelvo_form_vuoto_" + std::to_string(getpid()));
-    { std::ofstream(p) << ""; }
-    f.NomeFile = "vecchio";
-    EXPECT_FALSE(f.ApriFileDati(p.string()));
-    EXPECT_EQ(f.NomeFile, "");
-    EXPECT_EQ(f.Caption, "Trave Zelvo - File: ");
-    std::vector<RichiestaDialogo> richieste;
-    f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) {
-        richieste.push_back(r);
-        return std::optional<std::string>();
-    };
-    EXPECT_FALSE(f.mnuFileItem_Click(2));
-    ASSERT_EQ(richieste.size(), 1u);
-    EXPECT_TRUE(richieste[0].salva);
-    EXPECT_EQ(Contenuto(p), "");
-    fs::remove(p);
-}
 
 TEST_F(Form, IlRecordDellaSezioneResta) {
     // Open -> save keeps the section record of the file; "Nuovo" drops it.
@@ -557,9 +526,12 @@ TEST_F(Form, VociFileUnaSolaSceltaDeiFile) {
     EXPECT_EQ(richieste[1].nomeIniziale, "trave.txt");
     EXPECT_EQ(richieste[1].cartellaIniziale, (dir / "sotto").string());
     EXPECT_EQ(relazioni, std::vector<std::string>{(dir / "relazione.txt").string()});
-    // "Nuovo", then "Salva" asks for a name as "S&alva come..." does.
+    // A file whose header cannot be read leaves a problem without a name, so
+    // "Salva" asks for one instead of overwriting the unread file.
+    std::ofstream(dir / "vuoto.zlv") << "";
+    EXPECT_FALSE(f.ApriFileDati((dir / "vuoto.zlv").string()));
+    EXPECT_EQ(f.Caption, "Trave Zelvo - File: ");
     risposte = {std::nullopt, std::nullopt};
-    f.mnuFileItem_Click(0);
     EXPECT_FALSE(f.mnuFileItem_Click(2));
     ASSERT_EQ(richieste.size(), 3u);
     EXPECT_TRUE(richieste[2].salva);
