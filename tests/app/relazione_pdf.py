@@ -1,17 +1,12 @@
 #!/usr/bin/env python3
 """zelvo-calc --report-pdf checked with poppler-utils.
 
-  relazione_pdf.py ZELVO_CALC esempio FILE.zlv WORKDIR
-      the PDF's text (pdftotext -layout) holds every number of the text
-      report, token for token, on the pages before the diagrams; the page
-      count (pdfinfo) matches "Pagina n di N" on every page; the three
-      diagram captions are on the last page; no image (pdfimages -list).
-  relazione_pdf.py ZELVO_CALC lungo FILE.zlv WORKDIR
-      the same for the problem with 70 concentrated loads: the load table
-      runs over more pages, each with the header.
-  relazione_pdf.py ZELVO_CALC fallito FILE.zlv WORKDIR
-      a PDF that cannot be written: exit status 1, the message on standard
-      error, no file left.
+relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR
+  esempio: the PDF's text (pdftotext) holds every number of the text report
+    on the pages before the diagrams; pdfinfo's page count matches "Pagina n
+    di N" on every page; the diagram captions are on the last page; no image.
+  lungo: the same with 70 concentrated loads, over more pages.
+  fallito: a PDF that cannot be written: exit 1, the message, no file left.
 """
 import collections
 import os

@@ -11,8 +11,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -39,12 +42,14 @@ struct Esecuzione {
     json Json() const { return json::parse(out); }
 };
 
-// Runs zelvo-calc with the arguments (already quoted for the shell) in the
-// English regional settings.
-Esecuzione Esegui(const std::string& argomenti) {
+// Runs a program (zelvo-calc unless told) with the arguments, already quoted
+// for the shell, in the English regional settings and without a display.
+Esecuzione Esegui(const std::string& argomenti, const std::string& programma = ZELVO_CALC) {
     const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
-    const int s = std::system(("env LC_ALL=C LANG=C '" + std::string(ZELVO_CALC) + "' " +
-                               argomenti + " >'" + out.string() + "' 2>'" + err.string() + "'")
+    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "
+                               "LANG=C '" +
+                               programma + "' " + argomenti + " >'" + out.string() + "' 2>'" +
+                               err.string() + "'")
                                   .c_str());
     return {WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s), Leggi(out), Leggi(err)};
 }
@@ -152,16 +157,29 @@ TEST(Uscita, CalcoloOFileFallitiEsce1SenzaRelazione) {
     EXPECT_EQ(Leggi(vecchia).rfind("NOME FILE: mensola\r\n", 0), 0u);
 }
 
-TEST(Uscita, ErroriDUso) {
-    const std::string m = Q(Esempi + "mensola.zlv");
-    for (const std::string& a :
-         {std::string(""), "--opzione-che-non-esiste " + m, m + " " + m, std::string("--report"),
-          Q(Cartella.string()), "--json " + Q((Cartella / "non-esiste.zlv").string())}) {
-        const Esecuzione e = Esegui(a);
-        EXPECT_EQ(e.stato, 2) << a;
-        EXPECT_EQ(e.out, "") << a; // no JSON for a file that cannot be opened
+// Wrong uses end with 2 and print nothing (no JSON for a file that cannot be
+// opened); --version of both programs and --help, answered without a
+// display; the window program refuses an unknown option before any window.
+TEST(Uscita, UsoVersioneEAiuto) {
+    const std::string m = Q(Esempi + "mensola.zlv"), c = ZELVO_CALC, g = ZELVO_GUI;
+    const std::string v = ZELVO_VERSIONE_ATTESA, data = ", built [0-9]{4}-[0-9]{2}-[0-9]{2}\n";
+    const std::vector<std::tuple<std::string, std::string, int, std::string>> casi = {
+        {c, "", 2, ""},
+        {c, "--opzione-che-non-esiste " + m, 2, ""},
+        {c, m + " " + m, 2, ""},
+        {c, "--report", 2, ""},
+        {c, Q(Cartella.string()), 2, ""},
+        {c, "--json " + Q((Cartella / "non-esiste.zlv").string()), 2, ""},
+        {c, "--help", 0, "[^]*--report[^]*"},
+        {c, "--version", 0, "zelvo-calc \\(Zelvo\\) " + v + data},
+        {g, "--version", 0, "zelvo " + v + " \\(Zelvo\\)" + data},
+        {g, "--help", 0, "[^]*\\[FILE\\.zlv\\][^]*"},
+        {g, "-platform offscreen --nessuna", 1, ""}};
+    for (const auto& [programma, argomenti, stato, uscita] : casi) {
+        const Esecuzione e = Esegui(argomenti, programma);
+        EXPECT_EQ(e.stato, stato) << argomenti;
+        EXPECT_TRUE(std::regex_match(e.out, std::regex(uscita))) << argomenti << ": " << e.out;
     }
-    EXPECT_EQ(Esegui("--help").stato, 0);
 }
 
 // Every seed of the fuzz corpus (and every crash turned into one) runs to
