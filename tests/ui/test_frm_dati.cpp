@@ -217,6 +217,7 @@ class TestFrmDati : public QObject {
         QFETCH(QStringList, etichette);
         QFETCH(QList<int>, scelte);
         Finestra w;
+        w.f->Modello().InizializzaForm();
         for (int i = 0; i < 5; ++i)
             w.f->Unita().UnitaModello[size_t(i)] = etichette[i].toStdString();
         FrmUnits* u = Unita(w);
@@ -228,6 +229,7 @@ class TestFrmDati : public QObject {
         Clic(u->Cancel());
         QVERIFY(!u->isVisible());
         QCOMPARE(w.f->Unita().UnitaModello[0], etichette[0].toStdString());
+        QVERIFY(w.msg.elenco.empty());
     }
 
     // cm and N with OK: the main window shows fields, grids and results
