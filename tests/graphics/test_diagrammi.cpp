@@ -112,7 +112,6 @@ TEST_F(Diagrammi, MomentDiagramOnScreen) {
     const auto testi = Tipo("Testo");
     ASSERT_EQ(testi.size(), 5u);
     EXPECT_EQ(testi[0].testo, "File : prova.zlv - Prova");
-    EXPECT_EQ(testi[1].testo.rfind("Luce = 6", 0), 0u) << testi[1].testo;
     // Mmax below the axis: text top h/2 below the curve's lowest point;
     // Mmin = 0 on the axis: text 1.5 h above it.
     EXPECT_EQ(testi[2].testo, " 45 kNm");
@@ -134,8 +133,6 @@ TEST_F(Diagrammi, ShearDiagramOnScreen) {
     ASSERT_TRUE(P.PlottaDiagramma(c, "T", video));
     // range 60000 over 6 m: raw 15000 -> 20000
     EXPECT_DOUBLE_EQ(P.Stato().ScalaTagli, 20000);
-    EXPECT_NEAR(P.Stato().yMaxDiagramma, 1.5 + 8 * h, 1e-6);
-    EXPECT_NEAR(P.Stato().yMinDiagramma, -1.5 - 12 * h, 1e-6);
     const auto curva = Tipo("Linea", Rosso);
     ASSERT_EQ(int(curva.size()), m.Risultati.NPunti - 1);
     for (const auto& t : curva) {
@@ -171,7 +168,6 @@ TEST_F(Diagrammi, UnloadedFoundationAndZeroRowsDrawNoNaN) {
     for (const auto& t : s.tratti)
         for (double v : t.v)
             EXPECT_TRUE(std::isfinite(v)) << t.tipo;
-    EXPECT_EQ(P.Stato().ScalaSuolo, 0);
     SuperficieDxf dxf;
     dxf.ApriDxf("/nonexistent/x.dxf", 1);
     EXPECT_TRUE(P.PlottaFile(c, dxf));

@@ -1,7 +1,6 @@
 // The diagram windows, the scale dialog and the DXF / CAD items of the File
-// menu. Witnesses: the command-line tool on the same
-// problem (values at x, DXF bytes), the window's own size (a drawing spans the
-// band it is given).
+// menu. Witnesses: the command-line tool on the same problem (values at x,
+// DXF bytes), the window's own size (a drawing spans the band it is given).
 #include "test_ui.h"
 
 #include "ui/diagrammi_qt.h"
