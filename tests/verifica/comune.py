@@ -1,13 +1,33 @@
-"""Helpers shared by the independent checks of zelvo-calc: single-precision
-values as the program stores them, exact quadrature, the data file writer
-and the record of discrepancies."""
+"""Helpers shared by the independent checks of zelvo-calc."""
 import math
+import random
 import struct
+import subprocess
+import sys
 
 # Five-point Gauss: exact for the polynomials of degree <= 9 used here.
 G5 = [(-0.9061798459386640, 0.2369268850561891), (-0.5384693101056831, 0.4786286704993665),
       (0.0, 0.5688888888888889), (0.5384693101056831, 0.4786286704993665),
       (0.9061798459386640, 0.2369268850561891)]
+
+
+def argomenti():
+    """The program and the random generator seeded from the command line."""
+    return sys.argv[1], random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 20261207)
+
+
+def esegui(args):
+    """Exit status, standard output and standard error of one run."""
+    r = subprocess.run(args, capture_output=True)
+    return r.returncode, r.stdout.decode("utf-8"), r.stderr.decode("utf-8")
+
+
+def esito(errori, fatti):
+    """Print the discrepancies and the summary; the exit status."""
+    for e in errori:
+        print(e)
+    print("%d casi verificati, %d discrepanze" % (fatti, len(errori)))
+    return 1 if errori else 0
 
 
 def f32(v):
@@ -35,8 +55,7 @@ def q_lin(q1, q2, d1, d2):
 
 
 def risultante(p):
-    """Resultant N of the loads and their moment t about the middle of the
-    span (positive when the resultant lies right of it)."""
+    """Resultant N and its moment t about midspan (positive right of it)."""
     L = p["L"]
     N = sum(F for F, d in p["fo"]) + sum(gauss(q_lin(*q), q[2], q[3]) for q in p["tr"])
     t = sum(F * (d - L / 2) for F, d in p["fo"]) + sum(W for W, d in p["co"]) + sum(

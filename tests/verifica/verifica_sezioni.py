@@ -1,40 +1,26 @@
 #!/usr/bin/env python3
-"""Independent check of `zelvo-calc section` on a catalogue of sections.
+"""Independent check of `zelvo-calc section`: every printed field against
+closed forms (stacked trapezoids, circles, regular polygons), Green's-theorem
+edge sums for outlines and profiles, and plastic moduli from the equal-area
+axis found by bisection on the outline clipped by a half-plane; profiles also
+against section/dati/profili.csv; then the error paths.
 
-Every field printed under "section" is compared with a value computed here
-by another method than the program's fan triangulation and false-position
-halving: closed forms for stacks of rectangles and trapezoids, circles and
-regular polygons; Green's-theorem edge sums for coordinate outlines and the
-steel profiles' fillet-free outlines; every plastic modulus from the
-equal-area axis found by bisection on the outline clipped by a half-plane
-(Sutherland-Hodgman) and the two halves' first moments about it. Profiles
-also against section/dati/profili.csv in the unit; then the error paths.
-
-Usage: verifica_sezioni.py ZELVO_CALC [SEED]
-Exit status 0 when every check agrees within its stated tolerance.
-"""
+Usage: verifica_sezioni.py ZELVO_CALC [SEED]; exit status 0 when all agree."""
 import csv
 import json
 import math
 import os
-import random
-import subprocess
 import sys
 
-from comune import Confronto, f32
+from comune import Confronto, argomenti, esegui, esito, f32
 
 PI = math.pi
 FATTORE = {"m": 1.0, "cm": 0.01, "mm": 0.001}
 
-# Lengths reach the program as 32-bit floats (the editor's table and radii,
-# the profile's h, b, tw, tf). The reference below is built from the same
-# rounded lengths, so what is left is at most one unit in the last place per
-# length from the order in which the program rounds (display unit, then
-# metres) plus double rounding: a quantity of degree k in the lengths moves by
-# about k * 2^-24 relative, k <= 4. Twice that bound is the tolerance, taken on
-# the larger of the value and the scale of its kind (area * size^(k-2)), so
-# that quantities that vanish by symmetry (xG, jota_xyG, ...) are judged on
-# the section's own scale and not on their rounding residue.
+# Lengths reach the program as singles, and the reference uses the same ones:
+# the rounding order leaves about k * 2^-24 relative on a quantity of degree
+# k <= 4; twice that, on the larger of the value and the scale of its kind
+# (area * size^(k-2)), so that what vanishes by symmetry is judged on scale.
 RTOL = 8 * 2.0 ** -24
 
 # Degree in length of every field of "section" (None: not a length).
@@ -44,8 +30,7 @@ GRADO = {"Area": 2, "xG": 1, "yG": 1, "stat_x": 3, "stat_y": 3, "jota_x": 4, "jo
          "WxInferiore": 3, "WyDestra": 3, "WySinistra": 3, "Wplx": 3, "Wply": 3,
          "nRettangolini_": None, "NumerazioneVerticiAntioraria": None}
 
-# The program halves a section by false position stopped when the area on one
-# side differs from half the area by less than Area/10000.
+# The halving by false position stops within Area/10000 of half the area.
 TOL_RADICE = 1e-4
 
 
@@ -94,11 +79,11 @@ def taglia(xs, ys, c, verticale, sopra):
     return ox, oy
 
 
-def plastico_per_taglio(xs, ys, verticale):
+def plastico_per_taglio(xs, ys, verticale, A):
     """Plastic modulus by bisection on the equal-area axis of the clipped
-    outline. Returns (W, S_above, S_below, width at the axis), the first
-    moments of the two halves about the axis."""
-    A = green(xs, ys)[0]["A"]
+    outline, and what the program's halving lets through: a cut t/width off
+    the axis (t <= Area/10000) changes it by 2 t (S_above - S_below)/A, plus
+    t²/width, to first order; the float tolerance on top."""
     u = xs if verticale else ys
     lo, hi = min(u), max(u)
 
@@ -121,18 +106,20 @@ def plastico_per_taglio(xs, ys, verticale):
     Si = c * gi["A"] - gi[k]
     d = (max(u) - min(u)) * 1e-6
     larg = (sopra(c - d)["A"] - sopra(c + d)["A"]) / (2 * d)
-    return Ss + Si, Ss, Si, larg
+    t = TOL_RADICE * A
+    return Ss + Si, 1.05 * (2 * t * abs(Ss - Si) / A + (t * t / larg if larg > 0 else 0)) + RTOL * (Ss + Si)
+
+
+def attesi_contorno(xs, ys, box=None, ccw=None):
+    """Every field of an outline by edge sums, the plastic moduli by clipping;
+    the allowances for Wplx and Wply."""
+    g, segno = green(xs, ys)
+    (Wx, tx), (Wy, ty) = (plastico_per_taglio(xs, ys, v, g["A"]) for v in (False, True))
+    box = box or (min(xs), max(xs), min(ys), max(ys))
+    return g, campi_attesi(g, box, segno > 0 if ccw is None else ccw, Wx, Wy), (tx, ty)
 
 
 # ------------------------------------------------ expected fields
-
-def tol_plastico(W, Ss, Si, A, larg):
-    """What the halving's stopping rule lets through. A cut t/width away from
-    the equal-area axis (t <= Area/10000 the area moved) changes
-    A/2 * (yG_above - yG_below) by 2 t (Ss - Si)/A to first order, plus
-    t^2/width; the float tolerance on top."""
-    t = TOL_RADICE * A
-    return 1.05 * (2 * t * abs(Ss - Si) / A + (t * t / larg if larg > 0 else 0)) + RTOL * W
 
 
 def campi_attesi(g, box, ccw, Wplx, Wply):
@@ -143,16 +130,13 @@ def campi_attesi(g, box, ccw, Wplx, Wply):
     jxG = g["Jx"] - A * yG * yG
     jyG = g["Jy"] - A * xG * xG
     jxyG = g["Jxy"] - A * xG * yG
-    # principal moments as eigenvalues of the inertia tensor; the axis of the
-    # larger one from its eigenvector: the moment about the axis of direction
-    # (cos a, sin a) is jx cos^2 - 2 jxy sin cos + jy sin^2
+    # principal moments: eigenvalues of the tensor [[jx, -jxy], [-jxy, jy]] (the
+    # moment about (cos a, sin a) is jx cos² - 2 jxy sin cos + jy sin²), axis of jI
     m, d = (jxG + jyG) / 2, math.hypot((jxG - jyG) / 2, jxyG)
     jI, jII = m + d, m - d
     v1, v2 = (jxyG, jxG - jI), (jI - jyG, -jxyG)
     v = v1 if math.hypot(*v1) > math.hypot(*v2) else v2
     ang = math.atan2(v[1], v[0]) if math.hypot(*v) > 0 else 0.0
-    # the vector v solves (jx - l) c - jxy s = 0 with the tensor's sign of
-    # jxy; with the moment written above the tensor is [[jx, -jxy], [-jxy, jy]]
     xmin, xmax, ymin, ymax = box
     return {"Area": A, "xG": xG, "yG": yG, "stat_x": g["Sx"], "stat_y": g["Sy"],
             "jota_x": g["Jx"], "jota_y": g["Jy"], "jota_xy": g["Jxy"], "jota_xG": jxG,
@@ -165,9 +149,8 @@ def campi_attesi(g, box, ccw, Wplx, Wply):
 
 
 def confronta(c, sez, att, unita, Lc, tolW=(0.0, 0.0)):
-    """Compare every printed field with the expected metre values `att`,
-    converted to the unit. `Lc` is the size of the outline in metres (the
-    largest coordinate or extent); `tolW` the halving's allowance for Wplx, Wply."""
+    """Every printed field against the metre values `att` in the unit; `Lc` the
+    outline's size in metres, `tolW` the halving's allowance for Wplx, Wply."""
     c.vero("campi", sez is not None and set(sez) == set(GRADO),
            "campi diversi: %s" % (sorted(set(sez or {}) ^ set(GRADO))))
     if not sez or set(sez) != set(GRADO):
@@ -177,22 +160,12 @@ def confronta(c, sez, att, unita, Lc, tolW=(0.0, 0.0)):
     for k, grado in GRADO.items():
         if grado is None or k.startswith("Angolo"):
             continue
-        scala = A * Lc ** (grado - 2)
-        tol = RTOL * max(abs(att[k]), scala)
-        if k == "Wplx":
-            tol += tolW[0]
-        if k == "Wply":
-            tol += tolW[1]
+        tol = RTOL * max(abs(att[k]), A * Lc ** (grado - 2)) + dict(zip(("Wplx", "Wply"), tolW)).get(k, 0.0)
         c.vicino(k, att[k] / f ** grado, sez[k], tol / f ** grado)
-    c.vero("nRettangolini_", sez["nRettangolini_"] == 0, str(sez["nRettangolini_"]))
-    c.vero("NumerazioneVerticiAntioraria",
-           sez["NumerazioneVerticiAntioraria"] is att["NumerazioneVerticiAntioraria"],
-           str(sez["NumerazioneVerticiAntioraria"]))
-    # The principal direction: AngoloJotaI in (-pi, 0], AngoloJotaII a
-    # quarter turn on, the axis compared modulo pi. Its error is the error of
-    # the tensor over the spread of the principal moments; when they are
-    # equal within rounding (circles, regular polygons, squares) every
-    # direction is principal and only the range and the quarter turn are checked.
+    for k in ("nRettangolini_", "NumerazioneVerticiAntioraria"):
+        c.vero(k, sez[k] is att[k] if isinstance(att[k], bool) else sez[k] == att[k], str(sez[k]))
+    # AngoloJotaI in (-pi, 0], AngoloJotaII a quarter turn on, the axis modulo pi
+    # within the tensor's error over the principal spread (any axis when none)
     a1, a2 = sez["AngoloJotaI"], sez["AngoloJotaII"]
     c.vero("AngoloJotaI", -PI - 1e-12 < a1 <= 1e-12, "fuori da (-pi, 0]: %r" % a1)
     c.vicino("AngoloJotaII", a1 + PI / 2, a2, 1e-12)
@@ -205,18 +178,24 @@ def confronta(c, sez, att, unita, Lc, tolW=(0.0, 0.0)):
 
 # ------------------------------------------------ running the program
 
-class Esecutore:
-    def __init__(self, prog):
-        self.prog = prog
+def esegui_sezione(prog, args):
+    rc, out, err = esegui([prog, "section"] + args)
+    try:
+        d = json.loads(out) if out.strip() else None
+    except ValueError:
+        d = "JSON non valido: " + out[:200]
+    return rc, d, err
 
-    def esegui(self, args):
-        r = subprocess.run([self.prog, "section"] + args, capture_output=True)
-        out = r.stdout.decode("utf-8")
-        try:
-            d = json.loads(out) if out.strip() else None
-        except ValueError:
-            d = "JSON non valido: " + out[:200]
-        return r.returncode, d, r.stderr.decode("utf-8")
+
+def verifica_uscita(c, rc, d, err, unita, tipo, att, Lc, tolW):
+    """A section built: exit 0, every field, no message, its unit and type."""
+    if rc != 0 or not isinstance(d, dict):
+        c.errori.append("%s: uscita %d: %s %s" % (c.nome, rc, err.strip(), d))
+        return False
+    confronta(c, d.get("section"), att, unita, Lc, tolW)
+    c.vero("messaggi", d.get("messages") == [], str(d.get("messages")))
+    c.vero("unit/type", d.get("unit") == unita and d.get("type") == tipo, "%s %s" % (d.get("unit"), d.get("type")))
+    return True
 
 
 def testo(v, cifre=4):
@@ -252,9 +231,9 @@ def pila(righe):
         y -= h
     xs, ys = xs + [-x for x in reversed(xs)], ys + list(reversed(ys))
     g = dict(A=A, Sx=Sx, Sy=0.0, Jx=Jx, Jy=Jy, Jxy=0.0)
-    Wx, Ss, Si, larg = plastico_per_taglio(xs, ys, False)
+    Wx, tolx = plastico_per_taglio(xs, ys, False, A)
     att = campi_attesi(g, (-Bm / 2, Bm / 2, -H / 2, H / 2), False, Wx, Wy)
-    return att, max(H, Bm), (tol_plastico(Wx, Ss, Si, A, larg), RTOL * Wy)
+    return att, max(H, Bm), (tolx, RTOL * Wy)
 
 
 def caso_righe(rnd, tipo, unita):
@@ -302,12 +281,7 @@ def caso_tondo(rnd, tipo, unita):
     else:
         m = rnd.randint(3, 40)
         testi = [Rt, rt, str(m)]
-    xs, ys = poligono_regolare(Rm, rm, m)
-    g = green(xs, ys)[0]
-    box = (min(xs), max(xs), min(ys), max(ys))
-    Wx, Sxs, Sxi, lx = plastico_per_taglio(xs, ys, False)
-    Wy, Sys, Syi, ly = plastico_per_taglio(xs, ys, True)
-    att = campi_attesi(g, box, False, Wx, Wy)
+    _, att, tolW = attesi_contorno(*poligono_regolare(Rm, rm, m), ccw=False)
     if tipo == "circular":
         # the editor replaces the polygon's area, horizontal inertia and top
         # and bottom moduli by the exact circle's; the rest stay the 50-gon's
@@ -315,7 +289,6 @@ def caso_tondo(rnd, tipo, unita):
         att["Area"] = (Rm * Rm - rm * rm) * 3.14159265358979
         att["jota_xG"] = (Rm ** 4 - rm ** 4) * 3.14159265358979 / 4
         att["WxSuperiore"] = att["WxInferiore"] = att["jota_xG"] / Rm
-    tolW = (tol_plastico(Wx, Sxs, Sxi, g["A"], lx), tol_plastico(Wy, Sys, Syi, g["A"], ly))
     return tipo, testi, att, Rm, tolW
 
 
@@ -359,22 +332,11 @@ def caso_coord(rnd, unita):
         testi += [testo(x / f, 9), testo(y / f, 9)]
     xs = [in_metri(t, unita) for t in testi[0::2]]
     ys = [in_metri(t, unita) for t in testi[1::2]]
-    g, segno = green(xs, ys)
-    Wx, Sxs, Sxi, lx = plastico_per_taglio(xs, ys, False)
-    Wy, Sys, Syi, ly = plastico_per_taglio(xs, ys, True)
-    att = campi_attesi(g, (min(xs), max(xs), min(ys), max(ys)), segno > 0, Wx, Wy)
-    Lc = max(max(map(abs, xs)), max(map(abs, ys)))
-    tolW = (tol_plastico(Wx, Sxs, Sxi, g["A"], lx), tol_plastico(Wy, Sys, Syi, g["A"], ly))
-    return "coord", testi, att, Lc, tolW, nome
+    _, att, tolW = attesi_contorno(xs, ys)
+    return "coord", testi, att, max(map(abs, xs + ys)), tolW, nome
 
 
 # ------------------------------------------------ profiles
-
-def leggi_catalogo(percorso):
-    with open(percorso, encoding="utf-8") as fh:
-        righe = [r for r in fh if r.strip() and not r.startswith("#")]
-    return list(csv.DictReader(righe))
-
 
 def contorno_profilo(tipo, h, b, tw, tf):
     """The fillet-free outline, origin at the bottom left corner, counterclockwise."""
@@ -387,42 +349,30 @@ def contorno_profilo(tipo, h, b, tw, tf):
     return [0, b, b, tw, tw, 0], [0, 0, tw, tw, h, h]  # L: both legs tw thick
 
 
-def verifica_profilo(es, riga, unita, grado, fy):
+def verifica_profilo(prog, riga, unita, grado, fy):
     nome = riga["nome"]
     c = Confronto("profile %s --unit %s" % (nome, unita))
-    rc, d, err = es.esegui(["profile", nome, grado, "--unit", unita])
-    if rc != 0 or not isinstance(d, dict):
-        c.errori.append("%s: uscita %d: %s %s" % (c.nome, rc, err.strip(), d))
-        return c.errori
-    f = FATTORE[unita]
+    rc, d, err = esegui_sezione(prog, ["profile", nome, grado, "--unit", unita])
     h, b, tw, tf = (f32(float(riga[k]) / 1000) for k in ("h", "b", "tw", "tf"))
-    xs, ys = contorno_profilo(riga["tipo"], h, b, tw, tf)
-    g = green(xs, ys)[0]
-    Wx, Sxs, Sxi, lx = plastico_per_taglio(xs, ys, False)
-    Wy, Sys, Syi, ly = plastico_per_taglio(xs, ys, True)
-    att = campi_attesi(g, (0.0, b, 0.0, h), True, Wx, Wy)
-    tolW = (tol_plastico(Wx, Sxs, Sxi, g["A"], lx), tol_plastico(Wy, Sys, Syi, g["A"], ly))
-    confronta(c, d.get("section"), att, unita, max(h, b), tolW)
-    c.vero("messaggi", d.get("messages") == [], str(d.get("messages")))
-    c.vero("unit/type", d.get("unit") == unita and d.get("type") == "profile",
-           "%s %s" % (d.get("unit"), d.get("type")))
+    _, att, tolW = attesi_contorno(*contorno_profilo(riga["tipo"], h, b, tw, tf))
+    if not verifica_uscita(c, rc, d, err, unita, "profile", att, max(h, b), tolW):
+        return c.errori
     cat = d.get("catalogue") or {}
-    c.vero("catalogue.name", cat.get("name") == nome, str(cat.get("name")))
-    c.vero("catalogue.TipoProfilo", cat.get("TipoProfilo") == riga["tipo"], str(cat.get("TipoProfilo")))
-    c.vero("catalogue.grade", cat.get("grade") == grado, str(cat.get("grade")))
+    for k, v in (("name", nome), ("TipoProfilo", riga["tipo"]), ("grade", grado)):
+        c.vero("catalogue." + k, cat.get(k) == v, str(cat.get(k)))
     c.vicino("catalogue.fy", fy * 1e6, cat.get("fy"), 1e-9 * fy * 1e6)
-    for k, p, s in (("h", 1, 1e-3), ("b", 1, 1e-3), ("tw", 1, 1e-3), ("tf", 1, 1e-3),
-                    ("r", 1, 1e-3), ("Area", 2, 1e-6), ("Jy", 4, 1e-12), ("Jz", 4, 1e-12),
-                    ("Wely", 3, 1e-9), ("Wply", 3, 1e-9), ("Welz", 3, 1e-9), ("Wplz", 3, 1e-9)):
-        v = float(riga[k]) * s / f ** p
+    for k, p, s in ([(k, 1, 1e-3) for k in ("h", "b", "tw", "tf", "r")] + [("Area", 2, 1e-6), ("Jy", 4, 1e-12)]
+                    + [("Jz", 4, 1e-12)] + [(k, 3, 1e-9) for k in ("Wely", "Wply", "Welz", "Wplz")]):
+        v = float(riga[k]) * s / FATTORE[unita] ** p
         c.vicino("catalogue." + k, v, cat.get(k), 1e-12 * abs(v) + 1e-300)
     return c.errori
 
 
 # ------------------------------------------------ error paths
 
-def verifica_esiti(es):
-    errori, fatti = [], 0
+def verifica_esiti(prog):
+    """Refused data: exit 1, no section and the message; wrong use: exit 2
+    and the usage on standard error only."""
     nulla, esterno = ["Section Area is Null"], ["External radius must be > internal radius"]
     casi = [(["rect", "0", "0.5"], nulla), (["trapez", "0", "0", "0.3"], nulla),
             (["coord", "0", "0", "1", "1", "2", "2"], nulla), (["coord", "0", "0", "1", "0"], nulla),
@@ -433,42 +383,34 @@ def verifica_esiti(es):
             (["circular", "0.5", "0.7", "--unit", "cm"], esterno),
             (["circular", "0.5", "-0.1"], ["Internal radius must be >= 0"]),
             (["polygon", "1", "-0.2", "6"], ["Internal radius must be >= 0"])]
-    for args, messaggi in casi:
-        fatti += 1
+    sbagliati = [[], ["sphere", "1"], ["rect", "1"], ["rect", "1", "2", "3"], ["nrect", "1", "2", "3"],
+                 ["circular", "1", "0.5", "0.2"], ["polygon", "1", "0", "2"], ["polygon", "1", "0", "4.5"],
+                 ["polygon", "1", "0", "16384"], ["coord"], ["rect", "abc", "1"], ["rect", "1,5", "1"],
+                 ["rect", "nan", "1"], ["rect", "1e400", "1"], ["rect", "0.3", "0.5", "--unit", "km"],
+                 ["profile", "IPE999"], ["profile", "IPE200", "S999"], ["profile", "IPE200", "S235", "x"]]
+    errori = []
+    for args, messaggi in casi + [(a, None) for a in sbagliati]:
         c = Confronto("section " + " ".join(args))
-        rc, d, err = es.esegui(args)
-        c.vero("uscita", rc == 1, "attesa 1, ottenuta %d" % rc)
-        if not isinstance(d, dict):
+        rc, d, err = esegui_sezione(prog, args)
+        c.vero("uscita", rc == (2 if messaggi is None else 1), "ottenuta %d" % rc)
+        if messaggi is None:
+            c.vero("stdout", d is None, "atteso vuoto: %s" % d)
+            c.vero("stderr", err.startswith("error: ") and "Usage: zelvo-calc section" in err, repr(err[:120]))
+        elif not isinstance(d, dict):
             c.errori.append("%s: nessun JSON: %s" % (c.nome, d))
         else:
             c.vero("section", "section" in d and d["section"] is None, str(d.get("section")))
             c.vero("messaggi", d.get("messages") == messaggi, str(d.get("messages")))
             c.vero("stderr", all(m in err for m in messaggi), repr(err))
         errori += c.errori
-    sbagliati = [[], ["sphere", "1"], ["rect", "1"], ["rect", "1", "2", "3"], ["nrect", "1", "2", "3"],
-                 ["circular", "1", "0.5", "0.2"], ["polygon", "1", "0", "2"], ["polygon", "1", "0", "4.5"],
-                 ["polygon", "1", "0", "16384"], ["coord"], ["rect", "abc", "1"], ["rect", "1,5", "1"],
-                 ["rect", "nan", "1"], ["rect", "1e400", "1"], ["rect", "0.3", "0.5", "--unit", "km"],
-                 ["profile", "IPE999"], ["profile", "IPE200", "S999"], ["profile", "IPE200", "S235", "x"]]
-    for args in sbagliati:
-        fatti += 1
-        c = Confronto("section " + " ".join(args))
-        rc, d, err = es.esegui(args)
-        c.vero("uscita", rc == 2, "attesa 2, ottenuta %d" % rc)
-        c.vero("stdout", d is None, "atteso vuoto: %s" % d)
-        c.vero("stderr", err.startswith("error: ") and "Usage: zelvo-calc section" in err, repr(err[:120]))
-        errori += c.errori
-    return errori, fatti
+    return errori, len(casi) + len(sbagliati)
 
 
 # ------------------------------------------------ main
 
 def main():
-    prog = sys.argv[1]
-    rnd = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 20261207)
-    es = Esecutore(prog)
-    errori, fatti = [], 0
-
+    prog, rnd = argomenti()
+    errori = []
     tipi = ["rect", "rect", "T", "T", "nrect", "nrect", "trapez", "trapez", "circular", "polygon"]
     casi = []
     for i in range(260):
@@ -483,32 +425,18 @@ def main():
         if unita != "m" or rnd.random() < 0.5:
             args += ["--unit", unita]
         c = Confronto("section " + " ".join(args) + (" (%s)" % nome if nome else ""))
-        rc, d, err = es.esegui(args)
-        fatti += 1
-        if rc != 0 or not isinstance(d, dict):
-            errori.append("%s: uscita %d: %s %s" % (c.nome, rc, err.strip(), d))
-            continue
-        confronta(c, d.get("section"), att, unita, Lc, tolW)
-        c.vero("messaggi", d.get("messages") == [], str(d.get("messages")))
-        c.vero("unit/type", d.get("unit") == unita and d.get("type") == tipo,
-               "%s %s" % (d.get("unit"), d.get("type")))
-        c.vero("catalogue", "catalogue" not in d, "inatteso")
+        rc, d, err = esegui_sezione(prog, args)
+        if verifica_uscita(c, rc, d, err, unita, tipo, att, Lc, tolW):
+            c.vero("catalogue", "catalogue" not in d, "inatteso")
         errori += c.errori
-
     cartella = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "section", "dati")
     gradi = [("S235", 235.0), ("S275", 275.0), ("S355", 355.0)]
-    for i, riga in enumerate(leggi_catalogo(os.path.join(cartella, "profili.csv"))):
-        grado, fy = gradi[i % 3]
-        errori += verifica_profilo(es, riga, ("m", "cm", "mm")[(i + 1) % 3], grado, fy)
-        fatti += 1
-
-    e, n = verifica_esiti(es)
-    errori += e
-    fatti += n
-    for e in errori:
-        print(e)
-    print("%d casi verificati, %d discrepanze" % (fatti, len(errori)))
-    return 1 if errori else 0
+    with open(os.path.join(cartella, "profili.csv"), encoding="utf-8") as fh:
+        profili = list(csv.DictReader(r for r in fh if r.strip() and not r.startswith("#")))
+    for i, riga in enumerate(profili):
+        errori += verifica_profilo(prog, riga, ("m", "cm", "mm")[(i + 1) % 3], *gradi[i % 3])
+    e, n = verifica_esiti(prog)
+    return esito(errori + e, len(casi) + len(profili) + n)
 
 
 if __name__ == "__main__":
