@@ -1,10 +1,7 @@
-// Long, slender strip footings on soil that does not react in tension, drawn
-// at random as a user would enter them (span 10 to 40 m, concrete section
-// 0.25 to 0.6 m high, K from 2 to 10 daN/cm³, one to four columns). Whatever
-// the contact zone, the iteration must settle on a state where no spring
-// pulls and the soil reactions carry the columns in force and moment; the
-// moment at the free far end, found by statics from those reactions, is
-// then zero but for rounding.
+// Random slender strip footings on soil not reacting in tension, as a user
+// would enter them: the iteration settles with no spring pulling, the soil
+// carries the columns in force and moment, and the free far end is unloaded
+// but for rounding. Prints the distribution of the passes needed.
 #include "core/modulo_zelvo.h"
 #include "core/trave_winkler.h"
 #include "tests/comune/problemi.h"
@@ -30,7 +27,6 @@ TEST(FondazioniSnelle, SiAssestanoSenzaTrazioneEInEquilibrio) {
         const DatiTrave d = m.Dati;
         RegistroMessaggi msg;
         ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato) << "case " << c;
-        // Settled: no pass counter shown.
         EXPECT_TRUE(msg.elenco.empty()) << "case " << c << ": " << msg.elenco.front().testo;
         const TraveWinkler& w = *m.Winkler;
         ++passi[w.Passi()];
@@ -57,9 +53,7 @@ TEST(FondazioniSnelle, SiAssestanoSenzaTrazioneEInEquilibrio) {
         EXPECT_NEAR(R, -P, 1e-7 * P) << "case " << c;
         EXPECT_NEAR(RM, -PM, 1e-7 * P * d.Luce) << "case " << c;
 
-        // The free end B: the moment and shear of the columns and the
-        // reactions vanish there but for the rounding of each spring row to
-        // single precision (force and abscissa, half a unit in 2^24 each).
+        // at B, the rounding of each spring row to singles (half a unit in 2^24 each)
         const auto& r = m.Risultati;
         double somma = P;
         for (int i = 1; i <= molle.Conta(); ++i)

@@ -22,13 +22,9 @@ Vettore1<double> Tabella(std::initializer_list<double> v) {
 // beyond the first n entries there is none.
 TEST(CercaIndice, ValoriRipetuti) {
     const auto xs = Tabella({0, 0, 0, 0.5, 1, 1, 1});
-    EXPECT_EQ(CercaIndice(xs, 0, 7), 1);
-    EXPECT_EQ(CercaIndice(xs, 1, 7), 7);
-    EXPECT_EQ(CercaIndice(xs, 0.75, 7), 4);
-    EXPECT_EQ(CercaIndice(xs, 0.5, 7), 4);
-    EXPECT_EQ(CercaIndice(xs, 0.25, 7), 3);
+    for (auto [x, i] : {std::pair{0.0, 1}, {1.0, 7}, {0.75, 4}, {0.5, 4}, {0.25, 3}})
+        EXPECT_EQ(CercaIndice(xs, x, 7), i) << x;
     EXPECT_THROW(CercaIndice(xs, 1.5, 7), Guasto);
-    // Only the first n entries are the table, even when more are stored.
     EXPECT_THROW(CercaIndice(xs, 1, 4), Guasto);
 }
 
@@ -63,8 +59,8 @@ TEST(RadiceFunzione, RadiceOSegnoCostante) {
     bool ok = true;
     EXPECT_EQ(RadiceFunzione([](double x) { return x * x + 1; }, a, b, 1e-9, msg, &ok), 0);
     EXPECT_FALSE(ok);
-    ASSERT_EQ(msg.elenco.size(), 1u);
-    EXPECT_EQ(msg.elenco[0].testo, "ERRORE! La funzione non cambia segno fra x1 e x2");
+    ASSERT_EQ(msg.Testi(),
+              std::vector<std::string>{"ERRORE! La funzione non cambia segno fra x1 e x2"});
     EXPECT_EQ(msg.elenco[0].icona, Icona::Critica);
 }
 
@@ -79,12 +75,11 @@ TEST(RadiceFunzione, NonConvergeDomanda) {
         RadiceFunzione([](double x) { return x < 0.5 ? -1.0 : 1.0; }, a, b, 0.5, msg, &ok);
     EXPECT_EQ(r, 0);
     EXPECT_FALSE(ok);
-    ASSERT_EQ(msg.elenco.size(), 3u);
-    EXPECT_EQ(msg.elenco[0].testo,
-              "ERRORE! Il procedimento non converge!\rSuperate  100 iterazioni.\rProseguire ?");
+    EXPECT_EQ(msg.Testi(),
+              (std::vector<std::string>{
+                  "ERRORE! Il procedimento non converge!\rSuperate  100 iterazioni.\rProseguire ?",
+                  "ERRORE! Il procedimento non converge!\rSuperate  200 iterazioni.\rProseguire ?",
+                  "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!"}));
     EXPECT_TRUE(msg.elenco[0].domanda);
-    EXPECT_EQ(msg.elenco[1].testo,
-              "ERRORE! Il procedimento non converge!\rSuperate  200 iterazioni.\rProseguire ?");
-    EXPECT_EQ(msg.elenco[2].testo, "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!");
     EXPECT_EQ(msg.elenco[2].icona, Icona::Nessuna);
 }

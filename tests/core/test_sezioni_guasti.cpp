@@ -1,14 +1,16 @@
-// Calculation points, run-time faults, the probe's messages and the extremes
-// of whole calculations.
+// Calculation points, run-time faults and the messages that end a calculation,
+// the probe's messages and the extremes of whole calculations.
 #include "core/calcolo.h"
 #include "core/estrazione.h"
 #include "core/modulo_zelvo.h"
 #include "tests/comune/problemi.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using namespace zelvo;
 
@@ -40,12 +42,20 @@ bool Ordinati(const RisultatiTrave& r) {
     return true;
 }
 
+// A 4 m rigid foundation on soil not reacting in tension.
+void Rigida(DatiTrave& d) {
+    d.Vincoli = Fondazione;
+    d.Luce = 4;
+    d.ReagTraz = false;
+    d.K = 5e7;
+    d.b = 2;
+}
+
 } // namespace
 
-// Witness: the grid 0, dx, 2dx, ... below Luce (NSezioni points), plus 0
-// twice, the midpoint and Luce three times; a load strictly inside adds
-// d − ε, d and d + ε (ε = dx/1000), one at 0 only 0 and ε, one at Luce only
-// Luce − ε and Luce. Equal positions stay repeated.
+// Witness: the grid 0, dx, ... below Luce, plus 0 twice, the midpoint and Luce
+// three times; a load inside adds d − ε, d, d + ε (ε = dx/1000), at 0 only 0 and
+// ε, at Luce only Luce − ε and Luce. Equal positions stay repeated.
 struct CasoPunti {
     const char* nome;
     float L;
@@ -105,26 +115,31 @@ TEST(Calcola, SenzaCarichiTuttoZero) {
     }
 }
 
-// ---- run-time faults: "Errore! Controllare i dati" and nothing worse ----
+// ---- run-time faults ("Errore! Controllare i dati" and nothing worse) and
+// the rigid foundation's equilibrium: one message, nothing shown as valid ----
 
 struct CasoGuasto {
     const char* nome;
     void (*guasta)(DatiTrave&); // on a 10 m span, 100 sections, no load
+    EsitoCalcolo esito = EsitoCalcolo::ErroreDati;
+    const char* testo = "Errore! Controllare i dati";
+    Icona icona = Icona::Nessuna;
 };
 
 class Guasti : public ::testing::TestWithParam<CasoGuasto> {};
 
-TEST_P(Guasti, ErroreGenerico) {
+TEST_P(Guasti, UnMessaggioENienteDiValido) {
+    const auto& p = GetParam();
     ModuloZelvo m;
     m.Dati = Base(10);
-    GetParam().guasta(m.Dati);
+    p.guasta(m.Dati);
     const DatiTrave prima = m.Dati;
     RegistroMessaggi msg;
-    EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
-    ASSERT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
-    EXPECT_EQ(msg.elenco[0].icona, Icona::Nessuna);
-    EXPECT_FALSE(m.Risultati.Calcolato);
-    // The loads are the user's, untouched.
+    EXPECT_EQ(m.CalcolaConTrappola(msg), p.esito);
+    ASSERT_EQ(msg.Testi(), std::vector<std::string>{p.testo});
+    EXPECT_EQ(msg.elenco[0].icona, p.icona);
+    EXPECT_FALSE(m.Risultati.Calcolato || m.Risultati.qSuoloA.has_value());
+    // the loads are the user's, untouched
     EXPECT_EQ(m.Dati.NConcentrati, prima.NConcentrati);
     EXPECT_EQ(m.Dati.CarichiConcentrati.Conta(), prima.CarichiConcentrati.Conta());
 }
@@ -144,11 +159,25 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGuasto{"TrapezioDiLunghezzaNulla",
                    [](D& d) { Forza(d, 5, 3), Trapezio(d, 1, 2, 4, 4); }},
         CasoGuasto{"CaricoNonFinito", [](D& d) { Forza(d, std::nanf(""), 3); }},
-        CasoGuasto{"SchemaInesistente", [](D& d) { d.Vincoli = 7; }}),
+        CasoGuasto{"SchemaInesistente", [](D& d) { d.Vincoli = 7; }},
+        // exactly on the edge: zero contact, the division fails
+        CasoGuasto{"RisultanteSulBordo",
+                   [](D& d) { Rigida(d), Forza(d, 1000, 2), Coppia(d, 2000, 1); }},
+        CasoGuasto{"RisultanteNulla",
+                   [](D& d) { Rigida(d), Coppia(d, 3000, 1), Coppia(d, -3000, 3); },
+                   EsitoCalcolo::EquilibrioViolato,
+                   "Equilibrio violato !!\r\nRisultante nulla in fondazione !!", Icona::Critica},
+        CasoGuasto{"RisultanteEsterna",
+                   [](D& d) { Rigida(d), Forza(d, 1000, 2), Coppia(d, 3000, 1); },
+                   EsitoCalcolo::EquilibrioViolato,
+                   "Equilibrio violato !!\r\nRisultante esterna in fondazione !!", Icona::Critica},
+        CasoGuasto{"VersoLAlto", [](D& d) { Rigida(d), Forza(d, -1000, 1); },
+                   EsitoCalcolo::EquilibrioViolato,
+                   "Equilibrio violato !!\r\nRisultante verso l'alto in fondazione !!",
+                   Icona::Critica}),
     [](const auto& i) { return std::string(i.param.nome); });
 
-// 32767 points fit; more do not. Each couple strictly inside the span adds
-// three points (d − ε, d, d + ε).
+// 32767 points fit, more do not; a couple inside the span adds three points.
 TEST(Calcola, LimiteDeiPunti) {
     ModuloZelvo m;
     m.Dati = Base(4, 32000);
@@ -167,8 +196,7 @@ TEST(Calcola, LimiteDeiPunti) {
 
 // ---- the probe and the extremes ----
 
-// An abscissa off the span is refused with its message, and no value of an
-// earlier calculation survives as the value there.
+// An abscissa off the span is refused with its message; no earlier value survives.
 TEST(ValoriInX, FuoriDallaLuceNessunValoreVecchio) {
     ModuloZelvo m;
     m.Dati = Base(4);
@@ -180,16 +208,15 @@ TEST(ValoriInX, FuoriDallaLuceNessunValoreVecchio) {
         ASSERT_TRUE(m.Risultati.Mx.has_value());
         m.Dati.AscissaX = xp;
         ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
-        ASSERT_EQ(msg.elenco.size(), 1u);
-        EXPECT_EQ(msg.elenco[0].testo, xp < 0 ? "Errore: x < 0" : "Errore: x > Luce");
+        ASSERT_EQ(msg.Testi(),
+                  std::vector<std::string>{xp < 0 ? "Errore: x < 0" : "Errore: x > Luce"});
         EXPECT_EQ(msg.elenco[0].icona, Icona::Nessuna);
         EXPECT_TRUE(m.Risultati.Calcolato);
         EXPECT_FALSE(m.Risultati.Mx || m.Risultati.Vx || m.Risultati.fx);
     }
 }
 
-// Shears of equal magnitude: the positive one is the largest; a force at
-// midspan gives the textbook values.
+// A force at midspan: the textbook values; of equal shears the positive is Vmax.
 TEST(Estremi, ForzaInMezzeria) {
     ModuloZelvo m;
     m.Dati = Base(4);
@@ -197,12 +224,9 @@ TEST(Estremi, ForzaInMezzeria) {
     RegistroMessaggi msg;
     ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
     const auto& r = m.Risultati;
-    EXPECT_FLOAT_EQ(r.Mmax, 1000);
-    EXPECT_EQ(r.xMmax, 2.0f);
-    EXPECT_FLOAT_EQ(r.Tmax, 500);
-    EXPECT_FLOAT_EQ(r.Tmin, -500);
-    EXPECT_EQ(r.Vmax, r.Tmax);
-    EXPECT_EQ(r.xVmax, 0);
+    EXPECT_THAT(
+        (std::vector<float>{r.Mmax, r.xMmax, r.Tmax, r.Tmin, r.Vmax, r.xVmax}),
+        ::testing::Pointwise(::testing::FloatEq(), {1000.f, 2.f, 500.f, -500.f, 500.f, 0.f}));
 }
 
 // The first occurrence of each extreme; with the absolute option, of |a|.
@@ -214,11 +238,9 @@ TEST(MaxMin, PrimaOccorrenzaEAssoluti) {
     float mn, mx;
     int imn, imx, k;
     MaxMin(6, a, mn, mx, &imn, &imx);
-    EXPECT_EQ(std::vector<float>({mn, mx}), std::vector<float>({-7, 7}));
-    EXPECT_EQ(std::vector<int>({imn, imx}), std::vector<int>({6, 3}));
+    EXPECT_EQ(std::tuple(mn, mx, imn, imx), std::tuple(-7.f, 7.f, 6, 3));
     MaxMin(6, a, mn, mx, &imn, &imx, true);
-    EXPECT_EQ(std::vector<float>({mn, mx}), std::vector<float>({2, 7}));
-    EXPECT_EQ(std::vector<int>({imn, imx}), std::vector<int>({1, 3}));
+    EXPECT_EQ(std::tuple(mn, mx, imn, imx), std::tuple(2.f, 7.f, 1, 3));
     EXPECT_EQ(Massimo(6, a, &k), 7);
     EXPECT_EQ(k, 3);
 }

@@ -1,7 +1,5 @@
-// Solution of the Winkler model: the no-tension iteration, banded against
-// dense LAPACK, the precision at the finest mesh, the driver hand-off and bad
-// input. The settlements themselves are checked against Hetényi's closed form
-// and a finite-element model written apart in tests/verifica.
+// Solution of the Winkler model (its settlements are checked in tests/verifica):
+// the no-tension iteration, banded and dense solvers, the driver hand-off.
 #include "core/guasto.h"
 #include "core/modulo_zelvo.h"
 #include "core/trave_winkler.h"
@@ -31,10 +29,11 @@ Esito Risolvi(TraveWinkler& w, bool reagTraz) {
 }
 
 // Σ F and Σ F·d of the spring rows.
-void Somme(const Vettore1<RigaMolla>& molle, double& F, double& M) {
-    F = M = 0;
+std::pair<double, double> Somme(const Vettore1<RigaMolla>& molle) {
+    double F = 0, M = 0;
     for (int i = 1; i <= molle.Conta(); ++i)
         F += molle(i).F, M += molle(i).F * molle(i).d;
+    return {F, M};
 }
 
 } // namespace
@@ -54,10 +53,10 @@ TEST(WinklerIterazione, UnaSoluzioneQuandoNullaSiSolleva) {
     }
 }
 
+// A flexible beam with a force and a couple near one end: the lifted nodes
+// keep changing; with ten passes allowed the message is the pass counter "11"
+// and the last solution stands.
 TEST(WinklerIterazione, SenzaAssestamentoMostraIlContatoreDeiPassi) {
-    // A flexible beam with a force and a couple near one end: the lifted
-    // nodes keep changing for more than ten passes; with ten passes allowed
-    // the message is the pass counter "11" and the last solution stands.
     TraveWinkler w;
     w.InizializzaWinkler(2000, 1e7, 1, 1e6f, 1.0f, 40.0f);
     w.AzioniConcentrati(-1e5, 2.0);
@@ -67,22 +66,18 @@ TEST(WinklerIterazione, SenzaAssestamentoMostraIlContatoreDeiPassi) {
     EXPECT_TRUE(e.ok);
     EXPECT_EQ(e.msg.Testi(), std::vector<std::string>{"11"});
     EXPECT_EQ(e.msg.elenco[0].icona, Icona::Nessuna);
-    EXPECT_EQ(w.Passi(), 11);
-    EXPECT_EQ(w.Risoluzioni(), 11);
+    EXPECT_EQ(std::pair(w.Passi(), w.Risoluzioni()), std::pair(11, 11));
     EXPECT_EQ(e.passi, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    // Even unsettled, the spring rows are the forces of the last solve and
-    // balance the loads: a downward force P = 1e5 at 2 m and a couple of
-    // −3e5 (counterclockwise): ΣF = −P and ΣF·x = −(P·2 − 3e5) about A.
+    // even unsettled the rows balance P = 1e5 down at 2 m and a couple of −3e5:
+    // ΣF = −P and ΣF·x = −(P·2 − 3e5) about A
     Vettore1<RigaMolla> molle(2001);
     w.ReazioniMolle(molle, true);
-    double somma, momento;
-    Somme(molle, somma, momento);
+    const auto [somma, momento] = Somme(molle);
     EXPECT_NEAR(somma, -1e5, 1e-6 * 1e5);
     EXPECT_NEAR(momento, 1e5, 1e-6 * 1e5 * 40);
 
-    // The resultant of the force and the couple acts at x = −1 m, off the
-    // beam: no contact state carries it. Given all its passes the iteration
-    // lifts node after node until the beam is a mechanism, and says so.
+    // The resultant acts at x = −1 m, off the beam: given all its passes the
+    // iteration lifts node after node until the beam is a mechanism, and says so.
     w.PassiMassimi = TraveWinkler{}.PassiMassimi;
     Esito f = Risolvi(w, false);
     EXPECT_FALSE(f.ok);
@@ -90,9 +85,8 @@ TEST(WinklerIterazione, SenzaAssestamentoMostraIlContatoreDeiPassi) {
     EXPECT_LT(w.MolleAttive(), 2);
 }
 
+// One element under a couple: one node presses, the other lifts: a mechanism.
 TEST(WinklerIterazione, UnaMollaSolaNonRisolvibile) {
-    // One element under a couple: one node presses, the other lifts, and a
-    // beam on one spring is a mechanism.
     TraveWinkler w;
     w.InizializzaWinkler(1, K0, B0, E0, J0, 2.0f);
     w.AzioniCoppie(-1e4, 0.0);
@@ -103,12 +97,9 @@ TEST(WinklerIterazione, UnaMollaSolaNonRisolvibile) {
     EXPECT_EQ(w.MolleAttive(), 1);
 }
 
-// ---------------------------------------------------------------------------
-// Banded and dense LAPACK on a singular system, and the dense size limit.
-
+// E·J = 0: the rotations have no stiffness, column 2 is exactly zero; banded
+// and dense LAPACK stop at the same pivot. The dense solver's size limit.
 TEST(WinklerBandaDensa, StessoInfoSulSistemaSingolare) {
-    // E·J = 0: the rotations have no stiffness, column 2 is exactly zero;
-    // both factorisations stop at the same pivot.
     TraveWinkler w;
     w.InizializzaWinkler(20, K0, B0, 0.0f, J0, L0);
     w.AzioniConcentrati(-1e5, 3);
@@ -131,27 +122,16 @@ TEST(WinklerBandaDensa, StessoInfoSulSistemaSingolare) {
     EXPECT_THROW(grande.RisolveW(true, msg), Guasto);
 }
 
-// ---------------------------------------------------------------------------
-// The driver hand-off.
-
 // The finest mesh is accepted, and keeps the springs' digits: there 12EJ/Le³
 // is about 4e15 times a spring, and a plain LU loses them (tens of percent).
 // Witness: a uniform load over the whole free beam settles it by q/(K·b)
 // everywhere, exactly for the discrete model too (a rigid translation).
 TEST(WinklerConsegna, MeshMassimaCedimentoUniformeEsatto) {
     ModuloZelvo m;
-    DatiTrave& d = m.Dati;
-    d.Vincoli = Fondazione;
-    d.Winkler = true;
-    d.ReagTraz = true;
-    d.Luce = L0;
-    d.E = E0;
-    d.J = J0;
-    d.K = K0;
-    d.b = B0;
-    d.NDivisioni = TraveWinkler::MaxElementi;
+    DatiTrave& d = m.Dati = prova::FondazioneProva(TraveWinkler::MaxElementi, true);
     const double q = 4e4;
-    prova::Trapezio(d, float(q), float(q), 0, L0);
+    d.NConcentrati = d.NCoppie = 0; // the uniform load alone
+    d.CarichiTrapezi(1) = {float(q), float(q), 0, L0};
     RegistroMessaggi msg;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
     EXPECT_EQ(m.Winkler->NumGdl, 32766);
@@ -161,9 +141,7 @@ TEST(WinklerConsegna, MeshMassimaCedimentoUniformeEsatto) {
 }
 
 // Every calculation rebuilds the model in the same object; a smaller mesh
-// after a larger one leaves nothing of the old one. (The spring rows joined to
-// the loads are checked by statics against a model written apart in
-// tests/verifica.)
+// after a larger one leaves nothing of the old one.
 TEST(WinklerConsegna, OgniCalcoloRicostruisceIlModello) {
     ModuloZelvo m;
     m.Dati = prova::FondazioneProva(100, true);
@@ -181,24 +159,21 @@ TEST(WinklerConsegna, OgniCalcoloRicostruisceIlModello) {
     m.Dati = originali;
     m.Dati.NDivisioni = 10;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
-    EXPECT_EQ(m.Winkler->NumGdl, 22);
-    EXPECT_EQ(m.Winkler->Spostamenti.Conta(), 22);
-    EXPECT_EQ(m.Risultati.Molle.Conta(), 11);
+    EXPECT_EQ(
+        std::tuple(m.Winkler->NumGdl, m.Winkler->Spostamenti.Conta(), m.Risultati.Molle.Conta()),
+        std::tuple(22, 22, 11));
 }
 
+// A force left of A (warned about by the data reading) hangs from A; a
+// trapezoid past B loads the span only: the springs carry the loads, finite.
 TEST(WinklerConsegna, CarichiOltreGliEstremiFinitiEInEquilibrio) {
-    // A force left of A (d < 0) is warned about by the data reading; the
-    // model takes it as hanging from A. A trapezoid reaching past B loads the
-    // beam with its part on the span only. Either way the springs carry the
-    // loads on the beam, finite.
     ModuloZelvo m;
     m.Dati = prova::FondazioneProva(50, true);
     m.Dati.CarichiConcentrati(2).d = -0.5f;
     m.Dati.CarichiTrapezi(1) = {3e4f, 3e4f, 8.0f, 12.0f};
     RegistroMessaggi msg;
     ASSERT_TRUE(PreparaSuoloElastico(m, msg));
-    double F, M;
-    Somme(m.Risultati.Molle, F, M);
+    const auto [F, M] = Somme(m.Risultati.Molle);
     EXPECT_TRUE(std::isfinite(F) && std::isfinite(M));
     EXPECT_NEAR(F, -(2e5 - 5e4 + 3e4 * 2.0), 1e-6 * 4e5);
 }
