@@ -1,14 +1,15 @@
 // The form model: exact values behind the fields, partial distances, data
 // reading and its messages in order, results against closed forms, the data
-// file through the window.
+// file through the window, two windows side by side.
 #include "form/modello_form.h"
+#include "io/file_atomico.h"
 #include "io/generale.h"
 #include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -16,8 +17,12 @@
 
 using namespace zelvo;
 namespace fs = std::filesystem;
+using Testi = std::vector<std::string>;
+using namespace std::literals;
 
 namespace {
+
+const std::string Esempi = std::string(ZELVO_SOURCE_DIR) + "/examples/";
 
 // A problem with values no display precision can carry.
 DatiTrave ProblemaScomodo(bool parziali, int16_t vincoli) {
@@ -43,14 +48,22 @@ DatiTrave ProblemaScomodo(bool parziali, int16_t vincoli) {
     return d;
 }
 
-std::string Contenuto(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+// A simply supported span with partial distances and unit forces at xs.
+DatiTrave ForzeParziali(std::initializer_list<float> xs) {
+    DatiTrave d = prova::Base(AppoggioAppoggio, "");
+    d.DistanzeParziali = true;
+    for (float x : xs)
+        prova::Forza(d, 1, x);
+    return d;
 }
 
 class Form : public ::testing::Test {
   protected:
-    Form() : f(m, u, msg) { f.InizializzaForm(); }
+    Form() : f(m, u, msg) {
+        f.InizializzaForm();
+        fs::create_directories(cartella);
+    }
+    ~Form() override { fs::remove_all(cartella); }
     // Loads d into the window as opening a file does.
     void Apri(const DatiTrave& d) {
         f.InizializzaForm();
@@ -66,10 +79,19 @@ class Form : public ::testing::Test {
             for (size_t c = 0; c < righe[r].size(); ++c)
                 f.FlexGrid[size_t(t)].ImpostaTesto(int(r) + 1, int(c) + 1, righe[r][c]);
     }
+    // Span, E (MPa), J (cm^4) and one uniform load of 10 kN/m over 6 m.
+    void Caricata() {
+        f.txtDati[0].Edita("6");
+        f.txtDati[1].Edita("210000");
+        f.txtDati[2].Edita("10000");
+        Tabella(0, {{"10", "10", "0", "6"}});
+    }
     ModuloZelvo m;
     UnitMisura u;
     RegistroMessaggi msg;
     ModelloForm f;
+    const fs::path cartella =
+        fs::temp_directory_path() / ("zelvo_form_" + std::to_string(getpid()));
 };
 
 } // namespace
@@ -90,8 +112,8 @@ TEST_F(Form, IlCambioDelleDistanzeParzialiNonArrotonda) {
 // confirmed unchanged keeps the exact value, neighbours keep theirs.
 TEST_F(Form, UnaModificaValeQuelCheSiVede) {
     Apri(ProblemaScomodo(false, 0));
-    EXPECT_EQ(f.FlexGrid[1].Testo(1, 2), " 1.235");
-    EXPECT_EQ(f.txtDati[0].testo, " 6.123");
+    EXPECT_EQ(std::pair(f.FlexGrid[1].Testo(1, 2), f.txtDati[0].testo),
+              std::pair(" 1.235"s, " 6.123"s));
     f.FlexGrid_Seleziona(1, 1, 2); // mouse, whole text selected, Enter
     f.txtEdit_Tasto(1, TastoEditor::Invio);
     ASSERT_TRUE(f.LeggeDati());
@@ -99,39 +121,25 @@ TEST_F(Form, UnaModificaValeQuelCheSiVede) {
     f.FlexGrid[1].ImpostaTesto(1, 2, "2");
     f.txtDati[0].Edita("7.5");
     ASSERT_TRUE(f.LeggeDati());
-    EXPECT_EQ(m.Dati.CarichiConcentrati(1).d, 2.0f);
-    EXPECT_EQ(m.Dati.Luce, 7.5f);
-    EXPECT_EQ(m.Dati.CarichiConcentrati(2).d, 3.000001f);
-    EXPECT_EQ(m.Dati.CarichiConcentrati(1).F, 10000.01f);
+    const auto& c = m.Dati.CarichiConcentrati;
+    EXPECT_EQ(std::tuple(c(1).d, m.Dati.Luce, c(2).d, c(1).F),
+              std::tuple(2.0f, 7.5f, 3.000001f, 10000.01f));
 }
 
-// ---------------------------------------------------------------------------
-// Partial distances.
-
-TEST_F(Form, UnaDistanzaParzialeModificataSpostaICarichiSeguenti) {
-    DatiTrave d = prova::Base(AppoggioAppoggio, "");
-    d.DistanzeParziali = true;
-    for (float x : {1.1f, 3.3f, 5.7f})
-        prova::Forza(d, 1, x);
-    Apri(d);
+// Partial distances: an edited one moves the loads after it (one rounding of
+// the sum in single precision); a negative one warns and shows the difference.
+TEST_F(Form, DistanzeParziali) {
+    EXPECT_EQ(f.NuovaDistanza(2, 2), 0); // equal: no warning
+    EXPECT_TRUE(msg.elenco.empty());
+    Apri(ForzeParziali({1.1f, 3.3f, 5.7f}));
     f.FlexGrid[1].ImpostaTesto(2, 2, "3"); // was 2.2
     ASSERT_TRUE(f.LeggeDati());
     EXPECT_EQ(m.Dati.CarichiConcentrati(1).d, 1.1f);
-    // 1.1 + 3 = 4.1 and the unchanged partial 5.7 - 3.3 = 2.4 after it, in
-    // single precision (one rounding of the sum).
     EXPECT_NEAR(m.Dati.CarichiConcentrati(2).d, 4.1, 1e-6);
     EXPECT_NEAR(m.Dati.CarichiConcentrati(3).d, 6.5, 1e-6);
-}
-
-TEST_F(Form, DistanzaParzialeNegativaAvvisaEMostraLaDifferenza) {
-    EXPECT_EQ(f.NuovaDistanza(2, 2), 0); // equal: no warning
-    EXPECT_TRUE(msg.elenco.empty());
-    DatiTrave d = prova::Base(AppoggioAppoggio, "");
-    d.DistanzeParziali = true;
-    prova::Forza(d, 1, 4);
-    prova::Forza(d, 1, 1);
-    Apri(d);
-    ASSERT_EQ(msg.Testi(), std::vector<std::string>{"Attenzione! Distanza parziale <=0"});
+    msg.Svuota();
+    Apri(ForzeParziali({4, 1}));
+    ASSERT_EQ(msg.Testi(), Testi{"Attenzione! Distanza parziale <=0"});
     EXPECT_EQ(msg.elenco[0].icona, Icona::Critica);
     EXPECT_EQ(f.FlexGrid[1].Testo(2, 2), "-3.000");
     ASSERT_TRUE(f.LeggeDati());
@@ -147,8 +155,7 @@ TEST_F(Form, ErroreNelCambioDiDistanzeParziali) {
     f.Settaggio = false;
     m.Dati.DistanzeParziali = false;
     f.chkDistanzeParziali_Click(true);
-    EXPECT_EQ(msg.Testi(),
-              std::vector<std::string>{"Errore in Distanze Parziali. Controllare i dati"});
+    EXPECT_EQ(msg.Testi(), Testi{"Errore in Distanze Parziali. Controllare i dati"});
     EXPECT_FALSE(m.Dati.DistanzeParziali);
     EXPECT_FALSE(f.chkDistanzeParziali); // the box follows the grids again
 }
@@ -161,8 +168,8 @@ TEST_F(Form, ForzaADMenoUnoDueMessaggi) {
     f.txtDati[0].Edita("5");
     Tabella(1, {{"10", "-0,5"}});
     ASSERT_TRUE(f.LeggeDati());
-    ASSERT_EQ(msg.Testi(), (std::vector<std::string>{"Carico concentrato N° 1 con d1=-0,5 < 0",
-                                                     "Carico concentrato N° 1 con d=-0,5 <0"}));
+    ASSERT_EQ(msg.Testi(), (Testi{"Carico concentrato N° 1 con d1=-0,5 < 0",
+                                  "Carico concentrato N° 1 con d=-0,5 <0"}));
     EXPECT_EQ(msg.elenco[1].icona, Icona::Critica);
 }
 
@@ -173,25 +180,21 @@ TEST_F(Form, MessaggiNellOrdineDeiPassi) {
     Tabella(2, {{"1", "0"}});
     f.txtDati[3].Edita("1");
     ASSERT_TRUE(f.LeggeDati());
-    EXPECT_EQ(
-        msg.Testi(),
-        (std::vector<std::string>{
-            "Luce = 0 !!!!", "Carico trapezio N° 1 esteso oltre la luce",
-            "Carico concentrato N° 1 esteso oltre la luce",
-            "Carico concentrato N° 1 esteso oltre la luce",
-            "N° sezioni di calcolo = 1 Troppo piccolo. Aumentare (si consiglia almeno 100) !"}));
+    EXPECT_EQ(msg.Testi(),
+              (Testi{"Luce = 0 !!!!", "Carico trapezio N° 1 esteso oltre la luce",
+                     "Carico concentrato N° 1 esteso oltre la luce",
+                     "Carico concentrato N° 1 esteso oltre la luce",
+                     "N° sezioni di calcolo = 1 Troppo piccolo. Aumentare (si consiglia almeno "
+                     "100) !"}));
     EXPECT_EQ(m.Dati.NSezioni, 1);
     msg.Svuota();
     f.txtDati[0].Edita("10");
     f.txtDati[3].Edita("100");
     Tabella(0, {{"1", "1", "0", "4"}, {"1", "1", "2", "2"}});
-    f.txtRigheGriglia[1].Edita("0");
-    f.txtRigheGriglia_Invio(1);
-    f.txtRigheGriglia[2].Edita("0");
-    f.txtRigheGriglia_Invio(2);
+    Tabella(1, {});
+    Tabella(2, {});
     ASSERT_TRUE(f.LeggeDati());
-    EXPECT_EQ(msg.Testi(),
-              std::vector<std::string>{"Nel carico trapezio N° 2 deve essere d2 > d1"});
+    EXPECT_EQ(msg.Testi(), Testi{"Nel carico trapezio N° 2 deve essere d2 > d1"});
 }
 
 TEST_F(Form, LarghezzaNullaDiventaUno) {
@@ -201,45 +204,40 @@ TEST_F(Form, LarghezzaNullaDiventaUno) {
         msg.Svuota();
         f.txtWinkler[1].Edita(b);
         ASSERT_TRUE(f.LeggeDati());
-        ASSERT_EQ(msg.elenco.size(), 1u) << b;
-        EXPECT_EQ(msg.elenco[0].testo,
-                  std::string("La larghezza b della trave deve essere > 0\r\nb viene posta = 1"));
+        ASSERT_EQ(msg.Testi(),
+                  Testi{"La larghezza b della trave deve essere > 0\r\nb viene posta = 1"});
         EXPECT_EQ(msg.elenco[0].icona, Icona::Informazione);
-        EXPECT_EQ(m.Dati.b, 1.0);
-        EXPECT_EQ(f.txtWinkler[1].testo, " 1.000");
+        EXPECT_EQ(std::pair(m.Dati.b, f.txtWinkler[1].testo), std::pair(1.0, " 1.000"s));
     }
 }
 
 TEST_F(Form, DatiIlleggibiliFermanoIlCalcoloEToglionoIRisultati) {
     f.txtDati[0].Edita("5");
-    for (const char* n : {"cento", "40000"}) { // not a number; beyond 16 bits
+    const auto calcola = [&](EsitoCalcolo e, const char* testo) {
         msg.Svuota();
+        EXPECT_EQ(f.btnCalcola_Click(), e);
+        EXPECT_EQ(msg.Testi(), Testi{testo});
+    };
+    for (const char* n : {"cento", "40000"}) { // not a number; beyond 16 bits
         f.txtDati[3].Edita(n);
-        EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreDati) << n;
-        EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+        calcola(EsitoCalcolo::ErroreDati, "Errore! Controllare i dati");
     }
     f.txtDati[3].Edita("100");
     f.txtRigheGriglia[1].Edita("2"); // no Enter: the grid has no rows
-    msg.Svuota();
-    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreGriglia);
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore in LeggeGriglia"});
+    calcola(EsitoCalcolo::ErroreGriglia, "Errore in LeggeGriglia");
     // A good calculation, then a bad cell: the results are no longer shown.
     Tabella(1, {{"10", "2"}, {"1", "3"}});
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
     EXPECT_TRUE(f.FrameRis);
     f.FlexGrid[1].ImpostaTesto(1, 2, "due");
-    msg.Svuota();
-    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreGriglia);
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore in LeggeGriglia"});
-    EXPECT_FALSE(f.FrameRis);
-    EXPECT_FALSE(f.Calcolato);
+    calcola(EsitoCalcolo::ErroreGriglia, "Errore in LeggeGriglia");
+    EXPECT_FALSE(f.FrameRis || f.Calcolato);
 }
 
 TEST_F(Form, GuastoNelleVociFileNonScriveNulla) {
     f.txtDati[0].Edita("5");
     f.txtDati[3].Edita("x");
-    const auto p = fs::temp_directory_path() / "zelvo-form-guasto.dxf";
-    fs::remove(p);
+    const auto p = cartella / "guasto.dxf";
     UscitaDiagrammi uscita(msg);
     uscita.Servizi().Salva = [&](const std::string&, const std::string&, int) {
         return std::optional<std::string>(p.string());
@@ -256,7 +254,7 @@ TEST_F(Form, GuastoNelleVociFileNonScriveNulla) {
 
 TEST(RigaComando, SeparatoriEVirgolette) {
     EXPECT_EQ(ModelloForm::DividiRigaComando("  \"C:\\Dati Trave\\a.zlv\"\t"),
-              (std::vector<std::string>{"C:\\Dati", "Trave\\a.zlv"}));
+              (Testi{"C:\\Dati", "Trave\\a.zlv"}));
     EXPECT_TRUE(ModelloForm::DividiRigaComando(" \"\" ").empty());
     std::string lunga;
     for (int i = 0; i < 12; ++i)
@@ -274,8 +272,7 @@ TEST_F(Form, FinestraUnitaOKConverteICampiETieneIValori) {
     f.frmUnits_Apri();
     f.frmUnits.scelta = {1, 1, 1, 1}; // cm, MPa, kN, cm
     f.frmUnits_OK();
-    EXPECT_EQ(f.txtDati[0].testo, " 600.0");
-    EXPECT_EQ(f.lblLuce, "cm");
+    EXPECT_EQ(std::pair(f.txtDati[0].testo, f.lblLuce), std::pair(" 600.0"s, "cm"s));
     ASSERT_TRUE(f.LeggeDati());
     EXPECT_EQ(d, m.Dati);
     f.txtDati[0].Edita("600");
@@ -285,7 +282,7 @@ TEST_F(Form, FinestraUnitaOKConverteICampiETieneIValori) {
     u.UnitaDefault();
     Apri(d);
     f.frmUnits_Apri(); // opened with m
-    ASSERT_TRUE(f.ApriFileDati(std::string(ZELVO_SOURCE_DIR) + "/examples/mensola.zlv"));
+    ASSERT_TRUE(f.ApriFileDati(Esempi + "mensola.zlv"));
     ASSERT_EQ(u.UnitaModello[0], "cm");
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
     const RisultatiTrave prima = m.Risultati;
@@ -298,98 +295,86 @@ TEST_F(Form, FinestraUnitaOKConverteICampiETieneIValori) {
 }
 
 // ---------------------------------------------------------------------------
-// Results display for each scheme: a uniform load q over the whole span
-// against the closed forms of beam theory. Texts carry four significant
-// digits (5e-4 relative). The deflection is taken on the calculation points
-// (step L/80) and integrated with an error in the square of the step: up to
-// 2e-3 of the peak for the propped cantilever, 3e-3 for the fixed-fixed span
-// whose small deflection is what remains of two closing terms.
+// Results for each scheme under a uniform load q over the whole span against
+// the closed forms of beam theory. Texts carry four significant digits (5e-4
+// relative), rotations ten. The deflection is integrated on the calculation
+// points (step L/80): up to 2e-3 of the peak for the propped cantilever, 3e-3
+// for the fixed-fixed span (what remains of two closing terms).
 
 namespace {
 
 struct AttesoSchema {
     int schema;
-    double MA, MB, RA, RB, RotA, RotB, Mmax, Mmin, fmax, tolF;
+    std::array<double, 9> v; // MA, MB, RA, RB, RotA, RotB, Mmax, Mmin, fmax
+    double tolF;
 };
 
-constexpr double q = 10000, L = 6, EJ = 2.1e11 * 1e-4;
+constexpr double q = 10000, L = 6, EJ = 2.1e11 * 1e-4, L2 = L * L, L3 = L2 * L, L4 = L3 * L;
 
-std::vector<AttesoSchema> Attesi() {
-    return {
-        {0, 0, 0, q * L / 2, q * L / 2, q * L * L * L / (24 * EJ), q * L * L * L / (24 * EJ),
-         q * L * L / 8, 0, 5 * q * L * L * L * L / (384 * EJ), 5e-4},
-        {1, -q * L * L / 12, -q * L * L / 12, q * L / 2, q * L / 2, 0, 0, q * L * L / 24,
-         -q * L * L / 12, q * L * L * L * L / (384 * EJ), 3e-3},
-        {2, -q * L * L / 8, 0, 5 * q * L / 8, 3 * q * L / 8, 0, q * L * L * L / (48 * EJ),
-         9 * q * L * L / 128, -q * L * L / 8, 0.0054161 * q * L * L * L * L / EJ, 2e-3},
-        {3, -q * L * L / 2, 0, q * L, 0, 0, -q * L * L * L / (6 * EJ), 0, -q * L * L / 2,
-         q * L * L * L * L / (8 * EJ), 5e-4},
-    };
-}
+const AttesoSchema Attesi[] = {
+    {0,
+     {0, 0, q* L / 2, q* L / 2, q* L3 / (24 * EJ), q* L3 / (24 * EJ), q* L2 / 8, 0,
+      5 * q* L4 / (384 * EJ)},
+     5e-4},
+    {1,
+     {-q * L2 / 12, -q* L2 / 12, q* L / 2, q* L / 2, 0, 0, q* L2 / 24, -q* L2 / 12,
+      q* L4 / (384 * EJ)},
+     3e-3},
+    {2,
+     {-q * L2 / 8, 0, 5 * q* L / 8, 3 * q* L / 8, 0, q* L3 / (48 * EJ), 9 * q* L2 / 128, -q* L2 / 8,
+      0.0054161 * q* L4 / EJ},
+     2e-3},
+    {3, {-q * L2 / 2, 0, q* L, 0, 0, -q* L3 / (6 * EJ), 0, -q* L2 / 2, q* L4 / (8 * EJ)}, 5e-4},
+};
 
 class RisultatiSchema : public Form, public ::testing::WithParamInterface<AttesoSchema> {};
-
-void Vicino(const std::string& testo, double fattore, double atteso, double tol) {
-    const double v = ValoreNumerico(testo, Separatori{}) / fattore;
-    EXPECT_NEAR(v, atteso, tol * std::abs(atteso) + 1e-9) << "testo " << testo;
-}
 
 } // namespace
 
 TEST_P(RisultatiSchema, TestiControFormuleChiuse) {
     const AttesoSchema a = GetParam();
     f.Optschema_Click(a.schema);
-    f.txtDati[0].Edita("6");
-    f.txtDati[1].Edita("210000"); // MPa
-    f.txtDati[2].Edita("10000");  // cm^4
+    Caricata();
     f.txtDati[3].Edita("80");
     f.txtX[0].Edita("3");
-    Tabella(0, {{"10", "10", "0", "6"}});
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato)
         << ::testing::PrintToString(msg.Testi());
     EXPECT_TRUE(msg.elenco.empty());
     EXPECT_TRUE(f.FrameRis && !f.FrameFond && f.FrDiagrammi && f.frRisultatiInX);
-    const double kN = 1e-3;
-    Vicino(f.txtRis[0].testo, kN, a.MA, 5e-4);
-    Vicino(f.txtRis[1].testo, kN, a.MB, 5e-4);
-    Vicino(f.txtRis[2].testo, kN, a.RA, 5e-4);
-    Vicino(f.txtRis[3].testo, kN, a.RB, 5e-4);
-    // Rotations: ten significant digits; the results come through singles.
-    Vicino(f.txtRis[4].testo, 1, a.RotA, 1e-6);
-    Vicino(f.txtRis[5].testo, 1, a.RotB, 1e-6);
-    Vicino(f.txtRis[6].testo, kN, a.Mmax, 5e-4);
-    Vicino(f.txtRis[8].testo, kN, a.Mmin, 5e-4);
-    Vicino(f.txtRis[10].testo, 1, a.fmax, a.tolF);
-    if (a.schema == 0) {
-        EXPECT_EQ(f.txtRis[7].testo, " 3.000");
-        EXPECT_EQ(f.txtRis[11].testo, " 3.000");
-        EXPECT_EQ(f.txtX[1].testo, " 45.00"); // M(3) = q·3·(6-3)/2
+    const size_t campo[9] = {0, 1, 2, 3, 4, 5, 6, 8, 10};
+    const double kN = 1e-3, fattore[9] = {kN, kN, kN, kN, 1, 1, kN, kN, 1};
+    const double tol[9] = {5e-4, 5e-4, 5e-4, 5e-4, 1e-6, 1e-6, 5e-4, 5e-4, a.tolF};
+    for (size_t i = 0; i < 9; ++i) {
+        const std::string& t = f.txtRis[campo[i]].testo;
+        EXPECT_NEAR(ValoreNumerico(t, Separatori{}) / fattore[i], a.v[i],
+                    tol[i] * std::abs(a.v[i]) + 1e-9)
+            << "txtRis(" << campo[i] << ") = " << t;
+    }
+    if (a.schema == 0) { // M(3) = q·3·(6-3)/2 at midspan, where f is largest
+        EXPECT_EQ(Testi({f.txtRis[7].testo, f.txtRis[11].testo, f.txtX[1].testo}),
+                  (Testi{" 3.000", " 3.000", " 45.00"}));
     }
     if (a.schema == 3) {
         EXPECT_EQ(f.txtRis[11].testo, " 6.000");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schemi, RisultatiSchema, ::testing::ValuesIn(Attesi()));
+INSTANTIATE_TEST_SUITE_P(Schemi, RisultatiSchema, ::testing::ValuesIn(Attesi));
 
+// A uniform load q on a rigid foundation of width b rests on a uniform soil
+// pressure q/b and carries no moment.
 TEST_F(Form, FondazioneRigidaCaricoUniforme) {
-    // A uniform load q on a rigid foundation of width b rests on a uniform
-    // soil pressure q/b and carries no moment.
     f.Optschema_Click(4);
     f.OptFond_Click(0);
-    f.txtDati[0].Edita("6");
-    f.txtDati[1].Edita("210000");
-    f.txtDati[2].Edita("10000");
+    Caricata();
     f.txtWinkler[1].Edita("0.5");
     f.txtX[0].Edita("2");
-    Tabella(0, {{"10", "10", "0", "6"}});
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato)
         << ::testing::PrintToString(msg.Testi());
     EXPECT_TRUE(f.FrameFond && !f.FrameRis && f.txtX4Visibile);
     // 10 kN/m over 0.5 m: 20000 Pa = 0.02 MPa.
-    EXPECT_EQ(f.txtFond[0].testo, " 0.02000");
-    EXPECT_EQ(f.txtFond[4].testo, " 0.02000");
-    EXPECT_EQ(f.txtX[4].testo, " 0.02000");
+    EXPECT_EQ(Testi({f.txtFond[0].testo, f.txtFond[4].testo, f.txtX[4].testo}),
+              Testi(3, " 0.02000"));
     EXPECT_LT(std::abs(ValoreNumerico(f.txtFond[1].testo, u.separatori)), 1e-3);
     f.Optschema_Click(0); // a change of scheme switches the frames at once
     EXPECT_TRUE(f.FrameRis && !f.FrameFond);
@@ -403,7 +388,7 @@ TEST_F(Form, CalcolaDueVolteStessiTestiSenzaLeRigheDelleMolle) {
     d.ReagTraz = true;
     Apri(d);
     const auto testi = [&] {
-        std::vector<std::string> t;
+        Testi t;
         for (const auto& c : f.txtFond)
             t.push_back(c.testo);
         for (const auto& c : f.txtX)
@@ -419,18 +404,10 @@ TEST_F(Form, CalcolaDueVolteStessiTestiSenzaLeRigheDelleMolle) {
 
 // ---------------------------------------------------------------------------
 // Through the data file, whatever the units: open -> save gives the same
-// bytes, open -> "Calcola" computes on the stored values bit for bit (no
-// value is rounded to what a field shows).
+// bytes, open -> "Calcola" computes on the stored values bit for bit.
 
-class FileEsatto : public Form, public ::testing::WithParamInterface<std::tuple<int, bool, bool>> {
-  protected:
-    void SetUp() override { fs::create_directories(cartella); }
-    void TearDown() override { fs::remove_all(cartella); }
-    fs::path cartella = fs::temp_directory_path() / ("zelvo_form_" + std::to_string(::getpid()) +
-                                                     "_" + std::to_string(std::get<0>(GetParam())) +
-                                                     std::to_string(std::get<1>(GetParam())) +
-                                                     std::to_string(std::get<2>(GetParam())));
-};
+class FileEsatto : public Form,
+                   public ::testing::WithParamInterface<std::tuple<int, bool, bool>> {};
 
 TEST_P(FileEsatto, ApriSalvaEApriCalcola) {
     const auto [unita, parz, senza] = GetParam();
@@ -447,62 +424,55 @@ TEST_P(FileEsatto, ApriSalvaEApriCalcola) {
     ASSERT_TRUE(ScriviFileProgetto(originale, ProgettoFile{d, ns, uf, ver, nullptr}, m0));
     ASSERT_TRUE(f.ApriFileDati(originale.string()));
     EXPECT_EQ(f.Caption, "Trave Zelvo - File: orig");
-    EXPECT_EQ(u.SenzaUnita, senza);
-    EXPECT_EQ(u.UnitaModello, uf.UnitaModello);
+    EXPECT_EQ(std::pair(u.SenzaUnita, u.UnitaModello), std::pair(senza, uf.UnitaModello));
     ASSERT_TRUE(f.FileSalvaCome(copia.string()));
-    EXPECT_EQ(Contenuto(originale), Contenuto(copia));
+    EXPECT_EQ(LeggiFile(originale), LeggiFile(copia));
     EXPECT_EQ(f.NomeFile, "copia");
     ASSERT_TRUE(f.ApriFileDati(originale.string()));
     f.btnCalcola_Click();
     EXPECT_EQ(d, m.Dati);
     ASSERT_TRUE(f.FileSalvaCome(copia.string())); // after a calculation: the same bytes
-    EXPECT_EQ(Contenuto(originale), Contenuto(copia));
+    EXPECT_EQ(LeggiFile(originale), LeggiFile(copia));
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitaEParziali, FileEsatto,
                          ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Bool(),
                                             ::testing::Bool()));
 
+// Open -> save keeps the section record of the file; "Nuovo" drops it.
 TEST_F(Form, IlRecordDellaSezioneResta) {
-    // Open -> save keeps the section record of the file; "Nuovo" drops it.
-    const auto dir = fs::temp_directory_path() / ("zelvo_form_sezione_" + std::to_string(getpid()));
-    fs::create_directories(dir);
     const auto orig = fs::path(ZELVO_SOURCE_DIR) / "fuzz" / "corpus" / "profilo-U-doppio";
     ASSERT_TRUE(f.ApriFileDati(orig.string()));
     EXPECT_EQ(f.EsitoLettura, EsitoProgetto::Completo);
     ASSERT_TRUE(f.SezioneProgetto.Prop);
     EXPECT_TRUE(f.SezioneProgetto.Prop->SezionePr.Doppi);
-    ASSERT_TRUE(f.FileSalvaCome((dir / "copia.zlv").string()));
-    EXPECT_EQ(Contenuto(dir / "copia.zlv"), Contenuto(orig));
+    ASSERT_TRUE(f.FileSalvaCome((cartella / "copia.zlv").string()));
+    EXPECT_EQ(LeggiFile(cartella / "copia.zlv"), LeggiFile(orig));
     EXPECT_TRUE(msg.elenco.empty());
     f.mnuFileItem_Click(0);
     EXPECT_FALSE(f.SezioneProgetto.Prop);
-    ASSERT_TRUE(f.FileSalvaCome((dir / "nuovo.zlv").string()));
-    EXPECT_EQ(Contenuto(dir / "nuovo.zlv").find("SezioneProfiloU"), std::string::npos);
-    fs::remove_all(dir);
+    ASSERT_TRUE(f.FileSalvaCome((cartella / "nuovo.zlv").string()));
+    EXPECT_EQ(LeggiFile(cartella / "nuovo.zlv")->find("SezioneProfiloU"), std::string::npos);
 }
 
+// Every File item asks the one dialog seam (save or open, filter, name,
+// folder following the current file). "Salva" writes back to the file
+// opened, whatever its extension, but asks for a name after a file whose
+// header could not be read; a cancelled dialog changes nothing.
 TEST_F(Form, VociFileUnaSolaSceltaDeiFile) {
-    // Every File item asks the one dialog seam: open and save of data files
-    // with the program's filter, the report with its own; names and folders
-    // follow the current file. Save writes back to the file opened, whatever
-    // its extension; a cancelled dialog changes nothing.
-    const auto dir = fs::temp_directory_path() / ("zelvo_form_scelta_" + std::to_string(getpid()));
-    fs::create_directories(dir / "sotto");
-    f.CartellaDati = dir.string();
-    const auto dati = dir / "sotto" / "trave.dat";
-    fs::copy_file(fs::path(ZELVO_SOURCE_DIR) / "examples" / "mensola.zlv", dati,
-                  fs::copy_options::overwrite_existing);
-    std::vector<RichiestaDialogo> richieste;
-    std::deque<std::optional<std::string>> risposte = {dati.string(),
-                                                       (dir / "relazione.txt").string()};
+    const auto dir = cartella.string(), sotto = (cartella / "sotto").string();
+    fs::create_directories(sotto);
+    f.CartellaDati = dir;
+    const auto dati = sotto + "/trave.dat", relazione = dir + "/relazione.txt";
+    fs::copy_file(Esempi + "mensola.zlv", dati);
+    Testi richieste, scritti, relazioni;
+    std::vector<std::optional<std::string>> risposte = {dati, relazione, std::nullopt,
+                                                        std::nullopt};
     f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) {
-        richieste.push_back(r);
-        auto x = risposte.front();
-        risposte.pop_front();
-        return x;
+        richieste.push_back((r.salva ? "salva " : "apri ") + r.filtro + " " + r.nomeIniziale + " " +
+                            r.cartellaIniziale);
+        return risposte.at(richieste.size() - 1);
     };
-    std::vector<std::string> scritti, relazioni;
     f.Servizi.ScriviProgetto = [&](ModelloForm&, const std::string& p) {
         scritti.push_back(p);
         return true;
@@ -512,33 +482,56 @@ TEST_F(Form, VociFileUnaSolaSceltaDeiFile) {
         return true;
     };
     ASSERT_TRUE(f.mnuFileItem_Click(1));
-    ASSERT_EQ(richieste.size(), 1u);
-    EXPECT_FALSE(richieste[0].salva);
-    EXPECT_EQ(richieste[0].filtro, "Tutti i Files (*.*)|*.*|Files Zelvo (*.zlv)|*.zlv");
-    EXPECT_EQ(richieste[0].cartellaIniziale, dir.string());
-    EXPECT_EQ(f.Caption, "Trave Zelvo - File: trave");
-    EXPECT_EQ(f.CartellaDati, (dir / "sotto").string());
+    EXPECT_EQ(std::pair(f.Caption, f.CartellaDati), std::pair("Trave Zelvo - File: trave"s, sotto));
     ASSERT_TRUE(f.mnuFileItem_Click(2));
-    EXPECT_EQ(scritti, std::vector<std::string>{dati.string()});
     ASSERT_TRUE(f.mnuFileItem_Click(6));
-    ASSERT_EQ(richieste.size(), 2u);
-    EXPECT_EQ(richieste[1].filtro, "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt");
-    EXPECT_EQ(richieste[1].nomeIniziale, "trave.txt");
-    EXPECT_EQ(richieste[1].cartellaIniziale, (dir / "sotto").string());
-    EXPECT_EQ(relazioni, std::vector<std::string>{(dir / "relazione.txt").string()});
-    // A file whose header cannot be read leaves a problem without a name, so
-    // "Salva" asks for one instead of overwriting the unread file.
-    std::ofstream(dir / "vuoto.zlv") << "";
-    EXPECT_FALSE(f.ApriFileDati((dir / "vuoto.zlv").string()));
+    std::ofstream(cartella / "vuoto.zlv") << "";
+    EXPECT_FALSE(f.ApriFileDati((cartella / "vuoto.zlv").string()));
     EXPECT_EQ(f.Caption, "Trave Zelvo - File: ");
-    risposte = {std::nullopt, std::nullopt};
     EXPECT_FALSE(f.mnuFileItem_Click(2));
-    ASSERT_EQ(richieste.size(), 3u);
-    EXPECT_TRUE(richieste[2].salva);
-    EXPECT_EQ(richieste[2].nomeIniziale, "*.zlv");
-    EXPECT_EQ(scritti.size(), 1u);
+    const std::string zlv = "Tutti i Files (*.*)|*.*|Files Zelvo (*.zlv)|*.zlv";
+    EXPECT_EQ(richieste,
+              (Testi{"apri " + zlv + " *.zlv " + dir,
+                     "salva Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt trave.txt " + sotto,
+                     "salva " + zlv + " *.zlv " + dir}));
+    EXPECT_EQ(scritti, Testi{dati});
+    EXPECT_EQ(relazioni, Testi{relazione});
     f.txtTitolo.Edita("mio");
     EXPECT_FALSE(f.ApriFileDati()); // cancelled: nothing changes
     EXPECT_EQ(f.txtTitolo.testo, "mio");
-    fs::remove_all(dir);
+}
+
+// Two windows in one process, each with its own units and separators:
+// calculating one never changes what the other shows or reads.
+TEST(UnitaAffiancate, DueCalcoliConUnitaDiverse) {
+    struct Finestra {
+        ModuloZelvo m;
+        UnitMisura u;
+        RegistroMessaggi msg;
+        ModelloForm f{m, u, msg};
+    } a, b;
+    for (Finestra* w : {&a, &b}) {
+        w->f.InizializzaForm();
+        ASSERT_TRUE(w->f.ApriFileDati(Esempi + "appoggio-appoggio.zlv"));
+    }
+    b.u.UnitaModello = {"mm", "Pa", "t", "N", "mm"};
+    b.u.separatori = {",", "."};
+    b.f.ScriveDatiInForm();
+    for (Finestra* w : {&a, &b, &a})
+        ASSERT_EQ(w->f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    EXPECT_TRUE(a.msg.elenco.empty() && b.msg.elenco.empty());
+    const auto& r = a.m.Risultati;
+    EXPECT_EQ(a.m.Dati, b.m.Dati);
+    EXPECT_EQ(std::tuple(r.RA, r.Mmax, r.fmax),
+              std::tuple(b.m.Risultati.RA, b.m.Risultati.Mmax, b.m.Risultati.fmax));
+    // a in the file's units, b in mm and Pa with a comma decimal and a point
+    // for the thousands.
+    const Separatori it{",", "."};
+    const float luce = a.m.Dati.Luce, E = a.m.Dati.E;
+    EXPECT_EQ(Testi({a.f.txtDati[0].testo, a.f.txtDati[1].testo, b.f.txtDati[0].testo,
+                     b.f.txtDati[1].testo}),
+              (Testi{a.u.Testo(Grandezza::Lunghezza, luce), a.u.Testo(Grandezza::Tensione, E),
+                     FormatoLarghezza(it, 4, 10, ASingolo(luce * 1000.0)),
+                     FormatoLarghezza(it, 4, 10, E)}));
+    EXPECT_NE(a.f.txtDati[1].testo, b.f.txtDati[1].testo);
 }
