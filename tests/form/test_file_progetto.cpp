@@ -1,6 +1,5 @@
-// Project data file. Witnesses: files written by hand line by line in the
-// documented layout (versions "5.4", "5.0", "4.0" and none), and exact
-// round trips (a file must read back to the very record that was saved).
+// Project data file against files written by hand in the documented layout
+// (versions "5.4", "5.0", "4.0" and none) and exact round trips.
 #include "form/file_progetto.h"
 
 #include "io/file_atomico.h"
@@ -13,7 +12,9 @@
 #include <unistd.h>
 
 using namespace zelvo;
+using namespace std::literals;
 namespace fs = std::filesystem;
+using Testi = std::vector<std::string>;
 
 namespace {
 
@@ -39,7 +40,9 @@ struct Stato {
     UnitMisura u;
     std::string versione;
     ProgettoFile P() { return {d, nSezioni, u, versione}; }
+    auto Campi() const { return std::tie(d, nSezioni, u.UnitaModello, u.SenzaUnita); }
 };
+const std::string Incompleta = "Lettura incompleta del file";
 
 std::string Scrivi(Stato& s, RegistroMessaggi& m) {
     auto f = FlussoValori::PerScrivere(m);
@@ -118,11 +121,8 @@ TEST(FileProgetto, AndataRitornoCompleta) {
         r.d.K = 99;
         EXPECT_EQ(Leggi(Scrivi(*s, m), r, m), EsitoProgetto::Completo);
         EXPECT_TRUE(m.elenco.empty());
-        EXPECT_EQ(r.d, s->d);
+        EXPECT_EQ(r.Campi(), s->Campi());
         EXPECT_EQ(r.d.CarichiTrapezi.Conta(), s->d.NTrapezi);
-        EXPECT_EQ(r.nSezioni, s->nSezioni);
-        EXPECT_EQ(r.u.UnitaModello, s->u.UnitaModello);
-        EXPECT_EQ(r.u.SenzaUnita, s->u.SenzaUnita);
         EXPECT_EQ(r.versione, "5.4");
     }
 }
@@ -133,8 +133,7 @@ TEST(FileProgetto, CaratteriNonAmmessiSostituitiEAvvisati) {
     Stato s;
     s.d.Titolo = "Sezione \"IPE\" α\tfine";
     ASSERT_TRUE(ScriviFileProgetto(dir / "t.zlv", s.P(), m));
-    ASSERT_EQ(m.elenco.size(), 1u);
-    EXPECT_EQ(m.elenco[0].testo, "Alcuni caratteri non ammessi nel file sono stati sostituiti.");
+    ASSERT_EQ(m.Testi(), Testi{"Alcuni caratteri non ammessi nel file sono stati sostituiti."});
     EXPECT_EQ(m.elenco[0].icona, Icona::Informazione);
     Stato r;
     m.Svuota();
@@ -157,12 +156,9 @@ TEST(FileProgetto, VersioniPrecedenti) {
                     r, m),
               EsitoProgetto::Completo);
     EXPECT_TRUE(m.elenco.empty());
-    EXPECT_EQ(r.versione, "5.0");
-    EXPECT_EQ(r.d.CarichiConcentrati(1), (CaricoConcentrato{1000, 3}));
-    EXPECT_EQ(r.u.UnitaModello[1], "kPa");
-    EXPECT_EQ(r.d.b, 0.5);
-    EXPECT_EQ(r.d.NDivisioni, 80);
-    EXPECT_EQ(r.d.AscissaX, 2.5f);
+    EXPECT_EQ(std::tuple(r.versione, r.d.CarichiConcentrati(1), r.u.UnitaModello[1], r.d.b,
+                         r.d.NDivisioni, r.d.AscissaX),
+              std::tuple("5.0"s, CaricoConcentrato{1000, 3}, "kPa"s, 0.5, int16_t(80), 2.5f));
 
     Stato q;
     q.d.K = 777;
@@ -172,23 +168,18 @@ TEST(FileProgetto, VersioniPrecedenti) {
                     q, m),
               EsitoProgetto::Completo);
     EXPECT_TRUE(m.elenco.empty());
-    EXPECT_EQ(q.u.UnitaModello[0], "cm");
-    EXPECT_FALSE(q.u.SenzaUnita);
-    EXPECT_FALSE(q.d.Winkler);
-    EXPECT_EQ(q.d.b, 1.0);
-    EXPECT_EQ(q.d.K, 777.0) << "kept";
+    EXPECT_EQ(std::tuple(q.u.UnitaModello[0], q.u.SenzaUnita, q.d.Winkler, q.d.b, q.d.K),
+              std::tuple("cm"s, false, false, 1.0, 777.0)); // K kept
 
     Stato a;
     a.u.UnitaModello = {"mm", "Pa", "t", "N", "mm"};
     a.d.Winkler = true;
     EXPECT_EQ(Leggi("\"Antico\"\r\n" + Corpo, a, m), EsitoProgetto::Completo);
-    EXPECT_EQ(a.versione, "0");
-    EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
-                                                   "Lettura incompleta del file"}));
-    EXPECT_TRUE(a.d.DistanzeParziali && a.d.ReagTraz);
-    EXPECT_TRUE(a.u.SenzaUnita) << "the default for files without units";
-    EXPECT_EQ(a.u.UnitaModello[0], "mm") << "labels not read";
-    EXPECT_FALSE(a.d.Winkler);
+    EXPECT_EQ(m.Testi(), Testi(2, Incompleta));
+    // Without units by default, the labels not read.
+    EXPECT_EQ(std::tuple(a.versione, a.d.DistanzeParziali, a.d.ReagTraz, a.u.SenzaUnita,
+                         a.u.UnitaModello[0], a.d.Winkler),
+              std::tuple("0"s, true, true, true, "mm"s, false));
 }
 
 TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
@@ -202,9 +193,8 @@ TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
         r.d.ReagTraz = true;
         EXPECT_EQ(Leggi("\"Antico\"\r\n" + corpo + coda, r, m), EsitoProgetto::Completo);
         EXPECT_TRUE(m.elenco.empty());
-        EXPECT_FALSE(r.d.ReagTraz);
-        EXPECT_EQ(r.d.DistanzeParziali, coda == "#TRUE#\r\n");
-        EXPECT_EQ(r.d.CarichiConcentrati(1), (CaricoConcentrato{1000, 3}));
+        EXPECT_EQ(std::tuple(r.d.ReagTraz, r.d.DistanzeParziali, r.d.CarichiConcentrati(1)),
+                  std::tuple(false, coda == "#TRUE#\r\n", CaricoConcentrato{1000, 3}));
     }
 }
 
@@ -234,14 +224,14 @@ TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
         RegistroMessaggi m;
         Stato r;
         EXPECT_EQ(Leggi(c.byte, r, m), EsitoProgetto::Parziale) << c.perche;
-        EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << c.perche;
+        EXPECT_EQ(m.Testi(), Testi{Incompleta}) << c.perche;
         EXPECT_EQ(r.d.NTrapezi, r.d.CarichiTrapezi.Conta()) << c.perche;
         EXPECT_TRUE(r.d.Vincoli >= 0 && r.d.Vincoli <= 4) << c.perche;
     }
 }
 
-// Cut the complete file after every line: one message at most, the fields of
-// the lines read keep their new values, nothing else changes.
+// The complete file cut after every line: the fields of the lines read take
+// their values, nothing else changes.
 class FileTagliato : public ::testing::TestWithParam<int> {};
 
 TEST_P(FileTagliato, LetturaParziale) {
@@ -256,20 +246,14 @@ TEST_P(FileTagliato, LetturaParziale) {
     Stato r;
     r.d.Luce = -1;
     r.d.NDivisioni = -5;
-    const EsitoProgetto e = Leggi(byte.substr(0, fine), r, m);
     const int righe = GetParam();
-    if (righe == 0) {
-        EXPECT_EQ(e, EsitoProgetto::IntestazioneIlleggibile);
-        EXPECT_EQ(r.d.Luce, -1.0f);
-    } else {
-        EXPECT_EQ(e, EsitoProgetto::Parziale);
-        EXPECT_EQ(r.d.Titolo, s.d.Titolo);
-    }
-    EXPECT_EQ(r.d.Luce, righe >= 2 ? 6.5f : -1.0f);
-    EXPECT_EQ(r.d.NDivisioni, righe >= 16 ? 250 : -5);
-    // Every cut shows the message once and ends the reading there (lines
-    // 11-12 too: a "5.4" file must hold them).
-    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << righe;
+    EXPECT_EQ(Leggi(byte.substr(0, fine), r, m),
+              righe ? EsitoProgetto::Parziale : EsitoProgetto::IntestazioneIlleggibile);
+    EXPECT_EQ(std::tuple(r.d.Titolo, r.d.Luce, r.d.NDivisioni),
+              std::tuple(righe ? s.d.Titolo : "", righe >= 2 ? 6.5f : -1.0f,
+                         int16_t(righe >= 16 ? 250 : -5)));
+    // One message, the reading ends there (lines 11-12 too: "5.4" holds them).
+    EXPECT_EQ(m.Testi(), Testi{Incompleta}) << righe;
     EXPECT_EQ(r.u.UnitaModello, righe >= 14 ? s.u.UnitaModello : Stato().u.UnitaModello);
 }
 
@@ -283,8 +267,7 @@ TEST(FileProgetto, IntestazioneIlleggibile) {
     EXPECT_EQ(Leggi("PK\x03\x04 non un file di dati\r\n1,2,3\r\n", r, m),
               EsitoProgetto::IntestazioneIlleggibile);
     EXPECT_EQ(r.d.Titolo, "com'era");
-    EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
-                                                   "Lettura incompleta del file"}));
+    EXPECT_EQ(m.Testi(), Testi(2, Incompleta));
 }
 
 TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
@@ -299,11 +282,9 @@ TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
     SimulaDiscoPieno(40);
     EXPECT_FALSE(ScriviFileProgetto(p, s.P(), m));
     SimulaDiscoPieno(std::nullopt);
-    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Scrittura incompleta del file"});
     EXPECT_EQ(*LeggiFile(p), vecchio);
     // A folder that does not exist (or is read-only): same message, nothing written.
-    m.Svuota();
     EXPECT_FALSE(ScriviFileProgetto(dir / "manca" / "x.zlv", s.P(), m));
-    EXPECT_EQ(m.Testi(), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(m.Testi(), Testi(2, "Scrittura incompleta del file"));
     fs::remove_all(dir);
 }
