@@ -1,21 +1,42 @@
 // The section-properties window without a display: its events, messages,
-// the hand-off of E and J, the profile chooser and the section check.
+// the hand-off of E and J, the profile chooser and the section check; where
+// the program keeps its files (the shipped data, the user's materials file).
 #include "form/finestra_property.h"
 
+#include "io/file_atomico.h"
 #include "io/generale.h"
 #include "io/numeri.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <unistd.h>
 
 using namespace zelvo;
 namespace fs = std::filesystem;
+using Testi = std::vector<std::string>;
 
 namespace {
+
+const fs::path Predefiniti =
+    fs::path(ZELVO_SOURCE_DIR) / "section" / "dati" / "VantrexMateriali.txt";
+
+// An environment variable set (or unset) for one test and put back afterwards.
+struct Variabile {
+    const char* nome;
+    std::optional<std::string> prima;
+    Variabile(const char* n, const std::optional<std::string>& v) : nome(n) {
+        if (const char* p = std::getenv(n)) prima = p;
+        Imposta(v);
+    }
+    ~Variabile() { Imposta(prima); }
+    void Imposta(const std::optional<std::string>& v) const {
+        v ? ::setenv(nome, v->c_str(), 1) : ::unsetenv(nome);
+    }
+};
 
 struct FinestraPropertyProva : ::testing::Test {
     ModuloZelvo modulo;
@@ -23,9 +44,12 @@ struct FinestraPropertyProva : ::testing::Test {
     RegistroMessaggi msg;
     std::unique_ptr<ModelloForm> trave;
     std::unique_ptr<FinestraProperty> w;
-    fs::path cartella;
+    const fs::path cartella =
+        fs::temp_directory_path() / ("zelvo_property_" + std::to_string(getpid()));
 
     void SetUp() override {
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
         unita.UnitaDefault(); // m, MPa, t, kN, cm
         trave = std::make_unique<ModelloForm>(modulo, unita, msg);
         trave->InizializzaForm();
@@ -33,21 +57,26 @@ struct FinestraPropertyProva : ::testing::Test {
         trave->txtDati[1].Edita("210000"); // MPa
         trave->txtDati[2].Edita("8356");   // cm⁴
         w = std::make_unique<FinestraProperty>(*trave, msg);
-        cartella = fs::temp_directory_path() /
-                   ("zelvo_property_" + std::to_string(getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(cartella);
         w->FileMateriali = cartella / "VantrexMateriali.txt";
         w->FileMaterialiPredefiniti = cartella / "predefiniti.txt"; // none shipped
         msg.Svuota();
     }
     void TearDown() override { fs::remove_all(cartella); }
 
+    // The materials panel of a window made as the program makes it: the
+    // user's file from its standard place, the shipped defaults from p.
+    void Materiali(const fs::path& p) {
+        w = std::make_unique<FinestraProperty>(*trave, msg);
+        w->FileMaterialiPredefiniti = p;
+        w->Form_Load();
+        msg.Svuota();
+        w->cmdMaterials_Click();
+    }
+
     double Num(const std::string& t) { return ValoreNumerico(t, unita.separatori); }
 
     // Types a value into the current cell of the shape grid and confirms it.
-    void Digita(int r, int c, const std::string& testo) {
-        w->Griglia_SelezionaCella(r, c);
+    void Digita(const std::string& testo) {
         w->FlexGrid0.editor.testo = testo;
         w->Editor_Tasto(TastoEditor::Invio);
     }
@@ -62,18 +91,14 @@ TEST_F(FinestraPropertyProva, RecordEsistenteConElementoSenzaFlessione) {
     trave->SezioneProgetto.Prop->Jota = 3e-6;
     trave->SezioneProgetto.Prop->tipo = 1;
     w->Form_Load();
-    EXPECT_FALSE(w->InerziaVisibile);
-    EXPECT_FALSE(w->PoissonVisibile);
+    EXPECT_FALSE(w->InerziaVisibile || w->PoissonVisibile);
     w->Form_Unload();
-    EXPECT_FLOAT_EQ(modulo.Dati.E, 7e10f);
-    EXPECT_EQ(modulo.Dati.J, 0);
-    EXPECT_EQ(trave->SezioneProgetto.Prop->tipo, 1);
-
+    EXPECT_EQ(std::tuple(modulo.Dati.E, modulo.Dati.J, trave->SezioneProgetto.Prop->tipo),
+              std::tuple(7e10f, 0.0f, int16_t(1)));
     trave->SezioneProgetto.Prop = std::make_unique<Property>();
     w->Form_Load();
     w->Form_Unload();
-    EXPECT_EQ(modulo.Dati.E, 0);
-    EXPECT_EQ(modulo.Dati.J, 0);
+    EXPECT_EQ(std::pair(modulo.Dati.E, modulo.Dati.J), std::pair(0.0f, 0.0f));
 }
 
 TEST_F(FinestraPropertyProva, SezioneNonCostruibileTieneApertoLEditor) {
@@ -84,7 +109,7 @@ TEST_F(FinestraPropertyProva, SezioneNonCostruibileTieneApertoLEditor) {
     w->RaggioTxt[1].Edita("20");
     w->cmdOKEdit_Click();
     EXPECT_TRUE(w->FrameEdit);
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"External radius must be > internal radius"});
+    EXPECT_EQ(msg.Testi(), Testi{"External radius must be > internal radius"});
     EXPECT_EQ(w->Risultati[1], "");
     EXPECT_DOUBLE_EQ(Num(w->txtSec[1].testo), 8356); // unchanged
 }
@@ -110,9 +135,8 @@ TEST_F(FinestraPropertyProva, ProfiloDalSelettore) {
     ASSERT_EQ(s.RigaScelta()->nome, "IPE200");
     s.Grado = 1; // S275
     ASSERT_TRUE(s.Scegli());
-    const Property& p = w->Record();
-    EXPECT_NEAR(p.Jota, 1943e-8, 1e-7 * 1943e-8);
-    EXPECT_NEAR(p.My_pos, 220.6e-6 * 275e6, 1e-6);
+    EXPECT_NEAR(w->Record().Jota, 1943e-8, 1e-7 * 1943e-8);
+    EXPECT_NEAR(w->Record().My_pos, 220.6e-6 * 275e6, 1e-6);
     s.Chiudi();
     w->RilasciaSceltaChiusa();
     EXPECT_FALSE(w->Scelta);
@@ -148,15 +172,13 @@ TEST_F(FinestraPropertyProva, ProfiloDalSelettore) {
     EXPECT_TRUE(msg.elenco.empty());
 }
 
+// A simply supported beam of 6 m under 10 kN/m: M = qL²/8 = 45 kNm.
 TEST_F(FinestraPropertyProva, VerificaConIRisultatiDellaTrave) {
-    // a simply supported beam of 6 m under 10 kN/m: M = qL²/8 = 45 kNm
     trave->Optschema_Click(0);
     trave->txtRigheGriglia[0].Edita("1");
     trave->txtRigheGriglia_Invio(0);
-    trave->FlexGrid[0].ImpostaTesto(1, 1, "10");
-    trave->FlexGrid[0].ImpostaTesto(1, 2, "10");
-    trave->FlexGrid[0].ImpostaTesto(1, 3, "0");
-    trave->FlexGrid[0].ImpostaTesto(1, 4, "6");
+    for (int c = 1; c <= 4; ++c)
+        trave->FlexGrid[0].ImpostaTesto(1, c, c == 3 ? "0" : c == 4 ? "6" : "10");
     ASSERT_EQ(trave->btnCalcola_Click(), EsitoCalcolo::Completato);
     msg.Svuota();
     w->Form_Load();
@@ -170,10 +192,9 @@ TEST_F(FinestraPropertyProva, VerificaConIRisultatiDellaTrave) {
     ASSERT_TRUE(v.sollecitazione);
     EXPECT_NEAR(v.Mmax, 45000, 1);
     EXPECT_NEAR(v.rapporto, 45000 / (220.6e-6 * 275e6), 1e-4);
-    EXPECT_EQ(w->TestiDellaVerifica().Mmax, "45.0");
-    EXPECT_EQ(w->TestiDellaVerifica().rapporto, "0.742");
-    // a typed yield stress replaces the grade's
-    w->ImpostaFy("355");
+    const auto t = w->TestiDellaVerifica();
+    EXPECT_EQ(std::pair(t.Mmax, t.rapporto), std::pair(std::string("45.0"), std::string("0.742")));
+    w->ImpostaFy("355"); // a typed yield stress replaces the grade's
     EXPECT_NEAR(w->Verifica().Mpl, 220.6e-6 * 355e6, 1e-6);
     w->ImpostaFy("");
     EXPECT_FALSE(w->Verifica().resistenze);
@@ -185,12 +206,10 @@ TEST_F(FinestraPropertyProva, ProgrammaProfiliMancante) {
     w->Form_Load();
     w->Catalogo = CatalogoProfili();
     w->cmdGeo_Click(0);
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{
-                               "Program Sagomix_v6 not installed or not properly installed.\r\n"
-                               "Download the program from my web site."});
+    EXPECT_EQ(msg.Testi(), Testi{"Program Sagomix_v6 not installed or not properly installed.\r\n"
+                                 "Download the program from my web site."});
     EXPECT_FALSE(w->Scelta);
-    EXPECT_TRUE(w->Visibile);
-    EXPECT_TRUE(w->TraveVisibile);
+    EXPECT_TRUE(w->Visibile && w->TraveVisibile);
 }
 
 // A project saved with a section and reopened shows the same section.
@@ -198,14 +217,12 @@ TEST_F(FinestraPropertyProva, ProgettoSalvatoERiapertoMostraLaSezione) {
     w->Form_Load();
     w->cmdGeo_Click(1);
     w->OpTipoSezione_Click(SezT);
-    Digita(1, 1, "100");
-    for (const char* v : {"20", "30", "60"}) {
-        w->FlexGrid0.editor.testo = v;
-        w->Editor_Tasto(TastoEditor::Invio);
-    }
+    w->Griglia_SelezionaCella(1, 1);
+    for (const char* v : {"100", "20", "30", "60"})
+        Digita(v);
     w->cmdOKEdit_Click();
-    const std::string area = w->txtSec[0].testo, inerzia = w->txtSec[1].testo;
-    w->txtMateriale.Edita("Concrete C25/30");
+    const Testi sezione = {w->txtSec[0].testo, w->txtSec[1].testo, "Concrete C25/30"};
+    w->txtMateriale.Edita(sezione[2]);
     w->Form_Unload();
     const fs::path file = cartella / "trave.zlv";
     ASSERT_TRUE(trave->FileSalvaCome(file.string()));
@@ -215,14 +232,11 @@ TEST_F(FinestraPropertyProva, ProgettoSalvatoERiapertoMostraLaSezione) {
     ASSERT_TRUE(trave->SezioneProgetto.Prop);
     FinestraProperty w2(*trave, msg);
     w2.Form_Load();
-    EXPECT_EQ(w2.txtSec[0].testo, area);
-    EXPECT_EQ(w2.txtSec[1].testo, inerzia);
-    EXPECT_EQ(w2.txtMateriale.testo, "Concrete C25/30");
+    EXPECT_EQ(Testi({w2.txtSec[0].testo, w2.txtSec[1].testo, w2.txtMateriale.testo}), sezione);
     w2.cmdGeo_Click(1);
     EXPECT_EQ(w2.TipoSelezionato, SezT);
     ASSERT_EQ(w2.FlexGrid0.Righe(), 3);
-    EXPECT_EQ(w2.FlexGrid0.Testo(1, 1), "100");
-    EXPECT_EQ(w2.FlexGrid0.Testo(2, 2), "60");
+    EXPECT_EQ(Testi({w2.FlexGrid0.Testo(1, 1), w2.FlexGrid0.Testo(2, 2)}), (Testi{"100", "60"}));
     w2.cmdAnnullaEdit_Click();
     w2.SSTab1_Click(2);
     EXPECT_TRUE(w2.DisegnoGeometria());
@@ -242,4 +256,109 @@ TEST_F(FinestraPropertyProva, UnitaCambiateAFinestraAperta) {
     EXPECT_FLOAT_EQ(modulo.Dati.J, 8356e-8f);
     EXPECT_DOUBLE_EQ(Num(trave->txtDati[1].testo), 3e7);    // kPa
     EXPECT_DOUBLE_EQ(Num(trave->txtDati[2].testo), 8356e4); // mm⁴
+}
+
+// ---------------------------------------------------------------------------
+// The program's files.
+
+// XDG_DATA_HOME when set to an absolute folder, otherwise HOME's .local/share
+// (a relative or empty XDG_DATA_HOME is ignored, as the desktop's rules say).
+TEST(CartellaDatiUtente, XdgPoiHome) {
+    Variabile home("HOME", "/home/ingegnere");
+    {
+        Variabile xdg("XDG_DATA_HOME", "/dati/utente");
+        EXPECT_EQ(CartellaDatiUtente(), "/dati/utente/zelvo");
+        EXPECT_EQ(PercorsoMateriali(), fs::path("/dati/utente/zelvo/VantrexMateriali.txt"));
+    }
+    for (const char* x : {static_cast<const char*>(nullptr), "", "relativa/dati"}) {
+        Variabile xdg("XDG_DATA_HOME", x ? std::optional<std::string>(x) : std::nullopt);
+        EXPECT_EQ(CartellaDatiUtente(), "/home/ingegnere/.local/share/zelvo") << (x ? x : "unset");
+    }
+    Variabile senzaHome("HOME", std::nullopt);
+    Variabile xdg("XDG_DATA_HOME", std::nullopt);
+    EXPECT_EQ(CartellaDatiUtente(), "");
+}
+
+// The shipped data are found beside the test program (copied there as beside
+// the program in the build tree); a name that is not there points into the
+// installed data folder.
+TEST(FileDati, AccantoAlProgrammaPoiInstallati) {
+    EXPECT_EQ(fs::path(FileDati("profili.csv")), fs::path(CartellaProgramma()) / "profili.csv");
+    EXPECT_TRUE(fs::is_directory(FileDati("examples")));
+    EXPECT_EQ(fs::path(FileDati("nessun-file-simile")),
+              fs::path(CartellaDatiInstallati()) / "nessun-file-simile");
+    EXPECT_TRUE(fs::path(CartellaDatiInstallati()).is_absolute());
+}
+
+// The shipped materials file is exactly what the program writes for the
+// eleven built-in defaults, and reads back to the same grid.
+// ZELVO_RIGENERA_MATERIALI=1 rewrites it.
+TEST_F(FinestraPropertyProva, FileMaterialiSpeditoUgualeAiDefault) {
+    TabellaMateriali def, letta;
+    def.Default(unita);
+    const fs::path scritto = cartella / "scritto.txt";
+    ASSERT_TRUE(FileMaterialiLeggeScrive(def, "S", msg, unita, scritto));
+    if (std::getenv("ZELVO_RIGENERA_MATERIALI"))
+        fs::copy_file(scritto, Predefiniti, fs::copy_options::overwrite_existing);
+    EXPECT_EQ(LeggiFile(Predefiniti), LeggiFile(scritto));
+    msg.Svuota();
+    ASSERT_TRUE(FileMaterialiLeggeScrive(letta, "L", msg, unita, Predefiniti));
+    EXPECT_TRUE(msg.elenco.empty());
+    ASSERT_EQ(letta.Righe(), def.Righe());
+    for (int r = 1; r < def.Righe(); ++r)
+        for (int c = 1; c <= 5; ++c)
+            EXPECT_EQ(letta.Griglia.Testo(r, c), def.Griglia.Testo(r, c)) << r << "," << c;
+}
+
+// First start: no file of the user's, the shipped defaults are shown without
+// a message; a material added and saved lands in the user's data folder
+// (created), the shipped file stays as it was, and the next start shows it.
+TEST_F(FinestraPropertyProva, MaterialiSalvatiNellaCartellaUtenteERiletti) {
+    Variabile home("HOME", (cartella / "casa").string());
+    Variabile xdg("XDG_DATA_HOME", std::nullopt);
+    const fs::path atteso =
+        cartella / "casa" / ".local" / "share" / "zelvo" / "VantrexMateriali.txt";
+    Materiali(Predefiniti);
+    EXPECT_EQ(w->FileMateriali, atteso);
+    EXPECT_TRUE(msg.elenco.empty()) << msg.Testi().front();
+    ASSERT_EQ(w->MSFlexGrid1.Righe(), 12);
+    EXPECT_EQ(w->Text[1], "Steel");
+    w->Text[1] = "Acciaio inox";
+    w->Text[2] = "200000"; // MPa
+    w->cmdAggiungi_Click();
+    w->cmdSalvaMat_Click();
+    EXPECT_EQ(msg.Testi(),
+              Testi{"I dati dei materiali sono stati salvati nel file " + atteso.string()});
+    EXPECT_NE(LeggiFile(atteso).value_or("").find("\"Acciaio inox\"\r\n2E+11,"), std::string::npos);
+    EXPECT_EQ(LeggiFile(Predefiniti)->find("Acciaio inox"), std::string::npos);
+    Materiali(Predefiniti);
+    EXPECT_TRUE(msg.elenco.empty());
+    ASSERT_EQ(w->MSFlexGrid1.Righe(), 13);
+    EXPECT_EQ(w->MSFlexGrid1.Griglia.Testo(12, 1), "Acciaio inox");
+    EXPECT_DOUBLE_EQ(Num(w->MSFlexGrid1.Griglia.Testo(12, 2)), 200000);
+}
+
+// Neither the user's file nor the shipped one: the message names the user's
+// file and the built-in defaults are shown.
+TEST_F(FinestraPropertyProva, MaterialiNienteFilePredefinitiInterni) {
+    Variabile xdg("XDG_DATA_HOME", cartella.string());
+    Materiali(cartella / "non-spedito.txt");
+    EXPECT_EQ(msg.Testi(), Testi{"File " + (cartella / "zelvo" / "VantrexMateriali.txt").string() +
+                                 " non trovato. Vengono inseriti i materiali di default"});
+    EXPECT_EQ(w->MSFlexGrid1.Righe(), 12);
+}
+
+// A user's data folder that cannot be made (its parent is a file): the save
+// is reported as failed, the grid kept, nothing written.
+TEST_F(FinestraPropertyProva, MaterialiCartellaImpossibileSalvataggioSegnalato) {
+    std::ofstream(cartella / "file") << "x";
+    Variabile xdg("XDG_DATA_HOME", (cartella / "file").string());
+    Materiali(Predefiniti);
+    w->MSFlexGrid1.Griglia.ImpostaTesto(1, 1, "Acciaio mio");
+    w->cmdSalvaMat_Click();
+    EXPECT_EQ(msg.Testi(), Testi{"Impossibile salvare il file " +
+                                 (cartella / "file" / "zelvo" / "VantrexMateriali.txt").string() +
+                                 ". I materiali non sono stati salvati."});
+    EXPECT_EQ(w->MSFlexGrid1.Griglia.Testo(1, 1), "Acciaio mio");
+    EXPECT_FALSE(fs::exists(cartella / "file" / "zelvo"));
 }
