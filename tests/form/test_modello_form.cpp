@@ -1,7 +1,10 @@
 // The form model: exact values behind the fields, partial distances, data
 // reading and its messages in order, results against closed forms, the data
-// file through the window, two windows side by side.
+// file through the window, two windows side by side, the text report; the
+// events: one guard around each, change notification, the busy flag during
+// the no-tension passes, the services they reach, unsaved changes.
 #include "form/modello_form.h"
+#include "form/relazione.h"
 #include "io/file_atomico.h"
 #include "io/generale.h"
 #include "tests/comune/problemi.h"
@@ -71,10 +74,27 @@ class Form : public ::testing::Test {
         f.NSezioni = d.NSezioni;
         f.ScriveDatiInForm();
     }
+    // Table t gets n rows (Enter confirms).
+    void Righe(int t, const std::string& n) {
+        f.Campo_Edita(f.txtRigheGriglia[size_t(t)], n);
+        f.txtRigheGriglia_Invio(t);
+    }
+    // Text typed into the cell editor of table t and confirmed with Enter.
+    void Cella(int t, const std::string& testo) {
+        f.txtEdit_Edita(t, testo, int(testo.size()), 0);
+        f.txtEdit_Tasto(t, TastoEditor::Invio);
+    }
+    // A cantilever of 5 m with one force of 10 kN at its end.
+    void Mensola() {
+        f.Optschema_Click(3);
+        f.Campo_Edita(f.txtDati[0], "5");
+        Righe(1, "1");
+        Cella(1, "10");
+        Cella(1, "5");
+    }
     // Confirms table t with the given rows of cell texts.
     void Tabella(int t, const std::vector<std::vector<const char*>>& righe) {
-        f.txtRigheGriglia[size_t(t)].Edita(std::to_string(righe.size()));
-        f.txtRigheGriglia_Invio(t);
+        Righe(t, std::to_string(righe.size()));
         for (size_t r = 0; r < righe.size(); ++r)
             for (size_t c = 0; c < righe[r].size(); ++c)
                 f.FlexGrid[size_t(t)].ImpostaTesto(int(r) + 1, int(c) + 1, righe[r][c]);
@@ -534,4 +554,338 @@ TEST(UnitaAffiancate, DueCalcoliConUnitaDiverse) {
                      FormatoLarghezza(it, 4, 10, ASingolo(luce * 1000.0)),
                      FormatoLarghezza(it, 4, 10, E)}));
     EXPECT_NE(a.f.txtDati[1].testo, b.f.txtDati[1].testo);
+}
+
+// ---------------------------------------------------------------------------
+// The text report.
+
+namespace {
+
+std::string Sp(int n) {
+    return std::string(static_cast<size_t>(n), ' ');
+}
+// Pads s with blanks up to column c (s starts at column 1).
+std::string A(const std::string& s, int c) {
+    return s + Sp(c - 1 - LunghezzaCaratteri(s));
+}
+// s padded to 15 characters: a cell or value after the first column.
+std::string L15(const std::string& s) {
+    return s + Sp(15 - LunghezzaCaratteri(s));
+}
+const std::string N = "\r\n";
+
+} // namespace
+
+// The lines only a foundation has: its scheme with K, b and the soil, the
+// soil stresses and "max V" among the results, Sigma_t among the values at x.
+TEST(StampaRelazione, RigheDellaFondazione) {
+    TestiRelazione t;
+    t.NomeFile = "trave";
+    t.Unita = {"m", "MPa", "cm^4", "kN", "kNm", "kN/m", "MN"};
+    t.Dati = {" 6,000", " 210.000", " 8.356"};
+    t.Vincoli = 4;
+    t.FondazioneWinkler = true;
+    t.ReagTraz = false;
+    t.Winkler = {" 3,000", " 0,8000"};
+    t.Righe = {0, 0, 1};
+    t.Griglie[2] = GrigliaTesto::DaRighe({{"N°", "W", "d"}, {"1", " 50,00", " 9,000"}});
+    t.Fond = {" 0,1000", " 120,0", " 300,0", " 0,003000", " 0,2000",
+              " 5,000",  " 1,000", " 5,000", " 0,2500",   " 5,000"};
+    t.X = {" 5,000", " 120,0", " 0", " 0,003000", " 0,09000"};
+    const std::string r = TestoRelazione(t);
+    for (const std::string& riga :
+         {N +
+              "Vincoli: Fondazione su suolo elastico; K =  3,000 daN/cm^3; b =  0,8000 m; suolo "
+              "non reagente a trazione" +
+              N,
+          N + N + "Coppie kNm" + N + A("N°", 15) + L15("W") + L15("d") + " " + N + A("1", 15) +
+              L15("50,00") + L15("9,000") + " " + N + " " + N + "Risultati" + N,
+          N + A("Sigma_tA =  0,1000 MPa", 30) + "Sigma_tB =  0,2000 MPa" + N +
+              A("max M =  120,0 kNm", 30) + "x max M =  5,000 m" + N + A("max V =  300,0 MN", 30) +
+              "x max V =  1,000 m" + N + A("f max =  0,003000 m", 30) + "x f max =  5,000 m" + N +
+              A("Sigma_t max =  0,2500 MPa", 30) + "x Sigma_t max =  5,000 m" + N,
+          N + A("x", 15) + L15("M(x)") + L15("V(x)") + L15("f(x)") + "Sigma_t(x)" + N +
+              A(" 5,000", 15) + L15(" 120,0") + L15(" 0") + L15(" 0,003000") + " 0,09000"})
+        EXPECT_NE(r.find(riga), std::string::npos) << riga << "\n---\n" << r;
+    t.FondazioneWinkler = false;
+    t.ReagTraz = true;
+    EXPECT_NE(TestoRelazione(t).find(N +
+                                     "Vincoli: Fondazione infinitamente rigida; K =  3,000 "
+                                     "daN/cm^3; b =  0,8000 m; suolo reagente a trazione" +
+                                     N),
+              std::string::npos);
+}
+
+// The whole road: a data file opened in the form, "Calcola", the report.
+// Witness: closed-form beam theory. Simply supported, L = 6 m, q = 10 kN/m,
+// E·J = 9e7 N·m² exactly in single precision (E = 703125·2^17, J = 2^-10):
+// RA = RB = qL/2 = 30 kN, max M+ = qL²/8 = 45 kNm at 3 m, rotations
+// qL³/24EJ = 0.001 rad, midspan deflection 5qL⁴/384EJ = 1.875 mm (the
+// integration on 100 sections is 0.025 % low: still 0.001875 at 4 digits).
+TEST_F(Form, DalFileAllaRelazioneTraveAppoggiata) {
+    const auto p = cartella / "rel_appoggiata.zlv";
+    std::ofstream(p, std::ios::binary)
+        << "\"Appoggiata\",\"5.4\"\r\n92160000000,0.0009765625,6\r\n100\r\n0\r\n1\r\n"
+           "10000,10000,0,6\r\n0\r\n0\r\n#FALSE#\r\n#TRUE#\r\n#FALSE#\r\n"
+           "\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n0\r\n0,0,0,#FALSE#\r\n3\r\n";
+    ASSERT_TRUE(f.ApriFileDati(p.string()));
+    ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    EXPECT_TRUE(msg.elenco.empty());
+    const std::string atteso =
+        "NOME FILE: rel_appoggiata" + N + "Titolo: Appoggiata" + N + " " + N + " " + N +
+        "--------------------------  DATI : --------------------------" + N + " " + N +
+        A("E MPa", 20) + A("J cm^4", 21) + "Luce m" + N + A(" 92,160", 20) + A(" 97,656", 21) +
+        " 6.000" + N + " " + N + "Vincoli: Appoggio - Appoggio" + N + //
+        N + "Carichi distribuiti trapezi kN/m" + N +                  //
+        A("N°", 15) + L15("q1") + L15("q2") + L15("d1") + L15("d2") + " " + N + A("1", 15) +
+        L15("10.00") + L15("10.00") + L15("0") + L15("6.000") + " " + N + //
+        " " + N + "Risultati" + N +                                       //
+        A("MA =  0 kNm", 30) + "MB =  0 kNm" + N +                        //
+        A("RA =  30.00 kN", 30) + "RB =  30.00 kN" + N +                  //
+        // 30 characters: the right item goes to column 30 of the next line.
+        "Rotaz. A =  0.001000000000 (rad)" + N + Sp(29) + "Rotaz. B =  0.001000000000 (rad)" + N +
+        A("max M+ =  45.00 kNm", 30) + "x max M+ =  3.000 m" + N + //
+        A("max M- =  0 kNm", 30) + "x max M- =  0 m" + N +         //
+        A("f max =  0.001875 m", 30) + "x f max =  3.000 m" + N +  //
+        " " + N + "Risultati all'ascissa x" + N +                  //
+        A("x", 15) + L15("M(x)") + L15("V(x)") + "f(x)" + N +      //
+        A(" 3.000", 15) + L15(" 45.00") + L15(" 0") + " 0.001875";
+    EXPECT_EQ(TestoRelazione(TestiDaForm(f)), atteso);
+}
+
+// ---------------------------------------------------------------------------
+// Events.
+
+namespace {
+
+// A field: 'd' txtDati(i), 'w' txtWinkler(i), 'c' a cell of column i of the
+// forces, 'x' the abscissa, 'r' the rows of the forces; and a good value.
+struct Campo {
+    char tipo;
+    int i;
+    const char* buono;
+};
+
+class Traboccamento : public Form, public ::testing::WithParamInterface<Campo> {};
+
+} // namespace
+
+// An overflowing number typed anywhere: the event that reads it shows its
+// message, nothing escapes, and the form works again once it is fixed.
+TEST_P(Traboccamento, IlMessaggioEIlFormRestaUsabile) {
+    const auto [tipo, i, buono] = GetParam();
+    Mensola();
+    ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    if (tipo == 'w') {
+        f.Optschema_Click(4);
+        f.OptFond_Click(1);
+    }
+    const auto scrivi = [&, tipo = tipo, i = i](const std::string& t) {
+        if (tipo == 'c') {
+            f.FlexGrid_Seleziona(1, 1, i);
+            f.txtEdit_Edita(1, t, 1, 0);
+            f.txtEdit_PerdeFuoco(1);
+            return;
+        }
+        f.Campo_Edita(tipo == 'd'   ? f.txtDati[size_t(i)]
+                      : tipo == 'w' ? f.txtWinkler[size_t(i)]
+                      : tipo == 'x' ? f.txtX[0]
+                                    : f.txtRigheGriglia[1],
+                      t);
+    };
+    msg.Svuota();
+    scrivi("1E+400");
+    EXPECT_NO_THROW({
+        if (tipo == 'd') f.txtDati_Invio(i);
+        if (tipo == 'w') f.txtWinkler_Invio(i);
+        if (tipo == 'x') f.txtX_Invio();
+    });
+    EXPECT_NE(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    ASSERT_FALSE(msg.elenco.empty());
+    for (const auto& x : msg.elenco)
+        EXPECT_TRUE(x.testo == TestoErroreDati || x.testo == "Errore in LeggeGriglia") << x.testo;
+    EXPECT_FALSE(f.Calcolato);
+    scrivi(buono);
+    msg.Svuota();
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+}
+
+INSTANTIATE_TEST_SUITE_P(OgniCampo, Traboccamento,
+                         ::testing::Values(Campo{'d', 0, "1"}, Campo{'d', 1, "1"},
+                                           Campo{'d', 2, "1"}, Campo{'d', 3, "100"},
+                                           Campo{'w', 0, "1"}, Campo{'w', 1, "1"},
+                                           Campo{'w', 2, "10"}, Campo{'c', 1, "1"},
+                                           Campo{'c', 2, "5"}, Campo{'x', 0, "1"},
+                                           Campo{'r', 1, "1"}));
+
+// The no-tension passes: the label follows them, pending events run once per
+// pass, and no event (a new "Calcola", "Nuovo") runs in between. A stiff
+// foundation on soil without tension loaded near one end: the far end lifts.
+TEST_F(Form, CalcolaDuranteLeIterazioniNonFaNulla) {
+    f.Campo_Edita(f.txtTitolo, "sollevamento");
+    f.Campo_Edita(f.txtDati[0], "10");
+    f.Campo_Edita(f.txtDati[1], "210000");
+    f.Campo_Edita(f.txtDati[2], "1000000");
+    f.Optschema_Click(4);
+    f.OptFond_Click(1);
+    f.Campo_Edita(f.txtWinkler[1], "1");
+    f.chkReagTraz_Click(false);
+    EXPECT_TRUE(f.lblWinkler3);
+    Righe(1, "1");
+    Cella(1, "100");
+    Cella(1, "0.5");
+    Testi etichette, attese;
+    std::vector<EsitoCalcolo> interni;
+    int notifiche = 0;
+    f.Cambiato = [&] { ++notifiche; };
+    f.Servizi.EventiInSospeso = [&] {
+        EXPECT_TRUE(f.Occupato());
+        etichette.push_back(f.testoIterazione);
+        attese.push_back("Iterazione " + std::to_string(attese.size() + 1));
+        interni.push_back(f.btnCalcola_Click());
+        f.mnuFileItem_Click(0);
+        f.Optschema_Click(0);
+    };
+    msg.Svuota();
+    const uint64_t prima = f.Revisione();
+    ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    ASSERT_GE(etichette.size(), 2u);
+    EXPECT_EQ(etichette, attese);
+    EXPECT_EQ(interni, std::vector(etichette.size(), EsitoCalcolo::ErroreDati));
+    EXPECT_TRUE(msg.elenco.empty()) << msg.Testi()[0];
+    // "Nuovo" did not run; one notification per pass and one for the event.
+    EXPECT_EQ(std::tuple(f.txtTitolo.testo, f.Optschema, f.Occupato(), f.FrameFond),
+              std::tuple("sollevamento"s, 4, false, true));
+    EXPECT_EQ(f.Revisione() - prima, etichette.size() + 1);
+    EXPECT_EQ(notifiche, int(etichette.size()) + 1);
+}
+
+TEST_F(Form, OgniEventoAnnunciaUnCambiamento) {
+    uint64_t r = f.Revisione();
+    f.txtTitolo_Invio();
+    EXPECT_EQ(f.Revisione(), ++r);
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtDati, 0}));
+    Righe(0, "2"); // a reshaped grid
+    EXPECT_EQ(f.Revisione(), r + 2);
+    EXPECT_EQ(f.FlexGrid[0].Righe(), 3);
+}
+
+// K -> b -> divisions (elastic soil) -> "Calcola"; a rigid foundation has no
+// divisions field.
+TEST_F(Form, CatenaDegliInvioDellaFondazione) {
+    f.Optschema_Click(4);
+    f.OptFond_Click(1);
+    const Fuoco attesi[3] = {{TipoControllo::TxtWinkler, 1},
+                             {TipoControllo::TxtWinkler, 2},
+                             {TipoControllo::BtnCalcola, 0}};
+    for (int i = 0; i < 3; ++i) {
+        f.txtWinkler_Invio(i);
+        EXPECT_EQ(f.fuoco, attesi[i]) << i;
+    }
+    f.OptFond_Click(0);
+    f.txtWinkler_Invio(1);
+    EXPECT_EQ(f.fuoco, attesi[2]);
+}
+
+// The load grids: rows kept when they grow, a number normalised when the
+// editor loses the focus, from the last cell (or 0 rows) to the next control.
+TEST_F(Form, GriglieDeiCarichi) {
+    Righe(1, "2");
+    f.txtEdit_Edita(1, "1234.50", 7, 0);
+    f.txtEdit_PerdeFuoco(1);
+    EXPECT_EQ(f.FlexGrid[1].Testo(1, 1), "1,234.5");
+    Righe(1, "3");
+    EXPECT_EQ(std::pair(f.FlexGrid[1].Testo(1, 1), f.FlexGrid[1].Testo(3, 1)),
+              std::pair("1,234.5"s, ""s));
+    const Fuoco dopo[3] = {{TipoControllo::TxtRigheGriglia, 1},
+                           {TipoControllo::TxtRigheGriglia, 2},
+                           {TipoControllo::BtnCalcola, 0}};
+    for (int t = 0; t < 3; ++t) {
+        Righe(t, "1");
+        for (int c = 1; c < f.FlexGrid[size_t(t)].Colonne(); ++c)
+            Cella(t, std::to_string(c));
+        EXPECT_EQ(f.fuoco, dopo[t]) << t;
+        EXPECT_FALSE(f.FlexGrid[size_t(t)].editor.visibile);
+        Righe(t, "0");
+        EXPECT_FALSE(f.FlexGrid[size_t(t)].visibile);
+        EXPECT_EQ(f.fuoco, dopo[t]) << t;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Windows and services the events reach.
+
+// Without valid data a diagram button shows the calculation's message and
+// opens nothing, and no report is printed; "&Stampa" goes to the printer
+// through the diagram output.
+TEST_F(Form, SenzaDatiValidiNessunaFinestraNessunaStampa) {
+    int finestre = 0;
+    f.Servizi.MostraDiagramma = [&](int) { ++finestre; };
+    UscitaDiagrammi uscita(msg); // no printer: the printer's message
+    f.Servizi.Uscita = &uscita;
+    RegistroStampante stampante;
+    f.Servizi.StampanteSistema = &stampante;
+    f.Campo_Edita(f.txtDati[0], "5");
+    f.Campo_Edita(f.txtDati[3], "x");
+    f.cbDiagramma_Click(0);
+    EXPECT_EQ(finestre, 0);
+    EXPECT_FALSE(f.mnuFileItem_Click(5));
+    EXPECT_TRUE(stampante.stampati.empty());
+    f.Campo_Edita(f.txtDati[3], "100");
+    Mensola();
+    f.cbDiagramma_Click(3);
+    EXPECT_EQ(msg.Testi(), (Testi{TestoErroreDati, TestoErroreDati, TestoStampanteAssente}));
+}
+
+TEST_F(Form, UnaFinestraCheSollevaUnGuastoNonFermaIlProgramma) {
+    f.Servizi.MostraSezione = [] { throw std::runtime_error("finestra"); };
+    EXPECT_NO_THROW(f.cmdSezione_Click());
+    EXPECT_EQ(msg.Testi(), Testi{TestoErroreDati});
+}
+
+TEST_F(Form, FilesDiEsempioPartonoDallaLoroCartellaESenzaCambiareLUltima) {
+    const std::string tmp = std::filesystem::temp_directory_path().string();
+    f.CartellaDati = tmp;
+    f.CartellaEsempi = std::string(ZELVO_SOURCE_DIR) + "/examples";
+    std::string iniziale;
+    f.Servizi.SceltaFile = [&](const RichiestaDialogo& r) -> std::optional<std::string> {
+        iniziale = r.cartellaIniziale;
+        return f.CartellaEsempi + "/mensola.zlv";
+    };
+    f.mnuAiutoItem_Click(1);
+    EXPECT_EQ(std::tuple(iniziale, f.NomeFile, f.CartellaDati),
+              std::tuple(f.CartellaEsempi, "mensola"s, tmp));
+}
+
+// Unsaved work: "Yes" with a save that is cancelled or fails keeps the
+// problem; once saved nothing more is asked.
+TEST_F(Form, ModificheNonSalvate) {
+    Testi salvati;
+    bool riesce = true;
+    std::optional<std::string> nome;
+    f.Servizi.ScriviProgetto = [&](ModelloForm&, const std::string& p) {
+        salvati.push_back(p);
+        return riesce;
+    };
+    f.Servizi.SceltaFile = [&](const RichiestaDialogo&) { return nome; };
+    EXPECT_TRUE(f.mnuFileItem_Click(0)); // nothing changed: nothing asked
+    EXPECT_TRUE(msg.elenco.empty());
+    Mensola();
+    msg.risposteAnnulla = {Risposta::Si, Risposta::Si, Risposta::Si};
+    EXPECT_FALSE(f.Chiusura()); // the save dialog is cancelled
+    EXPECT_FALSE(f.Chiuso);
+    nome = "/tmp/nuovo.zlv";
+    riesce = false;
+    EXPECT_FALSE(f.mnuFileItem_Click(1)); // the save fails
+    EXPECT_EQ(f.FlexGrid[1].Righe(), 2);
+    riesce = true;
+    EXPECT_TRUE(f.mnuFileItem_Click(0)); // saved, then "Nuovo"
+    EXPECT_FALSE(f.DatiModificati());
+    f.Campo_Edita(f.txtDati[0], "4");
+    msg.Svuota();
+    msg.risposteAnnulla = {Risposta::No};
+    EXPECT_TRUE(f.mnuFileItem_Click(12));
+    EXPECT_EQ(msg.Testi(), Testi{"I dati sono stati modificati. Salvare le modifiche?"});
+    EXPECT_TRUE(f.Chiuso);
+    EXPECT_EQ(salvati, Testi(2, "/tmp/nuovo.zlv"));
 }
