@@ -1,13 +1,8 @@
 #!/usr/bin/env python3
-"""zelvo-calc --report-pdf checked with poppler-utils.
-
-relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR
-  esempio: the PDF's text (pdftotext) holds every number of the text report
-    on the pages before the diagrams; pdfinfo's page count matches "Pagina n
-    di N" on every page; the diagram captions are on the last page; no image.
-  lungo: the same with 70 concentrated loads, over more pages.
-  fallito: a PDF that cannot be written: exit 1, the message, no file left.
-"""
+"""relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR: zelvo-calc --report-pdf
+read back with poppler-utils. esempio: every number of the text report on the pages before the
+diagrams, "Pagina n di N" on every page, the captions on the last page, no image. lungo: the same
+with 70 concentrated loads, over more pages. fallito: a PDF that cannot be written."""
 import collections
 import os
 import re
@@ -56,12 +51,9 @@ def controlla_pdf(calc, zlv, pdf, pagine_attese=None):
     # Every number of the report, as the report writes it, on the pages of
     # data and results (the diagrams' labels do not count).
     nel_pdf = collections.Counter(numeri("\n".join(pagine[:-1])))
-    righe = [r for r in report.stdout.splitlines() if numeri(r)]
-    if not righe:
-        errore("no number lines in the report")
-    richiesti = collections.Counter()
-    for riga in righe:
-        richiesti.update(numeri(riga))
+    richiesti = collections.Counter(numeri(report.stdout))
+    if not richiesti:
+        errore("no numbers in the report")
     for numero, volte in richiesti.items():
         if nel_pdf[numero] < volte:
             errore("%r: %d times in the report, %d in the PDF" % (numero, volte, nel_pdf[numero]))

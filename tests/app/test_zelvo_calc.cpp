@@ -1,16 +1,17 @@
 // zelvo-calc as a user runs it: the report on a file and on standard output,
-// --json, and the exit statuses (0 results, 1 a failed calculation or file,
-// 2 a wrong use). The numbers and the calculation's own messages are checked
-// against independent methods by the scripts in tests/verifica.
+// --json, the exit statuses (0 results, 1 a failed calculation or file, 2 a
+// wrong use), and the same bytes of files and drawing geometry whatever the
+// locale. The numbers themselves are checked by the scripts in tests/verifica.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <locale.h>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -43,19 +44,30 @@ struct Esecuzione {
 };
 
 // Runs a program (zelvo-calc unless told) with the arguments, already quoted
-// for the shell, in the English regional settings and without a display.
-Esecuzione Esegui(const std::string& argomenti, const std::string& programma = ZELVO_CALC) {
+// for the shell, in the given locale (C unless told) and without a display.
+Esecuzione Esegui(const std::string& argomenti, const std::string& programma = ZELVO_CALC,
+                  const std::string& l = "C") {
     const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
-    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "
-                               "LANG=C '" +
-                               programma + "' " + argomenti + " >'" + out.string() + "' 2>'" +
-                               err.string() + "'")
+    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE "
+                               "-u LC_NUMERIC LC_ALL=" +
+                               l + " LANG=" + l + " '" + programma + "' " + argomenti + " >'" +
+                               out.string() + "' 2>'" + err.string() + "'")
                                   .c_str());
     return {WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s), Leggi(out), Leggi(err)};
 }
 
 std::string Q(const std::string& s) {
     return "'" + s + "'";
+}
+
+const auto Esempio =
+    ::testing::Values("appoggio-appoggio", "incastro-incastro", "incastro-appoggio", "mensola",
+                      "fondazione-winkler", "fondazione-rigida");
+std::string NomeCaso(const ::testing::TestParamInfo<std::string>& i) {
+    std::string n = i.param;
+    for (char& c : n)
+        if (c == '-') c = '_';
+    return n;
 }
 
 // Every example: the report written to a file (Windows-1252, CR LF) is the
@@ -91,15 +103,7 @@ TEST_P(OgniEsempio, RelazioneSuFileESuUscita) {
     EXPECT_EQ(Esegui("--json " + file).out, d.out);
 }
 
-INSTANTIATE_TEST_SUITE_P(Esempi, OgniEsempio,
-                         ::testing::Values("appoggio-appoggio", "incastro-incastro",
-                                           "incastro-appoggio", "mensola", "fondazione-winkler",
-                                           "fondazione-rigida"),
-                         [](const auto& i) {
-                             std::string n = i.param;
-                             std::replace(n.begin(), n.end(), '-', '_');
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Esempi, OgniEsempio, Esempio, NomeCaso);
 
 // A simply supported span under 10 kN/m in the current layout.
 std::string Zlv(const std::string& luce, const std::string& x) {
@@ -201,5 +205,78 @@ TEST(CorpusFuzz, SoloMessaggi) {
     }
     EXPECT_GE(n, 23);
 }
+
+// ---------------------------------------------------------------------------
+// Under the C, Italian, English and German locales JSON, saved data files and
+// drawing geometry (the Qt SVG drawings made after Qt has taken the locale
+// included) are the same bytes; displayed numbers (report, labels) follow the
+// locale's separators: German as Italian, English as C.
+
+const char* const Locali[] = {"C", "it_IT.UTF-8", "en_US.UTF-8", "de_DE.UTF-8"};
+
+// Everything one run under one locale writes, by name: json, zlv, dxf,
+// report and the Qt drawings of the three diagrams M, T, C.
+std::map<std::string, std::string> Calcola(const std::string& esempio, const std::string& locale) {
+    locale_t l = newlocale(LC_ALL_MASK, locale.c_str(), static_cast<locale_t>(nullptr));
+    EXPECT_NE(l, static_cast<locale_t>(nullptr)) << locale << " not installed: scripts/setup.sh";
+    if (l != static_cast<locale_t>(nullptr)) freelocale(l);
+    const fs::path d = Cartella / locale / esempio;
+    fs::create_directories(d);
+    const std::string file = Q(Esempi + esempio + ".zlv");
+    std::map<std::string, std::string> u;
+    const Esecuzione j = Esegui(file + " --json --save " + Q((d / "zlv.zlv").string()) + " --dxf " +
+                                    Q((d / "dxf.dxf").string()) + " --svg " + Q((d / "d").string()),
+                                ZELVO_CALC, locale);
+    const Esecuzione r = Esegui(file, ZELVO_CALC, locale);
+    EXPECT_EQ(j.stato + r.stato, 0) << locale;
+    u["json"] = j.out;
+    u["report"] = r.out;
+    for (const char* k : {"zlv", "dxf"})
+        u[k] = Leggi(d / (std::string(k) + "." + k));
+    for (const char* k : {"M", "T", "C"})
+        u[k] = Leggi(d / ("d-" + std::string(k) + ".svg"));
+    for (const auto& [k, v] : u)
+        EXPECT_FALSE(v.empty()) << locale << " " << k;
+    return u;
+}
+
+// The drawing without its texts: SVG text elements go whole (a label's
+// position may follow its width), DXF text values (group 1) go.
+std::string Geometria(const std::string& disegno) {
+    static const std::regex testo("<text[^>]*>[^<]*</text>");
+    std::istringstream in(std::regex_replace(disegno, testo, "<text/>"));
+    std::string codice, valore, r;
+    while (std::getline(in, codice)) {
+        if (!std::getline(in, valore)) valore = "<fine>";
+        const bool t = codice == "  1\r" || codice == "1\r" || codice == "  1";
+        r += codice + "\n" + (t ? "<testo>" : valore) + "\n";
+    }
+    return r;
+}
+
+class Locale : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Locale, StessiByteDiFileEGeometria) {
+    std::map<std::string, std::map<std::string, std::string>> u;
+    for (const char* l : Locali)
+        u[l] = Calcola(GetParam(), l);
+    auto& c = u["C"];
+    auto &it = u["it_IT.UTF-8"], &de = u["de_DE.UTF-8"], &en = u["en_US.UTF-8"];
+    for (const char* l : Locali) {
+        for (const auto& [k, v] : u[l]) {
+            if (k == "json" || k == "zlv") {
+                EXPECT_EQ(v, c[k]) << l << " " << k;
+            } else if (k != "report") {
+                EXPECT_EQ(Geometria(v), Geometria(c[k])) << l << " " << k;
+            }
+        }
+    }
+    // The separators follow the locale's data: German as Italian, English as C.
+    EXPECT_EQ(de, it);
+    EXPECT_EQ(en, c);
+    EXPECT_NE(it["report"], c["report"]) << "the Italian report has comma decimals";
+}
+
+INSTANTIATE_TEST_SUITE_P(Esempi, Locale, Esempio, NomeCaso);
 
 } // namespace
