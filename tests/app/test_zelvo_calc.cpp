@@ -223,14 +223,12 @@ std::map<std::string, std::string> Calcola(const std::string& esempio, const std
     const fs::path d = Cartella / locale / esempio;
     fs::create_directories(d);
     const std::string file = Q(Esempi + esempio + ".zlv");
-    std::map<std::string, std::string> u;
     const Esecuzione j = Esegui(file + " --json --save " + Q((d / "zlv.zlv").string()) + " --dxf " +
                                     Q((d / "dxf.dxf").string()) + " --svg " + Q((d / "d").string()),
                                 ZELVO_CALC, locale);
     const Esecuzione r = Esegui(file, ZELVO_CALC, locale);
     EXPECT_EQ(j.stato + r.stato, 0) << locale;
-    u["json"] = j.out;
-    u["report"] = r.out;
+    std::map<std::string, std::string> u = {{"json", j.out}, {"report", r.out}};
     for (const char* k : {"zlv", "dxf"})
         u[k] = Leggi(d / (std::string(k) + "." + k));
     for (const char* k : {"M", "T", "C"})
