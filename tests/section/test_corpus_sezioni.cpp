@@ -1,23 +1,20 @@
-// Data files with a section record, written by the program: one per section
-// type (rect, T, n rect, trapez, circular solid and hollow, coord, polygon)
-// and per profile (I, L, U, I turned with the non-linear block, doubled U),
-// plus a profile file of version "5.0" (no pairing line). They are the fuzz
-// corpus seeds (fuzz/corpus/sezione-*, profilo-*): the committed files must
-// be what the program writes today, and each must read back completely to a
-// section with the properties it was built with (closed-form areas).
-// ZELVO_RIGENERA_CORPUS=1 writes them afresh.
+// Data files with a section record, one per section type and profile kind
+// (plus "5.0" files without the pairing line), are the fuzz corpus seeds
+// (fuzz/corpus/sezione-*, profilo-*): they must be what the program writes
+// today and read back to the closed-form area. ZELVO_RIGENERA_CORPUS=1 writes them.
 #include "form/file_progetto.h"
+#include "io/file_atomico.h"
 #include "io/generale.h"
 #include "section/property.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 using namespace zelvo;
 namespace fs = std::filesystem;
@@ -33,12 +30,8 @@ struct Seme {
 Property MaterialeProva() {
     Property p;
     p.iProp = 1;
-    p.E = 2.1e11;
-    p.nU = 0.3;
-    p.Alfa = 1.2e-5;
-    p.Density = 7850;
-    p.NomeMat = "Steel";
-    p.NomeProp = "Trave";
+    p.E = 2.1e11, p.nU = 0.3, p.Alfa = 1.2e-5, p.Density = 7850;
+    p.NomeMat = "Steel", p.NomeProp = "Trave";
     return p;
 }
 
@@ -48,8 +41,7 @@ std::function<bool(Property&, Messaggi&)> Tipizzata(int16_t tipo,
                                                     std::string n = "") {
     return [=](Property& p, Messaggi& msg) {
         CampiEditorSezione c;
-        c.TipoSelezionato = tipo;
-        c.Righe = std::to_string(righe.size());
+        c.TipoSelezionato = tipo, c.Righe = std::to_string(righe.size());
         c.Griglia = GrigliaTesto::DaRighe(righe);
         c.RaggioEsterno = R, c.RaggioInterno = r, c.NumeroVertici = n;
         SezioneEdit& s = p.SezioneEd;
@@ -60,9 +52,7 @@ std::function<bool(Property&, Messaggi&)> Tipizzata(int16_t tipo,
         s.Wply = w.Wplx, s.Wplz = w.Wply;
         s.ScritturaSucc = false;
         if (!s.DatiLeggeScrive("S")) return false;
-        p.SezioneConEdit = true;
-        p.Area = s.Contorno.Area;
-        p.Jota = s.Contorno.jota_xG;
+        p.SezioneConEdit = true, p.Area = s.Contorno.Area, p.Jota = s.Contorno.jota_xG;
         p.DidSezione = DidascaliaTipoSezione(tipo);
         return true;
     };
@@ -74,26 +64,19 @@ std::function<bool(Property&, Messaggi&)> Profilo(std::string nome, bool ruotato
         CatalogoProfili cat;
         if (!cat.CaricaDa(std::string(ZELVO_DATI_SEZIONE) + "/profili.csv")) return false;
         SceltaProfili sc(cat);
-        sc.Doppi = doppi;
-        sc.dDoppi = doppi ? 0.012f : 0.0f;
-        sc.DoppiCorto = doppi;
+        sc.Doppi = sc.DoppiCorto = doppi, sc.dDoppi = doppi ? 0.012f : 0.0f;
         bool ok = false;
         sc.ComunicaProfilo = [&] { ok = RiceviProfilo(sc, p.SezionePr, msg); };
         if (!sc.Scegli(nome, "S275") || !ok) return false;
-        p.SezioneConEdit = false;
-        p.SezionePr.SezioneProfiliRuotata = ruotato;
-        p.Area = p.SezionePr.Area;
-        p.Jota = ruotato ? p.SezionePr.Jz : p.SezionePr.Jy;
+        p.SezioneConEdit = false, p.SezionePr.SezioneProfiliRuotata = ruotato;
+        p.Area = p.SezionePr.Area, p.Jota = ruotato ? p.SezionePr.Jz : p.SezionePr.Jy;
         p.DidSezione = nome;
         if (nonLineare) {
-            p.SezioneNL = true;
-            p.fyBeam = 275e6;
+            p.SezioneNL = true, p.fyBeam = 275e6;
             p.CalcolaMy();
             p.Pyc = p.Pyt = p.Area * p.fyBeam;
-            p.MsuMy_posA = p.MsuMy_negB = 0.9;
-            p.PsuPycA = p.PsuPycB = 0.2;
-            p.YieldSrf = 2;
-            p.Et = 2.1e9;
+            p.MsuMy_posA = p.MsuMy_negB = 0.9, p.PsuPycA = p.PsuPycB = 0.2;
+            p.YieldSrf = 2, p.Et = 2.1e9;
         }
         return true;
     };
@@ -135,9 +118,7 @@ std::vector<Seme> Semi() {
 std::string FileCon(Property p) {
     DatiTrave d;
     d.Titolo = "Sezione " + p.DidSezione;
-    d.E = static_cast<float>(p.E);
-    d.J = static_cast<float>(p.Jota);
-    d.Luce = 5;
+    d.E = static_cast<float>(p.E), d.J = static_cast<float>(p.Jota), d.Luce = 5;
     d.NTrapezi = 1;
     d.CarichiTrapezi.Ridimensiona(1);
     d.CarichiTrapezi(1) = {10000, 10000, 0, 5};
@@ -154,34 +135,28 @@ std::string FileCon(Property p) {
     return f.Contenuto();
 }
 
-// Lines before the record: header, E J Luce, NSezioni, Vincoli, the one
-// trapezoid (count and row), no forces, no couples, options, units, presence.
+// Where line n (from 0) of a file starts. Before the record: header, E J Luce,
+// NSezioni, Vincoli, the trapezoid (count and row), no forces, no couples,
+// options, units, presence.
+size_t Riga(const std::string& byte, int n) {
+    size_t r = 0;
+    for (int i = 0; i < n; ++i)
+        r = byte.find("\r\n", r) + 2;
+    return r;
+}
 const int RighePrimaDelRecord = 13;
 
-// The same file as a "5.0" program wrote it: no pairing line after the profile.
+// The same file as a "5.0" program wrote it: no pairing line (Doppi, dDoppi,
+// DoppiCorto), the sixth of the profile.
 std::string Versione50(std::string byte) {
     const std::string h54 = "\",\"5.4\"\r\n";
     byte.replace(byte.find(h54), h54.size(), "\",\"5.0\"\r\n");
-    // The pairing line (Doppi, dDoppi, DoppiCorto) follows the repeated plastic moduli.
-    size_t riga = 0;
-    for (int i = 0; i < RighePrimaDelRecord; ++i)
-        riga = byte.find("\r\n", riga) + 2; // start of the property's first line
-    for (int i = 0; i < 5; ++i)
-        riga = byte.find("\r\n", riga) + 2; // past the profile's four lines
-    const size_t fine = byte.find("\r\n", riga) + 2;
-    byte.erase(riga, fine - riga);
-    return byte;
+    const size_t riga = Riga(byte, RighePrimaDelRecord + 5);
+    return byte.erase(riga, byte.find("\r\n", riga) + 2 - riga);
 }
 
 fs::path Corpus() {
     return fs::path(ZELVO_SOURCE_DIR) / "fuzz" / "corpus";
-}
-
-std::string LeggiByte(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 // Reads the file; returns the record (null when none or not complete).
@@ -229,7 +204,7 @@ TEST(CorpusSezioni, FileScrittiDalProgrammaRiletti) {
             if (rigenera) {
                 std::ofstream(Corpus() / nome, std::ios::binary) << contenuto;
             } else {
-                EXPECT_EQ(LeggiByte(Corpus() / nome), contenuto)
+                EXPECT_EQ(LeggiFile(Corpus() / nome).value_or(""), contenuto)
                     << "the corpus seed differs from what the program writes "
                        "(ZELVO_RIGENERA_CORPUS=1 writes it afresh)";
             }
@@ -247,24 +222,20 @@ TEST(CorpusSezioni, FileScrittiDalProgrammaRiletti) {
     }
 }
 
+// Cut after every line inside the record: the reading is partial, with its
+// message once, and no record is taken.
 TEST(CorpusSezioni, RecordTroncatoNonPreso) {
-    // Cut inside the record (after every line of it): the reading is partial,
-    // with its message once, and no record is taken.
+    const auto semi = Semi();
     for (const std::string nome : {"sezione-trapez", "profilo-I-ruotato-NL"}) {
         Property p = MaterialeProva();
         RegistroMessaggi m0;
-        for (const auto& s : Semi()) {
-            if (s.nome == nome) {
-                ASSERT_TRUE(s.costruisci(p, m0));
-            }
-        }
+        ASSERT_TRUE(std::find_if(semi.begin(), semi.end(), [&](auto& s) {
+                        return s.nome == nome;
+                    })->costruisci(p, m0));
         const std::string byte = FileCon(std::move(p));
-        size_t inizio = 0;
-        for (int i = 0; i < RighePrimaDelRecord; ++i)
-            inizio = byte.find("\r\n", inizio) + 2;
-        const size_t fine = byte.rfind("\r\n", byte.size() - 3) + 2; // before line 18
-        const size_t fineRecord = byte.rfind("\r\n", fine - 3) + 2;  // before line 17
-        for (size_t taglio = inizio; taglio < fineRecord; taglio = byte.find("\r\n", taglio) + 2) {
+        const size_t fineRecord = byte.rfind("\r\n", byte.rfind("\r\n", byte.size() - 3) - 1) + 2;
+        for (size_t taglio = Riga(byte, RighePrimaDelRecord); taglio < fineRecord;
+             taglio = byte.find("\r\n", taglio) + 2) {
             RegistroMessaggi msg;
             EsitoProgetto esito;
             EXPECT_FALSE(Rileggi(byte.substr(0, taglio), esito, msg)) << nome << " " << taglio;

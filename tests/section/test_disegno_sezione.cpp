@@ -1,7 +1,5 @@
-// Section drawings on the recording surface and through the file exports.
-// Witnesses: the outline's own vertices, the centroid computed by hand, and
-// the geometry of a 45-degree hatch (every hatch line inside the outline,
-// ending on its boundary).
+// Section drawings on the recording surface and through the file exports,
+// against the outline's vertices, the centroid and the hatch's own geometry.
 #include "graphics/grafica.h"
 #include "graphics/superficie_qt.h"
 #include "graphics/superficie_registro.h"
@@ -12,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -21,16 +20,17 @@ using namespace zelvo;
 
 namespace {
 
-CampiEditorSezione Campi(int16_t tipo, std::vector<std::vector<std::string>> g) {
+CampiEditorSezione Campi(int16_t tipo, std::vector<std::vector<std::string>> g, std::string R = "",
+                         std::string r = "") {
     CampiEditorSezione c;
     c.TipoSelezionato = tipo;
     c.Righe = std::to_string(g.size());
     c.Griglia = GrigliaTesto::DaRighe(g);
+    c.RaggioEsterno = std::move(R), c.RaggioInterno = std::move(r);
     return c;
 }
 
-// The SVG export of the section tool needs a Qt application, which this test
-// program makes (as the tool's main does).
+// The SVG export needs a Qt application, as in the tool's main.
 struct AmbienteQt : ::testing::Environment {
     std::unique_ptr<ApplicazioneOffscreen> app;
     void SetUp() override { app = std::make_unique<ApplicazioneOffscreen>(); }
@@ -53,120 +53,100 @@ struct Disegno : ::testing::Test {
 
 } // namespace
 
+// Rectangle: four closed sides, the two axes through the centroid spanning it,
+// about 40 hatch lines at 45 degrees each from boundary to boundary.
 TEST_F(Disegno, RettangoloContornoBaricentroTratteggio) {
     SezioneEdit e;
     ASSERT_TRUE(e.FormLeggeDati(Campi(SezRettangolo, {{"0.3", "0.5"}}), msg));
     ASSERT_TRUE(e.PlottaSezione(video));
-    // The table holds singles: half of 0.3f and of 0.5f.
-    const double b = double(0.3f) / 2, h = double(0.5f) / 2;
-    // Outline: the four sides, closed.
+    const double b = double(0.3f) / 2, h = double(0.5f) / 2; // the table holds singles
+    auto suBordo = [&](double x, double y) {
+        return std::fabs(x) <= b + 1e-9 && std::fabs(y) <= h + 1e-9 &&
+               (std::fabs(std::fabs(x) - b) < 1e-9 || std::fabs(std::fabs(y) - h) < 1e-9);
+    };
     const auto contorno = Linee(s, ColoreRGB(7));
     ASSERT_EQ(contorno.size(), 4u);
+    auto angolo = [&](double x, double y) {
+        return std::fabs(std::fabs(x) - b) + std::fabs(std::fabs(y) - h) < 1e-12;
+    };
     for (const auto& l : contorno)
-        for (int k = 0; k < 4; k += 2) {
-            EXPECT_NEAR(std::fabs(l.v[k]), b, 1e-12);
-            EXPECT_NEAR(std::fabs(l.v[k + 1]), h, 1e-12);
-        }
-    // Centroid lines: the two axes through (0, 0), between the sides.
+        EXPECT_TRUE(angolo(l.v[0], l.v[1]) && angolo(l.v[2], l.v[3]));
     const auto assi = Linee(s, ColoreRGB(1));
     ASSERT_EQ(assi.size(), 2u);
-    double lunghezze[2];
-    for (int i = 0; i < 2; ++i) {
-        const auto& v = assi[i].v;
-        lunghezze[i] = std::hypot(v[2] - v[0], v[3] - v[1]);
-        EXPECT_NEAR(v[0] * v[3] - v[1] * v[2], 0, 1e-12) << "through the centroid";
+    std::vector<double> lunghezze;
+    for (const auto& l : assi) {
+        lunghezze.push_back(std::hypot(l.v[2] - l.v[0], l.v[3] - l.v[1]));
+        EXPECT_NEAR(l.v[0] * l.v[3] - l.v[1] * l.v[2], 0, 1e-12) << "through the centroid";
     }
-    EXPECT_NEAR(std::min(lunghezze[0], lunghezze[1]), 0.3, 1e-6);
-    EXPECT_NEAR(std::max(lunghezze[0], lunghezze[1]), 0.5, 1e-6);
-    // Hatch: lines at 45 degrees, each from boundary to boundary, about 40 of them.
+    std::sort(lunghezze.begin(), lunghezze.end());
+    EXPECT_NEAR(lunghezze[0], 0.3, 1e-6);
+    EXPECT_NEAR(lunghezze[1], 0.5, 1e-6);
     const auto tratteggio = Linee(s, ColoreRGB(8));
     EXPECT_GE(tratteggio.size(), 38u);
     EXPECT_LE(tratteggio.size(), 41u);
     for (const auto& l : tratteggio) {
         const double dx = l.v[2] - l.v[0], dy = l.v[3] - l.v[1];
-        EXPECT_NEAR(std::fabs(dx), std::fabs(dy), 1e-9);
-        EXPECT_GT(dx * dy, 0) << "rising to the right";
-        for (int k = 0; k < 4; k += 2) {
-            const double x = l.v[k], y = l.v[k + 1];
-            EXPECT_LE(std::fabs(x), b + 1e-9);
-            EXPECT_LE(std::fabs(y), h + 1e-9);
-            EXPECT_TRUE(std::fabs(std::fabs(x) - b) < 1e-9 || std::fabs(std::fabs(y) - h) < 1e-9)
-                << "hatch ends on the outline";
-        }
+        EXPECT_NEAR(dx, dy, 1e-9) << "rising at 45 degrees";
+        EXPECT_TRUE(suBordo(l.v[0], l.v[1]) && suBordo(l.v[2], l.v[3]));
     }
     EXPECT_TRUE(msg.Testi().empty());
 }
 
+// T (flange 1.0 x 0.2, web 0.3 x 0.6): the centroid lies in the web, so the
+// horizontal axis spans the web only; the vertical one the full height.
 TEST_F(Disegno, TCentroidLinesBetweenTwoCrossingsOnly) {
-    // T: flange 1.0 x 0.2 on a web 0.3 x 0.6. Centroid from the top:
-    // (0.2·0.1 + 0.18·0.5) / 0.38 = 0.28947 (in the web, below the flange).
     SezioneEdit e;
     ASSERT_TRUE(e.FormLeggeDati(Campi(SezT, {{"1", "0.2"}, {"0.3", "0.6"}}), msg));
     ASSERT_TRUE(e.PlottaSezione(video));
     const auto assi = Linee(s, ColoreRGB(1));
     ASSERT_EQ(assi.size(), 2u);
-    bool orizzontale = false;
-    for (const auto& l : assi)
-        if (std::fabs(l.v[1] - l.v[3]) < 1e-12) {
-            orizzontale = true;
-            EXPECT_NEAR(std::fabs(l.v[2] - l.v[0]), 0.3, 1e-6) << "across the web only";
-            EXPECT_NEAR(l.v[1], e.yPtoCalcoloM, 1e-12);
-        } else {
-            EXPECT_NEAR(std::fabs(l.v[3] - l.v[1]), 0.8, 1e-6) << "the full height";
-        }
-    EXPECT_TRUE(orizzontale);
+    const auto& o = std::fabs(assi[0].v[1] - assi[0].v[3]) < 1e-12 ? assi[0] : assi[1];
+    const auto& v = &o == &assi[0] ? assi[1] : assi[0];
+    EXPECT_NEAR(std::fabs(o.v[2] - o.v[0]), 0.3, 1e-6);
+    EXPECT_NEAR(o.v[1], e.yPtoCalcoloM, 1e-12);
+    EXPECT_NEAR(o.v[3], e.yPtoCalcoloM, 1e-12);
+    EXPECT_NEAR(std::fabs(v.v[3] - v.v[1]), 0.8, 1e-6);
     EXPECT_EQ(Linee(s, ColoreRGB(7)).size(), 8u);
 }
 
+// A ring: two loops never joined, no centroid line (each would cross it four
+// times), no hatch in the hole.
 TEST_F(Disegno, AnelloDueAnelliSenzaGiunzioneNeAssi) {
     SezioneEdit e;
-    CampiEditorSezione c;
-    c.TipoSelezionato = SezCircolare;
-    c.RaggioEsterno = "0.5";
-    c.RaggioInterno = "0.3";
-    ASSERT_TRUE(e.FormLeggeDati(c, msg));
+    ASSERT_TRUE(e.FormLeggeDati(Campi(SezCircolare, {}, "0.5", "0.3"), msg));
     ASSERT_TRUE(e.PlottaSezione(video));
-    // Both centroid lines meet the ring four times: neither is drawn.
     EXPECT_TRUE(Linee(s, ColoreRGB(1)).empty());
-    const auto contorno = Linee(s, ColoreRGB(7));
-    ASSERT_GE(contorno.size(), 98u);
-    const double xc = e.xPtoCalcoloM, yc = e.yPtoCalcoloM;
+    auto r = [&](const TrattoRegistrato& l, int k) {
+        return std::hypot(l.v[k] - e.xPtoCalcoloM, l.v[k + 1] - e.yPtoCalcoloM);
+    };
     int esterni = 0, interni = 0;
-    for (const auto& l : contorno) {
-        const double r1 = std::hypot(l.v[0] - xc, l.v[1] - yc);
-        const double r2 = std::hypot(l.v[2] - xc, l.v[3] - yc);
-        ASSERT_NEAR(r1, r2, 1e-6) << "no segment joins the two loops";
-        (r1 > 0.4 ? esterni : interni)++;
+    for (const auto& l : Linee(s, ColoreRGB(7))) {
+        ASSERT_NEAR(r(l, 0), r(l, 2), 1e-6) << "no segment joins the two loops";
+        (r(l, 0) > 0.4 ? esterni : interni)++;
     }
-    EXPECT_GE(esterni, 49);
-    EXPECT_GE(interni, 49);
-    // The hatch stays in the ring: no hatch point inside the hole.
+    EXPECT_GE(std::min(esterni, interni), 49);
     for (const auto& l : Linee(s, ColoreRGB(8)))
-        for (int k = 0; k < 4; k += 2)
-            EXPECT_GT(std::hypot(l.v[k] - xc, l.v[k + 1] - yc), 0.3 * std::cos(3.1416 / 50) - 1e-6);
+        EXPECT_GT(std::min(r(l, 0), r(l, 2)), 0.3 * std::cos(3.1416 / 50) - 1e-6);
 }
 
 TEST_F(Disegno, ProfiloDoppioGemelloSpecchiatoAllaDistanza) {
     SezioneProfili u;
     u.TipoProfilo = "SezioneProfiloU";
     u.h = 0.2f, u.b = 0.075f, u.tw = 0.0085f, u.tf = 0.0115f;
-    u.Doppi = true;
-    u.dDoppi = 0.01f;
+    u.Doppi = true, u.dDoppi = 0.01f;
     ASSERT_TRUE(u.Coordinate(msg));
     double x0, x1, y0, y1;
     u.Poligono1.MaxMin(x0, x1, y0, y1);
     ASSERT_TRUE(u.PlottaSezione(video));
     const auto contorno = Linee(s, ColoreRGB(7));
     ASSERT_EQ(contorno.size(), 2u * static_cast<size_t>(u.Poligono1.nVertici()));
-    // The twin lies wholly left of the gap, its right side at x0 - dDoppi;
-    // mirrored, so the two together are symmetric about x0 - dDoppi/2.
+    // The twin: right side at x0 - dDoppi, mirrored about x0 - dDoppi/2.
     const double asse = x0 - double(u.dDoppi) / 2;
     double minimo = 1e9, massimoGemello = -1e9;
     for (const auto& l : contorno)
         for (int k = 0; k < 4; k += 2) {
             minimo = std::min(minimo, l.v[k]);
             if (l.v[k] < asse) massimoGemello = std::max(massimoGemello, l.v[k]);
-            EXPECT_FALSE(l.v[k] > x0 - u.dDoppi + 1e-9 && l.v[k] < x0 - 1e-9) << "in the gap";
         }
     EXPECT_NEAR(massimoGemello, x0 - u.dDoppi, 1e-9);
     EXPECT_NEAR(minimo, 2 * asse - x1, 1e-9);
@@ -183,19 +163,9 @@ TEST_F(Disegno, ProfiloDoppioGemelloSpecchiatoAllaDistanza) {
     EXPECT_EQ(Linee(s, ColoreRGB(7)).size(), static_cast<size_t>(u.Poligono1.nVertici()));
 }
 
-TEST_F(Disegno, NumeraVerticiEContornoAssente) {
-    SezioneEdit e;
-    ASSERT_TRUE(e.FormLeggeDati(Campi(SezRettangolo, {{"0.3", "0.5"}}), msg));
-    ASSERT_TRUE(e.PltInizializza(-1, 1, -1, 1, video));
-    ASSERT_TRUE(e.Contorno.NumeraVertici(e.Disegno(), 0.05));
-    ASSERT_EQ(s.tratti.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(s.tratti[i].testo, std::to_string(i + 1));
-        EXPECT_DOUBLE_EQ(s.tratti[i].v[0], e.Contorno.CoordX()(i + 1));
-    }
-    // Nothing built: nothing drawn, and the export says so and writes nothing.
+// Nothing built: nothing drawn, and the export says so and writes nothing.
+TEST_F(Disegno, ContornoAssente) {
     SezioneEdit vuota;
-    s.tratti.clear();
     EXPECT_FALSE(vuota.PlottaSezione(video));
     EXPECT_TRUE(s.tratti.empty());
     const auto file = std::filesystem::temp_directory_path() / "zelvo-sezione-vuota.dxf";
@@ -205,30 +175,27 @@ TEST_F(Disegno, NumeraVerticiEContornoAssente) {
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
+// The section command's drawings: both written; an unwritable path reported
+// with exit status 1 and the section still printed; a missing name a usage error.
 TEST(ComandoSezioneDisegno, FileScrittiEFallimentoSegnalato) {
     const auto dir = std::filesystem::temp_directory_path() / "zelvo-sezione-disegni";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    std::ostringstream out, err;
     const std::string dxf = (dir / "t.dxf").string(), svg = (dir / "t.svg").string();
+    const std::string cattivo = (dir / "manca" / "t.dxf").string();
+    std::ostringstream out[3], err;
     EXPECT_EQ(
         ComandoSezione({"section", "T", "1", "0.2", "0.3", "0.6", "--dxf", dxf, "--svg=" + svg},
-                       out, err),
+                       out[0], err),
         0);
+    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--dxf", cattivo}, out[1], err), 1);
+    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--png"}, out[2], err), 2);
     std::ifstream f(dxf);
-    std::stringstream testo;
-    testo << f.rdbuf();
-    EXPECT_NE(testo.str().find("LINE"), std::string::npos);
-    EXPECT_NE(testo.str().find("EOF"), std::string::npos);
+    const std::string testo{std::istreambuf_iterator<char>(f), {}};
+    EXPECT_NE(testo.find("LINE"), std::string::npos);
+    EXPECT_NE(testo.find("EOF"), std::string::npos);
     EXPECT_GT(std::filesystem::file_size(svg), 500u);
-    // An unwritable path: reported, exit status 1, the section still printed.
-    std::ostringstream out2, err2;
-    const std::string cattivo = (dir / "manca" / "t.dxf").string();
-    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--dxf", cattivo}, out2, err2), 1);
-    EXPECT_NE(out2.str().find("Impossibile scrivere il file " + cattivo), std::string::npos);
-    EXPECT_NE(out2.str().find("\"Area\""), std::string::npos);
-    // A missing file name is a usage error.
-    std::ostringstream out3, err3;
-    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--png"}, out3, err3), 2);
+    EXPECT_NE(out[1].str().find("Impossibile scrivere il file " + cattivo), std::string::npos);
+    EXPECT_NE(out[1].str().find("\"Area\""), std::string::npos);
     std::filesystem::remove_all(dir);
 }
