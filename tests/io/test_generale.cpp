@@ -5,65 +5,53 @@
 
 using namespace zelvo;
 
-// ---------------------------------------------------------------- regional check
-
-TEST(ControllaSeparatori, ItalianoNessunMessaggio) {
-    RegistroMessaggi m;
-    ControllaSeparatori(Separatori{",", "."}, m, false);
-    EXPECT_TRUE(m.elenco.empty());
-}
-
-TEST(ControllaSeparatori, IngleseAvvisoUnaVolta) {
-    RegistroMessaggi m;
-    ControllaSeparatori(Separatori{".", ","}, m, false);
-    ASSERT_EQ(m.elenco.size(), 1u);
-    EXPECT_EQ(m.elenco[0].titolo, "ATTENZIONE ");
-    EXPECT_EQ(m.elenco[0].icona, Icona::Esclamazione);
-    EXPECT_EQ(m.elenco[0].testo,
-              "E' impostato come separatore decimale \".\" e come separatore delle migliaia "
-              "\",\"\r\n"
-              "Se la lingua è Italiano è meglio usare la  \",\" come separatore decimale.\r\n"
-              "Il programma funzionerà comunque correttamente se si usa come separatore delle "
-              "migliaia lo spazio,\r\n"
-              "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
-              "Il tastierino numerico inserisce il separatore decimale scelto nelle "
-              "impostazioni internazionali.");
-    m.Svuota();
-    ControllaSeparatori(Separatori{".", ","}, m, true);
-    EXPECT_TRUE(m.elenco.empty()) << "silent start-up shows nothing";
-}
-
-TEST(ControllaSeparatori, StessoCarattere) {
-    RegistroMessaggi m;
-    ControllaSeparatori(SeparatoriDa(",", ","), m, false);
-    ASSERT_EQ(m.elenco.size(), 1u);
-    EXPECT_EQ(m.elenco[0].titolo, "ERRORE");
-    EXPECT_EQ(m.elenco[0].icona, Icona::Critica);
-    EXPECT_EQ(m.elenco[0].testo,
-              "Errore nelle impostazioni internazionali del pannello di controllo.\r"
-              "Il separatore decimale è stato impostato come \",\"\r"
-              "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
-              "Cambiare il simbolo raggruppamento cifre e riavviare il programma.");
-}
-
-TEST(ControllaSeparatori, ProvaDiRiletturaFallita) {
-    // With '2' as decimal separator 1234567.8 becomes "1.234.56728", which
-    // reads back as 1.3456728.
-    RegistroMessaggi m;
-    ControllaSeparatori(Separatori{"2", "."}, m, false);
-    ASSERT_EQ(m.elenco.size(), 1u);
-    EXPECT_EQ(m.elenco[0].titolo, "ERRORE");
-    EXPECT_EQ(m.elenco[0].testo,
-              "Errore sconosciuto nelle impostazioni internazionali del pannello di "
-              "controllo.\rProvare a cambiare i simboli del separatore decimale\re del "
-              "raggruppamento cifre e riavviare il programma.");
+// Italian separators: silence; English ones: a warning (not at a silent
+// start-up); the same symbol twice, or separators that do not read back
+// ("2" as decimal: 1234567.8 -> "1.234.56728"): an error.
+TEST(ControllaSeparatori, MessaggiSecondoISimboli) {
+    const std::string inglese =
+        "E' impostato come separatore decimale \".\" e come separatore delle migliaia \",\"\r\n"
+        "Se la lingua è Italiano è meglio usare la  \",\" come separatore decimale.\r\n"
+        "Il programma funzionerà comunque correttamente se si usa come separatore delle "
+        "migliaia lo spazio,\r\n"
+        "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
+        "Il tastierino numerico inserisce il separatore decimale scelto nelle "
+        "impostazioni internazionali.";
+    const std::string stesso =
+        "Errore nelle impostazioni internazionali del pannello di controllo.\r"
+        "Il separatore decimale è stato impostato come \",\"\r"
+        "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
+        "Cambiare il simbolo raggruppamento cifre e riavviare il programma.";
+    const std::string sconosciuto =
+        "Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.\r"
+        "Provare a cambiare i simboli del separatore decimale\re del raggruppamento cifre e "
+        "riavviare il programma.";
+    struct Caso {
+        Separatori sep;
+        bool silenzioso;
+        std::vector<std::string> attesi;
+        std::string titolo;
+        Icona icona;
+    };
+    for (const Caso& c : {Caso{{",", "."}, false, {}, "", Icona::Critica},
+                          Caso{{".", ","}, true, {}, "", Icona::Critica},
+                          Caso{{".", ","}, false, {inglese}, "ATTENZIONE ", Icona::Esclamazione},
+                          Caso{SeparatoriDa(",", ","), false, {stesso}, "ERRORE", Icona::Critica},
+                          Caso{{"2", "."}, false, {sconosciuto}, "ERRORE", Icona::Critica}}) {
+        RegistroMessaggi m;
+        ControllaSeparatori(c.sep, m, c.silenzioso);
+        EXPECT_EQ(m.Testi(), c.attesi);
+        if (!m.elenco.empty()) {
+            EXPECT_EQ(m.elenco[0].titolo, c.titolo);
+            EXPECT_EQ(m.elenco[0].icona, c.icona);
+        }
+    }
 }
 
 TEST(NomeBase, CartellaEdEstensione) {
     EXPECT_EQ(NomeBase("/home/u/trave.zlv"), "trave");
     EXPECT_EQ(NomeBase("C:\\Dati\\trave 1.zlv"), "trave 1");
     EXPECT_EQ(NomeBase("a.b.zlv"), "a.b");
-    EXPECT_EQ(NomeBase("senza"), "senza");
     EXPECT_EQ(NomeBase("/cartella.x/file"), "file");
 }
 
@@ -73,12 +61,10 @@ TEST(Tastiera, TastierinoDecimale) {
     EXPECT_EQ(t.TastoGiu(TastoInvio), AzioneTasto::CampoSuccessivo);
     EXPECT_EQ(t.TastoGiu(TastoInvio, false), AzioneTasto::Nessuna);
     EXPECT_EQ(t.TastoGiu(TastoDecimaleTastierino), AzioneTasto::Nessuna);
-    int c = '.';
+    int c = '.', d = '5';
     t.TastoCarattere(c, s);
-    EXPECT_EQ(c, ',');
-    int d = '5';
     t.TastoCarattere(d, s);
-    EXPECT_EQ(d, '5') << "the key types one separator, then the digit";
+    EXPECT_EQ(std::pair(c, d), std::pair(int(','), int('5'))) << "one separator, then the digit";
     EXPECT_FALSE(t.TastoDecimale());
     // Two windows' keyboards are independent.
     Tastiera u;

@@ -6,29 +6,6 @@
 namespace zelvo {
 namespace {
 
-TEST(StampaTesto, CaratteriAccentatiContanoUno) {
-    // "N°" and "è" are one character (one byte in the Windows-1252 file).
-    TestoStampa u;
-    u.StampaTesto("N°è");
-    EXPECT_EQ(u.Colonna(), 4);
-    u.StampaTab(6);
-    u.StampaTesto("x");
-    EXPECT_EQ(u.Testo(), "N°è  x");
-}
-
-TEST(StampaTesto, AcapoNelTestoRicominciaLaColonna) {
-    // A two-line title: the second line starts again at column 1.
-    TestoStampa u;
-    u.StampaTesto("Titolo: riga1\r\nriga2");
-    EXPECT_EQ(u.Colonna(), 6);
-    u.StampaTab(10);
-    u.StampaRiga("|");
-    EXPECT_EQ(u.Testo(), "Titolo: riga1\r\nriga2    |\r\n");
-    TestoStampa l;
-    l.StampaRiga("a\nb");
-    EXPECT_EQ(l.Testo(), "a\r\nb\r\n");
-}
-
 struct CasoTab {
     const char* prima;
     int colonna;
@@ -46,61 +23,42 @@ TEST_P(StampaTabCasi, Posizione) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Colonne, StampaTabCasi,
-                         ::testing::Values(
-                             // From column 1 to column 5: four blanks.
-                             CasoTab{"", 5, "    #"},
-                             // Already at the column: no move.
-                             CasoTab{"abcd", 5, "abcd#"},
-                             // One beyond: column 5 of the next line.
-                             CasoTab{"abcde", 5, "abcde\r\n    #"},
-                             // Column 1 from the start of a line: nowhere to go.
-                             CasoTab{"", 1, "#"},
-                             // Column 1 from inside a line: the next line.
-                             CasoTab{"a", 1, "a\r\n#"},
-                             // Columns below 1 count as 1.
-                             CasoTab{"", 0, "#"}));
-
-TEST(StampaGriglia, IntestazioneSolaNonScriveNulla) {
-    TestoStampa u;
-    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "F", "d"}}));
-    u.StampaGriglia(GrigliaTesto{});
-    EXPECT_EQ(u.Testo(), "");
-}
+                         ::testing::Values(CasoTab{"", 5, "    #"},               // four blanks
+                                           CasoTab{"abcd", 5, "abcd#"},           // already there
+                                           CasoTab{"abcde", 5, "abcde\r\n    #"}, // next line
+                                           CasoTab{"", 1, "#"}, CasoTab{"a", 1, "a\r\n#"},
+                                           CasoTab{"", 0, "#"}, // below 1 counts as 1
+                                           // "N°" and "è" are one character each
+                                           CasoTab{"N°è", 6, "N°è  #"},
+                                           // a line end in the text starts again at column 1
+                                           CasoTab{"Titolo: riga1\r\nriga2", 10,
+                                                   "Titolo: riga1\r\nriga2    #"}));
 
 std::string Sp(int n) {
     return std::string(static_cast<size_t>(n), ' ');
 }
 
+// Cells start at columns 1, 15, 30, trimmed (an empty one a blank); after the
+// last a move to the next stop, a blank, the line end. A 14-character cell ends
+// at column 15; 15 push the next cell to column 15 of a new line. A heading alone
+// prints nothing.
 TEST(StampaGriglia, ColonneOgniQuindici) {
-    // Cells start at columns 1, 15, 30; after the last cell a move to column
-    // 45, a blank and the end of the line. Cells are trimmed; an empty cell
-    // is a single blank.
     TestoStampa u;
-    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "F", "d"}, {" 1", " 25,00 ", ""}}));
-    const std::string atteso = "N°" + Sp(12) + "F" + Sp(14) + "d" + Sp(14) + " \r\n" + //
-                               "1" + Sp(13) + "25,00" + Sp(10) + " " + Sp(14) + " \r\n";
-    EXPECT_EQ(u.Testo(), atteso);
-}
-
-TEST(StampaGriglia, CellaTroppoLargaVaACapo) {
-    // A 14-character cell ends exactly at column 15 (no move); 15 characters
-    // push the next cell to column 15 of a new line.
-    TestoStampa u;
-    u.StampaGriglia(
-        GrigliaTesto::DaRighe({{"N°", "W"}, {"1", "12345678901234"}, {"123456789012345", "x"}}));
-    const std::string atteso = "N°" + Sp(12) + "W" + Sp(14) + " \r\n" +            //
-                               "1" + Sp(13) + "12345678901234" + Sp(1) + " \r\n" + //
-                               "123456789012345\r\n" +                             //
-                               Sp(14) + "x" + Sp(14) + " \r\n";
-    EXPECT_EQ(u.Testo(), atteso);
-}
-
-TEST(TestoStampa, RigheETestoLF) {
-    TestoStampa u;
-    u.StampaRiga("a");
-    u.StampaTesto("b");
-    EXPECT_EQ(u.Righe(), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(u.TestoLF(), "a\nb");
+    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "F"}}));
+    u.StampaGriglia(GrigliaTesto::DaRighe({{"N°", "F", "d"},
+                                           {" 1", " 25,00 ", ""},
+                                           {"12345678901234", "123456789012345", "x"},
+                                           {"123456789012345", "y", "z"}}));
+    EXPECT_EQ(u.Testo(), "N°" + Sp(12) + "F" + Sp(14) + "d" + Sp(14) + " \r\n" + //
+                             "1" + Sp(13) + "25,00" + Sp(10) + " " + Sp(14) + " \r\n" +
+                             "12345678901234123456789012345x" + Sp(14) + " \r\n" +
+                             "123456789012345\r\n" + Sp(14) + "y" + Sp(14) + "z" + Sp(14) +
+                             " \r\n");
+    TestoStampa l;
+    l.StampaRiga("a\nb");
+    l.StampaTesto("c");
+    EXPECT_EQ(l.Righe(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(l.TestoLF(), "a\nb\nc");
 }
 
 } // namespace
