@@ -24,9 +24,7 @@ def esegui(args):
 
 def esito(errori, fatti):
     """Print the discrepancies and the summary; the exit status."""
-    for e in errori:
-        print(e)
-    print("%d casi verificati, %d discrepanze" % (fatti, len(errori)))
+    print("\n".join(errori + ["%d casi verificati, %d discrepanze" % (fatti, len(errori))]))
     return 1 if errori else 0
 
 
@@ -74,12 +72,9 @@ def scrivi_zlv(p, percorso):
     b = lambda v: "#TRUE#" if v else "#FALSE#"
     righe = ['"%s","5.4"' % p.get("titolo", "Caso"),
              ",".join(testo32(v) for v in (p["E"], p["J"], p["L"])),
-             str(p["NSezioni"]), str(p["schema"]), str(len(p["tr"]))]
-    righe += [",".join(testo32(v) for v in r) for r in p["tr"]]
-    righe.append(str(len(p["fo"])))
-    righe += [",".join(testo32(v) for v in r) for r in p["fo"]]
-    righe.append(str(len(p["co"])))
-    righe += [",".join(testo32(v) for v in r) for r in p["co"]]
+             str(p["NSezioni"]), str(p["schema"])]
+    for carichi in (p["tr"], p["fo"], p["co"]):
+        righe += [str(len(carichi))] + [",".join(testo32(v) for v in r) for r in carichi]
     unita = p.get("unita", ["m", "MPa", "t", "kN", "cm"])
     righe += [b(p.get("parziali")), b(p["reag"]), b(p.get("senza_unita")),
               ",".join('"%s"' % u for u in unita), "0",
@@ -98,6 +93,7 @@ class Confronto:
     def vero(self, chiave, cond, testo=""):
         if not cond:
             self.errori.append("%s: %s %s" % (self.nome, chiave, testo))
+        return cond
 
     def vicino(self, chiave, atteso, ottenuto, tol):
         if (not isinstance(ottenuto, (int, float)) or isinstance(ottenuto, bool)

@@ -7,6 +7,7 @@ the no-tension iteration and the rigid foundation by rigid-body statics.
 
 Usage: verifica_casi.py ZELVO_CALC [SEED]; exit status 0 when all agree."""
 import cmath
+import itertools
 import json
 import math
 import os
@@ -35,9 +36,8 @@ def fondazione(L, E, J, K, b, **extra):
 # ------------------------------------------------ statics of the loads left of x
 
 def azioni_carichi(tr, fo, co, x):
-    """Shear V, moment M and the integrals I1 = int_0^x M, I2 = int_0^x (x-t) M dt
-    produced at x by the loads at or left of x: the k-th of them sums
-    -q (x-t)^k/k! over the loads, a couple W counting as W (x-t)^(k-1)/(k-1)!."""
+    """V, M, I1 = int_0^x M, I2 = int_0^x (x-t) M dt at x from the loads at or left of x:
+    the k-th sums -q (x-t)^k/k!, a couple W counting as W (x-t)^(k-1)/(k-1)!."""
     a = [0.0] * 4
     for k in range(4):
         for q1, q2, d1, d2 in tr:
@@ -51,9 +51,8 @@ def azioni_carichi(tr, fo, co, x):
 
 
 def campata(p):
-    """End actions and initial slope of a single span by Macaulay's method:
-    M(x) = MA + RA x + Ml(x), w(x) = t0 x - (MA x²/2 + RA x³/6 + I2(x))/EJ,
-    w positive downward."""
+    """End actions and initial slope by Macaulay's method, w positive downward:
+    M(x) = MA + RA x + Ml(x), w(x) = t0 x - (MA x²/2 + RA x³/6 + I2(x))/EJ."""
     L, EJ, s = p["L"], f32(p["E"] * p["J"]), p["schema"]
     Vl, Ml, I1, I2 = azioni_carichi(p["tr"], p["fo"], p["co"], L)
     MA = RA = t0 = 0.0
@@ -67,29 +66,21 @@ def campata(p):
     elif s == 3:
         RA = -Vl
         MA = -RA * L - Ml
-    sol = dict(EJ=EJ, MA=MA, RA=RA, t0=t0)
-    sol["RB"] = 0.0 if s == 3 else -(RA + Vl)
-    sol["MB"] = MA + RA * L + Ml if s == 1 else 0.0
     tL = t0 - (MA * L + RA * L * L / 2 + I1) / EJ
-    sol["RotA"] = t0 if s == 0 else 0.0
-    sol["RotB"] = 0.0 if s == 1 else -tL
-    return sol
+    return dict(EJ=EJ, MA=MA, RA=RA, t0=t0, RB=0.0 if s == 3 else -(RA + Vl), MB=MA + RA * L + Ml if s == 1 else 0.0,
+                RotA=t0 if s == 0 else 0.0, RotB=0.0 if s == 1 else -tL)
 
 
 def campata_in_x(p, sol, x):
-    V, M, I1, I2 = azioni_carichi(p["tr"], p["fo"], p["co"], x)
-    EJ = sol["EJ"]
-    M += sol["MA"] + sol["RA"] * x
-    V += sol["RA"]
-    w = sol["t0"] * x - (sol["MA"] * x * x / 2 + sol["RA"] * x ** 3 / 6 + I2) / EJ
-    return M, V, w
+    V, M, _, I2 = azioni_carichi(p["tr"], p["fo"], p["co"], x)
+    w = sol["t0"] * x - (sol["MA"] * x * x / 2 + sol["RA"] * x ** 3 / 6 + I2) / sol["EJ"]
+    return M + sol["MA"] + sol["RA"] * x, V + sol["RA"], w
 
 
 # ---------------------------------------------------------- comparisons
 
 def verifica_estremi(c, r, xs, Ms, Vs, fs, tolM, tolV, tolf):
-    """The extremes over the calculation points, each at the abscissa of a
-    point that carries it."""
+    """The extremes over the points, each at the abscissa of a point that carries it."""
     Tmax, Tmin = max(Vs), min(Vs)
     if abs(abs(Tmax) - abs(Tmin)) > 2 * tolV:
         c.vicino("Vmax", Tmin if abs(Tmax) < abs(Tmin) - tolV else Tmax, r["Vmax"], tolV)
@@ -171,9 +162,8 @@ def casi_campata(rnd):
                           co=[[20e3, 0], [-20e3, L], [15e3, b], [7e3, a]]),
         }
         for nome, car in carichi.items():
-            posizioni = [0.0, L] + [v for q in car.get("tr", []) for v in q[2:]] + \
-                        [q[1] for q in car.get("fo", []) + car.get("co", [])]
-            posizioni = sorted(set(f32(v) for v in posizioni))
+            posizioni = sorted({f32(v) for v in [0.0, L] + [v for q in car.get("tr", []) for v in q[2:]]
+                                + [q[1] for q in car.get("fo", []) + car.get("co", [])]})
             sonde = posizioni if nome == "tutti" else [rnd.choice(posizioni), rnd.uniform(0, L)]
             for k, x in enumerate(sonde):
                 N = 2000 if k % 2 == 0 else rnd.choice([100, 400])
@@ -195,16 +185,15 @@ def casi_casuali(rnd, n=100):
         L = rnd.choice([1, 2.5, 3, 4.2, 5, 6, 7.5, 8, 10, 12]) * rnd.choice([1, 1, 1.1])
         E = rnd.choice([2.1e11, 3e10, 2.0e11, 1.1e10])
         J = rnd.choice([8.356e-6, 1.943e-5, 1e-4, 2.3e-4, 7.5e-4])
-        tr, fo, co = [], [], []
+        tr = []
         for _ in range(rnd.randint(0, 3)):
             a, b = sorted(rnd.uniform(0, L) for _ in range(2))
             if b - a < 0.05 * L or rnd.random() < 0.25:
                 a, b = 0.0, L
             tr.append([rnd.uniform(-5e3, 2e4), rnd.uniform(-5e3, 2e4), a, b])
-        for _ in range(rnd.randint(0 if tr else 1, 3)):
-            fo.append([rnd.uniform(-2e4, 6e4), rnd.choice([rnd.uniform(0, L), 0.0, L, L / 2])])
-        for _ in range(rnd.randint(0, 2)):
-            co.append([rnd.uniform(-3e4, 3e4), rnd.choice([rnd.uniform(0, L), 0.0, L])])
+        fo = [[rnd.uniform(-2e4, 6e4), rnd.choice([rnd.uniform(0, L), 0.0, L, L / 2])]
+              for _ in range(rnd.randint(0 if tr else 1, 3))]
+        co = [[rnd.uniform(-3e4, 3e4), rnd.choice([rnd.uniform(0, L), 0.0, L])] for _ in range(rnd.randint(0, 2))]
         casi.append(("casuale %d, schema %d" % (i, i % 4),
                      problema(i % 4, L, E, J, tr, fo, co, x=rnd.uniform(0, L),
                               N=rnd.choice([100, 200, 400]))))
@@ -219,8 +208,7 @@ FATTORI_F = {"N": 1.0, "kN": 1e-3, "MN": 1e-6, "": 1.0}
 
 
 def verifica_report(p, testo, r, fond, c):
-    """The report's data and results: the JSON values times the unit factors,
-    each followed by its unit."""
+    """The report's data and results: the JSON values times the unit factors, then the unit."""
     u = p["unita"]
     fl, fs_, ff = FATTORI_L[u[0]], FATTORI_S[u[1]], FATTORI_F[u[3]]
     um, uf, ul = u[3] + u[0], u[3], u[0]
@@ -269,18 +257,16 @@ def casi_unita():
            (3, ["cm", "MPa", "t", "kN", "cm"], {}),
            (4, ["cm", "kPa", "t", "N", "mm"], dict(K=3e7, b=1.2, reag=False, co=[])),
            (4, ["mm", "Pa", "t", "MN", "m"], dict(K=3e7, b=1.2, winkler=True, co=[]))]
-    return [("unità %s, schema %d" % ("/".join(u), s), problema(s, 6.0, 2.1e11, 2.3e-4, x=2.0, N=200, unita=u,
-                                                               **dict(car, **extra))) for s, u, extra in tab]
+    return [("unità %s, schema %d" % ("/".join(u), s),
+             problema(s, 6.0, 2.1e11, 2.3e-4, x=2.0, N=200, unita=u, **dict(car, **extra))) for s, u, extra in tab]
 
 
 # ---------------------------------------------------- Winkler (Hetényi)
 
 class Hetenyi:
-    """Free-free beam of length L on Winkler soil k' = K·b, exact: the
-    infinite-beam solutions of the loads plus four decaying solutions from
-    the ends chosen so that M and V vanish at both ends.
-    Green's functions of the infinite beam (w down, M sagging, V = dM/dx),
-    r = |x - a|, s = sign(x - a), z = β(-1 + i), e^{zr} = e^{-βr}(cos βr + i sin βr):
+    """Free-free beam on Winkler soil k' = K·b, exact: the infinite beam's
+    solutions of the loads plus four decaying ones freeing both ends. Green's
+    functions (w down, M sagging, V = dM/dx), r = |x - a|, s = sign(x - a), z = β(-1 + i), e^{zr} = e^{-βr}(cos βr + i sin βr):
       force P:   w = Pβ/(2k')·Re[(1-i)e^{zr}],  w' = -Pβ²/k'·Im[e^{zr}]·s,
                  M = P/(4β)·Re[(1+i)e^{zr}],    V = -P/2·Re[e^{zr}]·s
       couple W (clockwise): w = Wβ²/k'·Im[e^{zr}]·s, w' = Wβ³/k'·Re[(1+i)e^{zr}],
@@ -403,8 +389,7 @@ def verifica_winkler(p, r, fond, c):
                                      ("|M| max", max(map(abs, Ms)), abs(fond["M"]), tolM)):
         c.vicino(k, atteso, ottenuto, tol)
     # end rotations of a free beam: the rotations relative to the chord
-    wA, tA = h_.in_x(0.0)[:2]
-    wB, tB = h_.in_x(L)[:2]
+    (wA, tA), (wB, tB) = h_.in_x(0.0)[:2], h_.in_x(L)[:2]
     corda = (wB - wA) / L
     tolR = 2e-3 * max(abs(tA), abs(tB), scalaw / L) + 0.5 * bh2 * scalaw / L
     c.vicino("RotA", tA - corda, r["RotA"], tolR)
@@ -412,16 +397,11 @@ def verifica_winkler(p, r, fond, c):
 
 
 def elementi_finiti(p):
-    """Euler-Bernoulli elements of length L/n (a single) on lumped springs
-    K·b·(tributary length), work-equivalent nodal loads, w downward: the nodal
-    settlements, abscissae, spring stiffnesses, the springs switched off by the
-    no-tension iteration and whether it settled."""
+    """Elements of length L/n (a single) on lumped springs K·b·(tributary length), work-
+    equivalent loads, w down: settlements, nodes, springs, those off without tension, settled."""
     n, L = p["ndiv"], p["L"]
     EJ = f32(p["E"] * p["J"])
-    Le = f32(L / n)
-    xs = [0.0]
-    for _ in range(n):
-        xs.append(xs[-1] + Le)
+    xs = list(itertools.accumulate([0.0] + [f32(L / n)] * n))
     N = 2 * (n + 1)
     F = [0.0] * N
     forme = lambda s, h: (1 - 3 * (s / h) ** 2 + 2 * (s / h) ** 3, s * (1 - s / h) ** 2,
@@ -458,9 +438,8 @@ def elementi_finiti(p):
 
     def soluzione(spente):
         A = [row[:] for row in K]
-        for i in range(n + 1):
-            if i not in spente:
-                A[2 * i][2 * i] += molle[i]
+        for i in set(range(n + 1)) - spente:
+            A[2 * i][2 * i] += molle[i]
         b = F[:]
         # banded symmetric elimination (half bandwidth 3)
         for c in range(N):
@@ -474,17 +453,13 @@ def elementi_finiti(p):
             u[r] = (b[r] - sum(A[r][j] * u[j] for j in range(r + 1, min(N, r + 4)))) / A[r][r]
         return [u[2 * i] for i in range(n + 1)]
 
-    spente = set()
-    w = soluzione(spente)
-    assestata = p["reag"]
-    if not p["reag"]:
-        for _ in range(200):
-            sollevati = {i for i in range(n + 1) if w[i] < 0}
-            if sollevati == spente:
-                assestata = True
-                break
-            spente = sollevati
-            w = soluzione(spente)
+    spente, w, assestata = set(), soluzione(set()), p["reag"]
+    for _ in range(0 if p["reag"] else 200):
+        sollevati = {i for i in range(n + 1) if w[i] < 0}
+        if sollevati == spente:
+            assestata = True
+            break
+        spente, w = sollevati, soluzione(sollevati)
     return w, xs, molle, spente, assestata
 
 
@@ -554,11 +529,9 @@ def casi_winkler(rnd):
 # ------------------------------------------- no-tension on a nearly rigid beam
 
 def verifica_senza_trazione(p, r, fond, c):
-    """A beam far stiffer than the soil: a linear pressure over the contact
-    length c = 3(L/2 − e), peak 2N/c at the loaded end (its edge known to one
-    element)."""
-    L, n = p["L"], p["ndiv"]
-    he = L / n
+    """A beam far stiffer than the soil: a linear pressure over the contact length
+    c = 3(L/2 − e), peak 2N/c at the loaded end (its edge known to one element)."""
+    L, n, he = p["L"], p["ndiv"], p["L"] / p["ndiv"]
     N, t = risultante(p)
     e = abs(t) / N
     cont = min(L, 3 * (L / 2 - e)) if e > L / 6 else L
@@ -575,10 +548,9 @@ def verifica_senza_trazione(p, r, fond, c):
     c.vicino("somma molle", -N, sum(m[0] for m in molle), 1e-6 * abs(N))
     # springs off only where the beam lifts
     fs, xs = r["f"], r["x"]
-    for F, xm in molle:
+    for F, xm in (m for m in molle if m[0] == 0.0):
         w = fs[min(range(len(xs)), key=lambda k: abs(xs[k] - xm))]
-        if F == 0.0:
-            c.vero("nodo x=%.4g" % xm, w <= 1e-9 * max(abs(v) for v in fs), "molla spenta ma nodo in contatto, w = %g" % w)
+        c.vero("nodo x=%.4g" % xm, w <= 1e-9 * max(abs(v) for v in fs), "molla spenta ma nodo in contatto, w = %g" % w)
 
 
 def casi_senza_trazione():
@@ -674,8 +646,7 @@ def casi_flessibili():
 
 
 def verifica_riferimenti(p, r, fond, c):
-    """Figures quoted for this program: the trapezoid q1 = 3, q2 = 7 on [1, 4]
-    of a simply supported span L = 6, E·J = 1."""
+    """Quoted figures: trapezoid 3 to 7 on [1, 4] of a simply supported span 6, E·J = 1."""
     for k, v in (("RotA", 31.5292), ("RotB", 29.9708), ("RA", 8.25), ("RB", 6.75)):
         c.vicino(k, v, r[k], 6e-5)
 

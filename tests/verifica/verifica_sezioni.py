@@ -42,8 +42,7 @@ def in_metri(testo, unita):
 # ------------------------------------------------ integrals of an outline
 
 def green(xs, ys):
-    """Area, first and second moments of a closed outline by Green's theorem
-    (edge sums), made positive for clockwise outlines; also the signed area."""
+    """Area and moments of a closed outline by edge sums (positive either way round); the signed area."""
     n = len(xs)
     A = Sx = Sy = Jx = Jy = Jxy = 0.0
     for i in range(n):
@@ -60,10 +59,8 @@ def green(xs, ys):
 
 
 def taglia(xs, ys, c, verticale, sopra):
-    """The part of the outline with y >= c (x >= c when `verticale`; with
-    `sopra` false the part below/left). Sutherland-Hodgman against one
-    half-plane: for a non-convex outline the pieces stay joined along the cut
-    line, which adds no area and no first moment."""
+    """The part with y >= c (x >= c when `verticale`; below/left unless `sopra`) by
+    Sutherland-Hodgman: pieces stay joined along the cut, adding no area or moment."""
     u = xs if verticale else ys
     s = 1.0 if sopra else -1.0
     n = len(xs)
@@ -94,10 +91,7 @@ def plastico_per_taglio(xs, ys, verticale, A):
         m = (lo + hi) / 2
         if m <= lo or m >= hi:
             break
-        if sopra(m)["A"] > A / 2:
-            lo = m
-        else:
-            hi = m
+        lo, hi = (m, hi) if sopra(m)["A"] > A / 2 else (lo, m)
     c = (lo + hi) / 2
     gs = sopra(c)
     gi = green(*taglia(xs, ys, c, verticale, False))[0]
@@ -110,17 +104,15 @@ def plastico_per_taglio(xs, ys, verticale, A):
     return Ss + Si, 1.05 * (2 * t * abs(Ss - Si) / A + (t * t / larg if larg > 0 else 0)) + RTOL * (Ss + Si)
 
 
-def attesi_contorno(xs, ys, box=None, ccw=None):
+def attesi_contorno(xs, ys):
     """Every field of an outline by edge sums, the plastic moduli by clipping;
     the allowances for Wplx and Wply."""
     g, segno = green(xs, ys)
     (Wx, tx), (Wy, ty) = (plastico_per_taglio(xs, ys, v, g["A"]) for v in (False, True))
-    box = box or (min(xs), max(xs), min(ys), max(ys))
-    return g, campi_attesi(g, box, segno > 0 if ccw is None else ccw, Wx, Wy), (tx, ty)
+    return campi_attesi(g, (min(xs), max(xs), min(ys), max(ys)), segno > 0, Wx, Wy), (tx, ty)
 
 
 # ------------------------------------------------ expected fields
-
 
 def campi_attesi(g, box, ccw, Wplx, Wply):
     """Every field from the integrals about the axes (`g`), the vertex box
@@ -151,9 +143,8 @@ def campi_attesi(g, box, ccw, Wplx, Wply):
 def confronta(c, sez, att, unita, Lc, tolW=(0.0, 0.0)):
     """Every printed field against the metre values `att` in the unit; `Lc` the
     outline's size in metres, `tolW` the halving's allowance for Wplx, Wply."""
-    c.vero("campi", sez is not None and set(sez) == set(GRADO),
-           "campi diversi: %s" % (sorted(set(sez or {}) ^ set(GRADO))))
-    if not sez or set(sez) != set(GRADO):
+    if not c.vero("campi", sez is not None and set(sez) == set(GRADO),
+                  "campi diversi: %s" % (sorted(set(sez or {}) ^ set(GRADO)))):
         return
     f = FATTORE[unita]
     A = att["Area"]
@@ -211,9 +202,8 @@ def lati_casuali(rnd, unita, n, lo=0.02, hi=1.5):
 # ------------------------------------------------ cases of the section editor
 
 def pila(righe):
-    """Trapezoids (B top, b bottom, h) stacked downward, symmetric about
-    x = 0, the box centred on the origin: closed-form integrals, the vertical
-    plastic modulus (twice the half-trapezoids' moments), the outline."""
+    """Trapezoids (B top, b bottom, h) stacked downward, symmetric about x = 0, centred
+    on the origin: closed-form integrals and vertical plastic modulus (half-trapezoids)."""
     H = sum(r[2] for r in righe)
     Bm = max(max(r[0], r[1]) for r in righe)
     A = Sx = Jx = Jy = Wy = 0.0
@@ -237,8 +227,7 @@ def pila(righe):
 
 
 def caso_righe(rnd, tipo, unita):
-    """Rows of rectangles (rect, T, nrect) or of trapezoids (trapez, some
-    with a point downward)."""
+    """Rows of rectangles (rect, T, nrect) or of trapezoids (some pointed downward)."""
     f = FATTORE[unita]
     n = {"rect": 1, "T": 2}.get(tipo) or rnd.randint(1, 5 if tipo == "nrect" else 4)
     testi, righe = [], []
@@ -252,13 +241,12 @@ def caso_righe(rnd, tipo, unita):
         testi += [B, b, h] if tipo == "trapez" else [B, h]
         Bm, bm = in_metri(B, unita), in_metri(b, unita)
         righe.append((Bm, bm if tipo == "trapez" else Bm, in_metri(h, unita)))
-    return (tipo, testi) + pila(righe)
+    return (tipo, testi) + pila(righe) + (None,)
 
 
 def poligono_regolare(R, r, m):
-    """The editor's outline of a regular polygon: m vertices from the top,
-    clockwise; with a hole, the top repeated, then the inner loop from the
-    top counterclockwise, closed on its first vertex."""
+    """The editor's polygon: m vertices clockwise from the top; with a hole, the top
+    repeated, then the inner loop counterclockwise from the top, closed."""
     d = 2 * PI / m
     xs = [R * math.cos(PI / 2 - i * d) for i in range(m)]
     ys = [R * math.sin(PI / 2 - i * d) for i in range(m)]
@@ -281,24 +269,20 @@ def caso_tondo(rnd, tipo, unita):
     else:
         m = rnd.randint(3, 40)
         testi = [Rt, rt, str(m)]
-    _, att, tolW = attesi_contorno(*poligono_regolare(Rm, rm, m), ccw=False)
+    att, tolW = attesi_contorno(*poligono_regolare(Rm, rm, m))
     if tipo == "circular":
-        # the editor replaces the polygon's area, horizontal inertia and top
-        # and bottom moduli by the exact circle's; the rest stay the 50-gon's
-        # (the radii of gyration among them, taken from the principal moments)
+        # the exact circle's area, horizontal inertia and moduli; the rest the 50-gon's
         att["Area"] = (Rm * Rm - rm * rm) * 3.14159265358979
         att["jota_xG"] = (Rm ** 4 - rm ** 4) * 3.14159265358979 / 4
         att["WxSuperiore"] = att["WxInferiore"] = att["jota_xG"] / Rm
-    return tipo, testi, att, Rm, tolW
+    return tipo, testi, att, Rm, tolW, None
 
 
 def outline_coord(rnd):
     """A random outline in metres for "coord" and a label."""
     k = rnd.randint(0, 3)
     cx, cy = rnd.uniform(-3, 3), rnd.uniform(-3, 3)
-    if k == 0:  # star-shaped about (cx, cy), non-convex
-        # vertices in angular order with every angular gap below pi, so that
-        # the outline is simple (a wider gap lets edges cross)
+    if k == 0:  # star-shaped about (cx, cy), every angular gap below pi so that it is simple
         n = rnd.randint(5, 14)
         ang = [2 * PI * (i + 0.8 * rnd.random()) / n for i in range(n)]
         pts = [(cx + rr * math.cos(a), cy + rr * math.sin(a))
@@ -320,19 +304,16 @@ def outline_coord(rnd):
                  (cx + t, cy + t), (cx + t, cy + h), (cx, cy + h)]
 
 
-def caso_coord(rnd, unita):
+def caso_coord(rnd, tipo, unita):
     f = FATTORE[unita]
     nome, pts = outline_coord(rnd)
     if rnd.random() < 0.5:
         pts = pts[::-1]
     if rnd.random() < 0.3:
         pts = pts + [pts[0]]  # first vertex repeated at the end
-    testi = []
-    for x, y in pts:
-        testi += [testo(x / f, 9), testo(y / f, 9)]
-    xs = [in_metri(t, unita) for t in testi[0::2]]
-    ys = [in_metri(t, unita) for t in testi[1::2]]
-    _, att, tolW = attesi_contorno(xs, ys)
+    testi = [testo(v / f, 9) for pt in pts for v in pt]
+    xs, ys = ([in_metri(t, unita) for t in testi[k::2]] for k in (0, 1))
+    att, tolW = attesi_contorno(xs, ys)
     return "coord", testi, att, max(map(abs, xs + ys)), tolW, nome
 
 
@@ -354,7 +335,7 @@ def verifica_profilo(prog, riga, unita, grado, fy):
     c = Confronto("profile %s --unit %s" % (nome, unita))
     rc, d, err = esegui_sezione(prog, ["profile", nome, grado, "--unit", unita])
     h, b, tw, tf = (f32(float(riga[k]) / 1000) for k in ("h", "b", "tw", "tf"))
-    _, att, tolW = attesi_contorno(*contorno_profilo(riga["tipo"], h, b, tw, tf))
+    att, tolW = attesi_contorno(*contorno_profilo(riga["tipo"], h, b, tw, tf))
     if not verifica_uscita(c, rc, d, err, unita, "profile", att, max(h, b), tolW):
         return c.errori
     cat = d.get("catalogue") or {}
@@ -371,13 +352,11 @@ def verifica_profilo(prog, riga, unita, grado, fy):
 # ------------------------------------------------ error paths
 
 def verifica_esiti(prog):
-    """Refused data: exit 1, no section and the message; wrong use: exit 2
-    and the usage on standard error only."""
+    """Refused data: exit 1, no section, the message; wrong use: exit 2, usage on stderr."""
     nulla, esterno = ["Section Area is Null"], ["External radius must be > internal radius"]
     casi = [(["rect", "0", "0.5"], nulla), (["trapez", "0", "0", "0.3"], nulla),
             (["coord", "0", "0", "1", "1", "2", "2"], nulla), (["coord", "0", "0", "1", "0"], nulla),
-            # a zero or negative outer radius is refused as a radius, not built
-            # into a point or a turned outline with moduli of the wrong sign
+            # a zero or negative outer radius refused, not built into moduli of the wrong sign
             (["circular", "0"], esterno), (["circular", "-0.5"], esterno),
             (["polygon", "0", "0", "5"], esterno), (["circular", "0.5", "0.5"], esterno),
             (["circular", "0.5", "0.7", "--unit", "cm"], esterno),
@@ -415,11 +394,8 @@ def main():
     casi = []
     for i in range(260):
         unita, tipo = ("m", "cm", "mm")[i % 3], (tipi + ["coord"] * 3)[i % 13]
-        if tipo == "coord":
-            casi.append((unita,) + caso_coord(rnd, unita))
-        else:
-            fai = caso_tondo if tipo in ("circular", "polygon") else caso_righe
-            casi.append((unita,) + fai(rnd, tipo, unita) + (None,))
+        fai = {"coord": caso_coord, "circular": caso_tondo, "polygon": caso_tondo}.get(tipo, caso_righe)
+        casi.append((unita,) + fai(rnd, tipo, unita))
     for unita, tipo, testi, att, Lc, tolW, nome in casi:
         args = [tipo] + testi
         if unita != "m" or rnd.random() < 0.5:
