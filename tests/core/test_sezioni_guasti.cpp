@@ -243,4 +243,7 @@ TEST(MaxMin, PrimaOccorrenzaEAssoluti) {
     EXPECT_EQ(std::tuple(mn, mx, imn, imx), std::tuple(2.f, 7.f, 1, 3));
     EXPECT_EQ(Massimo(6, a, &k), 7);
     EXPECT_EQ(k, 3);
+    a(1) = -7; // the minimum twice: the first one
+    MaxMin(6, a, mn, mx, &imn, &imx);
+    EXPECT_EQ(std::tuple(mn, imn), std::tuple(-7.f, 1));
 }
