@@ -1,7 +1,5 @@
-// The help quotes numbers the program shows (data-valore="example:field:index"
-// and data-limite="name" in the pages): each is recomputed by opening the
-// example as "Apri" does and pressing "Calcola", Italian separators as the help
-// writes them. The links between the pages too.
+// The numbers the help quotes (data-valore="example:field:index",
+// data-limite="name") are what the program shows; the links lead to pages.
 #include "core/trave_winkler.h"
 #include "form/modello_form.h"
 #include "io/file_atomico.h"
@@ -119,8 +117,7 @@ TEST(AiutoNumeri, LimitiDellaFondazione) {
     EXPECT_EQ(trovati.size(), limiti.size());
 }
 
-// Every link leads to a page compiled into the program, every page is
-// compiled in and reached from another one.
+// Every page is compiled in and reached from another one.
 TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaInclusa) {
     const std::string qrc = Leggi(CartellaAiuto / "aiuto.qrc");
     const std::regex file(R"re(<file>([^<]+)</file>)re"), link(R"re(href="([^"#]*)(#[^"]*)?")re");

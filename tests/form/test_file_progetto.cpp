@@ -143,10 +143,8 @@ TEST(FileProgetto, CaratteriNonAmmessiSostituitiEAvvisati) {
     fs::remove_all(dir);
 }
 
-// Older versions read completely: "5.0" ends after the probe abscissa, "4.0"
-// after the units and describes a rigid foundation of unit width, keeping
-// the rest; a file without a version holds lines 1-12 and each of the two
-// conditional reads shows its message.
+// "5.0" ends after the abscissa, "4.0" after the units (a rigid foundation of
+// unit width); without a version each of the two conditional reads warns.
 TEST(FileProgetto, VersioniPrecedenti) {
     RegistroMessaggi m;
     Stato r;
@@ -183,8 +181,7 @@ TEST(FileProgetto, VersioniPrecedenti) {
 }
 
 TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
-    // A very old file that ends after the loads (or after line 11): lines
-    // 11-12 are missing silently, their defaults stay.
+    // A very old file ending after the loads or line 11: the defaults stay.
     const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
     for (const std::string& coda :
          {std::string(""), std::string("\r\n  \r\n"), std::string("#TRUE#\r\n")}) {
@@ -199,9 +196,7 @@ TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
 }
 
 TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
-    // A file of any version that stops before, or holds a bad value on, a
-    // line its version has is partial, with the message once; the counts
-    // always match the rows, an unknown scheme is not taken.
+    // Partial, one message, counts matching the rows, no unknown scheme.
     const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
     struct Caso {
         std::string byte;
@@ -230,8 +225,7 @@ TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
     }
 }
 
-// The complete file cut after every line: the fields of the lines read take
-// their values, nothing else changes.
+// The file cut after every line: only the lines read change the record.
 class FileTagliato : public ::testing::TestWithParam<int> {};
 
 TEST_P(FileTagliato, LetturaParziale) {

@@ -1,6 +1,5 @@
-// The section-properties window without a display: its events, messages,
-// the hand-off of E and J, the profile chooser and the section check; where
-// the program keeps its files (the shipped data, the user's materials file).
+// The section-properties window without a display, and where the program
+// keeps its files (the shipped data, the user's materials file).
 #include "form/finestra_property.h"
 
 #include "io/file_atomico.h"
@@ -63,8 +62,7 @@ struct FinestraPropertyProva : ::testing::Test {
     }
     void TearDown() override { fs::remove_all(cartella); }
 
-    // The materials panel of a window made as the program makes it: the
-    // user's file from its standard place, the shipped defaults from p.
+    // The materials panel with the user's file in its place, defaults from p.
     void Materiali(const fs::path& p) {
         w = std::make_unique<FinestraProperty>(*trave, msg);
         w->FileMaterialiPredefiniti = p;
@@ -122,10 +120,8 @@ TEST_F(FinestraPropertyProva, DilatazioneTermicaConLeSueCifre) {
     EXPECT_DOUBLE_EQ(Num(w->Text[5]), 1.2e-5);
 }
 
-// A profile's moduli come from the catalogue, fillets included: the
-// fillet-free outline of an IPE 200 alone gives about 209.7 cm³ against the
-// published Wpl,y = 220.6 cm³. "&Rotate" gives the weak axis and back; at
-// closing the beam gets the profile's J.
+// Moduli from the catalogue, fillets included (the outline alone: 209.7 cm³
+// against the published 220.6 cm³); "&Rotate" and back; the beam gets J.
 TEST_F(FinestraPropertyProva, ProfiloDalSelettore) {
     w->Form_Load();
     w->cmdGeo_Click(0);
@@ -243,8 +239,7 @@ TEST_F(FinestraPropertyProva, ProgettoSalvatoERiapertoMostraLaSezione) {
     w2.Form_Unload();
 }
 
-// The units change in the main window while the window is open: the window
-// keeps reading in the units its labels show, E and J go back in the new ones.
+// Units changed while open: read as the labels show, E and J back in the new.
 TEST_F(FinestraPropertyProva, UnitaCambiateAFinestraAperta) {
     w->Form_Load();
     EXPECT_EQ(w->lblStru0, "MPa");
@@ -258,11 +253,7 @@ TEST_F(FinestraPropertyProva, UnitaCambiateAFinestraAperta) {
     EXPECT_DOUBLE_EQ(Num(trave->txtDati[2].testo), 8356e4); // mm⁴
 }
 
-// ---------------------------------------------------------------------------
-// The program's files.
-
-// XDG_DATA_HOME when set to an absolute folder, otherwise HOME's .local/share
-// (a relative or empty XDG_DATA_HOME is ignored, as the desktop's rules say).
+// An absolute XDG_DATA_HOME, otherwise HOME's .local/share.
 TEST(CartellaDatiUtente, XdgPoiHome) {
     Variabile home("HOME", "/home/ingegnere");
     {
@@ -279,9 +270,7 @@ TEST(CartellaDatiUtente, XdgPoiHome) {
     EXPECT_EQ(CartellaDatiUtente(), "");
 }
 
-// The shipped data are found beside the test program (copied there as beside
-// the program in the build tree); a name that is not there points into the
-// installed data folder.
+// Shipped data beside the program, otherwise in the installed data folder.
 TEST(FileDati, AccantoAlProgrammaPoiInstallati) {
     EXPECT_EQ(fs::path(FileDati("profili.csv")), fs::path(CartellaProgramma()) / "profili.csv");
     EXPECT_TRUE(fs::is_directory(FileDati("examples")));
@@ -290,9 +279,8 @@ TEST(FileDati, AccantoAlProgrammaPoiInstallati) {
     EXPECT_TRUE(fs::path(CartellaDatiInstallati()).is_absolute());
 }
 
-// The shipped materials file is exactly what the program writes for the
-// eleven built-in defaults, and reads back to the same grid.
-// ZELVO_RIGENERA_MATERIALI=1 rewrites it.
+// The shipped materials file is the defaults as written and read back
+// (ZELVO_RIGENERA_MATERIALI=1 rewrites it).
 TEST_F(FinestraPropertyProva, FileMaterialiSpeditoUgualeAiDefault) {
     TabellaMateriali def, letta;
     def.Default(unita);
@@ -310,9 +298,8 @@ TEST_F(FinestraPropertyProva, FileMaterialiSpeditoUgualeAiDefault) {
             EXPECT_EQ(letta.Griglia.Testo(r, c), def.Griglia.Testo(r, c)) << r << "," << c;
 }
 
-// First start: no file of the user's, the shipped defaults are shown without
-// a message; a material added and saved lands in the user's data folder
-// (created), the shipped file stays as it was, and the next start shows it.
+// First start shows the shipped defaults; a material saved lands in the
+// user's folder (created), not in the shipped file, and is read next time.
 TEST_F(FinestraPropertyProva, MaterialiSalvatiNellaCartellaUtenteERiletti) {
     Variabile home("HOME", (cartella / "casa").string());
     Variabile xdg("XDG_DATA_HOME", std::nullopt);
@@ -338,8 +325,7 @@ TEST_F(FinestraPropertyProva, MaterialiSalvatiNellaCartellaUtenteERiletti) {
     EXPECT_DOUBLE_EQ(Num(w->MSFlexGrid1.Griglia.Testo(12, 2)), 200000);
 }
 
-// Neither the user's file nor the shipped one: the message names the user's
-// file and the built-in defaults are shown.
+// No file at all: the message names the user's file, built-in defaults shown.
 TEST_F(FinestraPropertyProva, MaterialiNienteFilePredefinitiInterni) {
     Variabile xdg("XDG_DATA_HOME", cartella.string());
     Materiali(cartella / "non-spedito.txt");
@@ -348,8 +334,7 @@ TEST_F(FinestraPropertyProva, MaterialiNienteFilePredefinitiInterni) {
     EXPECT_EQ(w->MSFlexGrid1.Righe(), 12);
 }
 
-// A user's data folder that cannot be made (its parent is a file): the save
-// is reported as failed, the grid kept, nothing written.
+// A user's folder that cannot be made: the failed save is reported.
 TEST_F(FinestraPropertyProva, MaterialiCartellaImpossibileSalvataggioSegnalato) {
     std::ofstream(cartella / "file") << "x";
     Variabile xdg("XDG_DATA_HOME", (cartella / "file").string());
