@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
@@ -22,62 +20,54 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path CartellaAiuto = fs::path(ZELVO_SOURCE_DIR) / "ui" / "aiuto";
-const fs::path CartellaEsempi = fs::path(ZELVO_SOURCE_DIR) / "examples";
 
-std::string Leggi(const fs::path& p) {
-    return LeggiFile(p).value_or("");
-}
-
-std::vector<fs::path> PagineAiuto() {
-    std::vector<fs::path> v;
-    for (const auto& e : fs::directory_iterator(CartellaAiuto))
-        if (e.path().extension() == ".html") v.push_back(e.path());
-    std::sort(v.begin(), v.end());
+// Every match of r in the file or, without one, in every help page: the
+// file's name, then the groups.
+std::vector<std::vector<std::string>> Trova(const char* r, fs::path file = {}) {
+    std::vector<fs::path> pagine = {file};
+    if (file.empty()) {
+        pagine.clear();
+        for (const auto& e : fs::directory_iterator(CartellaAiuto))
+            if (e.path().extension() == ".html") pagine.push_back(e.path());
+    }
+    std::vector<std::vector<std::string>> v;
+    const std::regex re(r);
+    for (const auto& p : pagine) {
+        const std::string s = LeggiFile(p).value_or("");
+        for (std::sregex_iterator it(s.begin(), s.end(), re), fine; it != fine; ++it) {
+            v.push_back({p.filename().string()});
+            for (size_t i = 1; i < it->size(); ++i)
+                v.back().push_back((*it)[i].str());
+        }
+    }
     return v;
 }
 
-struct Citazione {
-    std::string pagina, campo;
-    int indice = 0;
-    std::string testo;
-};
-
-// Every data-valore of every page, by example file.
-std::map<std::string, std::vector<Citazione>> Citazioni() {
-    std::map<std::string, std::vector<Citazione>> m;
-    const std::regex r(R"re(data-valore="([A-Za-z0-9_-]+):([A-Za-z]+):([0-9]+)"[^>]*>([^<]*)<)re");
-    for (const auto& p : PagineAiuto()) {
-        const std::string s = Leggi(p);
-        for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
-            const auto& c = *it;
-            m[c[1].str()].push_back(
-                {p.filename().string(), c[2].str(), std::stoi(c[3].str()), c[4].str()});
-        }
-    }
-    return m;
-}
-
-const CampoForm* Campo(const ModelloForm& f, const std::string& nome, int i) {
+const CampoForm* Campo(const ModelloForm& f, const std::string& nome, const std::string& i) {
     const std::map<std::string, std::span<const CampoForm>> campi = {{"txtDati", f.txtDati},
                                                                      {"txtRis", f.txtRis},
                                                                      {"txtFond", f.txtFond},
                                                                      {"txtX", f.txtX},
                                                                      {"txtWinkler", f.txtWinkler}};
     const auto c = campi.find(nome);
-    return c != campi.end() && i >= 0 && size_t(i) < c->second.size() ? &c->second[size_t(i)]
-                                                                      : nullptr;
+    const size_t n = std::stoul(i);
+    return c != campi.end() && n < c->second.size() ? &c->second[n] : nullptr;
 }
 
 } // namespace
 
+// Each quoted number recomputed by opening the example as "Apri" does and
+// pressing "Calcola", with the Italian separators the help writes.
 TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
-    const auto citazioni = Citazioni();
+    std::map<std::string, std::vector<std::vector<std::string>>> citazioni; // by example
+    for (auto& c :
+         Trova(R"re(data-valore="([A-Za-z0-9_-]+):([A-Za-z]+):([0-9]+)"[^>]*>([^<]*)<)re"))
+        citazioni[c[1]].push_back(c);
     // The worked beam and the two foundations are quoted in full.
     for (const auto& [esempio, almeno] : {std::pair("appoggio-appoggio", 19u),
                                           {"fondazione-winkler", 15u},
                                           {"fondazione-rigida", 15u}})
-        EXPECT_GE(citazioni.count(esempio) ? citazioni.at(esempio).size() : 0, almeno) << esempio;
-
+        EXPECT_GE(citazioni[esempio].size(), almeno) << esempio;
     for (const auto& [esempio, elenco] : citazioni) {
         SCOPED_TRACE(esempio);
         ModuloZelvo modulo;
@@ -86,13 +76,14 @@ TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
         RegistroMessaggi msg;
         ModelloForm f(modulo, unita, msg);
         f.InizializzaForm();
-        ASSERT_TRUE(f.ApriFileDati((CartellaEsempi / (esempio + ".zlv")).string()));
+        ASSERT_TRUE(
+            f.ApriFileDati(std::string(ZELVO_SOURCE_DIR) + "/examples/" + esempio + ".zlv"));
         ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
         EXPECT_TRUE(msg.elenco.empty()) << msg.Testi().front();
         for (const auto& c : elenco) {
-            const CampoForm* campo = Campo(f, c.campo, c.indice);
-            EXPECT_EQ(campo ? Rifila(campo->testo) : "<no field>", c.testo)
-                << c.pagina << ": " << c.campo << "(" << c.indice << ")";
+            const CampoForm* campo = Campo(f, c[2], c[3]);
+            EXPECT_EQ(campo ? Rifila(campo->testo) : "<no field>", c[4])
+                << c[0] << ": " << c[2] << "(" << c[3] << ")";
         }
     }
 }
@@ -103,33 +94,24 @@ TEST(AiutoNumeri, LimitiDellaFondazione) {
         {"MaxElementi", FormatoNumero(italiani, TraveWinkler::MaxElementi)},
         {"PassiMassimi", FormatoNumero(italiani, TraveWinkler().PassiMassimi)},
     };
-    const std::regex r(R"re(data-limite="([A-Za-z]+)"[^>]*>([^<]*)<)re");
     std::set<std::string> trovati;
-    for (const auto& p : PagineAiuto()) {
-        const std::string s = Leggi(p);
-        for (std::sregex_iterator it(s.begin(), s.end(), r), fine; it != fine; ++it) {
-            const auto& c = *it;
-            ASSERT_EQ(limiti.count(c[1].str()), 1u) << p << ": " << c[1].str();
-            EXPECT_EQ(c[2].str(), limiti.at(c[1].str())) << p;
-            trovati.insert(c[1].str());
-        }
+    for (const auto& c : Trova(R"re(data-limite="([A-Za-z]+)"[^>]*>([^<]*)<)re")) {
+        ASSERT_EQ(limiti.count(c[1]), 1u) << c[0] << ": " << c[1];
+        EXPECT_EQ(c[2], limiti.at(c[1])) << c[0];
+        trovati.insert(c[1]);
     }
     EXPECT_EQ(trovati.size(), limiti.size());
 }
 
 // Every page is compiled in and reached from another one.
 TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaInclusa) {
-    const std::string qrc = Leggi(CartellaAiuto / "aiuto.qrc");
-    const std::regex file(R"re(<file>([^<]+)</file>)re"), link(R"re(href="([^"#]*)(#[^"]*)?")re");
     std::set<std::string> incluse, pagine, raggiunte;
-    for (std::sregex_iterator it(qrc.begin(), qrc.end(), file), fine; it != fine; ++it)
-        incluse.insert((*it)[1].str());
-    for (const auto& p : PagineAiuto()) {
-        pagine.insert(p.filename().string());
-        const std::string s = Leggi(p);
-        for (std::sregex_iterator it(s.begin(), s.end(), link), fine; it != fine; ++it)
-            if (!(*it)[1].str().empty()) raggiunte.insert((*it)[1].str());
-    }
+    for (const auto& c : Trova(R"re(<file>([^<]+)</file>)re", CartellaAiuto / "aiuto.qrc"))
+        incluse.insert(c[1]);
+    for (const auto& e : fs::directory_iterator(CartellaAiuto))
+        if (e.path().extension() == ".html") pagine.insert(e.path().filename().string());
+    for (const auto& c : Trova(R"re(href="([^"#]*)(#[^"]*)?")re"))
+        if (!c[1].empty()) raggiunte.insert(c[1]);
     EXPECT_EQ(incluse, pagine);
     for (const auto& d : raggiunte)
         EXPECT_TRUE(incluse.count(d)) << d;

@@ -195,14 +195,17 @@ TEST(FileProgetto, SenzaRigheOpzioniNessunMessaggio) {
     }
 }
 
-TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
-    // Partial, one message, counts matching the rows, no unknown scheme.
+TEST(FileProgetto, FileTroncatiODanneggiati) {
+    // Partial, one message, counts matching the rows, no unknown scheme; an
+    // unreadable header changes nothing.
     const std::string corpo = Corpo.substr(0, Corpo.find("#TRUE#"));
     struct Caso {
         std::string byte;
         const char* perche;
     };
     const std::vector<Caso> casi = {
+        {"", "empty"},
+        {"PK\x03\x04 non un file di dati\r\n1,2,3\r\n", "not a data file"},
         {"\"Antico\"\r\n" + Corpo.substr(0, Corpo.find("5000,")), "stops before a load line"},
         {"\"Antico\"\r\n" + corpo + "forse\r\n#TRUE#\r\n", "line 11 is not a boolean"},
         {"\"Antico\"\r\n" + corpo + "#TRUE#\r\n7x\r\n", "line 12 is not a boolean"},
@@ -218,7 +221,12 @@ TEST(FileProgetto, VecchiFileTroncatiODanneggiati) {
     for (const auto& c : casi) {
         RegistroMessaggi m;
         Stato r;
-        EXPECT_EQ(Leggi(c.byte, r, m), EsitoProgetto::Parziale) << c.perche;
+        r.d.Titolo = "com'era";
+        const bool illeggibile = c.byte.empty() || c.byte[0] == 'P';
+        EXPECT_EQ(Leggi(c.byte, r, m),
+                  illeggibile ? EsitoProgetto::IntestazioneIlleggibile : EsitoProgetto::Parziale)
+            << c.perche;
+        EXPECT_EQ(r.d.Titolo == "com'era", illeggibile) << c.perche;
         EXPECT_EQ(m.Testi(), Testi{Incompleta}) << c.perche;
         EXPECT_EQ(r.d.NTrapezi, r.d.CarichiTrapezi.Conta()) << c.perche;
         EXPECT_TRUE(r.d.Vincoli >= 0 && r.d.Vincoli <= 4) << c.perche;
@@ -252,17 +260,6 @@ TEST_P(FileTagliato, LetturaParziale) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Righe, FileTagliato, ::testing::Range(0, 17));
-
-TEST(FileProgetto, IntestazioneIlleggibile) {
-    RegistroMessaggi m;
-    Stato r;
-    r.d.Titolo = "com'era";
-    EXPECT_EQ(Leggi("", r, m), EsitoProgetto::IntestazioneIlleggibile);
-    EXPECT_EQ(Leggi("PK\x03\x04 non un file di dati\r\n1,2,3\r\n", r, m),
-              EsitoProgetto::IntestazioneIlleggibile);
-    EXPECT_EQ(r.d.Titolo, "com'era");
-    EXPECT_EQ(m.Testi(), Testi(2, Incompleta));
-}
 
 TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
     const fs::path dir = Cartella("fallito");
