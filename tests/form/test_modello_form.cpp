@@ -263,22 +263,6 @@ TEST_F(Form, DatiIlleggibiliFermanoIlCalcoloEToglionoIRisultati) {
     EXPECT_FALSE(f.FrameRis || f.Calcolato);
 }
 
-TEST_F(Form, GuastoNelleVociFileNonScriveNulla) {
-    f.txtDati[0].Edita("5");
-    f.txtDati[3].Edita("x");
-    const auto p = cartella / "guasto.dxf";
-    UscitaDiagrammi uscita(msg);
-    uscita.Servizi().Salva = [&](const std::string&, const std::string&, int) {
-        return std::optional<std::string>(p.string());
-    };
-    f.Servizi.Uscita = &uscita;
-    EXPECT_FALSE(f.mnuFileItem_Click(10));
-    ASSERT_EQ(msg.elenco.size(), 1u);
-    EXPECT_TRUE(msg.elenco[0].testo.starts_with(
-        "Si è verificato durante il processo di stampa il seguente errore: "));
-    EXPECT_FALSE(fs::exists(p));
-}
-
 TEST(RigaComando, SeparatoriEVirgolette) {
     EXPECT_EQ(ModelloForm::DividiRigaComando("  \"C:\\Dati Trave\\a.zlv\"\t"),
               (Testi{"C:\\Dati", "Trave\\a.zlv"}));
@@ -770,31 +754,37 @@ TEST_F(Form, GriglieDeiCarichi) {
     }
 }
 
-// Without valid data no diagram opens and nothing prints; "&Stampa" goes
-// through the diagram output.
-TEST_F(Form, SenzaDatiValidiNessunaFinestraNessunaStampa) {
+// Without valid data no diagram opens, nothing prints, no DXF is written (the
+// output's own message); a window that raises a fault stops nothing;
+// "&Stampa" goes through the diagram output.
+TEST_F(Form, SenzaDatiValidiNienteFinestreStampeOFile) {
     int finestre = 0;
     f.Servizi.MostraDiagramma = [&](int) { ++finestre; };
+    f.Servizi.MostraSezione = [] { throw std::runtime_error("finestra"); };
+    const auto dxf = cartella / "guasto.dxf";
     UscitaDiagrammi uscita(msg); // no printer: the printer's message
+    uscita.Servizi().Salva = [&](const std::string&, const std::string&, int) {
+        return std::optional<std::string>(dxf.string());
+    };
     f.Servizi.Uscita = &uscita;
     RegistroStampante stampante;
     f.Servizi.StampanteSistema = &stampante;
     f.Campo_Edita(f.txtDati[0], "5");
     f.Campo_Edita(f.txtDati[3], "x");
     f.cbDiagramma_Click(0);
-    EXPECT_EQ(finestre, 0);
     EXPECT_FALSE(f.mnuFileItem_Click(5));
-    EXPECT_TRUE(stampante.stampati.empty());
+    EXPECT_FALSE(f.mnuFileItem_Click(10));
+    EXPECT_TRUE(finestre == 0 && stampante.stampati.empty() && !fs::exists(dxf));
     f.Campo_Edita(f.txtDati[3], "100");
     Mensola();
-    f.cbDiagramma_Click(3);
-    EXPECT_EQ(msg.Testi(), (Testi{TestoErroreDati, TestoErroreDati, TestoStampanteAssente}));
-}
-
-TEST_F(Form, UnaFinestraCheSollevaUnGuastoNonFermaIlProgramma) {
-    f.Servizi.MostraSezione = [] { throw std::runtime_error("finestra"); };
     EXPECT_NO_THROW(f.cmdSezione_Click());
-    EXPECT_EQ(msg.Testi(), Testi{TestoErroreDati});
+    f.cbDiagramma_Click(3);
+    ASSERT_EQ(msg.elenco.size(), 5u);
+    EXPECT_TRUE(msg.elenco[2].testo.starts_with(
+        "Si è verificato durante il processo di stampa il seguente errore: "));
+    msg.elenco[2].testo = "guasto";
+    EXPECT_EQ(msg.Testi(), (Testi{TestoErroreDati, TestoErroreDati, "guasto", TestoErroreDati,
+                                  TestoStampanteAssente}));
 }
 
 TEST_F(Form, FilesDiEsempioPartonoDallaLoroCartellaESenzaCambiareLUltima) {
