@@ -55,12 +55,9 @@ EsitoProgetto Leggi(const std::string& byte, Stato& s, RegistroMessaggi& m) {
     return FileLeggeScrive(f, "L", s.P());
 }
 
-fs::path Cartella(const std::string& nome) {
-    fs::path p =
-        fs::temp_directory_path() / ("zelvo_prog_" + nome + "_" + std::to_string(getpid()));
-    fs::remove_all(p);
-    fs::create_directories(p);
-    return p;
+// A file of this process in the temporary folder.
+fs::path Temporaneo(const std::string& nome) {
+    return fs::temp_directory_path() / ("zelvo_prog_" + std::to_string(getpid()) + nome);
 }
 
 const std::string L1 = "\"Titolo\",\"5.4\"\r\n";
@@ -128,19 +125,19 @@ TEST(FileProgetto, AndataRitornoCompleta) {
 }
 
 TEST(FileProgetto, CaratteriNonAmmessiSostituitiEAvvisati) {
-    const fs::path dir = Cartella("sostituiti");
+    const fs::path p = Temporaneo("sostituiti.zlv");
     RegistroMessaggi m;
     Stato s;
     s.d.Titolo = "Sezione \"IPE\" α\tfine";
-    ASSERT_TRUE(ScriviFileProgetto(dir / "t.zlv", s.P(), m));
+    ASSERT_TRUE(ScriviFileProgetto(p, s.P(), m));
     ASSERT_EQ(m.Testi(), Testi{"Alcuni caratteri non ammessi nel file sono stati sostituiti."});
     EXPECT_EQ(m.elenco[0].icona, Icona::Informazione);
     Stato r;
     m.Svuota();
-    EXPECT_EQ(LeggiFileProgetto(dir / "t.zlv", r.P(), m), EsitoProgetto::Completo);
+    EXPECT_EQ(LeggiFileProgetto(p, r.P(), m), EsitoProgetto::Completo);
     EXPECT_EQ(r.d.Titolo, "Sezione 'IPE' ??fine");
     EXPECT_TRUE(m.elenco.empty());
-    fs::remove_all(dir);
+    fs::remove(p);
 }
 
 // "5.0" ends after the abscissa, "4.0" after the units (a rigid foundation of
@@ -262,8 +259,7 @@ TEST_P(FileTagliato, LetturaParziale) {
 INSTANTIATE_TEST_SUITE_P(Righe, FileTagliato, ::testing::Range(0, 17));
 
 TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
-    const fs::path dir = Cartella("fallito");
-    const fs::path p = dir / "trave.zlv";
+    const fs::path p = Temporaneo("fallito.zlv");
     RegistroMessaggi m;
     Stato s;
     s.d = Esempio();
@@ -275,7 +271,7 @@ TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
     SimulaDiscoPieno(std::nullopt);
     EXPECT_EQ(*LeggiFile(p), vecchio);
     // A folder that does not exist (or is read-only): same message, nothing written.
-    EXPECT_FALSE(ScriviFileProgetto(dir / "manca" / "x.zlv", s.P(), m));
+    EXPECT_FALSE(ScriviFileProgetto(Temporaneo("manca") / "x.zlv", s.P(), m));
     EXPECT_EQ(m.Testi(), Testi(2, "Scrittura incompleta del file"));
-    fs::remove_all(dir);
+    fs::remove(p);
 }

@@ -72,12 +72,6 @@ struct FinestraPropertyProva : ::testing::Test {
     }
 
     double Num(const std::string& t) { return ValoreNumerico(t, unita.separatori); }
-
-    // Types a value into the current cell of the shape grid and confirms it.
-    void Digita(const std::string& testo) {
-        w->FlexGrid0.editor.testo = testo;
-        w->Editor_Tasto(TastoEditor::Invio);
-    }
 };
 
 } // namespace
@@ -194,8 +188,10 @@ TEST_F(FinestraPropertyProva, ProgettoSalvatoERiapertoMostraLaSezione) {
     w->cmdGeo_Click(1);
     w->OpTipoSezione_Click(SezT);
     w->Griglia_SelezionaCella(1, 1);
-    for (const char* v : {"100", "20", "30", "60"})
-        Digita(v);
+    for (const char* v : {"100", "20", "30", "60"}) { // typed in the grid, Enter
+        w->FlexGrid0.editor.testo = v;
+        w->Editor_Tasto(TastoEditor::Invio);
+    }
     w->cmdOKEdit_Click();
     const Testi sezione = {w->txtSec[0].testo, w->txtSec[1].testo, "Concrete C25/30"};
     w->txtMateriale.Edita(sezione[2]);
