@@ -64,8 +64,10 @@ struct FinestraPropertyProva : ::testing::Test {
 
     // The materials panel with the user's file in its place, defaults from p.
     void Materiali(const fs::path& p) {
+        const fs::path copia = cartella / "spediti.txt"; // a fault must not reach p
+        if (fs::exists(p)) fs::copy_file(p, copia, fs::copy_options::overwrite_existing);
         w = std::make_unique<FinestraProperty>(*trave, msg);
-        w->FileMaterialiPredefiniti = p;
+        w->FileMaterialiPredefiniti = fs::exists(p) ? copia : p;
         w->Form_Load();
         msg.Svuota();
         w->cmdMaterials_Click();
@@ -293,7 +295,7 @@ TEST_F(FinestraPropertyProva, MaterialiSalvatiNellaCartellaUtenteERiletti) {
     EXPECT_EQ(msg.Testi(),
               Testi{"I dati dei materiali sono stati salvati nel file " + atteso.string()});
     EXPECT_NE(LeggiFile(atteso).value_or("").find("\"Acciaio inox\"\r\n2E+11,"), std::string::npos);
-    EXPECT_EQ(LeggiFile(Predefiniti)->find("Acciaio inox"), std::string::npos);
+    EXPECT_EQ(LeggiFile(cartella / "spediti.txt")->find("Acciaio inox"), std::string::npos);
     Materiali(Predefiniti);
     EXPECT_TRUE(msg.elenco.empty());
     ASSERT_EQ(w->MSFlexGrid1.Righe(), 13);
