@@ -56,9 +56,9 @@ EsitoProgetto Leggi(const std::string& byte, Stato& s, RegistroMessaggi& m) {
 }
 
 // A file of this process in the temporary folder.
-fs::path Temporaneo(const std::string& nome) {
+const auto Temporaneo = [](const std::string& nome) {
     return fs::temp_directory_path() / ("zelvo_prog_" + std::to_string(getpid()) + nome);
-}
+};
 
 const std::string L1 = "\"Titolo\",\"5.4\"\r\n";
 const std::string Corpo = "210000000000,0.0001,6\r\n"

@@ -114,6 +114,47 @@ class Form : public ::testing::Test {
         fs::temp_directory_path() / ("zelvo_form_" + std::to_string(getpid()));
 };
 
+struct AttesoSchema {
+    int schema;
+    double MA, MB, RA, RB, RotA, RotB, Mmax, Mmin, fmax, tolF;
+};
+
+constexpr double q = 10000, L = 6, EJ = 2.1e11 * 1e-4;
+
+std::vector<AttesoSchema> Attesi() {
+    return {
+        {0, 0, 0, q * L / 2, q * L / 2, q * L * L * L / (24 * EJ), q * L * L * L / (24 * EJ),
+         q * L * L / 8, 0, 5 * q * L * L * L * L / (384 * EJ), 5e-4},
+        {1, -q * L * L / 12, -q * L * L / 12, q * L / 2, q * L / 2, 0, 0, q * L * L / 24,
+         -q * L * L / 12, q * L * L * L * L / (384 * EJ), 3e-3},
+        {2, -q * L * L / 8, 0, 5 * q * L / 8, 3 * q * L / 8, 0, q * L * L * L / (48 * EJ),
+         9 * q * L * L / 128, -q * L * L / 8, 0.0054161 * q * L * L * L * L / EJ, 2e-3},
+        {3, -q * L * L / 2, 0, q * L, 0, 0, -q * L * L * L / (6 * EJ), 0, -q * L * L / 2,
+         q * L * L * L * L / (8 * EJ), 5e-4},
+    };
+}
+
+class RisultatiSchema : public Form, public ::testing::WithParamInterface<AttesoSchema> {};
+
+// Report lines: blanks, s padded up to column c, s padded to a 15-wide cell.
+const auto Sp = [](int n) { return std::string(size_t(n), ' '); };
+const auto A = [](const std::string& s, int c) { return s + Sp(c - 1 - LunghezzaCaratteri(s)); };
+const auto L15 = [](const std::string& s) { return s + Sp(15 - LunghezzaCaratteri(s)); };
+const std::string N = "\r\n";
+
+// 'd' txtDati(i), 'w' txtWinkler(i), 'c' forces' column i, 'x' abscissa, 'r'
+// forces' rows; and a good value.
+struct Campo {
+    char tipo;
+    int i;
+    const char* buono;
+};
+
+const Campo Campi[] = {{'d', 0, "1"}, {'d', 1, "1"}, {'d', 2, "1"},  {'d', 3, "100"},
+                       {'w', 0, "1"}, {'w', 1, "1"}, {'w', 2, "10"}, {'c', 1, "1"},
+                       {'c', 2, "5"}, {'x', 0, "1"}, {'r', 1, "1"}};
+
+class Traboccamento : public Form, public ::testing::WithParamInterface<Campo> {};
 } // namespace
 
 // Switching partial distances on and off and on again rounds nothing.
@@ -303,32 +344,6 @@ TEST_F(Form, FinestraUnitaOKConverteICampiETieneIValori) {
 
 // Each scheme under a uniform load against beam theory's closed forms: four
 // digits, rotations ten; the deflection integrated on 80 steps (up to 3e-3).
-
-namespace {
-
-struct AttesoSchema {
-    int schema;
-    double MA, MB, RA, RB, RotA, RotB, Mmax, Mmin, fmax, tolF;
-};
-
-constexpr double q = 10000, L = 6, EJ = 2.1e11 * 1e-4;
-
-std::vector<AttesoSchema> Attesi() {
-    return {
-        {0, 0, 0, q * L / 2, q * L / 2, q * L * L * L / (24 * EJ), q * L * L * L / (24 * EJ),
-         q * L * L / 8, 0, 5 * q * L * L * L * L / (384 * EJ), 5e-4},
-        {1, -q * L * L / 12, -q * L * L / 12, q * L / 2, q * L / 2, 0, 0, q * L * L / 24,
-         -q * L * L / 12, q * L * L * L * L / (384 * EJ), 3e-3},
-        {2, -q * L * L / 8, 0, 5 * q * L / 8, 3 * q * L / 8, 0, q * L * L * L / (48 * EJ),
-         9 * q * L * L / 128, -q * L * L / 8, 0.0054161 * q * L * L * L * L / EJ, 2e-3},
-        {3, -q * L * L / 2, 0, q * L, 0, 0, -q * L * L * L / (6 * EJ), 0, -q * L * L / 2,
-         q * L * L * L * L / (8 * EJ), 5e-4},
-    };
-}
-
-class RisultatiSchema : public Form, public ::testing::WithParamInterface<AttesoSchema> {};
-
-} // namespace
 
 TEST_P(RisultatiSchema, TestiControFormuleChiuse) {
     const AttesoSchema a = GetParam();
@@ -523,23 +538,6 @@ TEST(UnitaAffiancate, DueCalcoliConUnitaDiverse) {
                      FormatoLarghezza(it, 4, 10, E)}));
 }
 
-namespace {
-
-std::string Sp(int n) {
-    return std::string(static_cast<size_t>(n), ' ');
-}
-// Pads s with blanks up to column c (s starts at column 1).
-std::string A(const std::string& s, int c) {
-    return s + Sp(c - 1 - LunghezzaCaratteri(s));
-}
-// s padded to 15 characters: a cell or value after the first column.
-std::string L15(const std::string& s) {
-    return s + Sp(15 - LunghezzaCaratteri(s));
-}
-const std::string N = "\r\n";
-
-} // namespace
-
 // The report lines only a foundation has.
 TEST(StampaRelazione, RigheDellaFondazione) {
     TestiRelazione t;
@@ -613,24 +611,6 @@ TEST_F(Form, DalFileAllaRelazioneTraveAppoggiata) {
         A(" 3.000", 15) + L15(" 45.00") + L15(" 0") + " 0.001875";
     EXPECT_EQ(TestoRelazione(TestiDaForm(f)), atteso);
 }
-
-namespace {
-
-// 'd' txtDati(i), 'w' txtWinkler(i), 'c' forces' column i, 'x' abscissa, 'r'
-// forces' rows; and a good value.
-struct Campo {
-    char tipo;
-    int i;
-    const char* buono;
-};
-
-const Campo Campi[] = {{'d', 0, "1"}, {'d', 1, "1"}, {'d', 2, "1"},  {'d', 3, "100"},
-                       {'w', 0, "1"}, {'w', 1, "1"}, {'w', 2, "10"}, {'c', 1, "1"},
-                       {'c', 2, "5"}, {'x', 0, "1"}, {'r', 1, "1"}};
-
-class Traboccamento : public Form, public ::testing::WithParamInterface<Campo> {};
-
-} // namespace
 
 // An overflowing number anywhere: a message, nothing escapes, then fixed.
 TEST_P(Traboccamento, IlMessaggioEIlFormRestaUsabile) {
