@@ -21,8 +21,7 @@ int16_t CercaIndice(const Vettore1<double>& xs, double x, int n);
 // y on the line through (x1, y1) and (x2, y2); y1 when x1 = x2. Any other
 // failure (overflow) shows "Errore nella funzione yInterpola" (critical) and
 // gives 0; without a message sink the failure is a fault.
-double yInterpola(double x, double x1, double y1, double x2, double y2,
-                  Messaggi* msg = nullptr);
+double yInterpola(double x, double x1, double y1, double x2, double y2, Messaggi* msg = nullptr);
 
 // Stable ascending sort of a(1..n) in place, with the same order as a bubble
 // sort that swaps only strictly greater neighbours; optionally p(i) = the
@@ -46,7 +45,9 @@ template <class T> int CercaValore(const Vettore1<T>& a, const T& v, int n);
 double Angolo(double y, double x);
 
 bool Pari(long long n);
-inline bool Dispari(long long n) { return !Pari(n); }
+inline bool Dispari(long long n) {
+    return !Pari(n);
+}
 
 // Round scale steps {1, 2, 5, 10} and the ratio 0.2.
 struct PassiScalaTabella {
@@ -54,7 +55,9 @@ struct PassiScalaTabella {
     int n = 4;
     double rapporto = 0.2;
 };
-inline PassiScalaTabella PassiScala() { return {}; }
+inline PassiScalaTabella PassiScala() {
+    return {};
+}
 
 // False position with the Illinois modification on f between x1 and x2
 // (both updated with the last bracket). Messages: "ERRORE! La funzione non

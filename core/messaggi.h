@@ -19,7 +19,7 @@ enum class Risposta { Si, No, Annulla };
 struct Messaggio {
     std::string testo;
     Icona icona = Icona::Nessuna;
-    std::string titolo; // empty: the application's default title
+    std::string titolo;    // empty: the application's default title
     bool domanda = false;  // a yes/no question
     bool risposta = false; // the answer given to a question
     bool annulla = false;  // a yes / no / cancel question answered with cancel
@@ -77,7 +77,8 @@ class RegistroMessaggi : public Messaggi {
     // The texts only, in order.
     std::vector<std::string> Testi() const {
         std::vector<std::string> t;
-        for (const auto& m : elenco) t.push_back(m.testo);
+        for (const auto& m : elenco)
+            t.push_back(m.testo);
         return t;
     }
     void Svuota() { elenco.clear(); }

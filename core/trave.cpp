@@ -56,8 +56,8 @@ void DoppioIncastro(double RotA, double RotB, double EJ, double L, double RA0, d
     RB = Finito(RB0 + dM);
 }
 
-void IncastroTrapezio(double L, double q1, double q2, double d1, double d2, double& MA,
-                      double& MB, double& RA, double& RB) {
+void IncastroTrapezio(double L, double q1, double q2, double d1, double d2, double& MA, double& MB,
+                      double& RA, double& RB) {
     if (q1 == 0 && q2 == 0) {
         MA = MB = RA = RB = 0;
         return;

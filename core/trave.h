@@ -26,8 +26,8 @@ void DoppioIncastro(double RotA, double RotB, double EJ, double L, double RA0, d
 
 // Fixed-fixed span under the trapezoid of intensities -q1, -q2 (the
 // foundation model stores loads upward-positive); beam convention outputs.
-void IncastroTrapezio(double L, double q1, double q2, double d1, double d2, double& MA,
-                      double& MB, double& RA, double& RB);
+void IncastroTrapezio(double L, double q1, double q2, double d1, double d2, double& MA, double& MB,
+                      double& RA, double& RB);
 
 // Fixed-fixed span under the couple -W at d.
 void IncastroCoppia(double L, double W, double d, double& MA, double& MB, double& RA, double& RB);

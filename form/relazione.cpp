@@ -107,8 +107,8 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
     if (fondazione) {
         vincoli += t.FondazioneWinkler ? "Fondazione su suolo elastico"
                                        : "Fondazione infinitamente rigida";
-        vincoli +=
-            "; K = " + t.Winkler[0] + EtichettaKReport + "; b = " + t.Winkler[1] + " " + un.Lunghezza;
+        vincoli += "; K = " + t.Winkler[0] + EtichettaKReport + "; b = " + t.Winkler[1] + " " +
+                   un.Lunghezza;
         vincoli += t.ReagTraz ? "; suolo reagente a trazione" : "; suolo non reagente a trazione";
     } else {
         vincoli += NomeSchema(t.Vincoli);
