@@ -28,7 +28,9 @@ const std::vector<std::string>& IntestazioniGriglia(int tabella) {
 void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s) {
     const auto& intest = IntestazioniGriglia(tabella);
     if (n < 0) throw Guasto("numero di righe negativo");
-    const int16_t nr = Conteggio16(static_cast<long long>(n) + 1);
+    // The heading row comes on top: a table of 32767 loads (the largest count
+    // a file can hold) has 32768 rows.
+    const int nr = n + 1;
     const auto nc = static_cast<int>(intest.size());
     // The data cells that still fit keep their texts and exact values (a
     // grid grown from 2 to 3 rows keeps its first two rows).
