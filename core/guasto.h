@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -33,13 +34,19 @@ inline double Diviso(double a, double b, const char* dove = "divisione per zero"
     return Finito(a / b, dove);
 }
 
-// Conversion of a double to a single: overflow (or NaN) is a fault. Values
+// A double as a single when it fits one; none on overflow or NaN. Values
 // below the smallest single round to zero or a subnormal, as the hardware does.
-inline float ASingolo(double v, const char* dove = "overflow di un single") {
-    if (!std::isfinite(v)) throw Guasto(dove);
+inline std::optional<float> SingoloSeEntra(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
     const float f = static_cast<float>(v);
-    if (!std::isfinite(f)) throw Guasto(dove);
+    if (!std::isfinite(f)) return std::nullopt;
     return f;
+}
+
+// Conversion of a double to a single: overflow (or NaN) is a fault.
+inline float ASingolo(double v, const char* dove = "overflow di un single") {
+    if (const auto f = SingoloSeEntra(v)) return *f;
+    throw Guasto(dove);
 }
 
 // Conversion to a 16-bit integer with rounding half to even (the conversion

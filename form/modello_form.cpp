@@ -8,7 +8,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace zelvo {
 
@@ -72,8 +71,8 @@ void ModelloForm::Avvisa(const std::string& testo, Icona icona) {
 std::string ModelloForm::TestoUnita(Grandezza g, double valore, bool singolo) const {
     // A partial distance between two singles (-3E+38 to 3E+38) may be beyond
     // a single itself: it is shown with double precision rather than lost.
-    if (singolo && std::fabs(valore) <= static_cast<double>(std::numeric_limits<float>::max()))
-        return Unita.Testo(g, Numero(static_cast<float>(valore)));
+    if (const auto f = singolo ? SingoloSeEntra(valore) : std::nullopt)
+        return Unita.Testo(g, Numero(*f));
     return Unita.Testo(g, Numero(valore));
 }
 

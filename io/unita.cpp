@@ -3,7 +3,6 @@
 #include "core/guasto.h"
 
 #include <cmath>
-#include <limits>
 
 namespace zelvo {
 
@@ -131,9 +130,8 @@ std::string UnitMisura::Testo(Grandezza g, Numero v, int n) const {
     // beyond a double as "Overflow", never as a wrong number. The field keeps
     // the exact value, so the calculation still reads it.
     if (!std::isfinite(m)) return "Overflow";
-    const bool entraSingolo =
-        std::fabs(m) <= static_cast<double>(std::numeric_limits<float>::max());
-    const Numero shown = v.Singolo() && entraSingolo ? Numero(static_cast<float>(m)) : Numero(m);
+    const auto singolo = v.Singolo() ? SingoloSeEntra(m) : std::nullopt;
+    const Numero shown = singolo ? Numero(*singolo) : Numero(m);
     if (n > 0) return FormatoLarghezza(separatori, n, n + 6, shown);
     return FormatoLarghezza(separatori, 4, 10, shown);
 }

@@ -9,14 +9,13 @@
 #include "form/modello_form.h"
 #include "graphics/superficie_qt.h"
 #include "graphics/uscita_diagrammi.h"
+#include "io/file_atomico.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace zelvo;
 
@@ -39,10 +38,7 @@ std::string Cartella() {
 }
 
 std::string Leggi(const std::string& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+    return LeggiFile(p).value_or("");
 }
 
 // Fraction of pixels that differ by more than `soglia` in some channel (1

@@ -3,6 +3,7 @@
 #include "graphics/grafica.h"
 #include "graphics/superficie_qt.h"
 #include "graphics/superficie_registro.h"
+#include "io/file_atomico.h"
 #include "section/comando_sezione.h"
 #include "section/esporta_sezione.h"
 #include "section/sezione_edit.h"
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 using namespace zelvo;
@@ -190,8 +190,7 @@ TEST(ComandoSezioneDisegno, FileScrittiEFallimentoSegnalato) {
         0);
     EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--dxf", cattivo}, out[1], err), 1);
     EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--png"}, out[2], err), 2);
-    std::ifstream f(dxf);
-    const std::string testo{std::istreambuf_iterator<char>(f), {}};
+    const std::string testo = LeggiFile(dxf).value_or("");
     EXPECT_NE(testo.find("LINE"), std::string::npos);
     EXPECT_NE(testo.find("EOF"), std::string::npos);
     EXPECT_GT(std::filesystem::file_size(svg), 500u);
