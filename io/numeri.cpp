@@ -502,8 +502,105 @@ std::string TestoBreveRegionale(const Separatori& s, float v) {
     return t;
 }
 
+LetturaRegionale LeggiRegionale(std::string_view testo, const Separatori& s) {
+    LetturaRegionale l;
+    auto bianco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    size_t a = 0, b = testo.size();
+    while (a < b && bianco(testo[a]))
+        ++a;
+    while (b > a && bianco(testo[b - 1]))
+        --b;
+    const std::string_view t = testo.substr(a, b - a);
+    if (t.empty()) return l;
+    l.esito = EsitoRegionale::NonNumero;
+    auto cifra = [&](size_t i) { return i < t.size() && t[i] >= '0' && t[i] <= '9'; };
+    auto su = [&](size_t i, const std::string& sep) {
+        return !sep.empty() && t.substr(i).starts_with(sep);
+    };
+    std::string m; // the machine text
+    size_t i = 0;
+    if (t[0] == '+' || t[0] == '-') m += t[i++];
+    // integer part, with optional grouping
+    size_t interi = 0, gruppo = 0;
+    bool raggruppato = false;
+    while (i < t.size()) {
+        if (cifra(i)) {
+            m += t[i++];
+            ++interi;
+            ++gruppo;
+        } else if (su(i, s.migliaia) && s.migliaia != s.decimale) {
+            // a separator closes a group: the first of one to three digits,
+            // the others of exactly three
+            if (gruppo == 0 || gruppo > 3 || (raggruppato && gruppo != 3)) return l;
+            raggruppato = true;
+            gruppo = 0;
+            i += s.migliaia.size();
+        } else {
+            break;
+        }
+    }
+    if (raggruppato && gruppo != 3) return l;
+    size_t decimali = 0;
+    if (su(i, s.decimale)) {
+        i += s.decimale.size();
+        m += '.';
+        while (cifra(i)) {
+            m += t[i++];
+            ++decimali;
+        }
+    }
+    if (interi + decimali == 0) return l;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        m += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) m += t[i++];
+        if (!cifra(i)) return l;
+        while (cifra(i))
+            m += t[i++];
+    }
+    if (i != t.size()) return l;
+    double v = 0;
+    switch (LeggiMacchina(m, v)) {
+    case EsitoLettura::Letto:
+        l.esito = EsitoRegionale::Numero;
+        l.valore = v == 0 ? 0.0 : v; // "-0" is zero
+        return l;
+    case EsitoLettura::FuoriLimiti:
+        l.esito = EsitoRegionale::FuoriLimiti;
+        return l;
+    case EsitoLettura::NonNumerico:
+        break;
+    }
+    return l;
+}
+
+std::string TestoNumeroRifiutato(const std::string& luogo, std::string_view testo,
+                                 const Separatori& s) {
+    const std::string esempio =
+        "1" + (s.migliaia.empty() ? std::string() : s.migliaia) + "234" + s.decimale + "5";
+    return luogo + ": \"" + std::string(testo) + "\" non è un numero valido." + ACapo +
+           "Scrivere i numeri con il separatore decimale \"" + s.decimale + "\" (ad esempio " +
+           esempio + ").";
+}
+
+double LeggiTipizzato(std::string_view testo, const Separatori& s, const std::string& luogo,
+                      double vuoto) {
+    const LetturaRegionale l = LeggiRegionale(testo, s);
+    if (l.esito == EsitoRegionale::Vuoto) return vuoto;
+    if (!l.Letto()) throw NumeroRifiutato(TestoNumeroRifiutato(luogo, testo, s), luogo);
+    return l.valore;
+}
+
 std::string NormalizzaCampo(const Separatori& s, std::string_view testo) {
-    return FormatoNumero(s, ValoreNumerico(testo, s));
+    const LetturaRegionale l = LeggiRegionale(testo, s);
+    if (!l.Letto()) return std::string(testo);
+    const std::string raggruppato = FormatoNumero(s, Numero(l.valore));
+    const LetturaRegionale r = LeggiRegionale(raggruppato, s);
+    if (r.Letto() && r.valore == l.valore) return raggruppato;
+    std::string t = TestoBreve(l.valore, 'E');
+    const size_t p = t.find('.');
+    if (p != std::string::npos) t.replace(p, 1, s.decimale);
+    return t;
 }
 
 } // namespace zelvo

@@ -21,8 +21,10 @@
 #include <concepts>
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zelvo {
 
@@ -102,6 +104,44 @@ struct LetturaUtente {
 };
 LetturaUtente LeggiUtente(std::string_view testo, const Separatori& s);
 
+// ------------------------------------------------------- typed numbers (strict)
+
+// What a field or cell the user types into holds, read strictly with the
+// regional separators: blanks around; an optional sign; digits, with
+// thousands separators only between groups of exactly three digits before the
+// decimal separator (the first group one to three digits); at most one
+// decimal separator; at least one digit; an optional exponent (E or e, an
+// optional sign, digits). With Italian separators "1.234,5", "1234,5" and
+// "2,5E-3" are numbers; "8.5", "1.23,4", "12abc" and "2.5" are not.
+enum class EsitoRegionale { Numero, Vuoto, NonNumero, FuoriLimiti };
+struct LetturaRegionale {
+    EsitoRegionale esito = EsitoRegionale::Vuoto;
+    double valore = 0; // the number when `esito` is Numero, else 0
+    bool Letto() const { return esito == EsitoRegionale::Numero; }
+};
+LetturaRegionale LeggiRegionale(std::string_view testo, const Separatori& s);
+
+// The message that refuses a typed text: the place (a field's caption, or a
+// table with its row and column), the text, then the decimal separator to
+// use, on two lines.
+std::string TestoNumeroRifiutato(const std::string& luogo, std::string_view testo,
+                                 const Separatori& s);
+
+// A typed text refused where it is read: the message above, and the place
+// as the caller names it. Not a `Guasto`: the reader shows it as it is and
+// moves the focus to the place.
+class NumeroRifiutato : public std::runtime_error {
+  public:
+    NumeroRifiutato(const std::string& messaggio, std::string luogo)
+        : std::runtime_error(messaggio), Luogo(std::move(luogo)) {}
+    std::string Luogo;
+};
+
+// The number a text strictly stands for, or NumeroRifiutato naming `luogo`.
+// An empty text gives `vuoto`.
+double LeggiTipizzato(std::string_view testo, const Separatori& s, const std::string& luogo,
+                      double vuoto = 0);
+
 // The number a typed text stands for; 0 when it has no leading number.
 // A number beyond the double range throws `Guasto`.
 double ValoreNumerico(std::string_view testo, const Separatori& s);
@@ -145,8 +185,11 @@ std::string FormatoEtichetta(const Separatori& s, int n, Numero x);
 // or a field that shows exactly what is held.
 std::string TestoBreveRegionale(const Separatori& s, float v);
 
-// Normalisation of a numeric field when it is confirmed: the text becomes
-// FormatoNumero(ValoreNumerico(text)).
+// Normalisation of a numeric field when it is confirmed or loses the focus:
+// a text that `LeggiRegionale` reads becomes the same number in the regional
+// format, grouped (`FormatoNumero`) when that text reads back to the same
+// double, else in the exponent form ("1,2345E-07"); any other text is
+// returned unchanged (it is refused where it is used).
 std::string NormalizzaCampo(const Separatori& s, std::string_view testo);
 
 } // namespace zelvo

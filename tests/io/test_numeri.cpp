@@ -218,3 +218,90 @@ TEST(LeggiUtente, InizioETestoIntero) {
     EXPECT_EQ(TestoBreveRegionale(s, 12345.5f), "12345,5");
     EXPECT_EQ(TestoBreveRegionale(s, 1e-5f), "1E-05");
 }
+
+// The strict reader of typed numbers: what a field or a cell accepts under
+// Italian and English separators, and the value it stands for. Expected values
+// by hand from the rule (groups of three before the decimal separator).
+TEST(LeggiRegionale, TestiDigitatiItalianoEInglese) {
+    const double R = -1; // refused
+    struct Caso {
+        const char* testo;
+        double it, en; // R: refused; NAN: empty
+    };
+    const Caso casi[] = {
+        {"8.5", R, 8.5},
+        {"8,5", 8.5, R},
+        {"1.234,5", 1234.5, R},
+        {"1,234.5", R, 1234.5},
+        {"1.23,4", R, R},
+        {"1,23.4", R, R},
+        {"12abc", R, R},
+        {"abc", R, R},
+        {" 2,5 ", 2.5, R},
+        {"-0", 0, 0},
+        {"1E+3", 1000, 1000},
+        {"2,5e-3", 0.0025, R},
+        {"", NAN, NAN},
+        {"   ", NAN, NAN},
+        {"1.234.567", 1234567, R},
+        {"1234567", 1234567, 1234567},
+        {"12.3456", R, 12.3456},
+        {"1234.567", R, 1234.567},
+        {".5", R, 0.5},
+        {",5", 0.5, R},
+        {"+3", 3, 3},
+        {"1E", R, R},
+        {"1,2,3", R, R},
+        {"--1", R, R},
+        {"1 234", R, R},
+        {"E5", R, R},
+        {"1e999", R, R},
+    };
+    for (const Caso& c : casi) {
+        for (int k = 0; k < 2; ++k) {
+            const Separatori& s = k == 0 ? Italiano.sep : Inglese.sep;
+            const double atteso = k == 0 ? c.it : c.en;
+            const LetturaRegionale l = LeggiRegionale(c.testo, s);
+            SCOPED_TRACE(std::string(c.testo) + (k == 0 ? " (it)" : " (en)"));
+            if (std::isnan(atteso)) {
+                EXPECT_EQ(l.esito, EsitoRegionale::Vuoto);
+            } else if (atteso == R) {
+                EXPECT_FALSE(l.Letto());
+            } else {
+                ASSERT_TRUE(l.Letto());
+                EXPECT_EQ(l.valore, atteso);
+            }
+        }
+    }
+    EXPECT_EQ(LeggiRegionale("1e999", Italiano.sep).esito, EsitoRegionale::FuoriLimiti);
+    // A thousands separator of more than one byte.
+    EXPECT_EQ(LeggiRegionale("1\u202f234,5", Francese.sep).valore, 1234.5);
+    EXPECT_FALSE(LeggiRegionale("12\u202f34,5", Francese.sep).Letto());
+}
+
+TEST(LeggiRegionale, RifiutoENormalizzazione) {
+    EXPECT_EQ(TestoNumeroRifiutato("Luce", "8.5", Italiano.sep),
+              "Luce: \"8.5\" non è un numero valido.\r\n"
+              "Scrivere i numeri con il separatore decimale \",\" (ad esempio 1.234,5).");
+    try {
+        LeggiTipizzato("12abc", Inglese.sep, "Carichi concentrati, riga 2, colonna F");
+        FAIL() << "not refused";
+    } catch (const NumeroRifiutato& e) {
+        EXPECT_EQ(e.Luogo, "Carichi concentrati, riga 2, colonna F");
+        EXPECT_NE(std::string(e.what()).find("\"12abc\""), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("\".\""), std::string::npos);
+    }
+    EXPECT_EQ(LeggiTipizzato("", Italiano.sep, "x", 7), 7);
+    // Normalised text reads back as the same double: grouped when it can be,
+    // else in exponent form (no digit lost to the 8 decimals of the grouped form).
+    EXPECT_EQ(NormalizzaCampo(Italiano.sep, "1234,5"), "1.234,5");
+    EXPECT_EQ(NormalizzaCampo(Italiano.sep, " -0 "), "0");
+    EXPECT_EQ(NormalizzaCampo(Italiano.sep, "1,2345E-07"), "1,2345E-07");
+    EXPECT_EQ(NormalizzaCampo(Inglese.sep, "1e3"), "1,000");
+    EXPECT_EQ(NormalizzaCampo(Italiano.sep, "8.5"), "8.5"); // refused later, not rewritten
+    for (const char* t : {"0,1", "123456789,123", "6,02E+23", "-0,000000001"}) {
+        const std::string n = NormalizzaCampo(Italiano.sep, t);
+        EXPECT_EQ(LeggiRegionale(n, Italiano.sep).valore, LeggiRegionale(t, Italiano.sep).valore)
+            << t << " -> " << n;
+    }
+}
