@@ -3,6 +3,8 @@
 // statics, deflection line, extremes and values at x.
 #include "calcolo.h"
 
+#include "causa_errore.h"
+
 #include "estrazione.h"
 #include "fondazione_rigida.h"
 #include "guasto.h"
@@ -524,16 +526,30 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
 }
 
 EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi) {
+    return TrappolaCalcolo(msg, passi, nullptr);
+}
+
+EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi,
+                             const std::function<std::string()>& causa) {
     try {
         return passi();
     } catch (const std::exception&) { // Guasto and every other standard fault
-        msg.Mostra(TestoErroreDati);
+        std::string testo = TestoErroreDati;
+        try {
+            if (causa) {
+                const std::string c = causa();
+                if (!c.empty()) testo += std::string(ACapo) + c;
+            }
+        } catch (const std::exception&) { // the first line alone, then
+        }
+        msg.Mostra(testo);
         return EsitoCalcolo::ErroreDati;
     }
 }
 
 EsitoCalcolo ModuloZelvo::CalcolaConTrappola(Messaggi& msg) {
-    const EsitoCalcolo e = TrappolaCalcolo(msg, [&] { return Calcola(msg); });
+    const EsitoCalcolo e = TrappolaCalcolo(
+        msg, [&] { return Calcola(msg); }, [&] { return CausaErroreDati(Dati); });
     if (e != EsitoCalcolo::Completato) Risultati.Calcolato = false;
     return e;
 }

@@ -34,6 +34,10 @@ inline constexpr const char* TestoErroreDati = "Errore! Controllare i dati";
 // the single message "Errore! Controllare i dati" (no icon) and `ErroreDati`.
 // The steps stop where the fault occurred.
 EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi);
+// The same, with the message's second line naming what caused the fault
+// (`causa`, asked only after a fault; an empty text adds no line).
+EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi,
+                             const std::function<std::string()>& causa);
 
 class ModuloZelvo {
   public:

@@ -3,6 +3,7 @@
 // runs inside `Evento`.
 #include "form/modello_form.h"
 
+#include "core/causa_errore.h"
 #include "core/guasto.h"
 #include "form/relazione.h"
 #include "io/numeri.h"
@@ -20,24 +21,35 @@ void ModelloForm::Notifica() {
 // "Calcola" and the diagram buttons.
 
 EsitoCalcolo ModelloForm::Calcolo() {
-    const EsitoCalcolo e = TrappolaCalcolo(Msg, [this] {
-        // "Errore in LeggeGriglia": the calculation ends here.
-        if (!LeggeDati()) return EsitoCalcolo::ErroreGriglia;
-        EsitoCalcolo c;
-        {
-            struct Occupa {
-                bool& o;
-                explicit Occupa(bool& oo) : o(oo) { o = true; }
-                ~Occupa() { o = false; }
-            } occupa(occupato_);
-            c = Modulo.Calcola(Msg);
-        }
-        if (c != EsitoCalcolo::Completato) return c;
-        FrameRisultati(true);
-        Calcolato = true;
-        RisultatiScrive();
-        return EsitoCalcolo::Completato;
-    });
+    EsitoCalcolo e = EsitoCalcolo::ErroreDati;
+    try {
+        e = TrappolaCalcolo(
+            Msg,
+            [this] {
+                // "Errore in LeggeGriglia": the calculation ends here.
+                if (!LeggeDati()) return EsitoCalcolo::ErroreGriglia;
+                EsitoCalcolo c;
+                {
+                    struct Occupa {
+                        bool& o;
+                        explicit Occupa(bool& oo) : o(oo) { o = true; }
+                        ~Occupa() { o = false; }
+                    } occupa(occupato_);
+                    c = Modulo.Calcola(Msg);
+                }
+                if (c != EsitoCalcolo::Completato) return c;
+                FrameRisultati(true);
+                Calcolato = true;
+                RisultatiScrive();
+                return EsitoCalcolo::Completato;
+            },
+            [this] { return CausaErroreDati(Modulo.Dati); });
+    } catch (const DatoRifiutato& r) {
+        // A text that is not a number: named, its field focused, nothing calculated.
+        Rifiuta(r);
+        e = r.messaggio.starts_with("Errore in LeggeGriglia") ? EsitoCalcolo::ErroreGriglia
+                                                              : EsitoCalcolo::ErroreDati;
+    }
     if (e != EsitoCalcolo::Completato) {
         // The results of an earlier problem are no longer shown as valid.
         FrameRisultati(false);
@@ -110,8 +122,10 @@ void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
         try {
             // The positions are checked against the span the window shows
             // now, not the one of the last calculation.
-            if (TestoNumerico(txtDati[0].testo, Unita.separatori))
-                d.Luce = ASingolo(LeggeCampo(txtDati[0], Grandezza::Lunghezza));
+            if (LeggiRegionale(txtDati[0].testo, Unita.separatori).Letto() ||
+                txtDati[0].Esatto(Unita.separatori))
+                d.Luce =
+                    LeggeSingolo(txtDati[0], Grandezza::Lunghezza, {TipoControllo::TxtDati, 0});
             if (!LeggeCarichi()) {
                 // The grids could not be read: nothing is converted and the
                 // box goes back to the setting the grids show.
@@ -122,6 +136,12 @@ void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
             d.DistanzeParziali = spuntato;
             ScriveCarichi();
             SchemaAggiorna(d.Vincoli);
+        } catch (const DatoRifiutato&) {
+            // A text that is not a number: nothing is converted, the refusal
+            // names it.
+            d.DistanzeParziali = vecchio;
+            chkDistanzeParzialiSetta();
+            throw;
         } catch (const std::exception&) {
             d.DistanzeParziali = vecchio;
             chkDistanzeParzialiSetta();
@@ -135,6 +155,21 @@ void ModelloForm::chkDistanzeParziali_Click(bool spuntato) {
 
 void ModelloForm::Fuoco_Preso(Fuoco f) {
     Evento([&] { fuoco = f; });
+}
+
+void ModelloForm::Fuoco_Perso(Fuoco f) {
+    Evento([&] {
+        CampoForm* c = nullptr;
+        if (f.tipo == TipoControllo::TxtDati && f.indice >= 0 && f.indice < 3)
+            c = &txtDati[static_cast<size_t>(f.indice)];
+        else if (f.tipo == TipoControllo::TxtWinkler && (f.indice == 0 || f.indice == 1))
+            c = &txtWinkler[static_cast<size_t>(f.indice)];
+        else if (f.tipo == TipoControllo::TxtX && f.indice == 0)
+            c = &txtX[0];
+        if (!c) return;
+        const std::string n = NormalizzaCampo(Unita.separatori, c->testo);
+        if (n != c->testo) c->Edita(n);
+    });
 }
 
 void ModelloForm::Campo_Edita(CampoForm& campo, const std::string& testo) {
@@ -183,15 +218,9 @@ void ModelloForm::txtX_Invio() {
 void ModelloForm::txtRigheGriglia_Invio(int i) {
     Evento([&] {
         if (i < 0 || i > 2) return;
-        int16_t n;
-        try {
-            n = LeggeIntero(txtRigheGriglia[static_cast<size_t>(i)]);
-            if (n < 0) throw Guasto("numero di righe negativo");
-        } catch (const std::exception&) {
-            Msg.Mostra(TestoErroreDati);
-            fuoco = {TipoControllo::TxtRigheGriglia, i};
-            return;
-        }
+        // A count that is not a whole number from 0 to 32767 is refused.
+        const int16_t n = LeggeIntero(txtRigheGriglia[static_cast<size_t>(i)],
+                                      {TipoControllo::TxtRigheGriglia, i});
         DatiTrave& d = Modulo.Dati;
         GrigliaTesto& g = FlexGrid[static_cast<size_t>(i)];
         DimensionaMsFlex(g, i, n, Unita.separatori);

@@ -138,15 +138,33 @@ bool ModelloForm::ApriFileDati(const std::string& percorso) {
 }
 
 bool ModelloForm::ScriviFile(ComandoFile comando, const std::string& percorso) {
-    if (!LeggeDati()) return false; // an unreadable grid is never saved
+    // Unfinished work is saved as it stands: empty cells and counts as 0,
+    // the data warnings after the file is written. A text that is not a
+    // number is refused (DatoRifiutato) and nothing is written.
+    salvataggioTentato_ = false;
+    avvisiRinviati_.clear();
+    struct Rinvio {
+        ModelloForm& m;
+        explicit Rinvio(ModelloForm& mm) : m(mm) { m.perSalvare_ = true; }
+        ~Rinvio() { m.perSalvare_ = false; }
+    };
+    {
+        Rinvio rinvio(*this);
+        LeggeDati();
+    }
+    const auto avvisi = std::move(avvisiRinviati_);
+    avvisiRinviati_.clear();
     const auto scrivi = [this](const std::filesystem::path& p) {
+        salvataggioTentato_ = true;
         return Servizi.ScriviProgetto && Servizi.ScriviProgetto(*this, p.string());
     };
-    if (!OperazioneFile(comando, Programma, File(), EstensioneDati, Servizi.SceltaFile,
-                        PrefissoTitolo, nullptr, scrivi, percorso))
-        return false;
-    Memorizza();
-    return true;
+    const bool scritto =
+        OperazioneFile(comando, Programma, File(), EstensioneDati, Servizi.SceltaFile,
+                       PrefissoTitolo, nullptr, scrivi, percorso);
+    if (scritto) Memorizza();
+    for (const auto& [testo, icona] : avvisi)
+        Avvisa(testo, icona);
+    return scritto;
 }
 
 bool ModelloForm::FileSalva() {
@@ -219,9 +237,21 @@ bool ModelloForm::ConfermaAbbandono() {
     if (!DatiModificati()) return true;
     switch (Msg.ChiediAnnulla("I dati sono stati modificati. Salvare le modifiche?", Icona::Domanda,
                               "Trave Zelvo")) {
-    case Risposta::Si:
-        // A failed or cancelled save keeps the window as it is.
-        return FileSalva();
+    case Risposta::Si: {
+        // The data never block "Nuovo", "Apri", the examples or "Esci": a
+        // save that fails (its message shown) goes on without saving; only
+        // a save dialog the user cancels keeps the window as it is.
+        salvataggioTentato_ = false;
+        bool rifiutato = false;
+        bool salvato = false;
+        try {
+            salvato = FileSalva();
+        } catch (const DatoRifiutato& r) {
+            Rifiuta(r);
+            rifiutato = true;
+        }
+        return salvato || rifiutato || salvataggioTentato_;
+    }
     case Risposta::No:
         return true;
     case Risposta::Annulla:
@@ -330,18 +360,26 @@ void ModelloForm::frmUnits_OK() {
     const DatiTrave copia = d;
     bool letti = false;
     silenzioso_ = true;
+    using T = TipoControllo;
     try {
-        d.E = ASingolo(LeggeCampo(txtDati[1], Grandezza::Tensione));
-        d.J = ASingolo(LeggeCampo(txtDati[2], Grandezza::Inerzia));
-        d.Luce = ASingolo(LeggeCampo(txtDati[0], Grandezza::Lunghezza));
-        d.AscissaX = ASingolo(LeggeCampo(txtX[0], Grandezza::Lunghezza));
+        d.E = LeggeSingolo(txtDati[1], Grandezza::Tensione, {T::TxtDati, 1});
+        d.J = LeggeSingolo(txtDati[2], Grandezza::Inerzia, {T::TxtDati, 2});
+        d.Luce = LeggeSingolo(txtDati[0], Grandezza::Lunghezza, {T::TxtDati, 0});
+        d.AscissaX = LeggeSingolo(txtX[0], Grandezza::Lunghezza, {T::TxtX, 0});
         if (fraWinkler) {
-            d.K = LeggeCampo(txtWinkler[0], Grandezza::K);
-            d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza);
+            d.K = LeggeCampo(txtWinkler[0], Grandezza::K, {T::TxtWinkler, 0});
+            d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza, {T::TxtWinkler, 1});
         }
         letti = LeggeCarichi();
     } catch (const Guasto&) {
         letti = false;
+    } catch (const DatoRifiutato&) {
+        // A text that is not a number: the units stay as they are and the
+        // refusal names the field.
+        silenzioso_ = false;
+        d = copia;
+        Unita = prima;
+        throw;
     }
     silenzioso_ = false;
     if (!letti) {

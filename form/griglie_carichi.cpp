@@ -9,8 +9,8 @@ namespace zelvo {
 
 bool StessoNumero(const std::string& a, const std::string& b, const Separatori& s) {
     if (a == b) return true;
-    if (!InizioNumerico(a, s) || !InizioNumerico(b, s)) return false;
-    return ValoreNumerico(a, s) == ValoreNumerico(b, s);
+    const LetturaRegionale la = LeggiRegionale(a, s), lb = LeggiRegionale(b, s);
+    return la.Letto() && lb.Letto() && la.valore == lb.valore;
 }
 
 std::optional<double> CampoForm::Esatto(const Separatori& s) const {
@@ -45,7 +45,7 @@ void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori&
         g.Scrivi(r, 0, std::to_string(r));
     g.perColonne = true;
     g.normalizza = [&s](const std::string& t) { return NormalizzaCampo(s, t); };
-    g.numerico = [&s](const std::string& t) { return InizioNumerico(t, s); };
+    g.numerico = [&s](const std::string& t) { return LeggiRegionale(t, s).Letto(); };
     g.visibile = n > 0;
     g.editor.visibile = false;
 }

@@ -4,6 +4,7 @@
 #include "form/modello_form.h"
 
 #include "core/guasto.h"
+#include "form/testi_finestra.h"
 #include "io/numeri.h"
 
 #include <charconv>
@@ -27,7 +28,49 @@ int ColonneDati(int t) {
     return t == 0 ? 4 : 2;
 }
 
+// The name of a field in messages: its caption ("Luce", "N° div.").
+std::string NomeCampo(Fuoco f) {
+    switch (f.tipo) {
+    case TipoControllo::TxtDati:
+        if (f.indice == 3) return "N° sezioni di calcolo";
+        return Caption("txtDati", f.indice);
+    case TipoControllo::TxtRigheGriglia:
+        return Caption("txtRigheGriglia", f.indice);
+    case TipoControllo::TxtWinkler:
+        return Caption("txtWinkler", f.indice);
+    case TipoControllo::TxtX:
+        return Caption("txtX", f.indice);
+    default:
+        return "Campo";
+    }
+}
+
+// The name of a table ("Carichi dist. TRAPEZI").
+std::string NomeTabella(int t) {
+    std::string n = Caption("FlexGrid", t);
+    while (!n.empty() && n.front() == ' ')
+        n.erase(n.begin());
+    return n;
+}
+
+// The name of a cell: table, row and column ("Carichi CONCENTRATI, riga 2, colonna F").
+std::string NomeCella(int t, int r, int c) {
+    return NomeTabella(t) + ", riga " + std::to_string(r) + ", colonna " +
+           IntestazioniGriglia(t).at(static_cast<size_t>(c));
+}
+
 } // namespace
+
+void ModelloForm::Rifiuta(const DatoRifiutato& r) {
+    if (r.fuoco.tipo == TipoControllo::FlexGrid) {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(r.fuoco.indice));
+        g.CommitEditor();
+        g.riga = r.riga;
+        g.colonna = r.colonna;
+    }
+    fuoco = r.fuoco;
+    Msg.Mostra(r.messaggio, Icona::Esclamazione);
+}
 
 ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
     : Modulo(modulo), Unita(unita), Msg(msg) {
@@ -65,7 +108,11 @@ ModelloForm::~ModelloForm() {
 // Fields.
 
 void ModelloForm::Avvisa(const std::string& testo, Icona icona) {
-    if (!silenzioso_) Msg.Mostra(testo, icona);
+    if (silenzioso_) return;
+    if (perSalvare_)
+        avvisiRinviati_.emplace_back(testo, icona);
+    else
+        Msg.Mostra(testo, icona);
 }
 
 std::string ModelloForm::TestoUnita(Grandezza g, double valore, bool singolo) const {
@@ -80,14 +127,41 @@ void ModelloForm::ScriveCampo(CampoForm& c, Grandezza g, double valore, bool sin
     c.Scrivi(TestoUnita(g, valore, singolo), valore);
 }
 
-double ModelloForm::LeggeCampo(const CampoForm& c, Grandezza g) const {
+double ModelloForm::LeggeCampo(const CampoForm& c, Grandezza g, Fuoco f) const {
     if (auto e = c.Esatto(Unita.separatori)) return *e;
-    return Finito(Unita.Interna(g, ValoreNumerico(c.testo, Unita.separatori)));
+    const std::string nome = NomeCampo(f);
+    double v = 0;
+    try {
+        v = LeggiTipizzato(c.testo, Unita.separatori, nome);
+    } catch (const NumeroRifiutato& e) {
+        throw DatoRifiutato{e.what(), f};
+    }
+    const double interna = Unita.Interna(g, v);
+    if (!std::isfinite(interna)) throw DatoRifiutato{TestoNumeroFuoriLimiti(nome, c.testo), f};
+    return interna;
 }
 
-int16_t ModelloForm::LeggeIntero(const CampoForm& c) const {
-    if (!TestoNumerico(c.testo, Unita.separatori)) throw Guasto("campo intero non numerico");
-    return AIntero16(ValoreNumerico(c.testo, Unita.separatori));
+float ModelloForm::LeggeSingolo(const CampoForm& c, Grandezza g, Fuoco f) const {
+    const double v = LeggeCampo(c, g, f);
+    if (const auto s = SingoloSeEntra(v)) return *s;
+    throw DatoRifiutato{TestoNumeroFuoriLimiti(NomeCampo(f), c.testo), f};
+}
+
+int16_t ModelloForm::LeggeIntero(const CampoForm& c, Fuoco f, int minimo) const {
+    const LetturaRegionale l = LeggiRegionale(c.testo, Unita.separatori);
+    const std::string nome = NomeCampo(f);
+    if (l.esito == EsitoRegionale::Vuoto) {
+        if (perSalvare_) return 0;
+    } else if (l.esito == EsitoRegionale::NonNumero) {
+        throw DatoRifiutato{TestoNumeroRifiutato(nome, c.testo, Unita.separatori), f};
+    } else if (l.Letto() && l.valore == std::floor(l.valore) && l.valore >= minimo &&
+               l.valore <= 32767) {
+        return static_cast<int16_t>(l.valore);
+    }
+    throw DatoRifiutato{nome + ": \"" + c.testo + "\" non è valido." + ACapo + nome +
+                            " deve essere un numero intero da " + std::to_string(minimo) + " a " +
+                            FormatoNumero(Unita.separatori, 32767) + ".",
+                        f};
 }
 
 // ---------------------------------------------------------------------------
@@ -122,24 +196,25 @@ void ModelloForm::InizializzaForm() {
 
 bool ModelloForm::LeggeDati() {
     DatiTrave& d = Modulo.Dati;
+    using T = TipoControllo;
     d.Titolo = txtTitolo.testo;
-    d.E = ASingolo(LeggeCampo(txtDati[1], Grandezza::Tensione));
-    d.J = ASingolo(LeggeCampo(txtDati[2], Grandezza::Inerzia));
-    d.Luce = ASingolo(LeggeCampo(txtDati[0], Grandezza::Lunghezza));
+    d.E = LeggeSingolo(txtDati[1], Grandezza::Tensione, {T::TxtDati, 1});
+    d.J = LeggeSingolo(txtDati[2], Grandezza::Inerzia, {T::TxtDati, 2});
+    d.Luce = LeggeSingolo(txtDati[0], Grandezza::Lunghezza, {T::TxtDati, 0});
     if (d.Luce == 0) Avvisa("Luce = 0 !!!!");
     if (!LeggeCarichi()) return false;
-    NSezioni = LeggeIntero(txtDati[3]);
+    NSezioni = LeggeIntero(txtDati[3], {T::TxtDati, 3});
     d.NSezioni = NSezioni;
     if (NSezioni < 2)
         Avvisa("N° sezioni di calcolo = " + std::to_string(NSezioni) +
                " Troppo piccolo. Aumentare (si consiglia almeno 100) !");
-    d.AscissaX = ASingolo(LeggeCampo(txtX[0], Grandezza::Lunghezza));
+    d.AscissaX = LeggeSingolo(txtX[0], Grandezza::Lunghezza, {T::TxtX, 0});
     if (d.Vincoli == Fondazione) {
-        d.K = LeggeCampo(txtWinkler[0], Grandezza::K);
+        d.K = LeggeCampo(txtWinkler[0], Grandezza::K, {T::TxtWinkler, 0});
         const bool bNumero = txtWinkler[1].Esatto(Unita.separatori).has_value() ||
-                             InizioNumerico(txtWinkler[1].testo, Unita.separatori);
-        d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza);
-        d.NDivisioni = LeggeIntero(txtWinkler[2]);
+                             LeggiRegionale(txtWinkler[1].testo, Unita.separatori).Letto();
+        d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza, {T::TxtWinkler, 1});
+        d.NDivisioni = LeggeIntero(txtWinkler[2], {T::TxtWinkler, 2});
         if (!bNumero || d.b <= 0) {
             Avvisa(std::string("La larghezza b della trave deve essere > 0") + ACapo +
                        "b viene posta = 1",
@@ -153,9 +228,20 @@ bool ModelloForm::LeggeDati() {
 
 bool ModelloForm::LeggeCarichi() {
     DatiTrave& d = Modulo.Dati;
-    d.NTrapezi = LeggeIntero(txtRigheGriglia[0]);
-    d.NConcentrati = LeggeIntero(txtRigheGriglia[1]);
-    d.NCoppie = LeggeIntero(txtRigheGriglia[2]);
+    using T = TipoControllo;
+    d.NTrapezi = LeggeIntero(txtRigheGriglia[0], {T::TxtRigheGriglia, 0});
+    d.NConcentrati = LeggeIntero(txtRigheGriglia[1], {T::TxtRigheGriglia, 1});
+    d.NCoppie = LeggeIntero(txtRigheGriglia[2], {T::TxtRigheGriglia, 2});
+    if (perSalvare_) {
+        // A save keeps the rows the grids show.
+        for (int t = 0; t < 3; ++t) {
+            const GrigliaTesto& g = FlexGrid[static_cast<size_t>(t)];
+            const int16_t righe = g.Colonne() - 1 == ColonneDati(t) && g.Righe() > 0
+                                      ? static_cast<int16_t>(g.Righe() - 1)
+                                      : int16_t{0};
+            (t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie) = righe;
+        }
+    }
     for (int t = 0; t < 3; ++t)
         if (!LeggeTabella(t)) return false;
     return true;
@@ -185,28 +271,49 @@ bool ModelloForm::LeggeTabella(int t) {
     if (n == 0) return true;
     const GrigliaTesto& g = FlexGrid[t];
     const int nc = ColonneDati(t);
+    const std::string erroreGriglia = "Errore in LeggeGriglia";
     // Grid reading: the shape must be the table's and every cell must hold a number.
-    try {
-        if (g.Righe() - 1 != n || g.Colonne() - 1 != nc) throw Guasto("griglia di forma diversa");
-        for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= nc; ++c)
-                if (!EsattoCella(g, r, c, Unita.separatori) &&
-                    !InizioNumerico(g.Testo(r, c), Unita.separatori))
-                    throw Guasto("cella non numerica");
-    } catch (const Guasto&) {
-        Avvisa("Errore in LeggeGriglia");
-        return false;
+    if (g.Righe() - 1 != n || g.Colonne() - 1 != nc) {
+        const Fuoco f{TipoControllo::TxtRigheGriglia, t};
+        throw DatoRifiutato{erroreGriglia + ACapo + NomeTabella(t) + ": " + NomeCampo(f) + " = " +
+                                std::to_string(n) + " ma la tabella ha " +
+                                std::to_string(std::max(g.Righe() - 1, 0)) +
+                                " righe (premere Invio nel campo " + NomeCampo(f) + ").",
+                            f};
     }
+    std::vector<double> letti(static_cast<size_t>(n) * static_cast<size_t>(nc), 0.0);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= nc; ++c) {
+            if (EsattoCella(g, r, c, Unita.separatori)) continue;
+            const std::string& testo = g.Testo(r, c);
+            const LetturaRegionale l = LeggiRegionale(testo, Unita.separatori);
+            const DatoRifiutato rifiuto{"", {TipoControllo::FlexGrid, t}, r, c};
+            auto rifiuta = [&](const std::string& seconda) {
+                DatoRifiutato d = rifiuto;
+                d.messaggio = erroreGriglia + ACapo + seconda;
+                throw d;
+            };
+            double v = 0;
+            if (l.esito == EsitoRegionale::Vuoto) {
+                if (!perSalvare_) rifiuta(NomeCella(t, r, c) + ": la cella è vuota.");
+            } else if (l.esito == EsitoRegionale::NonNumero) {
+                rifiuta(TestoNumeroRifiutato(NomeCella(t, r, c), testo, Unita.separatori));
+            } else {
+                if (l.Letto()) v = Unita.Interna(GrandezzaColonna(t, c), l.valore);
+                if (!l.Letto() || !SingoloSeEntra(v))
+                    rifiuta(TestoNumeroFuoriLimiti(NomeCella(t, r, c), testo));
+            }
+            letti[static_cast<size_t>((r - 1) * nc + c - 1)] = v;
+        }
+    // A typed cell reads as the table's quantity; a partial distance is a length.
     auto valore = [&](int r, int c) -> double {
         if (auto e = EsattoCella(g, r, c, Unita.separatori)) return e->assoluto;
-        return Finito(
-            Unita.Interna(GrandezzaColonna(t, c), ValoreNumerico(g.Testo(r, c), Unita.separatori)));
+        return letti[static_cast<size_t>((r - 1) * nc + c - 1)];
     };
     // The shown partial distance of a cell in internal units.
     auto parziale = [&](int r, int c) -> double {
         if (auto e = EsattoCella(g, r, c, Unita.separatori)) return e->parziale;
-        return Finito(
-            Unita.Interna(Grandezza::Lunghezza, ValoreNumerico(g.Testo(r, c), Unita.separatori)));
+        return letti[static_cast<size_t>((r - 1) * nc + c - 1)];
     };
     const bool parz = d.DistanzeParziali;
     if (t == 0) d.CarichiTrapezi.Ridimensiona(n);
@@ -441,7 +548,8 @@ void ModelloForm::RisultatiScrive() {
         txtFond[8].Scrivi(rf.SigmaMax ? fmt(Grandezza::Tensione, *rf.SigmaMax, true) : "");
         txtFond[9].Scrivi(fmt(Grandezza::Lunghezza, rf.xSigmaMax, true));
     }
-    if (TestoNumerico(txtX[0].testo, Unita.separatori)) {
+    if (LeggiRegionale(txtX[0].testo, Unita.separatori).Letto() ||
+        txtX[0].Esatto(Unita.separatori)) {
         auto mostra = [&](CampoForm& c, Grandezza g, const std::optional<float>& v) {
             c.Scrivi(v ? fmt(g, *v, true) : std::string());
         };

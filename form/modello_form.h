@@ -22,13 +22,15 @@
 // later row are rebuilt by adding the partial distances, so a changed partial
 // distance moves the later loads, as partial distances do.
 //
-// Invalid number text: real-valued fields and cells are read with
-// `ValoreNumerico`, which never fails (no leading number reads 0) - except
-// grid cells, which must start with a number: a cell without one shows
-// "Errore in LeggeGriglia" and ends the calculation. The integer fields
-// (`txtDati(3)` NSezioni, `txtRigheGriglia(0..2)`, `txtWinkler(2)`) fault
-// (`Guasto`, hence "Errore! Controllare i dati") when their text is not a
-// number in the 16-bit range.
+// Typed numbers are read strictly with the regional separators
+// (`LeggiRegionale`): a text that is not a number as the settings write it
+// ("8.5" or "12abc" under Italian settings) is refused (`DatoRifiutato`: a
+// message naming the field, or the table, row and column, and the focus on
+// it), and nothing is calculated, saved or printed with it. An empty real
+// field reads 0. An empty grid cell ends a calculation with "Errore in
+// LeggeGriglia" and the cell named; a save keeps it as 0. The integer fields
+// (`txtDati(3)` NSezioni, `txtRigheGriglia(0..2)`, `txtWinkler(2)`) refuse a
+// text that is not a whole number in their range.
 #pragma once
 
 #include "core/dati.h"
@@ -53,6 +55,16 @@
 #include <vector>
 
 namespace zelvo {
+
+// A datum the window refuses to use: the message to show and the control
+// that takes the focus (for a grid, `riga` and `colonna` name the cell).
+// Deliberately not a std::exception: the calculation's trap lets it through
+// to the event's guard, which shows it as it is.
+struct DatoRifiutato {
+    std::string messaggio;
+    Fuoco fuoco;
+    int riga = 0, colonna = 0;
+};
 
 // ---------------------------------------------------------------------------
 // The main window's model. Every event is a public operation: it runs inside
@@ -141,8 +153,9 @@ class ModelloForm {
     // ------------------------------------------------------------------
     // Procedures of the window.
     void InizializzaForm();
-    // Reads the window into Modulo.Dati. Faults throw Guasto; returns false
-    // after "Errore in LeggeGriglia" (the calculation must end).
+    // Reads the window into Modulo.Dati. Faults throw Guasto, a refused
+    // text throws DatoRifiutato; returns false after "Errore in
+    // LeggeGriglia" (the calculation must end).
     bool LeggeDati();
     bool LeggeCarichi();
     void ControllaDistanza(double d, const std::string& etichetta, int i,
@@ -199,6 +212,9 @@ class ModelloForm {
     void txtX_Invio();
     // A field got the focus (the view selects its text).
     void Fuoco_Preso(Fuoco f);
+    // A field lost the focus: a number is written back in the regional
+    // format (what is shown is what will be used); other texts stay.
+    void Fuoco_Perso(Fuoco f);
     // A user edit of a field's text.
     void Campo_Edita(CampoForm& campo, const std::string& testo);
     // Load grid i: a key typed on the grid (its character code), a mouse
@@ -270,9 +286,21 @@ class ModelloForm {
     std::string Istantanea() const;
     void Memorizza() { istantanea_ = Istantanea(); }
     void ScriveCampo(CampoForm& c, Grandezza g, double valore, bool singolo);
-    double LeggeCampo(const CampoForm& c, Grandezza g) const;
-    int16_t LeggeIntero(const CampoForm& c) const;
+    // The value of a field in internal units (its exact value while unedited);
+    // a text that is not a number is refused, naming the field at `f`.
+    double LeggeCampo(const CampoForm& c, Grandezza g, Fuoco f) const;
+    // The same, as a single (a value beyond a single is refused).
+    float LeggeSingolo(const CampoForm& c, Grandezza g, Fuoco f) const;
+    // A whole number from `minimo` to 32767 (an empty text: 0 while saving).
+    int16_t LeggeIntero(const CampoForm& c, Fuoco f, int minimo = 0) const;
     bool LeggeTabella(int t);
+    // Reading for a save: empty cells and counts read 0, a grid keeps the
+    // rows it shows, and the warnings wait until the file is written.
+    bool perSalvare_ = false;
+    bool salvataggioTentato_ = false; // the last save reached the file (written or not)
+    std::vector<std::pair<std::string, Icona>> avvisiRinviati_;
+    // Shows a refusal and moves the focus to its place.
+    void Rifiuta(const DatoRifiutato& r);
     EsitoCalcolo Calcolo();
     bool ApriEsempi();
     void AvvioFinestra(const std::vector<std::string>& argomenti);
@@ -305,6 +333,9 @@ template <class F> auto ModelloForm::Evento(F&& f, const char* messaggioGuasto) 
     } annida(*this);
     try {
         return f();
+    } catch (const DatoRifiutato& r) {
+        Rifiuta(r);
+        if constexpr (!std::is_void_v<R>) return R{};
     } catch (...) {
         Msg.Mostra(messaggioGuasto ? messaggioGuasto : TestoGuastoEvento);
         if constexpr (!std::is_void_v<R>) return R{};

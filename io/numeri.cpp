@@ -583,10 +583,16 @@ std::string TestoNumeroRifiutato(const std::string& luogo, std::string_view test
            esempio + ").";
 }
 
+std::string TestoNumeroFuoriLimiti(const std::string& luogo, std::string_view testo) {
+    return luogo + ": \"" + std::string(testo) + "\" è fuori dai limiti dei numeri.";
+}
+
 double LeggiTipizzato(std::string_view testo, const Separatori& s, const std::string& luogo,
                       double vuoto) {
     const LetturaRegionale l = LeggiRegionale(testo, s);
     if (l.esito == EsitoRegionale::Vuoto) return vuoto;
+    if (l.esito == EsitoRegionale::FuoriLimiti)
+        throw NumeroRifiutato(TestoNumeroFuoriLimiti(luogo, testo), luogo);
     if (!l.Letto()) throw NumeroRifiutato(TestoNumeroRifiutato(luogo, testo, s), luogo);
     return l.valore;
 }

@@ -127,6 +127,9 @@ LetturaRegionale LeggiRegionale(std::string_view testo, const Separatori& s);
 std::string TestoNumeroRifiutato(const std::string& luogo, std::string_view testo,
                                  const Separatori& s);
 
+// The message that refuses a number too large for the calculation ("1E+400").
+std::string TestoNumeroFuoriLimiti(const std::string& luogo, std::string_view testo);
+
 // A typed text refused where it is read: the message above, and the place
 // as the caller names it. Not a `Guasto`: the reader shows it as it is and
 // moves the focus to the place.

@@ -200,11 +200,9 @@ int FrmUnits::EseguiModale() {
 }
 
 void FrmUnits::Evento(const std::function<void()>& azione) {
-    try {
-        azione();
-    } catch (const std::exception&) {
-        f_.Msg.Mostra("Errore! Controllare i dati");
-    }
+    // The main window's guard: a refused field is named, any other fault
+    // ends in "Errore! Controllare i dati".
+    f_.Evento([&] { azione(); });
 }
 
 void FrmUnits::Scelta(int g, int k) {

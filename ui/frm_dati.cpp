@@ -584,6 +584,11 @@ bool FrmDati::eventFilter(QObject* o, QEvent* e) {
             }
         }
     }
+    if (e->type() == QEvent::FocusOut && !aggiornando_) {
+        // Leaving a field writes its number back in the regional format.
+        for (const CampoVista& c : campi_)
+            if (c.w == o && c.f.tipo != TipoControllo::Nessuno) modello_->Fuoco_Perso(c.f);
+    }
     if (e->type() == QEvent::FocusIn && !aggiornando_) {
         for (const CampoVista& c : campi_)
             if (c.w == o && c.f.tipo != TipoControllo::Nessuno) {

@@ -136,7 +136,11 @@ TEST(Uscita, CalcoloOFileFallitiEsce1SenzaRelazione) {
     const Esecuzione z = Esegui("--json " + Q(p.string()));
     EXPECT_EQ(z.stato, 1);
     EXPECT_EQ(z.Json()["messages"][0], "Luce = 0 !!!!");
-    EXPECT_EQ(z.Json()["messages"].back(), "Errore! Controllare i dati");
+    // the window's two lines: the error, then the datum at fault
+    EXPECT_EQ(z.Json()["messages"].back(),
+              "Errore! Controllare i dati\r\nLuce deve essere maggiore di zero.");
+    EXPECT_NE(Esegui(Q(p.string())).err.find("Luce deve essere maggiore di zero."),
+              std::string::npos);
     EXPECT_TRUE(z.Json()["results"].is_null());
     EXPECT_EQ(Esegui(Q(p.string())).out, "");
     EXPECT_EQ(Esegui("--report " + Q(vecchia.string()) + " " + Q(p.string())).stato, 1);

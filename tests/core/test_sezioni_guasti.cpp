@@ -122,9 +122,17 @@ struct CasoGuasto {
     const char* nome;
     void (*guasta)(DatiTrave&); // on a 10 m span, 100 sections, no load
     EsitoCalcolo esito = EsitoCalcolo::ErroreDati;
-    const char* testo = "Errore! Controllare i dati";
+    std::string testo = "Errore! Controllare i dati";
     Icona icona = Icona::Nessuna;
 };
+
+// "Errore! Controllare i dati" with the line naming the datum at fault.
+std::string Errore(const char* causa) {
+    return std::string("Errore! Controllare i dati\r\n") + causa;
+}
+const char* const FuoriLimiti = "Il calcolo non dà un risultato finito con questi dati: "
+                                "controllare gli ordini di grandezza, le unità di misura e la "
+                                "posizione dei carichi.";
 
 class Guasti : public ::testing::TestWithParam<CasoGuasto> {};
 
@@ -148,21 +156,37 @@ using D = DatiTrave;
 INSTANTIATE_TEST_SUITE_P(
     Casi, Guasti,
     ::testing::Values(
-        CasoGuasto{"LuceMinuscola", [](D& d) { d.Luce = 1e-44f; }},
-        CasoGuasto{"LuceNegativa", [](D& d) { d.Luce = -5, Forza(d, 10, 1); }},
-        CasoGuasto{"LuceNulla", [](D& d) { d.Luce = 0, d.Vincoli = Mensola; }},
-        CasoGuasto{"NSezioniZero", [](D& d) { d.NSezioni = 0; }},
-        CasoGuasto{"NSezioniNegativo", [](D& d) { d.NSezioni = -3; }},
-        CasoGuasto{"MomentoOltreIlSingolo", [](D& d) { Trapezio(d, 3e38f, 3e38f, 0, 10); }},
-        CasoGuasto{"EJOltreIlSingolo", [](D& d) { d.E = d.J = 1e30f, Forza(d, 1, 5); }},
-        CasoGuasto{"EJNullo", [](D& d) { d.E = 0; }},
+        CasoGuasto{"LuceMinuscola", [](D& d) { d.Luce = 1e-44f; }, EsitoCalcolo::ErroreDati,
+                   Errore("Luce è troppo piccola per N° sezioni di calcolo.")},
+        CasoGuasto{"LuceNegativa", [](D& d) { d.Luce = -5, Forza(d, 10, 1); },
+                   EsitoCalcolo::ErroreDati, Errore("Luce deve essere maggiore di zero.")},
+        CasoGuasto{"LuceNulla", [](D& d) { d.Luce = 0, d.Vincoli = Mensola; },
+                   EsitoCalcolo::ErroreDati, Errore("Luce deve essere maggiore di zero.")},
+        CasoGuasto{"NSezioniZero", [](D& d) { d.NSezioni = 0; }, EsitoCalcolo::ErroreDati,
+                   Errore("N° sezioni di calcolo deve essere maggiore di zero.")},
+        CasoGuasto{"NSezioniNegativo", [](D& d) { d.NSezioni = -3; }, EsitoCalcolo::ErroreDati,
+                   Errore("N° sezioni di calcolo deve essere maggiore di zero.")},
+        CasoGuasto{"MomentoOltreIlSingolo", [](D& d) { Trapezio(d, 3e38f, 3e38f, 0, 10); },
+                   EsitoCalcolo::ErroreDati, Errore(FuoriLimiti)},
+        CasoGuasto{
+            "EJOltreIlSingolo", [](D& d) { d.E = d.J = 1e30f, Forza(d, 1, 5); },
+            EsitoCalcolo::ErroreDati,
+            Errore(
+                "Il prodotto E·J è fuori dai limiti dei numeri: controllare le unità di E e J.")},
+        CasoGuasto{"EJNullo", [](D& d) { d.E = 0; }, EsitoCalcolo::ErroreDati,
+                   Errore("E deve essere maggiore di zero.")},
         CasoGuasto{"TrapezioDiLunghezzaNulla",
-                   [](D& d) { Forza(d, 5, 3), Trapezio(d, 1, 2, 4, 4); }},
-        CasoGuasto{"CaricoNonFinito", [](D& d) { Forza(d, std::nanf(""), 3); }},
-        CasoGuasto{"SchemaInesistente", [](D& d) { d.Vincoli = 7; }},
+                   [](D& d) { Forza(d, 5, 3), Trapezio(d, 1, 2, 4, 4); }, EsitoCalcolo::ErroreDati,
+                   Errore("Carichi dist. TRAPEZI, riga 1: deve essere d2 > d1.")},
+        CasoGuasto{"CaricoNonFinito", [](D& d) { Forza(d, std::nanf(""), 3); },
+                   EsitoCalcolo::ErroreDati,
+                   Errore("Carichi CONCENTRATI, riga 1: valore non valido.")},
+        CasoGuasto{"SchemaInesistente", [](D& d) { d.Vincoli = 7; }, EsitoCalcolo::ErroreDati,
+                   Errore("Schema di vincolo inesistente.")},
         // exactly on the edge: zero contact, the division fails
         CasoGuasto{"RisultanteSulBordo",
-                   [](D& d) { Rigida(d), Forza(d, 1000, 2), Coppia(d, 2000, 1); }},
+                   [](D& d) { Rigida(d), Forza(d, 1000, 2), Coppia(d, 2000, 1); },
+                   EsitoCalcolo::ErroreDati, Errore(FuoriLimiti)},
         CasoGuasto{"RisultanteNulla",
                    [](D& d) { Rigida(d), Coppia(d, 3000, 1), Coppia(d, -3000, 3); },
                    EsitoCalcolo::EquilibrioViolato,
@@ -191,7 +215,8 @@ TEST(Calcola, LimiteDeiPunti) {
     EXPECT_EQ(m.Risultati.NPunti, n0 + 3 * k);
     Coppia(m.Dati, 1, 3.5f);
     EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
-    EXPECT_EQ(msg.Testi().back(), "Errore! Controllare i dati");
+    EXPECT_EQ(msg.Testi().back(), Errore("Troppi punti di calcolo (più di 32.767): ridurre N° "
+                                         "sezioni di calcolo o il numero di carichi."));
 }
 
 // ---- the probe and the extremes ----

@@ -197,7 +197,8 @@ TEST_P(WinklerDatiCattivi, GuastoSenzaMessaggiNeRighe) {
     EXPECT_TRUE(msg.elenco.empty());
     m.Dati = dati;
     EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+    ASSERT_EQ(msg.Testi().size(), 1u);
+    EXPECT_TRUE(msg.Testi()[0].starts_with("Errore! Controllare i dati\r\n")) << msg.Testi()[0];
     EXPECT_EQ(m.Dati.NConcentrati, dati.NConcentrati); // no spring rows left behind
     EXPECT_FALSE(m.Risultati.Calcolato);
 }

@@ -229,7 +229,8 @@ TEST_F(Form, ErroreNelCambioDiDistanzeParziali) {
     f.Settaggio = false;
     m.Dati.DistanzeParziali = false;
     f.chkDistanzeParziali_Click(true);
-    EXPECT_EQ(msg.Testi(), Testi{"Errore in Distanze Parziali. Controllare i dati"});
+    EXPECT_EQ(msg.Testi(), Testi{TestoNumeroRifiutato("N° forze", "x", u.separatori)});
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtRigheGriglia, 1}));
     EXPECT_FALSE(m.Dati.DistanzeParziali);
     EXPECT_FALSE(f.chkDistanzeParziali); // the box follows the grids again
 }
@@ -270,7 +271,7 @@ TEST_F(Form, MessaggiNellOrdineDeiPassi) {
 TEST_F(Form, LarghezzaNullaDiventaUno) {
     f.txtDati[0].Edita("5");
     f.SchemaAggiorna(4);
-    for (const char* b : {"0", "abc"}) {
+    for (const char* b : {"0", ""}) {
         msg.Svuota();
         f.txtWinkler[1].Edita(b);
         ASSERT_TRUE(f.LeggeDati());
@@ -288,20 +289,35 @@ TEST_F(Form, DatiIlleggibiliFermanoIlCalcoloEToglionoIRisultati) {
         EXPECT_EQ(f.btnCalcola_Click(), e);
         EXPECT_EQ(msg.Testi(), Testi{testo});
     };
-    for (const char* n : {"cento", "40000"}) { // not a number; beyond 16 bits
+    const std::string intero = "N° sezioni di calcolo deve essere un numero intero da 0 a 32,767.";
+    f.txtDati[3].Edita("cento");
+    calcola(EsitoCalcolo::ErroreDati,
+            TestoNumeroRifiutato("N° sezioni di calcolo", "cento", u.separatori).c_str());
+    for (const char* n : {"40000", "2.5", "-1"}) { // beyond 16 bits; not whole; negative
         f.txtDati[3].Edita(n);
-        calcola(EsitoCalcolo::ErroreDati, "Errore! Controllare i dati");
+        calcola(EsitoCalcolo::ErroreDati,
+                ("N° sezioni di calcolo: \"" + std::string(n) + "\" non è valido.\r\n" + intero)
+                    .c_str());
+        EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtDati, 3}));
     }
     f.txtDati[3].Edita("100");
     f.txtRigheGriglia[1].Edita("2"); // no Enter: the grid has no rows
-    calcola(EsitoCalcolo::ErroreGriglia, "Errore in LeggeGriglia");
+    calcola(EsitoCalcolo::ErroreGriglia,
+            "Errore in LeggeGriglia\r\nCarichi CONCENTRATI: N° forze = 2 ma la tabella ha 0 "
+            "righe (premere Invio nel campo N° forze).");
     // A good calculation, then a bad cell: the results are no longer shown.
     Tabella(1, {{"10", "2"}, {"1", "3"}});
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
     EXPECT_TRUE(f.FrameRis);
     f.FlexGrid[1].ImpostaTesto(1, 2, "due");
-    calcola(EsitoCalcolo::ErroreGriglia, "Errore in LeggeGriglia");
+    calcola(EsitoCalcolo::ErroreGriglia,
+            ("Errore in LeggeGriglia\r\n" +
+             TestoNumeroRifiutato("Carichi CONCENTRATI, riga 1, colonna d", "due", u.separatori))
+                .c_str());
     EXPECT_FALSE(f.FrameRis || f.Calcolato);
+    // the cell at fault is the grid's current cell, the grid has the focus
+    EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::FlexGrid, 1}));
+    EXPECT_EQ(std::pair(f.FlexGrid[1].riga, f.FlexGrid[1].colonna), std::pair(1, 2));
 }
 
 TEST(RigaComando, SeparatoriEVirgolette) {
@@ -643,8 +659,13 @@ TEST_P(Traboccamento, IlMessaggioEIlFormRestaUsabile) {
     });
     EXPECT_NE(f.btnCalcola_Click(), EsitoCalcolo::Completato);
     ASSERT_FALSE(msg.elenco.empty());
-    for (const auto& x : msg.elenco)
-        EXPECT_TRUE(x.testo == TestoErroreDati || x.testo == "Errore in LeggeGriglia") << x.testo;
+    // one message, naming the field or cell: beyond the numbers, or beyond a
+    // count's range
+    ASSERT_EQ(msg.elenco.size(), 1u);
+    const std::string& x = msg.elenco[0].testo;
+    EXPECT_TRUE(x.find("\"1E+400\" è fuori dai limiti dei numeri.") != std::string::npos ||
+                x.find("deve essere un numero intero da 0 a 32,767.") != std::string::npos)
+        << x;
     EXPECT_FALSE(f.Calcolato);
     scrivi(buono);
     msg.Svuota();
@@ -755,12 +776,9 @@ TEST_F(Form, SenzaDatiValidiNienteFinestreStampeOFile) {
     Mensola();
     EXPECT_NO_THROW(f.cmdSezione_Click());
     f.cbDiagramma_Click(3);
-    ASSERT_EQ(msg.elenco.size(), 5u);
-    EXPECT_TRUE(msg.elenco[2].testo.starts_with(
-        "Si è verificato durante il processo di stampa il seguente errore: "));
-    msg.elenco[2].testo = "guasto";
-    EXPECT_EQ(msg.Testi(), (Testi{TestoErroreDati, TestoErroreDati, "guasto", TestoErroreDati,
-                                  TestoStampanteAssente}));
+    // The field that is not a number is named by each command it stops.
+    const std::string x = TestoNumeroRifiutato("N° sezioni di calcolo", "x", u.separatori);
+    EXPECT_EQ(msg.Testi(), (Testi{x, x, x, TestoErroreDati, TestoStampanteAssente}));
 }
 
 TEST_F(Form, FilesDiEsempioPartonoDallaLoroCartellaESenzaCambiareLUltima) {
@@ -795,8 +813,10 @@ TEST_F(Form, ModificheNonSalvate) {
     EXPECT_FALSE(f.Chiuso);
     nome = "/tmp/nuovo.zlv";
     riesce = false;
-    EXPECT_FALSE(f.mnuFileItem_Click(1)); // the save fails
-    EXPECT_EQ(f.FlexGrid[1].Righe(), 2);
+    // The save fails: "Nuovo" is not blocked, it goes on without saving.
+    EXPECT_TRUE(f.mnuFileItem_Click(0));
+    EXPECT_EQ(f.FlexGrid[1].Righe(), 1);
+    Mensola();
     riesce = true;
     EXPECT_TRUE(f.mnuFileItem_Click(0)); // saved, then "Nuovo"
     EXPECT_FALSE(f.DatiModificati());
