@@ -54,7 +54,8 @@ double Carico(const DatiTrave& d, double x) {
 
 ContestoDiagrammi ContestoFinestre(ModelloForm& f) {
     ContestoDiagrammi c = f.ContestoDisegno();
-    if (!f.Calcolato) c.Modulo = nullptr; // the results are no longer the problem's
+    // Results no longer the problem's, or being computed: nothing to draw.
+    if (!f.Calcolato || f.Occupato()) c.Modulo = nullptr;
     return c;
 }
 

@@ -57,7 +57,7 @@ inline constexpr const char* TestoDiagrammaNonDisegnato =
 
 // What the diagram windows of a main window draw: the results of its last
 // calculation, and nothing once they are no longer valid (a failed
-// calculation, "Nuovo", a file opened).
+// calculation, "Nuovo", a file opened) or while a calculation runs.
 ContestoDiagrammi ContestoFinestre(ModelloForm& f);
 
 // The moment and shear scales the diagrams use now: the user scales when

@@ -43,6 +43,8 @@ DiagrammiQt::DiagrammiQt(FrmDati& f) : QObject(&f), f_(f) {
 }
 
 void DiagrammiQt::Ridisegna() {
+    // The passes of a calculation notify too: the diagrams wait for its end.
+    if (f_.Modello().Occupato()) return;
     for (auto& w : finestre_)
         if (w) w->Ridisegna();
 }

@@ -204,6 +204,23 @@ class TestDiagrammi : public QObject {
         QVERIFY(Disegnato(m->Area()->grab().toImage()).isEmpty());
     }
 
+    // A foundation whose soil does not react in tension runs its passes with
+    // the window's events: an open diagram is painted after the calculation,
+    // never from results half computed (no fault message).
+    void durantePassiDelCalcolo() {
+        Finestra w;
+        QVERIFY(w.Apri("fondazione-winkler"));
+        QVERIFY(!w.f->Modello().Modulo.Dati.ReagTraz);
+        FinestraDiagramma* m = Diagramma(w, 0);
+        QVERIFY(m && QTest::qWaitForWindowExposed(m));
+        for (int i = 0; i < 2; ++i) {
+            w.f->btnCalcola_Click();
+            QVERIFY(w.msg.elenco.empty());
+            QTRY_VERIFY(m->Stato()->text().startsWith("Scala momenti 1:"));
+            QVERIFY(w.msg.elenco.empty());
+        }
+    }
+
     // A change of units repaints the open window by itself (its labels in
     // the new units).
     void seguonoLeUnita() {
