@@ -342,6 +342,18 @@ class TestDiagrammi : public QObject {
         }
     }
 
+    // A DXF name typed without extension: the drawing goes to "<name>.dxf".
+    void dxfSenzaEstensione() {
+        Finestra w;
+        QVERIFY(w.Apri("mensola"));
+        QTemporaryDir dir;
+        w.risposte = {dir.filePath("disegno").toStdString()};
+        QVERIFY(w.Voce(QStringLiteral("E&xporta Diagrammi in DXF")));
+        QVERIFY(!QFile::exists(dir.filePath("disegno")));
+        QVERIFY(Leggi(dir.filePath("disegno.dxf")).size() > 1000);
+        QVERIFY(w.msg.elenco.empty());
+    }
+
     // The DXF item: the save dialog proposes the file's name; the DXF written
     // is byte-identical to zelvo-calc --dxf; Cancel writes nothing and says
     // nothing. The CAD item: no CAD application can be reached, its message.
