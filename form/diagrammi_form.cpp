@@ -1,6 +1,8 @@
 #include "form/diagrammi_form.h"
 
 #include "core/estrazione.h"
+#include "form/modello_form.h"
+#include "graphics/superficie_registro.h"
 #include "io/generale.h"
 
 #include <cmath>
@@ -50,6 +52,34 @@ double Carico(const DatiTrave& d, double x) {
 
 } // namespace
 
+ContestoDiagrammi ContestoFinestre(ModelloForm& f) {
+    ContestoDiagrammi c = f.ContestoDisegno();
+    // Results no longer the problem's, or being computed: nothing to draw.
+    if (!f.Calcolato || f.Occupato()) c.Modulo = nullptr;
+    return c;
+}
+
+std::optional<std::array<double, 2>> ScaleInVigore(const ContestoDiagrammi& c) {
+    if (c.Scale && c.Scale->ScalaUtente)
+        return std::array<double, 2>{c.Scale->ScalaMomentiUtente, c.Scale->ScalaTagliUtente};
+    if (!c.Modulo || !c.Unita || !c.Modulo->Risultati.Calcolato) return std::nullopt;
+    // The scales a drawing of the results would choose (they do not depend
+    // on the size of the device).
+    RegistroMessaggi muti;
+    ContestoDiagrammi a = c;
+    a.Msg = &muti;
+    std::array<double, 2> s{0, 0};
+    for (int i = 0; i < 2; ++i) {
+        TelaRegistro t;
+        SuperficieVideo video(t);
+        Plotta p;
+        if (!p.PlottaDiagramma(a, i == 0 ? "M" : "T", video)) return std::nullopt;
+        s[size_t(i)] = i == 0 ? p.Stato().ScalaMomenti : p.Stato().ScalaTagli;
+        if (!std::isfinite(s[size_t(i)]) || !(s[size_t(i)] > 0)) return std::nullopt;
+    }
+    return s;
+}
+
 GeometriaTwips GeometriaIniziale(int i) {
     static constexpr int dx[3] = {0, 500, 1000}, dy[3] = {0, 400, 800};
     const int k = (i < 0 || i > 2) ? 0 : i;
@@ -64,6 +94,10 @@ bool ModelloDiagramma::Disegna(const ContestoDiagrammi& c, Tela& t) {
     t.NomeFont(FontDiagrammi);
     SuperficieVideo video(t);
     disegnato_ = plotta_.PlottaDiagramma(dopo, Descrizione().lettera, video);
+    motivo_ = disegnato_ ? std::string()
+              : (!c.Modulo || !c.Modulo->Risultati.Calcolato || c.Modulo->Risultati.NPunti < 2)
+                  ? TestoNessunRisultato
+                  : TestoDiagrammaNonDisegnato;
     left_ = t.ScalaLeft();
     width_ = t.ScalaWidth();
     larghezza_ = t.LarghezzaDispositivo();
@@ -78,7 +112,7 @@ std::vector<Messaggio> ModelloDiagramma::MessaggiDopoDisegno() {
 }
 
 std::string ModelloDiagramma::TestoScala() const {
-    if (!disegnato_) return "";
+    if (!disegnato_) return motivo_;
     const StatoPlotta& s = plotta_.Stato();
     switch (indice_) {
     case 0:
@@ -148,14 +182,17 @@ std::optional<LetturaDiagramma> ModelloDiagramma::Leggi(const ContestoDiagrammi&
 
 // ---------------------------------------------------------------------------
 
-void ModelloScale::Apri(const ScaleUtente& s, const Separatori& sep) {
+void ModelloScale::Apri(const ScaleUtente& s, const Separatori& sep,
+                        const std::optional<std::array<double, 2>>& inVigore) {
     separatori = sep;
-    if (s.ScalaUtente) {
+    std::optional<std::array<double, 2>> mostrate = inVigore;
+    if (s.ScalaUtente) mostrate = std::array<double, 2>{s.ScalaMomentiUtente, s.ScalaTagliUtente};
+    if (mostrate) {
         // A scale is typed without thousands grouping; it is shown so.
         Separatori senzaGruppi = sep;
         senzaGruppi.migliaia.clear();
-        txtScala = {FormatoNumero(senzaGruppi, s.ScalaMomentiUtente),
-                    FormatoNumero(senzaGruppi, s.ScalaTagliUtente)};
+        txtScala = {FormatoNumero(senzaGruppi, (*mostrate)[0]),
+                    FormatoNumero(senzaGruppi, (*mostrate)[1])};
     } else {
         txtScala = {"1", "1"};
     }
@@ -192,18 +229,20 @@ std::string ModelloScale::TastoDecimale() const {
 bool ModelloScale::OK(ScaleUtente& s, Messaggi& msg) {
     double v[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
-        double x = 0;
-        try {
-            x = ValoreNumerico(txtScala[size_t(i)], separatori);
-        } catch (const std::exception&) {
-            x = 0; // beyond the range of numbers
+        const std::string& testo = txtScala[size_t(i)];
+        const LetturaRegionale l = LeggiRegionale(testo, separatori);
+        if (l.esito == EsitoRegionale::NonNumero || l.esito == EsitoRegionale::FuoriLimiti) {
+            msg.Mostra(TestoNumeroRifiutato(LuogoScala[size_t(i)], testo, separatori),
+                       Icona::Esclamazione);
+            Entra(i);
+            return false;
         }
-        if (!std::isfinite(x) || !(x > 0)) {
+        if (!l.Letto() || !std::isfinite(l.valore) || !(l.valore > 0)) {
             msg.Mostra(TestoScalaNonValida, Icona::Esclamazione);
             Entra(i);
             return false;
         }
-        v[i] = x;
+        v[i] = l.valore;
     }
     s.ScalaMomentiUtente = v[0];
     s.ScalaTagliUtente = v[1];

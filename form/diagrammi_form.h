@@ -48,6 +48,23 @@ struct LetturaDiagramma {
     std::string appunti;                  // the clipboard text: "x; value"
 };
 
+class ModelloForm;
+
+// What a diagram window shows when it has no diagram to draw.
+inline constexpr const char* TestoNessunRisultato = "Nessun risultato: premere Calcola";
+inline constexpr const char* TestoDiagrammaNonDisegnato =
+    "Diagramma non disegnato: controllare i dati";
+
+// What the diagram windows of a main window draw: the results of its last
+// calculation, and nothing once they are no longer valid (a failed
+// calculation, "Nuovo", a file opened) or while a calculation runs.
+ContestoDiagrammi ContestoFinestre(ModelloForm& f);
+
+// The moment and shear scales the diagrams use now: the user scales when
+// they are on, else the automatic scales of the results (nothing without
+// results).
+std::optional<std::array<double, 2>> ScaleInVigore(const ContestoDiagrammi& c);
+
 class ModelloDiagramma {
   public:
     explicit ModelloDiagramma(int indice);
@@ -64,7 +81,8 @@ class ModelloDiagramma {
     std::vector<Messaggio> MessaggiDopoDisegno();
     bool Disegnato() const { return disegnato_; }
 
-    // The status line without a reading: the diagram's scale(s).
+    // The status line without a reading: the diagram's scale(s), or why
+    // nothing is drawn (TestoNessunRisultato, TestoDiagrammaNonDisegnato).
     std::string TestoScala() const;
     // The value at device column `colonna` of the last paint (nothing before
     // a paint, outside the beam or without results). Read from the results
@@ -78,6 +96,7 @@ class ModelloDiagramma {
     Plotta plotta_;
     RegistroMessaggi pendenti_;
     bool disegnato_ = false;
+    std::string motivo_ = TestoNessunRisultato;   // why the last paint drew nothing
     double left_ = 0, width_ = 1, larghezza_ = 1; // mapping of the last paint
     Separatori sep_;                              // separators of the last paint
 };
@@ -88,6 +107,8 @@ class ModelloDiagramma {
 inline constexpr const char* CaptionScale = "Scale Plottaggio";
 inline constexpr const char* EtichettaScalaMomenti = "Scala Momenti  1:";
 inline constexpr const char* EtichettaScalaTagli = "Scala Tagli       1:";
+// The boxes as a refusal names them.
+inline constexpr std::array<const char*, 2> LuogoScala{"Scala Momenti", "Scala Tagli"};
 inline constexpr const char* TestoScalaNonValida =
     "Scala non valida: scrivere un numero maggiore di zero.";
 
@@ -96,9 +117,12 @@ class ModelloScale {
     // Where the focus is: box 0, box 1, OKButton, CancelButton.
     enum class Fuoco { Scala0, Scala1, OK, Annulla };
 
-    // Opening: the user scales as text when they are on, else "1" in both;
-    // the first box takes the focus with its text selected.
-    void Apri(const ScaleUtente& s, const Separatori& sep);
+    // Opening: the scales in force as text (`inVigore`: the user scales when
+    // they are on, else the automatic scales of the results shown), "1" in
+    // both when there are none; the first box takes the focus with its text
+    // selected.
+    void Apri(const ScaleUtente& s, const Separatori& sep,
+              const std::optional<std::array<double, 2>>& inVigore = std::nullopt);
     // The focus enters box i: its whole text is selected.
     void Entra(int i);
     // The user typed in box i (the new text; the selection goes).
@@ -107,10 +131,12 @@ class ModelloScale {
     bool Invio(int i, ScaleUtente& s, Messaggi& msg);
     // The keypad's decimal key: the text it types (the system's decimal separator).
     std::string TastoDecimale() const;
-    // OK: both numbers read with the system's decimal separator become the
-    // user scales, which are turned on; the dialog closes (true). A box that
-    // does not hold a number greater than zero shows TestoScalaNonValida,
-    // takes the focus and keeps the dialog open (false).
+    // OK: both numbers, read strictly with the regional separators, become
+    // the user scales, which are turned on; the dialog closes (true). A box
+    // whose text is not a number shows TestoNumeroRifiutato naming it, one
+    // with a number not greater than zero (or nothing) TestoScalaNonValida;
+    // either takes the focus and keeps the dialog open with the scales
+    // unchanged (false).
     bool OK(ScaleUtente& s, Messaggi& msg);
     // Annulla: automatic scales again; the dialog closes.
     void Annulla(ScaleUtente& s);

@@ -8,6 +8,8 @@
 #include "io/generale.h"
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 namespace zelvo {
 
@@ -16,6 +18,81 @@ namespace {
 const char* const Programma = "Zelvo";
 const char* const EstensioneDati = "zlv";
 const char* const FiltroTxt = "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt";
+
+// What a data file gave, read aside from the window.
+struct ProblemaLetto {
+    DatiTrave dati;
+    int16_t nSezioni = 100;
+    UnitMisura unita;
+    std::string versione;
+    std::unique_ptr<Property> sezione;
+    EsitoProgetto esito = EsitoProgetto::Completo;
+};
+
+// Reads the data file through the form's reader into a copy: the window's
+// problem, units, version and section record are as they were afterwards,
+// whatever the outcome. Nothing when nothing usable was read (the file could
+// not be opened or its header read).
+std::optional<ProblemaLetto> LeggiAParte(ModelloForm& f, const std::string& percorso) {
+    if (!f.Servizi.LeggiProgetto) return std::nullopt;
+    DatiTrave& d = f.Modulo.Dati;
+    const DatiTrave dati = d;
+    const int16_t nSezioni = f.NSezioni;
+    const UnitMisura unita = f.Unita;
+    const std::string versione = f.VersioneLetta;
+    std::unique_ptr<Property> sezione = std::move(f.SezioneProgetto.Prop);
+    const auto ripristina = [&] {
+        d = dati;
+        f.NSezioni = nSezioni;
+        f.Unita = unita;
+        f.VersioneLetta = versione;
+        f.SezioneProgetto.Prop = std::move(sezione);
+    };
+    // Read into an empty problem, so that a file that stops short shows
+    // nothing of the problem open before it; a file older than "5.0" keeps
+    // the divisions and the abscissa x it does not hold.
+    d = DatiTrave{};
+    d.NDivisioni = dati.NDivisioni;
+    d.AscissaX = dati.AscissaX;
+    f.NSezioni = 100;
+    std::optional<ProblemaLetto> l;
+    try {
+        if (f.Servizi.LeggiProgetto(f, percorso)) {
+            l.emplace();
+            l->dati = d;
+            l->nSezioni = f.NSezioni;
+            l->unita = f.Unita;
+            l->versione = f.VersioneLetta;
+            l->sezione = std::move(f.SezioneProgetto.Prop);
+            l->esito = f.EsitoLettura;
+        }
+    } catch (...) {
+        ripristina();
+        throw;
+    }
+    ripristina();
+    return l;
+}
+
+// The window takes a problem read: every field and grid shows it at once.
+// A file read only in part is shown without a name, so that saving asks for
+// one and never writes over the damaged file.
+void Adotta(ModelloForm& f, ProblemaLetto& l) {
+    f.InizializzaForm();
+    f.Modulo.Dati = l.dati;
+    f.NSezioni = l.nSezioni;
+    f.Unita.SenzaUnita = l.unita.SenzaUnita;
+    f.Unita.UnitaModello = l.unita.UnitaModello;
+    f.VersioneLetta = l.versione;
+    f.SezioneProgetto.Prop = std::move(l.sezione);
+    if (l.esito == EsitoProgetto::Parziale) {
+        f.NomeFile.clear();
+        f.PercorsoFile.clear();
+        f.Caption = ModelloForm::PrefissoTitolo;
+    }
+    f.ScriveDatiInForm();
+    f.fuoco = {TipoControllo::BtnCalcola, 0};
+}
 
 } // namespace
 
@@ -49,13 +126,8 @@ bool ModelloForm::ApriDaRigaComando(const std::string& rigaComando) {
     std::string percorso;
     for (size_t i = 0; i < arg.size(); ++i)
         percorso += (i ? " " : "") + arg[i];
-    // Opened as File "Apri" opens a chosen file (the window was initialised
-    // at start-up).
-    const auto leggi = [this](const std::filesystem::path& p) {
-        return Servizi.LeggiProgetto && Servizi.LeggiProgetto(*this, p.string());
-    };
-    return OperazioneFile(ComandoFile::Apri, Programma, File(), EstensioneDati, Servizi.SceltaFile,
-                          PrefissoTitolo, leggi, nullptr, percorso);
+    // Opened as File "Apri" opens a chosen file.
+    return ApriFileDati(percorso);
 }
 
 void ModelloForm::Avvio(const std::vector<std::string>& argomenti, bool silenzioso) {
@@ -72,6 +144,7 @@ void ModelloForm::Avvio(const std::vector<std::string>& argomenti, bool silenzio
 void ModelloForm::AvvioFinestra(const std::vector<std::string>& argomenti) {
     Caption = PrefissoTitolo;
     InizializzaForm();
+    SchemaAggiorna(AppoggioAppoggio);
     fuoco = {TipoControllo::TxtTitolo, 0};
     std::string riga;
     for (size_t i = 0; i < argomenti.size(); ++i) {
@@ -80,13 +153,9 @@ void ModelloForm::AvvioFinestra(const std::vector<std::string>& argomenti) {
         riga += (i ? " " : "") + std::string("\"") + argomenti[i] + "\"";
     }
     if (!DividiRigaComando(riga).empty()) {
-        if (ApriDaRigaComando(riga)) {
-            ScriveDatiInForm();
-            fuoco = {TipoControllo::BtnCalcola, 0};
-            return;
-        }
-        // Nothing was read: the empty problem stays, as after "Nuovo".
-        InizializzaForm();
+        // Read: the window shows it; nothing read: the empty problem stays,
+        // as after "Nuovo".
+        ApriDaRigaComando(riga);
         return;
     }
     Unita.UnitaDefault();
@@ -110,6 +179,8 @@ FileCorrente ModelloForm::File() {
 
 void ModelloForm::FileNuovo() {
     InizializzaForm();
+    // The first scheme chosen, its picture as the "Distanze parziali" box says.
+    SchemaAggiorna(AppoggioAppoggio);
     OperazioneFile(ComandoFile::Nuovo, Programma, File(), EstensioneDati, Servizi.SceltaFile,
                    PrefissoTitolo, nullptr, nullptr);
     fuoco = {TipoControllo::TxtTitolo, 0};
@@ -117,22 +188,17 @@ void ModelloForm::FileNuovo() {
 }
 
 bool ModelloForm::ApriFileDati(const std::string& percorso) {
-    const auto leggi = [this](const std::filesystem::path& p) {
-        InizializzaForm();
-        if (!Servizi.LeggiProgetto || !Servizi.LeggiProgetto(*this, p.string())) {
-            // Unreadable: the problem stays as InizializzaForm left it, without
-            // a name, so that "Salva" asks for one.
-            InizializzaForm();
-            Memorizza();
-            return false;
-        }
-        return true;
+    // The file is read aside; the window takes it only when something was
+    // read, and a damaged file becomes a problem without a name.
+    std::optional<ProblemaLetto> letto;
+    const auto leggi = [this, &letto](const std::filesystem::path& p) {
+        letto = LeggiAParte(*this, p.string());
+        return letto.has_value();
     };
     if (!OperazioneFile(ComandoFile::Apri, Programma, File(), EstensioneDati, Servizi.SceltaFile,
                         PrefissoTitolo, leggi, nullptr, percorso))
         return false;
-    ScriveDatiInForm();
-    fuoco = {TipoControllo::BtnCalcola, 0};
+    Adotta(*this, *letto);
     Memorizza();
     return true;
 }
@@ -270,8 +336,8 @@ bool ModelloForm::FileStampaTxt(const std::string& percorsoDato) {
     std::string percorso = percorsoDato;
     if (percorso.empty()) {
         if (!Servizi.SceltaFile) return false;
-        const auto scelto =
-            Servizi.SceltaFile(RichiestaFile(true, FiltroTxt, NomeFile, "txt", CartellaDati));
+        const auto scelto = ChiediFile(
+            Servizi.SceltaFile, RichiestaFile(true, FiltroTxt, NomeFile, "txt", CartellaDati));
         if (!scelto) return false;
         percorso = *scelto;
     }
@@ -285,7 +351,8 @@ bool ModelloForm::FileRelazionePdf(const std::string& percorsoDato) {
     std::string percorso = percorsoDato;
     if (percorso.empty()) {
         if (!Servizi.SceltaFile) return false;
-        const auto scelto = Servizi.SceltaFile(RichiestaFile(true, FiltroPdf, NomeFile, "pdf"));
+        const auto scelto =
+            ChiediFile(Servizi.SceltaFile, RichiestaFile(true, FiltroPdf, NomeFile, "pdf"));
         if (!scelto) return false;
         percorso = *scelto;
     }

@@ -243,7 +243,9 @@ class ModelloForm {
     bool ApriDaRigaComando(const std::string& rigaComando);
     static std::vector<std::string> DividiRigaComando(const std::string& rigaComando);
     void FileNuovo();
-    // Opens a data file (InizializzaForm, read, ScriveDatiInForm). With an
+    // Opens a data file: read aside, then taken (InizializzaForm,
+    // ScriveDatiInForm) when something was read - without a name when the
+    // file stopped short; nothing read: the window stays as it was. With an
     // empty path the file dialog is asked.
     bool ApriFileDati(const std::string& percorso = "");
     bool FileSalva();

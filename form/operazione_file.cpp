@@ -12,11 +12,33 @@ std::string FiltroFile(const std::string& programma, const std::string& estensio
     return "Tutti i Files (*.*)|*.*|Files " + programma + " (*." + estensione + ")|*." + estensione;
 }
 
+std::string ConEstensione(const std::string& percorso, const std::string& estensione) {
+    if (estensione.empty() || percorso.empty()) return percorso;
+    const fs::path p(percorso);
+    const std::string nome = p.filename().string();
+    // "mia", "mia." and ".mia" have no extension of their own.
+    const auto punto = nome.rfind('.');
+    if (!nome.empty() && punto != std::string::npos && punto > 0 && punto + 1 < nome.size())
+        return percorso;
+    if (nome.empty()) return percorso; // a folder, not a file name
+    std::string con = percorso;
+    if (con.back() != '.') con += '.';
+    return con + estensione;
+}
+
+std::optional<std::string> ChiediFile(const SceltaFile& dialogo, const RichiestaDialogo& r) {
+    if (!dialogo) return std::nullopt;
+    std::optional<std::string> scelta = dialogo(r);
+    if (scelta && r.salva) *scelta = ConEstensione(*scelta, r.estensione);
+    return scelta;
+}
+
 RichiestaDialogo RichiestaFile(bool salva, const std::string& filtro, const std::string& nome,
                                const std::string& estensione, const std::string& cartella) {
     RichiestaDialogo r;
     r.salva = salva;
     r.filtro = filtro;
+    r.estensione = estensione;
     r.nomeIniziale = (nome.empty() ? std::string("*") : nome) + "." + estensione;
     std::error_code ec;
     if (!cartella.empty() && fs::is_directory(cartella, ec))
@@ -38,8 +60,7 @@ std::string CartellaDi(const fs::path& p) {
 std::optional<std::string> Scelta(const std::string& scelto, const SceltaFile& dialogo,
                                   const RichiestaDialogo& r) {
     if (!scelto.empty()) return scelto;
-    if (!dialogo) return std::nullopt;
-    return dialogo(r);
+    return ChiediFile(dialogo, r);
 }
 
 } // namespace
@@ -60,14 +81,28 @@ bool OperazioneFile(ComandoFile comando, const std::string& programma, FileCorre
         const auto scelta =
             Scelta(scelto, dialogo, RichiestaFile(false, filtro, c.nome, estensione, c.cartella));
         if (!scelta) return false; // cancelled: nothing changes
+        // Nothing read: the current file stays as it was.
+        const std::string nome = c.nome, percorso = c.percorso, caption = c.caption,
+                          cartella = c.cartella;
         c.cartella = CartellaDi(*scelta);
         c.nome = NomeBase(*scelta);
         c.percorso = *scelta;
         c.caption = testoCaption + c.nome;
-        if (!leggi || !leggi(*scelta)) {
-            c.nome.clear();
-            c.percorso.clear();
-            c.caption = testoCaption;
+        bool letto = false;
+        try {
+            letto = leggi && leggi(*scelta);
+        } catch (...) {
+            c.nome = nome;
+            c.percorso = percorso;
+            c.caption = caption;
+            c.cartella = cartella;
+            throw;
+        }
+        if (!letto) {
+            c.nome = nome;
+            c.percorso = percorso;
+            c.caption = caption;
+            c.cartella = cartella;
             return false;
         }
         return true;

@@ -19,6 +19,7 @@ enum class ComandoFile { Nuovo, Apri, Salva, SalvaCome };
 // What the dialog is asked to show.
 struct RichiestaDialogo {
     bool salva = false;       // save dialog (asks before overwriting an existing file)
+    std::string estensione;   // the format's extension without the dot ("zlv")
     std::string filtro;       // "Tutti i Files (*.*)|*.*|Files Zelvo (*.zlv)|*.zlv"
     int indiceFiltro = 2;     // 1-based entry selected: the program's files
     std::string nomeIniziale; // current name or "*", + "." + extension
@@ -30,6 +31,14 @@ using SceltaFile = std::function<std::optional<std::string>(const RichiestaDialo
 
 // "Tutti i Files (*.*)|*.*|Files " + programma + " (*." + est + ")|*." + est
 std::string FiltroFile(const std::string& programma, const std::string& estensione);
+
+// The path with ".estensione" added when its file name has no extension
+// ("mia" -> "mia.zlv"); a name that has one ("mia.zlv", "mia.dat") is kept.
+std::string ConEstensione(const std::string& percorso, const std::string& estensione);
+
+// Asks the dialog; the answer of a save dialog gets the request's extension
+// when the typed name has none. Every file request of the form goes here.
+std::optional<std::string> ChiediFile(const SceltaFile& dialogo, const RichiestaDialogo& r);
 
 // The request for a file with the given filter: initial name (nome or "*")
 // + "." + estensione, second filter entry, starting in `cartella` (the
@@ -49,8 +58,8 @@ struct FileCorrente {
 // known (a path given by the caller); empty: the dialog is asked.
 // Open: afterwards `cartella` is the chosen file's folder, the name,
 // path and caption follow the file; `leggi` false (nothing read: the file
-// could not be opened or its header read) leaves no current name (so that
-// "Salva" asks for one).
+// could not be opened or its header read) leaves the current file (name,
+// path, caption, folder) as it was.
 // Save: the current path, or Save as when there is no name.
 // Save as: the name, path, caption and `cartella` change only when
 // `scrivi` wrote the file.

@@ -31,12 +31,22 @@ DiagrammiQt::DiagrammiQt(FrmDati& f) : QObject(&f), f_(f) {
         RichiestaDialogo r = RichiestaFile(true, filtro, SenzaEstensione(proposto), "dxf",
                                            f_.Modello().CartellaDati);
         r.indiceFiltro = indice;
-        return scelta(r);
+        return ChiediFile(scelta, r);
     };
     s.Stampa = stampante_.get();
     uscita_ = std::make_unique<UscitaDiagrammi>(f.Msg(), std::move(s));
     f.Modello().Servizi.Uscita = uscita_.get();
     f.Modello().Servizi.Scale = &scale_;
+    // Every change of the model (a calculation, a file opened, "Nuovo", new
+    // units) repaints the open diagrams from what the model holds now.
+    connect(&f, &FrmDati::Aggiornato, this, &DiagrammiQt::Ridisegna);
+}
+
+void DiagrammiQt::Ridisegna() {
+    // The passes of a calculation notify too: the diagrams wait for its end.
+    if (f_.Modello().Occupato()) return;
+    for (auto& w : finestre_)
+        if (w) w->Ridisegna();
 }
 
 DiagrammiQt::~DiagrammiQt() {
@@ -60,18 +70,18 @@ void DiagrammiQt::Mostra(int i) {
         // A window of its own (not a child drawn inside the main window);
         // it closes with the main window.
         finestre_[i] = new FinestraDiagramma(
-            i, [this] { return f_.Modello().ContestoDisegno(); }, f_.Msg(), &f_);
+            i, [this] { return ContestoFinestre(f_.Modello()); }, f_.Msg(), &f_);
         finestre_[i]->setAttribute(Qt::WA_DeleteOnClose);
     }
     finestre_[i]->Mostra();
 }
 
 void DiagrammiQt::Scale() {
-    FrmScale d(scale_, f_.Msg(), f_.Unita().separatori, &f_);
+    FrmScale d(scale_, f_.Msg(), f_.Unita().separatori, &f_,
+               ScaleInVigore(ContestoFinestre(f_.Modello())));
     d.exec();
     // The open diagrams follow the scales.
-    for (auto& w : finestre_)
-        if (w) w->Area()->update();
+    Ridisegna();
 }
 
 void DiagrammiQt::Informazioni() {

@@ -34,6 +34,8 @@ class DiagrammiQt : public QObject {
     void Scale();
     // "&Informazioni".
     void Informazioni();
+    // Repaints every open diagram window from the model.
+    void Ridisegna();
 
     FinestraDiagramma* Finestra(int i) const;
     ScaleUtente& ScaleCorrenti() { return scale_; }

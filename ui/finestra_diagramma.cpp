@@ -50,6 +50,11 @@ void FinestraDiagramma::Mostra() {
     area_->update();
 }
 
+void FinestraDiagramma::Ridisegna() {
+    lettura_ = false; // a reading at the mouse belongs to the results painted before
+    area_->update();
+}
+
 void FinestraDiagramma::DopoDisegno() {
     // A value read at the mouse stays until the mouse moves on.
     if (!lettura_) stato_->setText(QString::fromStdString(modello_.TestoScala()));

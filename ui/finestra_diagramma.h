@@ -31,6 +31,9 @@ class FinestraDiagramma : public QWidget {
     QLabel* Stato() { return stato_; }
     // Repaints with the current results and brings the window to the front.
     void Mostra();
+    // The model changed: repaints (an empty picture with its reason in the
+    // status line when there are no results).
+    void Ridisegna();
 
   private:
     friend class AreaDiagramma;

@@ -567,6 +567,7 @@ void FrmDati::Aggiorna() {
         }
     }
     aggiornando_ = false;
+    emit Aggiornato();
 }
 
 bool FrmDati::eventFilter(QObject* o, QEvent* e) {

@@ -61,6 +61,10 @@ class FrmDati : public QMainWindow {
     GrigliaQt* Griglia(int i) const { return griglie_[static_cast<size_t>(i)]; }
     QPushButton* Calcola() const { return btnCalcola_; }
 
+  signals:
+    // The window has shown the model again (the other views re-read it).
+    void Aggiornato();
+
   public slots:
     void btnCalcola_Click();
     // Diagram buttons: 0 "&M", 1 "&V", 2 "&C", 3 "&Stampa".

@@ -11,7 +11,8 @@
 
 namespace zelvo {
 
-FrmScale::FrmScale(ScaleUtente& s, Messaggi& msg, const Separatori& sep, QWidget* genitore)
+FrmScale::FrmScale(ScaleUtente& s, Messaggi& msg, const Separatori& sep, QWidget* genitore,
+                   const std::optional<std::array<double, 2>>& inVigore)
     : QDialog(genitore), scale_(s), msg_(msg) {
     setObjectName(QStringLiteral("frmScale"));
     setWindowTitle(QString::fromUtf8(CaptionScale));
@@ -47,7 +48,7 @@ FrmScale::FrmScale(ScaleUtente& s, Messaggi& msg, const Separatori& sep, QWidget
     griglia->addLayout(pulsanti, 2, 0, 1, 2);
     connect(ok_, &QPushButton::clicked, this, &FrmScale::OK);
     connect(annulla_, &QPushButton::clicked, this, &FrmScale::Annulla);
-    modello_.Apri(scale_, sep);
+    modello_.Apri(scale_, sep, inVigore);
     Mostra();
 }
 

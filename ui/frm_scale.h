@@ -16,9 +16,10 @@ class FrmScale : public QDialog {
     Q_OBJECT
 
   public:
-    // Opens on the user scales s, which OK and Annulla change.
-    FrmScale(ScaleUtente& s, Messaggi& msg, const Separatori& sep = {},
-             QWidget* genitore = nullptr);
+    // Opens on the user scales s, which OK and Annulla change, showing the
+    // scales in force (`inVigore`, see ModelloScale::Apri).
+    FrmScale(ScaleUtente& s, Messaggi& msg, const Separatori& sep = {}, QWidget* genitore = nullptr,
+             const std::optional<std::array<double, 2>>& inVigore = std::nullopt);
     QLineEdit* Casella(int i) { return txtScala_[i]; }
     QPushButton* PulsanteOK() { return ok_; }
     QPushButton* PulsanteAnnulla() { return annulla_; }

@@ -94,11 +94,18 @@ SceltaFile DialogoFileQt(QWidget* genitore) {
             if (!iniziale.isEmpty()) iniziale += QLatin1Char('/');
             iniziale += nome;
         }
-        const QString percorso =
-            r.salva ? QFileDialog::getSaveFileName(g, QString(), iniziale, filtri, &scelto)
-                    : QFileDialog::getOpenFileName(g, QString(), iniziale, filtri, &scelto);
-        if (percorso.isEmpty()) return std::nullopt;
-        return percorso.toStdString();
+        QFileDialog d(g, QString(), iniziale, filtri);
+        d.setAcceptMode(r.salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d.setFileMode(r.salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // A name typed without extension gets the format's one before the
+        // dialog asks about overwriting, so that it asks about the file written.
+        if (r.salva && !r.estensione.empty())
+            d.setDefaultSuffix(QString::fromStdString(r.estensione));
+        if (!scelto.isEmpty()) d.selectNameFilter(scelto);
+        if (d.exec() != QDialog::Accepted) return std::nullopt;
+        const QStringList scelti = d.selectedFiles();
+        if (scelti.isEmpty() || scelti.first().isEmpty()) return std::nullopt;
+        return scelti.first().toStdString();
     };
 }
 

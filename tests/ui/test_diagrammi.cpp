@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <tuple>
 
 using namespace zelvo;
 using namespace zelvo::test;
@@ -31,6 +34,15 @@ FinestraDiagramma* Diagramma(Finestra& w, int i) {
     if (d) d->Area()->repaint();
     return d;
 }
+
+// Counts the paints of a widget.
+struct ContaDisegni : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++n;
+        return false;
+    }
+};
 
 // The box of the pixels that are not white.
 QRect Disegnato(const QImage& i) {
@@ -125,6 +137,178 @@ class TestDiagrammi : public QObject {
         QCOMPARE(FrmScale(s, w.msg).Casella(0)->text(), QStringLiteral("1"));
     }
 
+    // An open moment window follows the model: a file opened clears it (an
+    // empty picture, the reason in its status line), "Calcola" paints the new
+    // problem without a resize, a failed calculation and "Nuovo" clear it
+    // again. Witness: the picture painted by the window itself after the
+    // events ran, against the one of a fresh window on the same problem.
+    void segueIlModello() {
+        Finestra w;
+        QVERIFY(w.Apri("appoggio-appoggio"));
+        FinestraDiagramma* m = Diagramma(w, 0);
+        QVERIFY(m && QTest::qWaitForWindowExposed(m));
+        m->resize(600, 400);
+        QApplication::processEvents();
+        const QString scalaPrima = m->Stato()->text();
+        QVERIFY(scalaPrima.startsWith("Scala momenti 1:"));
+        const QImage prima = m->Area()->grab().toImage();
+        QVERIFY(!Disegnato(prima).isEmpty());
+        const QString vuoto = QString::fromUtf8(TestoNessunRisultato);
+
+        // Another file (other loads): no results yet, nothing drawn.
+        w.risposte = {Esempio("incastro-incastro")};
+        QVERIFY(w.Voce(QStringLiteral("&Apri")));
+        QTRY_COMPARE(m->Stato()->text(), vuoto);
+        QVERIFY(Disegnato(m->Area()->grab().toImage()).isEmpty());
+
+        // "Calcola": the window paints the new results by itself.
+        w.f->btnCalcola_Click();
+        QTRY_VERIFY(m->Stato()->text().startsWith("Scala momenti 1:"));
+        const QImage dopo = m->Area()->grab().toImage();
+        QVERIFY(!Disegnato(dopo).isEmpty());
+        QVERIFY(dopo != prima);
+        // The same picture as a window opened afresh on this problem.
+        FinestraDiagramma nuova(
+            0, [&] { return ContestoFinestre(w.f->Modello()); }, w.msg);
+        nuova.resize(m->size());
+        nuova.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&nuova));
+        nuova.resize(nuova.size() + (m->Area()->size() - nuova.Area()->size()));
+        QApplication::processEvents();
+        QCOMPARE(nuova.Area()->size(), m->Area()->size());
+        QCOMPARE(nuova.Area()->grab().toImage(), dopo);
+        nuova.hide();
+
+        // A longer span: a new scale and a new picture, still without a resize.
+        const QString scalaIncastro = m->Stato()->text();
+        w.f->Modello().Campo_Edita(w.f->Modello().txtDati[0], "60");
+        w.f->btnCalcola_Click();
+        QTRY_VERIFY(m->Stato()->text() != scalaIncastro);
+        QVERIFY(m->Stato()->text().startsWith("Scala momenti 1:"));
+        QVERIFY(m->Area()->grab().toImage() != dopo);
+
+        // A failed calculation: nothing of the earlier results is shown.
+        w.f->Modello().Campo_Edita(w.f->Modello().txtDati[3], "cento");
+        w.f->btnCalcola_Click();
+        QVERIFY(!w.msg.elenco.empty());
+        QTRY_COMPARE(m->Stato()->text(), vuoto);
+        QVERIFY(Disegnato(m->Area()->grab().toImage()).isEmpty());
+
+        // Results again, then "Nuovo" (the changes dropped).
+        w.f->Modello().Campo_Edita(w.f->Modello().txtDati[3], "100");
+        w.f->btnCalcola_Click();
+        QTRY_VERIFY(m->Stato()->text().startsWith("Scala momenti 1:"));
+        w.msg.risposteAnnulla = {Risposta::No};
+        QVERIFY(w.Voce(QStringLiteral("&Nuovo")));
+        QTRY_COMPARE(m->Stato()->text(), vuoto);
+        QVERIFY(Disegnato(m->Area()->grab().toImage()).isEmpty());
+    }
+
+    // A foundation whose soil does not react in tension runs its passes with
+    // the window's events: an open diagram is painted after the calculation,
+    // never from results half computed (no fault message).
+    void durantePassiDelCalcolo() {
+        Finestra w;
+        QVERIFY(w.Apri("fondazione-winkler"));
+        QVERIFY(!w.f->Modello().Modulo.Dati.ReagTraz);
+        FinestraDiagramma* m = Diagramma(w, 0);
+        QVERIFY(m && QTest::qWaitForWindowExposed(m));
+        for (int i = 0; i < 2; ++i) {
+            w.f->btnCalcola_Click();
+            QVERIFY(w.msg.elenco.empty());
+            QTRY_VERIFY(m->Stato()->text().startsWith("Scala momenti 1:"));
+            QVERIFY(w.msg.elenco.empty());
+        }
+    }
+
+    // A change of units repaints the open window by itself (its labels in
+    // the new units).
+    void seguonoLeUnita() {
+        Finestra w;
+        QVERIFY(w.Apri("mensola"));
+        FinestraDiagramma* m = Diagramma(w, 0);
+        QVERIFY(m && QTest::qWaitForWindowExposed(m));
+        QApplication::processEvents();
+        const QImage prima = m->Area()->grab().toImage();
+        ContaDisegni conta;
+        m->Area()->installEventFilter(&conta);
+        ModelloForm& f = w.f->Modello();
+        f.frmUnits_Apri();
+        f.frmUnits_SistemaSI();
+        f.frmUnits_OK();
+        w.f->Aggiorna(); // as the units window does after OK
+        QTRY_VERIFY(conta.n > 0);
+        m->Area()->removeEventFilter(&conta);
+        QVERIFY(m->Area()->grab().toImage() != prima);
+    }
+
+    // The scale dialog opened from the menu shows the scales the diagrams
+    // use: the automatic ones of the results (the moment window's status
+    // line), then the user's.
+    void scaleInVigore() {
+        Finestra w;
+        QVERIFY(w.Apri("appoggio-appoggio"));
+        FinestraDiagramma* m = Diagramma(w, 0);
+        FinestraDiagramma* t = Diagramma(w, 1);
+        QVERIFY(m && t);
+        const QString sm = m->Stato()->text().section(':', 1);
+        const QString st = t->Stato()->text().section(':', 1);
+        QVERIFY(!sm.isEmpty() && sm != "1");
+        QStringList visti;
+        auto leggi = [&] {
+            auto* d = w.f->findChild<FrmScale*>();
+            if (!d) return;
+            visti = {d->Casella(0)->text(), d->Casella(1)->text()};
+            d->Casella(0)->setText("250");
+            d->Casella(1)->setText("40");
+            QTest::mouseClick(d->PulsanteOK(), Qt::LeftButton);
+        };
+        QTimer::singleShot(0, w.f.get(), leggi);
+        QVERIFY(w.Voce(QStringLiteral("&Scelta scale dwg, dxf")));
+        QCOMPARE(visti, (QStringList{sm, st}));
+        QTRY_COMPARE(m->Stato()->text(), QStringLiteral("Scala momenti 1:250"));
+        QTimer::singleShot(0, w.f.get(), leggi);
+        QVERIFY(w.Voce(QStringLiteral("&Scelta scale dwg, dxf")));
+        QCOMPARE(visti, (QStringList{"250", "40"}));
+    }
+
+    // Typed scales are read strictly with the regional separators: a text
+    // that is not a number is refused naming its box, the focus goes there
+    // and the scales stay as they were.
+    void scaleLetturaRigorosa() {
+        ScaleUtente s{true, 50, 20};
+        RegistroMessaggi msg;
+        const Separatori it{",", "."};
+        FrmScale d(s, msg, it, nullptr, std::array<double, 2>{0.5, 2.5});
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.Casella(0)->text(), QStringLiteral("50")); // the user scales are on
+        d.Casella(0)->setText("12,5");
+        d.Casella(1)->setText("2.5"); // a point is not the decimal separator here
+        QTest::mouseClick(d.PulsanteOK(), Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(msg.Testi(),
+                 std::vector<std::string>{TestoNumeroRifiutato("Scala Tagli", "2.5", it)});
+        QCOMPARE(QApplication::focusWidget(), d.Casella(1));
+        QCOMPARE(std::tuple(s.ScalaUtente, s.ScalaMomentiUtente, s.ScalaTagliUtente),
+                 std::tuple(true, 50.0, 20.0));
+        d.Casella(0)->setText("1.2x");
+        d.Casella(1)->setText("2,5");
+        QTest::mouseClick(d.PulsanteOK(), Qt::LeftButton);
+        QCOMPARE(msg.elenco.back().testo, TestoNumeroRifiutato("Scala Momenti", "1.2x", it));
+        QCOMPARE(QApplication::focusWidget(), d.Casella(0));
+        QCOMPARE(s.ScalaMomentiUtente, 50.0);
+        d.Casella(0)->setText("1.250,5");
+        QTest::mouseClick(d.PulsanteOK(), Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(std::tuple(s.ScalaMomentiUtente, s.ScalaTagliUtente), std::tuple(1250.5, 2.5));
+        // Shown with the regional decimal separator.
+        s.ScalaUtente = false;
+        FrmScale e(s, msg, it, nullptr, std::array<double, 2>{0.5, 2.5});
+        QCOMPARE(e.Casella(0)->text(), QStringLiteral("0,5"));
+        QCOMPARE(e.Casella(1)->text(), QStringLiteral("2,5"));
+    }
+
     // The value read at the mouse is the command-line tool's value at that
     // abscissa, for a beam and a foundation; a click copies "x; value".
     void valoreAlMouseComeZelvoCalc() {
@@ -156,6 +340,18 @@ class TestDiagrammi : public QObject {
             QCOMPARE(float(r["Mx"].toDouble()), float(l->valore));
             QCOMPARE(float(r["fx"].toDouble()), float(*l->freccia));
         }
+    }
+
+    // A DXF name typed without extension: the drawing goes to "<name>.dxf".
+    void dxfSenzaEstensione() {
+        Finestra w;
+        QVERIFY(w.Apri("mensola"));
+        QTemporaryDir dir;
+        w.risposte = {dir.filePath("disegno").toStdString()};
+        QVERIFY(w.Voce(QStringLiteral("E&xporta Diagrammi in DXF")));
+        QVERIFY(!QFile::exists(dir.filePath("disegno")));
+        QVERIFY(Leggi(dir.filePath("disegno.dxf")).size() > 1000);
+        QVERIFY(w.msg.elenco.empty());
     }
 
     // The DXF item: the save dialog proposes the file's name; the DXF written
