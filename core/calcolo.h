@@ -47,6 +47,11 @@ long long PuntiMolle(const DatiTrave& d, int n);
 // 7 + 3·n + 1 − 20 <= 32767 gives n <= 10926, whatever the span.
 inline constexpr int MaxDivisioni = 10926;
 
+// The limit of a problem with 100 sections and no loads: 100 grid points and
+// 6 others, (32767 − 1 − 106) / 3 = 10886 (a grid that reaches 101 points by
+// round-off gives the same).
+inline constexpr int DivisioniCentoSezioni = 10886;
+
 // Largest NDivisioni whose springs still leave the calculation points of the
 // problem d (its own loads, before the springs are added) within
 // `MassimoPunti`: at least (MassimoPunti − 1 − points without springs) / 3,

@@ -82,12 +82,15 @@ TEST_P(LimiteDivisioniSuolo, AlLimiteCalcolaOltreRifiutaConIlLimite) {
 INSTANTIATE_TEST_SUITE_P(Casi, LimiteDivisioniSuolo, ::testing::ValuesIn(CasiLimite),
                          [](const auto& i) { return std::string(i.param.nome); });
 
-// The largest limit of all, that of one section and no loads, whatever the
-// span; below what the model itself takes.
+// The largest limit of all, that of one section and no loads, and that of
+// 100 sections and no loads, whatever the span; below what the model itself
+// takes.
 TEST(LimiteDivisioniSuolo, MassimoAssoluto) {
     for (const float luce : {0.37f, 1.0f, 3.3f, 10.0f, 47.5f, 1234.5f})
         EXPECT_EQ(LimiteDivisioni(SenzaCarichi(1, luce)), MaxDivisioni) << luce;
     EXPECT_EQ(MaxDivisioni, 10926);
+    for (const float luce : {0.37f, 1.0f, 3.3f, 10.0f, 47.5f, 1234.5f})
+        EXPECT_EQ(LimiteDivisioni(SenzaCarichi(100, luce)), DivisioniCentoSezioni) << luce;
     EXPECT_LT(MaxDivisioni, TraveWinkler::MaxElementi);
 }
 
