@@ -3,8 +3,11 @@
 //   RisolveW_16382          largest mesh, no-tension iteration of ten passes
 //                           that does not settle (11 banded factorisations)
 //   CalcolaFondazione_10000 whole calculation, NDivisioni = 10000, NSezioni = 100
+//   CalcolaFondazione_AlLimite whole calculation at the largest NDivisioni
+//                           the problem's calculation points take (no-tension)
 //   Risolvi{Banda,Densa}_1000  one solve of a 1000-element system
 // Peak resident memory is reported as the counter "PiccoRSS_MB".
+#include "core/calcolo.h"
 #include "core/modulo_zelvo.h"
 #include "core/trave_winkler.h"
 #include "tests/comune/problemi.h"
@@ -63,6 +66,23 @@ void CalcolaFondazione_10000(benchmark::State& st) {
     st.counters["PiccoRSS_MB"] = PiccoRSSMB();
 }
 BENCHMARK(CalcolaFondazione_10000)->Unit(benchmark::kMillisecond);
+
+void CalcolaFondazione_AlLimite(benchmark::State& st) {
+    ModuloZelvo m;
+    m.Dati = prova::FondazioneProva(1, false);
+    m.Dati.NDivisioni = static_cast<int16_t>(LimiteDivisioni(m.Dati));
+    EsitoCalcolo e{};
+    for (auto _ : st) {
+        RegistroMessaggi msg;
+        e = m.CalcolaConTrappola(msg);
+        benchmark::DoNotOptimize(e);
+    }
+    st.counters["Completato"] = e == EsitoCalcolo::Completato;
+    st.counters["NDivisioni"] = m.Dati.NDivisioni;
+    st.counters["NPunti"] = m.Risultati.NPunti;
+    st.counters["PiccoRSS_MB"] = PiccoRSSMB();
+}
+BENCHMARK(CalcolaFondazione_AlLimite)->Unit(benchmark::kMillisecond);
 
 TraveWinkler& Sistema1000() {
     static TraveWinkler w = [] {

@@ -15,13 +15,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace zelvo {
 
 namespace {
-
-constexpr int MassimoPunti = 32767;
 
 // The loads as plain arrays for the section loop (checked once when built).
 struct CarichiPiani {
@@ -180,6 +179,15 @@ void Controlla(bool ok, const char* causa) {
     if (!ok) throw Guasto(causa);
 }
 
+// A load position brings the calculation point at −ε when that lies right of
+// 0, the one at +ε when that lies left of Luce in single precision.
+bool PuntoPrima(double pos, float eps) {
+    return pos - eps > 0;
+}
+bool PuntoDopo(double pos, float eps, float L) {
+    return ASingolo(pos + eps) < L;
+}
+
 // Data the calculation cannot run on end in the generic error.
 void ControllaDati(const DatiTrave& d) {
     Controlla(d.Vincoli >= AppoggioAppoggio && d.Vincoli <= Fondazione, "schema di vincolo");
@@ -231,12 +239,17 @@ double RigidezzaEJ(const DatiTrave& d) {
     return ASingolo(static_cast<double>(d.E) * d.J, "E·J fuori dai limiti");
 }
 
-void SezioniCalcola(const DatiTrave& d, RisultatiTrave& r) {
+float PassoSezioni(const DatiTrave& d) {
     Controlla(d.NSezioni > 0, "NSezioni <= 0");
-    const float L = d.Luce;
-    const float dx = L / static_cast<float>(d.NSezioni);
+    const float dx = d.Luce / static_cast<float>(d.NSezioni);
     // A zero, negative or vanishing step would leave the grid without end.
     Controlla(std::isfinite(dx) && dx > 0, "passo delle sezioni nullo o negativo");
+    return dx;
+}
+
+std::vector<double> PuntiCalcolo(const DatiTrave& d) {
+    const float L = d.Luce;
+    const float dx = PassoSezioni(d);
     const float eps = dx / 1000.0f;
 
     std::vector<double> p;
@@ -255,8 +268,8 @@ void SezioniCalcola(const DatiTrave& d, RisultatiTrave& r) {
     const size_t nPosizioni = p.size();
     for (size_t j = 0; j < nPosizioni; ++j) {
         const double pos = p[j];
-        if (pos - eps > 0) p.push_back(pos - eps);
-        if (ASingolo(pos + eps) < L) p.push_back(pos + eps);
+        if (PuntoPrima(pos, eps)) p.push_back(pos - eps);
+        if (PuntoDopo(pos, eps, L)) p.push_back(pos + eps);
     }
     p.push_back(L / 2.0f);
     p.push_back(0);
@@ -269,7 +282,47 @@ void SezioniCalcola(const DatiTrave& d, RisultatiTrave& r) {
     }
     for (int k = 0; k < 3; ++k)
         p.push_back(L);
+    return p;
+}
 
+long long PuntiMolle(const DatiTrave& d, int n) {
+    const float L = d.Luce;
+    const float eps = PassoSezioni(d) / 1000.0f;
+    Vettore1<double> nodi;
+    TraveWinkler::NodiMesh(nodi, L, n);
+    long long punti = 0;
+    for (int i = 1; i <= n + 1; ++i) {
+        const double pos = PosizioneMolla(nodi(i), i == n + 1, L);
+        punti += 1 + (PuntoPrima(pos, eps) ? 1 : 0) + (PuntoDopo(pos, eps, L) ? 1 : 0);
+    }
+    return punti;
+}
+
+int LimiteDivisioni(const DatiTrave& d) {
+    const auto altri = static_cast<long long>(PuntiCalcolo(d).size());
+    // 3·n + 1 points always fit up to here.
+    int n = static_cast<int>((MassimoPunti - 1 - altri) / 3);
+    if (n < 1) return n;
+    // A mesh finer than ε loses the points at ±ε of the nodes within ε of the
+    // ends, so that a few more divisions may fit (with fewer than 11 sections).
+    while (n < TraveWinkler::MaxElementi && altri + PuntiMolle(d, n + 1) <= MassimoPunti)
+        ++n;
+    return n;
+}
+
+std::string TestoLimiteDivisioni(int limite) {
+    return "N° div. deve essere compreso tra 1 e " + std::to_string(limite);
+}
+
+void ControllaDivisioni(const DatiTrave& d) {
+    const int limite = LimiteDivisioni(d);
+    Controlla(limite >= 1, "troppi punti di calcolo anche con una divisione");
+    if (d.NDivisioni < 1 || d.NDivisioni > limite)
+        throw GuastoSpiegato("numero di divisioni fuori dai limiti", TestoLimiteDivisioni(limite));
+}
+
+void SezioniCalcola(const DatiTrave& d, RisultatiTrave& r) {
+    const std::vector<double> p = PuntiCalcolo(d);
     const int16_t n = Conteggio16(static_cast<long long>(p.size()), "troppi punti di calcolo");
     r.NPunti = n;
     r.x.Ridimensiona(n);
@@ -476,6 +529,7 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
 
     // 2: elastic soil, the springs become concentrated loads.
     if (d.Vincoli == Fondazione && d.Winkler) {
+        ControllaDivisioni(d);
         if (!PreparaSuoloElastico(*this, msg)) return EsitoCalcolo::SistemaIrrisolvibile;
     }
 
@@ -533,6 +587,9 @@ EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>&
                              const std::function<std::string()>& causa) {
     try {
         return passi();
+    } catch (const GuastoSpiegato& g) {
+        msg.Mostra(std::string(TestoErroreDati) + ACapo + g.Riga());
+        return EsitoCalcolo::ErroreDati;
     } catch (const std::exception&) { // Guasto and every other standard fault
         std::string testo = TestoErroreDati;
         try {

@@ -7,6 +7,7 @@
 #include "modulo_zelvo.h"
 #include "trave_winkler.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelvo {
@@ -104,6 +105,20 @@ float InterpolaInX(const Vettore1<double>& xs, double x, const Vettore1<float>& 
     return ASingolo(yInterpola(x, xs(i), v(i), xs(i + 1), v(i + 1)), "interpolazione");
 }
 
+double PressioneWinklerInX(const DatiTrave& d, const RisultatiTrave& r, double x, float f) {
+    if (d.ReagTraz) return d.K * f;
+    // Soil that does not take tension: a lifted point (settlement below 0)
+    // carries no pressure, and between two points the pressure is the straight
+    // line between theirs, as the soil diagram draws it.
+    const int n = r.NPunti;
+    const auto compresso = [&](int j) { return std::max(r.f(j), 0.0f); };
+    const int i = CercaIndice(r.x, x, n);
+    if (i >= n) return d.K * compresso(n);
+    const float s = ASingolo(yInterpola(x, r.x(i), compresso(i), r.x(i + 1), compresso(i + 1)),
+                             "interpolazione");
+    return d.K * s;
+}
+
 ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messaggi& msg) {
     ValoriX out;
     if (!std::isfinite(x)) throw Guasto("ascissa non finita");
@@ -123,7 +138,7 @@ ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messagg
     out.f = InterpolaInX(r.x, x, r.f, r.NPunti);
     if (d.Vincoli == Fondazione) {
         if (d.Winkler)
-            out.Sigma = ASingolo(d.K * *out.f, "pressione sul suolo");
+            out.Sigma = ASingolo(PressioneWinklerInX(d, r, x, *out.f), "pressione sul suolo");
         else
             out.Sigma = ASingolo(Diviso(ReazioneSuoloInX(d, r, x), d.b, "larghezza nulla"),
                                  "pressione sul suolo");

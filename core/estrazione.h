@@ -39,9 +39,15 @@ struct ValoriX {
     std::optional<float> M, V, f, Sigma;
 };
 
+// Soil pressure at x on elastic soil, f being the settlement interpolated at
+// x: K·f when the soil takes tension; otherwise K times the settlements of the
+// calculation points with the lifted ones (f < 0) taken as 0, interpolated at
+// x (never below 0, as the soil diagram draws it).
+double PressioneWinklerInX(const DatiTrave& d, const RisultatiTrave& r, double x, float f);
+
 // M(x), V(x) by exact statics (with the soil of a rigid foundation), f(x)
-// interpolated, and on a foundation the soil pressure: K·f(x) on elastic
-// soil, the reaction line divided by b on a rigid foundation. x < 0 shows
+// interpolated, and on a foundation the soil pressure: `PressioneWinklerInX`
+// on elastic soil, the reaction line divided by b on a rigid foundation. x < 0 shows
 // "Errore: x < 0", x > Luce shows "Errore: x > Luce".
 ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messaggi& msg);
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace zelvo {
 
@@ -20,6 +21,18 @@ namespace zelvo {
 class Guasto : public std::runtime_error {
   public:
     explicit Guasto(const std::string& causa) : std::runtime_error(causa) {}
+};
+
+// A fault the user can mend by changing one datum: the generic message is
+// followed by a line that says what to change.
+class GuastoSpiegato : public Guasto {
+  public:
+    GuastoSpiegato(const std::string& causa, std::string riga)
+        : Guasto(causa), riga_(std::move(riga)) {}
+    const std::string& Riga() const { return riga_; }
+
+  private:
+    std::string riga_;
 };
 
 // A double that must be finite (overflow or 0/0 of a double is a fault).

@@ -32,7 +32,8 @@ inline constexpr const char* TestoErroreDati = "Errore! Controllare i dati";
 // calculating) and turns any fault they throw - `Guasto` of the checked
 // helpers, or any other standard exception such as a failed allocation - into
 // the single message "Errore! Controllare i dati" (no icon) and `ErroreDati`.
-// The steps stop where the fault occurred.
+// The steps stop where the fault occurred. A `GuastoSpiegato` adds its line
+// under the generic one (joined by `ACapo`).
 EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi);
 // The same, with the message's second line naming what caused the fault
 // (`causa`, asked only after a fault; an empty text adds no line).

@@ -45,12 +45,18 @@ void TraveWinkler::InizializzaWinkler(int nW, double kW, double bW, float E, flo
     passi_ = 0;
     risoluzioni_ = 0;
 
-    // Mesh: the step is evaluated in single precision, the abscissae are
+    NodiMesh(x, Luce, n);
+}
+
+void TraveWinkler::NodiMesh(Vettore1<double>& x, float Luce, int n) {
+    // The step is evaluated in single precision, the abscissae are
     // accumulated in double.
+    if (n < 1) throw Guasto("numero di elementi < 1");
     const float passo = Luce / static_cast<float>(n);
     if (!(passo > 0) || !std::isfinite(passo)) throw Guasto("elemento di lunghezza nulla");
+    x.Ridimensiona(n + 1);
     x(1) = 0;
-    for (int i = 2; i <= nodi; ++i)
+    for (int i = 2; i <= n + 1; ++i)
         x(i) = x(i - 1) + static_cast<double>(passo);
 }
 
@@ -443,13 +449,16 @@ Vettore1<CaricoConcentrato> RigheMolle(const RisultatiTrave& r, float luce) {
     Vettore1<CaricoConcentrato> righe(molle);
     for (int i = 1; i <= molle; ++i) {
         righe(i).F = ASingolo(r.Molle(i).F, "forza di una molla oltre il single");
-        righe(i).d = ASingolo(r.Molle(i).d);
+        righe(i).d = PosizioneMolla(r.Molle(i).d, i == molle, luce);
     }
+    return righe;
+}
+
+float PosizioneMolla(double x, bool ultima, float luce) {
     // The last node is the end B: its accumulated abscissa misses L only by
     // round-off, and a row a digit beyond L would put a calculation point
     // outside the beam.
-    if (molle > 0) righe(molle).d = luce;
-    return righe;
+    return ultima ? luce : ASingolo(x);
 }
 
 } // namespace zelvo

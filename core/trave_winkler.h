@@ -86,6 +86,10 @@ class TraveWinkler {
     // (`PassiMassimi` + 1) is shown and the last solution stands (true).
     bool RisolveW(bool ReagTraz, Messaggi& msg, const std::function<void(int)>& iterazione = {});
 
+    // Node abscissae x(1..n+1) of the mesh of n equal elements over Luce
+    // (re-sized here). n < 1 or a zero element is a fault.
+    static void NodiMesh(Vettore1<double>& x, float Luce, int n);
+
     // Equivalent nodal loads (model sign) of a force, a couple, a
     // trapezoid q1 at d1 .. q2 at d2.
     void AzioniConcentrati(double F, double d);
@@ -172,5 +176,9 @@ bool PreparaSuoloElastico(ModuloZelvo& m, Messaggi& msg);
 // The spring reactions of r.Molle as concentrated-load rows (in single
 // precision, the last one at the end B, x = luce).
 Vettore1<CaricoConcentrato> RigheMolle(const RisultatiTrave& r, float luce);
+
+// Position of a spring's load row: the node abscissa x in single precision,
+// luce for the last node.
+float PosizioneMolla(double x, bool ultima, float luce);
 
 } // namespace zelvo

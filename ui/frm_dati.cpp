@@ -1,5 +1,6 @@
 #include "ui/frm_dati.h"
 
+#include "core/calcolo.h"
 #include "form/figura_schema.h"
 #include "form/relazione.h"
 #include "form/testi_finestra.h"
@@ -310,6 +311,11 @@ QWidget* FrmDati::CreaDati() {
             lblWinkler2_ = {l, nullptr};
         }
     }
+    txtWinkler_[2]->setToolTip(
+        Q(std::string(TestoDi("txtWinkler", 2).tooltip) + ": da 1 a " +
+          FormatoNumero(unita_.separatori, DivisioniCentoSezioni) +
+          " con 100 sezioni e nessun carico, meno con più sezioni o carichi, mai oltre " +
+          FormatoNumero(unita_.separatori, MaxDivisioni)));
     lblIterazione_ = new QLabel(fraWinkler_);
     lblIterazione_->setObjectName(QStringLiteral("lblWinkler3"));
     Accessibile(lblIterazione_, "lblWinkler", 3);

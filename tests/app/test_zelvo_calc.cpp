@@ -165,6 +165,30 @@ TEST(Uscita, CalcoloOFileFallitiEsce1SenzaRelazione) {
     EXPECT_EQ(Leggi(vecchia).rfind("NOME FILE: mensola\r\n", 0), 0u);
 }
 
+// The example foundation on elastic soil with more divisions than its
+// calculation points take: the refusal names the limit on its second line.
+// Witness, the count by hand: 100 grid points, 6 fixed ones, the trapezoid
+// over the whole span 2 + 2, the forces at 1, 5 and 9 3 each, the couple at 9
+// 3: 122 points; each division adds 3, so (32767 − 1 − 122)/3 = 10881.
+TEST(Uscita, DivisioniOltreIlLimite) {
+    const std::string esempio = Leggi(Esempi + "fondazione-winkler.zlv");
+    const std::string riga = "30000000,0.8,100,";
+    ASSERT_NE(esempio.find(riga), std::string::npos);
+    for (const auto& [n, stato, err] : std::vector<std::tuple<std::string, int, std::string>>{
+             {"10881", 0, ""},
+             {"10882", 1,
+              "Errore! Controllare i dati\nN° div. deve essere compreso tra 1 e 10881\n"}}) {
+        std::string zlv = esempio;
+        zlv.replace(zlv.find(riga), riga.size(), "30000000,0.8," + n + ",");
+        const fs::path p = Cartella / ("divisioni-" + n + ".zlv");
+        std::ofstream(p, std::ios::binary) << zlv;
+        const Esecuzione e = Esegui(Q(p.string()));
+        EXPECT_EQ(e.stato, stato) << n;
+        EXPECT_EQ(e.err, err) << n;
+        EXPECT_EQ(e.out.empty(), stato != 0) << n;
+    }
+}
+
 // Wrong uses end with 2 and print nothing (no JSON for a file that cannot be
 // opened); --version of both programs and --help, answered without a
 // display; the window program refuses an unknown option before any window.

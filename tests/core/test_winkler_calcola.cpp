@@ -43,10 +43,10 @@ TEST(WinklerCalcola, FallimentiSenzaRisultatiNeRighe) {
         EsitoCalcolo esito;
         const char* testo;
     };
-    // Each spring adds about three points: with NSezioni = 100 the 16-bit
-    // NPunti overflows near NDivisioni = (32760 − 100)/3 ≈ 10887.
+    // Too many divisions for the calculation points (the limit is worked out
+    // by hand in the test of the limit below).
     Caso troppi{prova::FondazioneProva(10950, true), EsitoCalcolo::ErroreDati,
-                "Errore! Controllare i dati"};
+                "Errore! Controllare i dati\r\nN° div. deve essere compreso tra 1 e 10881"};
     // Everything pulls upward: no contact state carries the loads.
     Caso verso{prova::FondazioneProva(50, false), EsitoCalcolo::SistemaIrrisolvibile,
                "Sistema non risolvibile"};

@@ -1,5 +1,6 @@
 // The numbers the help quotes (data-valore="example:field:index",
 // data-limite="name") are what the program shows; the links lead to pages.
+#include "core/calcolo.h"
 #include "core/trave_winkler.h"
 #include "form/modello_form.h"
 #include "io/file_atomico.h"
@@ -91,7 +92,8 @@ TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
 TEST(AiutoNumeri, LimitiDellaFondazione) {
     const Separatori italiani{",", "."};
     const std::map<std::string, std::string> limiti{
-        {"MaxElementi", FormatoNumero(italiani, TraveWinkler::MaxElementi)},
+        {"DivisioniCentoSezioni", FormatoNumero(italiani, DivisioniCentoSezioni)},
+        {"MaxDivisioni", FormatoNumero(italiani, MaxDivisioni)},
         {"PassiMassimi", FormatoNumero(italiani, TraveWinkler().PassiMassimi)},
     };
     std::set<std::string> trovati;
