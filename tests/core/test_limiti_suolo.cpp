@@ -94,14 +94,17 @@ TEST(LimiteDivisioniSuolo, MassimoAssoluto) {
     EXPECT_LT(MaxDivisioni, TraveWinkler::MaxElementi);
 }
 
-// So many sections that not one division fits: the plain generic message.
+// So many sections that not one division fits: the line on the points.
 TEST(LimiteDivisioniSuolo, NessunaDivisioneEntra) {
     ModuloZelvo m;
     m.Dati = SenzaCarichi(32761); // 32761 grid points + 6 = 32767
     m.Dati.NDivisioni = 1;
     RegistroMessaggi msg;
     EXPECT_EQ(m.CalcolaConTrappola(msg), EsitoCalcolo::ErroreDati);
-    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{
+                               "Errore! Controllare i dati\r\nTroppi punti di calcolo (più di "
+                               "32.767): ridurre N° sezioni di calcolo, N° div. o il numero di "
+                               "carichi."});
 }
 
 // ---------------------------------------------------------- soil pressure
