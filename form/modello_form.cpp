@@ -69,6 +69,7 @@ void ModelloForm::Rifiuta(const DatoRifiutato& r) {
         g.colonna = r.colonna;
     }
     fuoco = r.fuoco;
+    ++RichiesteFuoco;
     Msg.Mostra(r.messaggio, Icona::Esclamazione);
 }
 

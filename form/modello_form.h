@@ -137,6 +137,9 @@ class ModelloForm {
     bool Settaggio = false; // the program is setting chkDistanzeParziali
     bool Calcolato = false;
     Fuoco fuoco;
+    // Counts the refusals that put the focus on their field, so that the
+    // view moves it there even when `fuoco` already names that field.
+    uint64_t RichiesteFuoco = 0;
     FinestraUnita frmUnits;
     std::string VersioneLetta; // version of the file read last
     // The folder of the example files ("&Files di esempio").

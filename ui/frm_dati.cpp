@@ -564,8 +564,11 @@ void FrmDati::Aggiorna() {
         riquadriGriglie_[static_cast<size_t>(i)]->setVisible(!altroZoom || g.zoom);
     }
     figura_->update();
-    if (!(m.fuoco == ultimoFuoco_)) {
+    // The focus follows the model when it moves, and always after a refusal
+    // (the field may already be the model's while a button has the focus).
+    if (!(m.fuoco == ultimoFuoco_) || m.RichiesteFuoco != ultimaRichiestaFuoco_) {
         ultimoFuoco_ = m.fuoco;
+        ultimaRichiestaFuoco_ = m.RichiesteFuoco;
         if (QWidget* w = Controllo(m.fuoco); w && w->isVisibleTo(this)) {
             w->setFocus(Qt::OtherFocusReason);
             if (auto* e = qobject_cast<QLineEdit*>(w); e && m.fuoco.tipo != TipoControllo::TxtEdit)

@@ -130,6 +130,7 @@ class FrmDati : public QMainWindow {
     // Unit labels: the model's label fields they show.
     std::vector<std::pair<QLabel*, const std::string*>> unita_etichette_;
     Fuoco ultimoFuoco_;
+    uint64_t ultimaRichiestaFuoco_ = 0;
     bool aggiornando_ = false;
 };
 

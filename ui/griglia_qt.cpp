@@ -144,6 +144,15 @@ void GrigliaQt::Aggiorna() {
     } else {
         editor_->hide();
     }
+    // The model's current cell is the view's (a refused cell is shown and
+    // scrolled to).
+    if (g.CellaDati()) {
+        const QModelIndex corrente = modello_->index(g.riga, g.colonna);
+        if (currentIndex() != corrente) {
+            setCurrentIndex(corrente);
+            scrollTo(corrente);
+        }
+    }
 }
 
 void GrigliaQt::PosizionaEditor() {
