@@ -144,7 +144,10 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     if (finestre_.Collega) finestre_.Collega(*this);
     CreaMenu();
     CreaControlli();
-    modello_->Cambiato = [this] { Aggiorna(); };
+    modello_->Cambiato = [this] {
+        Aggiorna();
+        FrmProperty::TraveCambiata(*this); // its section check follows the results
+    };
     resize(1280, 800);
     Aggiorna();
 }

@@ -78,6 +78,9 @@ class FrmProperty : public QWidget {
     // Closes the window of `trave`, if open, handing its E and J back (before
     // the main window replaces, saves or closes its problem).
     static void Chiudi(FrmDati& trave);
+    // The main window of `trave` changed (a calculation): its open section
+    // window re-reads the results its check shows.
+    static void TraveCambiata(FrmDati& trave);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -117,6 +120,7 @@ class FrmProperty : public QWidget {
     QLabel* lblFy_ = nullptr;
     std::array<QLabel*, 6> verifica_{}; // Wel, Wpl, Mel, Mpl, |M|max, ratio
     std::array<QLabel*, 6> unitaVer_{};
+    QLabel* lblMotivo_ = nullptr; // why no plastic check is offered
     // Geometry
     QLineEdit* txtDidSezione_ = nullptr;
     PicturaSezione* PictureEdit_ = nullptr;

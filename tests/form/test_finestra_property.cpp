@@ -86,13 +86,16 @@ TEST_F(FinestraPropertyProva, RecordEsistenteConElementoSenzaFlessione) {
     trave->SezioneProgetto.Prop->tipo = 1;
     w->Form_Load();
     EXPECT_FALSE(w->InerziaVisibile || w->PoissonVisibile);
-    w->Form_Unload();
+    w->txtStru[0].Edita("71000"); // MPa: a change made here hands E and J = 0 back
+    EXPECT_TRUE(w->Form_Unload());
     EXPECT_EQ(std::tuple(modulo.Dati.E, modulo.Dati.J, trave->SezioneProgetto.Prop->tipo),
-              std::tuple(7e10f, 0.0f, int16_t(1)));
+              std::tuple(7.1e10f, 0.0f, int16_t(1)));
+    // an empty record only looked at leaves the beam's values alone
     trave->SezioneProgetto.Prop = std::make_unique<Property>();
     w->Form_Load();
-    w->Form_Unload();
-    EXPECT_EQ(std::pair(modulo.Dati.E, modulo.Dati.J), std::pair(0.0f, 0.0f));
+    EXPECT_TRUE(w->Form_Unload());
+    EXPECT_EQ(std::pair(modulo.Dati.E, modulo.Dati.J), std::pair(7.1e10f, 0.0f));
+    EXPECT_TRUE(msg.elenco.empty());
 }
 
 TEST_F(FinestraPropertyProva, SezioneNonCostruibileTieneApertoLEditor) {
