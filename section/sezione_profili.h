@@ -80,13 +80,12 @@ class SezioneProfili {
     // As SezioneEdit::PltInizializza: this profile's plot window on the target.
     bool PltInizializza(double xMin, double xMax, double yMin, double yMax, Superficie& superficie);
     // Draws Poligono1 (built by Coordinate) outlined and hatched; with Doppi
-    // the window is widened to the left by the profile's width plus dDoppi
-    // and the twin, mirrored about the vertical through the left side at the
-    // gap dDoppi, is drawn and hatched too. False when there is no drawable
-    // outline or a primitive failed.
+    // the window is widened to hold the twin (Gemello), drawn and hatched
+    // too. False when there is no drawable outline or a primitive failed.
     bool PlottaSezione(Superficie& superficie);
     Grafica& Disegno() { return grafica_; }
-    // The mirrored twin of a pair (Poligono1 mirrored to the left at the gap).
+    // The mirrored twin of a pair: Poligono1 mirrored to the left at the
+    // gap; for a pair turned as one section, below it at the gap.
     Poligono Gemello() const;
 
   private:
