@@ -250,10 +250,11 @@ void FrmProperty::TraveCambiata(FrmDati& trave) {
     if (w->modello_.Revisione() != r) w->Aggiorna();
 }
 
-void FrmProperty::Chiudi(FrmDati& trave) {
+bool FrmProperty::Chiudi(FrmDati& trave) {
     if (auto* w = trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"),
                                                 Qt::FindDirectChildrenOnly))
-        w->close();
+        return w->close();
+    return true;
 }
 
 FrmProperty::FrmProperty(FrmDati& trave)
