@@ -397,6 +397,20 @@ TEST_F(FinestraPropertyProva, EditorConSeparatoriItaliani) {
     EXPECT_FALSE(w->Figura_Click());
     EXPECT_EQ(msg.Testi(), Testi{"R external: \"10.5\" non è un numero valido." + Esempio});
     EXPECT_EQ(std::pair(w->fuoco, w->fuocoIndice), std::pair(FuocoProperty::Raggio, 0));
+    // the row count of "n Rect." is a whole number too
+    msg.Svuota();
+    w->OpTipoSezione_Click(SezNRettangoli);
+    for (const char* righe : {"2,5", "2.5"}) {
+        w->txtRigheGriglia0.Edita(righe);
+        w->txtRigheGriglia_Invio();
+        EXPECT_FALSE(w->FlexGrid0.visibile);
+        EXPECT_EQ(w->fuoco, FuocoProperty::Righe);
+    }
+    EXPECT_EQ(msg.Testi(), (Testi{"n: \"2,5\" non è un numero intero.",
+                                  "n: \"2.5\" non è un numero valido." + Esempio}));
+    w->txtRigheGriglia0.Edita("2");
+    w->txtRigheGriglia_Invio();
+    EXPECT_EQ(w->FlexGrid0.Righe(), 3);
 }
 
 // Two UPN 200 back to back, 10 mm apart, turned: one section about the pair's
