@@ -5,6 +5,7 @@
 #include "io/numeri.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <functional>
 

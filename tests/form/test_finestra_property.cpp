@@ -618,3 +618,17 @@ TEST_F(FinestraPropertyProva, VerificaSoloAcciaioEOltreUno) {
     EXPECT_EQ(t.rapporto, "15.319 NON verificata"); // 90/5,875
     EXPECT_FALSE(t.verificata);
 }
+
+// Which material names count as steel for the plastic check.
+TEST(NomeAcciaio, NomiDeiMateriali) {
+    for (auto [nome, acciaio] : {std::pair{"Steel", true},
+                                 {"Acciaio inox", true},
+                                 {"S355J2", true},
+                                 {"s235", true},
+                                 {"Concrete C25/30", false},
+                                 {"Wood (Spruce)", false},
+                                 {"Aluminium", false},
+                                 {"Class 235", false},
+                                 {"", false}})
+        EXPECT_EQ(NomeAcciaio(nome), acciaio) << nome;
+}
