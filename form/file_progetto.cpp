@@ -136,6 +136,7 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, Progetto
             FileInOut(modo, f, presenza);
             if (presenza > 0) {
                 if (!p.Sezione) ValoreNonAmmesso(f);
+                if (leggi) p.Sezione->PresenzaLetta = presenza;
                 p.Sezione->LeggeScrive(f, modo, p.Unita);
             }
             FileInOut(modo, f, d.K, d.b, d.NDivisioni, d.Winkler);

@@ -55,8 +55,11 @@ class RecordSezione {
     virtual ~RecordSezione() = default;
     // Clears the record (start of a reading).
     virtual void Svuota() = 0;
-    // Presence written on line 15: 0 no record follows, > 0 a record follows.
+    // Presence written on line 15: 0 no record follows, > 0 a record follows
+    // (2: the record is followed by its typed yield stress).
     virtual int16_t Presenza() const = 0;
+    // The presence read on line 15 (set before a reading's LeggeScrive).
+    int16_t PresenzaLetta = 1;
     // Reads ("L": a new record, after a presence > 0) or writes ("S") the
     // record's own lines, in the units `u` of the problem. Failures throw
     // ErroreFile (after their message).
@@ -72,18 +75,18 @@ class RecordProperty : public RecordSezione {
     // exists from "5.4" on); the writer always writes the current layout.
     const std::string* Versione = nullptr;
     void Svuota() override { Prop.reset(); }
-    int16_t Presenza() const override { return Prop ? 1 : 0; }
+    int16_t Presenza() const override { return Prop ? (Prop->FyNelFile() ? 2 : 1) : 0; }
     // Reading builds the record aside and takes it only when all its lines
     // were read: a record cut short is never taken as good.
     void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura& u) override {
         const std::string versione = Versione ? *Versione : std::string(VersioneFileCorrente);
         if (modo == "L") {
             auto nuovo = std::make_unique<Property>();
-            nuovo->LeggeScrive(modo, f, u, versione);
+            nuovo->LeggeScrive(modo, f, u, versione, PresenzaLetta >= 2);
             Prop = std::move(nuovo);
             return;
         }
-        if (Prop) Prop->LeggeScrive(modo, f, u, versione);
+        if (Prop) Prop->LeggeScrive(modo, f, u, versione, Prop->FyNelFile());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "io/numeri.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <functional>
 
@@ -17,6 +18,9 @@ namespace {
 void Trappola(Messaggi& msg, const char* nome, const std::function<void()>& f) {
     try {
         f();
+    } catch (const NumeroRifiutato& e) {
+        // a typed text that is not a number: its own message, nothing done
+        msg.Mostra(e.what(), Icona::Critica);
     } catch (const Guasto&) {
         msg.Mostra(std::string("Errore nella Sub ") + nome, Icona::Critica);
     } catch (const ErroreFile&) {
@@ -43,7 +47,39 @@ std::string Esponente(const std::string& unita, const char* esp) {
     return unita.empty() ? unita : unita + esp;
 }
 
+// The captions of the fields, as refusals name them.
+const char* const CaptionStru[] = {"Young Modulus", "Poisson's Ratio", "Density",
+                                   "Thermal Expansion"};
+const char* const CaptionSec[] = {"Section Area", "I"};
+const char* const CaptionFy = "Yield stress fy";
+// The materials grid's column captions (its refusals name them).
+const char* const ColonneMateriali[] = {"", "Name", "E", "Poisson", "Density", "Therm. Exp."};
+
 } // namespace
+
+std::string MaterialeFuoriLimiti(double E, double nU, double Density,
+                                 const std::array<std::string, 3>& nomi, const Separatori& s) {
+    if (!(E > 0)) return nomi[0] + ": il valore deve essere maggiore di 0.";
+    if (!(nU >= 0 && nU < 0.5))
+        return nomi[1] + ": il valore deve essere almeno 0 e minore di 0" + s.decimale + "5.";
+    if (!(Density >= 0)) return nomi[2] + ": il valore non può essere negativo.";
+    return "";
+}
+
+bool NomeAcciaio(const std::string& nome) {
+    std::string n;
+    for (char c : nome)
+        n += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (n.find("steel") != std::string::npos || n.find("acciaio") != std::string::npos) return true;
+    // a grade name: S followed by three digits (S235, S355J2)
+    for (size_t i = 0; i + 3 < n.size(); ++i)
+        if (n[i] == 's' && (i == 0 || !std::isalpha(static_cast<unsigned char>(n[i - 1]))) &&
+            std::isdigit(static_cast<unsigned char>(n[i + 1])) &&
+            std::isdigit(static_cast<unsigned char>(n[i + 2])) &&
+            std::isdigit(static_cast<unsigned char>(n[i + 3])))
+            return true;
+    return false;
+}
 
 FinestraProperty::FinestraProperty(ModelloForm& trave, Messaggi& msg)
     : Trave(trave), Msg(msg), unita_(trave.Unita) {}
@@ -59,9 +95,33 @@ std::string FinestraProperty::UnitaLunghezzaSezione() const {
     return U().SenzaUnita ? std::string() : U().UnitaModello[4];
 }
 
-double FinestraProperty::LeggiCampo(const CampoForm& c, Grandezza g) const {
+void FinestraProperty::Rifiuta(FuocoProperty f, int indice) {
+    fuoco = f;
+    fuocoIndice = indice;
+    if (f == FuocoProperty::Stru) Scheda = 0;
+    if (f == FuocoProperty::Sec || f == FuocoProperty::Fy) Scheda = 1;
+}
+
+double FinestraProperty::LeggiCampo(const CampoForm& c, Grandezza g, const std::string& luogo,
+                                    FuocoProperty f, int indice) {
     if (auto e = c.Esatto(U().separatori)) return *e;
-    return Finito(U().Interna(g, ValoreNumerico(c.testo, U().separatori)));
+    try {
+        return Finito(U().Interna(g, LeggiTipizzato(c.testo, U().separatori, luogo)));
+    } catch (const NumeroRifiutato&) {
+        Rifiuta(f, indice);
+        throw;
+    }
+}
+
+double FinestraProperty::LeggiNumero(const CampoForm& c, const std::string& luogo, FuocoProperty f,
+                                     int indice) {
+    if (auto e = c.Esatto(U().separatori)) return *e;
+    try {
+        return Finito(LeggiTipizzato(c.testo, U().separatori, luogo));
+    } catch (const NumeroRifiutato&) {
+        Rifiuta(f, indice);
+        throw;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -81,8 +141,15 @@ void FinestraProperty::Form_Load() {
             // A new record starts from the beam's own E and J, so that
             // closing at once hands back what the main window holds.
             nuovo_ = std::make_unique<Property>();
-            nuovo_->E = LeggiCampo(Trave.txtDati[1], Grandezza::Tensione);
-            nuovo_->Jota = LeggiCampo(Trave.txtDati[2], Grandezza::Inerzia);
+            // a main-window field that holds no number starts the record at 0
+            auto campo = [&](const CampoForm& c, Grandezza g) {
+                if (auto e = c.Esatto(U().separatori)) return *e;
+                const LetturaRegionale l = LeggiRegionale(c.testo, U().separatori);
+                const double v = l.Letto() ? U().Interna(g, l.valore) : 0.0;
+                return std::isfinite(v) ? v : 0.0;
+            };
+            nuovo_->E = campo(Trave.txtDati[1], Grandezza::Tensione);
+            nuovo_->Jota = campo(Trave.txtDati[2], Grandezza::Inerzia);
         }
         Property& p = Record();
         p.SezioneEd.UnitaLunghezza = UnitaLunghezzaSezione();
@@ -93,11 +160,18 @@ void FinestraProperty::Form_Load() {
         }
         AggiornaTxt();
         txtFy.Scrivi("");
-        if (!p.SezioneConEdit && p.SezionePr.fySteelTMP > 0)
+        // the yield stress kept with the record, else the profile's grade
+        if (p.fyBeam > 0)
+            txtFy.Scrivi(U().Testo(Grandezza::Tensione, p.fyBeam), p.fyBeam);
+        else if (!p.SezioneConEdit && p.SezionePr.fySteelTMP > 0)
             txtFy.Scrivi(U().Testo(Grandezza::Tensione, p.SezionePr.fySteelTMP),
                          p.SezionePr.fySteelTMP);
-        else if (p.fyBeam > 0)
-            txtFy.Scrivi(U().Testo(Grandezza::Tensione, p.fyBeam), p.fyBeam);
+        eApertura_ = p.E;
+        areaApertura_ = p.Area;
+        jApertura_ = p.Jota;
+        confermato_ = false;
+        revisioneTrave_ = Trave.Revisione();
+        fuoco = FuocoProperty::Nessuno;
         Scheda = 0;
         FrameMaterials = FrameEdit = false;
         AggiornaVerifica();
@@ -126,37 +200,76 @@ void FinestraProperty::VisualizzaPerTipo() {
     PoissonVisibile = !tipoElemento;
 }
 
-void FinestraProperty::Form_Unload() {
-    if (!Aperta) return;
+bool FinestraProperty::Form_Unload() {
+    if (!Aperta) return true;
+    bool chiusa = false;
     Trappola(Msg, "Form_Unload", [&] {
+        Property& p = Record();
+        // every field is read before anything is written back
+        const double E =
+            LeggiCampo(txtStru[0], Grandezza::Tensione, CaptionStru[0], FuocoProperty::Stru, 0);
+        double nU = p.nU;
+        if (PoissonVisibile) nU = LeggiNumero(txtStru[1], CaptionStru[1], FuocoProperty::Stru, 1);
+        const double D = LeggiNumero(txtStru[2], CaptionStru[2], FuocoProperty::Stru, 2);
+        const double A = LeggiNumero(txtStru[3], CaptionStru[3], FuocoProperty::Stru, 3);
+        const double area =
+            LeggiCampo(txtSec[0], Grandezza::Area, CaptionSec[0], FuocoProperty::Sec, 0);
+        const double J = tipoElemento ? 0
+                                      : LeggiCampo(txtSec[1], Grandezza::Inerzia, CaptionSec[1],
+                                                   FuocoProperty::Sec, 1);
+        const double fy = LeggiCampo(txtFy, Grandezza::Tensione, CaptionFy, FuocoProperty::Fy, 0);
+        const bool cambiato = confermato_ || E != eApertura_ || area != areaApertura_ ||
+                              (!tipoElemento && J != jApertura_);
+        // values the window only showed are not judged; a change hands them on
+        const bool materiale = cambiato || nU != p.nU || D != p.Density;
+        const std::string fuori =
+            !materiale ? std::string()
+                       : MaterialeFuoriLimiti(E, PoissonVisibile ? nU : 0, D,
+                                              {CaptionStru[0], CaptionStru[1], CaptionStru[2]},
+                                              U().separatori);
+        if (!fuori.empty()) {
+            Rifiuta(FuocoProperty::Stru, !(E > 0)                                    ? 0
+                                         : PoissonVisibile && !(nU >= 0 && nU < 0.5) ? 1
+                                                                                     : 2);
+            Msg.Mostra(fuori, Icona::Critica);
+            return;
+        }
+        if (!(fy >= 0)) {
+            Rifiuta(FuocoProperty::Fy, 0);
+            Msg.Mostra(std::string(CaptionFy) + ": il valore non può essere negativo.",
+                       Icona::Critica);
+            return;
+        }
         if (Scelta) {
             // the chooser closes with its owner
             auto s = std::move(Scelta);
             s->Collegamento.ComunicaProfilo = nullptr;
             s->Collegamento.ProfiliQuit = nullptr;
         }
-        Property& p = Record();
-        const double nuovoE = LeggiCampo(txtStru[0], Grandezza::Tensione);
-        auto numero = [this](const CampoForm& c) {
-            if (auto e = c.Esatto(U().separatori)) return *e;
-            return Finito(ValoreNumerico(c.testo, U().separatori));
-        };
-        p.E = nuovoE;
-        p.nU = numero(txtStru[1]);
-        p.Density = numero(txtStru[2]);
-        p.Alfa = numero(txtStru[3]);
+        p.E = E;
+        p.nU = nU;
+        p.Density = D;
+        p.Alfa = A;
         p.NomeMat = txtMateriale.testo;
-        p.Area = LeggiCampo(txtSec[0], Grandezza::Area);
-        p.Jota = tipoElemento ? 0 : LeggiCampo(txtSec[1], Grandezza::Inerzia);
+        p.Area = area;
+        p.Jota = J;
         p.tipo = tipoElemento ? (tipoRecord_ != 0 ? tipoRecord_ : int16_t{1}) : int16_t{0};
         p.DidSezione = txtDidSezione.testo;
-        ScriviEJTrave(p.E, p.Jota);
+        p.fyBeam = fy;
+        // what the window only showed leaves the main window's E and J alone
+        if (cambiato) ScriviEJTrave(p.E, p.Jota);
         if (nuovo_) Trave.SezioneProgetto.Prop = std::move(nuovo_);
+        chiusa = true;
     });
+    if (!chiusa) {
+        Cambiato();
+        return false;
+    }
     Aperta = Visibile = false;
     TraveVisibile = true;
     FrameMaterials = FrameEdit = false;
     Cambiato();
+    return true;
 }
 
 void FinestraProperty::ScriviEJTrave(double E, double J) {
@@ -250,11 +363,26 @@ void FinestraProperty::cmdAggiungi_Click() {
     Trappola(Msg, "cmdAggiungi_Click", [&] {
         const int n = MSFlexGrid1.Righe();
         if (n >= 32767) throw Guasto("troppi materiali");
-        const double E = Finito(U().Leggi(Grandezza::Tensione, Text[2]));
         const Separatori& sep = U().separatori;
-        MSFlexGrid1.Riempi(n, Text[1], E, Finito(ValoreNumerico(Text[3], sep)),
-                           Finito(ValoreNumerico(Text[4], sep)),
-                           Finito(ValoreNumerico(Text[5], sep)), U());
+        double v[6] = {};
+        for (int c = 2; c <= 5; ++c) {
+            try {
+                v[c] =
+                    Finito(LeggiTipizzato(Text[static_cast<size_t>(c)], sep, ColonneMateriali[c]));
+            } catch (const NumeroRifiutato&) {
+                Rifiuta(FuocoProperty::Text, c);
+                throw;
+            }
+        }
+        const double E = Finito(U().Interna(Grandezza::Tensione, v[2]));
+        const std::string fuori = MaterialeFuoriLimiti(
+            E, v[3], v[4], {ColonneMateriali[2], ColonneMateriali[3], ColonneMateriali[4]}, sep);
+        if (!fuori.empty()) {
+            Rifiuta(FuocoProperty::Text, !(E > 0) ? 2 : !(v[3] >= 0 && v[3] < 0.5) ? 3 : 4);
+            Msg.Mostra(fuori, Icona::Critica);
+            return;
+        }
+        MSFlexGrid1.Riempi(n, Text[1], E, v[3], v[4], v[5], U());
         MSFlexGrid1_Click(n);
     });
     Cambiato();
@@ -278,8 +406,31 @@ void FinestraProperty::cmdMatDefault_Click() {
 }
 
 void FinestraProperty::cmdSalvaMat_Click() {
-    Trappola(Msg, "cmdSalvaMat_Click",
-             [&] { FileMaterialiLeggeScrive(MSFlexGrid1, "S", Msg, U(), FileMateriali); });
+    Trappola(Msg, "cmdSalvaMat_Click", [&] {
+        // every row is checked first: nothing out of range reaches the file
+        const Separatori& sep = U().separatori;
+        const GrigliaTesto& g = MSFlexGrid1.Griglia;
+        for (int r = 1; r < MSFlexGrid1.Righe(); ++r) {
+            double v[6] = {};
+            for (int c = 2; c <= 5; ++c) {
+                const std::string luogo =
+                    "Materiali, riga " + std::to_string(r) + ", colonna " + ColonneMateriali[c];
+                v[c] = LeggiTipizzato(SenzaBordi(g.Testo(r, c)), sep, luogo);
+            }
+            const std::string riga = "Materiali, riga " + std::to_string(r) + ", colonna ";
+            const std::string fuori =
+                MaterialeFuoriLimiti(U().Interna(Grandezza::Tensione, v[2]), v[3], v[4],
+                                     {riga + ColonneMateriali[2], riga + ColonneMateriali[3],
+                                      riga + ColonneMateriali[4]},
+                                     sep);
+            if (!fuori.empty()) {
+                MSFlexGrid1_Click(r);
+                Msg.Mostra(fuori, Icona::Critica);
+                return;
+            }
+        }
+        FileMaterialiLeggeScrive(MSFlexGrid1, "S", Msg, U(), FileMateriali);
+    });
     Cambiato();
 }
 
@@ -291,6 +442,7 @@ void FinestraProperty::cmdOKMateriali_Click(int i) {
             txtMateriale.Scrivi(SenzaBordi(g.Testo(r, 1)));
             for (int k = 0; k < 4; ++k)
                 txtStru[static_cast<size_t>(k)].Scrivi(SenzaBordi(g.Testo(r, k + 2)));
+            confermato_ = true; // a material confirmed: its E goes to the beam
         }
         for (int riga = 1; riga < MSFlexGrid1.Righe(); ++riga)
             MSFlexGrid1.Griglia.Scrivi(riga, 0, "");
@@ -337,6 +489,7 @@ void FinestraProperty::cmdGeo_Click(int i) {
             const int tipo = std::clamp<int>(s.TipoSezione, 0, 6);
             PreparaTipo(tipo, false);
             CampiEditorSezione c;
+            c.separatori = U().separatori;
             s.FormScriveDati(c);
             ScriviCampiEditor(c);
             Figura_Click();
@@ -439,7 +592,20 @@ void FinestraProperty::txtRigheGriglia_Invio() {
     Trappola(Msg, "txtRigheGriglia_Invio", [&] {
         const std::string& t = txtRigheGriglia0.testo;
         const Separatori& sep = U().separatori;
-        const double v = TestoNumerico(t, sep) ? ValoreNumerico(t, sep) : 0;
+        const LetturaRegionale l = LeggiRegionale(t, sep);
+        if (l.esito != EsitoRegionale::Vuoto && !l.Letto()) {
+            FlexGrid0.visibile = false;
+            fuoco = FuocoProperty::Righe;
+            Msg.Mostra(TestoNumeroRifiutato("n", t, sep), Icona::Critica);
+            return;
+        }
+        const double v = l.valore;
+        if (v >= 1 && v != std::floor(v)) {
+            FlexGrid0.visibile = false;
+            fuoco = FuocoProperty::Righe;
+            Msg.Mostra("n: \"" + t + "\" non è un numero intero.", Icona::Critica);
+            return;
+        }
         if (!(v >= 1)) {
             FlexGrid0.visibile = false;
             fuoco = FuocoProperty::Righe;
@@ -482,6 +648,7 @@ CampiEditorSezione FinestraProperty::Campi() const {
     c.RaggioEsterno = RaggioTxt[0].testo;
     c.RaggioInterno = RaggioTxt[1].testo;
     c.NumeroVertici = RaggioTxt[2].testo;
+    c.separatori = U().separatori;
     return c;
 }
 
@@ -510,6 +677,26 @@ bool FinestraProperty::Figura_Click() {
         s.UnitaLunghezza = UnitaLunghezzaSezione();
         if (!s.FormLeggeDati(Campi(), Msg)) {
             PuliziaRisultati();
+            // the focus goes where the refused text was typed
+            switch (s.Rifiuto.campo) {
+            case CampoEditorSezione::Righe:
+                fuoco = FuocoProperty::Righe;
+                break;
+            case CampoEditorSezione::RaggioEsterno:
+            case CampoEditorSezione::RaggioInterno:
+            case CampoEditorSezione::NumeroVertici:
+                fuoco = FuocoProperty::Raggio;
+                fuocoIndice = s.Rifiuto.campo == CampoEditorSezione::RaggioEsterno   ? 0
+                              : s.Rifiuto.campo == CampoEditorSezione::RaggioInterno ? 1
+                                                                                     : 2;
+                break;
+            case CampoEditorSezione::Griglia:
+                FlexGrid0.CellaCorrente(s.Rifiuto.riga, s.Rifiuto.colonna);
+                fuoco = FuocoProperty::Griglia;
+                break;
+            default:
+                break;
+            }
             return;
         }
         const Poligono& c = s.Contorno;
@@ -547,6 +734,7 @@ void FinestraProperty::cmdOKEdit_Click() {
         double h = 0, b = 0;
         s.DimSez(h, b, Msg);
         p.SezioneConEdit = true;
+        confermato_ = true;
         txtDidSezione.Scrivi("");
         RuotaAbilitato = false;
         PreparaGeometria();
@@ -578,7 +766,7 @@ void FinestraProperty::PreparaComportamento() {
     FlexGrid0.perColonne = true;
     const Separatori& s = U().separatori; // the units outlive the window
     FlexGrid0.normalizza = [&s](const std::string& t) { return NormalizzaCampo(s, t); };
-    FlexGrid0.numerico = [&s](const std::string& t) { return InizioNumerico(t, s); };
+    FlexGrid0.numerico = [&s](const std::string& t) { return LeggiRegionale(t, s).Letto(); };
 }
 
 void FinestraProperty::EsitoGriglia(EsitoTasto e) {
@@ -679,8 +867,8 @@ void FinestraProperty::mSezioneProfili_ComunicaProfilo() {
         SezioneProfili nuovo;
         if (!RiceviProfilo(s, nuovo, Msg)) return;
         p.SezionePr = std::move(nuovo);
-        const double n = p.SezionePr.Numero();
-        const double A = n * p.SezionePr.Area, J = n * p.SezionePr.Jy;
+        const double A = p.SezionePr.Numero() * static_cast<double>(p.SezionePr.Area);
+        const double J = p.SezionePr.InerziaFlessione();
         txtDidSezione.Scrivi(s.Descrizione);
         txtSec[0].Scrivi(U().Testo(Grandezza::Area, A), A);
         txtSec[1].Scrivi(U().Testo(Grandezza::Inerzia, J), J);
@@ -688,6 +876,7 @@ void FinestraProperty::mSezioneProfili_ComunicaProfilo() {
         p.Area = A;
         p.Jota = J;
         p.SezioneConEdit = false;
+        confermato_ = true;
         p.fyBeam = p.SezionePr.fySteelTMP;
         p.CalcolaMy();
         txtFy.Scrivi(U().Testo(Grandezza::Tensione, p.fyBeam), p.fyBeam);
@@ -715,8 +904,10 @@ void FinestraProperty::Ruota() {
     if (p.SezioneConEdit || p.SezionePr.TipoProfilo.empty()) return;
     SezioneProfili& s = p.SezionePr;
     s.SezioneProfiliRuotata = !s.SezioneProfiliRuotata;
-    const double J = s.Numero() * static_cast<double>(s.SezioneProfiliRuotata ? s.Jz : s.Jy);
+    // a pair turns as one section
+    const double J = s.InerziaFlessione();
     p.Jota = J;
+    confermato_ = true;
     double h = 0, b = 0;
     s.DimSez(h, b);
     txtSec[1].Scrivi(U().Testo(Grandezza::Inerzia, J), J);
@@ -730,6 +921,13 @@ void FinestraProperty::Ruota() {
 
 void FinestraProperty::ImpostaFy(const std::string& testo) {
     txtFy.Edita(testo);
+    AggiornaVerifica();
+    Cambiato();
+}
+
+void FinestraProperty::SeguiTrave() {
+    if (!Aperta || Trave.Revisione() == revisioneTrave_) return;
+    revisioneTrave_ = Trave.Revisione();
     AggiornaVerifica();
     Cambiato();
 }
@@ -761,10 +959,21 @@ void FinestraProperty::AggiornaVerifica() {
         v.Wpl = Wpl;
         double fy = 0;
         const Separatori& sep = U().separatori;
+        // while being typed a text that is not (yet) a number gives no check;
+        // closing the window refuses it
         if (auto e = txtFy.Esatto(sep))
             fy = *e;
-        else if (TestoNumerico(txtFy.testo, sep))
-            fy = U().Interna(Grandezza::Tensione, ValoreNumerico(txtFy.testo, sep));
+        else if (const LetturaRegionale l = LeggiRegionale(txtFy.testo, sep); l.Letto())
+            fy = U().Interna(Grandezza::Tensione, l.valore);
+        // the plastic check belongs to steel: a profile, or a steel material
+        v.acciaio = !p.SezioneConEdit || NomeAcciaio(txtMateriale.testo);
+        if (!v.acciaio) {
+            v.motivo =
+                "Verifica plastica solo per sezioni in acciaio (materiale: " +
+                (txtMateriale.testo.empty() ? std::string("non indicato") : txtMateriale.testo) +
+                ").";
+            return;
+        }
         if (std::isfinite(fy) && fy > 0 && std::isfinite(Wpl * fy)) {
             v.resistenze = true;
             v.fy = fy;
@@ -784,6 +993,7 @@ void FinestraProperty::AggiornaVerifica() {
 
 FinestraProperty::TestiVerifica FinestraProperty::TestiDellaVerifica() const {
     TestiVerifica t;
+    t.motivo = verifica_.motivo;
     const std::string u = UnitaLunghezzaSezione();
     t.unitaW = Esponente(u, "³");
     t.unitaM = U().Etichetta(Grandezza::Momento);
@@ -806,6 +1016,8 @@ FinestraProperty::TestiVerifica FinestraProperty::TestiDellaVerifica() const {
     if (v.sollecitazione) {
         t.Mmax = M(v.Mmax);
         t.rapporto = FormatoPattern(U().separatori, Finito(v.rapporto), "0.000");
+        t.verificata = v.Verificata();
+        if (!t.verificata) t.rapporto += " NON verificata";
     }
     return t;
 }

@@ -8,12 +8,13 @@
 // starts from the main window's current E and J, so that closing the window
 // without changes hands the same values back.
 //
-// Section check (read-only, nothing of it reaches the record or the file):
-// the elastic and plastic section moduli about the horizontal axis of the
-// current section (a catalogue profile's include its fillets), and, with a
-// yield stress, Wel·fy and Wpl·fy as characteristic values without partial
-// factors; after a calculation of the main window, the largest |M| of its
-// results and |M|/(Wpl·fy).
+// Section check (read-only; only the yield stress typed for it is kept with
+// the record and its file): the elastic and plastic section moduli about the
+// horizontal axis of the current section (a catalogue profile's include its
+// fillets), and, with a yield stress and a steel section (a profile, or a
+// material named as a steel), Wel·fy and Wpl·fy as characteristic values
+// without partial factors; after a calculation of the main window, the
+// largest |M| of its results and |M|/(Wpl·fy), not verified above 1.
 #pragma once
 
 #include "core/messaggi.h"
@@ -24,6 +25,7 @@
 #include "section/property.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -40,6 +42,10 @@ enum class FuocoProperty {
     Editor,  // txtEdit(0)
     Raggio,  // RaggioTxt(indice)
     OKEdit,  // cmdOKEdit
+    Stru,    // txtStru(indice), tab "Material"
+    Sec,     // txtSec(indice), tab "Section"
+    Fy,      // txtFy, tab "Section"
+    Text,    // Text(indice) of the materials panel
 };
 
 // The section check shown on the "Section" tab.
@@ -52,7 +58,20 @@ struct VerificaSezione {
     bool sollecitazione = false; // the main window has results
     double Mmax = 0;             // largest |M| of the results, N·m
     double rapporto = 0;         // Mmax / Mpl
+    bool acciaio = false;        // a steel section: the plastic check applies
+    std::string motivo;          // why there is no check (one line), or empty
+    bool Verificata() const { return rapporto <= 1; }
 };
+
+// Checks a material's values (E in N/m²): the message naming the first field
+// out of its range, or empty. E > 0; 0 <= Poisson's ratio < 0.5; density >= 0;
+// the thermal expansion may have either sign. `nomi`: the captions of E,
+// Poisson's ratio and density where they were typed.
+std::string MaterialeFuoriLimiti(double E, double nU, double Density,
+                                 const std::array<std::string, 3>& nomi, const Separatori& s);
+
+// A material's name that says steel ("Steel", "Acciaio inox", "S355").
+bool NomeAcciaio(const std::string& nome);
 
 class FinestraProperty {
   public:
@@ -124,9 +143,14 @@ class FinestraProperty {
     // ------------------------------------------------------------------
     // Opening and closing.
     void Form_Load();
-    // Close box or "&Close": the record written back, E and J to the main window.
-    void Form_Unload();
-    void cmdClose_Click() { Form_Unload(); }
+    // Close box or "&Close": the record written back; E and J go to the main
+    // window only when the window changed or confirmed something (a new E,
+    // area or inertia typed, a material, a section or a profile confirmed, a
+    // rotation). False, with the window left open and the focus on the field,
+    // when a field holds a text that is not a number or a material value out
+    // of range (its message shown): nothing is written back.
+    bool Form_Unload();
+    bool cmdClose_Click() { return Form_Unload(); }
     void SSTab1_Click(int scheda);
     // The record being edited (present while the window is open).
     Property& Record();
@@ -172,6 +196,8 @@ class FinestraProperty {
     // Its figures as the tab shows them (empty where not known).
     struct TestiVerifica {
         std::string Wel, Wpl, unitaW, Mel, Mpl, Mmax, rapporto, unitaM;
+        bool verificata = true; // |M|/Mpl <= 1 (shown in red otherwise)
+        std::string motivo;     // why no plastic check is offered, or empty
     };
     TestiVerifica TestiDellaVerifica() const;
     // Recomputes the check (after a section change, a new fy, a calculation).
@@ -188,6 +214,9 @@ class FinestraProperty {
 
     // Increases whenever something shown changed (for the views).
     int Revisione() const { return revisione_; }
+    // The main window changed (a new calculation, new results): the check
+    // re-reads them. Called by the view whenever the main window changes.
+    void SeguiTrave();
 
   private:
     std::unique_ptr<Property> nuovo_; // the record while no main-window record exists
@@ -198,6 +227,11 @@ class FinestraProperty {
     std::vector<std::string> intestazioni_;
     double areaEditor_ = 0, inerziaEditor_ = 0;
     std::vector<std::unique_ptr<ModelloSceltaProfili>> scelteChiuse_;
+    // Hand-back of E and J: the values the window opened with, and whether
+    // something was confirmed since.
+    double eApertura_ = 0, areaApertura_ = 0, jApertura_ = 0;
+    bool confermato_ = false;
+    uint64_t revisioneTrave_ = 0;
 
     // The units the window was opened with: it shows and reads every field
     // in them (its labels say so), whatever the main window switches to
@@ -219,7 +253,13 @@ class FinestraProperty {
     void ApriScelta();
     void Ruota();
     void ScriviEJTrave(double E, double J);
-    double LeggiCampo(const CampoForm& c, Grandezza g) const;
+    // A field read strictly (NumeroRifiutato naming `luogo`, the focus set
+    // on it); empty is 0. With a quantity, from the shown unit to internal.
+    double LeggiCampo(const CampoForm& c, Grandezza g, const std::string& luogo, FuocoProperty f,
+                      int indice = 0);
+    double LeggiNumero(const CampoForm& c, const std::string& luogo, FuocoProperty f,
+                       int indice = 0);
+    void Rifiuta(FuocoProperty f, int indice);
     std::string UnitaLunghezzaSezione() const;
 };
 

@@ -116,13 +116,19 @@ bool ModelloSceltaProfili::Scegli(std::string* errore) {
     }
     double gap = 0;
     if (Doppi) {
-        if (!TestoNumerico(dDoppi, separatori) ||
-            !std::isfinite(gap = ValoreNumerico(dDoppi, separatori)) || gap < 0 || gap > 10000) {
+        const LetturaRegionale l = LeggiRegionale(dDoppi, separatori);
+        if (l.esito != EsitoRegionale::Vuoto && !l.Letto()) {
+            if (errore) *errore = TestoNumeroRifiutato("Gap", dDoppi, separatori);
+            return false;
+        }
+        gap = l.valore;
+        if (!l.Letto() || !std::isfinite(gap) || gap < 0 || gap > 10000) {
             if (errore)
                 *errore = "The gap between the profiles must be a number from 0 to 10000 mm.";
             return false;
         }
     }
+    Collegamento.separatori = separatori;
     if (Grado < 0 || Grado >= static_cast<int>(GradiAcciaio().size())) Grado = 0;
     Collegamento.Doppi = Doppi;
     Collegamento.dDoppi = static_cast<float>(gap / 1000);
@@ -146,7 +152,8 @@ DisegnoSezione ModelloSceltaProfili::Anteprima() {
     anteprima_.tf = static_cast<float>(r->tf / 1000);
     anteprima_.Doppi = Doppi;
     double gap = 0;
-    if (Doppi && TestoNumerico(dDoppi, separatori)) gap = ValoreNumerico(dDoppi, separatori);
+    if (const LetturaRegionale l = LeggiRegionale(dDoppi, separatori); Doppi && l.Letto())
+        gap = l.valore;
     anteprima_.dDoppi =
         std::isfinite(gap) && gap >= 0 && gap <= 10000 ? static_cast<float>(gap / 1000) : 0;
     anteprima_.DoppiCorto = Doppi && DoppiCorto;

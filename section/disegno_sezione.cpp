@@ -119,8 +119,14 @@ Poligono SezioneProfili::Gemello() const {
     double x0, x1, y0, y1;
     Poligono1.MaxMin(x0, x1, y0, y1);
     Poligono g = Poligono1.Copia();
-    // x' = 2 x0 - dDoppi - x: the twin's right side lies dDoppi left of x0.
-    g.SpecchiaXY(double(dDoppi) - 2 * x0, false);
+    if (SezioneProfiliRuotata) {
+        // the pair turned as one: the back of the turned profile is its
+        // bottom side, y' = 2 y0 - dDoppi - y puts the twin dDoppi below it
+        g.SpecchiaXY(double(dDoppi) - 2 * y0, true);
+    } else {
+        // x' = 2 x0 - dDoppi - x: the twin's right side lies dDoppi left of x0.
+        g.SpecchiaXY(double(dDoppi) - 2 * x0, false);
+    }
     RegistroMessaggi muti;
     g.CaratteristicheStatiche(muti);
     return g;

@@ -157,9 +157,40 @@ bool Poligono::CaratteristicheStatiche(Messaggi& msg, bool SoloBarre, bool Cerch
         }
         return true;
     } catch (const Guasto& g) {
-        msg.Mostra(std::string("Errore nella sub CaratteristicheStatiche. ") + g.what());
+        std::string m = std::string("Errore nella sub CaratteristicheStatiche. ") + g.what();
+        // the usual cause of meaningless moments: an outline that crosses itself
+        if (SiInterseca()) m += std::string(ACapo) + "Il contorno della sezione si interseca.";
+        msg.Mostra(m);
         return false;
     }
+}
+
+bool Poligono::SiInterseca() const {
+    const int n = nVertici_;
+    if (n < 4) return false;
+    auto lato = [&](int k, double& ax, double& ay, double& bx, double& by) {
+        ax = xs_(k), ay = ys_(k);
+        const int k2 = k == n ? 1 : k + 1;
+        bx = xs_(k2), by = ys_(k2);
+    };
+    auto segno = [](double ax, double ay, double bx, double by, double cx, double cy) {
+        const double d = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+        return (d > 0) - (d < 0);
+    };
+    for (int i = 1; i <= n; ++i) {
+        double ax, ay, bx, by;
+        lato(i, ax, ay, bx, by);
+        for (int j = i + 2; j <= n; ++j) {
+            if (i == 1 && j == n) continue; // the two edges meeting at vertex 1
+            double cx, cy, dx, dy;
+            lato(j, cx, cy, dx, dy);
+            // a proper crossing: each edge's ends on opposite sides of the other
+            if (segno(ax, ay, bx, by, cx, cy) * segno(ax, ay, bx, by, dx, dy) < 0 &&
+                segno(cx, cy, dx, dy, ax, ay) * segno(cx, cy, dx, dy, bx, by) < 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 void Poligono::CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno) {

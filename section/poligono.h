@@ -96,6 +96,9 @@ class Poligono {
     // leaves the fields computed so far; the result is then false.
     bool CaratteristicheStatiche(Messaggi& msg, bool SoloBarre = false, bool Cerchio = false,
                                  double Raggio = 0, double RaggioInterno = 0);
+    // Two edges that do not share a vertex cross each other (a proper
+    // crossing, not a touch).
+    bool SiInterseca() const;
     void CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno);
 
     // Extremes of the vertex coordinates (sentinels ±1e20 with no vertex);

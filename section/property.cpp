@@ -49,7 +49,7 @@ void LeggeScriveProfili(SezioneProfili& p, FlussoValori& f, const std::string& M
 // Property.
 
 void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitMisura& u,
-                           const std::string& versione) {
+                           const std::string& versione, bool conFy) {
     // The 32-bit number travels as a double (an integer text).
     double numero = iProp;
     FileInOut(Modo, f, numero, E, nU, Alfa, Density, NomeMat, Area, Jota, NomeProp, tipo,
@@ -80,12 +80,19 @@ void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitM
             FileInOut(Modo, f, fyBeam, My_pos, My_neg, Pyc, Pyt, MsuMy_posA, MsuMy_negB, PsuPycA,
                       PsuPycB, YieldSrf, xI, xj, yI, yj, Et);
     }
+    if (conFy) {
+        FileInOut(Modo, f, fyBeam);
+        if (Modo == "L" && !(std::isfinite(fyBeam) && fyBeam >= 0)) {
+            f.Chiudi();
+            f.Msg().Mostra(TestoLetturaIncompleta);
+            throw ErroreFile(1000, "tensione di snervamento non valida");
+        }
+    }
 }
 
 bool Property::CalcolaMy() {
     // a pair of profiles yields at twice the moment of one
-    const double W =
-        SezionePr.Numero() * (SezionePr.SezioneProfiliRuotata ? SezionePr.Wplz : SezionePr.Wply);
+    const double W = SezionePr.WplFlessione();
     const double My = W * fyBeam;
     if (!std::isfinite(My)) return false; // values no file could hold: nothing changes
     My_pos = My;
@@ -236,10 +243,17 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
             for (int i = 1; i <= n && ok; ++i) {
                 const GrigliaTesto& r = t.Griglia;
                 std::string nome = r.Testo(i, 1);
-                float E = u.LeggiSingolo(Grandezza::Tensione, r.Testo(i, 2));
-                float nU = ASingolo(ValoreNumerico(r.Testo(i, 3), u.separatori));
-                float D = ASingolo(ValoreNumerico(r.Testo(i, 4), u.separatori));
-                float A = ASingolo(ValoreNumerico(r.Testo(i, 5), u.separatori));
+                // cells read strictly; one that holds no number fails the save
+                auto cella = [&](int c) {
+                    const LetturaRegionale l = LeggiRegionale(r.Testo(i, c), u.separatori);
+                    if (l.esito == EsitoRegionale::Vuoto) return 0.0;
+                    if (!l.Letto()) throw Guasto("cella dei materiali non numerica");
+                    return l.valore;
+                };
+                float E = ASingolo(Finito(u.Interna(Grandezza::Tensione, cella(2))));
+                float nU = ASingolo(cella(3));
+                float D = ASingolo(cella(4));
+                float A = ASingolo(cella(5));
                 FileInOut("S", f, nome);
                 FileInOut("S", f, E, nU, D, A);
             }

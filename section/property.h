@@ -63,11 +63,20 @@ class Property {
     // Writes or reads the whole record on an open data file; failures throw
     // ErroreFile (after the stream's message). A section read takes the
     // section length unit of `u` (the units of the problem it belongs to).
+    // `conFy`: a line with the typed yield stress fyBeam closes the record
+    // (see FyNelFile).
     void LeggeScrive(const std::string& Modo, FlussoValori& NumeroFile, const UnitMisura& u,
-                     const std::string& versione = "5.4");
-    // My from the profile's plastic modulus (twice it for a pair) and
-    // fyBeam; false (My unchanged)
-    // when the product overflows.
+                     const std::string& versione = "5.4", bool conFy = false);
+    // The record carries a yield stress the user typed for the check: fyBeam
+    // > 0 that the nonlinear data do not already hold and that is not simply
+    // the one handed over with the profile. Only then is it written, after
+    // the record (a record without it keeps the older layout).
+    bool FyNelFile() const {
+        return !SezioneNL && fyBeam > 0 && (SezioneConEdit || fyBeam != SezionePr.fySteelTMP);
+    }
+    // My from the whole section's plastic modulus in its position
+    // (SezioneProfili::WplFlessione) and fyBeam; false (My unchanged) when
+    // the product overflows.
     bool CalcolaMy();
     bool DatiErrati(Messaggi& msg) const;
     bool DatiNonLinearErrati(std::string& messaggio, Messaggi& msg) const;

@@ -22,13 +22,28 @@ double NumeroDaTesto(const std::string& testo) {
     return d;
 }
 
-// A number typed into one of the editor's fields: the whole text must be a
-// number (regional separators).
-bool LeggiCampo(const std::string& testo, const Separatori& s, double& v) {
-    const LetturaUtente l = LeggiUtente(testo, s);
-    if (!l.completo || l.fuoriLimiti) return false;
+// A number typed into one of the editor's fields, read strictly with the
+// regional separators. An empty text is not a number here (the caller gives
+// it its meaning); any other text that is not a number is refused with a
+// message naming the field.
+enum class EsitoCampo { Numero, Vuoto, Rifiutato };
+EsitoCampo LeggiCampo(const std::string& testo, const Separatori& s, const std::string& luogo,
+                      double& v, Messaggi& msg) {
+    const LetturaRegionale l = LeggiRegionale(testo, s);
+    if (l.esito == EsitoRegionale::Vuoto) return EsitoCampo::Vuoto;
+    if (!l.Letto()) {
+        msg.Mostra(TestoNumeroRifiutato(luogo, testo, s), Icona::Critica);
+        return EsitoCampo::Rifiutato;
+    }
     v = l.valore;
-    return true;
+    return EsitoCampo::Numero;
+}
+
+// Captions of the data columns of a type's table.
+std::vector<std::string> NomiColonne(int16_t tipo) {
+    if (tipo <= SezNRettangoli) return {"b", "h"};
+    if (tipo == SezTrapezi) return {"B", "b", "h"};
+    return {"x", "y"};
 }
 
 int16_t AIntero16Val(const ValoreColl& v) {
@@ -114,19 +129,42 @@ void SezioneEdit::MatriceFigureAssociata(const std::string& Modo) {
 // ---------------------------------------------------------------------------
 // The editor's fields.
 
+std::string LuogoTabellaSezione(int16_t tipo, int riga, int colonna) {
+    const auto nomi = NomiColonne(tipo);
+    const std::string c = colonna >= 1 && static_cast<size_t>(colonna) <= nomi.size()
+                              ? nomi[static_cast<size_t>(colonna - 1)]
+                              : std::to_string(colonna);
+    return "Tabella della sezione, riga " + std::to_string(riga) + ", colonna " + c;
+}
+
 bool SezioneEdit::LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg) {
-    double R, r, n = nLati_;
-    if (!LeggiCampo(campi.RaggioEsterno, campi.separatori, R)) {
-        msg.Mostra("Invalid number: " + campi.RaggioEsterno, Icona::Critica);
-        return false;
-    }
-    if (!LeggiCampo(campi.RaggioInterno, campi.separatori, r)) {
-        msg.Mostra("Invalid number: " + campi.RaggioInterno, Icona::Critica);
-        return false;
-    }
-    if (TipoSezione == SezPoligono && !LeggiCampo(campi.NumeroVertici, campi.separatori, n)) {
-        msg.Mostra("Invalid number: " + campi.NumeroVertici, Icona::Critica);
-        return false;
+    double R = 0, r = 0, n = nLati_;
+    const Separatori& sep = campi.separatori;
+    struct Voce {
+        const std::string& testo;
+        const char* nome;
+        CampoEditorSezione campo;
+        double& v;
+    };
+    const Voce voci[] = {{campi.RaggioEsterno, "R external", CampoEditorSezione::RaggioEsterno, R},
+                         {campi.RaggioInterno, "R internal", CampoEditorSezione::RaggioInterno, r},
+                         {campi.NumeroVertici, "n Vertex", CampoEditorSezione::NumeroVertici, n}};
+    for (const Voce& x : voci) {
+        if (x.campo == CampoEditorSezione::NumeroVertici && TipoSezione != SezPoligono) break;
+        const EsitoCampo e = LeggiCampo(x.testo, sep, x.nome, x.v, msg);
+        if (e == EsitoCampo::Numero && x.campo == CampoEditorSezione::NumeroVertici &&
+            x.v != std::floor(x.v)) {
+            msg.Mostra(std::string(x.nome) + ": \"" + x.testo + "\" non è un numero intero.",
+                       Icona::Critica);
+            Rifiuto = {x.campo, 0, 0};
+            return false;
+        }
+        if (e != EsitoCampo::Numero) {
+            // an empty box is not a radius
+            if (e == EsitoCampo::Vuoto) msg.Mostra("Invalid number: " + x.testo, Icona::Critica);
+            Rifiuto = {x.campo, 0, 0};
+            return false;
+        }
     }
     try {
         ImpostaRaggi(ASingolo(R), ASingolo(r), AIntero16(n));
@@ -138,25 +176,33 @@ bool SezioneEdit::LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg) {
 }
 
 bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) {
+    Rifiuto = {};
     TipoSezione = campi.TipoSelezionato;
     if (TipoSezione < 0 || TipoSezione > 6) TipoSezione = 0;
+    const Separatori& sep = campi.separatori;
     if (TipoSezione == SezCircolare || TipoSezione == SezPoligono) {
         if (!LeggeCerchio(campi, msg)) return false;
     } else {
-        double n;
+        double n = 0;
         if (TipoSezione == SezRettangolo)
             n = 1;
         else if (TipoSezione == SezT)
             n = 2;
-        else if (!LeggiCampo(campi.Righe, campi.separatori, n)) {
-            msg.Mostra("Invalid number: " + campi.Righe, Icona::Critica);
-            return false;
+        else {
+            const EsitoCampo e = LeggiCampo(campi.Righe, sep, "n", n, msg);
+            if (e == EsitoCampo::Vuoto)
+                msg.Mostra("Invalid number: " + campi.Righe, Icona::Critica);
+            if (e != EsitoCampo::Numero) {
+                Rifiuto = {CampoEditorSezione::Righe, 0, 0};
+                return false;
+            }
         }
         int16_t righe;
         try {
             righe = AIntero16(n);
         } catch (const Guasto&) {
             msg.Mostra("Invalid number: " + campi.Righe, Icona::Critica);
+            Rifiuto = {CampoEditorSezione::Righe, 0, 0};
             return false;
         }
         nRighe_ = std::max<int16_t>(righe, 0);
@@ -166,15 +212,17 @@ bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) 
             for (int j = 0; j < nRighe_; ++j) {
                 for (int i = 0; i < c; ++i) {
                     const std::string& t = campi.Griglia.TestoOVuoto(j, i);
-                    double v = 0;
-                    if (!t.empty() && !LeggiCampo(t, campi.separatori, v)) {
-                        msg.Mostra("Invalid number: " + t, Icona::Critica);
+                    double v = 0; // an empty cell is 0
+                    if (LeggiCampo(t, sep, LuogoTabellaSezione(TipoSezione, j + 1, i + 1), v,
+                                   msg) == EsitoCampo::Rifiutato) {
+                        Rifiuto = {CampoEditorSezione::Griglia, j + 1, i + 1};
                         return false;
                     }
                     try {
                         tab_[i][j] = ASingolo(v);
                     } catch (const Guasto&) {
                         msg.Mostra("Invalid number: " + t, Icona::Critica);
+                        Rifiuto = {CampoEditorSezione::Griglia, j + 1, i + 1};
                         return false;
                     }
                 }

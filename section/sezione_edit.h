@@ -49,6 +49,24 @@ struct CampiEditorSezione {
     Separatori separatori;
 };
 
+// The editor's field a refused text was typed in.
+enum class CampoEditorSezione {
+    Nessuno,
+    Righe,
+    Griglia,
+    RaggioEsterno,
+    RaggioInterno,
+    NumeroVertici
+};
+struct RifiutoEditorSezione {
+    CampoEditorSezione campo = CampoEditorSezione::Nessuno;
+    int riga = 0, colonna = 0; // the grid's data cell, from 1
+};
+
+// How a refusal names a cell of the shape table ("Tabella della sezione,
+// riga 2, colonna h"); rows and columns from 1.
+std::string LuogoTabellaSezione(int16_t tipo, int riga, int colonna);
+
 class SezioneEdit {
   public:
     ValoriColl CollEdit;
@@ -69,6 +87,8 @@ class SezioneEdit {
     double Fattore() const;
 
     // ---- window-facing ----
+    // Where the last FormLeggeDati refused a typed text (Nessuno otherwise).
+    RifiutoEditorSezione Rifiuto;
     bool FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg);
     bool LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg);
     void FormScriveDati(CampiEditorSezione& campi) const;

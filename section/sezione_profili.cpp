@@ -86,7 +86,52 @@ bool SezioneProfili::ModuliFlessione(double& Wel, double& Wpl, Messaggi& msg) {
     const double pl = SezioneProfiliRuotata ? Wplz : Wply;
     Wel = n * el;
     Wpl = n * pl;
+    if (Doppi && SezioneProfiliRuotata) {
+        // the pair bends about its own axis: the farthest fibre is a toe
+        const double d = static_cast<double>(dDoppi) / 2 + std::max<double>(b, bAlaInf);
+        Wel = InerziaFlessione() / d;
+        Wpl = WplFlessione();
+    }
     return std::isfinite(Wel) && std::isfinite(Wpl) && Wel > 0 && Wpl > 0;
+}
+
+double SezioneProfili::DistanzaBaricentro() const {
+    double e = -1;
+    if (TipoProfilo != "SezioneDoppioT" && Welz > 0 && Jz > 0 && Welz * b > Jz)
+        e = b - static_cast<double>(Jz) / Welz;
+    if (e < 0) {
+        SezioneProfili normale = *this;
+        normale.SezioneProfiliRuotata = false;
+        normale.DoppiCorto = false;
+        RegistroMessaggi muto;
+        if (!normale.Coordinate(muto)) return 0;
+        double x0, x1, y0, y1;
+        normale.Poligono1.MaxMin(x0, x1, y0, y1);
+        e = normale.Poligono1.xG - x0;
+    }
+    // a channel turned the other way faces its twin with the toes
+    if (TipoProfilo == "SezioneProfiloU" && Doppi && DoppiCorto) e = b - e;
+    return e;
+}
+
+double SezioneProfili::InerziaFlessione() const {
+    if (!SezioneProfiliRuotata) return Numero() * static_cast<double>(Jy);
+    if (!Doppi) return Jz;
+    const double d = static_cast<double>(dDoppi) / 2 + DistanzaBaricentro();
+    return 2 * (static_cast<double>(Jz) + static_cast<double>(Area) * d * d);
+}
+
+double SezioneProfili::WplFlessione() const {
+    if (!SezioneProfiliRuotata) return Numero() * Wply;
+    if (!Doppi) return Wplz;
+    const double d = static_cast<double>(dDoppi) / 2 + DistanzaBaricentro();
+    return 2 * static_cast<double>(Area) * d;
+}
+
+std::string SezioneProfili::NomeSezione(const std::string& nome, const Separatori& s) const {
+    if (!Doppi) return nome;
+    const double mm = std::round(static_cast<double>(dDoppi) * 1e5) / 100; // to 0.01 mm
+    return "2×" + nome + ", gap " + FormatoNumero(s, zelvo::Numero(mm)) + " mm";
 }
 
 bool SezioneProfili::DimSez(double& hSez, double& bSez) const {
@@ -203,7 +248,10 @@ bool SceltaProfili::Scegli(const std::string& nome, const std::string& grado) {
     for (const auto& x : GradiAcciaio())
         if (Chiave(grado) == x.nome) g = &x;
     if (!r || !g) return false;
-    Descrizione = r->nome + " " + g->nome;
+    SezioneProfili paio;
+    paio.Doppi = Doppi;
+    paio.dDoppi = dDoppi;
+    Descrizione = paio.NomeSezione(r->nome, separatori) + " " + g->nome;
     TipoProfilo = r->tipo;
     Lunghezze[0] = r->h;
     Lunghezze[1] = r->b;

@@ -4,6 +4,7 @@
 #include "core/messaggi.h"
 #include "graphics/plottaggio.h"
 #include "graphics/superficie.h"
+#include "io/numeri.h"
 #include "section/poligono.h"
 
 #include <functional>
@@ -58,18 +59,33 @@ class SezioneProfili {
     // inertia over the farthest fibre of the outline when the catalogue's is
     // not known. False when the outline cannot be built or a modulus is 0.
     bool ModuliFlessione(double& Wel, double& Wpl, Messaggi& msg);
+    // Distance (m) from the back of one profile (its side toward the twin of
+    // a pair) to its centroid, in the normal position. A catalogue channel or
+    // angle gives it as b - Jz/Welz (its elastic modulus about the vertical
+    // axis belongs to the toe, the farther fibre); otherwise the outline's.
+    double DistanzaBaricentro() const;
+    // The whole section's inertia (m⁴) about its horizontal axis in the
+    // current position. A pair turned by a right angle is turned as one
+    // section: each profile lies at DistanzaBaricentro + dDoppi/2 from the
+    // pair's axis, so J = 2·(Jz + A·d²) (parallel axes).
+    double InerziaFlessione() const;
+    // The whole section's plastic modulus (m³) in the current position; for
+    // a turned pair 2·A·d (each half's first moment about the pair's axis).
+    double WplFlessione() const;
+    // Description of the section: the profile's name, a pair as
+    // "2×UPN200, gap 10 mm" (gap in mm with the given separators).
+    std::string NomeSezione(const std::string& nome, const Separatori& s) const;
 
     // ---- drawing ----
     // As SezioneEdit::PltInizializza: this profile's plot window on the target.
     bool PltInizializza(double xMin, double xMax, double yMin, double yMax, Superficie& superficie);
     // Draws Poligono1 (built by Coordinate) outlined and hatched; with Doppi
-    // the window is widened to the left by the profile's width plus dDoppi
-    // and the twin, mirrored about the vertical through the left side at the
-    // gap dDoppi, is drawn and hatched too. False when there is no drawable
-    // outline or a primitive failed.
+    // the window is widened to hold the twin (Gemello), drawn and hatched
+    // too. False when there is no drawable outline or a primitive failed.
     bool PlottaSezione(Superficie& superficie);
     Grafica& Disegno() { return grafica_; }
-    // The mirrored twin of a pair (Poligono1 mirrored to the left at the gap).
+    // The mirrored twin of a pair: Poligono1 mirrored to the left at the
+    // gap; for a pair turned as one section, below it at the gap.
     Poligono Gemello() const;
 
   private:
@@ -119,6 +135,8 @@ class SceltaProfili {
     explicit SceltaProfili(const CatalogoProfili& cat) : cat_(cat) {}
     // Identification; empty when there is no catalogue.
     std::string Identificazione() const;
+    // Separators of the description's numbers (the gap of a pair).
+    Separatori separatori;
     // Settings copied into the profile, in this order.
     int16_t VersioneSezioneProfili = 54;
     bool Doppi = false;

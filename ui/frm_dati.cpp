@@ -145,7 +145,10 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     if (finestre_.Collega) finestre_.Collega(*this);
     CreaMenu();
     CreaControlli();
-    modello_->Cambiato = [this] { Aggiorna(); };
+    modello_->Cambiato = [this] {
+        Aggiorna();
+        FrmProperty::TraveCambiata(*this); // its section check follows the results
+    };
     resize(1280, 800);
     Aggiorna();
 }
@@ -638,7 +641,7 @@ void FrmDati::cmdSezione_Click() {
 void FrmDati::mnuFileItem_Click(int i) {
     // the section window hands its E and J back before the problem is
     // replaced, saved or closed
-    if (i <= 3 || i == 12) FrmProperty::Chiudi(*this);
+    if ((i <= 3 || i == 12) && !FrmProperty::Chiudi(*this)) return;
     modello_->mnuFileItem_Click(i);
     if (modello_->Chiuso) close();
 }
@@ -652,7 +655,8 @@ void FrmDati::mnuOpzioniItem_Click(int i) {
 }
 
 void FrmDati::mnuAiutoItem_Click(int i) {
-    if (i == 1) FrmProperty::Chiudi(*this); // an example file replaces the problem
+    // an example file replaces the problem
+    if (i == 1 && !FrmProperty::Chiudi(*this)) return;
     modello_->mnuAiutoItem_Click(i);
 }
 
@@ -660,7 +664,11 @@ void FrmDati::closeEvent(QCloseEvent* e) {
     // An open cell editor keeps what was typed.
     for (GrigliaQt* g : griglie_)
         if (g->Editor()->isVisible()) modello_->txtEdit_PerdeFuoco(g->Indice());
-    FrmProperty::Chiudi(*this); // what the section window holds counts as typed
+    // what the section window holds counts as typed (a refused field: no closing)
+    if (!FrmProperty::Chiudi(*this)) {
+        e->ignore();
+        return;
+    }
     if (modello_->Chiusura())
         e->accept();
     else

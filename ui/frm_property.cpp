@@ -241,10 +241,20 @@ FrmProperty* FrmProperty::Apri(FrmDati& trave) {
     return w;
 }
 
-void FrmProperty::Chiudi(FrmDati& trave) {
+void FrmProperty::TraveCambiata(FrmDati& trave) {
+    auto* w =
+        trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"), Qt::FindDirectChildrenOnly);
+    if (!w || w->aggiornando_) return;
+    const int r = w->modello_.Revisione();
+    w->modello_.SeguiTrave();
+    if (w->modello_.Revisione() != r) w->Aggiorna();
+}
+
+bool FrmProperty::Chiudi(FrmDati& trave) {
     if (auto* w = trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"),
                                                 Qt::FindDirectChildrenOnly))
-        w->close();
+        return w->close();
+    return true;
 }
 
 FrmProperty::FrmProperty(FrmDati& trave)
@@ -405,6 +415,10 @@ void FrmProperty::CreaSchede() {
         gv->addWidget(verifica_[i], i + 1, 1);
         gv->addWidget(unitaVer_[i], i + 1, 2);
     }
+    lblMotivo_ = new QLabel(ver);
+    lblMotivo_->setObjectName(QStringLiteral("lblMotivoVerifica"));
+    lblMotivo_->setWordWrap(true);
+    gv->addWidget(lblMotivo_, 7, 0, 1, 3);
     gv->setColumnStretch(1, 1);
     gs->addWidget(ver, 2, 0, 1, 3);
     gs->setRowStretch(3, 1);
@@ -700,6 +714,11 @@ void FrmProperty::Aggiorna() {
         verifica_[i]->setText(Q(v[i]));
         unitaVer_[i]->setText(Q(u[i]));
     }
+    // a ratio above 1 is not verified: red
+    verifica_[5]->setStyleSheet(
+        t.verificata ? QString() : QStringLiteral("color: #c00000; font-weight: bold;"));
+    lblMotivo_->setText(Q(t.motivo));
+    lblMotivo_->setVisible(!t.motivo.empty());
 
     if (m.FrameMaterials) AggiornaMateriali();
     // section editor
@@ -741,6 +760,25 @@ void FrmProperty::Aggiorna() {
         default:
             break;
         }
+    } else {
+        // a refused field takes the focus
+        switch (m.fuoco) {
+        case FuocoProperty::Stru:
+            txtStru_[static_cast<size_t>(std::clamp(m.fuocoIndice, 0, 3))]->setFocus();
+            break;
+        case FuocoProperty::Sec:
+            txtSec_[static_cast<size_t>(std::clamp(m.fuocoIndice, 0, 1))]->setFocus();
+            break;
+        case FuocoProperty::Fy:
+            txtFy_->setFocus();
+            break;
+        case FuocoProperty::Text:
+            if (m.FrameMaterials)
+                Text_[static_cast<size_t>(std::clamp(m.fuocoIndice, 1, 5))]->setFocus();
+            break;
+        default:
+            break;
+        }
     }
     if (m.Revisione() != revisioneVista_) {
         revisioneVista_ = m.Revisione();
@@ -762,7 +800,14 @@ void FrmProperty::closeEvent(QCloseEvent* e) {
         setObjectName(QString()); // a new opening makes a new window
         if (txtEdit0_->isVisible()) modello_.Editor_PerdeFuoco();
         scelta_.reset();
-        modello_.Form_Unload();
+        if (!modello_.Form_Unload()) {
+            // a field refused: the window stays, its message shown
+            chiuso_ = false;
+            setObjectName(QStringLiteral("frmProperty"));
+            Aggiorna();
+            e->ignore();
+            return;
+        }
         trave_.setVisible(true);
         trave_.Aggiorna();
     }

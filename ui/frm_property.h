@@ -76,8 +76,12 @@ class FrmProperty : public QWidget {
     // Opens the window of `trave` (one per main window), or brings it up.
     static FrmProperty* Apri(FrmDati& trave);
     // Closes the window of `trave`, if open, handing its E and J back (before
-    // the main window replaces, saves or closes its problem).
-    static void Chiudi(FrmDati& trave);
+    // the main window replaces, saves or closes its problem). False when the
+    // window stays open on a refused field (the caller does not go on).
+    static bool Chiudi(FrmDati& trave);
+    // The main window of `trave` changed (a calculation): its open section
+    // window re-reads the results its check shows.
+    static void TraveCambiata(FrmDati& trave);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -117,6 +121,7 @@ class FrmProperty : public QWidget {
     QLabel* lblFy_ = nullptr;
     std::array<QLabel*, 6> verifica_{}; // Wel, Wpl, Mel, Mpl, |M|max, ratio
     std::array<QLabel*, 6> unitaVer_{};
+    QLabel* lblMotivo_ = nullptr; // why no plastic check is offered
     // Geometry
     QLineEdit* txtDidSezione_ = nullptr;
     PicturaSezione* PictureEdit_ = nullptr;

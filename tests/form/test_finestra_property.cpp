@@ -86,13 +86,16 @@ TEST_F(FinestraPropertyProva, RecordEsistenteConElementoSenzaFlessione) {
     trave->SezioneProgetto.Prop->tipo = 1;
     w->Form_Load();
     EXPECT_FALSE(w->InerziaVisibile || w->PoissonVisibile);
-    w->Form_Unload();
+    w->txtStru[0].Edita("71000"); // MPa: a change made here hands E and J = 0 back
+    EXPECT_TRUE(w->Form_Unload());
     EXPECT_EQ(std::tuple(modulo.Dati.E, modulo.Dati.J, trave->SezioneProgetto.Prop->tipo),
-              std::tuple(7e10f, 0.0f, int16_t(1)));
+              std::tuple(7.1e10f, 0.0f, int16_t(1)));
+    // an empty record only looked at leaves the beam's values alone
     trave->SezioneProgetto.Prop = std::make_unique<Property>();
     w->Form_Load();
-    w->Form_Unload();
-    EXPECT_EQ(std::pair(modulo.Dati.E, modulo.Dati.J), std::pair(0.0f, 0.0f));
+    EXPECT_TRUE(w->Form_Unload());
+    EXPECT_EQ(std::pair(modulo.Dati.E, modulo.Dati.J), std::pair(7.1e10f, 0.0f));
+    EXPECT_TRUE(msg.elenco.empty());
 }
 
 TEST_F(FinestraPropertyProva, SezioneNonCostruibileTieneApertoLEditor) {
@@ -324,4 +327,308 @@ TEST_F(FinestraPropertyProva, MaterialiCartellaImpossibileSalvataggioSegnalato) 
                                  ". I materiali non sono stati salvati."});
     EXPECT_EQ(w->MSFlexGrid1.Griglia.Testo(1, 1), "Acciaio mio");
     EXPECT_FALSE(fs::exists(cartella / "file" / "zelvo"));
+}
+
+namespace {
+
+const std::string Esempio = "\r\nScrivere i numeri con il separatore decimale \",\" (ad esempio "
+                            "1.234,5).";
+
+// Types v into cell (r, c) of the shape grid and presses Enter.
+void Digita(FinestraProperty& w, int r, int c, const std::string& v) {
+    w.Griglia_SelezionaCella(r, c);
+    w.FlexGrid0.editor.testo = v;
+    w.Editor_Tasto(TastoEditor::Invio);
+}
+
+} // namespace
+
+// Italian separators: "12,5" is 12.5 cm (12,5 × 10 cm: A = 125 cm² by hand);
+// "12.5" stays as typed and is refused naming the cell, the focus on it; a
+// stored 60,5 is shown with the comma and survives a click and Enter; the
+// polygon's radius "10,5" is 10.5 cm (4 sides: A = 2·R² = 220,5 cm²) and
+// "4,5" sides are refused, not cut to 4.
+TEST_F(FinestraPropertyProva, EditorConSeparatoriItaliani) {
+    unita.separatori = Separatori{",", "."};
+    w->Form_Load();
+    w->cmdGeo_Click(1);
+    w->OpTipoSezione_Click(SezRettangolo);
+    Digita(*w, 1, 1, "12,5");
+    Digita(*w, 1, 2, "10");
+    ASSERT_TRUE(w->Figura_Click());
+    EXPECT_DOUBLE_EQ(Num(w->Risultati[1]), 125);
+    Digita(*w, 1, 1, "12.5");
+    EXPECT_EQ(w->FlexGrid0.Testo(1, 1), "12.5"); // not turned into 125
+    EXPECT_FALSE(w->Figura_Click());
+    EXPECT_EQ(msg.Testi(),
+              Testi{"Tabella della sezione, riga 1, colonna b: \"12.5\" non è un numero valido." +
+                    Esempio});
+    EXPECT_EQ(std::tuple(w->fuoco, w->FlexGrid0.riga, w->FlexGrid0.colonna),
+              std::tuple(FuocoProperty::Griglia, 1, 1));
+    EXPECT_EQ(w->Risultati[1], "");
+    msg.Svuota();
+    Digita(*w, 1, 1, "60,5");
+    w->cmdOKEdit_Click();
+    EXPECT_DOUBLE_EQ(Num(w->txtSec[0].testo), 605);
+    w->cmdGeo_Click(1); // reopened: the stored value with the comma
+    EXPECT_EQ(w->FlexGrid0.Testo(1, 1), "60,5");
+    w->Griglia_SelezionaCella(1, 1);
+    EXPECT_EQ(w->FlexGrid0.editor.testo, "60,5");
+    w->Editor_Tasto(TastoEditor::Invio);
+    EXPECT_EQ(w->FlexGrid0.Testo(1, 1), "60,5");
+    ASSERT_TRUE(w->Figura_Click());
+    EXPECT_DOUBLE_EQ(Num(w->Risultati[1]), 605);
+    w->OpTipoSezione_Click(SezPoligono);
+    w->RaggioTxt[0].Edita("10,5");
+    w->RaggioTxt[1].Edita("0");
+    w->RaggioTxt[2].Edita("4");
+    ASSERT_TRUE(w->Figura_Click());
+    EXPECT_NEAR(Num(w->Risultati[1]), 220.5, 1e-3);
+    for (const char* lati : {"4,5", "4,7"}) {
+        w->RaggioTxt[2].Edita(lati);
+        EXPECT_FALSE(w->Figura_Click());
+        EXPECT_EQ(msg.Testi(),
+                  Testi{"n Vertex: \"" + std::string(lati) + "\" non è un numero intero."});
+        EXPECT_EQ(std::pair(w->fuoco, w->fuocoIndice), std::pair(FuocoProperty::Raggio, 2));
+        msg.Svuota();
+    }
+    w->RaggioTxt[2].Edita("4");
+    w->RaggioTxt[0].Edita("10.5");
+    EXPECT_FALSE(w->Figura_Click());
+    EXPECT_EQ(msg.Testi(), Testi{"R external: \"10.5\" non è un numero valido." + Esempio});
+    EXPECT_EQ(std::pair(w->fuoco, w->fuocoIndice), std::pair(FuocoProperty::Raggio, 0));
+    // the row count of "n Rect." is a whole number too
+    msg.Svuota();
+    w->OpTipoSezione_Click(SezNRettangoli);
+    for (const char* righe : {"2,5", "2.5"}) {
+        w->txtRigheGriglia0.Edita(righe);
+        w->txtRigheGriglia_Invio();
+        EXPECT_FALSE(w->FlexGrid0.visibile);
+        EXPECT_EQ(w->fuoco, FuocoProperty::Righe);
+    }
+    EXPECT_EQ(msg.Testi(), (Testi{"n: \"2,5\" non è un numero intero.",
+                                  "n: \"2.5\" non è un numero valido." + Esempio}));
+    w->txtRigheGriglia0.Edita("2");
+    w->txtRigheGriglia_Invio();
+    EXPECT_EQ(w->FlexGrid0.Righe(), 3);
+}
+
+// Two UPN 200 back to back, 10 mm apart, turned: one section about the pair's
+// own axis. Witness by hand from the catalogue's single UPN 200 (A = 32,2 cm²,
+// Iz = 148 cm⁴, centroid 2,01 cm from the back of the web): each centroid is
+// 0,5 + 2,01 cm from the axis, I = 2·(148 + 32,2·2,51²) = 701,7 cm⁴ (the
+// published centroid distance is rounded: 0,5 % allowed). Turned back: 2·Iy.
+TEST_F(FinestraPropertyProva, CoppiaRuotataComeUnaSezione) {
+    w->Form_Load();
+    w->cmdGeo_Click(0);
+    ASSERT_TRUE(w->Scelta);
+    w->Scelta->ImpostaFamiglia(3);
+    w->Scelta->ImpostaFiltro("UPN 200");
+    ASSERT_NE(w->Scelta->RigaScelta(), nullptr);
+    w->Scelta->Doppi = true;
+    w->Scelta->dDoppi = "10";
+    ASSERT_TRUE(w->Scelta->Scegli());
+    w->Scelta->Chiudi();
+    w->RilasciaSceltaChiusa();
+    EXPECT_EQ(w->txtDidSezione.testo, "2×UPN200, gap 10 mm S235");
+    EXPECT_NEAR(Num(w->txtSec[1].testo), 2 * 1911, 1); // 2·Iy
+    w->cmdGeo_Click(2);
+    const double atteso = 2 * (148 + 32.2 * 2.51 * 2.51);
+    EXPECT_NEAR(Num(w->txtSec[1].testo), atteso, 0.005 * atteso);
+    EXPECT_NEAR(w->Record().Jota * 1e8, atteso, 0.005 * atteso);
+    w->cmdGeo_Click(2);
+    EXPECT_NEAR(Num(w->txtSec[1].testo), 2 * 1911, 1);
+    // a gap that is not a number is refused with the separator to use
+    w->cmdGeo_Click(0);
+    ASSERT_TRUE(w->Scelta);
+    w->Scelta->Doppi = true;
+    w->Scelta->dDoppi = "1,5";
+    std::string perche;
+    EXPECT_FALSE(w->Scelta->Scegli(&perche));
+    EXPECT_EQ(perche, "Gap: \"1,5\" non è un numero valido.\r\nScrivere i numeri con il "
+                      "separatore decimale \".\" (ad esempio 1,234.5).");
+    w->Scelta->Chiudi();
+    w->RilasciaSceltaChiusa();
+}
+
+// Opening and closing without a change leaves the E and J typed in the main
+// window alone; a change made in the window hands both back.
+TEST_F(FinestraPropertyProva, AperturaEChiusuraSenzaModificheNonToccanoEeJ) {
+    w->Form_Load();
+    w->cmdGeo_Click(1);
+    w->OpTipoSezione_Click(SezRettangolo);
+    Digita(*w, 1, 1, "10");
+    Digita(*w, 1, 2, "10");
+    w->cmdOKEdit_Click(); // J = 10⁴/12 = 833,3 cm⁴
+    ASSERT_TRUE(w->Form_Unload());
+    EXPECT_NEAR(Num(trave->txtDati[2].testo), 833.3, 0.05); // as the field shows it
+    trave->txtDati[1].Edita("200000");
+    trave->txtDati[2].Edita("1234");
+    FinestraProperty w2(*trave, msg);
+    w2.Form_Load();
+    ASSERT_TRUE(w2.Form_Unload());
+    EXPECT_EQ(std::pair(trave->txtDati[1].testo, trave->txtDati[2].testo),
+              std::pair(std::string("200000"), std::string("1234")));
+    w2.Form_Load();
+    w2.txtSec[1].Edita("900");
+    ASSERT_TRUE(w2.Form_Unload());
+    EXPECT_DOUBLE_EQ(Num(trave->txtDati[2].testo), 900);
+    EXPECT_DOUBLE_EQ(Num(trave->txtDati[1].testo), 210000); // the record's E with it
+    EXPECT_TRUE(msg.elenco.empty());
+}
+
+// Materials out of range or not numbers are refused naming the field: not
+// added, not saved, not handed to the beam.
+TEST_F(FinestraPropertyProva, MaterialiRifiutati) {
+    Materiali(Predefiniti);
+    const int righe = w->MSFlexGrid1.Righe();
+    const std::string esempio =
+        "\r\nScrivere i numeri con il separatore decimale \".\" (ad esempio "
+        "1,234.5).";
+    struct Caso {
+        const char *E, *nu, *densita;
+        std::string messaggio;
+        int fuoco;
+    };
+    const Caso casi[] = {
+        {"abc", "0.3", "7850", "E: \"abc\" non è un numero valido." + esempio, 2},
+        {"-5", "0.3", "7850", "E: il valore deve essere maggiore di 0.", 2},
+        {"0", "0.3", "7850", "E: il valore deve essere maggiore di 0.", 2},
+        {"200000", "0.7", "7850", "Poisson: il valore deve essere almeno 0 e minore di 0.5.", 3},
+        {"200000", "0.5", "7850", "Poisson: il valore deve essere almeno 0 e minore di 0.5.", 3},
+        {"200000", "-0.1", "7850", "Poisson: il valore deve essere almeno 0 e minore di 0.5.", 3},
+        {"200000", "0.3", "-1", "Density: il valore non può essere negativo.", 4},
+    };
+    for (const Caso& k : casi) {
+        msg.Svuota();
+        w->Text[1] = "Prova", w->Text[2] = k.E, w->Text[3] = k.nu, w->Text[4] = k.densita;
+        w->cmdAggiungi_Click();
+        EXPECT_EQ(msg.Testi(), Testi{k.messaggio}) << k.E << " " << k.nu;
+        EXPECT_EQ(std::pair(w->fuoco, w->fuocoIndice), std::pair(FuocoProperty::Text, k.fuoco));
+        EXPECT_EQ(w->MSFlexGrid1.Righe(), righe);
+    }
+    // a cell edited in the grid: the file is not written
+    msg.Svuota();
+    w->MSFlexGrid1.Griglia.ImpostaTesto(3, 3, "0.7");
+    w->cmdSalvaMat_Click();
+    EXPECT_EQ(msg.Testi(),
+              Testi{"Materiali, riga 3, colonna Poisson: il valore deve essere almeno 0 e minore "
+                    "di 0.5."});
+    EXPECT_FALSE(fs::exists(w->FileMateriali));
+    // the Material tab: a Poisson's ratio of 0.7 keeps the window open
+    w->cmdOKMateriali_Click(1);
+    msg.Svuota();
+    const float E = modulo.Dati.E;
+    w->txtStru[0].Edita("200000");
+    w->txtStru[1].Edita("0.7");
+    EXPECT_FALSE(w->Form_Unload());
+    EXPECT_EQ(msg.Testi(),
+              Testi{"Poisson's Ratio: il valore deve essere almeno 0 e minore di 0.5."});
+    EXPECT_TRUE(w->Aperta);
+    EXPECT_EQ(std::tuple(w->fuoco, w->fuocoIndice, w->Scheda),
+              std::tuple(FuocoProperty::Stru, 1, 0));
+    EXPECT_EQ(modulo.Dati.E, E);
+    msg.Svuota();
+    w->txtStru[1].Edita("0,3"); // not a number with these separators
+    EXPECT_FALSE(w->Form_Unload());
+    EXPECT_EQ(msg.Testi(), Testi{"Poisson's Ratio: \"0,3\" non è un numero valido." + esempio});
+    w->txtStru[1].Edita("0.3");
+    EXPECT_TRUE(w->Form_Unload());
+    EXPECT_FLOAT_EQ(modulo.Dati.E, 2e11f);
+}
+
+// A typed fy stays with the section: on reopening and in the project file.
+TEST_F(FinestraPropertyProva, FyConservatoConLaSezione) {
+    w->Form_Load();
+    w->cmdGeo_Click(1);
+    w->OpTipoSezione_Click(SezRettangolo);
+    Digita(*w, 1, 1, "10");
+    Digita(*w, 1, 2, "20");
+    w->cmdOKEdit_Click();
+    w->ImpostaFy("275");
+    ASSERT_TRUE(w->Form_Unload());
+    w->Form_Load();
+    EXPECT_DOUBLE_EQ(Num(w->txtFy.testo), 275);
+    ASSERT_TRUE(w->Form_Unload());
+    const fs::path file = cartella / "fy.zlv";
+    ASSERT_TRUE(trave->FileSalvaCome(file.string()));
+    trave->FileNuovo();
+    ASSERT_TRUE(trave->ApriFileDati(file.string()));
+    ASSERT_TRUE(trave->SezioneProgetto.Prop);
+    EXPECT_DOUBLE_EQ(trave->SezioneProgetto.Prop->fyBeam, 275e6);
+    FinestraProperty w2(*trave, msg);
+    w2.Form_Load();
+    EXPECT_DOUBLE_EQ(Num(w2.txtFy.testo), 275);
+    // fy cleared: the file goes back to the layout without it, read as before
+    w2.ImpostaFy("");
+    ASSERT_TRUE(w2.Form_Unload());
+    ASSERT_TRUE(trave->FileSalva());
+    const std::string senza = LeggiFile(file).value_or("");
+    trave->FileNuovo();
+    ASSERT_TRUE(trave->ApriFileDati(file.string()));
+    ASSERT_TRUE(trave->SezioneProgetto.Prop);
+    EXPECT_EQ(trave->SezioneProgetto.Prop->fyBeam, 0);
+    EXPECT_EQ(senza.find("275"), std::string::npos);
+    EXPECT_TRUE(msg.elenco.empty()) << msg.Testi().front();
+}
+
+// The plastic check only for steel; a ratio above 1 is not verified; a new
+// calculation of the main window refreshes the largest |M|.
+TEST_F(FinestraPropertyProva, VerificaSoloAcciaioEOltreUno) {
+    auto calcola = [&](const char* q) {
+        trave->Optschema_Click(0);
+        trave->txtRigheGriglia[0].Edita("1");
+        trave->txtRigheGriglia_Invio(0);
+        for (int c = 1; c <= 4; ++c)
+            trave->FlexGrid[0].ImpostaTesto(1, c, c == 3 ? "0" : c == 4 ? "6" : q);
+        ASSERT_EQ(trave->btnCalcola_Click(), EsitoCalcolo::Completato);
+    };
+    calcola("10"); // M = qL²/8 = 45 kNm
+    msg.Svuota();
+    w->Form_Load();
+    w->cmdGeo_Click(1);
+    w->OpTipoSezione_Click(SezRettangolo);
+    Digita(*w, 1, 1, "30");
+    Digita(*w, 1, 2, "50");
+    w->cmdOKEdit_Click();
+    w->txtMateriale.Edita("Concrete C25/30");
+    w->ImpostaFy("235");
+    EXPECT_TRUE(w->Verifica().moduli);
+    EXPECT_FALSE(w->Verifica().resistenze);
+    EXPECT_EQ(w->TestiDellaVerifica().motivo,
+              "Verifica plastica solo per sezioni in acciaio (materiale: Concrete C25/30).");
+    EXPECT_EQ(w->TestiDellaVerifica().Mpl, "");
+    w->txtMateriale.Edita("Steel");
+    w->ImpostaFy("235");
+    ASSERT_TRUE(w->Verifica().sollecitazione);
+    // Wpl = b·h²/4 = 30·50²/4 cm³ = 18750 cm³: Mpl = 4406,25 kNm, 45/4406,25
+    EXPECT_NEAR(w->Verifica().rapporto, 45.0 / 4406.25, 1e-6);
+    EXPECT_EQ(w->TestiDellaVerifica().rapporto, "0.010");
+    EXPECT_TRUE(w->TestiDellaVerifica().verificata);
+    w->cmdGeo_Click(1);
+    w->OpTipoSezione_Click(SezRettangolo);
+    Digita(*w, 1, 1, "1");
+    Digita(*w, 1, 2, "10");
+    w->cmdOKEdit_Click(); // Wpl = 1·10²/4 = 25 cm³: Mpl = 5,875 kNm
+    calcola("20");        // the window is open: a new calculation, M = 90 kNm
+    w->SeguiTrave();
+    EXPECT_NEAR(w->Verifica().Mmax, 90000, 1);
+    const auto t = w->TestiDellaVerifica();
+    EXPECT_EQ(t.Mmax, "90.0");
+    EXPECT_EQ(t.rapporto, "15.319 NON verificata"); // 90/5,875
+    EXPECT_FALSE(t.verificata);
+}
+
+// Which material names count as steel for the plastic check.
+TEST(NomeAcciaio, NomiDeiMateriali) {
+    for (auto [nome, acciaio] : {std::pair{"Steel", true},
+                                 {"Acciaio inox", true},
+                                 {"S355J2", true},
+                                 {"s235", true},
+                                 {"Concrete C25/30", false},
+                                 {"Wood (Spruce)", false},
+                                 {"Aluminium", false},
+                                 {"Class 235", false},
+                                 {"", false}})
+        EXPECT_EQ(NomeAcciaio(nome), acciaio) << nome;
 }

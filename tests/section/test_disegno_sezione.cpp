@@ -198,3 +198,29 @@ TEST(ComandoSezioneDisegno, FileScrittiEFallimentoSegnalato) {
     EXPECT_NE(out[1].str().find("\"Area\""), std::string::npos);
     std::filesystem::remove_all(dir);
 }
+
+// A pair turned as one section: the twin lies below at the gap, and the two
+// drawn outlines (second method: each outline's own moment plus A·d² about
+// their common centroid) give the inertia the pair hands to the beam.
+TEST_F(Disegno, CoppiaRuotataGemelloSottoAllaDistanza) {
+    SezioneProfili u;
+    u.TipoProfilo = "SezioneProfiloU";
+    u.h = 0.2f, u.b = 0.075f, u.tw = 0.0085f, u.tf = 0.0115f;
+    u.Doppi = true, u.dDoppi = 0.01f;
+    ASSERT_TRUE(u.Coordinate(msg));
+    ASSERT_TRUE(u.CaratteristicheStaticheSezione(msg)); // no catalogue moduli: the outline's
+    u.SezioneProfiliRuotata = true;
+    ASSERT_TRUE(u.Coordinate(msg));
+    double x0, x1, y0, y1, g0, g1, h0, h1;
+    u.Poligono1.MaxMin(x0, x1, y0, y1);
+    const Poligono g = u.Gemello();
+    g.MaxMin(g0, g1, h0, h1);
+    EXPECT_NEAR(h1, y0 - u.dDoppi, 1e-9);
+    EXPECT_NEAR(g0, x0, 1e-12);
+    const Poligono& p = u.Poligono1;
+    const double yc = (p.yG + g.yG) / 2;
+    const double J = p.jota_xG + p.Area * (p.yG - yc) * (p.yG - yc) + g.jota_xG +
+                     g.Area * (g.yG - yc) * (g.yG - yc);
+    EXPECT_NEAR(u.InerziaFlessione(), J, 1e-6 * J); // Jz and A held as singles
+    ASSERT_TRUE(u.PlottaSezione(video));
+}

@@ -58,3 +58,19 @@ TEST(Poligono, EstremiESpecchio) {
     p.AreaCalcola();
     EXPECT_FALSE(p.NumerazioneVerticiAntioraria);
 }
+
+// An outline that crosses itself: the fault's line, then the reason.
+// Witness: the edge (2,9)-(1,4) meets y = 7 at x = 1.6, inside the edge
+// (1,7)-(7,7); its moments give a negative smaller principal moment.
+TEST(Poligono, ContornoCheSiInterseca) {
+    RegistroMessaggi msg;
+    Poligono p = Da({{2, 9}, {1, 4}, {1, 7}, {7, 7}});
+    EXPECT_TRUE(p.SiInterseca());
+    EXPECT_FALSE(p.CaratteristicheStatiche(msg));
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{
+                               "Errore nella sub CaratteristicheStatiche. Invalid procedure call "
+                               "or argument\r\nIl contorno della sezione si interseca."});
+    // a plain outline and one with a vertex touched twice do not cross
+    EXPECT_FALSE(Da({{0, 0}, {2, 0}, {2, 1}, {0, 1}}).SiInterseca());
+    EXPECT_FALSE(Da({{0, 0}, {2, 0}, {1, 1}, {2, 2}, {0, 2}, {1, 1}}).SiInterseca());
+}

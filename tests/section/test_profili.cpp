@@ -270,16 +270,24 @@ TEST(SceltaProfili, EventiEConversioni) {
     EXPECT_FLOAT_EQ(p.h, 0.2f);
     EXPECT_DOUBLE_EQ(p.fySteelTMP, 355e6);
     // Moduli (mm³ → m³) against IPE200's published 194.3, 220.6, 28.47, 44.61 cm³;
-    // turned: the weak axis; a pair doubles them.
+    // turned: the weak axis; a pair not turned doubles them. A pair turned is
+    // one section about its own axis, the two flanges touching (gap 0): by
+    // parallel axes with A = 28.48 cm², Iz = 142.4 cm⁴ and each centroid at
+    // b/2 = 5 cm, J = 2·(142.4 + 28.48·5²) cm⁴, Wel = J / (b = 10 cm), and
+    // Wpl = 2·A·5 cm (each half's first moment about the pair's axis).
+    const double Jpaio = 2 * (142.4 + 28.48 * 25) * 1e-8;
     double Wel = 0, Wpl = 0;
     for (auto [ruotato, doppi, wel, wpl] : {std::tuple{false, false, 194.3e-6, 220.6e-6},
+                                            {false, true, 2 * 194.3e-6, 2 * 220.6e-6},
                                             {true, false, 28.47e-6, 44.61e-6},
-                                            {true, true, 2 * 28.47e-6, 2 * 44.61e-6}}) {
+                                            {true, true, Jpaio / 0.1, 2 * 28.48e-4 * 0.05}}) {
         p.SezioneProfiliRuotata = ruotato, p.Doppi = doppi;
         ASSERT_TRUE(p.ModuliFlessione(Wel, Wpl, msg));
-        EXPECT_NEAR(Wel, wel, 1e-12);
-        EXPECT_NEAR(Wpl, wpl, 1e-12);
+        EXPECT_NEAR(Wel, wel, 1e-6 * wel) << ruotato << doppi;
+        EXPECT_NEAR(Wpl, wpl, 1e-6 * wpl) << ruotato << doppi;
     }
+    EXPECT_NEAR(p.InerziaFlessione(), Jpaio, 1e-6 * Jpaio);
+    p.SezioneProfiliRuotata = false;
     EXPECT_FLOAT_EQ(p.Jy, 1943e-8f);
     // Without catalogue moduli, the fillet-free outline's plastic ones:
     // b·tf·(h − tf) + tw·(h − 2tf)²/4 and 2·tf·b²/4 + (h − 2tf)·tw²/4.

@@ -134,13 +134,22 @@ TEST(Property, CalcolaMy) {
     Property p;
     p.fyBeam = 235e6;
     p.SezionePr.Wply = 2e-4, p.SezionePr.Wplz = 4e-5;
-    // fy·Wpl about the strong axis, the weak one when turned, twice for a pair
-    for (auto [ruotato, doppi, My] :
-         {std::tuple{false, false, 47000.0}, {true, true, 18800.0}, {true, false, 9400.0}}) {
+    // an I of 100 mm flanges, a pair 10 mm apart
+    SezioneProfili& s = p.SezionePr;
+    s.TipoProfilo = "SezioneDoppioT";
+    s.h = 0.2f, s.b = 0.1f, s.tw = 0.0056f, s.tf = 0.0085f, s.Area = 2.5e-3f, s.dDoppi = 0.01f;
+    // fy·Wpl about the strong axis (twice for a pair), the weak one when
+    // turned; a pair turned bends about its own axis: each half's first
+    // moment is A·(gap/2 + b/2), so Wpl = 2·A·0.055 m.
+    const double A = s.Area;
+    for (auto [ruotato, doppi, My] : {std::tuple{false, false, 47000.0},
+                                      {false, true, 94000.0},
+                                      {true, true, 235e6 * 2 * A * 0.055},
+                                      {true, false, 9400.0}}) {
         p.SezionePr.SezioneProfiliRuotata = ruotato, p.SezionePr.Doppi = doppi;
         EXPECT_TRUE(p.CalcolaMy());
-        EXPECT_DOUBLE_EQ(p.My_pos, My);
-        EXPECT_DOUBLE_EQ(p.My_neg, -My);
+        EXPECT_NEAR(p.My_pos, My, 1e-6 * My); // lengths held as singles
+        EXPECT_NEAR(p.My_neg, -My, 1e-6 * My);
     }
     // A product that overflows (damaged file): My stays, never an infinity.
     p.SezionePr.Wplz = 1e300, p.fyBeam = 1e10;

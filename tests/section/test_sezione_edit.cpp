@@ -81,3 +81,65 @@ TEST(SezioneEdit, ListaIncompletaNonCambiaLaSezione) {
     }
     EXPECT_TRUE(msg.elenco.empty());
 }
+
+// Typed values with Italian separators, read strictly: "12,5" is 12.5 (the
+// 12.5 × 10 cm rectangle: A = 125 cm², I = 12.5·10³/12 cm⁴ by hand), "12.5"
+// and "4,5" sides are refused naming the field, an empty cell is 0.
+TEST(SezioneEdit, NumeriDigitatiConSeparatoriItaliani) {
+    const Separatori it{",", "."};
+    RegistroMessaggi msg;
+    SezioneEdit s;
+    s.UnitaLunghezza = "cm";
+    auto campi = [&](CampiEditorSezione c) {
+        c.separatori = it;
+        return c;
+    };
+    ASSERT_TRUE(s.FormLeggeDati(campi(Campi(SezRettangolo, {{"12,5", "10"}})), msg));
+    // (dimensions held as singles: a relative 1e-6)
+    EXPECT_NEAR(s.Contorno.Area, 125e-4, 125e-10);
+    EXPECT_NEAR(s.Contorno.jota_xG, 12.5 * 1000 / 12 * 1e-8, 1e-6 * 1.05e-5);
+    CampiEditorSezione scritti;
+    scritti.separatori = it;
+    s.FormScriveDati(scritti);
+    EXPECT_EQ(scritti.Griglia.Testo(0, 0), "12,5"); // shown back as typed
+    // the outer radius 10,5 cm: a 4-sided polygon of circumradius 10.5 has A = 2·R²
+    ASSERT_TRUE(s.FormLeggeDati(campi(Campi(SezPoligono, {}, "10,5", "0", "4")), msg));
+    EXPECT_NEAR(s.Contorno.Area, 2 * 10.5 * 10.5 * 1e-4, 1e-6 * 0.0221);
+    EXPECT_TRUE(msg.elenco.empty());
+
+    struct Caso {
+        CampiEditorSezione c;
+        std::string messaggio;
+        RifiutoEditorSezione dove;
+    };
+    const std::string sep = "\r\nScrivere i numeri con il separatore decimale \",\" (ad esempio "
+                            "1.234,5).";
+    const Caso casi[] = {
+        {Campi(SezRettangolo, {{"10", "12.5"}}),
+         "Tabella della sezione, riga 1, colonna h: \"12.5\" non è un numero valido." + sep,
+         {CampoEditorSezione::Griglia, 1, 2}},
+        {Campi(SezTrapezi, {{"1", "2", "3"}, {"4", "5x", ""}}),
+         "Tabella della sezione, riga 2, colonna b: \"5x\" non è un numero valido." + sep,
+         {CampoEditorSezione::Griglia, 2, 2}},
+        {Campi(SezPoligono, {}, "10.5", "0", "4"),
+         "R external: \"10.5\" non è un numero valido." + sep,
+         {CampoEditorSezione::RaggioEsterno, 0, 0}},
+        {Campi(SezPoligono, {}, "10", "0", "4,5"),
+         "n Vertex: \"4,5\" non è un numero intero.",
+         {CampoEditorSezione::NumeroVertici, 0, 0}},
+        {Campi(SezPoligono, {}, "10", "0", "4.7"),
+         "n Vertex: \"4.7\" non è un numero valido." + sep,
+         {CampoEditorSezione::NumeroVertici, 0, 0}},
+    };
+    for (const Caso& k : casi) {
+        msg.Svuota();
+        EXPECT_FALSE(s.FormLeggeDati(campi(k.c), msg));
+        EXPECT_EQ(msg.Testi(), std::vector<std::string>{k.messaggio});
+        EXPECT_EQ(std::tuple(s.Rifiuto.campo, s.Rifiuto.riga, s.Rifiuto.colonna),
+                  std::tuple(k.dove.campo, k.dove.riga, k.dove.colonna));
+    }
+    // an empty cell keeps its meaning: 0 (a rectangle without height has no area)
+    msg.Svuota();
+    EXPECT_FALSE(s.FormLeggeDati(campi(Campi(SezRettangolo, {{"10", ""}})), msg));
+    EXPECT_EQ(s.Rifiuto.campo, CampoEditorSezione::Nessuno);
+}

@@ -4,6 +4,7 @@
 // chooser with the section check (IPE 200 against its published figures).
 #include "test_ui.h"
 
+#include "form/finestra_property.h"
 #include "io/numeri.h"
 #include "ui/frm_property.h"
 #include "ui/griglia_qt.h"
@@ -193,6 +194,55 @@ class TestFrmProperty : public QObject {
                 verifica << b.Trova<QLabel>(l)->text();
             QCOMPARE(verifica, (QStringList{"194.3", "220.6", "53.4", "60.7"}));
         }
+        QVERIFY(b.msg.elenco.empty());
+    }
+    // A refused field keeps the window open with the focus on it; with the
+    // window open, each calculation of the main window refreshes the check
+    // (IPE 200 in S235: Mpl = 220.6 cm³ · 235 MPa = 51.84 kNm; 6 m under
+    // q = 10 and 20 kN/m: M = qL²/8 = 45 and 90 kNm), a ratio above 1 in red.
+    void rifiutoEVerificaCheSegueICalcoli() {
+        Banco b;
+        b.Trova("txtStru1")->selectAll();
+        QTest::keyClicks(b.Trova("txtStru1"), "0.7");
+        b.Premi("cmdClose");
+        QApplication::processEvents();
+        QVERIFY(b.w->isVisible());
+        QCOMPARE(b.msg.Testi(),
+                 std::vector<std::string>{
+                     "Poisson's Ratio: il valore deve essere almeno 0 e minore di 0.5."});
+        QCOMPARE(QApplication::focusWidget(), b.Trova("txtStru1"));
+        b.Trova("txtStru1")->selectAll();
+        QTest::keyClicks(b.Trova("txtStru1"), "0.3");
+        b.msg.Svuota();
+
+        FinestraProperty& m = b.w->Modello();
+        m.cmdGeo_Click(0);
+        QVERIFY(m.Scelta);
+        m.Scelta->ImpostaFiltro("IPE200");
+        QVERIFY(m.Scelta->Scegli());
+        m.Scelta->Chiudi();
+        m.RilasciaSceltaChiusa();
+        b.w->Aggiorna();
+        ModelloForm& t = b.f->Modello();
+        t.txtDati[0].Edita("6");
+        auto calcola = [&](const char* q) {
+            t.Optschema_Click(0);
+            t.txtRigheGriglia[0].Edita("1");
+            t.txtRigheGriglia_Invio(0);
+            for (int c = 1; c <= 4; ++c)
+                t.FlexGrid[0].ImpostaTesto(1, c, c == 3 ? "0" : c == 4 ? "6" : q);
+            QCOMPARE(t.btnCalcola_Click(), EsitoCalcolo::Completato);
+            QApplication::processEvents();
+        };
+        calcola("10");
+        QCOMPARE(b.Trova<QLabel>("lblMmax")->text(), QStringLiteral("45.0"));
+        QCOMPARE(b.Trova<QLabel>("lblRapporto")->text(), QStringLiteral("0.868"));
+        QVERIFY(b.Trova<QLabel>("lblRapporto")->styleSheet().isEmpty());
+        calcola("20");
+        QCOMPARE(b.Trova<QLabel>("lblMmax")->text(), QStringLiteral("90.0"));
+        QCOMPARE(b.Trova<QLabel>("lblRapporto")->text(), QStringLiteral("1.736 NON verificata"));
+        QVERIFY(b.Trova<QLabel>("lblRapporto")->styleSheet().contains("color"));
+        QVERIFY(b.Trova<QLabel>("lblMotivoVerifica")->isHidden());
         QVERIFY(b.msg.elenco.empty());
     }
 };
