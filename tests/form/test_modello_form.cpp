@@ -828,3 +828,93 @@ TEST_F(Form, ModificheNonSalvate) {
     EXPECT_TRUE(f.Chiuso);
     EXPECT_EQ(salvati, Testi(2, "/tmp/nuovo.zlv"));
 }
+
+// Unfinished work is saved as it stands: an empty span and an empty cell are
+// written as 0 and come back as 0, and the data warnings come after the
+// file is written, not instead of it.
+TEST_F(Form, LavoroIncompiutoSiSalvaEGliAvvisiVengonoDopo) {
+    const fs::path p = cartella / "incompiuto.zlv";
+    Righe(1, "2");
+    f.FlexGrid[1].ImpostaTesto(1, 1, "10");
+    f.FlexGrid[1].ImpostaTesto(1, 2, "2");
+    f.FlexGrid[1].ImpostaTesto(2, 1, "5"); // its position still empty
+    bool scritto = false;
+    const auto scrivi = f.Servizi.ScriviProgetto;
+    f.Servizi.ScriviProgetto = [&](ModelloForm& m, const std::string& q) {
+        EXPECT_TRUE(msg.elenco.empty()); // nothing said before the file is written
+        scritto = scrivi(m, q);
+        return scritto;
+    };
+    ASSERT_TRUE(f.FileSalvaCome(p.string()));
+    EXPECT_TRUE(scritto);
+    // the span of 0 and the force beyond it, each once from each check
+    EXPECT_EQ(msg.Testi(), (Testi{"Luce = 0 !!!!", "Carico concentrato N° 1 esteso oltre la luce",
+                                  "Carico concentrato N° 1 esteso oltre la luce"}));
+    EXPECT_FALSE(f.DatiModificati());
+    // The file reopens with the empty cell as 0 and the span as 0.
+    msg.Svuota();
+    f.FileNuovo();
+    ASSERT_TRUE(f.ApriFileDati(p.string()));
+    ASSERT_EQ(m.Dati.NConcentrati, 2);
+    EXPECT_EQ(m.Dati.CarichiConcentrati(2).F, 5000.0f);
+    EXPECT_EQ(m.Dati.CarichiConcentrati(2).d, 0.0f);
+    EXPECT_EQ(m.Dati.Luce, 0.0f);
+    EXPECT_EQ(f.FlexGrid[1].Testo(2, 2), " 0");
+    // A calculation still names the empty span.
+    msg.Svuota();
+    f.txtDati[0].Edita("");
+    EXPECT_EQ(f.btnCalcola_Click(), EsitoCalcolo::ErroreDati);
+    EXPECT_EQ(msg.Testi().back(),
+              "Errore! Controllare i dati\r\nLuce deve essere maggiore di zero.");
+}
+
+// The data never block "Apri": with a cell that is not a number, "Sì" to the
+// question refuses the save (the cell named) and the chosen file opens;
+// "No" opens it at once. The refused text is never written anywhere.
+TEST_F(Form, DatiIlleggibiliNonBloccanoApri) {
+    const std::string esempio = Esempi + "mensola.zlv";
+    for (Risposta r : {Risposta::Si, Risposta::No}) {
+        f.FileNuovo();
+        Mensola();
+        f.FlexGrid[1].ImpostaTesto(1, 1, "abc");
+        int salvataggi = 0;
+        f.Servizi.ScriviProgetto = [&](ModelloForm&, const std::string&) {
+            return ++salvataggi, true;
+        };
+        f.Servizi.SceltaFile = [&](const RichiestaDialogo&) {
+            return std::optional<std::string>(esempio);
+        };
+        msg.Svuota();
+        msg.risposteAnnulla = {r};
+        EXPECT_TRUE(f.mnuFileItem_Click(1));
+        EXPECT_EQ(salvataggi, 0);
+        EXPECT_EQ(f.PercorsoFile, esempio);
+        EXPECT_EQ(f.txtTitolo.testo, "Mensola IPE 220 - sbalzo di balcone");
+        Testi attesi{"I dati sono stati modificati. Salvare le modifiche?"};
+        if (r == Risposta::Si)
+            attesi.push_back("Errore in LeggeGriglia\r\n" +
+                             TestoNumeroRifiutato("Carichi CONCENTRATI, riga 1, colonna F", "abc",
+                                                  u.separatori));
+        EXPECT_EQ(msg.Testi(), attesi);
+    }
+}
+
+// A write that fails does not block "Esci": the message, then the window closes.
+TEST_F(Form, SalvataggioFallitoNonBloccaEsci) {
+    Mensola();
+    f.Servizi.ScriviProgetto = [](ModelloForm&, const std::string&) { return false; };
+    f.Servizi.SceltaFile = [](const RichiestaDialogo&) {
+        return std::optional<std::string>("/tmp/mai.zlv");
+    };
+    msg.risposteAnnulla = {Risposta::Si};
+    EXPECT_TRUE(f.Chiusura());
+    EXPECT_TRUE(f.Chiuso);
+    // A save dialog the user cancels keeps the window open.
+    ModelloForm g(m, u, msg);
+    g.InizializzaForm();
+    g.Campo_Edita(g.txtDati[0], "5");
+    g.Servizi.SceltaFile = [](const RichiestaDialogo&) { return std::optional<std::string>(); };
+    msg.risposteAnnulla = {Risposta::Si};
+    EXPECT_FALSE(g.Chiusura());
+    EXPECT_FALSE(g.Chiuso);
+}
