@@ -154,6 +154,10 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
 }
 
 FrmDati::~FrmDati() {
+    // A field or a cell editor losing the focus calls back into the model:
+    // let it happen now, while the model is alive, not from QWidget's own
+    // destructor after the model is gone.
+    hide();
     modello_->Cambiato = nullptr;
 }
 
