@@ -365,7 +365,7 @@ void ModelloForm::FlexGrid_Svuota(int i) {
 
 void ModelloForm::ChiudiEditori() {
     for (GrigliaTesto& g : FlexGrid)
-        if (g.editor.visibile) g.EditorPerdeFuoco();
+        g.ChiudiEditore();
 }
 
 void ModelloForm::FlexGridZoom_Click(int i) {

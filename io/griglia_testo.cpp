@@ -176,6 +176,7 @@ bool GrigliaTesto::EditaCella(int carattere) {
     if (!CellaDati()) return false;
     ancora_.reset();
     const std::string& cella = Testo(riga, colonna);
+    testoAperto_ = cella;
     EditorCella& e = editor;
     if (carattere <= 0) {
         e.testo = !numerico || numerico(cella) ? cella : std::string();
@@ -204,6 +205,15 @@ void GrigliaTesto::EditorPerdeFuoco() {
         }
     }
     CommitEditor();
+}
+
+void GrigliaTesto::ChiudiEditore() {
+    if (!editor.visibile) return;
+    if (CellaDati() && Testo(riga, colonna) != testoAperto_) {
+        editor.visibile = false;
+        return;
+    }
+    EditorPerdeFuoco();
 }
 
 void GrigliaTesto::CommitEditor() {

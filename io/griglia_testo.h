@@ -143,6 +143,10 @@ class GrigliaTesto {
     // The grid's own mouse and scroll events: an open editor's text goes into
     // the current cell (not normalised) and the editor closes.
     void CommitEditor();
+    // A command reads the grid while the editor is open: the editor's text
+    // goes into its cell as when it loses the focus, unless the cell's text
+    // was changed behind it since it opened (then it only closes).
+    void ChiudiEditore();
     // A mouse selection of cell (r, c): commit, then the editor opens there
     // (false for a heading cell or outside the grid: nothing opens).
     bool SelezionaCella(int r, int c);
@@ -194,6 +198,7 @@ class GrigliaTesto {
     // current cell is still the one the block was stretched to.
     std::optional<std::pair<int, int>> ancora_;
     int finoRiga_ = -1, finoColonna_ = -1;
+    std::string testoAperto_; // the cell's text when the editor opened on it
 };
 
 // Number of characters of a UTF-8 text (code points).
