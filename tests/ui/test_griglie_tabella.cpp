@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zelvo;
@@ -263,6 +264,30 @@ class TestGriglieTabella : public QObject {
         QVERIFY(w.f->Modello().Calcolato);
         QCOMPARE(w.f->Modulo().Dati.CarichiConcentrati(1).F,
                  static_cast<float>(w.f->Unita().Interna(Grandezza::Forza, 7.5)));
+    }
+
+    // A value still in the editor when a menu command runs (a shortcut
+    // moves no focus) is saved; one typed before closing the window is in
+    // its cell when the question is cancelled.
+    void valoreNelMenuENellaChiusura() {
+        Finestra w(false);
+        GrigliaQt* g = Prepara(w, 1, 1);
+        QVERIFY(g && g->Editor()->isVisible());
+        QTest::keyClicks(g->Editor(), QStringLiteral("7,5"));
+        QTemporaryDir dir;
+        w.risposte = {dir.filePath("carichi.zlv").toStdString()};
+        QVERIFY(w.Voce(QStringLiteral("&Salva")));
+        QCOMPARE(Cella(g, 1, 1), QStringLiteral("7,5"));
+        // 7,5 kN at 0 m, in the file's SI units.
+        QVERIFY(Leggi(dir.filePath("carichi.zlv")).contains("\r\n7500,0\r\n"));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, Centro(g, 1, 2));
+        QTest::keyClicks(g->Editor(), QStringLiteral("3"));
+        w.msg.Svuota();
+        w.msg.risposteAnnulla = {Risposta::Annulla};
+        QVERIFY(!w.f->close());
+        QCOMPARE(w.msg.Testi(),
+                 std::vector<std::string>{"I dati sono stati modificati. Salvare le modifiche?"});
+        QCOMPARE(Cella(g, 1, 2), QStringLiteral("3"));
     }
 };
 
