@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace zelvo {
 
 QVariant ModelloGrigliaQt::data(const QModelIndex& i, int ruolo) const {
@@ -234,6 +236,25 @@ void GrigliaQt::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Delete && ev_.Svuota) {
         ev_.Svuota();
         return;
+    }
+    if (ev_.Muovi && !(e->modifiers() & Qt::AltModifier)) {
+        const bool estendi = e->modifiers() & Qt::ShiftModifier;
+        const bool ctrl = e->modifiers() & Qt::ControlModifier;
+        // Moves past the edge stop at the last data cell.
+        const int tutte = std::max(modello_->rowCount(), modello_->columnCount());
+        const int pagina = std::max(1, viewport()->height() / std::max(1, rowHeight(0)) - 1);
+        switch (e->key()) {
+        case Qt::Key_Home:
+            return ev_.Muovi(ctrl ? -tutte : 0, -tutte, estendi);
+        case Qt::Key_End:
+            return ev_.Muovi(ctrl ? tutte : 0, tutte, estendi);
+        case Qt::Key_PageUp:
+            return ev_.Muovi(-pagina, 0, estendi);
+        case Qt::Key_PageDown:
+            return ev_.Muovi(pagina, 0, estendi);
+        default:
+            break;
+        }
     }
     if (ev_.Muovi && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const bool estendi = e->modifiers() & Qt::ShiftModifier;

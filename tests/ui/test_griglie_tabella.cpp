@@ -97,6 +97,18 @@ class TestGriglieTabella : public QObject {
         QTest::keyClick(g, Qt::Key_Left);
         QCOMPARE(Corrente(w, 0), std::pair(1, 2));
         QVERIFY(!g->Editor()->isVisible());
+        // Home and End: the row's first and last data cells; Ctrl+End the
+        // table's last, Ctrl+Home its first.
+        QTest::keyClick(g, Qt::Key_End);
+        QCOMPARE(Corrente(w, 0), std::pair(1, 4));
+        QTest::keyClick(g, Qt::Key_Home);
+        QCOMPARE(Corrente(w, 0), std::pair(1, 1));
+        QTest::keyClick(g, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(Corrente(w, 0), std::pair(2, 4));
+        QTest::keyClick(g, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(Corrente(w, 0), std::pair(1, 1));
+        QTest::keyClick(g, Qt::Key_Right);
+        QCOMPARE(Corrente(w, 0), std::pair(1, 2));
         // To the end and out: (1,3) (1,4) (2,1) (2,2) (2,3) (2,4), then out.
         for (int k = 0; k < 6; ++k)
             QTest::keyClick(g, Qt::Key_Tab);
