@@ -8,6 +8,9 @@
 #include "form/relazione.h"
 #include "io/numeri.h"
 
+#include <algorithm>
+#include <string>
+
 namespace zelvo {
 
 const char* const TestoGuastoEvento = TestoErroreDati;
@@ -21,6 +24,7 @@ void ModelloForm::Notifica() {
 // "Calcola" and the diagram buttons.
 
 EsitoCalcolo ModelloForm::Calcolo() {
+    ChiudiEditori(); // a value still in a cell editor counts as typed
     EsitoCalcolo e = EsitoCalcolo::ErroreDati;
     try {
         e = TrappolaCalcolo(
@@ -252,6 +256,9 @@ void ModelloForm::GrigliaEsito(int i, EsitoTasto e) {
     case EsitoTasto::Successivo:
         fuoco = SuccessivoGriglia(i);
         break;
+    case EsitoTasto::Precedente:
+        fuoco = PrecedenteGriglia(i);
+        break;
     }
 }
 
@@ -290,6 +297,77 @@ void ModelloForm::txtEdit_PerdeFuoco(int i) {
     Evento([&] { FlexGrid.at(static_cast<size_t>(i)).EditorPerdeFuoco(); });
 }
 
+void ModelloForm::FlexGrid_Muovi(int i, int dr, int dc, bool estendi) {
+    Evento([&] {
+        FlexGrid.at(static_cast<size_t>(i)).Muovi(dr, dc, estendi);
+        fuoco = {TipoControllo::FlexGrid, i};
+    });
+}
+
+void ModelloForm::FlexGrid_Tab(int i, bool indietro) {
+    Evento([&] {
+        GrigliaEsito(i, FlexGrid.at(static_cast<size_t>(i)).Tab(indietro));
+        ++RichiesteFuoco; // the editor closes: the grid (or the next control) takes the focus
+    });
+}
+
+void ModelloForm::FlexGrid_Estendi(int i, int r, int c) {
+    Evento([&] {
+        FlexGrid.at(static_cast<size_t>(i)).EstendiA(r, c);
+        fuoco = {TipoControllo::FlexGrid, i};
+    });
+}
+
+std::string ModelloForm::FlexGrid_Copia(int i) {
+    return Evento([&] {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
+        g.EditorPerdeFuoco();
+        return g.TestoSelezione();
+    });
+}
+
+void ModelloForm::FlexGrid_Incolla(int i, const std::string& testo) {
+    Evento([&] {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
+        g.EditorPerdeFuoco();
+        const BloccoCelle b = BloccoDaTesto(testo);
+        if (b.empty() || !g.CellaDati()) return;
+        // The block goes from the selection's first cell.
+        const RettangoloCelle s = g.Selezione();
+        g.Muovi(0, 0, false);
+        g.CellaCorrente(s.primaRiga, s.primaColonna);
+        fuoco = {TipoControllo::FlexGrid, i};
+        ++RichiesteFuoco;
+        if (const int mancanti = g.RigheMancanti(b); mancanti > 0) {
+            // A table holds at most 32767 rows.
+            const int n = std::min(g.Righe() - 1 + mancanti, 32767);
+            if (n > g.Righe() - 1 &&
+                Msg.Chiedi(TestoAggiungiRighe(static_cast<int>(b.size())), Icona::Domanda)) {
+                const auto n16 = static_cast<int16_t>(n);
+                txtRigheGriglia[static_cast<size_t>(i)].Scrivi(std::to_string(n));
+                DimensionaMsFlex(g, i, n16, Unita.separatori);
+                DatiTrave& d = Modulo.Dati;
+                (i == 0 ? d.NTrapezi : i == 1 ? d.NConcentrati : d.NCoppie) = n16;
+                g.CellaCorrente(s.primaRiga, s.primaColonna);
+            }
+        }
+        g.Incolla(b);
+    });
+}
+
+void ModelloForm::FlexGrid_Svuota(int i) {
+    Evento([&] {
+        GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
+        g.EditorPerdeFuoco();
+        g.SvuotaSelezione();
+    });
+}
+
+void ModelloForm::ChiudiEditori() {
+    for (GrigliaTesto& g : FlexGrid)
+        g.ChiudiEditore();
+}
+
 void ModelloForm::FlexGridZoom_Click(int i) {
     Evento([&] {
         GrigliaTesto& g = FlexGrid.at(static_cast<size_t>(i));
@@ -308,6 +386,7 @@ bool ModelloForm::FileStampa() {
 }
 
 bool ModelloForm::FileItem(int i) {
+    ChiudiEditori(); // a value still in a cell editor counts as typed
     switch (i) {
     case 0:
         if (!ConfermaAbbandono()) return false;

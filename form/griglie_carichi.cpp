@@ -61,4 +61,13 @@ Fuoco SuccessivoGriglia(int tabella) {
     return {TipoControllo::BtnCalcola, 0};
 }
 
+Fuoco PrecedenteGriglia(int tabella) {
+    return {TipoControllo::TxtRigheGriglia, tabella};
+}
+
+std::string TestoAggiungiRighe(int righeBlocco) {
+    return "Il blocco incollato ha " + std::to_string(righeBlocco) +
+           " righe: aggiungere le righe mancanti alla tabella?";
+}
+
 } // namespace zelvo

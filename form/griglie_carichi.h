@@ -31,5 +31,11 @@ std::optional<ValoreCella> EsattoCella(const GrigliaTesto& g, int r, int c, cons
 // The control after grid t for the keyboard: txtRigheGriglia(t + 1), or
 // "Calcola" after the last grid.
 Fuoco SuccessivoGriglia(int tabella);
+// The control before grid t for the keyboard (Shift+Tab from its first
+// cell): its own row count, txtRigheGriglia(t).
+Fuoco PrecedenteGriglia(int tabella);
+
+// The question before a pasted block of n rows grows the table.
+std::string TestoAggiungiRighe(int righeBlocco);
 
 } // namespace zelvo

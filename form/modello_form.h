@@ -231,6 +231,21 @@ class ModelloForm {
     void txtEdit_Edita(int i, const std::string& testo, int selInizio, int selLunghezza);
     void txtEdit_PerdeFuoco(int i);
     void FlexGridZoom_Click(int i);
+    // Load grid i as a table: the arrows on the grid (Shift: the selected
+    // block grows), Tab / Shift+Tab from the grid or its editor (past the
+    // last data cell or before the first: the next or previous control), a
+    // drag of the mouse or a click with Shift to cell (r, c), the selected
+    // block's text (Ctrl+C), a pasted block of text (Ctrl+V: a block longer
+    // than the table asks whether to add the missing rows), the Delete key.
+    void FlexGrid_Muovi(int i, int dr, int dc, bool estendi);
+    void FlexGrid_Tab(int i, bool indietro);
+    void FlexGrid_Estendi(int i, int r, int c);
+    std::string FlexGrid_Copia(int i);
+    void FlexGrid_Incolla(int i, const std::string& testo);
+    void FlexGrid_Svuota(int i);
+    // Every open cell editor's text goes into its cell (before a command
+    // reads the grids).
+    void ChiudiEditori();
     // File item i (0 "Nuovo" ... 12 "Esci", 13 "Relazione PDF") with its trap
     // "Errore in Sub mnuFileItem_Click"; false when it did not complete.
     bool mnuFileItem_Click(int i);

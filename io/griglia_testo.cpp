@@ -74,6 +74,7 @@ void GrigliaTesto::Dimensiona(int righe, int colonne) {
     testi_.assign(n, std::string());
     scritti_.assign(n, std::nullopt);
     editor.visibile = false;
+    ancora_.reset();
     CellaCorrente(riga, colonna);
 }
 
@@ -173,7 +174,9 @@ void GrigliaTesto::CellaCorrente(int r, int c) {
 
 bool GrigliaTesto::EditaCella(int carattere) {
     if (!CellaDati()) return false;
+    ancora_.reset();
     const std::string& cella = Testo(riga, colonna);
+    testoAperto_ = cella;
     EditorCella& e = editor;
     if (carattere <= 0) {
         e.testo = !numerico || numerico(cella) ? cella : std::string();
@@ -202,6 +205,15 @@ void GrigliaTesto::EditorPerdeFuoco() {
         }
     }
     CommitEditor();
+}
+
+void GrigliaTesto::ChiudiEditore() {
+    if (!editor.visibile) return;
+    if (CellaDati() && Testo(riga, colonna) != testoAperto_) {
+        editor.visibile = false;
+        return;
+    }
+    EditorPerdeFuoco();
 }
 
 void GrigliaTesto::CommitEditor() {
@@ -256,6 +268,167 @@ bool GrigliaTesto::SelezionaCella(int r, int c) {
     riga = r;
     colonna = c;
     return EditaCella(0);
+}
+
+} // namespace zelvo
+
+namespace zelvo {
+
+// ---------------------------------------------------------------------------
+// Blocks of cells as text.
+
+BloccoCelle BloccoDaTesto(const std::string& testo) {
+    BloccoCelle b;
+    size_t inizio = 0;
+    while (inizio < testo.size()) {
+        size_t fine = testo.find('\n', inizio);
+        const bool ultima = fine == std::string::npos;
+        if (ultima) fine = testo.size();
+        std::string riga = testo.substr(inizio, fine - inizio);
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        std::vector<std::string> celle;
+        size_t da = 0;
+        for (;;) {
+            const size_t tab = riga.find('\t', da);
+            if (tab == std::string::npos) {
+                celle.push_back(riga.substr(da));
+                break;
+            }
+            celle.push_back(riga.substr(da, tab - da));
+            da = tab + 1;
+        }
+        b.push_back(std::move(celle));
+        inizio = fine + 1;
+    }
+    return b;
+}
+
+std::string TestoDaBlocco(const BloccoCelle& blocco) {
+    std::string t;
+    for (size_t r = 0; r < blocco.size(); ++r) {
+        if (r > 0) t += '\n';
+        for (size_t c = 0; c < blocco[r].size(); ++c) {
+            if (c > 0) t += '\t';
+            t += blocco[r][c];
+        }
+    }
+    return t;
+}
+
+int ColonneBlocco(const BloccoCelle& blocco) {
+    size_t n = 0;
+    for (const auto& r : blocco)
+        n = std::max(n, r.size());
+    return static_cast<int>(n);
+}
+
+// ---------------------------------------------------------------------------
+// Moving between cells and selecting a block.
+
+void GrigliaTesto::Muovi(int dr, int dc, bool estendi) {
+    EditorPerdeFuoco();
+    if (!CellaDati()) return;
+    const std::pair<int, int> da{riga, colonna};
+    const RettangoloCelle s = Selezione();
+    const bool blocco = s.NumeroRighe() * s.NumeroColonne() > 1;
+    CellaCorrente(riga + dr, colonna + dc);
+    if (!estendi) {
+        ancora_.reset();
+        return;
+    }
+    if (!blocco || !ancora_) ancora_ = da;
+    finoRiga_ = riga;
+    finoColonna_ = colonna;
+}
+
+EsitoTasto GrigliaTesto::Tab(bool indietro) {
+    EditorPerdeFuoco();
+    ancora_.reset();
+    if (!CellaDati()) return indietro ? EsitoTasto::Precedente : EsitoTasto::Successivo;
+    int r = riga, c = colonna;
+    if (!indietro) {
+        if (++c >= colonne_) {
+            c = colonneFisse_;
+            ++r;
+        }
+        if (r >= righe_) return EsitoTasto::Successivo;
+    } else {
+        if (--c < colonneFisse_) {
+            c = colonne_ - 1;
+            --r;
+        }
+        if (r < righeFisse_) return EsitoTasto::Precedente;
+    }
+    riga = r;
+    colonna = c;
+    return EsitoTasto::Griglia;
+}
+
+void GrigliaTesto::EstendiA(int r, int c) {
+    CommitEditor();
+    if (!CellaDati()) return;
+    const RettangoloCelle s = Selezione();
+    if (!ancora_ || s.NumeroRighe() * s.NumeroColonne() <= 1) ancora_ = {riga, colonna};
+    CellaCorrente(r, c);
+    finoRiga_ = riga;
+    finoColonna_ = colonna;
+}
+
+RettangoloCelle GrigliaTesto::Selezione() const {
+    if (!CellaDati()) return {};
+    RettangoloCelle s{riga, colonna, riga, colonna};
+    if (!ancora_ || editor.visibile || riga != finoRiga_ || colonna != finoColonna_) return s;
+    const int ar = std::clamp(ancora_->first, righeFisse_, righe_ - 1);
+    const int ac = std::clamp(ancora_->second, colonneFisse_, colonne_ - 1);
+    return {std::min(ar, riga), std::min(ac, colonna), std::max(ar, riga), std::max(ac, colonna)};
+}
+
+std::string GrigliaTesto::TestoSelezione() const {
+    const RettangoloCelle s = Selezione();
+    BloccoCelle b;
+    for (int r = s.primaRiga; r <= s.ultimaRiga; ++r) {
+        b.emplace_back();
+        for (int c = s.primaColonna; c <= s.ultimaColonna; ++c)
+            b.back().push_back(Testo(r, c));
+    }
+    return TestoDaBlocco(b);
+}
+
+void GrigliaTesto::SvuotaSelezione() {
+    const RettangoloCelle s = Selezione();
+    for (int r = s.primaRiga; r <= s.ultimaRiga; ++r)
+        for (int c = s.primaColonna; c <= s.ultimaColonna; ++c)
+            ImpostaTesto(r, c, std::string());
+}
+
+int GrigliaTesto::RigheMancanti(const BloccoCelle& blocco) const {
+    const RettangoloCelle s = Selezione();
+    if (s.Vuoto() || blocco.empty()) return 0;
+    const int ultima = s.primaRiga + static_cast<int>(blocco.size()) - 1;
+    return std::max(0, ultima - (righe_ - 1));
+}
+
+RettangoloCelle GrigliaTesto::Incolla(const BloccoCelle& blocco) {
+    CommitEditor();
+    const RettangoloCelle s = Selezione();
+    const int nc = ColonneBlocco(blocco);
+    if (s.Vuoto() || blocco.empty() || nc == 0) return {};
+    const int r0 = s.primaRiga, c0 = s.primaColonna;
+    const int r1 = std::min(righe_ - 1, r0 + static_cast<int>(blocco.size()) - 1);
+    const int c1 = std::min(colonne_ - 1, c0 + nc - 1);
+    for (int r = r0; r <= r1; ++r) {
+        const auto& riga_b = blocco[static_cast<size_t>(r - r0)];
+        for (int c = c0; c <= c1; ++c) {
+            const auto k = static_cast<size_t>(c - c0);
+            ImpostaTesto(r, c, k < riga_b.size() ? riga_b[k] : std::string());
+        }
+    }
+    riga = r0;
+    colonna = c0;
+    ancora_ = {r1, c1};
+    finoRiga_ = r0;
+    finoColonna_ = c0;
+    return {r0, c0, r1, c1};
 }
 
 } // namespace zelvo

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelvo {
@@ -44,7 +45,30 @@ enum class EsitoTasto {
     Editor,     // the editor is open (on the same or the next cell)
     Griglia,    // the grid has the focus, the editor is closed
     Successivo, // past the last data cell: the grid's next control
+    Precedente, // before the first data cell: the control before the grid
 };
+
+// A rectangle of cells, corners included (empty when ultimaRiga < primaRiga).
+struct RettangoloCelle {
+    int primaRiga = 0, primaColonna = 0;
+    int ultimaRiga = -1, ultimaColonna = -1;
+    bool Vuoto() const { return ultimaRiga < primaRiga || ultimaColonna < primaColonna; }
+    int NumeroRighe() const { return Vuoto() ? 0 : ultimaRiga - primaRiga + 1; }
+    int NumeroColonne() const { return Vuoto() ? 0 : ultimaColonna - primaColonna + 1; }
+    bool Contiene(int r, int c) const {
+        return r >= primaRiga && r <= ultimaRiga && c >= primaColonna && c <= ultimaColonna;
+    }
+    bool operator==(const RettangoloCelle&) const = default;
+};
+
+// A block of cell texts as a spreadsheet exchanges it: cells separated by
+// tabs, rows by line breaks ("\r\n" or "\n"; a final line break ends the
+// last row, it does not add an empty one).
+using BloccoCelle = std::vector<std::vector<std::string>>;
+BloccoCelle BloccoDaTesto(const std::string& testo);
+std::string TestoDaBlocco(const BloccoCelle& blocco);
+// Rows and (widest row's) columns of a block.
+int ColonneBlocco(const BloccoCelle& blocco);
 
 class GrigliaTesto {
   public:
@@ -119,6 +143,10 @@ class GrigliaTesto {
     // The grid's own mouse and scroll events: an open editor's text goes into
     // the current cell (not normalised) and the editor closes.
     void CommitEditor();
+    // A command reads the grid while the editor is open: the editor's text
+    // goes into its cell as when it loses the focus, unless the cell's text
+    // was changed behind it since it opened (then it only closes).
+    void ChiudiEditore();
     // A mouse selection of cell (r, c): commit, then the editor opens there
     // (false for a heading cell or outside the grid: nothing opens).
     bool SelezionaCella(int r, int c);
@@ -126,6 +154,36 @@ class GrigliaTesto {
     bool CellaDati() const;
     // Sets the current cell, clamped to the data cells.
     void CellaCorrente(int r, int c);
+
+    // --- moving between cells and selecting a block ---
+    // Moves the current cell by dr rows and dc columns within the data cells
+    // (an open editor's text goes into its cell first, normalised, and the
+    // editor closes). estendi: the selected block grows from where it started
+    // (Shift with the arrows); otherwise it is the current cell alone.
+    void Muovi(int dr, int dc, bool estendi);
+    // The next (indietro: previous) data cell, row by row: the editor's text
+    // goes into its cell and the editor closes. Past the last data cell:
+    // Successivo; before the first: Precedente (the current cell stays);
+    // otherwise Griglia.
+    EsitoTasto Tab(bool indietro);
+    // The block from the current cell (where it started) to cell (r, c),
+    // clamped to the data cells (a drag of the mouse, a click with Shift):
+    // an open editor's text goes into its cell and the editor closes.
+    void EstendiA(int r, int c);
+    // The selected block, within the data cells: the current cell alone when
+    // no block is selected or the editor is open; empty without data cells.
+    RettangoloCelle Selezione() const;
+    // The texts of the selected block, as shown, tab-separated, rows by "\n".
+    std::string TestoSelezione() const;
+    // Empties the selected cells' texts (the Delete key on the grid).
+    void SvuotaSelezione();
+    // Data rows a block pasted at the selection's first cell needs beyond
+    // the grid's last row (0 when it fits).
+    int RigheMancanti(const BloccoCelle& blocco) const;
+    // Writes the block's texts (as edits) from the selection's first cell:
+    // what falls outside the grid is dropped. The cells written become the
+    // selected block, the first one current. Returns them.
+    RettangoloCelle Incolla(const BloccoCelle& blocco);
 
     // Whether the text holds a number: only such a cell's text goes into the
     // editor when it is opened by the mouse. None: every text does.
@@ -136,6 +194,11 @@ class GrigliaTesto {
     int righeFisse_ = 0, colonneFisse_ = 0;
     std::vector<std::string> testi_;
     std::vector<std::optional<ValoreCella>> scritti_;
+    // The selected block: from the anchor to the current cell, while the
+    // current cell is still the one the block was stretched to.
+    std::optional<std::pair<int, int>> ancora_;
+    int finoRiga_ = -1, finoColonna_ = -1;
+    std::string testoAperto_; // the cell's text when the editor opened on it
 };
 
 // Number of characters of a UTF-8 text (code points).

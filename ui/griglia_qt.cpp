@@ -1,9 +1,13 @@
 #include "ui/griglia_qt.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace zelvo {
 
@@ -15,6 +19,12 @@ QVariant ModelloGrigliaQt::data(const QModelIndex& i, int ruolo) const {
     if (ruolo == Qt::BackgroundRole &&
         (i.row() < g_.RigheFisse() || i.column() < g_.ColonneFisse()))
         return QColor(0xE8, 0xE8, 0xE8);
+    if (ruolo == Qt::BackgroundRole) {
+        // A selected block of more than one cell.
+        const RettangoloCelle s = g_.Selezione();
+        if (s.NumeroRighe() * s.NumeroColonne() > 1 && s.Contiene(i.row(), i.column()))
+            return QColor(0xC8, 0xDC, 0xF5);
+    }
     return {};
 }
 
@@ -44,7 +54,28 @@ class EditorCellaQt : public QLineEdit {
     }
 
   protected:
+    bool event(QEvent* e) override {
+        // Tab leaves the cell for the next one (before the focus chain sees it).
+        if (e->type() == QEvent::KeyPress && ev_.Tab) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
+                ev_.Tab(k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+        }
+        return QLineEdit::event(e);
+    }
     void keyPressEvent(QKeyEvent* e) override {
+        // A block of cells from a spreadsheet goes into the grid, not into
+        // this one cell.
+        if (e->matches(QKeySequence::Paste) && ev_.Incolla) {
+            const QString t = QGuiApplication::clipboard()->text();
+            if (BloccoDaTesto(t.toStdString()).size() > 1 || t.contains(QLatin1Char('\t'))) {
+                ev_.Incolla(t.toStdString());
+                return;
+            }
+        }
         switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -81,6 +112,12 @@ EventiGriglia EventiCarichi(ModelloForm& m, int i) {
     e.TastoEditor = [&m, i](TastoEditor t) { m.txtEdit_Tasto(i, t); };
     e.Edita = [&m, i](const std::string& t, int s, int l) { m.txtEdit_Edita(i, t, s, l); };
     e.PerdeFuoco = [&m, i] { m.txtEdit_PerdeFuoco(i); };
+    e.Muovi = [&m, i](int dr, int dc, bool estendi) { m.FlexGrid_Muovi(i, dr, dc, estendi); };
+    e.Tab = [&m, i](bool indietro) { m.FlexGrid_Tab(i, indietro); };
+    e.Estendi = [&m, i](int r, int c) { m.FlexGrid_Estendi(i, r, c); };
+    e.Copia = [&m, i] { return m.FlexGrid_Copia(i); };
+    e.Incolla = [&m, i](const std::string& t) { m.FlexGrid_Incolla(i, t); };
+    e.Svuota = [&m, i] { m.FlexGrid_Svuota(i); };
     return e;
 }
 } // namespace
@@ -160,11 +197,79 @@ void GrigliaQt::PosizionaEditor() {
     editor_->setGeometry(visualRect(modello_->index(g.riga, g.colonna)));
 }
 
+bool GrigliaQt::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress && ev_.Tab) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+            (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
+            ev_.Tab(k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    // Copy, paste and Delete belong to the grid, not to a window shortcut.
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((ev_.Copia && k->matches(QKeySequence::Copy)) ||
+            (ev_.Incolla && k->matches(QKeySequence::Paste)) ||
+            (ev_.Svuota && k->key() == Qt::Key_Delete)) {
+            e->accept();
+            return true;
+        }
+    }
+    return QTableView::event(e);
+}
+
 void GrigliaQt::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         if (ev_.Tasto) ev_.Tasto(13);
         return;
+    }
+    if (e->matches(QKeySequence::Copy) && ev_.Copia) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(ev_.Copia()));
+        return;
+    }
+    if (e->matches(QKeySequence::Paste) && ev_.Incolla) {
+        ev_.Incolla(QGuiApplication::clipboard()->text().toStdString());
+        return;
+    }
+    if (e->key() == Qt::Key_Delete && ev_.Svuota) {
+        ev_.Svuota();
+        return;
+    }
+    if (ev_.Muovi && !(e->modifiers() & Qt::AltModifier)) {
+        const bool estendi = e->modifiers() & Qt::ShiftModifier;
+        const bool ctrl = e->modifiers() & Qt::ControlModifier;
+        // Moves past the edge stop at the last data cell.
+        const int tutte = std::max(modello_->rowCount(), modello_->columnCount());
+        const int pagina = std::max(1, viewport()->height() / std::max(1, rowHeight(0)) - 1);
+        switch (e->key()) {
+        case Qt::Key_Home:
+            return ev_.Muovi(ctrl ? -tutte : 0, -tutte, estendi);
+        case Qt::Key_End:
+            return ev_.Muovi(ctrl ? tutte : 0, tutte, estendi);
+        case Qt::Key_PageUp:
+            return ev_.Muovi(-pagina, 0, estendi);
+        case Qt::Key_PageDown:
+            return ev_.Muovi(pagina, 0, estendi);
+        default:
+            break;
+        }
+    }
+    if (ev_.Muovi && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const bool estendi = e->modifiers() & Qt::ShiftModifier;
+        switch (e->key()) {
+        case Qt::Key_Up:
+            return ev_.Muovi(-1, 0, estendi);
+        case Qt::Key_Down:
+            return ev_.Muovi(1, 0, estendi);
+        case Qt::Key_Left:
+            return ev_.Muovi(0, -1, estendi);
+        case Qt::Key_Right:
+            return ev_.Muovi(0, 1, estendi);
+        default:
+            break;
+        }
     }
     if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_Tab ||
         e->key() == Qt::Key_Backtab || t.isEmpty() || !t[0].isPrint())
@@ -179,7 +284,24 @@ void GrigliaQt::mousePressEvent(QMouseEvent* e) {
         return;
     }
     setFocus(Qt::MouseFocusReason);
+    trascinaRiga_ = i.row();
+    trascinaColonna_ = i.column();
+    if ((e->modifiers() & Qt::ShiftModifier) && ev_.Estendi) {
+        ev_.Estendi(i.row(), i.column());
+        return;
+    }
     if (ev_.Seleziona) ev_.Seleziona(i.row(), i.column());
+}
+
+void GrigliaQt::mouseMoveEvent(QMouseEvent* e) {
+    // A drag from one cell to another selects the block between them.
+    if (!(e->buttons() & Qt::LeftButton) || !ev_.Estendi || trascinaRiga_ < 0) return;
+    const QModelIndex i = indexAt(e->position().toPoint());
+    if (!i.isValid() || (i.row() == trascinaRiga_ && i.column() == trascinaColonna_)) return;
+    trascinaRiga_ = i.row();
+    trascinaColonna_ = i.column();
+    setFocus(Qt::MouseFocusReason);
+    ev_.Estendi(i.row(), i.column());
 }
 
 void GrigliaQt::resizeEvent(QResizeEvent* e) {

@@ -43,6 +43,14 @@ struct EventiGriglia {
     std::function<void(TastoEditor)> TastoEditor; // Enter, Escape, Up, Down in the editor
     std::function<void(const std::string&, int, int)> Edita; // editor text, selection
     std::function<void()> PerdeFuoco;                        // the editor loses the focus
+    // A grid that behaves as a table (each one optional: without it the key
+    // keeps the table view's own behaviour).
+    std::function<void(int dr, int dc, bool estendi)> Muovi; // arrows on the grid (Shift: block)
+    std::function<void(bool indietro)> Tab;                  // Tab / Shift+Tab, grid or editor
+    std::function<void(int r, int c)> Estendi;       // a drag of the mouse or Shift+click to (r, c)
+    std::function<std::string()> Copia;              // Ctrl+C on the grid: the block's text
+    std::function<void(const std::string&)> Incolla; // Ctrl+V: a block of text
+    std::function<void()> Svuota;                    // Delete on the grid
 };
 
 class GrigliaQt : public QTableView {
@@ -58,8 +66,10 @@ class GrigliaQt : public QTableView {
     int Indice() const { return indice_; }
 
   protected:
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
 
@@ -72,6 +82,7 @@ class GrigliaQt : public QTableView {
     ModelloGrigliaQt* modello_;
     EditorCellaQt* editor_;
     bool aggiornando_ = false;
+    int trascinaRiga_ = -1, trascinaColonna_ = -1; // the cell a drag last reached
 };
 
 } // namespace zelvo

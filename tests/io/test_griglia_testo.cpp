@@ -66,3 +66,17 @@ TEST(GrigliaTesto, NormalizzazioneImpossibileLasciaIlTestoDigitato) {
     EXPECT_EQ(g.Testo(1, 1), "9E999");
     EXPECT_FALSE(g.editor.visibile);
 }
+
+// A command that reads the grid with the editor open: what was typed goes
+// into the cell; a cell written behind the editor keeps the written text.
+TEST(GrigliaTesto, ChiudiEditoreTieneIlDigitatoNonUnaScritturaNascosta) {
+    GrigliaTesto g(3, 2, 1, 1);
+    g.CellaCorrente(1, 1);
+    ASSERT_TRUE(g.EditaCella('4'));
+    g.ChiudiEditore();
+    EXPECT_EQ(std::pair(g.Testo(1, 1), g.editor.visibile), std::pair("4"s, false));
+    ASSERT_TRUE(g.EditaCella(0));
+    g.ImpostaTesto(1, 1, "10");
+    g.ChiudiEditore();
+    EXPECT_EQ(std::pair(g.Testo(1, 1), g.editor.visibile), std::pair("10"s, false));
+}
