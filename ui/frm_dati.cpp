@@ -545,7 +545,6 @@ QWidget* FrmDati::CreaRisultati() {
 void FrmDati::CreaControlli() {
     auto* centro = new QWidget(this);
     auto* h = new QHBoxLayout(centro);
-    h->setContentsMargins(0, 0, 0, 0);
     divisore_ = new QSplitter(Qt::Horizontal, centro);
     divisore_->setObjectName(QStringLiteral("Divisore"));
     divisore_->setChildrenCollapsible(false);
@@ -555,6 +554,8 @@ void FrmDati::CreaControlli() {
         divisore_->addWidget(pannelli[k]);
         divisore_->setStretchFactor(k, fattori[k]);
     }
+    // First shown in the same proportions (the space is shared by weight).
+    divisore_->setSizes({400, 400, 500});
     h->addWidget(divisore_);
     auto* scorri = new QScrollArea(this);
     scorri->setWidgetResizable(true);
