@@ -8,14 +8,18 @@
 // the picture at ratio 1.
 #include "test_ui.h"
 
+#include "graphics/superficie_qt.h"
 #include "ui/diagrammi_qt.h"
 #include "ui/finestra_diagramma.h"
 #include "ui/finestra_unita.h"
 #include "ui/impostazioni_qt.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -307,9 +311,62 @@ class TestStato : public QObject {
             }
         QVERIFY2(misti > disegnati / 10,
                  qPrintable(QStringLiteral("%1 of %2").arg(misti).arg(disegnati)));
-        // The ratio-1 picture is what the window shows.
-        QCOMPARE(uno.convertToFormat(QImage::Format_RGB32),
-                 d->Area()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        // The picture at the screen's ratio is what the window shows.
+        const QImage schermo = d->Area()->grab().toImage();
+        QCOMPARE(
+            d->Area()->Immagine(schermo.devicePixelRatio()).convertToFormat(QImage::Format_RGB32),
+            schermo.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Every caption of the main window (with results shown), the diagram
+    // window and the units window has at least the room its text needs:
+    // nothing is cut off (this class runs at scale 1 and at scale 2).
+    void testiNonTagliati() {
+        Finestra w;
+        QVERIFY(w.Apri("appoggio-appoggio"));
+        w.f->btnCalcola_Click();
+        w.f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.f.get()));
+        w.f->cbDiagramma_Click(0);
+        FinestraDiagramma* d = DiagrammiQt::Di(*w.f)->Finestra(0);
+        QVERIFY(d);
+        FrmUnits u(w.f->Modello());
+        u.show();
+        QApplication::processEvents();
+        int controllati = 0;
+        for (QWidget* radice : {static_cast<QWidget*>(w.f.get()), static_cast<QWidget*>(d),
+                                static_cast<QWidget*>(&u)}) {
+            for (QWidget* c : radice->findChildren<QWidget*>()) {
+                if (!c->isVisible()) continue;
+                QString testo;
+                if (auto* l = qobject_cast<QLabel*>(c))
+                    testo = l->text();
+                else if (auto* b = qobject_cast<QAbstractButton*>(c))
+                    testo = b->text();
+                else
+                    continue;
+                if (testo.isEmpty()) continue;
+                ++controllati;
+                const QSize serve = c->minimumSizeHint();
+                QVERIFY2(c->width() >= serve.width() && c->height() >= serve.height(),
+                         qPrintable(QStringLiteral("\"%1\": %2x%3 < %4x%5")
+                                        .arg(testo)
+                                        .arg(c->width())
+                                        .arg(c->height())
+                                        .arg(serve.width())
+                                        .arg(serve.height())));
+            }
+        }
+        QVERIFY(controllati > 40);
+    }
+
+    // The report is printed in Liberation Mono, installed with the package's
+    // fonts-liberation2 (a fixed pitch).
+    void fontDellaRelazione() {
+        QFont f(QString::fromStdString(FamigliaFont("Courier New")));
+        const QFontInfo i(f);
+        QCOMPARE(i.family(), QStringLiteral("Liberation Mono"));
+        QVERIFY(i.fixedPitch());
     }
 };
 
