@@ -62,7 +62,6 @@ int main(int argc, char** argv) {
 
     // The window's state, the recent files, the data folder and the units of
     // a new problem are remembered in ~/.config/zelvo/zelvo.conf.
-    QCoreApplication::setOrganizationName(QStringLiteral("zelvo"));
     zelvo::OpzioniFrmDati opzioni;
     opzioni.impostazioni = std::make_shared<zelvo::ArchivioQSettings>();
     zelvo::FrmDati finestra(std::move(opzioni));
