@@ -2,6 +2,7 @@
 // on the command line; `--help` and `--version` answer without a display.
 #include "app/versione_zelvo.h"
 #include "ui/frm_dati.h"
+#include "ui/impostazioni_qt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -58,7 +60,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
     riga.process(app); // an unknown option: message and exit status 1
 
-    zelvo::FrmDati finestra;
+    // The window's state, the recent files, the data folder and the units of
+    // a new problem are remembered in ~/.config/zelvo/zelvo.conf.
+    zelvo::OpzioniFrmDati opzioni;
+    opzioni.impostazioni = std::make_shared<zelvo::ArchivioQSettings>();
+    zelvo::FrmDati finestra(std::move(opzioni));
     finestra.show();
     finestra.Avvio(riga.positionalArguments());
     return QApplication::exec();

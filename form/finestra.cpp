@@ -1,5 +1,6 @@
 // Start-up, command line, File items and the units window `frmUnits` on the
 // form model.
+#include "form/impostazioni.h"
 #include "form/modello_form.h"
 
 #include "core/guasto.h"
@@ -136,6 +137,8 @@ void ModelloForm::Avvio(const std::vector<std::string>& argomenti, bool silenzio
         std::error_code ec;
         const std::filesystem::path corrente = std::filesystem::current_path(ec);
         CartellaDati = ec ? std::string() : corrente.string();
+        if (Servizi.Impostazioni)
+            if (const auto c = Servizi.Impostazioni->UltimaCartella()) CartellaDati = *c;
         AvvioFinestra(argomenti);
         Memorizza();
     });
@@ -159,6 +162,8 @@ void ModelloForm::AvvioFinestra(const std::vector<std::string>& argomenti) {
         return;
     }
     Unita.UnitaDefault();
+    // A new problem starts from the units chosen last, when remembered.
+    if (Servizi.Impostazioni) Servizi.Impostazioni->ApplicaUnitaNuovoProblema(Unita);
     frmUnits_Apri();
     if (Servizi.MostraUnita)
         Servizi.MostraUnita(true); // the window's OK or Cancel closes it
@@ -200,6 +205,8 @@ bool ModelloForm::ApriFileDati(const std::string& percorso) {
         return false;
     Adotta(*this, *letto);
     Memorizza();
+    if (Servizi.Impostazioni && !PercorsoFile.empty())
+        Servizi.Impostazioni->AggiungiRecente(PercorsoFile);
     return true;
 }
 
@@ -228,6 +235,8 @@ bool ModelloForm::ScriviFile(ComandoFile comando, const std::string& percorso) {
         OperazioneFile(comando, Programma, File(), EstensioneDati, Servizi.SceltaFile,
                        PrefissoTitolo, nullptr, scrivi, percorso);
     if (scritto) Memorizza();
+    if (scritto && Servizi.Impostazioni && !PercorsoFile.empty())
+        Servizi.Impostazioni->AggiungiRecente(PercorsoFile);
     for (const auto& [testo, icona] : avvisi)
         Avvisa(testo, icona);
     return scritto;
@@ -412,6 +421,7 @@ void ModelloForm::frmUnits_OK() {
                               [static_cast<size_t>(f.scelta[static_cast<size_t>(g)])];
     }
     f.aperta = false;
+    if (Servizi.Impostazioni) Servizi.Impostazioni->RicordaUnita(nuove);
     // The units the fields are shown in now (a file opened while the modeless
     // window was open has brought its own).
     const UnitMisura prima = Unita;

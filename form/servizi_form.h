@@ -14,6 +14,7 @@
 
 namespace zelvo {
 
+class ImpostazioniUtente;
 class ModelloForm;
 class ModuloZelvo;
 
@@ -52,6 +53,9 @@ struct ServiziForm {
     // Lets the window's pending events run (repaint during the passes of a
     // long calculation).
     std::function<void()> EventiInSospeso;
+    // What the program remembers between runs (recent files, the data
+    // folder, the units of a new problem); none: nothing is remembered.
+    ImpostazioniUtente* Impostazioni = nullptr;
 };
 
 } // namespace zelvo

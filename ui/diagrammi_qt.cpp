@@ -72,6 +72,7 @@ void DiagrammiQt::Mostra(int i) {
         finestre_[i] = new FinestraDiagramma(
             i, [this] { return ContestoFinestre(f_.Modello()); }, f_.Msg(), &f_);
         finestre_[i]->setAttribute(Qt::WA_DeleteOnClose);
+        finestre_[i]->Ricorda(f_.Impostazioni());
     }
     finestre_[i]->Mostra();
 }

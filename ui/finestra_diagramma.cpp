@@ -1,9 +1,11 @@
 #include "ui/finestra_diagramma.h"
 
 #include "graphics/superficie_qt.h"
+#include "ui/impostazioni_qt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +42,18 @@ FinestraDiagramma::FinestraDiagramma(int indice, std::function<ContestoDiagrammi
     const GeometriaTwips g = GeometriaIniziale(indice);
     move(Pixel(g.left), Pixel(g.top));
     resize(Pixel(g.width), Pixel(g.height));
+}
+
+FinestraDiagramma::~FinestraDiagramma() {
+    if (impostazioni_)
+        impostazioni_->RicordaGeometria(objectName().toStdString(), TestoDaByte(saveGeometry()));
+}
+
+void FinestraDiagramma::Ricorda(std::shared_ptr<ImpostazioniUtente> impostazioni) {
+    impostazioni_ = std::move(impostazioni);
+    if (!impostazioni_) return;
+    if (const auto g = impostazioni_->Geometria(objectName().toStdString()))
+        restoreGeometry(ByteDaTesto(*g));
 }
 
 void FinestraDiagramma::Mostra() {
@@ -88,7 +102,29 @@ AreaDiagramma::AreaDiagramma(FinestraDiagramma& finestra)
 }
 
 void AreaDiagramma::paintEvent(QPaintEvent*) {
+    // Straight onto the widget: on a Hi-DPI screen its backing store has the
+    // device's pixels, and lines and text are drawn at that resolution.
     QPainter p(this);
+    Dipingi(p);
+    p.end();
+    finestra_.DopoDisegno();
+}
+
+QImage AreaDiagramma::Immagine(double rapporto) {
+    QImage img(QSize(qRound(width() * rapporto), qRound(height() * rapporto)),
+               QImage::Format_ARGB32);
+    img.setDevicePixelRatio(rapporto);
+    // The widget's logical resolution, so that text has the size it has on
+    // the screen.
+    const int dpm = qRound(logicalDpiX() / 0.0254);
+    img.setDotsPerMeterX(dpm);
+    img.setDotsPerMeterY(dpm);
+    QPainter p(&img);
+    Dipingi(p);
+    return img;
+}
+
+void AreaDiagramma::Dipingi(QPainter& p) {
     p.fillRect(rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -98,8 +134,6 @@ void AreaDiagramma::paintEvent(QPaintEvent*) {
     } catch (const std::exception&) {
         // The diagram's own faults are kept as messages; nothing escapes a paint.
     }
-    p.end();
-    finestra_.DopoDisegno();
 }
 
 void AreaDiagramma::mouseMoveEvent(QMouseEvent* e) {

@@ -6,12 +6,16 @@
 #pragma once
 
 #include "form/diagrammi_form.h"
+#include "form/impostazioni.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class QImage;
 class QLabel;
+class QPainter;
 
 namespace zelvo {
 
@@ -25,6 +29,11 @@ class FinestraDiagramma : public QWidget {
     // drawing faults are shown, after painting.
     FinestraDiagramma(int indice, std::function<ContestoDiagrammi()> contesto, Messaggi& msg,
                       QWidget* genitore = nullptr);
+    ~FinestraDiagramma() override;
+
+    // The window takes the geometry remembered for it, and remembers its own
+    // when it goes (nullptr: nothing remembered).
+    void Ricorda(std::shared_ptr<ImpostazioniUtente> impostazioni);
 
     ModelloDiagramma& Modello() { return modello_; }
     AreaDiagramma* Area() { return area_; }
@@ -47,6 +56,7 @@ class FinestraDiagramma : public QWidget {
     QLabel* stato_ = nullptr;
     bool avvisoInAttesa_ = false;
     bool lettura_ = false; // the status line shows a value read at the mouse
+    std::shared_ptr<ImpostazioniUtente> impostazioni_;
 };
 
 // The picture area of a diagram window.
@@ -55,6 +65,9 @@ class AreaDiagramma : public QWidget {
 
   public:
     explicit AreaDiagramma(FinestraDiagramma& finestra);
+    // The picture as painted on the screen, at the area's size and the
+    // device pixel ratio rapporto: (width x height) x rapporto pixels.
+    QImage Immagine(double rapporto);
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -63,6 +76,9 @@ class AreaDiagramma : public QWidget {
     void leaveEvent(QEvent* e) override;
 
   private:
+    // Paints the diagram on p over the area's size in logical pixels (the
+    // device's pixel ratio makes it sharp on a Hi-DPI screen).
+    void Dipingi(QPainter& p);
     FinestraDiagramma& finestra_;
 };
 

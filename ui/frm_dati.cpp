@@ -8,6 +8,7 @@
 #include "io/generale.h"
 #include "ui/frm_property.h"
 #include "ui/griglia_qt.h"
+#include "ui/impostazioni_qt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,11 +22,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -97,6 +100,10 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         opzioni.sceltaFile ? std::move(opzioni.sceltaFile) : DialogoFileQt(this);
     modello_->Servizi.StampaRelazione = StampaRelazioneFile;
     modello_->CartellaEsempi = FileDati("examples");
+    if (opzioni.impostazioni) {
+        impostazioni_ = std::make_shared<ImpostazioniUtente>(std::move(opzioni.impostazioni));
+        modello_->Servizi.Impostazioni = impostazioni_.get();
+    }
     if (finestre_.CreaStampante) stampante_ = finestre_.CreaStampante(this);
     ServiziForm& sv = modello_->Servizi;
     sv.StampanteSistema = stampante_.get();
@@ -150,15 +157,72 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         FrmProperty::TraveCambiata(*this); // its section check follows the results
     };
     resize(1280, 800);
+    RipristinaStato();
     Aggiorna();
 }
 
 FrmDati::~FrmDati() {
+    RicordaStato();
     // A field or a cell editor losing the focus calls back into the model:
     // let it happen now, while the model is alive, not from QWidget's own
     // destructor after the model is gone.
     hide();
     modello_->Cambiato = nullptr;
+}
+
+void FrmDati::RipristinaStato() {
+    if (!impostazioni_) return;
+    if (const auto g = impostazioni_->Geometria("FrmDati")) restoreGeometry(ByteDaTesto(*g));
+    if (const auto d = impostazioni_->Geometria("FrmDati.Divisore"))
+        statoDivisore_ = ByteDaTesto(*d);
+}
+
+void FrmDati::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (statoDivisore_.isEmpty()) return;
+    // The splitter's parts once the window has its size: restored before,
+    // they would be stretched again when the splitter grows to it.
+    QTimer::singleShot(0, this, [this] {
+        if (!statoDivisore_.isEmpty()) divisore_->restoreState(statoDivisore_);
+        statoDivisore_.clear();
+    });
+}
+
+void FrmDati::RicordaStato() {
+    if (!impostazioni_) return;
+    impostazioni_->RicordaGeometria("FrmDati", TestoDaByte(saveGeometry()));
+    // (never shown: what was remembered stays)
+    if (statoDivisore_.isEmpty())
+        impostazioni_->RicordaGeometria("FrmDati.Divisore", TestoDaByte(divisore_->saveState()));
+    impostazioni_->RicordaCartella(modello_->CartellaDati);
+}
+
+void FrmDati::CreaFileRecenti(QMenu* file) {
+    // Before the last separator (the one above "&Esci").
+    QAction* prima = nullptr;
+    for (QAction* a : file->actions())
+        if (a->isSeparator()) prima = a;
+    recenti_ = new QMenu(QStringLiteral("File &recenti"), file);
+    recenti_->setObjectName(QStringLiteral("mnuFileRecenti"));
+    file->insertSeparator(file->insertMenu(prima, recenti_));
+    connect(recenti_, &QMenu::aboutToShow, this, &FrmDati::MostraFileRecenti);
+    MostraFileRecenti();
+}
+
+void FrmDati::MostraFileRecenti() {
+    recenti_->clear();
+    const std::vector<std::string> elenco =
+        impostazioni_ ? impostazioni_->FileRecenti() : std::vector<std::string>{};
+    if (elenco.empty()) recenti_->addAction(QStringLiteral("(nessuno)"))->setEnabled(false);
+    for (size_t k = 0; k < elenco.size(); ++k) {
+        const QString percorso = Q(elenco[k]);
+        QString testo = percorso;
+        testo.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = recenti_->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(testo));
+        a->setData(percorso);
+        connect(a, &QAction::triggered, this,
+                [this, p = elenco[k]] { ApriFileRecente(*modello_, *impostazioni_, p); });
+    }
 }
 
 void FrmDati::CreaMenu() {
@@ -172,6 +236,7 @@ void FrmDati::CreaMenu() {
         const int i = t.indice;
         connect(a, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
     }
+    CreaFileRecenti(file);
     QAction* unita = menuBar()->addAction(Q(TestoDi("mnuUnits").caption));
     connect(unita, &QAction::triggered, this, &FrmDati::mnuUnits_Click);
     QMenu* opzioni = menuBar()->addMenu(Q(TestoDi("mnuOpzioni").caption));
@@ -484,9 +549,18 @@ QWidget* FrmDati::CreaRisultati() {
 void FrmDati::CreaControlli() {
     auto* centro = new QWidget(this);
     auto* h = new QHBoxLayout(centro);
-    h->addWidget(CreaDati(), 4);
-    h->addWidget(CreaCarichi(), 4);
-    h->addWidget(CreaRisultati(), 5);
+    divisore_ = new QSplitter(Qt::Horizontal, centro);
+    divisore_->setObjectName(QStringLiteral("Divisore"));
+    divisore_->setChildrenCollapsible(false);
+    const int fattori[3] = {4, 4, 5};
+    QWidget* pannelli[3] = {CreaDati(), CreaCarichi(), CreaRisultati()};
+    for (int k = 0; k < 3; ++k) {
+        divisore_->addWidget(pannelli[k]);
+        divisore_->setStretchFactor(k, fattori[k]);
+    }
+    // First shown in the same proportions (the space is shared by weight).
+    divisore_->setSizes({400, 400, 500});
+    h->addWidget(divisore_);
     auto* scorri = new QScrollArea(this);
     scorri->setWidgetResizable(true);
     scorri->setFrameShape(QFrame::NoFrame);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "core/modulo_zelvo.h"
+#include "form/impostazioni.h"
 #include "form/modello_form.h"
 #include "io/unita.h"
 #include "ui/finestre_collegate.h"
 #include "ui/messaggi_qt.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 
 #include <array>
@@ -19,8 +21,10 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 
 namespace zelvo {
 
@@ -33,6 +37,9 @@ struct OpzioniFrmDati {
     SceltaFile sceltaFile;
     // The windows the main window opens.
     FinestreCollegate finestre = FinestrePredefinite();
+    // Where the window's state, the recent files, the data folder and the
+    // units of a new problem are remembered between runs; none: nothing is.
+    std::shared_ptr<ArchivioImpostazioni> impostazioni;
 };
 
 class FrmDati : public QMainWindow {
@@ -60,6 +67,13 @@ class FrmDati : public QMainWindow {
     QLineEdit* Campo(const char* nome, int indice = 0) const;
     GrigliaQt* Griglia(int i) const { return griglie_[static_cast<size_t>(i)]; }
     QPushButton* Calcola() const { return btnCalcola_; }
+    // What is remembered between runs (nullptr: nothing).
+    const std::shared_ptr<ImpostazioniUtente>& Impostazioni() const { return impostazioni_; }
+    // The File menu's "File recenti" and the splitter of the three panes.
+    QMenu* FileRecenti() const { return recenti_; }
+    QSplitter* Divisore() const { return divisore_; }
+    // Writes the window's geometry, the splitter and the data folder.
+    void RicordaStato();
 
   signals:
     // The window has shown the model again (the other views re-read it).
@@ -79,6 +93,7 @@ class FrmDati : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
@@ -89,6 +104,10 @@ class FrmDati : public QMainWindow {
     QWidget* CreaRisultati();
     QLineEdit* NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indice);
     void NonDisponibile(const char* cosa);
+    // "File recenti" in the File menu, filled from the list when it opens.
+    void CreaFileRecenti(QMenu* file);
+    void MostraFileRecenti();
+    void RipristinaStato();
 
     ModuloZelvo modulo_;
     UnitMisura unita_;
@@ -132,6 +151,10 @@ class FrmDati : public QMainWindow {
     Fuoco ultimoFuoco_;
     uint64_t ultimaRichiestaFuoco_ = 0;
     bool aggiornando_ = false;
+    std::shared_ptr<ImpostazioniUtente> impostazioni_;
+    QMenu* recenti_ = nullptr;
+    QSplitter* divisore_ = nullptr;
+    QByteArray statoDivisore_; // remembered, applied once laid out
 };
 
 } // namespace zelvo

@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
@@ -36,8 +39,9 @@ std::string Esempio(const char* nome) {
     return std::string(ZELVO_SOURCE_DIR) + "/examples/" + nome + ".zlv";
 }
 
-Finestra::Finestra(bool collegate) {
+Finestra::Finestra(bool collegate, std::shared_ptr<ArchivioImpostazioni> impostazioni) {
     OpzioniFrmDati o;
+    o.impostazioni = std::move(impostazioni);
     o.messaggi = &msg;
     o.sceltaFile = [this](const RichiestaDialogo& r) -> std::optional<std::string> {
         richieste.push_back(r);
@@ -114,6 +118,13 @@ int main(int argc, char** argv) {
     int n = 1;
     QApplication app(n, argv);
     std::setlocale(LC_NUMERIC, "C");
+    // Nothing a test remembers reaches the user's configuration folder.
+    QTemporaryDir configurazione;
+    if (!configurazione.isValid()) return 2;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configurazione.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configurazione.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configurazione.path());
     int esito = 0;
     bool trovata = false;
     for (auto& [nome, crea] : zelvo::test::Elenco()) {

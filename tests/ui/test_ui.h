@@ -31,8 +31,10 @@ struct Finestra {
     std::deque<std::string> risposte;
     std::vector<RichiestaDialogo> richieste;
     std::unique_ptr<FrmDati> f;
-    // collegate = false: the main window alone, without its other windows.
-    explicit Finestra(bool collegate = true);
+    // collegate = false: the main window alone, without its other windows;
+    // impostazioni: where it remembers its state (none: nothing remembered).
+    explicit Finestra(bool collegate = true,
+                      std::shared_ptr<ArchivioImpostazioni> impostazioni = nullptr);
     bool Apri(const char* esempio);
     // Triggers the menu item with this caption, as a click on it does.
     bool Voce(const QString& caption);
