@@ -3,11 +3,13 @@
 #include "core/calcolo.h"
 #include "form/figura_schema.h"
 #include "form/relazione.h"
+#include "form/scrivania.h"
 #include "form/testi_finestra.h"
 #include "graphics/superficie_qt.h"
 #include "io/generale.h"
 #include "ui/frm_property.h"
 #include "ui/griglia_qt.h"
+#include "ui/scorciatoie_qt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -132,9 +135,9 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         else
             NonDisponibile("Informazioni");
     };
-    sv.MostraAiuto = [this](int) {
+    sv.MostraAiuto = [this](int argomento) {
         if (finestre_.Aiuto)
-            finestre_.Aiuto(*this);
+            finestre_.Aiuto(*this, argomento);
         else
             NonDisponibile("Aiuto");
     };
@@ -166,6 +169,7 @@ void FrmDati::CreaMenu() {
         }
         QAction* a = file->addAction(Q(t.caption));
         const int i = t.indice;
+        ScorciatoiaVoceFile(a, i);
         connect(a, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
     }
     QAction* unita = menuBar()->addAction(Q(TestoDi("mnuUnits").caption));
@@ -176,9 +180,18 @@ void FrmDati::CreaMenu() {
     QMenu* aiuto = menuBar()->addMenu(Q(TestoDi("Aiuto").caption));
     for (const TestoControllo& t : TestiDi("mnuAiutoItem")) {
         const int i = t.indice;
-        connect(aiuto->addAction(Q(t.caption)), &QAction::triggered, this,
-                [this, i] { mnuAiutoItem_Click(i); });
+        QAction* a = aiuto->addAction(Q(t.caption));
+        connect(a, &QAction::triggered, this, [this, i] { mnuAiutoItem_Click(i); });
+        if (i == 0) {
+            // F1: the help about the control with the focus.
+            ScorciatoiaAiuto(a, [this] { AiutoContestuale(*modello_, FuocoAttuale()); });
+        }
     }
+    auto* calcola = new QAction(Q(TestoDi("btnCalcola").caption), this);
+    calcola->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(calcola, &QAction::triggered, this, &FrmDati::btnCalcola_Click);
+    addAction(calcola);
+    setAcceptDrops(true);
 
     QToolBar* barra = addToolBar(QStringLiteral("ToolbarUp"));
     barra->setObjectName(QStringLiteral("ToolbarUp"));
@@ -531,7 +544,9 @@ void FrmDati::Aggiorna() {
     if (aggiornando_) return;
     aggiornando_ = true;
     const ModelloForm& m = *modello_;
-    setWindowTitle(QString::fromStdString(m.Caption));
+    // "*" before the caption while the data are not saved.
+    setWindowTitle(QStringLiteral("[*]") + QString::fromStdString(m.Caption));
+    setWindowModified(m.DatiModificati());
     for (const CampoVista& c : campi_) {
         ImpostaTesto(c.w, c.c->testo);
     }
@@ -658,6 +673,40 @@ void FrmDati::mnuAiutoItem_Click(int i) {
     // an example file replaces the problem
     if (i == 1 && !FrmProperty::Chiudi(*this)) return;
     modello_->mnuAiutoItem_Click(i);
+}
+
+Fuoco FrmDati::FuocoAttuale() const {
+    const QWidget* w = QApplication::focusWidget();
+    for (const CampoVista& c : campi_)
+        if (c.w == w) return c.f;
+    for (GrigliaQt* g : griglie_)
+        if (w == g || w == g->Editor()) return {TipoControllo::FlexGrid, g->Indice()};
+    if (w == btnCalcola_) return {TipoControllo::BtnCalcola, 0};
+    return {};
+}
+
+namespace {
+// The local paths of a drop (a non-local URL gives an empty path).
+std::vector<std::string> PercorsiTrascinati(const QMimeData* d) {
+    std::vector<std::string> p;
+    if (d && d->hasUrls())
+        for (const QUrl& u : d->urls())
+            p.push_back(u.toLocalFile().toStdString());
+    return p;
+}
+} // namespace
+
+void FrmDati::dragEnterEvent(QDragEnterEvent* e) {
+    if (!FileDatiTrascinato(PercorsiTrascinati(e->mimeData())).empty()) e->acceptProposedAction();
+}
+
+void FrmDati::dropEvent(QDropEvent* e) {
+    const std::string file = FileDatiTrascinato(PercorsiTrascinati(e->mimeData()));
+    if (file.empty()) return;
+    e->acceptProposedAction();
+    // the section window hands its E and J back before the problem is replaced
+    if (!FrmProperty::Chiudi(*this)) return;
+    ApriFileTrascinato(*modello_, file);
 }
 
 void FrmDati::closeEvent(QCloseEvent* e) {

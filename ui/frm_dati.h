@@ -79,6 +79,9 @@ class FrmDati : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    // A data file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
@@ -89,6 +92,8 @@ class FrmDati : public QMainWindow {
     QWidget* CreaRisultati();
     QLineEdit* NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indice);
     void NonDisponibile(const char* cosa);
+    // The control with the focus (Nessuno when it is none of the model's).
+    Fuoco FuocoAttuale() const;
 
     ModuloZelvo modulo_;
     UnitMisura unita_;

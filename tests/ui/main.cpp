@@ -2,6 +2,8 @@
 // other arguments go to Qt Test.
 #include "test_ui.h"
 
+#include "ui/lingua_qt.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QTest>
+#include <QWindow>
 
 #include <clocale>
 #include <cstdio>
@@ -64,6 +67,11 @@ bool Finestra::Voce(const QString& caption) {
     return false;
 }
 
+QString TitoloMostrato(QWidget* w) {
+    w->winId(); // the platform window, which takes the title as shown
+    return w->windowHandle() ? w->windowHandle()->title() : QString();
+}
+
 void Scrivi(const QString& t, QWidget* w) {
     QWidget* a = w ? w : QApplication::focusWidget();
     QVERIFY(a);
@@ -113,6 +121,7 @@ int main(int argc, char** argv) {
     }
     int n = 1;
     QApplication app(n, argv);
+    zelvo::CaricaTraduzioniQt(app); // as the program does
     std::setlocale(LC_NUMERIC, "C");
     int esito = 0;
     bool trovata = false;
