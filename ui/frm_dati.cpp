@@ -75,6 +75,15 @@ class FiguraSchema : public QWidget {
     const ModelloForm& m_;
 };
 
+// The local paths of a drop (a non-local URL gives an empty path).
+std::vector<std::string> PercorsiTrascinati(const QMimeData* d) {
+    std::vector<std::string> p;
+    if (d && d->hasUrls())
+        for (const QUrl& u : d->urls())
+            p.push_back(u.toLocalFile().toStdString());
+    return p;
+}
+
 void ImpostaTesto(QLineEdit* w, const std::string& t) {
     const QString q = QString::fromStdString(t);
     if (w->text() == q) return;
@@ -598,6 +607,19 @@ void FrmDati::Aggiorna() {
 }
 
 bool FrmDati::eventFilter(QObject* o, QEvent* e) {
+    // A data file dropped on a field opens, as on the window (a text field
+    // would otherwise take the path as text).
+    if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove ||
+        e->type() == QEvent::Drop) {
+        auto* d = static_cast<QDropEvent*>(e);
+        if (!FileDatiTrascinato(PercorsiTrascinati(d->mimeData())).empty()) {
+            if (e->type() == QEvent::Drop)
+                dropEvent(d);
+            else
+                d->acceptProposedAction();
+            return true;
+        }
+    }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         // The keypad's decimal key types the regional decimal separator.
@@ -684,17 +706,6 @@ Fuoco FrmDati::FuocoAttuale() const {
     if (w == btnCalcola_) return {TipoControllo::BtnCalcola, 0};
     return {};
 }
-
-namespace {
-// The local paths of a drop (a non-local URL gives an empty path).
-std::vector<std::string> PercorsiTrascinati(const QMimeData* d) {
-    std::vector<std::string> p;
-    if (d && d->hasUrls())
-        for (const QUrl& u : d->urls())
-            p.push_back(u.toLocalFile().toStdString());
-    return p;
-}
-} // namespace
 
 void FrmDati::dragEnterEvent(QDragEnterEvent* e) {
     if (!FileDatiTrascinato(PercorsiTrascinati(e->mimeData())).empty()) e->acceptProposedAction();

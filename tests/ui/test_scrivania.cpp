@@ -104,9 +104,13 @@ QString Copia(const QTemporaryDir& dir, const char* esempio) {
     return p;
 }
 
-void Rilascia(QWidget* w, const QList<QUrl>& urls, bool* accettato = nullptr) {
+// A drag of these URLs entering w and dropped there (with `testo`: the
+// path as text too, as file managers give it).
+void Rilascia(QWidget* w, const QList<QUrl>& urls, bool* accettato = nullptr,
+              const QString& testo = QString()) {
     QMimeData dati;
     dati.setUrls(urls);
+    if (!testo.isEmpty()) dati.setText(testo);
     QDragEnterEvent entra(QPoint(20, 20), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &entra);
     if (accettato) *accettato = entra.isAccepted();
@@ -358,6 +362,17 @@ class TestFileDallaScrivania : public QObject {
         QCOMPARE(TitoloMostrato(w.f.get()), QStringLiteral("Trave Zelvo - File: mensola"));
         QCOMPARE(w.Titolo()->text(), QStringLiteral("Mensola IPE 220 - sbalzo di balcone"));
         QVERIFY(w.msg.elenco.empty());
+
+        // dropped on a text field (the file manager's drag carries the path
+        // as text too): opened, not typed into the field
+        QVERIFY(w.f->Modello().ApriFileDati(Esempio("appoggio-appoggio")));
+        w.f->Aggiorna();
+        QCOMPARE(w.Titolo()->text(),
+                 QStringLiteral("Trave appoggiata IPE 300 - solaio con carichi misti"));
+        Rilascia(w.Titolo(), {QUrl::fromLocalFile(p)}, &accettato, p);
+        QVERIFY(accettato);
+        QCOMPARE(w.Titolo()->text(), QStringLiteral("Mensola IPE 220 - sbalzo di balcone"));
+        QCOMPARE(QString::fromStdString(w.f->Modello().PercorsoFile), p);
 
         // unsaved changes: the question first (cancel keeps them)
         w.Modifica(QStringLiteral("cambiato"));
