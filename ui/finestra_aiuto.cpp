@@ -73,8 +73,8 @@ FinestraAiuto::FinestraAiuto(QWidget* genitore) : QWidget(genitore, Qt::Window) 
     inizio_ = pulsante("cmdArgomenti", "Argomenti", "Elenco degli argomenti",
                        QStyle::SP_FileDialogContentsView);
     indietro_->setShortcut(QKeySequence::Back);
-    ChiudiConEsc(this);
     avanti_->setShortcut(QKeySequence::Forward);
+    ChiudiConEsc(this);
 
     elenco_ = new QListWidget(this);
     elenco_->setObjectName("lstArgomenti");
