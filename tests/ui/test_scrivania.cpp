@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
@@ -281,6 +282,23 @@ class TestScorciatoie : public QObject {
         w.Tasto(Qt::Key_F1);
         w.f->menuBar()->actions().back()->menu()->actions().front()->trigger();
         QCOMPARE(w.aiuto, (std::vector<int>{2, 4, 1, 5, 1}));
+    }
+
+    // The help opens at the topic asked, by its place in the list of topics
+    // (2 "Dati e risultati", 4 "Carichi e distanze parziali", 5 "Trave di
+    // fondazione"); a number out of the list: the first topic.
+    void aiutoAllArgomento() {
+        Finestra w;
+        const struct {
+            int argomento;
+            const char* pagina;
+        } casi[] = {{1, "index.html"},      {2, "campi.html"}, {4, "carichi.html"},
+                    {5, "fondazione.html"}, {0, "index.html"}, {99, "index.html"}};
+        for (const auto& c : casi) {
+            FinestraAiuto* a = ApriAiuto(w.f.get(), c.argomento);
+            QCOMPARE(a->Testo()->source().fileName(), QString::fromLatin1(c.pagina));
+        }
+        ApriAiuto(w.f.get(), 1)->close();
     }
 
     // Ctrl+Q: the question (cancel: the window stays), then closing.
