@@ -3,6 +3,7 @@
 #include "app/versione_zelvo.h"
 #include "ui/frm_dati.h"
 #include "ui/impostazioni_qt.h"
+#include "ui/lingua_qt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Qt's buttons and dialogs in the desktop's language.
+    zelvo::CaricaTraduzioniQt(app);
     // Qt has taken the desktop's locale; files and machine-readable output
     // must not follow it. The separators the user sees come from Qt's
     // system locale.

@@ -66,6 +66,12 @@ std::string MaterialeFuoriLimiti(double E, double nU, double Density,
     return "";
 }
 
+std::string AvvisoMaterialiPredefiniti(const std::filesystem::path& fileUtente) {
+    std::error_code e;
+    if (fileUtente.empty() || std::filesystem::exists(fileUtente, e)) return "";
+    return "Materiali predefiniti: «Save Materials» li scriverà in " + fileUtente.string();
+}
+
 bool NomeAcciaio(const std::string& nome) {
     std::string n;
     for (char c : nome)
@@ -334,6 +340,7 @@ void FinestraProperty::cmdMaterials_Click() {
             t.clear();
         FileMaterialiLeggeScrive(MSFlexGrid1, "L", Msg, U(), FileMateriali,
                                  FileMaterialiPredefiniti);
+        lblPredefiniti = AvvisoMaterialiPredefiniti(FileMateriali);
         IntestaMateriali(MSFlexGrid1);
         int scelta = 1;
         for (int r = 1; r < MSFlexGrid1.Righe(); ++r)
@@ -430,6 +437,7 @@ void FinestraProperty::cmdSalvaMat_Click() {
             }
         }
         FileMaterialiLeggeScrive(MSFlexGrid1, "S", Msg, U(), FileMateriali);
+        lblPredefiniti = AvvisoMaterialiPredefiniti(FileMateriali);
     });
     Cambiato();
 }

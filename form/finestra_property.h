@@ -73,6 +73,11 @@ std::string MaterialeFuoriLimiti(double E, double nU, double Density,
 // A material's name that says steel ("Steel", "Acciaio inox", "S355").
 bool NomeAcciaio(const std::string& nome);
 
+// The note of the materials panel while the user has no materials file of
+// his own (the shipped defaults are shown): where "Save Materials" will write
+// them. Empty once the file exists.
+std::string AvvisoMaterialiPredefiniti(const std::filesystem::path& fileUtente);
+
 class FinestraProperty {
   public:
     // The window refers to the main window's model (record, units, results,
@@ -119,6 +124,7 @@ class FinestraProperty {
     TabellaMateriali MSFlexGrid1;
     std::array<std::string, 6> Text; // Text(1)..Text(5)
     std::string lblUnitaMateriali;   // stress unit of the panel
+    std::string lblPredefiniti;      // AvvisoMaterialiPredefiniti of FileMateriali
 
     // --- section editor ---
     bool FrameEdit = false;

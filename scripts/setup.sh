@@ -8,7 +8,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake g++ pkg-config git
   liblapack-dev libblas-dev
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   fonts-liberation2

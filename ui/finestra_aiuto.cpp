@@ -1,6 +1,8 @@
 // The help window.
 #include "ui/finestra_aiuto.h"
 
+#include "ui/scorciatoie_qt.h"
+
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
@@ -72,6 +74,7 @@ FinestraAiuto::FinestraAiuto(QWidget* genitore) : QWidget(genitore, Qt::Window) 
                        QStyle::SP_FileDialogContentsView);
     indietro_->setShortcut(QKeySequence::Back);
     avanti_->setShortcut(QKeySequence::Forward);
+    ChiudiConEsc(this);
 
     elenco_ = new QListWidget(this);
     elenco_->setObjectName("lstArgomenti");
@@ -140,7 +143,14 @@ void FinestraAiuto::MostraArgomento(const QString& pagina) {
 }
 
 void FinestraAiuto::ApriAlPrimoArgomento() {
-    MostraArgomento("index.html");
+    ApriAllArgomento(1);
+}
+
+void FinestraAiuto::ApriAllArgomento(int n) {
+    const auto& a = Argomenti();
+    MostraArgomento(Q(n >= 1 && n <= static_cast<int>(a.size())
+                          ? a[static_cast<size_t>(n - 1)].first
+                          : a.front().first));
     show();
     if (isMinimized()) showNormal();
     raise();
@@ -160,10 +170,10 @@ void FinestraAiuto::Sincronizza(const QUrl& url) {
     setWindowTitle(Q("Trave Zelvo - Guida - ") + testo_->documentTitle());
 }
 
-FinestraAiuto* ApriAiuto(QWidget* genitore) {
+FinestraAiuto* ApriAiuto(QWidget* genitore, int argomento) {
     static QPointer<FinestraAiuto> finestra;
     if (!finestra) finestra = new FinestraAiuto(genitore);
-    finestra->ApriAlPrimoArgomento();
+    finestra->ApriAllArgomento(argomento);
     return finestra;
 }
 

@@ -26,6 +26,8 @@ class FinestraAiuto : public QWidget {
 
     // Shows the window at its first topic and brings it to the front.
     void ApriAlPrimoArgomento();
+    // Shows the window at topic n (1: the first) and brings it to the front.
+    void ApriAllArgomento(int n);
     // Shows a topic by its page ("campi.html", ...).
     void MostraArgomento(const QString& pagina);
 
@@ -42,8 +44,10 @@ class FinestraAiuto : public QWidget {
     QToolButton* inizio_ = nullptr;
 };
 
-// "&Aiuto": the one help window of the program (created on first use, a
-// top-level window that stays while the program runs), opened at its first topic.
-FinestraAiuto* ApriAiuto(QWidget* genitore);
+// The one help window of the program (created on first use, a top-level
+// window that stays while the program runs), opened at a topic numbered from
+// 1 in the order of `Argomenti` ("&Aiuto": 1, the first topic; a number out
+// of the list: the first topic too).
+FinestraAiuto* ApriAiuto(QWidget* genitore, int argomento = 1);
 
 } // namespace zelvo

@@ -2,6 +2,7 @@
 
 #include "graphics/superficie_qt.h"
 #include "ui/impostazioni_qt.h"
+#include "ui/scorciatoie_qt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@ FinestraDiagramma::FinestraDiagramma(int indice, std::function<ContestoDiagrammi
     const DescrizioneDiagramma& d = modello_.Descrizione();
     setObjectName(QString::fromUtf8(d.nome));
     setWindowTitle(QString::fromUtf8(d.caption));
+    ChiudiConEsc(this);
     setFont(QFont(QString::fromStdString(FamigliaFont(FontDiagrammi))));
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);

@@ -13,7 +13,7 @@ FinestreCollegate FinestrePredefinite() {
     FinestreCollegate f;
     // Units window, help and printer.
     f.Unita = MostraFinestraUnita;
-    f.Aiuto = [](FrmDati& d) { ApriAiuto(&d); };
+    f.Aiuto = [](FrmDati& d, int argomento) { ApriAiuto(&d, argomento); };
     f.CreaStampante = [](QWidget* genitore) -> std::unique_ptr<Stampante> {
         return std::make_unique<StampanteQt>(genitore);
     };

@@ -23,8 +23,8 @@ struct FinestreCollegate {
     // Units window `frmUnits`: modal at start-up, modeless from "&Unità".
     // It works on `f.Modello()` and calls `f.Aggiorna()` after OK.
     std::function<void(FrmDati& f, bool modale)> Unita;
-    // "&Aiuto": the program's help at its first topic.
-    std::function<void(FrmDati& f)> Aiuto;
+    // The program's help at a topic (1: the first; "&Aiuto" opens that one).
+    std::function<void(FrmDati& f, int argomento)> Aiuto;
     // The system printer of the window (print dialog over `genitore`).
     std::function<std::unique_ptr<Stampante>(QWidget* genitore)> CreaStampante;
     // Diagram window 0 moments, 1 shears, 2 loads, after a calculation.

@@ -3,12 +3,14 @@
 #include "core/calcolo.h"
 #include "form/figura_schema.h"
 #include "form/relazione.h"
+#include "form/scrivania.h"
 #include "form/testi_finestra.h"
 #include "graphics/superficie_qt.h"
 #include "io/generale.h"
 #include "ui/frm_property.h"
 #include "ui/griglia_qt.h"
 #include "ui/impostazioni_qt.h"
+#include "ui/scorciatoie_qt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -74,6 +77,15 @@ class FiguraSchema : public QWidget {
   private:
     const ModelloForm& m_;
 };
+
+// The local paths of a drop (a non-local URL gives an empty path).
+std::vector<std::string> PercorsiTrascinati(const QMimeData* d) {
+    std::vector<std::string> p;
+    if (d && d->hasUrls())
+        for (const QUrl& u : d->urls())
+            p.push_back(u.toLocalFile().toStdString());
+    return p;
+}
 
 void ImpostaTesto(QLineEdit* w, const std::string& t) {
     const QString q = QString::fromStdString(t);
@@ -139,9 +151,9 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         else
             NonDisponibile("Informazioni");
     };
-    sv.MostraAiuto = [this](int) {
+    sv.MostraAiuto = [this](int argomento) {
         if (finestre_.Aiuto)
-            finestre_.Aiuto(*this);
+            finestre_.Aiuto(*this, argomento);
         else
             NonDisponibile("Aiuto");
     };
@@ -234,6 +246,7 @@ void FrmDati::CreaMenu() {
         }
         QAction* a = file->addAction(Q(t.caption));
         const int i = t.indice;
+        ScorciatoiaVoceFile(a, i);
         connect(a, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
     }
     CreaFileRecenti(file);
@@ -245,9 +258,18 @@ void FrmDati::CreaMenu() {
     QMenu* aiuto = menuBar()->addMenu(Q(TestoDi("Aiuto").caption));
     for (const TestoControllo& t : TestiDi("mnuAiutoItem")) {
         const int i = t.indice;
-        connect(aiuto->addAction(Q(t.caption)), &QAction::triggered, this,
-                [this, i] { mnuAiutoItem_Click(i); });
+        QAction* a = aiuto->addAction(Q(t.caption));
+        connect(a, &QAction::triggered, this, [this, i] { mnuAiutoItem_Click(i); });
+        if (i == 0) {
+            // F1: the help about the control with the focus.
+            ScorciatoiaAiuto(a, [this] { AiutoContestuale(*modello_, FuocoAttuale()); });
+        }
     }
+    auto* calcola = new QAction(Q(TestoDi("btnCalcola").caption), this);
+    calcola->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(calcola, &QAction::triggered, this, &FrmDati::btnCalcola_Click);
+    addAction(calcola);
+    setAcceptDrops(true);
 
     QToolBar* barra = addToolBar(QStringLiteral("ToolbarUp"));
     barra->setObjectName(QStringLiteral("ToolbarUp"));
@@ -609,7 +631,9 @@ void FrmDati::Aggiorna() {
     if (aggiornando_) return;
     aggiornando_ = true;
     const ModelloForm& m = *modello_;
-    setWindowTitle(QString::fromStdString(m.Caption));
+    // "*" before the caption while the data are not saved.
+    setWindowTitle(QStringLiteral("[*]") + QString::fromStdString(m.Caption));
+    setWindowModified(m.DatiModificati());
     for (const CampoVista& c : campi_) {
         ImpostaTesto(c.w, c.c->testo);
     }
@@ -661,6 +685,19 @@ void FrmDati::Aggiorna() {
 }
 
 bool FrmDati::eventFilter(QObject* o, QEvent* e) {
+    // A data file dropped on a field opens, as on the window (a text field
+    // would otherwise take the path as text).
+    if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove ||
+        e->type() == QEvent::Drop) {
+        auto* d = static_cast<QDropEvent*>(e);
+        if (!FileDatiTrascinato(PercorsiTrascinati(d->mimeData())).empty()) {
+            if (e->type() == QEvent::Drop)
+                dropEvent(d);
+            else
+                d->acceptProposedAction();
+            return true;
+        }
+    }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         // The keypad's decimal key types the regional decimal separator.
@@ -736,6 +773,29 @@ void FrmDati::mnuAiutoItem_Click(int i) {
     // an example file replaces the problem
     if (i == 1 && !FrmProperty::Chiudi(*this)) return;
     modello_->mnuAiutoItem_Click(i);
+}
+
+Fuoco FrmDati::FuocoAttuale() const {
+    const QWidget* w = QApplication::focusWidget();
+    for (const CampoVista& c : campi_)
+        if (c.w == w) return c.f;
+    for (GrigliaQt* g : griglie_)
+        if (w == g || w == g->Editor()) return {TipoControllo::FlexGrid, g->Indice()};
+    if (w == btnCalcola_) return {TipoControllo::BtnCalcola, 0};
+    return {};
+}
+
+void FrmDati::dragEnterEvent(QDragEnterEvent* e) {
+    if (!FileDatiTrascinato(PercorsiTrascinati(e->mimeData())).empty()) e->acceptProposedAction();
+}
+
+void FrmDati::dropEvent(QDropEvent* e) {
+    const std::string file = FileDatiTrascinato(PercorsiTrascinati(e->mimeData()));
+    if (file.empty()) return;
+    e->acceptProposedAction();
+    // the section window hands its E and J back before the problem is replaced
+    if (!FrmProperty::Chiudi(*this)) return;
+    ApriFileTrascinato(*modello_, file);
 }
 
 void FrmDati::closeEvent(QCloseEvent* e) {

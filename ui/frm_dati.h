@@ -94,6 +94,9 @@ class FrmDati : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // A data file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
@@ -108,6 +111,8 @@ class FrmDati : public QMainWindow {
     void CreaFileRecenti(QMenu* file);
     void MostraFileRecenti();
     void RipristinaStato();
+    // The control with the focus (Nessuno when it is none of the model's).
+    Fuoco FuocoAttuale() const;
 
     ModuloZelvo modulo_;
     UnitMisura unita_;

@@ -513,6 +513,12 @@ void FrmProperty::CreaMateriali() {
         auto f = p.f;
         connect(b, &QPushButton::clicked, this, [this, f] { Evento(f); });
     }
+    lblPredefiniti_ = new QLabel(pan);
+    lblPredefiniti_->setObjectName(QStringLiteral("lblPredefiniti"));
+    lblPredefiniti_->setWordWrap(true);
+    lblPredefiniti_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPredefiniti_->hide();
+    l->addWidget(lblPredefiniti_, 3, 0, 1, 6);
     connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& i) {
         Evento([this, r = i.row()] { modello_.MSFlexGrid1_Click(r); });
     });
@@ -664,6 +670,8 @@ void FrmProperty::AggiornaMateriali() {
     for (int c = 1; c <= 5; ++c)
         ImpostaTesto(Text_[c], modello_.Text[c]);
     lblUnitaMateriali_->setText(Q(modello_.lblUnitaMateriali));
+    lblPredefiniti_->setText(Q(modello_.lblPredefiniti));
+    lblPredefiniti_->setVisible(!modello_.lblPredefiniti.empty());
 }
 
 void FrmProperty::Aggiorna() {

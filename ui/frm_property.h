@@ -131,6 +131,7 @@ class FrmProperty : public QWidget {
     ModelloGrigliaQt* modelloMateriali_ = nullptr;
     std::array<QLineEdit*, 6> Text_{};
     QLabel* lblUnitaMateriali_ = nullptr;
+    QLabel* lblPredefiniti_ = nullptr; // the shipped defaults shown, where they are saved
     // Section editor
     std::array<QToolButton*, 7> OpTipoSezione_{};
     QLabel* lblRighe_ = nullptr;

@@ -632,3 +632,40 @@ TEST(NomeAcciaio, NomiDeiMateriali) {
                                  {"", false}})
         EXPECT_EQ(NomeAcciaio(nome), acciaio) << nome;
 }
+
+// First use: while the user has no materials file the panel says that the
+// shipped defaults are shown and where "Save Materials" writes them; after a
+// save (the file now there, checked on disk) the note is gone, and a failed
+// save keeps it. Witness: the file system and the path composed here.
+TEST_F(FinestraPropertyProva, AvvisoMaterialiPredefinitiFinoAlPrimoSalvataggio) {
+    Variabile xdg("XDG_DATA_HOME", (cartella / "xdg").string());
+    const fs::path atteso = cartella / "xdg" / "zelvo" / "VantrexMateriali.txt";
+    Materiali(Predefiniti);
+    EXPECT_EQ(w->lblPredefiniti,
+              "Materiali predefiniti: \xC2\xABSave Materials\xC2\xBB li scriver\xC3\xA0 in " +
+                  atteso.string());
+    w->cmdSalvaMat_Click();
+    ASSERT_TRUE(fs::exists(atteso));
+    EXPECT_EQ(w->lblPredefiniti, "");
+    Materiali(Predefiniti); // the next opening reads the user's file: no note
+    EXPECT_EQ(w->lblPredefiniti, "");
+
+    std::ofstream(cartella / "file") << "x";
+    Variabile bloccata("XDG_DATA_HOME", (cartella / "file").string());
+    Materiali(Predefiniti);
+    EXPECT_NE(w->lblPredefiniti.find((cartella / "file" / "zelvo").string()), std::string::npos);
+    w->cmdSalvaMat_Click();
+    EXPECT_NE(w->lblPredefiniti, "");
+}
+
+TEST(AvvisoMaterialiPredefiniti, SoloSenzaFileUtente) {
+    const fs::path c = fs::temp_directory_path() / ("zelvo_avviso_" + std::to_string(getpid()));
+    fs::create_directories(c);
+    EXPECT_EQ(AvvisoMaterialiPredefiniti(c / "VantrexMateriali.txt"),
+              "Materiali predefiniti: \xC2\xABSave Materials\xC2\xBB li scriver\xC3\xA0 in " +
+                  (c / "VantrexMateriali.txt").string());
+    std::ofstream(c / "VantrexMateriali.txt") << "\"Steel\"\r\n";
+    EXPECT_EQ(AvvisoMaterialiPredefiniti(c / "VantrexMateriali.txt"), "");
+    EXPECT_EQ(AvvisoMaterialiPredefiniti({}), "");
+    fs::remove_all(c);
+}

@@ -2,6 +2,8 @@
 // other arguments go to Qt Test.
 #include "test_ui.h"
 
+#include "ui/lingua_qt.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <clocale>
 #include <cstdio>
@@ -68,6 +71,11 @@ bool Finestra::Voce(const QString& caption) {
     return false;
 }
 
+QString TitoloMostrato(QWidget* w) {
+    w->winId(); // the platform window, which takes the title as shown
+    return w->windowHandle() ? w->windowHandle()->title() : QString();
+}
+
 void Scrivi(const QString& t, QWidget* w) {
     QWidget* a = w ? w : QApplication::focusWidget();
     QVERIFY(a);
@@ -117,6 +125,7 @@ int main(int argc, char** argv) {
     }
     int n = 1;
     QApplication app(n, argv);
+    zelvo::CaricaTraduzioniQt(app); // as the program does
     std::setlocale(LC_NUMERIC, "C");
     // Nothing a test remembers reaches the user's configuration folder.
     QTemporaryDir configurazione;

@@ -19,7 +19,7 @@ namespace {
 
 // The texts of the window's fields and grids as the widgets show them.
 QStringList Schermo(FrmDati& f) {
-    QStringList s{f.windowTitle()};
+    QStringList s{TitoloMostrato(&f)};
     for (const char* nome : {"txtDati", "txtRigheGriglia", "txtWinkler"})
         for (int i = 0; i < 3; ++i)
             if (QLineEdit* e = f.Campo(nome, i)) s << e->text();
@@ -72,7 +72,7 @@ class TestApertura : public QObject {
         w.risposte = {tagliato.toStdString()};
         QVERIFY(w.Voce(QStringLiteral("&Apri")));
         QCOMPARE(w.msg.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
-        QCOMPARE(w.f->windowTitle(), QStringLiteral("Trave Zelvo - File: "));
+        QCOMPARE(TitoloMostrato(w.f.get()), QStringLiteral("Trave Zelvo - File: "));
         // What was read is on screen at once, grids included.
         QCOMPARE(w.f->Modello().txtRigheGriglia[1].testo, std::string("3"));
         QCOMPARE(Schermo(*w.f), Modello(*w.f));
@@ -84,7 +84,7 @@ class TestApertura : public QObject {
         QCOMPARE(w.richieste.back().salva, true);
         QVERIFY(QFile::exists(dir.filePath("ripreso.zlv")));
         QCOMPARE(Leggi(tagliato), parte);
-        QCOMPARE(w.f->windowTitle(), QStringLiteral("Trave Zelvo - File: ripreso"));
+        QCOMPARE(TitoloMostrato(w.f.get()), QStringLiteral("Trave Zelvo - File: ripreso"));
 
         // Not a data file: nothing changes on screen.
         const QStringList prima = Schermo(*w.f);

@@ -40,6 +40,10 @@ struct Finestra {
     bool Voce(const QString& caption);
 };
 
+// The title the window's frame shows (Qt's "[*]" made "*" while the window
+// is modified, dropped otherwise).
+QString TitoloMostrato(QWidget* w);
+
 // Types t into w (the widget with the focus when null) and presses Enter.
 void Scrivi(const QString& t, QWidget* w = nullptr);
 // A left click near the left edge (on a check box's or radio button's box).
