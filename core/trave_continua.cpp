@@ -256,7 +256,8 @@ void EstremiCampata(const Tratto& t, const std::vector<double>& campioni, Risult
     double thPrec = 0;
     for (size_t i = 0; i < campioni.size(); ++i) {
         const double s = campioni[i];
-        const double f = FrecciaTratto(t, s), th = RotazioneTratto(t, s);
+        const Valori v = ValoriTratto(t, s, false);
+        const double f = t.w0 + t.th0 * s - v.I2 / t.EJ, th = t.th0 - v.I1 / t.EJ;
         if (i == 0 || f > rc.fMaxGiu) rc.fMaxGiu = f, rc.xfMaxGiu = t.x0 + s;
         if (i > 0 && thPrec > 0 && th < 0) {
             double a = campioni[i - 1], b = s;
@@ -541,7 +542,7 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
     // belongs to a span), then the imposed DOFs as identity rows.
     std::vector<double> S(static_cast<size_t>(nd));
     for (int i = 0; i < nd; ++i)
-        S[size_t(i)] = 1 / std::sqrt(K(i + 1, i + 1));
+        S[size_t(i)] = 1 / std::sqrt(Finito(K(i + 1, i + 1), "rigidezza non finita"));
     for (int j = 1; j <= nd; ++j)
         for (int i = std::max(1, j - 3); i <= std::min(nd, j + 3); ++i)
             K(i, j) *= S[size_t(i - 1)] * S[size_t(j - 1)];
