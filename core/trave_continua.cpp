@@ -337,8 +337,12 @@ std::vector<std::string> ControllaContinua(const DatiContinua& d) {
         } else if (!std::isfinite(a.Cedimento)) {
             Aggiungi(e, riga + "cedimento non valido");
         }
-        if (a.Tipo == TipoAppoggio::Molla && !(std::isfinite(a.k) && a.k >= 0))
-            Aggiungi(e, riga + "k non può essere negativo");
+        if (a.Tipo == TipoAppoggio::Molla) {
+            if (!std::isfinite(a.k))
+                Aggiungi(e, riga + "k non valido");
+            else if (a.k < 0)
+                Aggiungi(e, riga + "k non può essere negativo");
+        }
     }
     // Abscissae within the beam, up to the rounding of a single-precision
     // datum (beyond the ends by less than that, a load is cut there); not
@@ -655,7 +659,15 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         RisultatoCampata& rc = r.Campate[e];
         rc.xInizio = t.x0;
         rc.xFine = t.x0 + t.L;
-        EstremiCampata(t, s, rc);
+        // The deflection search samples at least 32 intervals per span,
+        // whatever NSezioni: a bracket of the largest deflection must not
+        // depend on how few sections are asked for.
+        std::vector<double> campioni = s;
+        for (int j = 1; j < 32; ++j)
+            campioni.push_back(t.L * j / 32);
+        std::sort(campioni.begin(), campioni.end());
+        campioni.erase(std::unique(campioni.begin(), campioni.end()), campioni.end());
+        EstremiCampata(t, campioni, rc);
         Finito(rc.Mmax);
         Finito(rc.Mmin);
         Finito(rc.Vmax);

@@ -302,7 +302,8 @@ TEST(ContinuaUnaCampata, ComeLaTraveSingola) {
 }
 
 // Deflection lines of one span under a uniform q against their closed forms
-// (x from the fixed end where there is one):
+// (x from the fixed end where there is one), found as well with a single
+// calculation section (points at the ends only):
 //   Appoggio–Appoggio  q·x·(L³ − 2Lx² + x³)/(24EJ)
 //   Incastro–Incastro  q·x²·(L − x)²/(24EJ)
 //   Incastro–Appoggio  q·x²·(3L² − 5Lx + 2x²)/(48EJ), largest at
@@ -328,17 +329,21 @@ TEST(ContinuaUnaCampata, FrecceEsatte) {
          [](double x, double L) { return x * x * (6 * L * L - 4 * L * x + x * x) / 24; }, L},
     };
     for (const auto& c : casi) {
-        DatiContinua d = Trave({L}, {c.a, c.b});
-        d.Trapezi.push_back({float(q), float(q), 0, float(L)});
-        const auto r = Calcola(d);
-        const double fmax = q * c.f(c.xMax, L) / EJ;
-        for (int i = 0; i <= 20; ++i) {
-            const double x = L * i / 20;
-            EXPECT_NEAR(r.FrecciaIn(x), q * c.f(x, L) / EJ, 1e-9 * fmax) << x;
+        for (int nSezioni : {1, 50}) {
+            DatiContinua d = Trave({L}, {c.a, c.b});
+            d.NSezioni = nSezioni;
+            d.Trapezi.push_back({float(q), float(q), 0, float(L)});
+            const auto r = Calcola(d);
+            EXPECT_EQ(r.Punti.size(), size_t(nSezioni + 1));
+            const double fmax = q * c.f(c.xMax, L) / EJ;
+            for (int i = 0; i <= 20; ++i) {
+                const double x = L * i / 20;
+                EXPECT_NEAR(r.FrecciaIn(x), q * c.f(x, L) / EJ, 1e-9 * fmax) << x;
+            }
+            EXPECT_NEAR(r.Campate[0].fMaxGiu, fmax, 1e-9 * fmax);
+            EXPECT_NEAR(r.Campate[0].xfMaxGiu, c.xMax, 1e-6 * L);
+            EXPECT_NEAR(r.Campate[0].LSuF, L / fmax, 1e-9 * L / fmax);
         }
-        EXPECT_NEAR(r.Campate[0].fMaxGiu, fmax, 1e-9 * fmax);
-        EXPECT_NEAR(r.Campate[0].xfMaxGiu, c.xMax, 1e-6 * L);
-        EXPECT_NEAR(r.Campate[0].LSuF, L / fmax, 1e-9 * L / fmax);
     }
 }
 
@@ -490,6 +495,27 @@ TEST(ContinuaLabile, Rifiutata) {
     EXPECT_EQ(msg.Testi(),
               std::vector<std::string>{"Trave labile: l'appoggio N° 2 è il solo vincolo e "
                                        "la trave può ruotare attorno ad esso"});
+}
+
+// Sound beams far from the usual proportions are solved, not refused as
+// labile, and balance their load (witness: the resultant): very short spans
+// beside long stiff ones, and 1000 spans on soft springs only.
+TEST(ContinuaLabile, CasiEstremiRisolti) {
+    DatiContinua corta = Trave({0.0625, 50, 0.0625}, std::vector<T>(4, T::Appoggio));
+    corta.Campate[0].J = corta.Campate[2].J = 1e-9;
+    corta.Campate[1].J = 1e-2;
+    corta.Trapezi.push_back({1000, 1000, 0, 50.125f});
+    DatiContinua molle = Trave(std::vector<double>(1000, 5), std::vector<T>(1001, T::Molla));
+    for (auto& a : molle.Appoggi)
+        a.k = 1e2;
+    molle.Trapezi.push_back({1000, 1000, 0, 5000});
+    for (const DatiContinua* d : {&corta, &molle}) {
+        const auto r = Calcola(*d);
+        double R = 0;
+        for (const auto& a : r.Appoggi)
+            R += a.Reazione;
+        EXPECT_NEAR(R, 1000 * Totale(*d), 1e-9 * 1000 * Totale(*d));
+    }
 }
 
 // Data the calculation refuses, each message naming its row; several faults
