@@ -603,3 +603,37 @@ TEST(ContinuaInterrogazioni, LatiEFuori) {
         volte += p.x == L;
     EXPECT_EQ(volte, 3); // end of span 1, span 2 before and after the force
 }
+
+// The calculation points: the ends and NSezioni divisions of each span, the
+// ends of the trapezoids and the points of forces and couples, both sides of
+// these (V jumps by the force, M by the couple), in order of x; a support
+// closes one span and opens the next.
+TEST(ContinuaPunti, Elenco) {
+    const double P = 3000, W = 2000;
+    DatiContinua d = Trave({4, 4}, {T::Appoggio, T::Appoggio, T::Incastro});
+    d.NSezioni = 4;
+    d.Trapezi.push_back({500, 900, 1.3f, 6.7f});
+    d.Concentrati.push_back({float(P), 2.25f});
+    d.Coppie.push_back({float(W), 5.5f});
+    const auto r = Calcola(d);
+    std::vector<double> x,
+        atteso = {0, 1, double(1.3f), 2, 2.25, 2.25, 3, 4, 4, 5, 5.5, 5.5, 6, double(6.7f), 7, 8};
+    for (const auto& p : r.Punti)
+        x.push_back(p.x);
+    EXPECT_EQ(x, atteso);
+    for (size_t i = 1; i < r.Punti.size(); ++i) {
+        const auto &a = r.Punti[i - 1], &b = r.Punti[i];
+        if (a.x != b.x) continue;
+        if (a.x == 2.25) {
+            EXPECT_NEAR(a.V - b.V, P, 1e-9 * P);
+        }
+        if (a.x == 5.5) {
+            EXPECT_NEAR(b.M - a.M, W, 1e-9 * W);
+        }
+        if (a.x == 4) {
+            EXPECT_EQ(a.Campata + 1, b.Campata);
+            EXPECT_NEAR(b.V - a.V, r.Appoggi[1].Reazione, 1e-9 * P);
+        }
+        EXPECT_NEAR(a.f, b.f, 1e-9 * std::abs(r.fMaxGiu));
+    }
+}
