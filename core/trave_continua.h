@@ -78,11 +78,16 @@ struct RisultatoAppoggio {
 
 struct RisultatoCampata {
     double xInizio = 0, xFine = 0;
-    double Mmax = 0, xMmax = 0;       // largest (positive) moment and its abscissa
-    double Mmin = 0, xMmin = 0;       // smallest (negative) moment and its abscissa
-    double Vmax = 0, xVmax = 0;       // shear of largest magnitude (signed)
-    double fMaxGiu = 0, xfMaxGiu = 0; // largest downward deflection
-    double LSuF = 0;                  // L / fMaxGiu; 0 when nothing goes down
+    // Largest and smallest M (exact: where V = 0 or at a load or end) and
+    // their abscissae; the span's whole range, so that Mmax < 0 when the
+    // span nowhere sags.
+    double Mmax = 0, xMmax = 0;
+    double Mmin = 0, xMmin = 0;
+    double Vmax = 0, xVmax = 0; // shear of largest magnitude (signed)
+    // Largest deflection (downward, measured from the undeformed axis:
+    // settlements and springs included) and its abscissa.
+    double fMaxGiu = 0, xfMaxGiu = 0;
+    double LSuF = 0; // L / fMaxGiu; 0 when nothing goes down
 };
 
 // One calculation point. At a discontinuity (support, force, couple) two
@@ -129,7 +134,7 @@ class RisultatiContinua {
     struct Tratto {
         double x0 = 0, L = 0, EJ = 0;
         double w0 = 0, th0 = 0; // left end deflection and rotation
-        double M0 = 0, V0 = 0;  // actions of the left node on the span
+        double M0 = 0, V0 = 0;  // M and V at s = 0 before the loads placed there
         std::vector<Termine> termini;
     };
     std::vector<Tratto> Tratti;
