@@ -630,7 +630,7 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         // node exerts on its spans.
         ra.Reazione = tipo == TipoAppoggio::Libero ? 0.0 : Finito(-forzaNodo[i], "reazione");
         ra.CoppiaReazione = tipo == TipoAppoggio::Incastro ? Finito(coppiaNodo[i], "coppia") : 0.0;
-        ra.Momento = i < n ? r.MomentoIn(ra.x) : r.MomentoSinistraIn(ra.x);
+        ra.Momento = Finito(i < n ? r.MomentoIn(ra.x) : r.MomentoSinistraIn(ra.x), "momento");
     }
 
     // Calculation points and extremes per span.

@@ -637,3 +637,18 @@ TEST(ContinuaPunti, Elenco) {
         EXPECT_NEAR(a.f, b.f, 1e-9 * std::abs(r.fMaxGiu));
     }
 }
+
+// Numbers beyond double range are a run-time fault (Guasto, for the
+// calculation's trap), never an infinite or NaN result.
+TEST(ContinuaGuasti, Overflow) {
+    DatiContinua d = Trave({5, 5}, {T::Appoggio, T::Appoggio, T::Appoggio});
+    d.E = 1e300;
+    d.Campate[0].J = 1e300;
+    d.Concentrati.push_back({1000, 2});
+    RegistroMessaggi msg;
+    EXPECT_THROW(CalcolaContinua(d, msg), Guasto);
+    d = Trave({5, 5}, {T::Appoggio, T::Appoggio, T::Appoggio});
+    d.Appoggi[1].Cedimento = 1e305;
+    EXPECT_THROW(CalcolaContinua(d, msg), Guasto);
+    EXPECT_TRUE(msg.elenco.empty());
+}
