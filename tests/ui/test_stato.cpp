@@ -106,7 +106,7 @@ class TestStato : public QObject {
         QCOMPARE(w.f->FileRecenti()->actions().at(1)->text(), QStringLiteral("&2 ") + b);
         QVERIFY(Scegli(*w.f, b));
         QCOMPARE(QString::fromStdString(w.f->Modello().PercorsoFile), b);
-        QCOMPARE(w.f->windowTitle(), QStringLiteral("Trave Zelvo - File: b"));
+        QCOMPARE(TitoloMostrato(w.f.get()), QStringLiteral("Trave Zelvo - File: b"));
         QCOMPARE(Recenti(*w.f), (QStringList{b, d, a}));
         QVERIFY(w.msg.elenco.empty());
     }
