@@ -31,9 +31,9 @@ for f in usr/bin/zelvo usr/bin/zelvo-calc; do
 done
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $DEPENDS"
-for d in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 liblapack3 qt6-translations-l10n; do
+for d in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 liblapack3 qt6-translations-l10n fonts-liberation2; do
   case ", $DEPENDS" in
-    *", $d "* | *", $d," | *", $d") ;;
+    *", $d "* | *", $d,"* | *", $d") ;;
     *) echo "Depends lacks $d" >&2; exit 1 ;;
   esac
 done
