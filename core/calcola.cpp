@@ -523,26 +523,28 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
     r.xContattoFine.reset();
     r.Molle.Svuota();
 
-    // 1 and 14: the spring rows appended below are removed on every exit.
+    // The data are checked; the spring rows appended below are removed on
+    // every exit.
     const GuardiaConcentrati guardia(d);
     ControllaDati(d);
 
-    // 2: elastic soil, the springs become concentrated loads.
+    // Elastic soil: the springs become concentrated loads.
     if (d.Vincoli == Fondazione && d.Winkler) {
         ControllaDivisioni(d);
         if (!PreparaSuoloElastico(*this, msg)) return EsitoCalcolo::SistemaIrrisolvibile;
     }
 
-    // 3 to 5.
+    // Points of the beam, end rotations of the loads, end actions of the
+    // scheme.
     SezioniCalcola(d, r);
     RotazioniSomma(d, r);
     AzioniEstremi(d, r);
 
-    // 6: rigid foundation.
+    // Rigid foundation: the soil pressures under the beam.
     const bool rigida = FondazioneRigida(d);
     if (rigida && !PressioniFondazioneRigida(d, r, msg)) return EsitoCalcolo::EquilibrioViolato;
 
-    // 7: interior points.
+    // Moment and shear at the interior points.
     const int n = r.NPunti;
     if (n > 4) {
         const auto interni = static_cast<size_t>(n - 4);
@@ -558,18 +560,19 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
         }
     }
 
-    // 8: end points.
+    // Moment and shear at the end points.
     r.M(1) = r.V(1) = r.M(n) = r.V(n) = 0;
     r.M(2) = ASingolo(r.MA, "momento");
     r.V(2) = ASingolo(r.RA, "taglio");
     r.M(n - 1) = ASingolo(r.MB, "momento");
     r.V(n - 1) = ASingolo(-r.RB, "taglio");
 
-    // 9, 10.
+    // Deflection line, then the extremes of M, V and f.
     FrecceCalcola(*this, r);
     EstremiCalcola(r);
 
-    // 11 (the window shows its frames afterwards), 12.
+    // The values at the probe abscissa (the window shows its frames
+    // afterwards).
     r.Calcolato = true;
     const ValoriX v = ValoriInX(d, r, d.AscissaX, msg);
     r.Mx = v.M;

@@ -1,5 +1,7 @@
 #include "form/figura_schema.h"
 
+#include "graphics/colori.h"
+
 #include <cmath>
 #include <string>
 
@@ -7,7 +9,10 @@ namespace zelvo {
 
 namespace {
 
-constexpr uint32_t Nero = 0x000000, Blu = 0xB04010, Grigio = 0x808080, Rosso = 0x2020C0;
+// As drawn: black lines, grey ground and guides, rust-coloured springs,
+// dark blue force arrows.
+constexpr uint32_t Nero = Rgb::Nero, Grigio = Rgb::Grigio, ColoreMolla = Rgb::Ruggine,
+                   ColoreForza = Rgb::BluNotte;
 
 // A hatched ground line from x1 to x2 at height y (ticks going down-left).
 void Terreno(Tela& s, double x1, double x2, double y) {
@@ -47,7 +52,7 @@ void Incastro(Tela& s, double x, int verso) {
 // A spring of the elastic soil from the ground (y = -12) to the beam (y = -1).
 void Molla(Tela& s, double x) {
     s.SpessorePenna(1);
-    s.Colore(Blu);
+    s.Colore(ColoreMolla);
     s.Linea(x, -12, x, -10);
     double y = -10;
     int lato = 1;
@@ -62,7 +67,7 @@ void Molla(Tela& s, double x) {
 
 // A downward force arrow at x.
 void Forza(Tela& s, double x, const std::string& nome) {
-    s.Colore(Rosso);
+    s.Colore(ColoreForza);
     s.SpessorePenna(1);
     s.Linea(x, 22, x, 2);
     s.Linea(x, 2, x - 1.5, 6);

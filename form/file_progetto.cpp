@@ -4,6 +4,10 @@ namespace zelvo {
 
 namespace {
 
+// The layouts: units from 4.0, section record and foundation from 5.0.
+constexpr Versione ConUnita{4, 0};
+constexpr Versione ConSezione{5, 0};
+
 // A value the file must not hold (a negative count, an unknown scheme): the
 // reading ends as for a short file.
 [[noreturn]] void ValoreNonAmmesso(FlussoValori& f) {
@@ -96,7 +100,7 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, Progetto
             d.ReagTraz = false;
             p.Unita.SenzaUnita = true;
             for (bool* opzione : {&d.DistanzeParziali, &d.ReagTraz}) {
-                if (versione < "4.0" && f.FineDati()) {
+                if (!AlmenoVersione(versione, ConUnita) && f.FineDati()) {
                     f.Chiudi();
                     FondazioneVecchiFile(d);
                     return EsitoProgetto::Completo;
@@ -118,20 +122,20 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, Progetto
         // that holds these lines and fails on them stopped short; the reading
         // ends there rather than take what follows out of place.
         auto& u = p.Unita.UnitaModello;
-        const bool unita = FileInOutCond(modo, f, versione, "4.0", p.Unita.SenzaUnita);
-        if (leggi && !unita && versione >= "4.0") {
+        const bool unita = FileInOutCond(modo, f, versione, ConUnita, p.Unita.SenzaUnita);
+        if (leggi && !unita && AlmenoVersione(versione, ConUnita)) {
             f.Chiudi();
             return EsitoProgetto::Parziale;
         }
         const bool etichette =
-            FileInOutCond(modo, f, versione, "4.0", u[0], u[1], u[2], u[3], u[4]);
-        if (leggi && !etichette && versione >= "4.0") {
+            FileInOutCond(modo, f, versione, ConUnita, u[0], u[1], u[2], u[3], u[4]);
+        if (leggi && !etichette && AlmenoVersione(versione, ConUnita)) {
             f.Chiudi();
             return EsitoProgetto::Parziale;
         }
 
         // 15-18: section record and foundation, from version 5.0.
-        if (!leggi || versione >= "5.0") {
+        if (!leggi || AlmenoVersione(versione, ConSezione)) {
             int16_t presenza = (!leggi && p.Sezione) ? p.Sezione->Presenza() : 0;
             FileInOut(modo, f, presenza);
             if (presenza > 0) {

@@ -1,5 +1,5 @@
-// The CAD targets "DWG" (model space of a running CAD application) and
-// "BLOCCO" (a block of it), reached through the seam `ApplicazioneCad`.
+// The CAD target "DWG" (model space of a running CAD application), reached
+// through the seam `ApplicazioneCad`.
 //
 // No CAD application can be reached on this platform: the default factory
 // finds none, so `ApriAutocad` reports that the application cannot be opened
@@ -22,7 +22,7 @@ namespace zelvo {
 class ApplicazioneCad {
   public:
     virtual ~ApplicazioneCad() = default;
-    // Entities of the container (model space, or the block for "BLOCCO").
+    // Entities of the model space.
     virtual void AddLine(double x1, double y1, double x2, double y2, int32_t colore) = 0;
     virtual void AddArc(double xc, double yc, double r, double a1, double a2, int32_t colore) = 0;
     virtual void AddLightWeightPolyline(const std::vector<double>& coordinate, int32_t colore) = 0;
@@ -79,19 +79,6 @@ class SuperficieCad : public Superficie {
   protected:
     ApplicazioneCad& cad_;
     Messaggi& msg_;
-};
-
-// "BLOCCO": the same entities into a CAD block given as the surface (the
-// application object stands for the block's container); font slots and
-// styles are left alone and a text given by its top is not lowered.
-class SuperficieBlocco final : public SuperficieCad {
-  public:
-    using SuperficieCad::SuperficieCad;
-    std::string Nome() const override { return "BLOCCO"; }
-    bool ScaleNelDisegno() const override { return false; }
-    bool AbbassaTestoDallAlto() const override { return false; }
-    void SelezionaFont(int16_t, const std::string&) override {}
-    void DefinisciFont(int16_t, const std::string&, const std::string&) override {}
 };
 
 } // namespace zelvo

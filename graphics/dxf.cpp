@@ -3,6 +3,7 @@
 #include "core/guasto.h"
 #include "core/matematica.h"
 #include "io/codifica.h"
+#include "io/file_atomico.h"
 #include "io/numeri.h"
 
 #include <cmath>
@@ -181,8 +182,6 @@ std::string InWindows1252(const std::string& s) {
     return Utf8ACp1252(s);
 }
 
-bool ScriviFileGrafica(const std::string& percorso, const std::string& byte);
-
 void SuperficieDxf::ApriDxf(const std::string& nomeFile, int16_t numeroFile) {
     nome_ = nomeFile;
     numero_ = numeroFile;
@@ -200,7 +199,7 @@ bool SuperficieDxf::ChiudiDxf() {
     aperto_ = false;
     const std::string testo = scrittore_.TestoChiuso();
     scrittore_ = ScrittoreDxf();
-    return ScriviFileGrafica(nome_, testo);
+    return ScriviFileAtomico(nome_, testo);
 }
 
 ScrittoreDxf& SuperficieDxf::File() {

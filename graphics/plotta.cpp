@@ -3,6 +3,7 @@
 #include "core/guasto.h"
 #include "core/matematica.h"
 #include "core/trave_winkler.h"
+#include "graphics/colori.h"
 #include "graphics/grafica.h"
 #include "io/generale.h"
 
@@ -252,7 +253,7 @@ void Plotta::ImpostaFinestra(double offset) {
 
 void Plotta::PlottaAsse() {
     StatoPlotta& p = p_;
-    g_.ImpostaColore(7);
+    g_.ImpostaColore(Cad::Nero);
     g_.SpessoreLinea(3);
     g_.Linea(p.xIniziale, 0, p.xFinale, 0, 1);
     g_.SpessoreLinea(1);
@@ -281,15 +282,15 @@ void Plotta::PlottaAsse() {
     }
 }
 
-// The diagram's curve (colour 1, pen 2) and the line at the probe abscissa
-// from the axis to the probe value (colour 3).
+// The diagram's curve (red, pen 2) and the line at the probe abscissa
+// from the axis to the probe value (green).
 void Plotta::CurvaESonda(const Vettore1<float>& v, const std::optional<float>& vx, double scala) {
     const RisultatiTrave& r = Ris();
     const int n = r.NPunti;
     g_.SpessoreLinea(2);
-    g_.ImpostaColore(1);
+    g_.ImpostaColore(Cad::Rosso);
     g_.Poligonale(n, r.x, Tabella(v, n), -scala);
-    g_.ImpostaColore(3);
+    g_.ImpostaColore(Cad::Verde);
     if (vx) g_.Linea(Dati().AscissaX, 0, Dati().AscissaX, *vx, -scala);
 }
 
@@ -297,7 +298,7 @@ void Plotta::CurvaESonda(const Vettore1<float>& v, const std::optional<float>& v
 void Plotta::EtichetteEstremi(Grandezza g, double x1, double v1, double x2, double v2,
                               double scala) {
     const double h = H();
-    g_.ImpostaColore(1);
+    g_.ImpostaColore(Cad::Rosso);
     g_.Testo(x1, PosizioneEtichetta(-v1 / scala), h, Etichetta(g, v1), 1);
     g_.Testo(x2, PosizioneEtichetta(-v2 / scala), h, Etichetta(g, v2), 1);
 }
@@ -323,16 +324,16 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
     const int n = r.NPunti;
     CurvaESonda(r.M, r.Mx, scala);
     if (sf > 0) {
-        g_.ImpostaColore(8);
+        g_.ImpostaColore(Cad::Grigio);
         g_.Poligonale(n, r.x, Tabella(r.f, n), -sf);
-        g_.ImpostaColore(3);
+        g_.ImpostaColore(Cad::Verde);
         if (r.fx) g_.Linea(d.AscissaX, 0, d.AscissaX, *r.fx, -sf);
     }
-    g_.ImpostaColore(7);
+    g_.ImpostaColore(Cad::Nero);
     TitoloEScala("Scala momenti 1:", scala);
     EtichetteEstremi(Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
     if (sf > 0) {
-        g_.ImpostaColore(8);
+        g_.ImpostaColore(Cad::Grigio);
         const double h = H();
         const double y = -r.fmax / sf;
         g_.Testo(
@@ -357,7 +358,7 @@ void Plotta::PlottaTagli(double offset, bool disegna) {
     ImpostaFinestra(offset);
     PlottaAsse();
     CurvaESonda(r.V, r.Vx, scala);
-    g_.ImpostaColore(7);
+    g_.ImpostaColore(Cad::Nero);
     TitoloEScala("Scala tagli 1:", scala);
     EtichetteEstremi(Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
 }
@@ -433,14 +434,14 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
     PlottaAsse();
     g_.SpessoreLinea(2);
     if (sq > 0) {
-        g_.ImpostaColore(5);
+        g_.ImpostaColore(Cad::Blu);
         for (int i = 1; i <= d.NTrapezi; ++i) {
             const CaricoTrapezio& t = d.CarichiTrapezi(i);
             PlottaTrapezio(t.q1, t.q2, t.d1, t.d2, sq, false);
         }
     }
     if (d.Vincoli == Fondazione && sP > 0) {
-        g_.ImpostaColore(8);
+        g_.ImpostaColore(Cad::Grigio);
         if (rigida && r.qSuoloA && r.qSuoloB && r.xContattoIniz && r.xContattoFine) {
             PlottaTrapezio(-Diviso(*r.qSuoloA, d.b), -Diviso(*r.qSuoloB, d.b), *r.xContattoIniz,
                            *r.xContattoFine, sP, true);
@@ -449,7 +450,7 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
         }
     }
     if (sF > 0) {
-        g_.ImpostaColore(1);
+        g_.ImpostaColore(Cad::Rosso);
         g_.SpessoreLinea(2);
         for (int i = 1; i <= d.NConcentrati; ++i) {
             const CaricoConcentrato& f = d.CarichiConcentrati(i);
@@ -462,12 +463,12 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
         }
     }
     if (Wmax > 0) {
-        g_.ImpostaColore(6);
+        g_.ImpostaColore(Cad::Magenta);
         for (int i = 1; i <= d.NCoppie; ++i)
             Coppia(d.Coppie(i).W, d.Coppie(i).d, Wmax);
     }
     if (sup_->ScaleNelDisegno()) {
-        g_.ImpostaColore(7);
+        g_.ImpostaColore(Cad::Nero);
         const double h = H();
         double y = p.yMaxDiagramma - 2 * h;
         if (sq > 0) {

@@ -64,7 +64,6 @@ void Plottaggio::AdattaAfinestra() {
     }
     Tela& s = *tela;
     s.ScalaDefault();
-    const double L = s.ScalaLeft(), T = s.ScalaTop();
     const double W = s.ScalaWidth(), H = s.ScalaHeight();
     const double dw = (Estremi[3] - Estremi[1]) * W;
     const double dh = (Estremi[4] - Estremi[2]) * H;
@@ -87,8 +86,6 @@ void Plottaggio::AdattaAfinestra() {
     double right = left + W * sx;
     double top = wy1 + ((1 - Estremi[4]) * H) * sy;
     double bottom = top - H * sy;
-    (void)L;
-    (void)T;
     s.Scala(left, top, right - left, -(top - bottom));
     if (Dispositivo->Centrata()) CentraPlottaggio(devAspect, worldAspect, left, top, right, bottom);
     xFin = {0, float(left), float(left), float(right), float(right)};

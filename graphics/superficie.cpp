@@ -1,6 +1,7 @@
 #include "graphics/superficie.h"
 
 #include "core/guasto.h"
+#include "graphics/colori.h"
 #include "graphics/geometria.h"
 
 #include <cmath>
@@ -29,30 +30,30 @@ std::string TestoSymbol(const std::string& testo) {
 
 uint32_t ColoreRGB(int32_t n) {
     switch (n) {
-    case 0:
-        return 0xFFFFFF;
-    case 1:
-        return 0xFF0000;
-    case 2:
-        return 0xFFFF00;
-    case 3:
-        return 0x00FF00;
-    case 4:
-        return 0x00FFFF;
-    case 5:
-        return 0x0000FF;
-    case 6:
-        return 0xFF00FF;
-    case 7:
-        return 0x000000;
-    case 8:
-        return 0x808080;
-    case 11:
-        return 0x800000;
-    case 13:
-        return 0x00C000;
+    case Cad::Bianco:
+        return Rgb::Bianco;
+    case Cad::Rosso:
+        return Rgb::Rosso;
+    case Cad::Giallo:
+        return Rgb::Giallo;
+    case Cad::Verde:
+        return Rgb::Verde;
+    case Cad::Ciano:
+        return Rgb::Ciano;
+    case Cad::Blu:
+        return Rgb::Blu;
+    case Cad::Magenta:
+        return Rgb::Magenta;
+    case Cad::Nero:
+        return Rgb::Nero;
+    case Cad::Grigio:
+        return Rgb::Grigio;
+    case Cad::RossoScuro:
+        return Rgb::RossoScuro;
+    case Cad::VerdeScuro:
+        return Rgb::VerdeScuro;
     default:
-        return 0x000000;
+        return Rgb::Nero;
     }
 }
 

@@ -8,7 +8,6 @@
 //   │                              one page shared by bands
 //   ├── SuperficieDxf (dxf.h)      "DXF": entities of a DXF file
 //   ├── SuperficieCad (cad.h)      "DWG": entities in a CAD application
-//   │   └── SuperficieBlocco       "BLOCCO": the same into a CAD block
 //   └── SuperficieRegistro         every primitive recorded (tests)
 //       (superficie_registro.h)
 //
@@ -31,7 +30,7 @@ class Superficie {
   public:
     virtual ~Superficie() = default;
 
-    // The target's name as the user sees it ("VIDEO", "STAMPANTE", "DXF", "DWG", "BLOCCO").
+    // The target's name as the user sees it ("VIDEO", "STAMPANTE", "DXF", "DWG").
     virtual std::string Nome() const = 0;
 
     // --- capabilities ------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "graphics/superficie_qt.h"
 
 #include "graphics/grafica.h"
+#include "io/file_atomico.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -19,8 +20,6 @@
 #include <stdexcept>
 
 namespace zelvo {
-
-bool ScriviFileGrafica(const std::string& percorso, const std::string& byte);
 
 void RichiediApplicazioneQt() {
     if (!QGuiApplication::instance())
@@ -138,7 +137,7 @@ class DisegnoImmagine : public DisegnoQt {
         QBuffer buf(&b);
         buf.open(QIODevice::WriteOnly);
         if (!img_.save(&buf, "PNG")) return false;
-        return ScriviFileGrafica(percorso, std::string(b.constData(), size_t(b.size())));
+        return ScriviFileAtomico(percorso, std::string(b.constData(), size_t(b.size())));
     }
 
   private:
@@ -164,7 +163,7 @@ class DisegnoSvg : public DisegnoQt {
     bool Salva(const std::string& percorso) override {
         if (!p_.end()) return false;
         buf_.close();
-        return ScriviFileGrafica(percorso, std::string(b_.constData(), size_t(b_.size())));
+        return ScriviFileAtomico(percorso, std::string(b_.constData(), size_t(b_.size())));
     }
 
   private:
@@ -193,7 +192,7 @@ class DisegnoPdf : public DisegnoQt {
     bool Salva(const std::string& percorso) override {
         if (!p_.end()) return false;
         buf_.close();
-        return ScriviFileGrafica(percorso, std::string(b_.constData(), size_t(b_.size())));
+        return ScriviFileAtomico(percorso, std::string(b_.constData(), size_t(b_.size())));
     }
 
   private:

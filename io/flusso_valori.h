@@ -24,6 +24,7 @@
 #pragma once
 
 #include "core/messaggi.h"
+#include "io/versione.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -186,17 +187,17 @@ void FileInOutSenzaMessaggio(const std::string& modo, FlussoValori& f, T&... v) 
     }
 }
 
-// Writes always; reads only when `versione` >= `minima` (compared as
-// strings: "4.0" < "5.0" < "5.4"). An older version closes the stream and
+// Writes always; reads only when the file's `versione` is at least `minima`
+// (see `AlmenoVersione`). An older version closes the stream and
 // shows "Lettura incompleta del file"; a failure shows "Lettura incompleta
 // del file" or "Scrittura incompleta del file". Never throws. Returns true
 // when the values were read or written (false: skipped for the version, or
 // failed).
 template <class... T>
 bool FileInOutCond(const std::string& modo, FlussoValori& f, const std::string& versione,
-                   const std::string& minima, T&... v) {
+                   const Versione& minima, T&... v) {
     if (modo == "L") {
-        if (versione < minima) {
+        if (!AlmenoVersione(versione, minima)) {
             f.Chiudi();
             f.Msg().Mostra(TestoLetturaIncompleta);
             return false;

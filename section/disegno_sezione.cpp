@@ -7,6 +7,7 @@
 #include "section/sezione_profili.h"
 
 #include "core/guasto.h"
+#include "graphics/colori.h"
 #include "graphics/geometria.h"
 #include "graphics/grafica.h"
 
@@ -18,9 +19,9 @@ namespace zelvo {
 
 namespace {
 
-constexpr int32_t ColoreContorno = 7;
-constexpr int32_t ColoreTratteggio = 8;
-constexpr int32_t ColoreBaricentro = 1;
+constexpr int32_t ColoreContorno = Cad::Nero;
+constexpr int32_t ColoreTratteggio = Cad::Grigio;
+constexpr int32_t ColoreBaricentro = Cad::Rosso;
 constexpr const char* FontSezione = "Times New Roman";
 
 bool Finestra(Plottaggio& f, Grafica& g, double xMin, double xMax, double yMin, double yMax,

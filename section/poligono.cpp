@@ -215,45 +215,6 @@ void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
     if (ZeroXY) *ZeroXY = std::max(xMax - xMin, yMax - yMin) / 1e9;
 }
 
-double Poligono::MaxDimensione() const {
-    double a, b, c, d;
-    MaxMin(a, b, c, d);
-    return std::max(b - a, d - c);
-}
-
-Vettore1<double> Poligono::BoundingBox() const {
-    Vettore1<double> r(4);
-    MaxMin(r(1), r(3), r(2), r(4));
-    return r;
-}
-
-bool Poligono::PuntoInBoundingBox(double x, double y, double zero) const {
-    double xmin, xmax, ymin, ymax;
-    MaxMin(xmin, xmax, ymin, ymax);
-    return xmin + zero < x && x < xmax - zero && ymin + zero < y && y < ymax - zero;
-}
-
-int16_t Poligono::PuntoInPoligono(double xPo, double yPo, double zPo, double ZeroF) const {
-    if (std::fabs(zPo) < ZeroF) return -1;
-    const double px = xPo / zPo, py = yPo / zPo;
-    if (!std::isfinite(px) || !std::isfinite(py)) return -1;
-    Vettore1<double> lista;
-    lista.Accoda(px);
-    for (int k = 1; k <= nVertici_; ++k) {
-        const int k2 = IndiceSuccessivo(nVertici_, k);
-        const double x1 = xs_(k), y1 = ys_(k), x2 = xs_(k2), y2 = ys_(k2);
-        // Half-open rule: exactly one end at or above the line.
-        if ((y1 >= py) == (y2 >= py)) continue;
-        lista.Accoda(x1 + (py - y1) * (x2 - x1) / (y2 - y1));
-    }
-    const int c = lista.Conta() - 1;
-    Vettore1<int> p;
-    Ordina(lista, c + 1, &p);
-    const int pos = CercaValore(p, 1, c + 1);
-    const int sinistra = pos - 1, destra = c + 1 - pos;
-    return (Dispari(sinistra) && Dispari(destra)) ? 1 : -1;
-}
-
 void Poligono::Trasla(double xO, double yO) {
     for (int i = 1; i <= nVertici_; ++i) {
         xs_(i) -= xO;
@@ -275,15 +236,6 @@ bool Poligono::RuotaVertici(double xC, double yC, double Ang, Messaggi& msg) {
         }
         xs_(i) = xC + r * std::cos(phi + Ang);
         ys_(i) = yC + r * std::sin(phi + Ang);
-    }
-    return CaratteristicheStatiche(msg, false, false);
-}
-
-bool Poligono::RotoTraslaVertici(const std::array<double, 6>& M, Messaggi& msg) {
-    for (int i = 1; i <= nVertici_; ++i) {
-        const double x0 = xs_(i), y0 = ys_(i);
-        xs_(i) = M[0] * x0 + M[1] * y0 + M[2];
-        ys_(i) = M[3] * x0 + M[4] * y0 + M[5];
     }
     return CaratteristicheStatiche(msg, false, false);
 }
@@ -479,32 +431,6 @@ bool Poligono::Wplastici(Messaggi& msg) {
     Wplx = Wplastico(msg, nullptr, false, false, 0, 0, &okx);
     Wply = Wplastico(msg, nullptr, true, false, 0, 0, &oky);
     return okx && oky;
-}
-
-void Poligono::VistaDaDestra(Vettore1<double>& x, Vettore1<double>& y, int16_t& n) const {
-    x = xs_;
-    y = ys_;
-    n = nVertici_;
-    Vettore1<int> nascosti;
-    for (int i = 1; i <= nVertici_; ++i) {
-        const Intersezioni I = IntersezioneConRetta(0, -1, ys_(i));
-        if (I.n_Int <= 1) continue;
-        for (int k = 1; k <= I.n_Int; ++k) {
-            if (I.x_Int(k) > xs_(i) + 1e-10) {
-                nascosti.Accoda(i);
-                break;
-            }
-        }
-    }
-    Ordina(nascosti, nascosti.Conta());
-    for (int k = nascosti.Conta(); k >= 1; --k) {
-        auto& vx = x.vettore();
-        auto& vy = y.vettore();
-        const auto pos = static_cast<size_t>(nascosti(k) - 1);
-        vx.erase(vx.begin() + static_cast<long>(pos));
-        vy.erase(vy.begin() + static_cast<long>(pos));
-        --n;
-    }
 }
 
 } // namespace zelvo

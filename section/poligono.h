@@ -9,7 +9,6 @@
 #include "core/messaggi.h"
 #include "core/tabella.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -105,17 +104,10 @@ class Poligono {
     // ZeroXY receives the coordinate tolerance max(width, height)/1e9.
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
                 double* ZeroXY = nullptr) const;
-    double MaxDimensione() const;
-    // xmin, ymin, xmax, ymax in elements 1..4.
-    Vettore1<double> BoundingBox() const;
-    bool PuntoInBoundingBox(double x, double y, double zero) const;
-    // 1 inside, -1 outside; the point is (xPo/zPo, yPo/zPo).
-    int16_t PuntoInPoligono(double xPo, double yPo, double zPo, double ZeroF) const;
 
     // Transforms.
     void Trasla(double xO, double yO);
     bool RuotaVertici(double xC, double yC, double Angolo, Messaggi& msg);
-    bool RotoTraslaVertici(const std::array<double, 6>& Mat, Messaggi& msg);
     void SpecchiaXY(double xyAsse, bool RispettoX);
 
     // ---- cutting and plastic moduli ----
@@ -145,8 +137,6 @@ class Poligono {
     static double WplasticoCerchio(double Raggio, double RaggioInterno);
     // Fills Wplx and Wply; false when a halving did not converge.
     bool Wplastici(Messaggi& msg);
-    // The outline as seen from the right.
-    void VistaDaDestra(Vettore1<double>& x, Vettore1<double>& y, int16_t& n) const;
 
     // ---- drawing (through the drawing module, in its current colour) ----
     // An outline with fewer than 3 vertices, of zero extent or with a
@@ -162,8 +152,6 @@ class Poligono {
     // number of divisions across it, < 0 minus the spacing; c is the scale
     // handed to the drawing. The target stays as it is.
     bool Tratteggia(Grafica& g, double Angolo, double nDivisioni, double c) const;
-    // The number of each vertex ("1".."n") at the vertex, htesto high.
-    bool NumeraVertici(Grafica& g, double htesto) const;
     // The outline can be drawn: 3 or more vertices, finite, of non-zero extent.
     bool Disegnabile() const;
 

@@ -56,11 +56,4 @@ bool Poligono::Tratteggia(Grafica& g, double Angolo, double nDivisioni, double c
     return true;
 }
 
-bool Poligono::NumeraVertici(Grafica& g, double htesto) const {
-    if (!Disegnabile() || !std::isfinite(htesto) || !(htesto > 0)) return false;
-    for (int i = 1; i <= nVertici_; ++i)
-        g.Testo(xs_(i), ys_(i), htesto, std::to_string(i), 1);
-    return true;
-}
-
 } // namespace zelvo

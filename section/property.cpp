@@ -42,7 +42,8 @@ void LeggeScriveProfili(SezioneProfili& p, FlussoValori& f, const std::string& M
     FileInOut(Modo, f, p.SezioneProfiliRuotata, p.Jy, p.Jz);
     FileInOut(Modo, f, p.Wply, p.Wplz, p.fySteelTMP);
     FileInOut(Modo, f, p.Wply, p.Wplz);
-    if (Modo != "L" || versione >= "5.4") FileInOut(Modo, f, p.Doppi, p.dDoppi, p.DoppiCorto);
+    if (Modo != "L" || AlmenoVersione(versione, Versione{5, 4}))
+        FileInOut(Modo, f, p.Doppi, p.dDoppi, p.DoppiCorto);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "ui/frm_property.h"
 
+#include "graphics/colori.h"
 #include "graphics/superficie_qt.h"
 #include "ui/frm_dati.h"
 #include "ui/griglia_qt.h"
@@ -121,7 +122,7 @@ using Anello = std::vector<std::pair<double, double>>;
 // Outline of the loops (world units 0..1, y downwards), then 45° hatch lines
 // between their crossings (even-odd: a hole stays empty).
 void FiguraTratteggiata(Superficie& s, const std::vector<Anello>& anelli) {
-    const int32_t contorno = s.Colore(5), tratteggio = s.Colore(8); // blue, grey
+    const int32_t contorno = s.Colore(Cad::Blu), tratteggio = s.Colore(Cad::Grigio);
     s.SpessoreLinea(1);
     for (double c = -1; c < 1; c += 0.09) {
         // crossings of the line x - y = c with every edge, ordered along it
@@ -194,7 +195,7 @@ void DisegnaTipoSezione(Superficie& s, int tipo) {
         FiguraTratteggiata(s, {v});
         s.SpessoreLinea(2);
         for (const auto& [x, y] : v)
-            s.Arco(x, y, 0.035, 0, 2 * kPi, s.Colore(1)); // red
+            s.Arco(x, y, 0.035, 0, 2 * kPi, s.Colore(Cad::Rosso));
         break;
     }
     default: // hollow regular polygon

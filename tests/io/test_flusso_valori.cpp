@@ -106,7 +106,7 @@ TEST(Modo, SconosciutoMessaggio) {
     auto f = FlussoValori::PerScrivere(m);
     float a = 1;
     FileInOut("X", f, a);
-    FileInOutCond("X", f, "5.4", "4.0", a);
+    FileInOutCond("X", f, "5.4", Versione{4, 0}, a);
     EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Errore nella Sub FileInOut",
                                                    "Errore nella Sub FileInOutCond"}));
     EXPECT_EQ(f.Contenuto(), "");
