@@ -8,8 +8,24 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <functional>
 
 namespace zelvo {
+
+namespace {
+
+// Tab and Shift+Tab (Backtab) go to the grid's own event, before Qt's focus
+// chain sees them: true when the key was taken.
+bool InoltraTab(QEvent* e, const std::function<void(bool)>& tab) {
+    if (e->type() != QEvent::KeyPress || !tab) return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) return false;
+    tab(k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
+    return true;
+}
+
+} // namespace
 
 QVariant ModelloGrigliaQt::data(const QModelIndex& i, int ruolo) const {
     if (!i.isValid()) return {};
@@ -56,14 +72,7 @@ class EditorCellaQt : public QLineEdit {
   protected:
     bool event(QEvent* e) override {
         // Tab leaves the cell for the next one (before the focus chain sees it).
-        if (e->type() == QEvent::KeyPress && ev_.Tab) {
-            auto* k = static_cast<QKeyEvent*>(e);
-            if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-                (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
-                ev_.Tab(k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
-                return true;
-            }
-        }
+        if (InoltraTab(e, ev_.Tab)) return true;
         return QLineEdit::event(e);
     }
     void keyPressEvent(QKeyEvent* e) override {
@@ -198,14 +207,7 @@ void GrigliaQt::PosizionaEditor() {
 }
 
 bool GrigliaQt::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress && ev_.Tab) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-            (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
-            ev_.Tab(k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
+    if (InoltraTab(e, ev_.Tab)) return true;
     // Copy, paste and Delete belong to the grid, not to a window shortcut.
     if (e->type() == QEvent::ShortcutOverride) {
         auto* k = static_cast<QKeyEvent*>(e);

@@ -71,6 +71,14 @@ bool Finestra::Voce(const QString& caption) {
     return false;
 }
 
+QRect Disegnato(const QImage& i) {
+    QRect r;
+    for (int y = 0; y < i.height(); ++y)
+        for (int x = 0; x < i.width(); ++x)
+            if (qGray(i.pixel(x, y)) < 200) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
 QString TitoloMostrato(QWidget* w) {
     w->winId(); // the platform window, which takes the title as shown
     return w->windowHandle() ? w->windowHandle()->title() : QString();

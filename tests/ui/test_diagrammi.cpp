@@ -44,15 +44,6 @@ struct ContaDisegni : QObject {
     }
 };
 
-// The box of the pixels that are not white.
-QRect Disegnato(const QImage& i) {
-    QRect r;
-    for (int y = 0; y < i.height(); ++y)
-        for (int x = 0; x < i.width(); ++x)
-            if (qGray(i.pixel(x, y)) < 200) r |= QRect(x, y, 1, 1);
-    return r;
-}
-
 } // namespace
 
 class TestDiagrammi : public QObject {

@@ -70,15 +70,6 @@ class Cartella {
     }
 };
 
-// Pixels that are not white, and the box around them.
-QRect Disegnato(const QImage& i) {
-    QRect r;
-    for (int y = 0; y < i.height(); ++y)
-        for (int x = 0; x < i.width(); ++x)
-            if (qGray(i.pixel(x, y)) < 200) r |= QRect(x, y, 1, 1);
-    return r;
-}
-
 } // namespace
 
 class TestStato : public QObject {

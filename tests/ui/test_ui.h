@@ -7,7 +7,9 @@
 #include "core/messaggi.h"
 #include "ui/frm_dati.h"
 
+#include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <deque>
@@ -43,6 +45,9 @@ struct Finestra {
 // The title the window's frame shows (Qt's "[*]" made "*" while the window
 // is modified, dropped otherwise).
 QString TitoloMostrato(QWidget* w);
+
+// The box around the pixels of an image that are not white (empty: nothing drawn).
+QRect Disegnato(const QImage& i);
 
 // Types t into w (the widget with the focus when null) and presses Enter.
 void Scrivi(const QString& t, QWidget* w = nullptr);
