@@ -436,9 +436,19 @@ void ModelloForm::frmUnits_OK() {
     DatiTrave& d = Modulo.Dati;
     const DatiTrave copia = d;
     bool letti = false;
-    silenzioso_ = true;
     using T = TipoControllo;
+    // Warnings are silenced while the fields are read and written again, and
+    // never left silenced by a fault on the way.
+    struct Silenzio {
+        bool& s;
+        const bool prima;
+        explicit Silenzio(bool& ss) : s(ss), prima(ss) { s = true; }
+        ~Silenzio() { s = prima; }
+        Silenzio(const Silenzio&) = delete;
+        Silenzio& operator=(const Silenzio&) = delete;
+    };
     try {
+        const Silenzio silenzio(silenzioso_);
         d.E = LeggeSingolo(txtDati[1], Grandezza::Tensione, {T::TxtDati, 1});
         d.J = LeggeSingolo(txtDati[2], Grandezza::Inerzia, {T::TxtDati, 2});
         d.Luce = LeggeSingolo(txtDati[0], Grandezza::Lunghezza, {T::TxtDati, 0});
@@ -453,12 +463,10 @@ void ModelloForm::frmUnits_OK() {
     } catch (const DatoRifiutato&) {
         // A text that is not a number: the units stay as they are and the
         // refusal names the field.
-        silenzioso_ = false;
         d = copia;
         Unita = prima;
         throw;
     }
-    silenzioso_ = false;
     if (!letti) {
         // The fields cannot be converted: nothing changes.
         d = copia;
@@ -468,17 +476,18 @@ void ModelloForm::frmUnits_OK() {
     }
     Unita = nuove;
     VisualizzaUnits();
-    silenzioso_ = true;
-    ScriveCampo(txtDati[1], Grandezza::Tensione, d.E, true);
-    ScriveCampo(txtDati[2], Grandezza::Inerzia, d.J, true);
-    ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
-    ScriveCampo(txtX[0], Grandezza::Lunghezza, d.AscissaX, true);
-    if (fraWinkler) {
-        ScriveCampo(txtWinkler[0], Grandezza::K, d.K, false);
-        ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
+    {
+        const Silenzio silenzio(silenzioso_);
+        ScriveCampo(txtDati[1], Grandezza::Tensione, d.E, true);
+        ScriveCampo(txtDati[2], Grandezza::Inerzia, d.J, true);
+        ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
+        ScriveCampo(txtX[0], Grandezza::Lunghezza, d.AscissaX, true);
+        if (fraWinkler) {
+            ScriveCampo(txtWinkler[0], Grandezza::K, d.K, false);
+            ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
+        }
+        ScriveCarichi();
     }
-    ScriveCarichi();
-    silenzioso_ = false;
     if (Calcolato) RisultatiScrive();
 }
 

@@ -918,3 +918,22 @@ TEST_F(Form, SalvataggioFallitoNonBloccaEsci) {
     EXPECT_FALSE(g.Chiusura());
     EXPECT_FALSE(g.Chiuso);
 }
+
+// The units window's OK refused by a field that is not a number: units and
+// data stay, the field is named, and later warnings are not silenced.
+TEST_F(Form, UnitaRifiutateNonZittisconoGliAvvisi) {
+    f.Campo_Edita(f.txtDati[0], "5");
+    f.Campo_Edita(f.txtDati[1], "abc");
+    const UnitMisura prima = u;
+    f.frmUnits_Apri();
+    f.frmUnits.scelta[0] = 1;
+    f.Evento([&] { f.frmUnits_OK(); });
+    EXPECT_EQ(msg.Testi(), Testi{TestoNumeroRifiutato("E", "abc", u.separatori)});
+    EXPECT_EQ(u.UnitaModello, prima.UnitaModello);
+    EXPECT_EQ(f.txtDati[1].testo, "abc");
+    msg.Svuota();
+    f.Campo_Edita(f.txtDati[0], "0");
+    f.Campo_Edita(f.txtDati[1], "1");
+    ASSERT_TRUE(f.LeggeDati());
+    EXPECT_EQ(msg.Testi(), Testi{"Luce = 0 !!!!"});
+}
