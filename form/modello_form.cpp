@@ -468,6 +468,8 @@ void ModelloForm::FondazioneImposta() {
     ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
     txtWinkler[2].Scrivi(std::to_string(d.NDivisioni));
     lblB = Unita.Etichetta(Grandezza::Lunghezza);
+    // The box shows the soil the calculation uses (a file may say either).
+    chkReagTraz = d.ReagTraz;
     OptFondApplica(d.Winkler ? 1 : 0);
 }
 

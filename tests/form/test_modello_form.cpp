@@ -937,3 +937,15 @@ TEST_F(Form, UnitaRifiutateNonZittisconoGliAvvisi) {
     ASSERT_TRUE(f.LeggeDati());
     EXPECT_EQ(msg.Testi(), Testi{"Luce = 0 !!!!"});
 }
+
+// A foundation file on soil without tension shows the box unticked: the box
+// is the soil the calculation uses.
+TEST_F(Form, ReagTrazDalFile) {
+    ASSERT_TRUE(f.ApriFileDati(Esempi + "fondazione-winkler.zlv"));
+    ASSERT_FALSE(m.Dati.ReagTraz);
+    EXPECT_FALSE(f.chkReagTraz);
+    EXPECT_TRUE(f.lblWinkler3);
+    f.FileNuovo();
+    f.Optschema_Click(4);
+    EXPECT_EQ(f.chkReagTraz, m.Dati.ReagTraz);
+}
