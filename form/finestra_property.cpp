@@ -302,7 +302,7 @@ void FinestraProperty::PreparaGeometria() {
         if (s.CollEdit.empty()) return; // no section yet: nothing to draw
         s.UnitaLunghezza = UnitaLunghezzaSezione();
         s.LetturaSucc = false;
-        if (!s.DatiLeggeScrive("L") || !s.FormLeggeDatiContinua(Msg)) {
+        if (!s.DatiLeggeScrive(Verso::Leggi) || !s.FormLeggeDatiContinua(Msg)) {
             Msg.Mostra(TestoErrorePlottaggio, Icona::Critica);
             return;
         }
@@ -338,7 +338,7 @@ void FinestraProperty::cmdMaterials_Click() {
         lblUnitaMateriali = U().Etichetta(Grandezza::Tensione);
         for (auto& t : Text)
             t.clear();
-        FileMaterialiLeggeScrive(MSFlexGrid1, "L", Msg, U(), FileMateriali,
+        FileMaterialiLeggeScrive(MSFlexGrid1, Verso::Leggi, Msg, U(), FileMateriali,
                                  FileMaterialiPredefiniti);
         lblPredefiniti = AvvisoMaterialiPredefiniti(FileMateriali);
         IntestaMateriali(MSFlexGrid1);
@@ -436,7 +436,7 @@ void FinestraProperty::cmdSalvaMat_Click() {
                 return;
             }
         }
-        FileMaterialiLeggeScrive(MSFlexGrid1, "S", Msg, U(), FileMateriali);
+        FileMaterialiLeggeScrive(MSFlexGrid1, Verso::Scrivi, Msg, U(), FileMateriali);
         lblPredefiniti = AvvisoMaterialiPredefiniti(FileMateriali);
     });
     Cambiato();
@@ -493,7 +493,7 @@ void FinestraProperty::cmdGeo_Click(int i) {
             s.UnitaLunghezza = u;
             if (s.CollEdit.empty()) return;
             s.LetturaSucc = false;
-            if (!s.DatiLeggeScrive("L")) return;
+            if (!s.DatiLeggeScrive(Verso::Leggi)) return;
             const int tipo = std::clamp<int>(s.TipoSezione, 0, 6);
             PreparaTipo(tipo, false);
             CampiEditorSezione c;
@@ -738,7 +738,7 @@ void FinestraProperty::cmdOKEdit_Click() {
         txtSec[0].Scrivi(Risultati[1], areaEditor_);
         txtSec[1].Scrivi(Risultati[2], inerziaEditor_);
         s.ScritturaSucc = false;
-        s.DatiLeggeScrive("S");
+        s.DatiLeggeScrive(Verso::Scrivi);
         double h = 0, b = 0;
         s.DimSez(h, b, Msg);
         p.SezioneConEdit = true;
@@ -758,7 +758,7 @@ void FinestraProperty::cmdAnnullaEdit_Click() {
         if (!s.CollEdit.empty()) {
             RegistroMessaggi muto;
             s.LetturaSucc = false;
-            if (s.DatiLeggeScrive("L")) s.FormLeggeDatiContinua(muto);
+            if (s.DatiLeggeScrive(Verso::Leggi)) s.FormLeggeDatiContinua(muto);
         }
     });
     FrameEdit = false;
@@ -952,7 +952,7 @@ void FinestraProperty::AggiornaVerifica() {
                 SezioneEdit copia;
                 copia.UnitaLunghezza = UnitaLunghezzaSezione();
                 copia.CollEdit = s.CollEdit;
-                if (copia.DatiLeggeScrive("L") && copia.FormLeggeDatiContinua(muto)) {
+                if (copia.DatiLeggeScrive(Verso::Leggi) && copia.FormLeggeDatiContinua(muto)) {
                     Wel = std::min(copia.Contorno.WxSuperiore, copia.Contorno.WxInferiore);
                     Poligono meta = copia.Contorno.Copia();
                     if (meta.Wplastici(muto)) Wpl = meta.Wplx;
