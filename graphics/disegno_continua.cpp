@@ -403,7 +403,30 @@ std::vector<EtichettaContinua> EtichetteContinua(const RisultatiContinua& r, Dia
                 aggiungi(c.xfMaxGiu, c.fMaxGiu, TipoEtichettaContinua::FrecciaCampata, i);
         }
     }
-    return e;
+    // One label for one value at one point: a span's maximum at its end is
+    // the support's moment, or the next span's maximum at the same support;
+    // the shear of a span without load is shown once.
+    const double vicino = 1e-9 * std::max(1.0, std::fabs(r.Lunghezza));
+    auto uguali = [&](const EtichettaContinua& a, const EtichettaContinua& b) {
+        return std::fabs(a.x - b.x) <= vicino &&
+               std::fabs(a.Valore - b.Valore) <= 1e-9 * std::max(massimo, 1e-300);
+    };
+    std::vector<EtichettaContinua> uniche;
+    for (size_t j = 0; j < e.size(); ++j) {
+        const bool campata = e[j].Tipo == TipoEtichettaContinua::MomentoCampata ||
+                             e[j].Tipo == TipoEtichettaContinua::FrecciaCampata;
+        bool doppia = !uniche.empty() && uguali(uniche.back(), e[j]);
+        if (campata && j + 1 < e.size() && e[j + 1].Tipo == TipoEtichettaContinua::MomentoAppoggio)
+            doppia = doppia || uguali(e[j], e[j + 1]);
+        // A span without load: its shear once, right of its left support.
+        if (e[j].Tipo == TipoEtichettaContinua::TaglioSinistra && !uniche.empty() &&
+            uniche.back().Tipo == TipoEtichettaContinua::TaglioDestra &&
+            uniche.back().Indice + 1 == e[j].Indice)
+            doppia = doppia || std::fabs(uniche.back().Valore - e[j].Valore) <=
+                                   1e-9 * std::max(massimo, 1e-300);
+        if (!doppia) uniche.push_back(e[j]);
+    }
+    return uniche;
 }
 
 MappaDiagramma MappaDiagrammaContinua(const RisultatiContinua& r, DiagrammaContinua d,

@@ -50,8 +50,8 @@ std::vector<bool> CernieraContinua(const std::vector<AppoggioContinuo>& appoggi)
 // supports below it, the span numbers above each span (thinned when they
 // would touch), the dimension line of the whole length below with
 // testoLunghezza(total length) as its text. appoggi has one row more than
-// campate; with no span, or with a different count of supports, nothing
-// but a blank picture is drawn.
+// campate; with no span, or with a different count of supports, nothing is
+// drawn.
 void DisegnaSchemaContinua(Tela& s, const std::vector<CampataContinua>& campate,
                            const std::vector<AppoggioContinuo>& appoggi,
                            const TestoValore& testoLunghezza);
@@ -84,7 +84,10 @@ struct EtichettaContinua {
 //   Frecce:  each span's largest deflection: fMaxGiu, or the largest upward
 //            one (negative) where the span rises more than it sags.
 // Values within 1e-9 of the diagram's largest magnitude count as zero and
-// get no label (the moment over an end hinge, the shear at a free end).
+// get no label (the moment over an end hinge, the shear at a free end); a
+// value at a point already labelled is not repeated (a span's largest moment
+// over a support is that support's moment), and a span that carries no load
+// shows its constant shear once, right of its left support.
 // Nothing without completed results; never a non-finite value.
 std::vector<EtichettaContinua> EtichetteContinua(const RisultatiContinua& r, DiagrammaContinua d);
 

@@ -407,6 +407,37 @@ TEST(DiagrammiContinua, DueCampateUgualiCaricoUniforme) {
     SenzaSovrapposizioni(dg.tela, testi);
 }
 
+// Three equal hinged spans L, w on the first only. Three-moment equation
+// with M_A = M_D = 0: at B 4 M_B + M_C = −wL²/4, at C M_B + 4 M_C = 0, so
+// M_C = wL²/60 and M_B = −wL²/15. Shears: right of A wL/2 + M_B/L = 13wL/30,
+// left of B 13wL/30 − wL = −17wL/30; the unloaded spans carry constant
+// shears (M_C − M_B)/L = wL/12 and −M_C/L = −wL/60, each labelled once.
+TEST(DiagrammiContinua, TaglioCostanteUnaVolta) {
+    const double L = 4, w = 6e3;
+    DatiContinua d;
+    d.E = 2.1e11;
+    d.Campate = {{L, 1e-4}, {L, 1e-4}, {L, 1e-4}};
+    d.Appoggi = {{T::Appoggio}, {T::Appoggio}, {T::Appoggio}, {T::Appoggio}};
+    d.Trapezi.push_back({float(w), float(w), 0, float(L)});
+    const RisultatiContinua r = Calcola(d);
+    using K = TipoEtichettaContinua;
+    const auto v = EtichetteContinua(r, DiagrammaContinua::Tagli);
+    ASSERT_EQ(v.size(), 4u);
+    const double attesi[] = {13 * w * L / 30, -17 * w * L / 30, w * L / 12, -w * L / 60};
+    const K tipi[] = {K::TaglioDestra, K::TaglioSinistra, K::TaglioDestra, K::TaglioDestra};
+    const int indici[] = {0, 1, 1, 2};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(v[i].Valore, attesi[i], 1e-6) << i;
+        EXPECT_EQ(v[i].Tipo, tipi[i]) << i;
+        EXPECT_EQ(v[i].Indice, indici[i]) << i;
+    }
+    const auto m = EtichetteContinua(r, DiagrammaContinua::Momenti);
+    ASSERT_EQ(m.size(), 3u); // the first span's maximum, M_B, M_C
+    EXPECT_NEAR(m[1].Valore, -w * L * L / 15, 1e-6);
+    EXPECT_NEAR(m[2].Valore, w * L * L / 60, 1e-6);
+    EXPECT_EQ(m[2].Tipo, K::MomentoAppoggio);
+}
+
 // The sign of every label's place: sagging below, hogging above; a shear
 // label on its own side of the support.
 TEST(DiagrammiContinua, EtichetteTaglioDalLatoGiusto) {
@@ -475,6 +506,13 @@ TEST(DiagrammiContinua, VentiCampateCasualiSenzaSovrapposizioni) {
         for (auto dia :
              {DiagrammaContinua::Momenti, DiagrammaContinua::Tagli, DiagrammaContinua::Frecce}) {
             SCOPED_TRACE(::testing::Message() << seme << " " << int(dia));
+            // One label for one value at one point.
+            const auto et = EtichetteContinua(r, dia);
+            for (size_t i = 1; i < et.size(); ++i)
+                EXPECT_FALSE(std::abs(et[i].x - et[i - 1].x) < 1e-9 &&
+                             std::abs(et[i].Valore - et[i - 1].Valore) <
+                                 1e-9 * std::abs(et[i].Valore))
+                    << et[i].x;
             const MappaDiagramma m = MappaDiagrammaContinua(r, dia);
             Diagramma dg(900, 400);
             dg.Prepara(m);
@@ -583,9 +621,16 @@ TEST(DiagrammiContinua, ImmaginiPng) {
         DisegnaSchemaContinua(img->Tela(), m.Campate, m.Appoggi, Metri);
         ASSERT_TRUE(img->Salva((dir / "continua-schema-100.png").string()));
     }
-    const RisultatiContinua r = Calcola(d);
-    for (auto dia :
-         {DiagrammaContinua::Momenti, DiagrammaContinua::Tagli, DiagrammaContinua::Frecce}) {
+    // Fixed ends, a fixed support and a spring between spans, a short span.
+    {
+        auto img = DisegnoQt::Immagine(440, 220);
+        DisegnaSchemaContinua(
+            img->Tela(), {{3, 1}, {0.2, 1}, {5, 1}, {4, 1}},
+            {{T::Incastro}, {T::Appoggio}, {T::Incastro}, {T::Molla, 1e6}, {T::Incastro}}, Metri);
+        ASSERT_TRUE(img->Salva((dir / "continua-schema-incastri.png").string()));
+    }
+    auto diagramma = [&](const DatiContinua& dati, DiagrammaContinua dia, const std::string& nome) {
+        const RisultatiContinua r = Calcola(dati);
         auto img = DisegnoQt::Immagine(1000, 500);
         SuperficieVideo sup(img->Tela());
         Grafica g;
@@ -595,20 +640,21 @@ TEST(DiagrammiContinua, ImmaginiPng) {
         f.EstremiFinestra(0.1f, 0.1f, 0.85f, 0.9f);
         f.Inizializza(g, m.xIniziale, m.xFinale, m.yMin, m.yMax, sup, 1, false, 0);
         // The curve, as the diagram windows draw theirs.
-        const int n = int(r.Punti.size());
+        const auto curva = CurvaContinua(r, dia);
+        const int n = int(curva.size());
         Vettore1<double> x(n), y(n);
-        for (int i = 1; i <= n; ++i) {
-            const auto& q = r.Punti[size_t(i - 1)];
-            x(i) = q.x;
-            y(i) = dia == DiagrammaContinua::Momenti ? q.M
-                   : dia == DiagrammaContinua::Tagli ? q.V
-                                                     : q.f;
-        }
+        for (int i = 1; i <= n; ++i)
+            x(i) = curva[size_t(i - 1)].first, y(i) = curva[size_t(i - 1)].second;
         g.SpessoreLinea(2);
         g.ImpostaColore(Cad::Rosso);
         g.Poligonale(n, x, y, -m.Scala);
-        DecoraDiagrammaContinua(g, m, dia, r, d.Appoggi,
+        DecoraDiagrammaContinua(g, m, dia, r, dati.Appoggi,
                                 dia == DiagrammaContinua::Frecce ? Millimetri : Kilo);
-        ASSERT_TRUE(img->Salva((dir / ("continua-" + std::to_string(int(dia)) + ".png")).string()));
-    }
+        EXPECT_TRUE(img->Salva((dir / nome).string()));
+    };
+    for (auto dia :
+         {DiagrammaContinua::Momenti, DiagrammaContinua::Tagli, DiagrammaContinua::Frecce})
+        diagramma(d, dia, "continua-" + std::to_string(int(dia)) + ".png");
+    diagramma(Casuale(20, 3), DiagrammaContinua::Momenti, "continua-20-momenti.png");
+    diagramma(Casuale(20, 3), DiagrammaContinua::Tagli, "continua-20-tagli.png");
 }
