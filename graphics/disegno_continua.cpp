@@ -340,7 +340,9 @@ void DisegnaSchemaContinua(Tela& s, const std::vector<CampataContinua>& campate,
     for (size_t i = 0; i < n; ++i) {
         testi[i] = std::to_string(i + 1);
         const double w = s.LarghezzaTesto(testi[i]);
-        const double xc = std::clamp((xs[i] + xs[i + 1]) / 2, 1 + w / 2, Trave - 1 - w / 2);
+        const double xc = w < Trave - 2
+                              ? std::clamp((xs[i] + xs[i + 1]) / 2, 1 + w / 2, Trave - 1 - w / 2)
+                              : Trave / 2;
         numeri[i] = {xc - w / 2, BaseNumeri, xc + w / 2, BaseNumeri + h};
     }
     const std::vector<bool> tenuto = NumeriDiradati(numeri, 0.6 * h);

@@ -145,7 +145,15 @@ DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const 
 // window of the diagram has been set up on g (Plottaggio::Inizializza with
 // the mapping's window). Text is measured on the device of a raster target,
 // estimated from the text height elsewhere. Labels in red, axis and
-// supports in black; the curve itself is the caller's.
+// supports in black; the curve itself is the caller's. A diagram window:
+//
+//   const MappaDiagramma m = MappaDiagrammaContinua(r, DiagrammaContinua::Momenti);
+//   Plottaggio f;
+//   f.EstremiFinestra(0.1f, 0.1f, 0.85f, 0.9f);
+//   f.Inizializza(g, m.xIniziale, m.xFinale, m.yMin, m.yMax, superficie, 1,
+//                 !superficie.Raster(), offset);
+//   g.Poligonale(n, x, M, -m.Scala); // the curve: CurvaContinua(r, d)
+//   DecoraDiagrammaContinua(g, m, DiagrammaContinua::Momenti, r, dati.Appoggi, testo);
 void DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m, DiagrammaContinua d,
                              const RisultatiContinua& r,
                              const std::vector<AppoggioContinuo>& appoggi,

@@ -329,6 +329,15 @@ TEST(SchemaContinua, DatiIncoerentiNienteDiNonFinito) {
                           {{T::Appoggio}, {T::Molla}, {T::Appoggio}, {T::Libero}}, Metri);
     EXPECT_FALSE(t.tratti.empty());
     TuttoDentro(t, t.tratti);
+    // A device too small for the text: still nothing non-finite.
+    for (auto [w, h] : {std::pair{30.0, 12.0}, {4.0, 400.0}, {1e-3, 1e-3}}) {
+        TelaRegistro piccola(w, h);
+        DisegnaSchemaContinua(piccola, {{5, 1}, {1e-9, 1}},
+                              {{T::Incastro}, {T::Molla, 1}, {T::Libero}}, Metri);
+        for (const auto& r : piccola.tratti)
+            for (double v : r.v)
+                EXPECT_TRUE(std::isfinite(v));
+    }
     TelaRegistro vuota(0, 0);
     DisegnaSchemaContinua(vuota, {{5, 1}}, {{T::Appoggio}, {T::Appoggio}}, Metri);
     EXPECT_TRUE(vuota.tratti.empty());
