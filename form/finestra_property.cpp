@@ -307,7 +307,7 @@ void FinestraProperty::ApriScelta() {
     scelteChiuse_.clear();
     Visibile = false;
     TraveVisibile = false;
-    Scelta = std::make_unique<ModelloSceltaProfili>(Catalogo);
+    Scelta = std::make_unique<ModelloSceltaProfili>(Catalogo, Msg);
     Scelta->separatori = U().separatori;
     if (Scelta->Collegamento.Identificazione().empty()) {
         Scelta.reset();

@@ -113,25 +113,26 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     l->setColumnStretch(1, 1);
 
     connect(famiglie_, &QListWidget::currentRowChanged, this,
-            [this](int r) { Inoltra([this, r] { modello_.ImpostaFamiglia(r); }); });
+            [this](int r) { modello_.ImpostaFamiglia(r); });
     connect(filtro_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { Inoltra([this, t] { modello_.ImpostaFiltro(S(t)); }); });
+            [this](const QString& t) { modello_.ImpostaFiltro(S(t)); });
     connect(tabella_, &QTableWidget::cellClicked, this,
-            [this](int r, int) { Inoltra([this, r] { modello_.SelezionaRiga(r); }); });
+            [this](int r, int) { modello_.SelezionaRiga(r); });
     connect(tabella_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
         modello_.SelezionaRiga(r);
         Conferma();
     });
     connect(grado_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { Inoltra([this, i] { modello_.Grado = i; }); });
-    connect(doppi_, &QCheckBox::toggled, this,
-            [this](bool b) { Inoltra([this, b] { modello_.Doppi = b; }); });
+            [this](int i) { modello_.ImpostaGrado(i); });
+    connect(doppi_, &QCheckBox::toggled, this, [this](bool b) { modello_.ImpostaDoppi(b); });
     connect(doppiCorto_, &QCheckBox::toggled, this,
-            [this](bool b) { Inoltra([this, b] { modello_.DoppiCorto = b; }); });
+            [this](bool b) { modello_.ImpostaDoppiCorto(b); });
     connect(dDoppi_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { Inoltra([this, t] { modello_.dDoppi = S(t); }); });
+            [this](const QString& t) { modello_.ImpostaDistanzaDoppi(S(t)); });
     connect(ok, &QPushButton::clicked, this, &FrmSceltaProfili::Conferma);
     connect(annulla, &QPushButton::clicked, this, &QWidget::close);
+    // the chooser re-reads its model whenever an event of it has run
+    modello_.Cambiato = [this] { Aggiorna(); };
     resize(1240, 600);
     Aggiorna();
 }

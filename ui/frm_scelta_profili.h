@@ -34,11 +34,6 @@ class FrmSceltaProfili : public QWidget {
 
   private:
     void Colonne();
-    // Forwards a user's change to the model, then shows the model again.
-    template <class F> void Inoltra(F&& f) {
-        f();
-        Aggiorna();
-    }
     FrmProperty& finestra_;
     ModelloSceltaProfili& modello_;
     bool chiusa_ = false;

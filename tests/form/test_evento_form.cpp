@@ -235,3 +235,22 @@ TEST_F(FinestraProva, GuastoENotificaUnicaNellaFinestraDellaSezione) {
     EXPECT_EQ(std::tuple(w->Revisione() - r, avvisiFinestra, editorVisto),
               std::tuple(uint64_t(1), 1, false));
 }
+
+// The profile chooser keeps it as well: each change of the user's is one
+// event heard once by its view.
+TEST_F(FinestraProva, IlSelettoreAvvisaUnaVoltaPerEvento) {
+    w->cmdGeo_Click(0);
+    ASSERT_TRUE(w->Scelta);
+    ModelloSceltaProfili& s = *w->Scelta;
+    int avvisiScelta = 0;
+    s.Cambiato = [&] { ++avvisiScelta; };
+    s.ImpostaFamiglia(1);
+    s.ImpostaFiltro("200");
+    s.ImpostaGrado(2);
+    s.ImpostaDoppi(true);
+    s.ImpostaDistanzaDoppi("10");
+    EXPECT_EQ(std::tuple(s.Revisione(), avvisiScelta, s.Famiglia, s.Grado, s.Doppi, s.dDoppi),
+              std::tuple(uint64_t(5), 5, 1, 2, true, std::string("10")));
+    ASSERT_NE(s.RigaScelta(), nullptr);
+    EXPECT_EQ(s.RigaScelta()->nome, "HEA200");
+}
