@@ -79,8 +79,7 @@ FrmProperty* FrmProperty::Apri(FrmDati& trave) {
     if (!w) {
         w = new FrmProperty(trave);
         w->setAttribute(Qt::WA_DeleteOnClose);
-        w->modello_.Form_Load();
-        w->Aggiorna();
+        w->modello_.Form_Load(); // its observer shows it
         // over the main window, beside its data fields
         const QRect t = trave.frameGeometry();
         w->move(std::max(t.left(), t.left() + (t.width() - w->width()) / 2),

@@ -24,17 +24,6 @@
 
 namespace zelvo {
 
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string S(const QString& s) {
-    return s.toStdString();
-}
-
-} // namespace
-
 FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& modello)
     : QWidget(nullptr, Qt::Window), finestra_(finestra), modello_(modello) {
     setObjectName(QStringLiteral("frmSceltaProfili"));
@@ -45,7 +34,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     famiglie_ = new QListWidget(this);
     famiglie_->setObjectName(QStringLiteral("lstFamiglie"));
     for (const auto& f : ModelloSceltaProfili::Famiglie())
-        famiglie_->addItem(Q(f));
+        famiglie_->addItem(QString::fromStdString(f));
     famiglie_->setFixedHeight(famiglie_->sizeHintForRow(0) * famiglie_->count() +
                               2 * famiglie_->frameWidth() + 4);
     sinistra->addWidget(famiglie_);
@@ -69,7 +58,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     tabella_->setColumnCount(int(ModelloSceltaProfili::Intestazioni().size()));
     QStringList intest;
     for (const auto& s : ModelloSceltaProfili::Intestazioni())
-        intest << Q(s);
+        intest << QString::fromStdString(s);
     tabella_->setHorizontalHeaderLabels(intest);
     l->addWidget(tabella_, 1, 1);
 
@@ -115,7 +104,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     connect(famiglie_, &QListWidget::currentRowChanged, this,
             [this](int r) { modello_.ImpostaFamiglia(r); });
     connect(filtro_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { modello_.ImpostaFiltro(S(t)); });
+            [this](const QString& t) { modello_.ImpostaFiltro(t.toStdString()); });
     connect(tabella_, &QTableWidget::cellClicked, this,
             [this](int r, int) { modello_.SelezionaRiga(r); });
     connect(tabella_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
@@ -128,7 +117,7 @@ FrmSceltaProfili::FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& 
     connect(doppiCorto_, &QCheckBox::toggled, this,
             [this](bool b) { modello_.ImpostaDoppiCorto(b); });
     connect(dDoppi_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { modello_.ImpostaDistanzaDoppi(S(t)); });
+            [this](const QString& t) { modello_.ImpostaDistanzaDoppi(t.toStdString()); });
     connect(ok, &QPushButton::clicked, this, &FrmSceltaProfili::Conferma);
     connect(annulla, &QPushButton::clicked, this, &QWidget::close);
     // the chooser re-reads its model whenever an event of it has run
@@ -152,7 +141,7 @@ void FrmSceltaProfili::Aggiorna() {
                 it = new QTableWidgetItem;
                 tabella_->setItem(r, c, it);
             }
-            it->setText(Q(testi[size_t(c)]));
+            it->setText(QString::fromStdString(testi[size_t(c)]));
             it->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                         : Qt::AlignRight | Qt::AlignVCenter);
         }

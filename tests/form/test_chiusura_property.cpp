@@ -2,9 +2,7 @@
 // going on with its problem) without a display: refused under a running
 // calculation, refused on a field that is no number, an open cell editor
 // counted as typed, E and J handed back only when something changed.
-#include "form/finestra_property.h"
-
-#include "io/numeri.h"
+#include "finestra_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -13,48 +11,22 @@
 using namespace zelvo;
 using Testi = std::vector<std::string>;
 
-namespace {
-
-struct ChiusuraProva : ::testing::Test {
-    ModuloZelvo modulo;
-    UnitMisura unita;
-    RegistroMessaggi msg;
-    std::unique_ptr<ModelloForm> trave;
-    std::unique_ptr<FinestraProperty> w;
-
-    void SetUp() override {
-        unita.UnitaDefault(); // MPa, cm
-        trave = std::make_unique<ModelloForm>(modulo, unita, msg);
-        trave->InizializzaForm();
-        trave->txtDati[1].Edita("210000");
-        trave->txtDati[2].Edita("8356");
-        w = std::make_unique<FinestraProperty>(*trave, msg);
-        w->FileMateriali = "";
-        w->FileMaterialiPredefiniti = "";
-        w->Form_Load();
-        msg.Svuota();
-    }
-    double Num(const std::string& t) const { return ValoreNumerico(t, unita.separatori); }
-};
-
-} // namespace
-
 // A calculation running its passes: the window stays, nothing is written,
 // nothing is said; once it is over the same request closes it.
-TEST_F(ChiusuraProva, SottoUnCalcoloLaFinestraResta) {
+TEST_F(FinestraProva, SottoUnCalcoloLaFinestraResta) {
     w->txtStru[0].Edita("200000");
     {
-        const auto occupa = trave->Eventi().Lavoro();
+        const auto occupa = f->Eventi().Lavoro();
         EXPECT_EQ(w->Chiusura(), EsitoChiusura::Occupata);
     }
     EXPECT_TRUE(w->Aperta);
-    EXPECT_EQ(trave->txtDati[1].testo, "210000");
+    EXPECT_EQ(f->txtDati[1].testo, "210000");
     EXPECT_TRUE(msg.elenco.empty());
     EXPECT_EQ(w->Chiusura(), EsitoChiusura::Chiusa);
     EXPECT_FALSE(w->Aperta);
     // 200000 MPa = 2e11 N/m², handed to the beam as a single
-    EXPECT_EQ(trave->Modulo.Dati.E, static_cast<float>(2e11));
-    EXPECT_DOUBLE_EQ(Num(trave->txtDati[1].testo), 200000);
+    EXPECT_EQ(f->Modulo.Dati.E, static_cast<float>(2e11));
+    EXPECT_DOUBLE_EQ(Num(f->txtDati[1].testo), 200000);
     // a window already closed stays closed, silently
     EXPECT_EQ(w->Chiusura(), EsitoChiusura::Chiusa);
     EXPECT_TRUE(msg.elenco.empty());
@@ -62,7 +34,7 @@ TEST_F(ChiusuraProva, SottoUnCalcoloLaFinestraResta) {
 
 // A modulus that is no number: its message, the focus on it, the window and
 // the beam as they were.
-TEST_F(ChiusuraProva, UnCampoRifiutatoTieneAperta) {
+TEST_F(FinestraProva, UnCampoRifiutatoTieneAperta) {
     w->txtStru[0].Edita("21x");
     w->Scheda = 2;
     EXPECT_EQ(w->Chiusura(), EsitoChiusura::Rifiutata);
@@ -71,21 +43,21 @@ TEST_F(ChiusuraProva, UnCampoRifiutatoTieneAperta) {
     EXPECT_NE(msg.elenco[0].testo.find("Young Modulus"), std::string::npos);
     EXPECT_EQ(std::tuple(w->Aperta, w->fuoco, w->fuocoIndice, w->Scheda),
               std::tuple(true, FuocoProperty::Stru, 0, 0));
-    EXPECT_EQ(trave->txtDati[1].testo, "210000");
+    EXPECT_EQ(f->txtDati[1].testo, "210000");
 }
 
 // Nothing changed: the beam keeps its own texts; the record keeps E and J.
-TEST_F(ChiusuraProva, SenzaModificheLaTraveNonCambia) {
-    const std::string e = trave->txtDati[1].testo, j = trave->txtDati[2].testo;
+TEST_F(FinestraProva, SenzaModificheLaTraveNonCambia) {
+    const std::string e = f->txtDati[1].testo, j = f->txtDati[2].testo;
     EXPECT_EQ(w->Chiusura(), EsitoChiusura::Chiusa);
-    EXPECT_EQ(std::tuple(trave->txtDati[1].testo, trave->txtDati[2].testo), std::tuple(e, j));
-    ASSERT_TRUE(trave->SezioneProgetto.Prop);
-    EXPECT_DOUBLE_EQ(trave->SezioneProgetto.Prop->E, 210000e6);
+    EXPECT_EQ(std::tuple(f->txtDati[1].testo, f->txtDati[2].testo), std::tuple(e, j));
+    ASSERT_TRUE(f->SezioneProgetto.Prop);
+    EXPECT_DOUBLE_EQ(f->SezioneProgetto.Prop->E, 210000e6);
 }
 
 // A width still in the shape grid's editor when the window closes goes into
 // its cell, as when the editor loses the focus.
-TEST_F(ChiusuraProva, IlTestoDellEditorApertoVaNellaCella) {
+TEST_F(FinestraProva, IlTestoDellEditorApertoVaNellaCella) {
     w->cmdGeo_Click(1);
     w->OpTipoSezione_Click(SezRettangolo);
     w->Griglia_SelezionaCella(1, 1);

@@ -2,9 +2,8 @@
 // window's model and the section window keep it: a fault in an event is shown
 // with the event's exact message and leaves nothing set, one event counts one
 // change and tells the observer once, a busy model refuses every event.
+#include "finestra_prova.h"
 #include "form/evento_form.h"
-#include "form/finestra_property.h"
-#include "form/modello_form.h"
 
 #include "core/guasto.h"
 #include "io/numeri.h"
@@ -131,25 +130,9 @@ TEST_F(GuardiaProva, UnRifiutoSiMostraDaSe) {
 // Controllare i dati" (or the named message) without an icon, a refused
 // datum its own message with the focus on its field.
 
-namespace {
-
-struct ModelloProva : ::testing::Test {
-    ModuloZelvo modulo;
-    UnitMisura unita;
-    RegistroMessaggi msg;
-    std::unique_ptr<ModelloForm> f;
+TEST_F(TraveProva, GuastoRifiutoEOccupatoNelModelloDellaTrave) {
     int avvisi = 0;
-    void SetUp() override {
-        unita.UnitaDefault();
-        f = std::make_unique<ModelloForm>(modulo, unita, msg);
-        f->InizializzaForm();
-        f->Cambiato = [this] { ++avvisi; };
-    }
-};
-
-} // namespace
-
-TEST_F(ModelloProva, GuastoRifiutoEOccupatoNelModelloDellaTrave) {
+    f->Cambiato = [&] { ++avvisi; };
     const uint64_t prima = f->Revisione();
     f->Evento([] { throw Guasto("x"); });
     f->Evento([] { throw 7; }, "Errore in Sub mnuFileItem_Click");
@@ -182,33 +165,9 @@ TEST_F(ModelloProva, GuastoRifiutoEOccupatoNelModelloDellaTrave) {
 // (confirming the editor builds the section, closes the editor and checks
 // the section) tells the observer once, when all of it is done.
 
-namespace {
-
-struct FinestraProva : ModelloProva {
-    std::unique_ptr<FinestraProperty> w;
-    int avvisiFinestra = 0;
-    void SetUp() override {
-        ModelloProva::SetUp();
-        f->txtDati[1].Edita("210000");
-        f->txtDati[2].Edita("8356");
-        w = std::make_unique<FinestraProperty>(*f, msg);
-        w->FileMateriali = "";
-        w->FileMaterialiPredefiniti = "";
-        w->Form_Load();
-        msg.Svuota();
-        w->Cambiato = [this] { ++avvisiFinestra; };
-    }
-};
-
-void Digita(FinestraProperty& w, int r, int c, const std::string& v) {
-    w.Griglia_SelezionaCella(r, c);
-    w.FlexGrid0.editor.testo = v;
-    w.Editor_Tasto(TastoEditor::Invio);
-}
-
-} // namespace
-
 TEST_F(FinestraProva, GuastoENotificaUnicaNellaFinestraDellaSezione) {
+    int avvisiFinestra = 0;
+    w->Cambiato = [&] { ++avvisiFinestra; };
     // a materials table already full: adding one more is a fault of the routine
     w->MSFlexGrid1.Griglia.Dimensiona(32767, 6);
     const uint64_t prima = w->Revisione();
@@ -220,8 +179,8 @@ TEST_F(FinestraProva, GuastoENotificaUnicaNellaFinestraDellaSezione) {
 
     w->cmdGeo_Click(1);
     w->OpTipoSezione_Click(SezRettangolo);
-    Digita(*w, 1, 1, "20");
-    Digita(*w, 1, 2, "30");
+    Digita(1, 1, "20");
+    Digita(1, 2, "30");
     bool editorVisto = true;
     w->Cambiato = [&] {
         ++avvisiFinestra;
@@ -231,7 +190,7 @@ TEST_F(FinestraProva, GuastoENotificaUnicaNellaFinestraDellaSezione) {
     const uint64_t r = w->Revisione();
     w->cmdOKEdit_Click();
     // 20 × 30 cm: A = 600 cm²
-    EXPECT_DOUBLE_EQ(ValoreNumerico(w->txtSec[0].testo, unita.separatori), 600);
+    EXPECT_DOUBLE_EQ(Num(w->txtSec[0].testo), 600);
     EXPECT_EQ(std::tuple(w->Revisione() - r, avvisiFinestra, editorVisto),
               std::tuple(uint64_t(1), 1, false));
 }
