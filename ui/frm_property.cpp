@@ -147,7 +147,6 @@ FrmProperty::FrmProperty(FrmDati& trave)
     for (const auto& [oggetto, nome] : nomi)
         if (auto* w = findChild<QWidget*>(QString::fromLatin1(oggetto)))
             w->setAccessibleName(QString::fromLatin1(nome));
-    Lega();
     // the window re-reads its model whenever an event of it has run
     modello_.Cambiato = [this] { Aggiorna(); };
     MostraPagina(0);
@@ -191,28 +190,25 @@ void FrmProperty::CreaSchede() {
     auto* gm = new QGridLayout(mat);
     auto* cmdMaterials = new QPushButton(QStringLiteral("Materials ..."), mat);
     cmdMaterials->setObjectName(QStringLiteral("cmdMaterials"));
-    txtMateriale_ = new QLineEdit(mat);
-    txtMateriale_->setObjectName(QStringLiteral("txtMateriale"));
     gm->addWidget(cmdMaterials, 0, 0);
-    gm->addWidget(txtMateriale_, 0, 1, 1, 2);
+    gm->addWidget(NuovoCampo(modello_.txtMateriale, QStringLiteral("txtMateriale"), mat), 0, 1, 1,
+                  2);
     const char* did[] = {"Young Modulus", "Poisson's Ratio", "Density", "Thermal Expansion"};
     for (int i = 0; i < 4; ++i) {
-        didStru_[i] = Etichetta(QString::fromUtf8(did[i]), mat);
-        txtStru_[i] = new QLineEdit(mat);
-        txtStru_[i]->setObjectName(QStringLiteral("txtStru%1").arg(i));
-        gm->addWidget(didStru_[i], i + 1, 0);
+        auto* didascalia = Etichetta(QString::fromUtf8(did[i]), mat);
+        txtStru_[i] = NuovoCampo(modello_.txtStru[i], QStringLiteral("txtStru%1").arg(i), mat);
+        gm->addWidget(didascalia, i + 1, 0);
         gm->addWidget(txtStru_[i], i + 1, 1);
-        connect(txtStru_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { modello_.txtStru[i].Edita(S(t)); });
+        if (i == 1) {
+            legami_.Visibile(didascalia, modello_.PoissonVisibile);
+            legami_.Visibile(txtStru_[i], modello_.PoissonVisibile);
+        }
     }
-    lblStru0_ = EtichettaUnita(QString(), mat);
-    gm->addWidget(lblStru0_, 1, 2);
+    gm->addWidget(NuovaUnita(modello_.lblStru0, mat), 1, 2);
     gm->addWidget(EtichettaUnita(QStringLiteral("kg/m³"), mat), 3, 2);
     gm->addWidget(EtichettaUnita(QStringLiteral("°C⁻¹"), mat), 4, 2);
     gm->setRowStretch(5, 1);
     gm->setColumnStretch(1, 1);
-    connect(txtMateriale_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { modello_.txtMateriale.Edita(S(t)); });
     connect(cmdMaterials, &QPushButton::clicked, this, [this] { modello_.cmdMaterials_Click(); });
     SSTab1_->addTab(mat, QStringLiteral("Material"));
 
@@ -220,16 +216,18 @@ void FrmProperty::CreaSchede() {
     auto* sez = new QWidget;
     auto* gs = new QGridLayout(sez);
     gs->addWidget(Etichetta(QStringLiteral("Section Area"), sez), 0, 0);
-    didSec1_ = Etichetta(QStringLiteral("I"), sez);
-    gs->addWidget(didSec1_, 1, 0);
+    auto* didSec1 = Etichetta(QStringLiteral("I"), sez);
+    gs->addWidget(didSec1, 1, 0);
+    const std::string* unitaSec[] = {&modello_.lblSec0, &modello_.lblSec1};
     for (int i = 0; i < 2; ++i) {
-        txtSec_[i] = new QLineEdit(sez);
-        txtSec_[i]->setObjectName(QStringLiteral("txtSec%1").arg(i));
-        lblSec_[i] = EtichettaUnita(QString(), sez);
+        txtSec_[i] = NuovoCampo(modello_.txtSec[i], QStringLiteral("txtSec%1").arg(i), sez);
+        auto* unita = NuovaUnita(*unitaSec[i], sez);
         gs->addWidget(txtSec_[i], i, 1);
-        gs->addWidget(lblSec_[i], i, 2);
-        connect(txtSec_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { modello_.txtSec[i].Edita(S(t)); });
+        gs->addWidget(unita, i, 2);
+        if (i == 1)
+            for (QWidget* w : {static_cast<QWidget*>(didSec1), static_cast<QWidget*>(txtSec_[i]),
+                               static_cast<QWidget*>(unita)})
+                legami_.Visibile(w, modello_.InerziaVisibile);
     }
     auto* ver = new QGroupBox(
         QStringLiteral("Section check (characteristic values, no partial factors)"), sez);
@@ -238,9 +236,8 @@ void FrmProperty::CreaSchede() {
     gv->addWidget(Etichetta(QStringLiteral("Yield stress f<sub>y</sub>"), ver), 0, 0);
     txtFy_ = new QLineEdit(ver);
     txtFy_->setObjectName(QStringLiteral("txtFy"));
-    lblFy_ = EtichettaUnita(QString(), ver);
     gv->addWidget(txtFy_, 0, 1);
-    gv->addWidget(lblFy_, 0, 2);
+    gv->addWidget(NuovaUnita(modello_.lblStru0, ver), 0, 2);
     const char* voci[] = {"Elastic modulus W<sub>el</sub>",
                           "Plastic modulus W<sub>pl</sub>",
                           "M<sub>el</sub> = W<sub>el</sub>·f<sub>y</sub>",
@@ -276,9 +273,8 @@ void FrmProperty::CreaSchede() {
     auto* gg = new QGridLayout(geo);
     auto* descrizione = new QHBoxLayout;
     descrizione->addWidget(Etichetta(QStringLiteral("Description"), geo));
-    txtDidSezione_ = new QLineEdit(geo);
-    txtDidSezione_->setObjectName(QStringLiteral("txtDidSezione"));
-    descrizione->addWidget(txtDidSezione_, 1);
+    descrizione->addWidget(NuovoCampo(modello_.txtDidSezione, QStringLiteral("txtDidSezione"), geo),
+                           1);
     gg->addLayout(descrizione, 0, 0, 1, 4);
     PictureEdit_ = new PicturaSezione(geo);
     PictureEdit_->setObjectName(QStringLiteral("PictureEdit"));
@@ -287,15 +283,14 @@ void FrmProperty::CreaSchede() {
     gg->addWidget(PictureEdit_, 1, 0, 1, 4);
     const char* geoTesti[] = {"&Profili", "&Edit", "&Rotate"};
     for (int i = 0; i < 3; ++i) {
-        cmdGeo_[i] = new QPushButton(QString::fromUtf8(geoTesti[i]), geo);
-        cmdGeo_[i]->setObjectName(QStringLiteral("cmdGeo%1").arg(i));
-        gg->addWidget(cmdGeo_[i], 2, i + 1);
-        connect(cmdGeo_[i], &QPushButton::clicked, this, [this, i] { modello_.cmdGeo_Click(i); });
+        auto* b = new QPushButton(QString::fromUtf8(geoTesti[i]), geo);
+        b->setObjectName(QStringLiteral("cmdGeo%1").arg(i));
+        gg->addWidget(b, 2, i + 1);
+        connect(b, &QPushButton::clicked, this, [this, i] { modello_.cmdGeo_Click(i); });
+        if (i == 2) legami_.Abilitato(b, modello_.RuotaAbilitato);
     }
     gg->setRowStretch(1, 1);
     gg->setColumnStretch(0, 1);
-    connect(txtDidSezione_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { modello_.txtDidSezione.Edita(S(t)); });
     SSTab1_->addTab(geo, QStringLiteral("Geometry"));
 
     connect(SSTab1_, &QTabWidget::currentChanged, this,
@@ -323,16 +318,16 @@ void FrmProperty::CreaMateriali() {
         Text_[c] = new QLineEdit(pan);
         Text_[c]->setObjectName(QStringLiteral("Text%1").arg(c));
         l->addWidget(Text_[c], 1, c - 1);
+        legami_.Testo(Text_[c], modello_.Text[c]);
         connect(Text_[c], &QLineEdit::textEdited, this,
                 [this, c](const QString& t) { modello_.Text[c] = S(t); });
     }
     // the stress unit beside the modulus box
-    lblUnitaMateriali_ = EtichettaUnita(QString(), pan);
     l->removeWidget(Text_[2]);
     auto* modulo = new QHBoxLayout;
     modulo->setContentsMargins(0, 0, 0, 0);
     modulo->addWidget(Text_[2], 1);
-    modulo->addWidget(lblUnitaMateriali_);
+    modulo->addWidget(NuovaUnita(modello_.lblUnitaMateriali, pan));
     l->addLayout(modulo, 1, 1);
     for (int c = 0; c < 6; ++c)
         l->setColumnStretch(c, 1);
@@ -391,16 +386,16 @@ void FrmProperty::CreaEditor() {
     l->addWidget(tipi, 0, 0, 1, 2);
 
     auto* righe = new QHBoxLayout;
-    lblRighe_ = new QLabel(QStringLiteral("n"), ed);
-    txtRigheGriglia_ = new QLineEdit(ed);
-    txtRigheGriglia_->setObjectName(QStringLiteral("txtRigheGriglia0"));
+    auto* lblRighe = new QLabel(QStringLiteral("n"), ed);
+    txtRigheGriglia_ =
+        NuovoCampo(modello_.txtRigheGriglia0, QStringLiteral("txtRigheGriglia0"), ed);
     txtRigheGriglia_->setMaximumWidth(70);
-    righe->addWidget(lblRighe_);
+    legami_.Visibile(lblRighe, modello_.RigheVisibili);
+    legami_.Visibile(txtRigheGriglia_, modello_.RigheVisibili);
+    righe->addWidget(lblRighe);
     righe->addWidget(txtRigheGriglia_);
     righe->addStretch();
     l->addLayout(righe, 1, 0);
-    connect(txtRigheGriglia_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { modello_.txtRigheGriglia0.Edita(S(t)); });
     connect(txtRigheGriglia_, &QLineEdit::returnPressed, this,
             [this] { modello_.txtRigheGriglia_Invio(); });
 
@@ -416,31 +411,35 @@ void FrmProperty::CreaEditor() {
     FlexGrid0_ = new GrigliaQt(modello_.FlexGrid0, std::move(ev), 0, ed);
     FlexGrid0_->setObjectName(QStringLiteral("FlexGrid0"));
     FlexGrid0_->setAccessibleName(QStringLiteral("Shape table"));
-    txtEdit0_ = FlexGrid0_->Editor();
     l->addWidget(FlexGrid0_, 2, 0);
 
-    RaggioFrm_ = new QGroupBox(QStringLiteral("Hollow Circular Section"), ed);
-    RaggioFrm_->setObjectName(QStringLiteral("RaggioFrm"));
-    auto* lr = new QGridLayout(RaggioFrm_);
+    auto* raggi = new QGroupBox(QStringLiteral("Hollow Circular Section"), ed);
+    raggi->setObjectName(QStringLiteral("RaggioFrm"));
+    legami_.Visibile(raggi, modello_.RaggioFrm);
+    legami_.Titolo(raggi, modello_.RaggioFrmCaption);
+    auto* lr = new QGridLayout(raggi);
     const char* nomiR[] = {"R external", "R internal", "n Vertex"};
     for (int i = 0; i < 3; ++i) {
-        RaggioLbl_[i] = new QLabel(QString::fromUtf8(nomiR[i]), RaggioFrm_);
-        RaggioTxt_[i] = new QLineEdit(RaggioFrm_);
-        RaggioTxt_[i]->setObjectName(QStringLiteral("RaggioTxt%1").arg(i));
-        lr->addWidget(RaggioLbl_[i], i, 0);
+        auto* nome = new QLabel(QString::fromUtf8(nomiR[i]), raggi);
+        RaggioTxt_[i] =
+            NuovoCampo(modello_.RaggioTxt[i], QStringLiteral("RaggioTxt%1").arg(i), raggi);
+        lr->addWidget(nome, i, 0);
         lr->addWidget(RaggioTxt_[i], i, 1);
-        connect(RaggioTxt_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { modello_.RaggioTxt[i].Edita(S(t)); });
+        if (i == 2) {
+            legami_.Visibile(nome, modello_.NVertexVisibile);
+            legami_.Visibile(RaggioTxt_[i], modello_.NVertexVisibile);
+        }
         connect(RaggioTxt_[i], &QLineEdit::returnPressed, this,
                 [this, i] { modello_.RaggioTxt_Invio(i); });
     }
     for (int i = 0; i < 2; ++i) {
-        RaggioUnit_[i] = new QLabel(RaggioFrm_);
-        lr->addWidget(RaggioUnit_[i], i, 2);
+        auto* unita = new QLabel(raggi);
+        legami_.Etichetta(unita, modello_.RaggioUnit);
+        lr->addWidget(unita, i, 2);
     }
     lr->setRowStretch(3, 1);
     // in the grid's place: the two are never shown together
-    l->addWidget(RaggioFrm_, 2, 0, Qt::AlignTop);
+    l->addWidget(raggi, 2, 0, Qt::AlignTop);
 
     Figura_ = new PicturaSezione(ed);
     Figura_->setObjectName(QStringLiteral("Figura"));
@@ -458,14 +457,14 @@ void FrmProperty::CreaEditor() {
     const char* nomiRis[] = {"", "Area", "I", "X (C)", "Y (C)"};
     for (int i = 1; i <= 4; ++i) {
         ris->addWidget(new QLabel(QString::fromUtf8(nomiRis[i]), ed), i, 0);
-        Risultati_[i] = new QLabel(ed);
-        Risultati_[i]->setObjectName(QStringLiteral("Risultati%1").arg(i));
-        Risultati_[i]->setFrameShape(QFrame::StyledPanel);
-        Risultati_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Risultati_[i]->setMinimumWidth(120);
-        RisultatiUnit_[i] = EtichettaUnita(QString(), ed);
-        ris->addWidget(Risultati_[i], i, 1);
-        ris->addWidget(RisultatiUnit_[i], i, 2);
+        auto* r = new QLabel(ed);
+        r->setObjectName(QStringLiteral("Risultati%1").arg(i));
+        r->setFrameShape(QFrame::StyledPanel);
+        r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        r->setMinimumWidth(120);
+        legami_.Etichetta(r, modello_.Risultati[static_cast<size_t>(i)]);
+        ris->addWidget(r, i, 1);
+        ris->addWidget(NuovaUnita(modello_.RisultatiUnit[static_cast<size_t>(i)], ed), i, 2);
     }
     destra->addLayout(ris);
     l->addLayout(destra, 1, 1, 3, 1);
@@ -508,44 +507,18 @@ void FrmProperty::AggiornaMateriali() {
     lblPredefiniti_->setVisible(!modello_.lblPredefiniti.empty());
 }
 
-void FrmProperty::Lega() {
-    FinestraProperty& m = modello_;
-    LegamiVista& l = legami_;
-    l.Campo(txtMateriale_, m.txtMateriale);
-    for (size_t i = 0; i < 4; ++i)
-        l.Campo(txtStru_[i], m.txtStru[i]);
-    l.Visibile(txtStru_[1], m.PoissonVisibile);
-    l.Visibile(didStru_[1], m.PoissonVisibile);
-    l.Etichetta(lblStru0_, m.lblStru0);
-    for (size_t i = 0; i < 2; ++i)
-        l.Campo(txtSec_[i], m.txtSec[i]);
-    l.Etichetta(lblSec_[0], m.lblSec0);
-    l.Etichetta(lblSec_[1], m.lblSec1);
-    for (QWidget* w : {static_cast<QWidget*>(txtSec_[1]), static_cast<QWidget*>(didSec1_),
-                       static_cast<QWidget*>(lblSec_[1])})
-        l.Visibile(w, m.InerziaVisibile);
-    l.Campo(txtDidSezione_, m.txtDidSezione);
-    l.Abilitato(cmdGeo_[2], m.RuotaAbilitato);
-    l.Etichetta(lblFy_, m.lblStru0);
-    // materials panel
-    for (size_t c = 1; c <= 5; ++c)
-        l.Testo(Text_[c], m.Text[c]);
-    l.Etichetta(lblUnitaMateriali_, m.lblUnitaMateriali);
-    // section editor
-    l.Visibile(lblRighe_, m.RigheVisibili);
-    l.Visibile(txtRigheGriglia_, m.RigheVisibili);
-    l.Campo(txtRigheGriglia_, m.txtRigheGriglia0);
-    l.Visibile(RaggioFrm_, m.RaggioFrm);
-    l.Visibile(RaggioLbl_[2], m.NVertexVisibile);
-    l.Visibile(RaggioTxt_[2], m.NVertexVisibile);
-    for (size_t i = 0; i < 3; ++i)
-        l.Campo(RaggioTxt_[i], m.RaggioTxt[i]);
-    for (size_t i = 0; i < 2; ++i)
-        l.Etichetta(RaggioUnit_[i], m.RaggioUnit);
-    for (size_t i = 1; i <= 4; ++i) {
-        l.Etichetta(Risultati_[i], m.Risultati[i]);
-        l.Etichetta(RisultatiUnit_[i], m.RisultatiUnit[i]);
-    }
+QLineEdit* FrmProperty::NuovoCampo(CampoForm& c, const QString& nome, QWidget* genitore) {
+    auto* w = new QLineEdit(genitore);
+    w->setObjectName(nome);
+    legami_.Campo(w, c);
+    connect(w, &QLineEdit::textEdited, this, [&c](const QString& t) { c.Edita(S(t)); });
+    return w;
+}
+
+QLabel* FrmProperty::NuovaUnita(const std::string& unita, QWidget* genitore) {
+    auto* l = EtichettaUnita(QString(), genitore);
+    legami_.Etichetta(l, unita);
+    return l;
 }
 
 void FrmProperty::Aggiorna() {
@@ -613,7 +586,6 @@ void FrmProperty::Rileggi() {
     // section editor
     for (int i = 0; i < 7; ++i)
         OpTipoSezione_[i]->setChecked(i == m.TipoSelezionato);
-    RaggioFrm_->setTitle(Q(m.RaggioFrmCaption));
     AggiornaGriglia();
     if (m.FrameEdit) {
         switch (m.fuoco) {
@@ -630,7 +602,7 @@ void FrmProperty::Rileggi() {
             if (!m.FlexGrid0.editor.visibile) FlexGrid0_->setFocus();
             break;
         case FuocoProperty::Editor:
-            if (m.FlexGrid0.editor.visibile) txtEdit0_->setFocus();
+            if (m.FlexGrid0.editor.visibile) FlexGrid0_->Editor()->setFocus();
             break;
         default:
             break;

@@ -18,7 +18,6 @@
 #include <memory>
 #include <optional>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -70,8 +69,11 @@ class FrmProperty : public QWidget {
     // Shows page i (0 the tabs, 1 the materials panel, 2 the section editor).
     void MostraPagina(int i);
     void AggiornaMateriali();
-    // The table of the fields and labels shown as the model holds them.
-    void Lega();
+    // A text box of field `c` and a unit label of text `unita` of the model,
+    // both in the table of what is shown as the model holds it (the box
+    // forwards the user's edits).
+    QLineEdit* NuovoCampo(CampoForm& c, const QString& nome, QWidget* genitore);
+    QLabel* NuovaUnita(const std::string& unita, QWidget* genitore);
     void Rileggi();
 
     FrmDati& trave_;
@@ -86,42 +88,26 @@ class FrmProperty : public QWidget {
     QStackedWidget* pagine_ = nullptr;
     QTabWidget* SSTab1_ = nullptr;
     // Material
-    QLineEdit* txtMateriale_ = nullptr;
     std::array<QLineEdit*, 4> txtStru_{};
-    std::array<QLabel*, 4> didStru_{};
-    QLabel* lblStru0_ = nullptr;
     // Section
     std::array<QLineEdit*, 2> txtSec_{};
-    QLabel* didSec1_ = nullptr;
-    std::array<QLabel*, 2> lblSec_{};
     QLineEdit* txtFy_ = nullptr;
-    QLabel* lblFy_ = nullptr;
     std::array<QLabel*, 6> verifica_{}; // Wel, Wpl, Mel, Mpl, |M|max, ratio
     std::array<QLabel*, 6> unitaVer_{};
     QLabel* lblMotivo_ = nullptr; // why no plastic check is offered
     // Geometry
-    QLineEdit* txtDidSezione_ = nullptr;
     PicturaSezione* PictureEdit_ = nullptr;
-    std::array<QPushButton*, 3> cmdGeo_{};
     // Materials panel
     QTableView* MSFlexGrid1_ = nullptr;
     ModelloGrigliaQt* modelloMateriali_ = nullptr;
     std::array<QLineEdit*, 6> Text_{};
-    QLabel* lblUnitaMateriali_ = nullptr;
     QLabel* lblPredefiniti_ = nullptr; // the shipped defaults shown, where they are saved
     // Section editor
     std::array<QToolButton*, 7> OpTipoSezione_{};
-    QLabel* lblRighe_ = nullptr;
     QLineEdit* txtRigheGriglia_ = nullptr;
     GrigliaQt* FlexGrid0_ = nullptr;
-    QLineEdit* txtEdit0_ = nullptr;
-    QGroupBox* RaggioFrm_ = nullptr;
     std::array<QLineEdit*, 3> RaggioTxt_{};
-    std::array<QLabel*, 3> RaggioLbl_{};
-    std::array<QLabel*, 2> RaggioUnit_{};
     PicturaSezione* Figura_ = nullptr;
-    std::array<QLabel*, 5> Risultati_{};
-    std::array<QLabel*, 5> RisultatiUnit_{};
     QPushButton* cmdOKEdit_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 

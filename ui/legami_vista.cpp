@@ -1,5 +1,6 @@
 #include "ui/legami_vista.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,6 +20,8 @@ void LegamiVista::Aggiorna() const {
         w->setVisible(*b);
     for (const auto& [w, b] : abilitati_)
         w->setEnabled(*b);
+    for (const auto& [g, t] : titoli_)
+        g->setTitle(QString::fromStdString(*t));
 }
 
 } // namespace zelvo

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -23,6 +24,7 @@ class LegamiVista {
     void Etichetta(QLabel* l, const std::string& t) { etichette_.push_back({l, &t}); }
     void Visibile(QWidget* w, const bool& b) { visibili_.push_back({w, &b}); }
     void Abilitato(QWidget* w, const bool& b) { abilitati_.push_back({w, &b}); }
+    void Titolo(QGroupBox* g, const std::string& t) { titoli_.push_back({g, &t}); }
     // Writes every bound widget from its model field.
     void Aggiorna() const;
 
@@ -33,6 +35,7 @@ class LegamiVista {
     std::vector<std::pair<QLineEdit*, const std::string*>> testi_;
     std::vector<std::pair<QLabel*, const std::string*>> etichette_;
     std::vector<std::pair<QWidget*, const bool*>> visibili_, abilitati_;
+    std::vector<std::pair<QGroupBox*, const std::string*>> titoli_;
 };
 
 } // namespace zelvo
