@@ -2,6 +2,10 @@
 // toolkit: the fields of its three tabs, the materials panel, the section
 // editor, the profile chooser's link and the hand-off of E and J to the main
 // window. The Qt window shows this model and forwards every event to it.
+// The model is written in four parts: opening, closing and profiles
+// (finestra_property.cpp), the materials panel (finestra_materiali.cpp), the
+// section editor (finestra_sezione_edit.cpp) and the section check
+// (finestra_verifica.cpp).
 //
 // The window works on the main window's section record
 // (`ModelloForm::SezioneProgetto`); when none exists yet, the new record
