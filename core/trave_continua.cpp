@@ -646,7 +646,7 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         double W = 0;
         for (const auto& m : t.termini)
             if (m.a == t.L) W += m.W;
-        r.Appoggi[n].Momento = -W;
+        r.Appoggi[n].Momento = 0.0 - W; // never -0
     }
 
     // Calculation points and extremes per span.

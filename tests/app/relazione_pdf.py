@@ -82,7 +82,10 @@ def main():
     os.makedirs(cartella, exist_ok=True)
     nome = os.path.splitext(os.path.basename(zlv))[0]
     if modo == "esempio":
-        controlla_pdf(calc, zlv, os.path.join(cartella, nome + ".pdf"), lambda n: n == 2)
+        # Two pages, or as many as the example's entry asks for (the
+        # continuous beam's tables take one more).
+        pagine = int(sys.argv[5]) if len(sys.argv) > 5 else 2
+        controlla_pdf(calc, zlv, os.path.join(cartella, nome + ".pdf"), lambda n: n == pagine)
     elif modo == "lungo":
         n = controlla_pdf(calc, lungo(zlv, cartella), os.path.join(cartella, "lungo.pdf"),
                           lambda n: n >= 3)
