@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR: zelvo-calc --report-pdf
+"""relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR [PAGES]: zelvo-calc --report-pdf
 read back with poppler-utils. esempio: every number of the text report on the pages before the
-diagrams, "Pagina n di N" on every page, the captions on the last page, no image. lungo: the same
+diagrams, "Pagina n di N" on every page (PAGES pages, 2 unless given), the captions on the last page, no image. lungo: the same
 with 70 concentrated loads, over more pages. fallito: a PDF that cannot be written."""
 import collections
 import os
