@@ -122,9 +122,8 @@ TEST_P(UnaCampata, StessiRisultatiDelloSchema) {
                            (l.d.CarichiTrapezi(i).d2 - l.d.CarichiTrapezi(i).d1) / 2);
     for (int i = 1; i <= l.d.NConcentrati; ++i)
         carico += std::abs(l.d.CarichiConcentrati(i).F);
-    const double scalaM =
-        std::max({std::abs(ra.MA), std::abs(ra.MB), double(std::abs(ra.Mmax)),
-                  double(std::abs(ra.Mmin))});
+    const double scalaM = std::max(
+        {std::abs(ra.MA), std::abs(ra.MB), double(std::abs(ra.Mmax)), double(std::abs(ra.Mmin))});
     const double tolR = 1e-9 * carico, tolM = 1e-9 * scalaM;
     EXPECT_NEAR(rb.RA, ra.RA, tolR);
     EXPECT_NEAR(rb.RB, ra.RB, tolR);
@@ -440,9 +439,9 @@ TEST(TraveContinuaRelazione, DueCampateUguali) {
     EXPECT_EQ(rc[1], (R{"1", "11.25", "1.500", "-20.00", "4.000", "25.00"}));
     EXPECT_EQ(rc[2], (R{"2", "11.25", "6.500", "-20.00", "4.000", "25.00"}));
     EXPECT_EQ(tabella("Frecce: f m, x m").size(), 3u);
-    EXPECT_NE(std::find(righe.begin(), righe.end(),
-                        "max M- = -20.00 kNm          x max M- =  4.000 m"),
-              righe.end())
+    EXPECT_NE(
+        std::find(righe.begin(), righe.end(), "max M- = -20.00 kNm          x max M- =  4.000 m"),
+        righe.end())
         << testo;
 }
 
