@@ -260,7 +260,17 @@ DatiContinua ProblemaContinua(const DatiTrave& d) {
 EsitoCalcolo CalcolaTraveContinua(ModuloZelvo& m, Messaggi& msg) {
     DatiTrave& d = m.Dati;
     RisultatiTrave& r = m.Risultati;
-    m.Continua = CalcolaContinua(ProblemaContinua(d), msg);
+    const DatiContinua dc = ProblemaContinua(d);
+    // Each span brings at least NSezioni + 1 points: a beam whose points
+    // cannot fit their 16-bit count is not solved at all (data the beam
+    // refuses show their own message first).
+    if (ControllaContinua(dc).empty()) {
+        const long long minimi =
+            static_cast<long long>(dc.Campate.size()) * (static_cast<long long>(dc.NSezioni) + 1) +
+            2;
+        Controlla(minimi <= MassimoPunti, "troppi punti di calcolo");
+    }
+    m.Continua = CalcolaContinua(dc, msg);
     const RisultatiContinua& c = m.Continua;
     if (!c.Calcolato()) return EsitoCalcolo::TraveRifiutata;
     d.Luce = ASingolo(c.Lunghezza, "lunghezza della trave");
