@@ -1,5 +1,7 @@
 #include "form/file_progetto.h"
 
+#include <algorithm>
+
 namespace zelvo {
 
 namespace {
@@ -15,18 +17,12 @@ bool ConContinua(const std::string& versione) {
     return v && *v >= Versione{6, 0};
 }
 
-// Codes of the support kinds on the file.
+// The support kinds by their code on the file.
+constexpr TipoAppoggio TipiAppoggio[] = {TipoAppoggio::Incastro, TipoAppoggio::Appoggio,
+                                         TipoAppoggio::Molla, TipoAppoggio::Libero};
 int16_t CodiceAppoggio(TipoAppoggio t) {
-    switch (t) {
-    case TipoAppoggio::Incastro:
-        return 0;
-    case TipoAppoggio::Appoggio:
-        return 1;
-    case TipoAppoggio::Molla:
-        return 2;
-    case TipoAppoggio::Libero:
-        return 3;
-    }
+    for (int16_t i = 0; i < 4; ++i)
+        if (TipiAppoggio[i] == t) return i;
     return 1;
 }
 
@@ -190,8 +186,7 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
 
         // 19-21: spans and supports of a continuous beam, from version 6.0.
         if (ConContinua(versione)) {
-            int16_t campate = static_cast<int16_t>(d.Campate.size());
-            if (!leggi && d.Campate.size() > 32767) campate = 32767;
+            auto campate = static_cast<int16_t>(std::min<size_t>(d.Campate.size(), 32767));
             FileInOut(modo, f, campate);
             if (leggi) {
                 if (campate < 0) ValoreNonAmmesso(f);
@@ -207,7 +202,7 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
                 FileInOut(modo, f, tipo, a.k, a.Cedimento);
                 if (leggi) {
                     if (tipo < 0 || tipo > 3) ValoreNonAmmesso(f);
-                    a.Tipo = static_cast<TipoAppoggio>(tipo);
+                    a.Tipo = TipiAppoggio[tipo];
                 }
             }
         }
