@@ -60,6 +60,7 @@ class ModuloZelvo {
 
     // The continuous beam's own results (Vincoli == Continua): supports,
     // spans and the exact values at any x. Reset by every calculation.
+    // (Inside the module's members the scheme is spelt SchemaVincolo::Continua.)
     RisultatiContinua Continua;
 
     // Called once per pass of the no-tension iteration with the pass number
