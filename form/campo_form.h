@@ -19,6 +19,9 @@ enum class TipoControllo {
     TxtWinkler,      // indice 0..2
     TxtX,            // indice 0
     BtnCalcola,
+    TxtCampate,      // "N° campate" of the continuous beam
+    GrigliaContinua, // indice 0 spans, 1 supports
+    EditContinua,    // indice 0..1 (the cell editor of GrigliaContinua indice)
 };
 
 struct Fuoco {

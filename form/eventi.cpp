@@ -185,6 +185,8 @@ void ModelloForm::txtDati_Invio(int i) {
         // The focus moves on even when the text cannot be normalised.
         if (i < 2)
             fuoco = {TipoControllo::TxtDati, i + 1};
+        else if (i == 2 && Modulo.Dati.Vincoli == Continua)
+            fuoco = {TipoControllo::TxtCampate, 0};
         else if (i == 2)
             fuoco = {TipoControllo::TxtRigheGriglia, 0};
         else
@@ -361,6 +363,7 @@ void ModelloForm::FlexGrid_Svuota(int i) {
 void ModelloForm::ChiudiEditori() {
     for (GrigliaTesto& g : FlexGrid)
         g.ChiudiEditore();
+    Travata.ChiudiEditori();
 }
 
 void ModelloForm::FlexGridZoom_Click(int i) {

@@ -285,6 +285,11 @@ std::string ModelloForm::Istantanea() const {
     }
     for (const auto& c : txtWinkler)
         campo(c.testo);
+    campo(Travata.txtCampate.testo);
+    for (const auto& g : Travata.Griglia)
+        for (const auto& r : g.Testi(1, 1))
+            for (const auto& t : r)
+                campo(t);
     campo(txtX[0].testo);
     campo(std::to_string(Optschema) + std::to_string(OptFond) + (chkDistanzeParziali ? "1" : "0") +
           (chkReagTraz ? "1" : "0") + (Unita.SenzaUnita ? "1" : "0"));
@@ -457,6 +462,7 @@ void ModelloForm::frmUnits_OK() {
             d.K = LeggeCampo(txtWinkler[0], Grandezza::K, {T::TxtWinkler, 0});
             d.b = LeggeCampo(txtWinkler[1], Grandezza::Lunghezza, {T::TxtWinkler, 1});
         }
+        if (d.Vincoli == Continua) Travata.Legge(d, true);
         letti = LeggeCarichi();
     } catch (const Guasto&) {
         letti = false;
@@ -487,6 +493,7 @@ void ModelloForm::frmUnits_OK() {
             ScriveCampo(txtWinkler[1], Grandezza::Lunghezza, d.b, false);
         }
         ScriveCarichi();
+        if (d.Vincoli == Continua) Travata.Scrive();
     }
     if (Calcolato) RisultatiScrive();
 }

@@ -67,6 +67,11 @@ void ModelloForm::Rifiuta(const DatoRifiutato& r) {
         g.CommitEditor();
         g.riga = r.riga;
         g.colonna = r.colonna;
+    } else if (r.fuoco.tipo == TipoControllo::GrigliaContinua) {
+        GrigliaTesto& g = Travata.Griglia.at(static_cast<size_t>(r.fuoco.indice));
+        g.CommitEditor();
+        g.riga = r.riga;
+        g.colonna = r.colonna;
     }
     fuoco = r.fuoco;
     ++RichiesteFuoco;
@@ -191,6 +196,7 @@ void ModelloForm::InizializzaForm() {
         FlexGrid[t].visibile = false;
     }
     FrameFond = false;
+    Travata.Inizializza();
     testoIterazione.clear();
     txtTitolo.Scrivi("");
     txtDati[0].Scrivi("");
@@ -215,7 +221,15 @@ bool ModelloForm::LeggeDati() {
     d.Titolo = txtTitolo.testo;
     d.E = LeggeSingolo(txtDati[1], Grandezza::Tensione, {T::TxtDati, 1});
     d.J = LeggeSingolo(txtDati[2], Grandezza::Inerzia, {T::TxtDati, 2});
-    d.Luce = LeggeSingolo(txtDati[0], Grandezza::Lunghezza, {T::TxtDati, 0});
+    if (d.Vincoli == Continua) {
+        // The length of a continuous beam is the sum of its spans (the one
+        // the field was written with while no span length is edited).
+        const ContinuaForm::Lunghezza l = Travata.Legge(d, perSalvare_);
+        const auto scritta = txtDati[0].Esatto(Unita.separatori);
+        d.Luce = ASingolo(l.intatta && scritta ? *scritta : l.totale, "lunghezza della trave");
+    } else {
+        d.Luce = LeggeSingolo(txtDati[0], Grandezza::Lunghezza, {T::TxtDati, 0});
+    }
     if (d.Luce == 0) Avvisa("Luce = 0 !!!!");
     if (!LeggeCarichi()) return false;
     NSezioni = LeggeIntero(txtDati[3], {T::TxtDati, 3});
@@ -462,6 +476,7 @@ void ModelloForm::ScriveDatiInForm() {
     chkDistanzeParzialiSetta();
     SchemaAggiorna(d.Vincoli);
     ScriveCarichi();
+    Travata.Scrive();
     txtTitolo.Scrivi(d.Titolo);
     ScriveCampo(txtDati[1], Grandezza::Tensione, d.E, true);
     ScriveCampo(txtDati[2], Grandezza::Inerzia, d.J, true);
@@ -504,6 +519,7 @@ void ModelloForm::SchemaAggiorna(int s) {
     if (s == 4 && d.Winkler) p = 5;
     if (d.DistanzeParziali) p += 10;
     Figura = p;
+    if (s == Continua && Travata.Griglia[0].Righe() > 1) Travata.AggiornaLuce();
     if (Calcolato) {
         FrameFond = s == 4;
         FrameRis = s != 4;
@@ -521,6 +537,7 @@ void ModelloForm::VisualizzaUnits() {
     lblCarichiTrapezi = Unita.Etichetta(Grandezza::Carico);
     lblForze = lblForza = Unita.Etichetta(Grandezza::Forza);
     lblCoppie = lblMomento = Unita.Etichetta(Grandezza::Momento);
+    Travata.VisualizzaUnits();
 }
 
 // ---------------------------------------------------------------------------
@@ -551,7 +568,10 @@ void ModelloForm::RisultatiScrive() {
         txtRis[10].Scrivi(fmt(Grandezza::Lunghezza, r.fmax, true));
         txtRis[11].Scrivi(fmt(Grandezza::Lunghezza, r.xfmax, true));
         // A continuous beam's span is the sum of its spans.
-        if (d.Vincoli == Continua) ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
+        if (d.Vincoli == Continua) {
+            ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
+            Travata.RisultatiScrive();
+        }
     } else {
         FrameFond = true;
         FrameRis = false;

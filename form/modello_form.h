@@ -38,6 +38,7 @@
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
 #include "form/campo_form.h"
+#include "form/continua_form.h"
 #include "form/evento_form.h"
 #include "form/file_progetto.h"
 #include "form/finestra_unita.h"
@@ -108,6 +109,8 @@ class ModelloForm {
     std::array<CampoForm, 5> txtX;            // 0 abscissa (input), 1 M, 2 V, 3 f, 4 soil pressure
     std::array<CampoForm, 12> txtRis;         // results of schemes 0..3
     std::array<CampoForm, 10> txtFond;        // results of a foundation
+    // The continuous beam's count, tables and results (scheme 5).
+    ContinuaForm Travata{*this};
 
     // --- option buttons and check boxes ---
     int Optschema = 0; // chosen scheme 0..4

@@ -18,6 +18,10 @@ int ArgomentoDi(const Fuoco& f) {
     case TipoControllo::FlexGrid:
     case TipoControllo::TxtEdit:
         return AiutoCarichi;
+    case TipoControllo::TxtCampate:
+    case TipoControllo::GrigliaContinua:
+    case TipoControllo::EditContinua:
+        return AiutoCampi;
     case TipoControllo::TxtWinkler:
         return AiutoFondazione;
     case TipoControllo::Nessuno:

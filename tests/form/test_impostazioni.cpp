@@ -279,6 +279,11 @@ std::string Vista(const ModelloForm& f) {
                 s += "," + t;
     for (const auto& c : f.txtWinkler)
         s += "|" + c.testo;
+    s += "|" + f.Travata.txtCampate.testo;
+    for (const auto& g : f.Travata.Griglia)
+        for (const auto& r : g.Testi(1, 1))
+            for (const auto& t : r)
+                s += "," + t;
     s += "|" + std::to_string(f.Optschema) + (f.Unita.SenzaUnita ? "S" : "U");
     for (const auto& l : f.Unita.UnitaModello)
         s += "|" + l;
@@ -322,6 +327,6 @@ TEST_P(FileIndipendente, StessiDatiEUnita) {
 
 INSTANTIATE_TEST_SUITE_P(Esempi, FileIndipendente,
                          ::testing::Values("appoggio-appoggio.zlv", "mensola.zlv",
-                                           "fondazione-winkler.zlv"));
+                                           "fondazione-winkler.zlv", "trave-continua.zlv"));
 
 } // namespace
