@@ -298,19 +298,19 @@ std::vector<AppoggioContinuo> ContinuaForm::AppoggiDigitati() const {
 void ContinuaForm::RisultatiScrive() {
     const RisultatiContinua& c = m_.Modulo.Continua;
     const UnitMisura& u = m_.Unita;
-    auto titolo = [&](const char* nome, Grandezza g) {
-        const std::string e = u.Etichetta(g, true);
-        return e.empty() ? std::string(nome) : std::string(nome) + " " + e;
-    };
-    auto testo = [&](Grandezza g, double v) { return m_.TestoUnita(g, v, false); };
+    auto unita = [&](Grandezza g) { return u.Etichetta(g); };
     using Righe = std::vector<std::vector<std::string>>;
-    Righe ra{{"N°", titolo("x", Grandezza::Lunghezza), titolo("R", Grandezza::Forza),
-              titolo("M", Grandezza::Momento), "Rotaz. [rad]",
-              titolo("Spost.", Grandezza::Lunghezza)}};
-    Righe rc{{"N°", titolo("M+", Grandezza::Momento), titolo("x M+", Grandezza::Lunghezza),
-              titolo("M-", Grandezza::Momento), titolo("x M-", Grandezza::Lunghezza),
-              titolo("|V| max", Grandezza::Forza), titolo("f max", Grandezza::Lunghezza),
-              titolo("x f max", Grandezza::Lunghezza), "L/f"}};
+    // Two heading rows: the names, then their units.
+    const std::string L = unita(Grandezza::Lunghezza), F = unita(Grandezza::Forza),
+                      M = unita(Grandezza::Momento);
+    Righe ra{{"N°", "x", "R", "M", "Rotaz.", "Spost."}, {"", L, F, M, "rad", L}};
+    Righe rc{{"N°", "M+", "x M+", "M-", "x M-", "|V| max", "f max", "x f max", "L/f"},
+             {"", M, L, M, L, F, L, L, ""}};
+    auto testo = [&](Grandezza g, double v) {
+        std::string t = m_.TestoUnita(g, v, false);
+        t.erase(0, t.find_first_not_of(' '));
+        return t;
+    };
     if (m_.Calcolato && c.Calcolato()) {
         for (size_t i = 0; i < c.Appoggi.size(); ++i) {
             const RisultatoAppoggio& a = c.Appoggi[i];
@@ -329,8 +329,8 @@ void ContinuaForm::RisultatiScrive() {
                  s.LSuF > 0 ? FormatoNumero(u.separatori, Numero(std::round(s.LSuF))) : "-"});
         }
     }
-    RisAppoggi = GrigliaTesto::DaRighe(ra, 1, 1);
-    RisCampate = GrigliaTesto::DaRighe(rc, 1, 1);
+    RisAppoggi = GrigliaTesto::DaRighe(ra, 2, 1);
+    RisCampate = GrigliaTesto::DaRighe(rc, 2, 1);
 }
 
 void ContinuaForm::AggiornaLuce() {

@@ -657,23 +657,29 @@ void Disegna(Grafica& g, const SimboloDiagramma& s) {
 
 } // namespace
 
+std::vector<Riquadro> AppoggiDiagrammaContinua(Grafica& g, const MappaDiagramma& m,
+                                               const RisultatiContinua& r,
+                                               const std::vector<AppoggioContinuo>& appoggi) {
+    std::vector<Riquadro> ostacoli;
+    if (!r.Calcolato()) return ostacoli;
+    g.ImpostaColore(Cad::Nero);
+    g.SpessoreLinea(3);
+    g.Linea(m.xIniziale, 0, m.xFinale, 0, 1);
+    g.SpessoreLinea(2);
+    for (const auto& s : SimboliDiagramma(g, m, r, appoggi)) {
+        Disegna(g, s);
+        ostacoli.push_back(Ingombro(s));
+    }
+    return ostacoli;
+}
+
 void DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m, DiagrammaContinua d,
                              const RisultatiContinua& r,
                              const std::vector<AppoggioContinuo>& appoggi,
                              const TestoValore& testo) {
     Superficie* sup = g.Dispositivo();
     if (!sup || !r.Calcolato()) return;
-    g.ImpostaColore(Cad::Nero);
-    g.SpessoreLinea(3);
-    g.Linea(m.xIniziale, 0, m.xFinale, 0, 1);
-
-    const auto simboli = SimboliDiagramma(g, m, r, appoggi);
-    std::vector<Riquadro> ostacoli;
-    g.SpessoreLinea(2);
-    for (const auto& s : simboli) {
-        Disegna(g, s);
-        ostacoli.push_back(Ingombro(s));
-    }
+    const std::vector<Riquadro> ostacoli = AppoggiDiagrammaContinua(g, m, r, appoggi);
 
     // Labels, measured on the device of a raster target (text by its top),
     // estimated elsewhere (text by its baseline, a character 0.8 heights wide).

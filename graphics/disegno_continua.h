@@ -154,6 +154,13 @@ DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const 
 //                 !superficie.Raster(), offset);
 //   g.Poligonale(n, x, M, -m.Scala); // the curve: CurvaContinua(r, d)
 //   DecoraDiagrammaContinua(g, m, DiagrammaContinua::Momenti, r, dati.Appoggi, testo);
+// The beam axis and the support symbols alone (what DecoraDiagrammaContinua
+// draws before its labels; also under the loads diagram): the boxes the
+// symbols take, in plot units. Nothing without completed results.
+std::vector<Riquadro> AppoggiDiagrammaContinua(Grafica& g, const MappaDiagramma& m,
+                                               const RisultatiContinua& r,
+                                               const std::vector<AppoggioContinuo>& appoggi);
+
 void DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m, DiagrammaContinua d,
                              const RisultatiContinua& r,
                              const std::vector<AppoggioContinuo>& appoggi,

@@ -4,6 +4,7 @@
 #include "core/matematica.h"
 #include "core/trave_winkler.h"
 #include "graphics/colori.h"
+#include "graphics/disegno_continua.h"
 #include "graphics/grafica.h"
 #include "io/generale.h"
 
@@ -58,8 +59,12 @@ void Plotta::TitoloEScala(const std::string& didascalia, double scala) {
                         c_->Unita->Etichetta(Grandezza::Lunghezza);
         r += " ; E = " + Valore(Grandezza::Tensione, d.E) + " " +
              c_->Unita->Etichetta(Grandezza::Tensione);
-        r += " ; J = " + Valore(Grandezza::Inerzia, d.J) + " " +
-             c_->Unita->Etichetta(Grandezza::Inerzia);
+        // A continuous beam's spans have each their own J.
+        if (d.Vincoli == Continua)
+            r += " ; " + std::to_string(d.Campate.size()) + " campate";
+        else
+            r += " ; J = " + Valore(Grandezza::Inerzia, d.J) + " " +
+                 c_->Unita->Etichetta(Grandezza::Inerzia);
         if (d.Vincoli == Fondazione) {
             r += std::string(" ; K = ") + Valore(Grandezza::K, d.K) + " " + EtichettaKDiagramma;
             r += " ; b = " + Valore(Grandezza::Lunghezza, d.b) + " " +
@@ -259,6 +264,12 @@ void Plotta::PlottaAsse() {
     g_.SpessoreLinea(1);
     const int16_t v = Dati().Vincoli;
     if (v == Fondazione) return;
+    if (v == Continua) {
+        // Every support of the continuous beam with its symbol.
+        AppoggiDiagrammaContinua(g_, MappaContinua(1), c_->Modulo->Continua, Dati().Appoggi);
+        g_.SpessoreLinea(1);
+        return;
+    }
     const double a = (double(p.xFinale) - p.xIniziale) / 50;
     g_.SpessoreLinea(2);
     switch (v) {
@@ -303,6 +314,25 @@ void Plotta::EtichetteEstremi(Grandezza g, double x1, double v1, double x2, doub
     g_.Testo(x2, PosizioneEtichetta(-v2 / scala), h, Etichetta(g, v2), 1);
 }
 
+MappaDiagramma Plotta::MappaContinua(double scala) const {
+    MappaDiagramma m;
+    m.xIniziale = p_.xIniziale;
+    m.xFinale = p_.xFinale;
+    m.Scala = scala;
+    m.yMin = p_.yMinDiagramma;
+    m.yMax = p_.yMaxDiagramma;
+    m.AltezzaTesto = H();
+    return m;
+}
+
+// A continuous beam: the axis, every support's symbol and the labels of
+// diagram d (each span's and each support's values, placed apart).
+void Plotta::EtichetteTraveContinua(DiagrammaContinua d, Grandezza g, double scala) {
+    DecoraDiagrammaContinua(g_, MappaContinua(scala), d, c_->Modulo->Continua, Dati().Appoggi,
+                            [this, g](double v) { return Etichetta(g, v); });
+    g_.SpessoreLinea(1);
+}
+
 void Plotta::PlottaMomenti(double offset, bool disegna) {
     StatoPlotta& p = p_;
     const RisultatiTrave& r = Ris();
@@ -320,7 +350,8 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
     }
     p.ScalaDeformata = sf;
     ImpostaFinestra(offset);
-    PlottaAsse();
+    const bool continua = d.Vincoli == Continua;
+    if (!continua) PlottaAsse();
     const int n = r.NPunti;
     CurvaESonda(r.M, r.Mx, scala);
     if (sf > 0) {
@@ -331,7 +362,10 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
     }
     g_.ImpostaColore(Cad::Nero);
     TitoloEScala("Scala momenti 1:", scala);
-    EtichetteEstremi(Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
+    if (continua)
+        EtichetteTraveContinua(DiagrammaContinua::Momenti, Grandezza::Momento, scala);
+    else
+        EtichetteEstremi(Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
     if (sf > 0) {
         g_.ImpostaColore(Cad::Grigio);
         const double h = H();
@@ -356,11 +390,15 @@ void Plotta::PlottaTagli(double offset, bool disegna) {
     p.ScalaTagli = scala;
     if (!disegna) return;
     ImpostaFinestra(offset);
-    PlottaAsse();
+    const bool continua = Dati().Vincoli == Continua;
+    if (!continua) PlottaAsse();
     CurvaESonda(r.V, r.Vx, scala);
     g_.ImpostaColore(Cad::Nero);
     TitoloEScala("Scala tagli 1:", scala);
-    EtichetteEstremi(Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
+    if (continua)
+        EtichetteTraveContinua(DiagrammaContinua::Tagli, Grandezza::Forza, scala);
+    else
+        EtichetteEstremi(Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
 }
 
 void Plotta::PlottaCarichi(double offset, bool disegna) {

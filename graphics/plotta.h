@@ -16,6 +16,7 @@
 
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
+#include "graphics/disegno_continua.h"
 #include "graphics/grafica.h"
 #include "graphics/plottaggio.h"
 #include "graphics/superficie.h"
@@ -97,6 +98,10 @@ class Plotta {
     void TitoloEScala(const std::string& didascalia, double scala);
     void CurvaESonda(const Vettore1<float>& v, const std::optional<float>& vx, double scala);
     void EtichetteEstremi(Grandezza g, double x1, double v1, double x2, double v2, double scala);
+    // The continuous beam's diagram window as its drawings map it, and its
+    // axis, supports and labels.
+    MappaDiagramma MappaContinua(double scala) const;
+    void EtichetteTraveContinua(DiagrammaContinua d, Grandezza g, double scala);
     void PlottaTrapezio(double q1, double q2, double d1, double d2, double s, bool suolo);
     void PlottaSuoloWinkler(double sP);
     void Coppia(double W, double dW, double Wmax);

@@ -5,8 +5,10 @@
 #include "form/relazione.h"
 #include "form/scrivania.h"
 #include "form/testi_finestra.h"
+#include "graphics/disegno_continua.h"
 #include "graphics/superficie_qt.h"
 #include "io/generale.h"
+#include "ui/continua_qt.h"
 #include "ui/frm_property.h"
 #include "ui/griglia_qt.h"
 #include "ui/impostazioni_qt.h"
@@ -71,6 +73,17 @@ class FiguraSchema : public QWidget {
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(rect(), Qt::white);
         TelaQt s(&p, width(), height(), logicalDpiX());
+        if (m_.Optschema == Continua) {
+            // The continuous beam's picture is drawn from its tables as typed.
+            const std::string unita = m_.Unita.Etichetta(Grandezza::Lunghezza);
+            DisegnaSchemaContinua(s, m_.Travata.CampateDigitate(), m_.Travata.AppoggiDigitati(),
+                                  [&](double L) {
+                                      std::string t = m_.TestoUnita(Grandezza::Lunghezza, L, false);
+                                      t.erase(0, t.find_first_not_of(' '));
+                                      return unita.empty() ? t : t + " " + unita;
+                                  });
+            return;
+        }
         DisegnaSchema(s, m_.Figura);
     }
 
@@ -349,7 +362,7 @@ QWidget* FrmDati::CreaDati() {
     // Constraint scheme.
     auto* vincoli = new QGroupBox(Q(TestoDi("Frame1").caption), pannello);
     auto* gv = new QGridLayout(vincoli);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         auto* o = new QRadioButton(Q(TestoDi("Optschema", i).caption), vincoli);
         o->setObjectName(QStringLiteral("Optschema%1").arg(i));
         Accessibile(o, "Optschema", i);
@@ -359,13 +372,13 @@ QWidget* FrmDati::CreaDati() {
     }
     figura_ = new FiguraSchema(m, vincoli);
     figura_->setObjectName(QStringLiteral("Figura"));
-    gv->addWidget(figura_, 0, 1, 5, 1);
+    gv->addWidget(figura_, 0, 1, 6, 1);
     chkParziali_ = new QCheckBox(Q(TestoDi("chkDistanzeParziali").caption), vincoli);
     chkParziali_->setObjectName(QStringLiteral("chkDistanzeParziali"));
     Accessibile(chkParziali_, "chkDistanzeParziali", -1);
     connect(chkParziali_, &QCheckBox::clicked, this,
             [this](bool b) { modello_->chkDistanzeParziali_Click(b); });
-    gv->addWidget(chkParziali_, 5, 0, 1, 2);
+    gv->addWidget(chkParziali_, 6, 0, 1, 2);
     gv->setColumnStretch(1, 1);
     v->addWidget(vincoli, 1);
 
@@ -415,6 +428,12 @@ QWidget* FrmDati::CreaDati() {
     Accessibile(lblIterazione_, "lblWinkler", 3);
     gf->addWidget(lblIterazione_, 3, 2);
     v->addWidget(fraWinkler_);
+
+    // Continuous beam.
+    continua_ = std::make_unique<VistaContinua>(
+        m, NuovoCampo(m.Travata.txtCampate, {TipoControllo::TxtCampate, 0}, "txtCampate", -1),
+        pannello, this);
+    v->addWidget(continua_->Dati, 3);
     return pannello;
 }
 
@@ -525,6 +544,7 @@ QWidget* FrmDati::CreaRisultati() {
         }
     }
     v->addWidget(frameFond_);
+    v->addWidget(continua_->Risultati);
     frX_ = new QGroupBox(Q(TestoDi("frRisultatiInX").caption), pannello);
     frX_->setObjectName(QStringLiteral("frRisultatiInX"));
     {
@@ -590,10 +610,25 @@ void FrmDati::CreaControlli() {
     centro->setMinimumSize(1000, 560);
     setCentralWidget(scorri);
     // Keyboard order: the Enter chain's order.
-    QWidget* ordine[] = {txtTitolo_,     txtDati_[0],    txtDati_[1], txtDati_[2],
-                         txtDati_[3],    txtRighe_[0],   griglie_[0], txtRighe_[1],
-                         griglie_[1],    txtRighe_[2],   griglie_[2], txtWinkler_[0],
-                         txtWinkler_[1], txtWinkler_[2], btnCalcola_, txtX_[0]};
+    QWidget* ordine[] = {txtTitolo_,
+                         txtDati_[0],
+                         txtDati_[1],
+                         txtDati_[2],
+                         txtDati_[3],
+                         continua_->txtCampate,
+                         continua_->Griglie[0],
+                         continua_->Griglie[1],
+                         txtRighe_[0],
+                         griglie_[0],
+                         txtRighe_[1],
+                         griglie_[1],
+                         txtRighe_[2],
+                         griglie_[2],
+                         txtWinkler_[0],
+                         txtWinkler_[1],
+                         txtWinkler_[2],
+                         btnCalcola_,
+                         txtX_[0]};
     for (size_t i = 0; i + 1 < std::size(ordine); ++i)
         setTabOrder(ordine[i], ordine[i + 1]);
 }
@@ -617,6 +652,10 @@ QWidget* FrmDati::Controllo(Fuoco f) const {
         return txtX_[0];
     case TipoControllo::BtnCalcola:
         return btnCalcola_;
+    case TipoControllo::TxtCampate:
+    case TipoControllo::GrigliaContinua:
+    case TipoControllo::EditContinua:
+        return continua_->Controllo(f);
     case TipoControllo::Nessuno:
         break;
     }
@@ -639,8 +678,10 @@ void FrmDati::Aggiorna() {
     }
     txtWinkler_[2]->setVisible(m.txtWinkler[2].visibile);
     if (lblWinkler2_[0]) lblWinkler2_[0]->setVisible(m.txtWinkler[2].visibile);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         optSchema_[static_cast<size_t>(i)]->setChecked(m.Optschema == i);
+    // A continuous beam's length is the sum of its spans.
+    txtDati_[0]->setReadOnly(m.Optschema == Continua);
     for (int i = 0; i < 2; ++i)
         optFond_[static_cast<size_t>(i)]->setChecked(m.OptFond == i);
     chkParziali_->setChecked(m.chkDistanzeParziali);
@@ -651,7 +692,8 @@ void FrmDati::Aggiorna() {
                                                       : QString::fromStdString(m.testoIterazione));
     for (auto& [l, t] : unita_etichette_)
         l->setText(QString::fromStdString(*t));
-    frameRis_->setVisible(m.FrameRis);
+    frameRis_->setVisible(m.FrameRis && m.Optschema != Continua);
+    continua_->Aggiorna();
     frameFond_->setVisible(m.FrameFond);
     frX_->setVisible(m.frRisultatiInX);
     frDiagrammi_->setVisible(m.FrDiagrammi);
@@ -781,6 +823,7 @@ Fuoco FrmDati::FuocoAttuale() const {
         if (c.w == w) return c.f;
     for (GrigliaQt* g : griglie_)
         if (w == g || w == g->Editor()) return {TipoControllo::FlexGrid, g->Indice()};
+    if (const Fuoco f = continua_->FuocoDi(w); f.tipo != TipoControllo::Nessuno) return f;
     if (w == btnCalcola_) return {TipoControllo::BtnCalcola, 0};
     return {};
 }
@@ -802,6 +845,7 @@ void FrmDati::closeEvent(QCloseEvent* e) {
     // An open cell editor keeps what was typed.
     for (GrigliaQt* g : griglie_)
         if (g->Editor()->isVisible()) modello_->txtEdit_PerdeFuoco(g->Indice());
+    continua_->ChiudiEditori();
     // what the section window holds counts as typed (a refused field: no closing)
     if (!FrmProperty::Chiudi(*this)) {
         e->ignore();

@@ -29,6 +29,7 @@ class QSplitter;
 namespace zelvo {
 
 class GrigliaQt;
+class VistaContinua;
 
 struct OpzioniFrmDati {
     // Where messages go; nullptr: message boxes over the window.
@@ -67,6 +68,7 @@ class FrmDati : public QMainWindow {
     QLineEdit* Campo(const char* nome, int indice = 0) const;
     GrigliaQt* Griglia(int i) const { return griglie_[static_cast<size_t>(i)]; }
     QPushButton* Calcola() const { return btnCalcola_; }
+    VistaContinua* VistaTravata() const { return continua_.get(); }
     // What is remembered between runs (nullptr: nothing).
     const std::shared_ptr<ImpostazioniUtente>& Impostazioni() const { return impostazioni_; }
     // The File menu's "File recenti" and the splitter of the three panes.
@@ -137,7 +139,9 @@ class FrmDati : public QMainWindow {
     std::array<QLineEdit*, 10> txtFond_{};
     std::array<GrigliaQt*, 3> griglie_{};
     std::array<QWidget*, 3> riquadriGriglie_{};
-    std::array<QRadioButton*, 5> optSchema_{};
+    std::array<QRadioButton*, 6> optSchema_{};
+    // The continuous beam's frames (scheme 5).
+    std::unique_ptr<VistaContinua> continua_;
     std::array<QRadioButton*, 2> optFond_{};
     QCheckBox* chkParziali_ = nullptr;
     QCheckBox* chkReagTraz_ = nullptr;

@@ -2,11 +2,15 @@
 // tables typed with the keyboard, the strict reading of their cells, the
 // support kinds typed as words, the example file opened and saved unchanged,
 // and the results tables against closed forms.
+#include "form/diagrammi_form.h"
 #include "form/modello_form.h"
+#include "graphics/superficie_registro.h"
 #include "io/numeri.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -126,22 +130,31 @@ TEST_F(FormContinua, DueCampateDigitateEFormeChiuse) {
     EXPECT_DOUBLE_EQ(Num(f.txtDati[0].testo), 8);
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato) << msg.Testi().front();
     const GrigliaTesto& a = f.Travata.RisAppoggi;
-    ASSERT_EQ(a.Righe(), 4);
-    EXPECT_EQ(a.Testo(0, 2), "R (kN)");
+    ASSERT_EQ(a.Righe(), 5);
+    EXPECT_EQ(a.Testo(0, 2), "R");
+    EXPECT_EQ(a.Testo(1, 2), "kN");
     const double x[3] = {0, 4, 8}, R[3] = {15, 50, 15}, M[3] = {0, -20, 0};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_NEAR(Num(a.Testo(i + 1, 1)), x[i], 1e-6);
-        EXPECT_NEAR(Num(a.Testo(i + 1, 2)), R[i], 1e-3);
-        EXPECT_NEAR(Num(a.Testo(i + 1, 3)), M[i], 1e-3);
+        EXPECT_NEAR(Num(a.Testo(i + 2, 1)), x[i], 1e-6);
+        EXPECT_NEAR(Num(a.Testo(i + 2, 2)), R[i], 1e-3);
+        EXPECT_NEAR(Num(a.Testo(i + 2, 3)), M[i], 1e-3);
     }
     const GrigliaTesto& s = f.Travata.RisCampate;
-    ASSERT_EQ(s.Righe(), 3);
-    EXPECT_NEAR(Num(s.Testo(1, 1)), 11.25, 1e-3);
-    EXPECT_NEAR(Num(s.Testo(1, 2)), 1.5, 1e-3);
-    EXPECT_NEAR(Num(s.Testo(2, 2)), 6.5, 1e-3);
-    EXPECT_NEAR(Num(s.Testo(1, 3)), -20, 1e-3);
+    ASSERT_EQ(s.Righe(), 4);
+    EXPECT_NEAR(Num(s.Testo(2, 1)), 11.25, 1e-3);
+    EXPECT_NEAR(Num(s.Testo(2, 2)), 1.5, 1e-3);
+    EXPECT_NEAR(Num(s.Testo(3, 2)), 6.5, 1e-3);
+    EXPECT_NEAR(Num(s.Testo(2, 3)), -20, 1e-3);
     // |V| max: 5qL/8 = 25 beside the middle support.
-    EXPECT_NEAR(Num(s.Testo(1, 5)), 25, 1e-3);
+    EXPECT_NEAR(Num(s.Testo(2, 5)), 25, 1e-3);
+    // f max of a span: by symmetry each span is propped (hinged at the end,
+    // fixed over the middle): w(x) = q x (L³ − 3 L x² + 2 x³) / (48 EJ),
+    // largest where L³ − 9 L x² + 8 x³ = 0, x = L (1 + √33) / 16.
+    const double EJ = 210000e6 * 8356e-8, xf = 4 * (1 + std::sqrt(33.0)) / 16;
+    const double f = 10e3 * xf * (64 - 12 * xf * xf + 2 * xf * xf * xf) / (48 * EJ);
+    EXPECT_NEAR(Num(s.Testo(2, 6)), f, 1e-3 * f);
+    EXPECT_NEAR(Num(s.Testo(2, 7)), xf, 2e-3);
+    EXPECT_NEAR(Num(s.Testo(2, 8)), 4 / f, 2e-3 * 4 / f + 1);
 }
 
 TEST_F(FormContinua, NuovaCampataPrendeJEdAppoggio) {
@@ -226,6 +239,56 @@ TEST_F(FormContinua, LuceEUnita) {
     ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
     EXPECT_FLOAT_EQ(m.Dati.Luce, 10);
     EXPECT_DOUBLE_EQ(m.Dati.Campate[1].L, 6);
+}
+
+// The diagrams of the example: the header gives the spans' count (no
+// single J), every span's largest moment and every support's moment are
+// labelled, and the value under the mouse in every span is the module's
+// exact value there (read in single precision).
+TEST_F(FormContinua, DiagrammiELetturaLungoLaTrave) {
+    ASSERT_TRUE(f.ApriFileDati(Esempio));
+    ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+    const ContestoDiagrammi c = ContestoFinestre(f);
+    const RisultatiContinua& r = m.Continua;
+    ModelloDiagramma momenti(0), tagli(1);
+    TelaRegistro t;
+    ASSERT_TRUE(momenti.Disegna(c, t));
+    std::vector<std::string> testi;
+    for (const auto& k : t.tratti)
+        if (k.tipo == "Testo") testi.push_back(k.testo);
+    bool campate = false;
+    for (const auto& x : testi) {
+        EXPECT_EQ(x.find("J ="), std::string::npos) << x;
+        campate = campate || x.find("; 4 campate") != std::string::npos;
+    }
+    EXPECT_TRUE(campate);
+    // M over the second support (x = 1.5) labelled, in the window's units.
+    const std::string M2 =
+        FormatoEtichetta(u.separatori, 4, u.Mostrata(Grandezza::Momento, r.Appoggi[1].Momento));
+    EXPECT_NE(std::find_if(testi.begin(), testi.end(),
+                           [&](const std::string& x) { return x.starts_with(M2); }),
+              testi.end())
+        << M2;
+
+    auto colonna = [](const TelaRegistro& tt, double x) {
+        return (x - tt.ScalaLeft()) * tt.LarghezzaDispositivo() / tt.ScalaWidth();
+    };
+    const double scalaM = std::max(std::abs(r.Mmax), std::abs(r.Mmin));
+    const double scalaV = std::abs(r.Vmax);
+    TelaRegistro tv;
+    ASSERT_TRUE(tagli.Disegna(c, tv));
+    for (const double x : {0.75, 2.125, 4.0, 9.25, 12.5, 14.0, 17.0}) {
+        const auto lm = momenti.Leggi(c, colonna(t, x));
+        ASSERT_TRUE(lm) << x;
+        EXPECT_NEAR(lm->x, x, 1e-9);
+        EXPECT_NEAR(lm->valore, r.MomentoIn(x), 1e-5 * scalaM) << x;
+        ASSERT_TRUE(lm->freccia);
+        EXPECT_NEAR(*lm->freccia, r.FrecciaIn(x), 1e-3 * std::abs(r.fMaxGiu) + 1e-9) << x;
+        const auto lv = tagli.Leggi(c, colonna(tv, x));
+        ASSERT_TRUE(lv) << x;
+        EXPECT_NEAR(lv->valore, r.TaglioIn(x), 1e-5 * scalaV) << x;
+    }
+    EXPECT_FALSE(momenti.Leggi(c, colonna(t, 17.6)));
 }
 
 } // namespace
