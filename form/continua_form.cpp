@@ -145,9 +145,10 @@ void ContinuaForm::Dimensiona(int16_t n) {
         g.numerico = [&s](const std::string& x) {
             return LeggiRegionale(x, s).Letto() || TipoAppoggioDaTesto(x).has_value();
         };
-        // A support kind becomes its full word, a number the regional form.
-        g.normalizza = [&s](const std::string& x) {
-            if (!LeggiRegionale(x, s).Letto())
+        // A support kind (the supports' column Tipo) becomes its full word,
+        // a number the regional form.
+        g.normalizza = [&s, &g, t](const std::string& x) {
+            if (t == TabellaAppoggi && g.colonna == 1)
                 if (const auto k = TipoAppoggioDaTesto(x)) return std::string(ParolaAppoggio(*k));
             return NormalizzaCampo(s, x);
         };

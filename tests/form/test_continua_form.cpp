@@ -170,6 +170,9 @@ TEST_F(FormContinua, NuovaCampataPrendeJEdAppoggio) {
     for (int r = 1; r <= 4; ++r)
         EXPECT_EQ(c.Griglia[1].Testo(r, 1), "Appoggio");
     EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::EditContinua, 0}));
+    // Only the supports' kinds are words: "a" in a span length stays "a".
+    Cella(0, "a");
+    EXPECT_EQ(c.Griglia[0].Testo(1, 1), "a");
     // The J field's Enter leads to the count of spans.
     f.txtDati_Invio(2);
     EXPECT_EQ(f.fuoco, (Fuoco{TipoControllo::TxtCampate, 0}));
