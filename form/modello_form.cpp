@@ -169,7 +169,7 @@ int16_t ModelloForm::LeggeIntero(const CampoForm& c, Fuoco f, int minimo) const 
 void ModelloForm::InizializzaForm() {
     DatiTrave& d = Modulo.Dati;
     Calcolato = false;
-    Figura = 0;
+    Figura = {};
     Optschema = 0;
     for (int t = 0; t < 3; ++t) {
         txtRigheGriglia[t].Scrivi("0");
@@ -485,10 +485,7 @@ void ModelloForm::SchemaAggiorna(int s) {
     }
     d.Vincoli = static_cast<int16_t>(s);
     Optschema = s;
-    int p = s;
-    if (s == 4 && d.Winkler) p = 5;
-    if (d.DistanzeParziali) p += 10;
-    Figura = p;
+    Figura = {s == 4 && d.Winkler ? 5 : s, d.DistanzeParziali};
     if (Calcolato) {
         FrameFond = s == 4;
         FrameRis = s != 4;

@@ -119,7 +119,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         }
         if (d.DistanzeParziali) tb.Righe.push_back({"Posizioni dei carichi: distanze parziali"});
         BloccoDocumento blocco = Tabella(std::move(tb));
-        const int figura = d.Figura;
+        const FiguraVincoli figura = d.Figura;
         blocco.larghezzaFigura = 84;
         blocco.altezzaFigura = 46;
         blocco.disegno = [figura](Tela& s) {

@@ -169,10 +169,11 @@ TEST(FileAtomico, SostituisceSoloAFineScrittura) {
     ::stat(p.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u) << "the old permission bits are kept";
     // Disk full after 3 bytes: failure, old content intact, no temporary left.
-    SimulaDiscoPieno(3);
     std::string err;
-    EXPECT_FALSE(ScriviFileAtomico(p, "terzo contenuto", &err));
-    SimulaDiscoPieno(std::nullopt);
+    {
+        const DiscoPienoSimulato pieno(3);
+        EXPECT_FALSE(ScriviFileAtomico(p, "terzo contenuto", &err));
+    }
     EXPECT_FALSE(err.empty());
     EXPECT_EQ(*LeggiFile(p), "secondo");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
