@@ -48,8 +48,7 @@ std::string Vista(const ModelloForm& f) {
         s += "|" + c.testo;
     s += "|" + f.txtX[0].testo + "|" + std::to_string(f.Optschema) + std::to_string(f.OptFond) +
          std::to_string(f.Figura.schema) + (f.Figura.parziali ? "p" : "a") +
-         (f.chkDistanzeParziali ? "P" : "A") +
-         (f.Unita.SenzaUnita ? "S" : "U");
+         (f.chkDistanzeParziali ? "P" : "A") + (f.Unita.SenzaUnita ? "S" : "U");
     for (const auto& u : f.Unita.UnitaModello)
         s += "|" + u;
     return s;

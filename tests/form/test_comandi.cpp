@@ -41,15 +41,14 @@ Testi Menu(MenuComando m) {
 // (the File items were numbered by position, separators included: 0..3,
 // 5, 6, then "Relazione PDF" added after 6, 8..10, 12).
 TEST(TabellaComandi, MenuComePrima) {
-    EXPECT_EQ(Menu(MenuComando::File),
-              (Testi{"&Nuovo", "&Apri", "&Salva", "S&alva come...", "-", "Stam&pa",
-                     "&File di stampa (TXT)", "Relazione &PDF...", "-",
-                     "&Disegna Diagrammi in Autocad", "Stampa &Diagrammi",
-                     "E&xporta Diagrammi in DXF", "-", "&Esci"}));
+    EXPECT_EQ(
+        Menu(MenuComando::File),
+        (Testi{"&Nuovo", "&Apri", "&Salva", "S&alva come...", "-", "Stam&pa",
+               "&File di stampa (TXT)", "Relazione &PDF...", "-", "&Disegna Diagrammi in Autocad",
+               "Stampa &Diagrammi", "E&xporta Diagrammi in DXF", "-", "&Esci"}));
     EXPECT_EQ(Menu(MenuComando::Barra), Testi{"&Unità"});
     EXPECT_EQ(Menu(MenuComando::Opzioni), Testi{"&Scelta scale dwg, dxf"});
-    EXPECT_EQ(Menu(MenuComando::Aiuto),
-              (Testi{"&Aiuto", "&Files di esempio", "&Informazioni"}));
+    EXPECT_EQ(Menu(MenuComando::Aiuto), (Testi{"&Aiuto", "&Files di esempio", "&Informazioni"}));
     EXPECT_EQ(Menu(MenuComando::Finestra), Testi{"Calcola"});
     EXPECT_EQ(TitoloMenu(MenuComando::File), "&File");
     EXPECT_EQ(TitoloMenu(MenuComando::Opzioni), "&Opzioni");
@@ -81,10 +80,10 @@ TEST(TabellaComandi, Tasti) {
     for (const VoceComando& v : Comandi())
         if (!v.tasto.empty()) tasti[v.comando] = v.tasto;
     const std::map<Comando, std::string_view> attesi{
-        {Comando::Nuovo, "Ctrl+N"},     {Comando::Apri, "Ctrl+O"},
-        {Comando::Salva, "Ctrl+S"},     {Comando::SalvaCome, "Ctrl+Shift+S"},
-        {Comando::Stampa, "Ctrl+P"},    {Comando::Esci, "Ctrl+Q"},
-        {Comando::Aiuto, "F1"},         {Comando::Calcola, "F5"}};
+        {Comando::Nuovo, "Ctrl+N"},  {Comando::Apri, "Ctrl+O"},
+        {Comando::Salva, "Ctrl+S"},  {Comando::SalvaCome, "Ctrl+Shift+S"},
+        {Comando::Stampa, "Ctrl+P"}, {Comando::Esci, "Ctrl+Q"},
+        {Comando::Aiuto, "F1"},      {Comando::Calcola, "F5"}};
     EXPECT_EQ(tasti, attesi);
     // A desktop key set only beside a key of its own.
     for (const VoceComando& v : Comandi())
@@ -102,9 +101,10 @@ TEST(TabellaComandi, Barra) {
     std::vector<std::pair<Comando, int>> barra;
     for (const VoceComando& v : Comandi())
         if (v.barra >= 0) barra.emplace_back(v.comando, v.barra);
-    EXPECT_EQ(barra, (std::vector<std::pair<Comando, int>>{
-                         {Comando::Nuovo, 0}, {Comando::Apri, 1}, {Comando::Salva, 2},
-                         {Comando::Stampa, 3}}));
+    EXPECT_EQ(
+        barra,
+        (std::vector<std::pair<Comando, int>>{
+            {Comando::Nuovo, 0}, {Comando::Apri, 1}, {Comando::Salva, 2}, {Comando::Stampa, 3}}));
     for (const VoceComando& v : Comandi())
         EXPECT_EQ(v.icona.empty(), v.barra < 0) << CaptionComando(v);
 }
