@@ -7,13 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include <bit>
 #include <cmath>
 #include <filesystem>
 #include <limits>
 #include <random>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
