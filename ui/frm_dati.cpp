@@ -90,16 +90,6 @@ std::vector<std::string> PercorsiTrascinati(const QMimeData* d) {
     return p;
 }
 
-void ImpostaTesto(QLineEdit* w, const std::string& t) {
-    const QString q = QString::fromStdString(t);
-    if (w->text() == q) return;
-    w->setText(q);
-    // A text longer than its field is shown from its beginning unless the
-    // user is typing in it.
-    if (!w->hasFocus() && w->fontMetrics().horizontalAdvance(q) > w->contentsRect().width())
-        w->setCursorPosition(0);
-}
-
 } // namespace
 
 FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
@@ -303,6 +293,7 @@ QLineEdit* FrmDati::NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indi
     Accessibile(w, nome, indice);
     w->installEventFilter(this);
     campi_.push_back({w, &c, f});
+    legami_.Campo(w, c);
     connect(w, &QLineEdit::textEdited, this,
             [this, &c](const QString& t) { modello_->Campo_Edita(c, t.toStdString()); });
     return w;
@@ -333,7 +324,7 @@ QWidget* FrmDati::CreaDati() {
         l->setBuddy(txtDati_[static_cast<size_t>(i)]);
         auto* u = new QLabel(dati);
         u->setMinimumWidth(50);
-        unita_etichette_.push_back({u, unita[i]});
+        legami_.Etichetta(u, *unita[i]);
         g->addWidget(l, i, 0);
         g->addWidget(txtDati_[static_cast<size_t>(i)], i, 1);
         g->addWidget(u, i, 2);
@@ -406,7 +397,7 @@ QWidget* FrmDati::CreaDati() {
         gf->addWidget(w, i + 1, 1);
         if (uw[i]) {
             auto* u = new QLabel(fraWinkler_);
-            unita_etichette_.push_back({u, uw[i]});
+            legami_.Etichetta(u, *uw[i]);
             gf->addWidget(u, i + 1, 2);
         } else {
             lblWinkler2_ = {l, nullptr};
@@ -488,11 +479,12 @@ QWidget* FrmDati::CreaRisultati() {
         w->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(nome)).arg(i));
         Accessibile(w, nome, i);
         campi_.push_back({w, &c, {}});
+        legami_.Campo(w, c);
         auto* l = new QLabel(Q(TestoDi(nome, i).caption), box);
         l->setBuddy(w);
         auto* u = new QLabel(fissa ? QString::fromUtf8(fissa) : QString(), box);
         u->setMinimumWidth(40);
-        if (unita) unita_etichette_.push_back({u, unita});
+        if (unita) legami_.Etichetta(u, *unita);
         g->addWidget(l, riga, col);
         g->addWidget(w, riga, col + 1);
         g->addWidget(u, riga, col + 2);
@@ -541,7 +533,7 @@ QWidget* FrmDati::CreaRisultati() {
         auto* l = new QLabel(Q(TestoDi("txtX", 0).caption), frX_);
         l->setBuddy(txtX_[0]);
         auto* u = new QLabel(frX_);
-        unita_etichette_.push_back({u, &m.lblLunghezza});
+        legami_.Etichetta(u, m.lblLunghezza);
         g->addWidget(l, 0, 0);
         g->addWidget(txtX_[0], 0, 1);
         g->addWidget(u, 0, 2);
@@ -641,9 +633,7 @@ void FrmDati::Aggiorna() {
     // "*" before the caption while the data are not saved.
     setWindowTitle(QStringLiteral("[*]") + QString::fromStdString(m.Caption));
     setWindowModified(m.DatiModificati());
-    for (const CampoVista& c : campi_) {
-        ImpostaTesto(c.w, c.c->testo);
-    }
+    legami_.Aggiorna();
     txtWinkler_[2]->setVisible(m.txtWinkler[2].visibile);
     if (lblWinkler2_[0]) lblWinkler2_[0]->setVisible(m.txtWinkler[2].visibile);
     for (int i = 0; i < 5; ++i)
@@ -656,8 +646,6 @@ void FrmDati::Aggiorna() {
     lblIterazione_->setVisible(m.lblWinkler3);
     lblIterazione_->setText(m.testoIterazione.empty() ? Q(TestoDi("lblWinkler", 3).caption)
                                                       : QString::fromStdString(m.testoIterazione));
-    for (auto& [l, t] : unita_etichette_)
-        l->setText(QString::fromStdString(*t));
     frameRis_->setVisible(m.FrameRis);
     frameFond_->setVisible(m.FrameFond);
     frX_->setVisible(m.frRisultatiInX);

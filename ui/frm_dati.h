@@ -8,6 +8,7 @@
 #include "form/modello_form.h"
 #include "io/unita.h"
 #include "ui/finestre_collegate.h"
+#include "ui/legami_vista.h"
 #include "ui/messaggi_qt.h"
 
 #include <QByteArray>
@@ -166,8 +167,8 @@ class FrmDati : public QMainWindow {
     QGroupBox* frX_ = nullptr;
     QGroupBox* frDiagrammi_ = nullptr;
     std::array<QWidget*, 3> rigaX4_{};
-    // Unit labels: the model's label fields they show.
-    std::vector<std::pair<QLabel*, const std::string*>> unita_etichette_;
+    // The fields' texts and the unit labels, written from the model.
+    LegamiVista legami_;
     Fuoco ultimoFuoco_;
     uint64_t ultimaRichiestaFuoco_ = 0;
     bool aggiornando_ = false;
