@@ -73,7 +73,8 @@ std::optional<std::array<double, 2>> ScaleInVigore(const ContestoDiagrammi& c) {
         TelaRegistro t;
         SuperficieVideo video(t);
         Plotta p;
-        if (!p.PlottaDiagramma(a, i == 0 ? "M" : "T", video)) return std::nullopt;
+        if (!p.PlottaDiagramma(a, i == 0 ? TipoDiagramma::Momento : TipoDiagramma::Taglio, video))
+            return std::nullopt;
         s[size_t(i)] = i == 0 ? p.Stato().ScalaMomenti : p.Stato().ScalaTagli;
         if (!std::isfinite(s[size_t(i)]) || !(s[size_t(i)] > 0)) return std::nullopt;
     }
@@ -93,7 +94,7 @@ bool ModelloDiagramma::Disegna(const ContestoDiagrammi& c, Tela& t) {
     dopo.Msg = &pendenti_; // shown after painting, never from inside it
     t.NomeFont(FontDiagrammi);
     SuperficieVideo video(t);
-    disegnato_ = plotta_.PlottaDiagramma(dopo, Descrizione().lettera, video);
+    disegnato_ = plotta_.PlottaDiagramma(dopo, Descrizione().diagramma, video);
     motivo_ = disegnato_ ? std::string()
               : (!c.Modulo || !c.Modulo->Risultati.Calcolato || c.Modulo->Risultati.NPunti < 2)
                   ? TestoNessunRisultato

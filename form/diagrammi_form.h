@@ -22,12 +22,12 @@ namespace zelvo {
 struct DescrizioneDiagramma {
     const char* nome;    // "FrmMomenti"
     const char* caption; // "Diagramma Momento"
-    const char* lettera; // "M"
+    TipoDiagramma diagramma;
 };
 inline constexpr std::array<DescrizioneDiagramma, 3> FinestreDiagrammi{{
-    {"FrmMomenti", "Diagramma Momento", "M"},
-    {"FrmTagli", "Diagramma Taglio", "T"},
-    {"FrmCarichi", "Carichi", "C"},
+    {"FrmMomenti", "Diagramma Momento", TipoDiagramma::Momento},
+    {"FrmTagli", "Diagramma Taglio", TipoDiagramma::Taglio},
+    {"FrmCarichi", "Carichi", TipoDiagramma::Carichi},
 }};
 inline constexpr const char* FontDiagrammi = "Arial";
 

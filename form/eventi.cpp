@@ -94,7 +94,7 @@ void ModelloForm::OptFondApplica(int i) {
     DatiTrave& d = Modulo.Dati;
     OptFond = i == 1 ? 1 : 0;
     d.Winkler = OptFond == 1;
-    Figura = (d.Winkler ? 5 : 4) + (d.DistanzeParziali ? 10 : 0);
+    Figura = {d.Winkler ? 5 : 4, d.DistanzeParziali};
     txtWinkler[2].visibile = d.Winkler;
     lblWinkler3 = d.Winkler && !d.ReagTraz;
 }
@@ -383,67 +383,26 @@ bool ModelloForm::FileStampa() {
     return Servizi.StampanteSistema->StampaRelazione(TestoRelazione(TestiDaForm(*this)), Msg);
 }
 
-bool ModelloForm::FileItem(int i) {
-    ChiudiEditori(); // a value still in a cell editor counts as typed
-    switch (i) {
-    case 0:
-        if (!ConfermaAbbandono()) return false;
-        FileNuovo();
-        return true;
-    case 1:
-        if (!ConfermaAbbandono()) return false;
-        return ApriFileDati();
-    case 2:
-        return FileSalva();
-    case 3:
-        return FileSalvaCome();
-    case 5:
-        return FileStampa();
-    case 6:
-        return FileStampaTxt();
-    case 8:
-    case 9:
-    case 10: {
-        // CAD application, printer, DXF file: the diagram output calls back
-        // PlottaInOggetto.
-        if (!Servizi.Uscita) return false;
-        const int scelta = i == 8 ? 2 : i == 9 ? 0 : 1;
-        return Servizi.Uscita->Esegui(scelta, NomeFile,
-                                      [this](Superficie& s) { return PlottaInOggetto(s); });
-    }
-    case 12:
-        if (!ConfermaAbbandono()) return false;
-        Chiuso = true;
-        return true;
-    case 13:
-        return FileRelazionePdf();
-    default:
-        return false;
-    }
+bool ModelloForm::Esegui(Comando c) {
+    const VoceComando& v = VoceDi(c);
+    return Evento(
+        [&] {
+            if (v.ripresaSezione && Servizi.RiprendiSezione && !Servizi.RiprendiSezione())
+                return false;
+            if (v.menu == MenuComando::File)
+                ChiudiEditori(); // a value still in a cell editor counts as typed
+            return v.esegui(*this);
+        },
+        GuastoComando(v.menu));
 }
 
 bool ModelloForm::mnuFileItem_Click(int i) {
-    return Evento([&] { return FileItem(i); }, "Errore in Sub mnuFileItem_Click");
-}
-
-void ModelloForm::mnuUnits_Click() {
-    Evento([&] {
-        if (Servizi.MostraUnita) Servizi.MostraUnita(false);
-    });
-}
-
-void ModelloForm::mnuOpzioniItem_Click(int i) {
-    Evento([&] {
-        if (i == 0 && Servizi.MostraScale) Servizi.MostraScale();
-    });
+    const std::optional<Comando> c = ComandoDaTesto("MnuFileItem", i);
+    return c && Esegui(*c);
 }
 
 void ModelloForm::mnuAiutoItem_Click(int i) {
-    Evento([&] {
-        if (i == 0 && Servizi.MostraAiuto) Servizi.MostraAiuto(1);
-        if (i == 1 && ConfermaAbbandono()) ApriEsempi();
-        if (i == 2 && Servizi.MostraInformazioni) Servizi.MostraInformazioni();
-    });
+    if (const std::optional<Comando> c = ComandoDaTesto("mnuAiutoItem", i)) Esegui(*c);
 }
 
 bool ModelloForm::Chiusura() {

@@ -93,9 +93,9 @@ void Quota(Tela& s, double x1, double x2, double y, const std::string& testo) {
 
 } // namespace
 
-void DisegnaSchema(Tela& s, int p) {
-    const bool parziali = p >= 10;
-    const int schema = parziali ? p - 10 : p;
+void DisegnaSchema(Tela& s, FiguraVincoli f) {
+    const bool parziali = f.parziali;
+    const int schema = f.schema;
     if (schema < 0 || schema > 5) return;
     // World: the beam from 0 to 100, loads above, dimensions below.
     s.Scala(-10, 30, 120, -66);

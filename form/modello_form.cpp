@@ -188,7 +188,7 @@ int16_t ModelloForm::LeggeIntero(const CampoForm& c, Fuoco f, int minimo) const 
 void ModelloForm::InizializzaForm() {
     DatiTrave& d = Modulo.Dati;
     Calcolato = false;
-    Figura = 0;
+    Figura = {};
     Optschema = 0;
     for (int t = 0; t < 3; ++t) {
         txtRigheGriglia[t].Scrivi("0");
@@ -514,11 +514,9 @@ void ModelloForm::SchemaAggiorna(int s) {
     }
     d.Vincoli = static_cast<int16_t>(s);
     Optschema = s;
-    // The continuous beam has no picture yet: 6 draws nothing.
-    int p = s == Continua ? 6 : s;
-    if (s == 4 && d.Winkler) p = 5;
-    if (d.DistanzeParziali) p += 10;
-    Figura = p;
+    // Picture 5 is the foundation on elastic soil; the continuous beam's
+    // picture (6) is drawn from its spans and supports by the view.
+    Figura = {s == Continua ? 6 : s == 4 && d.Winkler ? 5 : s, d.DistanzeParziali};
     if (s == Continua && Travata.Griglia[0].Righe() > 1) Travata.AggiornaLuce();
     if (Calcolato) {
         FrameFond = s == 4;

@@ -38,8 +38,10 @@
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
 #include "form/campo_form.h"
+#include "form/comandi.h"
 #include "form/continua_form.h"
 #include "form/evento_form.h"
+#include "form/figura_schema.h"
 #include "form/file_progetto.h"
 #include "form/finestra_unita.h"
 #include "form/griglie_carichi.h"
@@ -126,7 +128,7 @@ class ModelloForm {
     bool frRisultatiInX = false;
     bool lblWinkler3 = false;    // "Iterazione" label
     bool txtX4Visibile = false;  // txtX(4) and its two labels
-    int Figura = 0;              // index of Pctvincoli shown
+    FiguraVincoli Figura;        // the Pctvincoli picture shown
     std::string testoIterazione; // "Iterazione " + pass
 
     // --- unit labels beside the fields (VisualizzaUnits) ---
@@ -254,12 +256,17 @@ class ModelloForm {
     // Every open cell editor's text goes into its cell (before a command
     // reads the grids).
     void ChiudiEditori();
-    // File item i (0 "Nuovo" ... 12 "Esci", 13 "Relazione PDF") with its trap
-    // "Errore in Sub mnuFileItem_Click"; false when it did not complete.
+    // Runs a command of the menus, the toolbar or the keys (form/comandi.h):
+    // the section window first hands E and J back when the command asks for
+    // it (a refused field: nothing runs), the File commands first close the
+    // cell editors and trap faults with "Errore in Sub mnuFileItem_Click".
+    // False when it did not complete.
+    bool Esegui(Comando c);
+    // The File and "?" items by their old numbers (the "MnuFileItem" and
+    // "mnuAiutoItem" texts: 0 "Nuovo" ... 12 "Esci", 13 "Relazione PDF";
+    // 0 "&Aiuto", 1 "&Files di esempio", 2 "&Informazioni"); a number
+    // without an item does nothing.
     bool mnuFileItem_Click(int i);
-    void mnuUnits_Click();
-    void mnuOpzioniItem_Click(int i);
-    // "?" items: 0 "&Aiuto", 1 "&Files di esempio", 2 "&Informazioni".
     void mnuAiutoItem_Click(int i);
     // The window is being closed: false when the user chose to stay.
     bool Chiusura();
@@ -283,6 +290,8 @@ class ModelloForm {
     bool FileRelazionePdf(const std::string& percorso = "");
     // "Stam&pa": Calcola, then the report on the printer.
     bool FileStampa();
+    // "&Files di esempio": the file dialog in the examples' folder.
+    bool ApriEsempi();
 
     // Unsaved work: true when the data differ from those last opened, saved
     // or started. `ConfermaAbbandono` asks "I dati sono stati modificati.
@@ -332,7 +341,6 @@ class ModelloForm {
     // Shows a refusal and moves the focus to its place.
     void Rifiuta(const DatoRifiutato& r);
     EsitoCalcolo Calcolo();
-    bool ApriEsempi();
     void AvvioFinestra(const std::vector<std::string>& argomenti);
     // "Salva" / "S&alva come...": LeggeDati, then the file command (percorso:
     // the dialog's answer when already known).
@@ -340,7 +348,6 @@ class ModelloForm {
     void ScriveTabella(int t);
     void GrigliaEsito(int i, EsitoTasto e);
     void OptFondApplica(int i);
-    bool FileItem(int i);
 };
 
 // The text of the run-time fault message of an event.

@@ -140,7 +140,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         }
         if (d.DistanzeParziali) tb.Righe.push_back({"Posizioni dei carichi: distanze parziali"});
         BloccoDocumento blocco = Tabella(std::move(tb));
-        const int figura = d.Figura;
+        const FiguraVincoli figura = d.Figura;
         blocco.larghezzaFigura = 84;
         blocco.altezzaFigura = 46;
         blocco.disegno = [figura](Tela& s) {
@@ -258,12 +258,13 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
     b.push_back(pagina);
     b.push_back(Sezione("Diagrammi"));
     struct Banda {
-        const char* lettera;
+        TipoDiagramma diagramma;
         int voce; // the diagram button whose tooltip is the caption
         double basso, alto;
     };
     for (const Banda& bd :
-         {Banda{"M", 0, 0.66, 1.0}, Banda{"T", 1, 0.33, 0.66}, Banda{"C", 2, 0.05, 0.33}}) {
+         {Banda{TipoDiagramma::Momento, 0, 0.66, 1.0}, Banda{TipoDiagramma::Taglio, 1, 0.33, 0.66},
+          Banda{TipoDiagramma::Carichi, 2, 0.05, 0.33}}) {
         BloccoDocumento f;
         f.tipo = Tipo::Figura;
         f.testo = Tooltip("cbDiagramma", bd.voce);
@@ -282,7 +283,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
             TelaRegione pagina(riquadro, sinistra - 0.15 * pw, sopra - (1 - bd.alto) * ph, pw, ph);
             SuperficieStampante s(pagina);
             Plotta p;
-            return p.PlottaDiagramma(c, bd.lettera, s);
+            return p.PlottaDiagramma(c, bd.diagramma, s);
         };
         b.push_back(std::move(f));
     }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/messaggi.h"
+#include "form/figura_schema.h"
 #include "form/relazione.h"
 #include "graphics/documento.h"
 #include "graphics/plotta.h"
@@ -28,7 +29,7 @@ inline constexpr const char* FiltroPdf = "Tutti i Files (*.*)|*.*|Files PDF (*.p
 // context (a completed calculation) and the date of the header.
 struct DatiRelazionePdf {
     TestiRelazione Testi;
-    int Figura = 0;
+    FiguraVincoli Figura;
     bool DistanzeParziali = false;
     ContestoDiagrammi Diagrammi;
     std::string Data;

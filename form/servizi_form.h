@@ -42,6 +42,10 @@ struct ServiziForm {
     std::function<void(int diagramma)> MostraDiagramma;
     // The section-properties window, on top, not modal.
     std::function<void()> MostraSezione;
+    // The section window hands its E and J back to the main window (closing);
+    // false when it stays open (a refused field, its message shown). None:
+    // there is no section window.
+    std::function<bool()> RiprendiSezione;
     // The units window (modal at start-up, modeless from "&Unità").
     std::function<void(bool modale)> MostraUnita;
     // The scale dialog, modal.

@@ -21,7 +21,7 @@ const std::vector<TestoControllo>& TestiFrmDati() {
         {"MnuFileItem", 10, "E&xporta Diagrammi in DXF", ""},
         {"MnuFileItem", 11, "", ""},
         {"MnuFileItem", 12, "&Esci", ""},
-        // Added later, shown after item 6 (see VociMenuFile).
+        // Added later, shown after item 6 (the order is the command table's).
         {"MnuFileItem", 13, "Relazione &PDF...", ""},
         {"mnuUnits", -1, "&Unità", ""},
         {"mnuOpzioni", -1, "&Opzioni", ""},
@@ -30,7 +30,7 @@ const std::vector<TestoControllo>& TestiFrmDati() {
         {"mnuAiutoItem", 0, "&Aiuto", ""},
         {"mnuAiutoItem", 1, "&Files di esempio", ""},
         {"mnuAiutoItem", 2, "&Informazioni", ""},
-        // Toolbar: the File items 0, 1, 2, 5.
+        // Toolbar: "Nuovo", "Apri", "Salva", "Stam&pa".
         {"ToolbarUp", 0, "New", "Nuovo"},
         {"ToolbarUp", 1, "Open", "Apri"},
         {"ToolbarUp", 2, "Save", "Salva"},
@@ -127,17 +127,6 @@ std::vector<TestoControllo> TestiDi(std::string_view controllo) {
     std::vector<TestoControllo> v;
     for (const auto& e : TestiFrmDati())
         if (e.controllo == controllo) v.push_back(e);
-    return v;
-}
-
-std::vector<TestoControllo> VociMenuFile() {
-    std::vector<TestoControllo> v;
-    const std::vector<TestoControllo> voci = TestiDi("MnuFileItem");
-    for (const auto& e : voci) {
-        if (e.indice == VoceRelazionePdf) continue;
-        v.push_back(e);
-        if (e.indice == 6) v.push_back(TestoDi("MnuFileItem", VoceRelazionePdf));
-    }
     return v;
 }
 

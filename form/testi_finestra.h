@@ -25,13 +25,6 @@ const TestoControllo& TestoDi(std::string_view controllo, int indice = -1);
 // The entries of a control array in index order (menu items, options, ...).
 std::vector<TestoControllo> TestiDi(std::string_view controllo);
 
-// The File item "Relazione &PDF...": appended to the items' indices, shown
-// after "&File di stampa (TXT)" (item 6).
-inline constexpr int VoceRelazionePdf = 13;
-
-// The File menu's items in the order the menu shows them.
-std::vector<TestoControllo> VociMenuFile();
-
 // The caption of a control as text.
 std::string Caption(std::string_view controllo, int indice = -1);
 std::string Tooltip(std::string_view controllo, int indice = -1);

@@ -51,7 +51,7 @@ void Plotta::TitoloEScala(const std::string& didascalia, double scala) {
     StatoPlotta& p = p_;
     const double h = H();
     double y = p.yMaxDiagramma - 2 * h;
-    if (p.Diagramma == "M") {
+    if (p.Tipo == TipoDiagramma::Momento) {
         const DatiTrave& d = Dati();
         g_.Testo(p.xIniziale, y, h, "File : " + c_->NomeFile + " - " + d.Titolo, 1);
         y -= 2 * h;
@@ -208,15 +208,15 @@ double ScalaTonda(double v) {
 }
 
 double Plotta::CalcolaScala(double x1, double x2, double vMin, double vMax,
-                            const std::string& lettera) {
+                            TipoDiagramma diagramma) {
     StatoPlotta& p = p_;
     vMax = std::max(vMax, 0.0);
     vMin = std::min(vMin, 0.0);
     double scala;
     const ScaleUtente* u = c_ ? c_->Scale : nullptr;
-    if (u && u->ScalaUtente && lettera == "M")
+    if (u && u->ScalaUtente && diagramma == TipoDiagramma::Momento)
         scala = u->ScalaMomentiUtente;
-    else if (u && u->ScalaUtente && lettera == "T")
+    else if (u && u->ScalaUtente && diagramma == TipoDiagramma::Taglio)
         scala = u->ScalaTagliUtente;
     else
         scala = ScalaTonda(1.5 * Diviso(vMax - vMin, x2 - x1));
@@ -240,9 +240,9 @@ void Plotta::ImpostaFinestra(double offset) {
         // Each diagram in its band of the page.
         sup_->NomeFont("Times New Roman");
         sup_->DimensioneFont(8);
-        if (p.Diagramma == "M")
+        if (p.Tipo == TipoDiagramma::Momento)
             f.EstremiFinestra(0.15f, 0.66f, 0.9f, 1);
-        else if (p.Diagramma == "T")
+        else if (p.Tipo == TipoDiagramma::Taglio)
             f.EstremiFinestra(0.15f, 0.33f, 0.9f, 0.66f);
         else
             f.EstremiFinestra(0.15f, 0.05f, 0.9f, 0.33f);
@@ -337,8 +337,9 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
     StatoPlotta& p = p_;
     const RisultatiTrave& r = Ris();
     const DatiTrave& d = Dati();
-    p.Diagramma = "M";
-    const double scala = CalcolaScala(p.xIniziale, p.xFinale, -r.Mmax, -r.Mmin, "M");
+    p.Tipo = TipoDiagramma::Momento;
+    const double scala =
+        CalcolaScala(p.xIniziale, p.xFinale, -r.Mmax, -r.Mmin, TipoDiagramma::Momento);
     p.ScalaMomenti = scala;
     if (!disegna) return;
     double sf = 0;
@@ -384,9 +385,9 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
 void Plotta::PlottaTagli(double offset, bool disegna) {
     StatoPlotta& p = p_;
     const RisultatiTrave& r = Ris();
-    p.Diagramma = "T";
-    const double scala =
-        CalcolaScala(p.xIniziale, p.xFinale, -std::max(r.Tmax, 0.0f), -r.Tmin, "T");
+    p.Tipo = TipoDiagramma::Taglio;
+    const double scala = CalcolaScala(p.xIniziale, p.xFinale, -std::max(r.Tmax, 0.0f), -r.Tmin,
+                                      TipoDiagramma::Taglio);
     p.ScalaTagli = scala;
     if (!disegna) return;
     ImpostaFinestra(offset);
@@ -405,7 +406,7 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
     StatoPlotta& p = p_;
     const DatiTrave& d = Dati();
     const RisultatiTrave& r = Ris();
-    p.Diagramma = "C";
+    p.Tipo = TipoDiagramma::Carichi;
     double A = 0, B = 0, C = 0, Wmax = 0;
     for (int i = 1; i <= d.NConcentrati; ++i)
         A = std::max(A, std::fabs(double(d.CarichiConcentrati(i).F)));
@@ -440,7 +441,7 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
             Rf = Dl, caso = 3;
     }
     if (C > Rf) Rf = C, caso = 4;
-    const double scala = CalcolaScala(p.xIniziale, p.xFinale, -Rf, Rf, "C");
+    const double scala = CalcolaScala(p.xIniziale, p.xFinale, -Rf, Rf, TipoDiagramma::Carichi);
     p.ScalaCarichi = scala;
     // A quantity whose largest value is 0 is not drawn (its scale would be 0).
     double sq = 0, sF = 0, sP = 0;
@@ -560,19 +561,35 @@ template <class Fn> bool Plotta::Protetto(Fn fn) {
     }
 }
 
-bool Plotta::PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
-                             Superficie& superficie) {
+bool Plotta::PlottaDiagramma(const ContestoDiagrammi& c, TipoDiagramma d, Superficie& superficie) {
     if (!Pronto(c)) return false;
     Avvia(c, superficie, 50);
-    p_.Diagramma = lettera;
+    p_.Tipo = d;
     return Protetto([&] {
-        if (lettera == "M")
+        switch (d) {
+        case TipoDiagramma::Momento:
             PlottaMomenti(0, true);
-        else if (lettera == "T")
+            break;
+        case TipoDiagramma::Taglio:
             PlottaTagli(0, true);
-        else if (lettera == "C")
+            break;
+        case TipoDiagramma::Carichi:
             PlottaCarichi(0, true);
+            break;
+        }
     });
+}
+
+const char* Lettera(TipoDiagramma d) {
+    switch (d) {
+    case TipoDiagramma::Momento:
+        return "M";
+    case TipoDiagramma::Taglio:
+        return "T";
+    case TipoDiagramma::Carichi:
+        break;
+    }
+    return "C";
 }
 
 bool Plotta::PlottaStampa(const ContestoDiagrammi& c, Superficie& superficie) {

@@ -47,9 +47,17 @@ struct ContestoDiagrammi {
     const ScaleUtente* Scale = nullptr;
 };
 
+// The three diagrams: bending moments (with the deflected shape), shears,
+// loads (with the soil reaction of a foundation).
+enum class TipoDiagramma { Momento, Taglio, Carichi };
+inline constexpr TipoDiagramma TuttiIDiagrammi[] = {TipoDiagramma::Momento, TipoDiagramma::Taglio,
+                                                    TipoDiagramma::Carichi};
+// The diagram's letter in the names of its files: "M", "T", "C".
+const char* Lettera(TipoDiagramma d);
+
 // State of a drawer of diagrams.
 struct StatoPlotta {
-    std::string Diagramma; // "M", "T" or "C"
+    TipoDiagramma Tipo = TipoDiagramma::Momento; // the diagram being drawn
     float xIniziale = 0, xFinale = 0;
     float yMinDiagramma = 0, yMaxDiagramma = 0;
     double AltezzaTestoDiagrammi = 0;
@@ -65,8 +73,7 @@ class Plotta {
     // One diagram on the given target (the diagram windows: "VIDEO"; the
     // printed page: "STAMPANTE", each diagram in its band). False when
     // nothing (or not all) was drawn; a fault shows its message.
-    bool PlottaDiagramma(const ContestoDiagrammi& c, const std::string& lettera,
-                         Superficie& superficie);
+    bool PlottaDiagramma(const ContestoDiagrammi& c, TipoDiagramma d, Superficie& superficie);
     // The printed page: the three diagrams, each in its band.
     bool PlottaStampa(const ContestoDiagrammi& c, Superficie& superficie);
     // Files and CAD: the three diagrams stacked downwards in one drawing.
@@ -77,7 +84,7 @@ class Plotta {
     void PlottaMomenti(double offset, bool disegna);
     void PlottaTagli(double offset, bool disegna);
     void PlottaCarichi(double offset, bool disegna);
-    double CalcolaScala(double x1, double x2, double vMin, double vMax, const std::string& lettera);
+    double CalcolaScala(double x1, double x2, double vMin, double vMax, TipoDiagramma d);
     double PosizioneEtichetta(double y) const;
 
     const StatoPlotta& Stato() const { return p_; }

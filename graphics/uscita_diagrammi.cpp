@@ -139,12 +139,13 @@ bool ImmaginiDiagrammi(const ContestoDiagrammi& c, const std::string& prefisso,
         return false;
     }
     const bool svg = formato == "svg";
-    for (const char* l : {"M", "T", "C"}) {
+    for (const TipoDiagramma diagramma : TuttiIDiagrammi) {
+        const std::string l = Lettera(diagramma);
         auto d = svg ? DisegnoQt::Svg(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma)
                      : DisegnoQt::Immagine(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma);
         SuperficieVideo video(d->Tela());
         Plotta p;
-        if (!p.PlottaDiagramma(c, l, video)) return false;
+        if (!p.PlottaDiagramma(c, diagramma, video)) return false;
         const std::string percorso = prefisso + "-" + l + (svg ? ".svg" : ".png");
         if (!d->Salva(percorso)) {
             msg.Mostra("Impossibile scrivere il file " + percorso, Icona::Critica);

@@ -23,8 +23,12 @@ bool Fallisce(std::string* errore, const std::string& cosa, int err) {
 
 } // namespace
 
-void SimulaDiscoPieno(std::optional<size_t> limite) {
+DiscoPienoSimulato::DiscoPienoSimulato(size_t limite) {
     LimiteDisco() = limite;
+}
+
+DiscoPienoSimulato::~DiscoPienoSimulato() {
+    LimiteDisco().reset();
 }
 
 bool ScriviFileAtomico(const std::filesystem::path& destinazione, std::string_view contenuto,

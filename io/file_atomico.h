@@ -27,8 +27,16 @@ bool ScriviFileAtomico(const std::filesystem::path& destinazione, std::string_vi
 // Reads a whole file as bytes; nullopt when it cannot be opened or read.
 std::optional<std::string> LeggiFile(const std::filesystem::path& percorso);
 
-// Test seam: makes the temporary file accept at most `limite` bytes and then
-// fail as a full disk would (ENOSPC); nullopt restores normal writing.
-void SimulaDiscoPieno(std::optional<size_t> limite);
+// Test seam: while it lives, the temporary file of every atomic write
+// accepts at most `limite` bytes and then fails as a full disk would
+// (ENOSPC); its end restores normal writing, however the test leaves the
+// scope. One at a time.
+class DiscoPienoSimulato {
+  public:
+    explicit DiscoPienoSimulato(size_t limite);
+    ~DiscoPienoSimulato();
+    DiscoPienoSimulato(const DiscoPienoSimulato&) = delete;
+    DiscoPienoSimulato& operator=(const DiscoPienoSimulato&) = delete;
+};
 
 } // namespace zelvo

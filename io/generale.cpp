@@ -89,36 +89,4 @@ std::string NomeBase(std::string_view nome) {
     return std::string(f);
 }
 
-// ---------------------------------------------------------------- keyboard
-
-namespace {
-
-// The first code point of a UTF-8 text (0 when empty).
-int PrimoCodice(const std::string& s) {
-    if (s.empty()) return 0;
-    const auto b = [&](size_t i) {
-        return i < s.size() ? static_cast<unsigned char>(s[i]) & 0x3F : 0;
-    };
-    const unsigned char c = static_cast<unsigned char>(s[0]);
-    if (c < 0x80) return c;
-    if ((c & 0xE0) == 0xC0) return ((c & 0x1F) << 6) | b(1);
-    if ((c & 0xF0) == 0xE0) return ((c & 0x0F) << 12) | (b(1) << 6) | b(2);
-    return ((c & 0x07) << 18) | (b(1) << 12) | (b(2) << 6) | b(3);
-}
-
-} // namespace
-
-AzioneTasto Tastiera::TastoGiu(int codice, bool conFinestra) {
-    if (codice == TastoInvio && conFinestra) return AzioneTasto::CampoSuccessivo;
-    if (codice == TastoDecimaleTastierino) tastoDecimale_ = true;
-    return AzioneTasto::Nessuna;
-}
-
-void Tastiera::TastoCarattere(int& codice, const Separatori& s) {
-    if (tastoDecimale_) {
-        codice = PrimoCodice(s.decimale);
-        tastoDecimale_ = false;
-    }
-}
-
 } // namespace zelvo

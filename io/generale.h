@@ -47,29 +47,4 @@ std::string CartellaDatiUtente();
 // The file name without folder (either "/" or "\") and without extension.
 std::string NomeBase(std::string_view nome);
 
-// ---------------------------------------------------------------- keyboard
-
-inline constexpr int TastoInvio = 13;
-inline constexpr int TastoDecimaleTastierino = 110;
-
-enum class AzioneTasto { Nessuna, CampoSuccessivo };
-
-// The keyboard routines of one window's input fields.
-class Tastiera {
-  public:
-    // Key pressed in an input field. Enter (13) asks the window to move the
-    // focus to the next field (when the field belongs to a window that does
-    // so, `conFinestra`); the keypad's decimal key (110) arms `TastoDecimale`.
-    AzioneTasto TastoGiu(int codice, bool conFinestra = true);
-    // Character typed (a Unicode code point): when the keypad's decimal key
-    // was just pressed, it becomes the decimal separator of `s` and the key
-    // is disarmed.
-    void TastoCarattere(int& codice, const Separatori& s);
-    // Whether the keypad's decimal key has been pressed and not yet typed.
-    bool TastoDecimale() const { return tastoDecimale_; }
-
-  private:
-    bool tastoDecimale_ = false;
-};
-
 } // namespace zelvo

@@ -40,6 +40,10 @@ struct EditorCella {
 // Keys the editor handles (their character codes).
 enum class TastoEditor { Invio, Esc, Su, Giu };
 
+// The character code Enter gives a grid (`EditaCella`): the editor opens on
+// the current cell with its text, the caret at its end.
+inline constexpr int TastoInvio = 13;
+
 // Where the focus goes after a key in the editor.
 enum class EsitoTasto {
     Editor,     // the editor is open (on the same or the next cell)

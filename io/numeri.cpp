@@ -609,4 +609,10 @@ std::string NormalizzaCampo(const Separatori& s, std::string_view testo) {
     return t;
 }
 
+std::optional<std::string> TestoTastierino(bool tastierino, TastoTastierino tasto,
+                                           const Separatori& s) {
+    if (!tastierino || tasto == TastoTastierino::Altro) return std::nullopt;
+    return s.decimale;
+}
+
 } // namespace zelvo

@@ -69,6 +69,16 @@ std::optional<Separatori> SeparatoriDiLocale(const std::string& nome);
 // Separators of the environment's locale; "." and "," when it cannot be loaded.
 Separatori SeparatoriDaAmbiente();
 
+// The keypad's decimal key as the keyboard reports it: '.' or ',' as the
+// layout prints it, Delete with Num Lock off; `Altro`: any other key.
+enum class TastoTastierino { Punto, Virgola, Canc, Altro };
+
+// What the keypad's decimal key types in a number field: the regional
+// decimal separator, whatever the layout prints on the key. Nothing for a
+// key off the keypad or another key (it types what it types).
+std::optional<std::string> TestoTastierino(bool tastierino, TastoTastierino tasto,
+                                           const Separatori& s);
+
 // ------------------------------------------------------------ machine texts
 
 // Shortest decimal text that reads back to the same value ("2.5", "1e-05");

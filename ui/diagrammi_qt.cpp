@@ -57,7 +57,7 @@ DiagrammiQt::~DiagrammiQt() {
 }
 
 DiagrammiQt* DiagrammiQt::Di(FrmDati& f) {
-    return f.findChild<DiagrammiQt*>(QStringLiteral("DiagrammiQt"), Qt::FindDirectChildrenOnly);
+    return f.DiagrammiCollegati();
 }
 
 FinestraDiagramma* DiagrammiQt::Finestra(int i) const {
@@ -91,7 +91,7 @@ void DiagrammiQt::Informazioni() {
 }
 
 void CollegaDiagrammi(FrmDati& f) {
-    if (!DiagrammiQt::Di(f)) new DiagrammiQt(f);
+    if (!f.DiagrammiCollegati()) f.DiagrammiCollegati() = new DiagrammiQt(f);
 }
 
 } // namespace zelvo

@@ -1,6 +1,8 @@
 // The help window.
 #include "ui/finestra_aiuto.h"
 
+#include "ui/frm_dati.h"
+
 #include "ui/scorciatoie_qt.h"
 
 #include <QHBoxLayout>
@@ -170,9 +172,9 @@ void FinestraAiuto::Sincronizza(const QUrl& url) {
     setWindowTitle(Q("Trave Zelvo - Guida - ") + testo_->documentTitle());
 }
 
-FinestraAiuto* ApriAiuto(QWidget* genitore, int argomento) {
-    static QPointer<FinestraAiuto> finestra;
-    if (!finestra) finestra = new FinestraAiuto(genitore);
+FinestraAiuto* ApriAiuto(FrmDati* trave, int argomento) {
+    QPointer<FinestraAiuto>& finestra = trave->AiutoAperto();
+    if (!finestra) finestra = new FinestraAiuto(trave);
     finestra->ApriAllArgomento(argomento);
     return finestra;
 }

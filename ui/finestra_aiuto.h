@@ -13,6 +13,8 @@ class QToolButton;
 
 namespace zelvo {
 
+class FrmDati;
+
 class FinestraAiuto : public QWidget {
     Q_OBJECT
 
@@ -44,10 +46,11 @@ class FinestraAiuto : public QWidget {
     QToolButton* inizio_ = nullptr;
 };
 
-// The one help window of the program (created on first use, a top-level
-// window that stays while the program runs), opened at a topic numbered from
-// 1 in the order of `Argomenti` ("&Aiuto": 1, the first topic; a number out
-// of the list: the first topic too).
-FinestraAiuto* ApriAiuto(QWidget* genitore, int argomento = 1);
+// The help window of a main window (created on first use, a window of its
+// own that stays while its main window lives; each main window has its
+// own), opened at a topic numbered from 1 in the order of `Argomenti`
+// ("&Aiuto": 1, the first topic; a number out of the list: the first topic
+// too).
+FinestraAiuto* ApriAiuto(FrmDati* trave, int argomento = 1);
 
 } // namespace zelvo

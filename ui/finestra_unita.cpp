@@ -240,8 +240,7 @@ void MostraFinestraUnita(FrmDati& finestra, bool modale) {
         unita.EseguiModale();
         return;
     }
-    auto* unita =
-        finestra.findChild<FrmUnits*>(QStringLiteral("frmUnits"), Qt::FindDirectChildrenOnly);
+    QPointer<FrmUnits>& unita = finestra.UnitaAperta();
     if (!unita) {
         unita = new FrmUnits(finestra.Modello(), &finestra);
         QObject::connect(unita, &FrmUnits::UnitaConfermate, &finestra, &FrmDati::Aggiorna);

@@ -1,6 +1,7 @@
 #include "ui/frm_dati.h"
 
 #include "core/calcolo.h"
+#include "form/comandi.h"
 #include "form/figura_schema.h"
 #include "form/relazione.h"
 #include "form/scrivania.h"
@@ -38,6 +39,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <map>
 
 namespace zelvo {
 
@@ -100,16 +103,6 @@ std::vector<std::string> PercorsiTrascinati(const QMimeData* d) {
     return p;
 }
 
-void ImpostaTesto(QLineEdit* w, const std::string& t) {
-    const QString q = QString::fromStdString(t);
-    if (w->text() == q) return;
-    w->setText(q);
-    // A text longer than its field is shown from its beginning unless the
-    // user is typing in it.
-    if (!w->hasFocus() && w->fontMetrics().horizontalAdvance(q) > w->contentsRect().width())
-        w->setCursorPosition(0);
-}
-
 } // namespace
 
 FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
@@ -144,6 +137,9 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
         else
             NonDisponibile("Sezione");
     };
+    // the section window hands its E and J back before a command that
+    // replaces, saves or closes the problem
+    sv.RiprendiSezione = [this] { return FrmProperty::Chiudi(*this); };
     sv.MostraUnita = [this](bool modale) {
         if (finestre_.Unita)
             finestre_.Unita(*this, modale);
@@ -251,55 +247,56 @@ void FrmDati::MostraFileRecenti() {
 }
 
 void FrmDati::CreaMenu() {
-    QMenu* file = menuBar()->addMenu(Q(TestoDi("MnuFile").caption));
-    for (const TestoControllo& t : VociMenuFile()) {
-        if (t.caption.empty()) {
-            file->addSeparator();
-            continue;
-        }
-        QAction* a = file->addAction(Q(t.caption));
-        const int i = t.indice;
-        ScorciatoiaVoceFile(a, i);
-        connect(a, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
-    }
-    CreaFileRecenti(file);
-    QAction* unita = menuBar()->addAction(Q(TestoDi("mnuUnits").caption));
-    connect(unita, &QAction::triggered, this, &FrmDati::mnuUnits_Click);
-    QMenu* opzioni = menuBar()->addMenu(Q(TestoDi("mnuOpzioni").caption));
-    connect(opzioni->addAction(Q(TestoDi("mnuOpzioniItem", 0).caption)), &QAction::triggered, this,
-            [this] { mnuOpzioniItem_Click(0); });
-    QMenu* aiuto = menuBar()->addMenu(Q(TestoDi("Aiuto").caption));
-    for (const TestoControllo& t : TestiDi("mnuAiutoItem")) {
-        const int i = t.indice;
-        QAction* a = aiuto->addAction(Q(t.caption));
-        connect(a, &QAction::triggered, this, [this, i] { mnuAiutoItem_Click(i); });
-        if (i == 0) {
-            // F1: the help about the control with the focus.
-            ScorciatoiaAiuto(a, [this] { AiutoContestuale(*modello_, FuocoAttuale()); });
-        }
-    }
-    auto* calcola = new QAction(Q(TestoDi("btnCalcola").caption), this);
-    calcola->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(calcola, &QAction::triggered, this, &FrmDati::btnCalcola_Click);
-    addAction(calcola);
-    setAcceptDrops(true);
-
+    // The menus, the toolbar and the keys, as the command table lists them.
     QToolBar* barra = addToolBar(QStringLiteral("ToolbarUp"));
     barra->setObjectName(QStringLiteral("ToolbarUp"));
     barra->setMovable(false);
-    const QStyle::StandardPixmap icone[4] = {QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton,
-                                             QStyle::SP_DialogSaveButton,
-                                             QStyle::SP_FileDialogDetailedView};
-    const int voci[4] = {0, 1, 2, 5};
-    for (int k = 0; k < 4; ++k) {
-        const TestoControllo& t = TestoDi("ToolbarUp", k);
-        QIcon icona = QIcon::fromTheme(k == 3 ? QStringLiteral("document-print") : QString(),
-                                       style()->standardIcon(icone[k]));
-        QAction* a = barra->addAction(icona, Q(t.caption));
-        a->setToolTip(Q(t.tooltip));
-        const int voce = voci[k];
-        connect(a, &QAction::triggered, this, [this, voce] { mnuFileItem_Click(voce); });
+    std::map<MenuComando, QMenu*> menu;
+    for (const VoceComando& v : Comandi()) {
+        const QString testo = Q(CaptionComando(v));
+        QAction* a = nullptr;
+        if (v.menu == MenuComando::Barra) {
+            a = menuBar()->addAction(testo);
+        } else if (v.menu == MenuComando::Finestra) {
+            a = new QAction(testo, this);
+            addAction(a);
+        } else {
+            QMenu*& m = menu[v.menu];
+            if (!m) m = menuBar()->addMenu(Q(TitoloMenu(v.menu)));
+            if (v.separatorePrima) m->addSeparator();
+            a = m->addAction(testo);
+        }
+        ScorciatoiaComando(a, v);
+        const Comando c = v.comando;
+        connect(a, &QAction::triggered, this, [this, c] { Esegui(c); });
+        azioni_.push_back({a, &v});
+        if (c == Comando::Aiuto) {
+            // F1: the help about the control with the focus.
+            TastoContestuale(a, [this] { AiutoContestuale(*modello_, FuocoAttuale()); });
+        }
+        if (v.barra >= 0) {
+            const QIcon icona =
+                QIcon::fromTheme(v.iconaTema ? Q(v.icona) : QString(), IconaStile(v.icona));
+            QAction* b = barra->addAction(icona, Q(Caption("ToolbarUp", v.barra)));
+            b->setToolTip(Q(Tooltip("ToolbarUp", v.barra)));
+            connect(b, &QAction::triggered, this, [this, c] { Esegui(c); });
+            azioni_.push_back({b, &v});
+        }
     }
+    CreaFileRecenti(menu.at(MenuComando::File));
+    setAcceptDrops(true);
+}
+
+QIcon FrmDati::IconaStile(std::string_view nome) const {
+    // The style's own picture for a desktop icon name.
+    const std::pair<std::string_view, QStyle::StandardPixmap> icone[] = {
+        {"document-new", QStyle::SP_FileIcon},
+        {"document-open", QStyle::SP_DialogOpenButton},
+        {"document-save", QStyle::SP_DialogSaveButton},
+        {"document-print", QStyle::SP_FileDialogDetailedView}};
+    for (const auto& [n, p] : icone)
+        if (n == nome) return style()->standardIcon(p);
+    return {};
 }
 
 QLineEdit* FrmDati::NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indice) {
@@ -309,6 +306,7 @@ QLineEdit* FrmDati::NuovoCampo(CampoForm& c, Fuoco f, const char* nome, int indi
     Accessibile(w, nome, indice);
     w->installEventFilter(this);
     campi_.push_back({w, &c, f});
+    legami_.Campo(w, c);
     connect(w, &QLineEdit::textEdited, this,
             [this, &c](const QString& t) { modello_->Campo_Edita(c, t.toStdString()); });
     return w;
@@ -339,7 +337,7 @@ QWidget* FrmDati::CreaDati() {
         l->setBuddy(txtDati_[static_cast<size_t>(i)]);
         auto* u = new QLabel(dati);
         u->setMinimumWidth(50);
-        unita_etichette_.push_back({u, unita[i]});
+        legami_.Etichetta(u, *unita[i]);
         g->addWidget(l, i, 0);
         g->addWidget(txtDati_[static_cast<size_t>(i)], i, 1);
         g->addWidget(u, i, 2);
@@ -412,7 +410,7 @@ QWidget* FrmDati::CreaDati() {
         gf->addWidget(w, i + 1, 1);
         if (uw[i]) {
             auto* u = new QLabel(fraWinkler_);
-            unita_etichette_.push_back({u, uw[i]});
+            legami_.Etichetta(u, *uw[i]);
             gf->addWidget(u, i + 1, 2);
         } else {
             lblWinkler2_ = {l, nullptr};
@@ -500,11 +498,12 @@ QWidget* FrmDati::CreaRisultati() {
         w->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(nome)).arg(i));
         Accessibile(w, nome, i);
         campi_.push_back({w, &c, {}});
+        legami_.Campo(w, c);
         auto* l = new QLabel(Q(TestoDi(nome, i).caption), box);
         l->setBuddy(w);
         auto* u = new QLabel(fissa ? QString::fromUtf8(fissa) : QString(), box);
         u->setMinimumWidth(40);
-        if (unita) unita_etichette_.push_back({u, unita});
+        if (unita) legami_.Etichetta(u, *unita);
         g->addWidget(l, riga, col);
         g->addWidget(w, riga, col + 1);
         g->addWidget(u, riga, col + 2);
@@ -554,7 +553,7 @@ QWidget* FrmDati::CreaRisultati() {
         auto* l = new QLabel(Q(TestoDi("txtX", 0).caption), frX_);
         l->setBuddy(txtX_[0]);
         auto* u = new QLabel(frX_);
-        unita_etichette_.push_back({u, &m.lblLunghezza});
+        legami_.Etichetta(u, m.lblLunghezza);
         g->addWidget(l, 0, 0);
         g->addWidget(txtX_[0], 0, 1);
         g->addWidget(u, 0, 2);
@@ -673,9 +672,7 @@ void FrmDati::Aggiorna() {
     // "*" before the caption while the data are not saved.
     setWindowTitle(QStringLiteral("[*]") + QString::fromStdString(m.Caption));
     setWindowModified(m.DatiModificati());
-    for (const CampoVista& c : campi_) {
-        ImpostaTesto(c.w, c.c->testo);
-    }
+    legami_.Aggiorna();
     txtWinkler_[2]->setVisible(m.txtWinkler[2].visibile);
     if (lblWinkler2_[0]) lblWinkler2_[0]->setVisible(m.txtWinkler[2].visibile);
     for (int i = 0; i < 6; ++i)
@@ -690,8 +687,6 @@ void FrmDati::Aggiorna() {
     lblIterazione_->setVisible(m.lblWinkler3);
     lblIterazione_->setText(m.testoIterazione.empty() ? Q(TestoDi("lblWinkler", 3).caption)
                                                       : QString::fromStdString(m.testoIterazione));
-    for (auto& [l, t] : unita_etichette_)
-        l->setText(QString::fromStdString(*t));
     frameRis_->setVisible(m.FrameRis && m.Optschema != Continua);
     continua_->Aggiorna();
     frameFond_->setVisible(m.FrameFond);
@@ -699,7 +694,9 @@ void FrmDati::Aggiorna() {
     frDiagrammi_->setVisible(m.FrDiagrammi);
     for (QWidget* w : rigaX4_)
         if (w) w->setVisible(m.txtX4Visibile);
-    btnCalcola_->setEnabled(!m.Occupato());
+    btnCalcola_->setEnabled(VoceDi(Comando::Calcola).abilitato(m));
+    for (const auto& [a, v] : azioni_)
+        a->setEnabled(v->abilitato(m));
     for (int i = 0; i < 3; ++i) {
         const GrigliaTesto& g = m.FlexGrid[static_cast<size_t>(i)];
         griglie_[static_cast<size_t>(i)]->setVisible(g.visibile);
@@ -743,12 +740,9 @@ bool FrmDati::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         // The keypad's decimal key types the regional decimal separator.
-        if ((k->modifiers() & Qt::KeypadModifier) &&
-            (k->key() == Qt::Key_Period || k->key() == Qt::Key_Comma ||
-             k->key() == Qt::Key_Delete)) {
+        if (const std::optional<QString> sep = TestoTastierinoQt(k, unita_.separatori)) {
             if (auto* w = qobject_cast<QLineEdit*>(o); w && !w->isReadOnly()) {
-                const QString sep = QString::fromStdString(unita_.separatori.decimale);
-                QKeyEvent sostituto(QEvent::KeyPress, 0, Qt::NoModifier, sep);
+                QKeyEvent sostituto(QEvent::KeyPress, 0, Qt::NoModifier, *sep);
                 QCoreApplication::sendEvent(w, &sostituto);
                 return true;
             }
@@ -795,26 +789,13 @@ void FrmDati::cmdSezione_Click() {
     modello_->cmdSezione_Click();
 }
 
-void FrmDati::mnuFileItem_Click(int i) {
-    // the section window hands its E and J back before the problem is
-    // replaced, saved or closed
-    if ((i <= 3 || i == 12) && !FrmProperty::Chiudi(*this)) return;
-    modello_->mnuFileItem_Click(i);
+void FrmDati::Esegui(Comando c) {
+    modello_->Esegui(c);
     if (modello_->Chiuso) close();
 }
 
-void FrmDati::mnuUnits_Click() {
-    modello_->mnuUnits_Click();
-}
-
-void FrmDati::mnuOpzioniItem_Click(int i) {
-    modello_->mnuOpzioniItem_Click(i);
-}
-
-void FrmDati::mnuAiutoItem_Click(int i) {
-    // an example file replaces the problem
-    if (i == 1 && !FrmProperty::Chiudi(*this)) return;
-    modello_->mnuAiutoItem_Click(i);
+void FrmDati::mnuFileItem_Click(int i) {
+    if (const std::optional<Comando> c = ComandoDaTesto("MnuFileItem", i)) Esegui(*c);
 }
 
 Fuoco FrmDati::FuocoAttuale() const {

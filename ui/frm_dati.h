@@ -8,13 +8,19 @@
 #include "form/modello_form.h"
 #include "io/unita.h"
 #include "ui/finestre_collegate.h"
+#include "ui/legami_vista.h"
 #include "ui/messaggi_qt.h"
 
 #include <QByteArray>
+#include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -28,6 +34,9 @@ class QSplitter;
 
 namespace zelvo {
 
+class DiagrammiQt;
+class FinestraAiuto;
+class FrmUnits;
 class GrigliaQt;
 class VistaContinua;
 
@@ -76,6 +85,12 @@ class FrmDati : public QMainWindow {
     QSplitter* Divisore() const { return divisore_; }
     // Writes the window's geometry, the splitter and the data folder.
     void RicordaStato();
+    // The windows this main window opens, each its own: the diagram windows
+    // and the scales (connected when the window is built), the units window
+    // opened from "&Unità", the help. Null until opened and once closed.
+    QPointer<DiagrammiQt>& DiagrammiCollegati() { return diagrammi_; }
+    QPointer<FrmUnits>& UnitaAperta() { return finestraUnita_; }
+    QPointer<FinestraAiuto>& AiutoAperto() { return aiuto_; }
 
   signals:
     // The window has shown the model again (the other views re-read it).
@@ -86,12 +101,11 @@ class FrmDati : public QMainWindow {
     // Diagram buttons: 0 "&M", 1 "&V", 2 "&C", 3 "&Stampa".
     void cbDiagramma_Click(int i);
     void cmdSezione_Click();
-    // File item i (its position in the menu, separators included).
+    // A command of the menus, the toolbar or the keys (form/comandi.h);
+    // "Esci" then closes the window.
+    void Esegui(Comando c);
+    // File item i by its old number (the "MnuFileItem" texts).
     void mnuFileItem_Click(int i);
-    void mnuUnits_Click();
-    void mnuOpzioniItem_Click(int i);
-    // "?" item 0 "&Aiuto", 1 "&Files di esempio", 2 "&Informazioni".
-    void mnuAiutoItem_Click(int i);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -103,6 +117,8 @@ class FrmDati : public QMainWindow {
 
   private:
     void CreaMenu();
+    // The style's own icon for a desktop icon name (none: an empty icon).
+    QIcon IconaStile(std::string_view nome) const;
     void CreaControlli();
     QWidget* CreaDati();
     QWidget* CreaCarichi();
@@ -155,15 +171,21 @@ class FrmDati : public QMainWindow {
     QGroupBox* frX_ = nullptr;
     QGroupBox* frDiagrammi_ = nullptr;
     std::array<QWidget*, 3> rigaX4_{};
-    // Unit labels: the model's label fields they show.
-    std::vector<std::pair<QLabel*, const std::string*>> unita_etichette_;
+    // The fields' texts and the unit labels, written from the model.
+    LegamiVista legami_;
     Fuoco ultimoFuoco_;
     uint64_t ultimaRichiestaFuoco_ = 0;
     bool aggiornando_ = false;
     std::shared_ptr<ImpostazioniUtente> impostazioni_;
     QMenu* recenti_ = nullptr;
+    // The actions of the menus, the toolbar and the keys with their commands
+    // (enabled as the command's rule says).
+    std::vector<std::pair<QAction*, const VoceComando*>> azioni_;
     QSplitter* divisore_ = nullptr;
     QByteArray statoDivisore_; // remembered, applied once laid out
+    QPointer<DiagrammiQt> diagrammi_;
+    QPointer<FrmUnits> finestraUnita_;
+    QPointer<FinestraAiuto> aiuto_;
 };
 
 } // namespace zelvo

@@ -1,5 +1,7 @@
 #include "ui/frm_scale.h"
 
+#include "ui/scorciatoie_qt.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -90,10 +92,8 @@ bool FrmScale::eventFilter(QObject* o, QEvent* e) {
             return true;
         }
         // The keypad's decimal key types the system's decimal separator.
-        if ((k->modifiers() & Qt::KeypadModifier) &&
-            (k->key() == Qt::Key_Period || k->key() == Qt::Key_Comma ||
-             k->key() == Qt::Key_Delete)) {
-            txtScala_[i]->insert(QString::fromStdString(modello_.TastoDecimale()));
+        if (const std::optional<QString> sep = TestoTastierinoQt(k, modello_.separatori)) {
+            txtScala_[i]->insert(*sep);
             modello_.Scrivi(i, txtScala_[i]->text().toStdString());
             return true;
         }

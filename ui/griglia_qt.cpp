@@ -224,7 +224,7 @@ bool GrigliaQt::event(QEvent* e) {
 void GrigliaQt::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (ev_.Tasto) ev_.Tasto(13);
+        if (ev_.Tasto) ev_.Tasto(TastoInvio);
         return;
     }
     if (e->matches(QKeySequence::Copy) && ev_.Copia) {

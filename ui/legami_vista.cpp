@@ -8,7 +8,12 @@ namespace zelvo {
 
 void LegamiVista::ImpostaTesto(QLineEdit* e, const std::string& t) {
     const QString q = QString::fromStdString(t);
-    if (e->text() != q) e->setText(q);
+    if (e->text() == q) return;
+    e->setText(q);
+    // A text longer than its field is shown from its beginning unless the
+    // user is typing in it.
+    if (!e->hasFocus() && e->fontMetrics().horizontalAdvance(q) > e->contentsRect().width())
+        e->setCursorPosition(0);
 }
 
 void LegamiVista::Aggiorna() const {

@@ -28,7 +28,8 @@ class LegamiVista {
     // Writes every bound widget from its model field.
     void Aggiorna() const;
 
-    // A text box's text, set only when it differs (the caret stays).
+    // A text box's text, set only when it differs (the caret stays); a text
+    // too long for the box is shown from its beginning unless it has the focus.
     static void ImpostaTesto(QLineEdit* e, const std::string& t);
 
   private:

@@ -1,7 +1,11 @@
 #include "ui/scorciatoie_qt.h"
 
+#include "form/comandi.h"
+#include "io/numeri.h"
+
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
@@ -37,37 +41,53 @@ class FiltroScorciatoia : public QObject {
     std::function<void()> f_;
 };
 
-} // namespace
-
-void ScorciatoiaVoceFile(QAction* a, int voce) {
-    switch (voce) {
-    case 0:
-        a->setShortcuts(Tasti(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
-        break;
-    case 1:
-        a->setShortcuts(Tasti(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
-        break;
-    case 2:
-        a->setShortcuts(Tasti(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
-        break;
-    case 3:
-        a->setShortcuts(
-            Tasti(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
-        break;
-    case 5:
-        a->setShortcuts(Tasti(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
-        break;
-    case 12:
-        a->setShortcuts(Tasti(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-        break;
-    default:
+QKeySequence::StandardKey Standard(TastoStandard t) {
+    switch (t) {
+    case TastoStandard::Nuovo:
+        return QKeySequence::New;
+    case TastoStandard::Apri:
+        return QKeySequence::Open;
+    case TastoStandard::Salva:
+        return QKeySequence::Save;
+    case TastoStandard::SalvaCome:
+        return QKeySequence::SaveAs;
+    case TastoStandard::Stampa:
+        return QKeySequence::Print;
+    case TastoStandard::Esci:
+        return QKeySequence::Quit;
+    case TastoStandard::Aiuto:
+        return QKeySequence::HelpContents;
+    case TastoStandard::Nessuno:
         break;
     }
+    return QKeySequence::UnknownKey;
 }
 
-void ScorciatoiaAiuto(QAction* a, std::function<void()> daTastiera) {
-    a->setShortcuts(Tasti(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
+} // namespace
+
+void ScorciatoiaComando(QAction* a, const VoceComando& v) {
+    if (v.tasto.empty()) return;
+    const QKeySequence primo = QKeySequence::fromString(
+        QString::fromUtf8(v.tasto.data(), static_cast<qsizetype>(v.tasto.size())),
+        QKeySequence::PortableText);
+    if (v.standard == TastoStandard::Nessuno)
+        a->setShortcut(primo);
+    else
+        a->setShortcuts(Tasti(Standard(v.standard), primo));
+}
+
+void TastoContestuale(QAction* a, std::function<void()> daTastiera) {
     a->installEventFilter(new FiltroScorciatoia(a, std::move(daTastiera)));
+}
+
+std::optional<QString> TestoTastierinoQt(const QKeyEvent* k, const Separatori& s) {
+    const TastoTastierino t = k->key() == Qt::Key_Period   ? TastoTastierino::Punto
+                              : k->key() == Qt::Key_Comma  ? TastoTastierino::Virgola
+                              : k->key() == Qt::Key_Delete ? TastoTastierino::Canc
+                                                           : TastoTastierino::Altro;
+    const auto testo = TestoTastierino((k->modifiers() & Qt::KeypadModifier) != 0, t, s);
+    if (!testo) return std::nullopt;
+    return QString::fromStdString(*testo);
 }
 
 void ChiudiConEsc(QWidget* finestra) {

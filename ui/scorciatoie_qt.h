@@ -1,6 +1,6 @@
 // Keyboard shortcuts of the windows besides their Alt accelerators: the
-// desktop's standard keys of the File items, F1 and F5, Escape that closes a
-// window.
+// keys of the commands (the desktop's standard keys of the File items, F1,
+// F5), Escape that closes a window.
 #pragma once
 
 #include <functional>
@@ -8,16 +8,29 @@
 class QAction;
 class QWidget;
 
+#include <optional>
+
+#include <QString>
+
+class QKeyEvent;
+
 namespace zelvo {
 
-// The shortcut of File item `voce` (its position in the menu): 0 Ctrl+N,
-// 1 Ctrl+O, 2 Ctrl+S, 3 Ctrl+Shift+S, 5 Ctrl+P, 12 Ctrl+Q, with the
-// desktop's other keys for the same command; the others have none.
-void ScorciatoiaVoceFile(QAction* a, int voce);
+struct Separatori;
 
-// F1 (the desktop's help key) on the action, running `daTastiera` instead
-// of the action's own command (a menu click still triggers the action).
-void ScorciatoiaAiuto(QAction* a, std::function<void()> daTastiera);
+struct VoceComando;
+
+// The keys of a command (form/comandi.h): its own key first (shown in the
+// menu), then the desktop's other keys for the same standard command.
+void ScorciatoiaComando(QAction* a, const VoceComando& v);
+
+// The action's keys run `daTastiera` instead of the action's own command
+// (a menu click still triggers the action).
+void TastoContestuale(QAction* a, std::function<void()> daTastiera);
+
+// The regional decimal separator when the key is the keypad's decimal key
+// (io/numeri: `TestoTastierino`); nothing for other keys.
+std::optional<QString> TestoTastierinoQt(const QKeyEvent* k, const Separatori& s);
 
 // Escape closes the window.
 void ChiudiConEsc(QWidget* finestra);

@@ -47,8 +47,8 @@ std::string Vista(const ModelloForm& f) {
     for (const auto& c : f.txtWinkler)
         s += "|" + c.testo;
     s += "|" + f.txtX[0].testo + "|" + std::to_string(f.Optschema) + std::to_string(f.OptFond) +
-         std::to_string(f.Figura) + (f.chkDistanzeParziali ? "P" : "A") +
-         (f.Unita.SenzaUnita ? "S" : "U");
+         std::to_string(f.Figura.schema) + (f.Figura.parziali ? "p" : "a") +
+         (f.chkDistanzeParziali ? "P" : "A") + (f.Unita.SenzaUnita ? "S" : "U");
     for (const auto& u : f.Unita.UnitaModello)
         s += "|" + u;
     return s;
@@ -261,8 +261,8 @@ TEST_F(Apertura, SalvaComeAggiungeLEstensione) {
 // after the start-up, "Nuovo", a click on the box and an opened file.
 TEST_F(Apertura, FiguraSegueDistanzeParziali) {
     const auto coerente = [&](int schema) {
-        EXPECT_EQ(f.Figura >= 10, f.chkDistanzeParziali) << f.Figura;
-        EXPECT_EQ(f.Figura % 10, schema) << f.Figura;
+        EXPECT_EQ(f.Figura.parziali, f.chkDistanzeParziali) << f.Figura.schema;
+        EXPECT_EQ(f.Figura.schema, schema) << f.Figura.parziali;
     };
     f.Avvio({}, true);
     EXPECT_TRUE(f.chkDistanzeParziali);

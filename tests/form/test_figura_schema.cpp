@@ -19,9 +19,10 @@ using namespace zelvo;
 
 namespace {
 
+// Picture p: the scheme, + 10 with partial distances.
 std::vector<TrattoRegistrato> Schema(int p) {
     TelaRegistro t;
-    DisegnaSchema(t, p);
+    DisegnaSchema(t, {p % 10, p >= 10});
     return t.tratti;
 }
 

@@ -266,9 +266,10 @@ TEST(FileProgetto, SalvataggioFallitoLasciaIlVecchioFile) {
     ASSERT_TRUE(ScriviFileProgetto(p, s.P(), m));
     const std::string vecchio = *LeggiFile(p);
     s.d.Titolo = "nuovo";
-    SimulaDiscoPieno(40);
-    EXPECT_FALSE(ScriviFileProgetto(p, s.P(), m));
-    SimulaDiscoPieno(std::nullopt);
+    {
+        const DiscoPienoSimulato pieno(40);
+        EXPECT_FALSE(ScriviFileProgetto(p, s.P(), m));
+    }
     EXPECT_EQ(*LeggiFile(p), vecchio);
     // A folder that does not exist (or is read-only): same message, nothing written.
     EXPECT_FALSE(ScriviFileProgetto(Temporaneo("manca") / "x.zlv", s.P(), m));

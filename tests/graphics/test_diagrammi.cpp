@@ -68,7 +68,7 @@ TEST(ScalaTonda, UpToTheSeriesExceptWithinATenth) {
 
 TEST_F(Diagrammi, MomentDiagramOnScreen) {
     Calcola();
-    ASSERT_TRUE(P.PlottaDiagramma(c, "M", video));
+    ASSERT_TRUE(P.PlottaDiagramma(c, TipoDiagramma::Momento, video));
     EXPECT_TRUE(msg.elenco.empty());
     // raw = 1.5 x 45000 / 6 = 11250 -> 20000
     EXPECT_DOUBLE_EQ(P.Stato().ScalaMomenti, 20000);
@@ -130,7 +130,7 @@ TEST_F(Diagrammi, MomentDiagramOnScreen) {
 
 TEST_F(Diagrammi, ShearDiagramOnScreen) {
     Calcola();
-    ASSERT_TRUE(P.PlottaDiagramma(c, "T", video));
+    ASSERT_TRUE(P.PlottaDiagramma(c, TipoDiagramma::Taglio, video));
     // range 60000 over 6 m: raw 15000 -> 20000
     EXPECT_DOUBLE_EQ(P.Stato().ScalaTagli, 20000);
     const auto curva = Tipo("Linea", Rosso);
@@ -163,8 +163,8 @@ TEST_F(Diagrammi, UnloadedFoundationAndZeroRowsDrawNoNaN) {
     prova::Forza(d, 0, 2);
     prova::Coppia(d, 0, 3);
     Calcola();
-    for (const char* l : {"M", "T", "C"})
-        EXPECT_TRUE(P.PlottaDiagramma(c, l, video)) << l;
+    for (TipoDiagramma l : TuttiIDiagrammi)
+        EXPECT_TRUE(P.PlottaDiagramma(c, l, video)) << Lettera(l);
     for (const auto& t : s.tratti)
         for (double v : t.v)
             EXPECT_TRUE(std::isfinite(v)) << t.tipo;
@@ -178,7 +178,7 @@ TEST_F(Diagrammi, FaultInsideADiagramShowsItsMessage) {
     Calcola();
     scale.ScalaUtente = true;
     scale.ScalaMomentiUtente = 0; // a typed scale of 0
-    EXPECT_FALSE(P.PlottaDiagramma(c, "M", video));
+    EXPECT_FALSE(P.PlottaDiagramma(c, TipoDiagramma::Momento, video));
     ASSERT_EQ(msg.elenco.size(), 1u);
     EXPECT_EQ(msg.elenco[0].testo,
               "Errore 11 \"Divisione per zero\"\nin PlottaDiagramma. Controllare i dati");
@@ -186,7 +186,8 @@ TEST_F(Diagrammi, FaultInsideADiagramShowsItsMessage) {
 }
 
 TEST_F(Diagrammi, DispatchOfTargets) {
-    EXPECT_FALSE(P.PlottaDiagramma(c, "M", video)); // not calculated: nothing drawn
+    EXPECT_FALSE(
+        P.PlottaDiagramma(c, TipoDiagramma::Momento, video)); // not calculated: nothing drawn
     EXPECT_TRUE(s.tratti.empty());
     Calcola();
     EXPECT_FALSE(PlottaInOggettoDiagrammi(c, video));
@@ -217,7 +218,7 @@ TEST_F(Diagrammi, ThreeWindowsPaintSideBySide) {
     ScaleUtente altre{true, 50000, 10000};
     ContestoDiagrammi cUtente = c;
     cUtente.Scale = &altre;
-    auto Solo = [](const ContestoDiagrammi& k, const char* l, double w, double h) {
+    auto Solo = [](const ContestoDiagrammi& k, TipoDiagramma l, double w, double h) {
         TelaRegistro t(w, h);
         SuperficieVideo v(t);
         EXPECT_TRUE(Plotta().PlottaDiagramma(k, l, v));
@@ -226,20 +227,21 @@ TEST_F(Diagrammi, ThreeWindowsPaintSideBySide) {
     TelaRegistro tm(1000, 700), tt(500, 300), tc(800, 800);
     SuperficieVideo vm(tm), vt(tt), vc(tc);
     Plotta pm, pt, pc, file;
-    ASSERT_TRUE(pm.PlottaDiagramma(c, "M", vm));
-    ASSERT_TRUE(pt.PlottaDiagramma(cUtente, "T", vt));
+    ASSERT_TRUE(pm.PlottaDiagramma(c, TipoDiagramma::Momento, vm));
+    ASSERT_TRUE(pt.PlottaDiagramma(cUtente, TipoDiagramma::Taglio, vt));
     SuperficieDxf dxf;
     dxf.ApriDxf("non-scritto.dxf", 1);
     ASSERT_TRUE(file.PlottaFile(c, dxf));
-    ASSERT_TRUE(pc.PlottaDiagramma(cUtente, "C", vc));
-    EXPECT_EQ(tm.tratti, Solo(c, "M", 1000, 700));
-    EXPECT_EQ(tt.tratti, Solo(cUtente, "T", 500, 300));
-    EXPECT_EQ(tc.tratti, Solo(c, "C", 800, 800)); // loads ignore the typed scales
+    ASSERT_TRUE(pc.PlottaDiagramma(cUtente, TipoDiagramma::Carichi, vc));
+    EXPECT_EQ(tm.tratti, Solo(c, TipoDiagramma::Momento, 1000, 700));
+    EXPECT_EQ(tt.tratti, Solo(cUtente, TipoDiagramma::Taglio, 500, 300));
+    EXPECT_EQ(tc.tratti,
+              Solo(c, TipoDiagramma::Carichi, 800, 800)); // loads ignore the typed scales
     EXPECT_DOUBLE_EQ(pt.Stato().ScalaTagli, 10000);
     EXPECT_DOUBLE_EQ(file.Stato().ScalaTagli, 20000);
     tm.tratti.clear();
     tm.Ridimensiona(600, 900);
-    ASSERT_TRUE(pm.PlottaDiagramma(c, "M", vm));
-    EXPECT_EQ(tm.tratti, Solo(c, "M", 600, 900));
+    ASSERT_TRUE(pm.PlottaDiagramma(c, TipoDiagramma::Momento, vm));
+    EXPECT_EQ(tm.tratti, Solo(c, TipoDiagramma::Momento, 600, 900));
     EXPECT_NEAR(tm.Colonna(L) - tm.Colonna(0), 0.75 * 600, 1e-3); // the band of the new width
 }

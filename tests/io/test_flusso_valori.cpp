@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <limits>
 #include <random>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -169,13 +170,36 @@ TEST(FileAtomico, SostituisceSoloAFineScrittura) {
     ::stat(p.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u) << "the old permission bits are kept";
     // Disk full after 3 bytes: failure, old content intact, no temporary left.
-    SimulaDiscoPieno(3);
     std::string err;
-    EXPECT_FALSE(ScriviFileAtomico(p, "terzo contenuto", &err));
-    SimulaDiscoPieno(std::nullopt);
+    {
+        const DiscoPienoSimulato pieno(3);
+        EXPECT_FALSE(ScriviFileAtomico(p, "terzo contenuto", &err));
+    }
     EXPECT_FALSE(err.empty());
     EXPECT_EQ(*LeggiFile(p), "secondo");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     EXPECT_FALSE(ScriviFileAtomico(dir / "manca" / "x.zlv", "x"));
+    fs::remove_all(dir);
+}
+
+// The full disk lasts as long as its guard: a write within the limit still
+// succeeds under it, a longer one fails, and after the guard's scope (left
+// by an exception too) every write succeeds again.
+TEST(FileAtomico, DiscoPienoFinisceConLaGuardia) {
+    const fs::path dir = CartellaProva("disco_pieno");
+    const fs::path p = dir / "dati.zlv";
+    {
+        const DiscoPienoSimulato pieno(4);
+        EXPECT_TRUE(ScriviFileAtomico(p, "1234"));
+        EXPECT_FALSE(ScriviFileAtomico(p, "12345"));
+    }
+    EXPECT_TRUE(ScriviFileAtomico(p, "123456789"));
+    try {
+        const DiscoPienoSimulato pieno(1);
+        throw std::runtime_error("guasto");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_TRUE(ScriviFileAtomico(p, "abcdef"));
+    EXPECT_EQ(*LeggiFile(p), "abcdef");
     fs::remove_all(dir);
 }

@@ -54,23 +54,3 @@ TEST(NomeBase, CartellaEdEstensione) {
     EXPECT_EQ(NomeBase("a.b.zlv"), "a.b");
     EXPECT_EQ(NomeBase("/cartella.x/file"), "file");
 }
-
-TEST(Tastiera, TastierinoDecimale) {
-    const Separatori s{",", "."};
-    Tastiera t;
-    EXPECT_EQ(t.TastoGiu(TastoInvio), AzioneTasto::CampoSuccessivo);
-    EXPECT_EQ(t.TastoGiu(TastoInvio, false), AzioneTasto::Nessuna);
-    EXPECT_EQ(t.TastoGiu(TastoDecimaleTastierino), AzioneTasto::Nessuna);
-    int c = '.', d = '5';
-    t.TastoCarattere(c, s);
-    t.TastoCarattere(d, s);
-    EXPECT_EQ(std::pair(c, d), std::pair(int(','), int('5'))) << "one separator, then the digit";
-    EXPECT_FALSE(t.TastoDecimale());
-    // Two windows' keyboards are independent.
-    Tastiera u;
-    t.TastoGiu(TastoDecimaleTastierino);
-    EXPECT_FALSE(u.TastoDecimale());
-    int e = '.';
-    t.TastoCarattere(e, Separatori{"\u066b", "\u066c"});
-    EXPECT_EQ(e, 0x066B) << "a separator beyond ASCII is typed as its code point";
-}

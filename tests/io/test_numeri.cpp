@@ -305,3 +305,19 @@ TEST(LeggiRegionale, RifiutoENormalizzazione) {
             << t << " -> " << n;
     }
 }
+
+// The keypad's decimal key types the regional separator whatever the layout
+// prints on it ('.', ',' or, with Num Lock off, Delete); the same keys off
+// the keypad, and other keypad keys, type what they type.
+TEST(Tastierino, DecimaleRegionale) {
+    const Separatori it{",", "."}, en{".", ","};
+    for (auto t : {TastoTastierino::Punto, TastoTastierino::Virgola, TastoTastierino::Canc}) {
+        EXPECT_EQ(TestoTastierino(true, t, it), std::optional<std::string>(","));
+        EXPECT_EQ(TestoTastierino(true, t, en), std::optional<std::string>("."));
+        EXPECT_EQ(TestoTastierino(false, t, it), std::nullopt);
+    }
+    EXPECT_EQ(TestoTastierino(true, TastoTastierino::Altro, it), std::nullopt);
+    // A separator beyond ASCII is typed whole (its UTF-8 bytes).
+    EXPECT_EQ(TestoTastierino(true, TastoTastierino::Punto, Separatori{"\u066b", "\u066c"}),
+              std::optional<std::string>("\xd9\xab"));
+}

@@ -170,9 +170,10 @@ TEST(Materiali, ScritturaFallitaConservaLaGriglia) {
     const auto prima = LeggiFile(percorso);
     t.Griglia.ImpostaTesto(1, 1, "Acciaio mio");
     msg.Svuota();
-    SimulaDiscoPieno(20);
-    EXPECT_FALSE(FileMaterialiLeggeScrive(t, Verso::Scrivi, msg, u, percorso));
-    SimulaDiscoPieno(std::nullopt);
+    {
+        const DiscoPienoSimulato pieno(20);
+        EXPECT_FALSE(FileMaterialiLeggeScrive(t, Verso::Scrivi, msg, u, percorso));
+    }
     EXPECT_EQ(msg.Testi(),
               std::vector<std::string>{"Impossibile salvare il file " + percorso.string() +
                                        ". I materiali non sono stati salvati."});
