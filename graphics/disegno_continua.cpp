@@ -673,14 +673,12 @@ std::vector<Riquadro> AppoggiDiagrammaContinua(Grafica& g, const MappaDiagramma&
     return ostacoli;
 }
 
-void DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m, DiagrammaContinua d,
-                             const RisultatiContinua& r,
-                             const std::vector<AppoggioContinuo>& appoggi,
-                             const TestoValore& testo) {
+std::vector<Riquadro> EtichetteDiagrammaContinua(Grafica& g, const MappaDiagramma& m,
+                                                 DiagrammaContinua d, const RisultatiContinua& r,
+                                                 const TestoValore& testo,
+                                                 std::vector<Riquadro> ostacoli) {
     Superficie* sup = g.Dispositivo();
-    if (!sup || !r.Calcolato()) return;
-    const std::vector<Riquadro> ostacoli = AppoggiDiagrammaContinua(g, m, r, appoggi);
-
+    if (!sup || !r.Calcolato()) return ostacoli;
     // Labels, measured on the device of a raster target (text by its top),
     // estimated elsewhere (text by its baseline, a character 0.8 heights wide).
     Tela* tela = sup->TelaRaster();
@@ -693,10 +691,24 @@ void DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m, DiagrammaConti
     const auto posate = DisponiEtichetteContinua(EtichetteContinua(r, d), m, testo, larghezza, h,
                                                  CurvaContinua(r, d), ostacoli);
     g.SpessoreLinea(1);
-    g.ImpostaColore(Cad::Rosso);
     const bool dallaBase = sup->TestoDallaBase();
-    for (const auto& p : posate)
+    for (const auto& p : posate) {
         g.Testo(p.x1, dallaBase ? p.y1 : p.y2, m.AltezzaTesto, p.Testo, 1);
+        ostacoli.push_back({p.x1, p.y1, p.x2, p.y2});
+    }
+    return ostacoli;
+}
+
+std::vector<Riquadro> DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m,
+                                              DiagrammaContinua d, const RisultatiContinua& r,
+                                              const std::vector<AppoggioContinuo>& appoggi,
+                                              const TestoValore& testo) {
+    Superficie* sup = g.Dispositivo();
+    if (!sup || !r.Calcolato()) return {};
+    std::vector<Riquadro> ostacoli = AppoggiDiagrammaContinua(g, m, r, appoggi);
+    g.SpessoreLinea(1);
+    g.ImpostaColore(Cad::Rosso);
+    return EtichetteDiagrammaContinua(g, m, d, r, testo, std::move(ostacoli));
 }
 
 } // namespace zelvo

@@ -161,9 +161,19 @@ std::vector<Riquadro> AppoggiDiagrammaContinua(Grafica& g, const MappaDiagramma&
                                                const RisultatiContinua& r,
                                                const std::vector<AppoggioContinuo>& appoggi);
 
-void DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m, DiagrammaContinua d,
-                             const RisultatiContinua& r,
-                             const std::vector<AppoggioContinuo>& appoggi,
-                             const TestoValore& testo);
+// Returns the boxes the symbols and the labels take (plot units), for
+// labels placed after them (the deflections beside the moments).
+std::vector<Riquadro> DecoraDiagrammaContinua(Grafica& g, const MappaDiagramma& m,
+                                              DiagrammaContinua d, const RisultatiContinua& r,
+                                              const std::vector<AppoggioContinuo>& appoggi,
+                                              const TestoValore& testo);
+
+// Places and draws the labels of diagram d (in the current colour), clear of
+// `ostacoli`, with the text measured as DecoraDiagrammaContinua measures it;
+// returns `ostacoli` with the new labels' boxes added.
+std::vector<Riquadro> EtichetteDiagrammaContinua(Grafica& g, const MappaDiagramma& m,
+                                                 DiagrammaContinua d, const RisultatiContinua& r,
+                                                 const TestoValore& testo,
+                                                 std::vector<Riquadro> ostacoli);
 
 } // namespace zelvo

@@ -327,10 +327,13 @@ MappaDiagramma Plotta::MappaContinua(double scala) const {
 
 // A continuous beam: the axis, every support's symbol and the labels of
 // diagram d (each span's and each support's values, placed apart).
-void Plotta::EtichetteTraveContinua(DiagrammaContinua d, Grandezza g, double scala) {
-    DecoraDiagrammaContinua(g_, MappaContinua(scala), d, c_->Modulo->Continua, Dati().Appoggi,
-                            [this, g](double v) { return Etichetta(g, v); });
+std::vector<Riquadro> Plotta::EtichetteTraveContinua(DiagrammaContinua d, Grandezza g,
+                                                     double scala) {
+    auto occupati =
+        DecoraDiagrammaContinua(g_, MappaContinua(scala), d, c_->Modulo->Continua, Dati().Appoggi,
+                                [this, g](double v) { return Etichetta(g, v); });
     g_.SpessoreLinea(1);
+    return occupati;
 }
 
 void Plotta::PlottaMomenti(double offset, bool disegna) {
@@ -363,11 +366,28 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
     }
     g_.ImpostaColore(Cad::Nero);
     TitoloEScala("Scala momenti 1:", scala);
+    std::vector<Riquadro> occupati;
     if (continua)
-        EtichetteTraveContinua(DiagrammaContinua::Momenti, Grandezza::Momento, scala);
+        occupati = EtichetteTraveContinua(DiagrammaContinua::Momenti, Grandezza::Momento, scala);
     else
         EtichetteEstremi(Grandezza::Momento, r.xMmax, r.Mmax, r.xMmin, r.Mmin, scala);
-    if (sf > 0) {
+    if (sf > 0 && continua) {
+        // Each span's largest deflection on the deflected shape, clear of
+        // the moments' labels and of the moments' curve (each of its
+        // segments as a box).
+        const auto curvaM = CurvaContinua(c_->Modulo->Continua, DiagrammaContinua::Momenti);
+        for (size_t i = 1; i < curvaM.size(); ++i) {
+            const double y1 = -curvaM[i - 1].second / scala, y2 = -curvaM[i].second / scala;
+            occupati.push_back(
+                {curvaM[i - 1].first, std::min(y1, y2), curvaM[i].first, std::max(y1, y2)});
+        }
+        g_.ImpostaColore(Cad::Grigio);
+        EtichetteDiagrammaContinua(
+            g_, MappaContinua(sf), DiagrammaContinua::Frecce, c_->Modulo->Continua,
+            [this](double v) { return "f=" + SenzaBlank(Etichetta(Grandezza::Lunghezza, v)); },
+            std::move(occupati));
+        g_.SpessoreLinea(1);
+    } else if (sf > 0) {
         g_.ImpostaColore(Cad::Grigio);
         const double h = H();
         const double y = -r.fmax / sf;

@@ -108,7 +108,8 @@ class Plotta {
     // The continuous beam's diagram window as its drawings map it, and its
     // axis, supports and labels.
     MappaDiagramma MappaContinua(double scala) const;
-    void EtichetteTraveContinua(DiagrammaContinua d, Grandezza g, double scala);
+    // Returns the boxes the supports and labels take.
+    std::vector<Riquadro> EtichetteTraveContinua(DiagrammaContinua d, Grandezza g, double scala);
     void PlottaTrapezio(double q1, double q2, double d1, double d2, double s, bool suolo);
     void PlottaSuoloWinkler(double sP);
     void Coppia(double W, double dW, double Wmax);

@@ -273,6 +273,13 @@ TEST_F(FormContinua, DiagrammiELetturaLungoLaTrave) {
               testi.end())
         << M2;
 
+    // The deflection of each span on the deflected shape: the largest one
+    // (third span) at least.
+    std::string f3 =
+        FormatoEtichetta(u.separatori, 4, u.Mostrata(Grandezza::Lunghezza, r.Campate[2].fMaxGiu));
+    f3.erase(0, f3.find_first_not_of(' '));
+    EXPECT_NE(std::find(testi.begin(), testi.end(), "f=" + f3 + " m"), testi.end()) << f3;
+
     auto colonna = [](const TelaRegistro& tt, double x) {
         return (x - tt.ScalaLeft()) * tt.LarghezzaDispositivo() / tt.ScalaWidth();
     };
