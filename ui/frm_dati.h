@@ -36,6 +36,7 @@ namespace zelvo {
 
 class DiagrammiQt;
 class FinestraAiuto;
+class FrmProperty;
 class FrmUnits;
 class GrigliaQt;
 
@@ -89,6 +90,7 @@ class FrmDati : public QMainWindow {
     QPointer<DiagrammiQt>& DiagrammiCollegati() { return diagrammi_; }
     QPointer<FrmUnits>& UnitaAperta() { return finestraUnita_; }
     QPointer<FinestraAiuto>& AiutoAperto() { return aiuto_; }
+    QPointer<FrmProperty>& SezioneAperta() { return sezione_; }
 
   signals:
     // The window has shown the model again (the other views re-read it).
@@ -182,6 +184,7 @@ class FrmDati : public QMainWindow {
     QPointer<DiagrammiQt> diagrammi_;
     QPointer<FrmUnits> finestraUnita_;
     QPointer<FinestraAiuto> aiuto_;
+    QPointer<FrmProperty> sezione_;
 };
 
 } // namespace zelvo
