@@ -16,8 +16,7 @@ namespace zelvo {
 const char* const TestoGuastoEvento = TestoErroreDati;
 
 void ModelloForm::Notifica() {
-    ++revisione_;
-    if (Cambiato) Cambiato();
+    eventi_.Notifica();
 }
 
 // ---------------------------------------------------------------------------
@@ -34,11 +33,7 @@ EsitoCalcolo ModelloForm::Calcolo() {
                 if (!LeggeDati()) return EsitoCalcolo::ErroreGriglia;
                 EsitoCalcolo c;
                 {
-                    struct Occupa {
-                        bool& o;
-                        explicit Occupa(bool& oo) : o(oo) { o = true; }
-                        ~Occupa() { o = false; }
-                    } occupa(occupato_);
+                    const auto occupa = eventi_.Lavoro();
                     c = Modulo.Calcola(Msg);
                 }
                 if (c != EsitoCalcolo::Completato) return c;
@@ -64,7 +59,7 @@ EsitoCalcolo ModelloForm::Calcolo() {
 
 EsitoCalcolo ModelloForm::btnCalcola_Click() {
     // A press while the passes run does nothing (and did not complete).
-    if (occupato_) return EsitoCalcolo::ErroreDati;
+    if (Occupato()) return EsitoCalcolo::ErroreDati;
     return Evento([&] { return Calcolo(); });
 }
 

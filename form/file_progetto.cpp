@@ -16,9 +16,8 @@ constexpr Versione ConSezione{5, 0};
     throw ErroreFile(1000, "valore non ammesso");
 }
 
-template <class T>
-void Tabella(const std::string& modo, FlussoValori& f, int16_t& n, Vettore1<T>& righe) {
-    if (modo != "L") {
+template <class T> void Tabella(Verso modo, FlussoValori& f, int16_t& n, Vettore1<T>& righe) {
+    if (modo != Verso::Leggi) {
         FileInOut(modo, f, n);
         return;
     }
@@ -38,9 +37,9 @@ void FondazioneVecchiFile(DatiTrave& d) {
 
 } // namespace
 
-EsitoProgetto FileLeggeScrive(FlussoValori& f, const std::string& modo, ProgettoFile p) {
+EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
     DatiTrave& d = p.Dati;
-    const bool leggi = modo == "L";
+    const bool leggi = modo == Verso::Leggi;
     try {
         // 1: title and version.
         if (leggi) {
@@ -161,14 +160,14 @@ EsitoProgetto LeggiFileProgetto(const std::filesystem::path& percorso, ProgettoF
         msg.Mostra(TestoLetturaIncompleta);
         return EsitoProgetto::IntestazioneIlleggibile;
     }
-    const EsitoProgetto e = FileLeggeScrive(*f, "L", p);
+    const EsitoProgetto e = FileLeggeScrive(*f, Verso::Leggi, p);
     f->Chiudi();
     return e;
 }
 
 bool ScriviFileProgetto(const std::filesystem::path& percorso, ProgettoFile p, Messaggi& msg) {
     auto f = FlussoValori::PerScrivere(msg);
-    FileLeggeScrive(f, "S", p);
+    FileLeggeScrive(f, Verso::Scrivi, p);
     if (f.Fallito()) {
         SegnalaScrittura(f); // shown once: nothing if the failing write already did
         return false;

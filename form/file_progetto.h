@@ -1,6 +1,6 @@
 // The project data file (".zlv"): one routine, `FileLeggeScrive`, reads
-// ("L") or writes ("S") the problem through a value stream (io/flusso_valori.h),
-// so that the format is defined once. Layout, one call per line:
+// (Verso::Leggi) or writes (`Verso::Scrivi`) the problem through a value stream
+// (io/flusso_valori.h), so that the format is defined once. Layout, one call per line:
 //   1  Titolo, format version          FileInOutIntestazione ("5.4" written)
 //   2  E, J, Luce                      FileInOut
 //   3  NSezioni (the main window's)    FileInOut
@@ -60,10 +60,10 @@ class RecordSezione {
     virtual int16_t Presenza() const = 0;
     // The presence read on line 15 (set before a reading's LeggeScrive).
     int16_t PresenzaLetta = 1;
-    // Reads ("L": a new record, after a presence > 0) or writes ("S") the
+    // Reads ("L": a new record, after a presence > 0) or writes (`Verso::Scrivi`) the
     // record's own lines, in the units `u` of the problem. Failures throw
     // ErroreFile (after their message).
-    virtual void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura& u) = 0;
+    virtual void LeggeScrive(FlussoValori& f, Verso modo, const UnitMisura& u) = 0;
 };
 
 // The problem's section-property record on the data file. Without a record
@@ -78,9 +78,9 @@ class RecordProperty : public RecordSezione {
     int16_t Presenza() const override { return Prop ? (Prop->FyNelFile() ? 2 : 1) : 0; }
     // Reading builds the record aside and takes it only when all its lines
     // were read: a record cut short is never taken as good.
-    void LeggeScrive(FlussoValori& f, const std::string& modo, const UnitMisura& u) override {
+    void LeggeScrive(FlussoValori& f, Verso modo, const UnitMisura& u) override {
         const std::string versione = Versione ? *Versione : std::string(VersioneFileCorrente);
-        if (modo == "L") {
+        if (modo == Verso::Leggi) {
             auto nuovo = std::make_unique<Property>();
             nuovo->LeggeScrive(modo, f, u, versione, PresenzaLetta >= 2);
             Prop = std::move(nuovo);
@@ -109,7 +109,7 @@ struct ProgettoFile {
 
 // Reads or writes the problem through the open stream, following the layout
 // above. Messages go through the stream's `Messaggi`.
-EsitoProgetto FileLeggeScrive(FlussoValori& NumeroFile, const std::string& Modo, ProgettoFile p);
+EsitoProgetto FileLeggeScrive(FlussoValori& NumeroFile, Verso Modo, ProgettoFile p);
 
 // Opens and reads a data file. A file that cannot be opened shows
 // "Lettura incompleta del file" and returns `IntestazioneIlleggibile`.

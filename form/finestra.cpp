@@ -295,7 +295,7 @@ std::string ModelloForm::Istantanea() const {
         RegistroMessaggi muto;
         try {
             FlussoValori f = FlussoValori::PerScrivere(muto);
-            SezioneProgetto.Prop->LeggeScrive("S", f, Unita);
+            SezioneProgetto.Prop->LeggeScrive(Verso::Scrivi, f, Unita);
             campo(f.Contenuto());
         } catch (const std::exception&) {
             campo("?");

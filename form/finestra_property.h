@@ -2,6 +2,10 @@
 // toolkit: the fields of its three tabs, the materials panel, the section
 // editor, the profile chooser's link and the hand-off of E and J to the main
 // window. The Qt window shows this model and forwards every event to it.
+// The model is written in four parts: opening, closing and profiles
+// (finestra_property.cpp), the materials panel (finestra_materiali.cpp), the
+// section editor (finestra_sezione_edit.cpp) and the section check
+// (finestra_verifica.cpp).
 //
 // The window works on the main window's section record
 // (`ModelloForm::SezioneProgetto`); when none exists yet, the new record
@@ -27,6 +31,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +82,13 @@ bool NomeAcciaio(const std::string& nome);
 // his own (the shipped defaults are shown): where "Save Materials" will write
 // them. Empty once the file exists.
 std::string AvvisoMaterialiPredefiniti(const std::filesystem::path& fileUtente);
+
+// How a request to close the window ended.
+enum class EsitoChiusura {
+    Chiusa,    // closed: the record written back, E and J handed on
+    Occupata,  // refused: the main window is running a calculation
+    Rifiutata, // a field refused (its message shown): the window stays
+};
 
 class FinestraProperty {
   public:
@@ -157,6 +169,12 @@ class FinestraProperty {
     // of range (its message shown): nothing is written back.
     bool Form_Unload();
     bool cmdClose_Click() { return Form_Unload(); }
+    // The window is asked to close (its close box, "&Close", or the main
+    // window replacing, saving or closing its problem): refused while the
+    // main window runs a calculation (E and J do not change under its
+    // passes); a cell editor open on the shape grid puts its text into its
+    // cell first; then Form_Unload. A window already closed stays closed.
+    EsitoChiusura Chiusura();
     void SSTab1_Click(int scheda);
     // The record being edited (present while the window is open).
     Property& Record();
@@ -218,16 +236,21 @@ class FinestraProperty {
     // once the event has returned).
     void RilasciaSceltaChiusa();
 
-    // Increases whenever something shown changed (for the views).
-    int Revisione() const { return revisione_; }
+    // The window's events keep the windows' event contract
+    // (form/evento_form.h): each counts one change (`Revisione`) and tells the
+    // observer (`Cambiato`) once, however many steps it ran; a fault shows
+    // "Errore nella Sub " and the event's name, a text that is not a number
+    // its own message, and leaves the window usable.
+    uint64_t Revisione() const { return eventi_.Revisione(); }
+    std::function<void()> Cambiato;
     // The main window changed (a new calculation, new results): the check
     // re-reads them. Called by the view whenever the main window changes.
     void SeguiTrave();
 
   private:
+    GuardiaEventi eventi_;
     std::unique_ptr<Property> nuovo_; // the record while no main-window record exists
     VerificaSezione verifica_;
-    int revisione_ = 0;
     bool geometriaDisegnabile_ = false;
     int16_t tipoRecord_ = 0;
     std::vector<std::string> intestazioni_;
@@ -244,7 +267,6 @@ class FinestraProperty {
     // meanwhile; E and J go back in the main window's units of the moment.
     UnitMisura unita_;
     const UnitMisura& U() const { return unita_; }
-    void Cambiato() { ++revisione_; }
     void AggiornaTxt();
     void VisualizzaPerTipo();
     void InizializzaGriglie(int tipo);
@@ -267,6 +289,10 @@ class FinestraProperty {
                        int indice = 0);
     void Rifiuta(FuocoProperty f, int indice);
     std::string UnitaLunghezzaSezione() const;
+    // A unit with its exponent ("cm" "²"); no unit stays none.
+    static std::string Esponente(const std::string& unita, const char* esp) {
+        return unita.empty() ? unita : unita + esp;
+    }
 };
 
 } // namespace zelvo

@@ -74,7 +74,21 @@ void ModelloForm::Rifiuta(const DatoRifiutato& r) {
 }
 
 ModelloForm::ModelloForm(ModuloZelvo& modulo, UnitMisura& unita, Messaggi& msg)
-    : Modulo(modulo), Unita(unita), Msg(msg) {
+    : Modulo(modulo), Unita(unita), Msg(msg), eventi_(msg, "", TestoGuastoEvento) {
+    // A refused datum is shown as a refusal (its field focused), not as a fault.
+    eventi_.Rifiuto = [this] {
+        try {
+            throw;
+        } catch (const DatoRifiutato& r) {
+            Rifiuta(r);
+            return true;
+        } catch (...) {
+            return false;
+        }
+    };
+    eventi_.Cambiato = [this] {
+        if (Cambiato) Cambiato();
+    };
     for (int t = 0; t < 3; ++t)
         DimensionaMsFlex(FlexGrid[t], t, 0, Unita.separatori);
     txtDati[3].Scrivi("100");

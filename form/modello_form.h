@@ -38,6 +38,7 @@
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
 #include "form/campo_form.h"
+#include "form/evento_form.h"
 #include "form/file_progetto.h"
 #include "form/finestra_unita.h"
 #include "form/griglie_carichi.h"
@@ -52,6 +53,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace zelvo {
@@ -88,11 +90,14 @@ class ModelloForm {
 
     // --- change notification ---
     // Counts the changes of the model; a view re-reads when it moved.
-    uint64_t Revisione() const { return revisione_; }
+    uint64_t Revisione() const { return eventi_.Revisione(); }
     // Called after every change (an event, a calculation pass).
     std::function<void()> Cambiato;
     // True while a calculation runs its passes: every event is refused.
-    bool Occupato() const { return occupato_; }
+    bool Occupato() const { return eventi_.Occupato(); }
+    // The event contract itself (the section window follows it while busy;
+    // a test marks the model busy with `Eventi().Lavoro()`).
+    GuardiaEventi& Eventi() { return eventi_; }
 
     // --- fields ---
     CampoForm txtTitolo;
@@ -290,18 +295,20 @@ class ModelloForm {
     void frmUnits_OK();
     void frmUnits_Cancel();
 
-    // Runs one event: refused while busy; any fault ends in the message
-    // (none: "Errore! Controllare i dati"); then the change is announced.
-    template <class F> auto Evento(F&& f, const char* messaggioGuasto = nullptr);
+    // Runs one event under the windows' event contract (form/evento_form.h):
+    // refused while busy; a refused datum is shown with its field focused,
+    // any other fault ends in the message (none: "Errore! Controllare i
+    // dati"); then the change is announced.
+    template <class F> auto Evento(F&& f, const char* messaggioGuasto = nullptr) {
+        return eventi_.Esegui(std::forward<F>(f), messaggioGuasto);
+    }
     // Announces a change (revision + observer).
     void Notifica();
 
   private:
     void Avvisa(const std::string& testo, Icona icona = Icona::Nessuna);
     bool silenzioso_ = false;
-    bool occupato_ = false;
-    int annidati_ = 0;
-    uint64_t revisione_ = 0;
+    GuardiaEventi eventi_;
     std::string istantanea_; // the data as last opened, saved or started
     std::string Istantanea() const;
     void Memorizza() { istantanea_ = Istantanea(); }
@@ -335,31 +342,5 @@ class ModelloForm {
 
 // The text of the run-time fault message of an event.
 extern const char* const TestoGuastoEvento;
-
-template <class F> auto ModelloForm::Evento(F&& f, const char* messaggioGuasto) {
-    using R = decltype(f());
-    if (occupato_) {
-        if constexpr (std::is_void_v<R>)
-            return;
-        else
-            return R{};
-    }
-    struct Annida {
-        ModelloForm& m;
-        explicit Annida(ModelloForm& mm) : m(mm) { ++m.annidati_; }
-        ~Annida() {
-            if (--m.annidati_ == 0) m.Notifica();
-        }
-    } annida(*this);
-    try {
-        return f();
-    } catch (const DatoRifiutato& r) {
-        Rifiuta(r);
-        if constexpr (!std::is_void_v<R>) return R{};
-    } catch (...) {
-        Msg.Mostra(messaggioGuasto ? messaggioGuasto : TestoGuastoEvento);
-        if constexpr (!std::is_void_v<R>) return R{};
-    }
-}
 
 } // namespace zelvo

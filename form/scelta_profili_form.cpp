@@ -34,8 +34,12 @@ std::string Cifre(const Separatori& s, double v, int decimali) {
 
 } // namespace
 
-ModelloSceltaProfili::ModelloSceltaProfili(const CatalogoProfili& cat)
-    : Collegamento(cat), cat_(cat) {}
+ModelloSceltaProfili::ModelloSceltaProfili(const CatalogoProfili& cat, Messaggi& msg)
+    : Collegamento(cat), eventi_(msg, "Errore nella Sub ", "", Icona::Critica), cat_(cat) {
+    eventi_.Cambiato = [this] {
+        if (Cambiato) Cambiato();
+    };
+}
 
 const std::vector<std::string>& ModelloSceltaProfili::Famiglie() {
     static const std::vector<std::string> f = {"IPE", "HEA", "HEB", "UPN", "L"};
@@ -84,22 +88,50 @@ std::vector<std::string> ModelloSceltaProfili::TestiRiga(const RigaCatalogo& r) 
 }
 
 void ModelloSceltaProfili::ImpostaFamiglia(int f) {
-    if (f < 0 || f >= static_cast<int>(Famiglie().size())) return;
-    Famiglia = f;
-    Selezionata = Righe().empty() ? -1 : 0;
+    eventi_.Esegui(
+        [&] {
+            if (f < 0 || f >= static_cast<int>(Famiglie().size())) return;
+            Famiglia = f;
+            Selezionata = Righe().empty() ? -1 : 0;
+        },
+        "ImpostaFamiglia");
 }
 
 void ModelloSceltaProfili::ImpostaFiltro(const std::string& f) {
-    const RigaCatalogo* prima = RigaScelta();
-    Filtro = f;
-    const auto r = Righe();
-    Selezionata = r.empty() ? -1 : 0;
-    for (size_t i = 0; i < r.size(); ++i)
-        if (r[i] == prima) Selezionata = static_cast<int>(i);
+    eventi_.Esegui(
+        [&] {
+            const RigaCatalogo* prima = RigaScelta();
+            Filtro = f;
+            const auto r = Righe();
+            Selezionata = r.empty() ? -1 : 0;
+            for (size_t i = 0; i < r.size(); ++i)
+                if (r[i] == prima) Selezionata = static_cast<int>(i);
+        },
+        "ImpostaFiltro");
 }
 
 void ModelloSceltaProfili::SelezionaRiga(int i) {
-    if (i >= 0 && i < static_cast<int>(Righe().size())) Selezionata = i;
+    eventi_.Esegui(
+        [&] {
+            if (i >= 0 && i < static_cast<int>(Righe().size())) Selezionata = i;
+        },
+        "SelezionaRiga");
+}
+
+void ModelloSceltaProfili::ImpostaGrado(int g) {
+    eventi_.Esegui([&] { Grado = g; }, "ImpostaGrado");
+}
+
+void ModelloSceltaProfili::ImpostaDoppi(bool doppi) {
+    eventi_.Esegui([&] { Doppi = doppi; }, "ImpostaDoppi");
+}
+
+void ModelloSceltaProfili::ImpostaDoppiCorto(bool corto) {
+    eventi_.Esegui([&] { DoppiCorto = corto; }, "ImpostaDoppiCorto");
+}
+
+void ModelloSceltaProfili::ImpostaDistanzaDoppi(const std::string& mm) {
+    eventi_.Esegui([&] { dDoppi = mm; }, "ImpostaDistanzaDoppi");
 }
 
 const RigaCatalogo* ModelloSceltaProfili::RigaScelta() const {

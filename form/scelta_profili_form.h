@@ -5,10 +5,14 @@
 // `ProfiliQuit`, as the outside profile program would.
 #pragma once
 
+#include "core/messaggi.h"
+#include "form/evento_form.h"
 #include "io/numeri.h"
 #include "section/esporta_sezione.h"
 #include "section/sezione_profili.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +20,14 @@ namespace zelvo {
 
 class ModelloSceltaProfili {
   public:
-    explicit ModelloSceltaProfili(const CatalogoProfili& cat);
+    // Faults of its events are shown through `msg` ("Errore nella Sub " and
+    // the event's name), as its owner's are.
+    ModelloSceltaProfili(const CatalogoProfili& cat, Messaggi& msg);
+
+    // The windows' event contract (form/evento_form.h): every user's change
+    // below is an event; the observer hears of each once.
+    std::function<void()> Cambiato;
+    uint64_t Revisione() const { return eventi_.Revisione(); }
 
     // Families in the order of the list.
     static const std::vector<std::string>& Famiglie(); // "IPE", "HEA", "HEB", "UPN", "L"
@@ -40,8 +51,14 @@ class ModelloSceltaProfili {
     void ImpostaFamiglia(int f);
     void ImpostaFiltro(const std::string& f);
     void SelezionaRiga(int i);
+    void ImpostaGrado(int g);
+    void ImpostaDoppi(bool doppi);
+    void ImpostaDoppiCorto(bool corto);
+    void ImpostaDistanzaDoppi(const std::string& mm);
     const RigaCatalogo* RigaScelta() const;
 
+    // The two hand-offs below raise the link's events, which run under the
+    // section window's own contract.
     // "OK" / double click: copies the settings into the link and raises
     // ComunicaProfilo. False (with the reason in `errore`) when nothing is
     // selected or the gap is not a number ≥ 0.
@@ -56,6 +73,7 @@ class ModelloSceltaProfili {
     DisegnoSezione Anteprima();
 
   private:
+    GuardiaEventi eventi_;
     const CatalogoProfili& cat_;
     SezioneProfili anteprima_;
 };

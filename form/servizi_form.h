@@ -29,10 +29,10 @@ struct ServiziForm {
     FabbricaSuperfici* Superfici = nullptr;
     // Writes the text report to the file percorso.
     std::function<bool(const ModelloForm&, const std::string& percorso, Messaggi&)> StampaRelazione;
-    // Project file: reads ("L") the file percorso into the model; false when
+    // Project file: reads the file percorso into the model; false when
     // the file could not be opened or its header read (its messages shown).
     std::function<bool(ModelloForm&, const std::string& percorso)> LeggiProgetto;
-    // Writes ("S") the model's problem to percorso; false when nothing was
+    // Writes the model's problem to percorso; false when nothing was
     // written (its messages shown; the old file intact).
     std::function<bool(ModelloForm&, const std::string& percorso)> ScriviProgetto;
     // File dialog: the chosen path, or nothing when cancelled.

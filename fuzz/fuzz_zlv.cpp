@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary bytes as a .zlv data file, read with
-// `FileLeggeScrive` in mode "L" into a fresh problem with its section record
+// `FileLeggeScrive` reading into a fresh problem with its section record
 // (`Property`: the typed section's value list and `DatiLeggeScrive` rows, or
 // the steel profile with or without its pairing line, and the non-linear
 // block); the section is rebuilt from what was read, the problem is written
@@ -57,7 +57,7 @@ void Ricostruisci(zelvo::Property& p, zelvo::Messaggi& msg) {
     if (p.SezioneConEdit) {
         SezioneEdit& s = p.SezioneEd;
         s.LetturaSucc = false;
-        if (!s.DatiLeggeScrive("L")) return;
+        if (!s.DatiLeggeScrive(Verso::Leggi)) return;
         if (!s.FormLeggeDatiContinua(msg)) return;
         Verifica(Finiti(s.Contorno));
         Verifica(std::isfinite(s.WxSup) && std::isfinite(s.WxInf));
@@ -67,9 +67,9 @@ void Ricostruisci(zelvo::Property& p, zelvo::Messaggi& msg) {
         // Stored again, the section reads back the same.
         const ValoriColl prima = s.CollEdit;
         s.ScritturaSucc = false;
-        Verifica(s.DatiLeggeScrive("S"));
+        Verifica(s.DatiLeggeScrive(Verso::Scrivi));
         s.LetturaSucc = false;
-        Verifica(s.DatiLeggeScrive("L"));
+        Verifica(s.DatiLeggeScrive(Verso::Leggi));
         Verifica(s.CollEdit.size() <= prima.size());
     } else {
         SezioneProfili& s = p.SezionePr;
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProgettoFile progetto{modulo.Dati, form.NSezioni, unita, form.VersioneLetta, &record};
     EsitoProgetto esito = EsitoProgetto::IntestazioneIlleggibile;
     try {
-        esito = FileLeggeScrive(file, "L", progetto);
+        esito = FileLeggeScrive(file, Verso::Leggi, progetto);
     } catch (const std::exception&) {
         // The reader reports by its messages; nothing may escape it.
         std::abort();
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // the current one whatever version was read).
         std::string versione;
         FlussoValori s1 = FlussoValori::PerScrivere(msg);
-        Verifica(FileLeggeScrive(s1, "S", progetto) == EsitoProgetto::Completo);
+        Verifica(FileLeggeScrive(s1, Verso::Scrivi, progetto) == EsitoProgetto::Completo);
         Verifica(!s1.Fallito());
         DatiTrave d2;
         int16_t ns2 = 0;
@@ -122,10 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         RecordProperty r2;
         r2.Versione = &versione;
         FlussoValori l2 = FlussoValori::PerLeggere(s1.Contenuto(), msg);
-        Verifica(FileLeggeScrive(l2, "L", {d2, ns2, u2, versione, &r2}) == EsitoProgetto::Completo);
+        Verifica(FileLeggeScrive(l2, Verso::Leggi, {d2, ns2, u2, versione, &r2}) ==
+                 EsitoProgetto::Completo);
         Verifica(static_cast<bool>(r2.Prop) == static_cast<bool>(record.Prop));
         FlussoValori s2 = FlussoValori::PerScrivere(msg);
-        FileLeggeScrive(s2, "S", {d2, ns2, u2, versione, &r2});
+        FileLeggeScrive(s2, Verso::Scrivi, {d2, ns2, u2, versione, &r2});
         // Windows-1252 bytes that happen to form valid UTF-8 are read back as
         // UTF-8 (files in either encoding are accepted): only unambiguous
         // bytes must come back the same.

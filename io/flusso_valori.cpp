@@ -247,9 +247,8 @@ bool SegnalaScrittura(FlussoValori& f) {
     return true;
 }
 
-void FileInOutStringColl(const std::string& modo, FlussoValori& f,
-                         std::vector<std::string>& lista) {
-    if (modo == "L") {
+void FileInOutStringColl(Verso modo, FlussoValori& f, std::vector<std::string>& lista) {
+    if (modo == Verso::Leggi) {
         const std::string riga = f.LeggiRiga();
         lista.clear();
         if (riga.empty() || riga[0] != '"') {
@@ -274,25 +273,22 @@ void FileInOutStringColl(const std::string& modo, FlussoValori& f,
             if (q == std::string_view::npos) break;
             resto.remove_prefix(std::min(resto.size(), q + 2)); // the quote and the comma
         }
-    } else if (modo == "S") {
+    } else {
         std::vector<std::string> el;
         for (const auto& s : lista)
             el.push_back("\"" + f.Ripulisci(s, true) + "\"");
         f.ScriviRiga(Riga(el));
-    } else {
-        f.Msg().Mostra("Errore nella Sub FileInOutStringColl");
     }
 }
 
-void FileInOutIntestazione(const std::string& modo, FlussoValori& f, std::string& titolo,
-                           std::string& versione, const std::string& versioneCorrente) {
-    if (modo == "S") {
+void FileInOutIntestazione(Verso modo, FlussoValori& f, std::string& titolo, std::string& versione,
+                           const std::string& versioneCorrente) {
+    if (modo == Verso::Scrivi) {
         std::vector<std::string> l{titolo, versioneCorrente};
         FileInOutStringColl(modo, f, l);
     } else {
         std::vector<std::string> l;
         FileInOutStringColl(modo, f, l);
-        if (modo != "L") return;
         titolo = l.empty() ? std::string() : l[0];
         versione = l.size() >= 2 ? l[1] : "0";
     }

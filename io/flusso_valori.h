@@ -1,5 +1,5 @@
-// Value-stream text files: one routine call per line, mode "L" reads and
-// mode "S" writes the same sequence of variables, so that a file format is
+// Value-stream text files: one routine call per line, `Verso::Leggi` reads
+// and `Verso::Scrivi` writes the same sequence of variables, so that a file format is
 // defined once (see form/file_progetto.h) and reader and writer cannot drift.
 //
 // Line format (Windows-1252, CR LF line ends):
@@ -24,6 +24,7 @@
 #pragma once
 
 #include "core/messaggi.h"
+#include "io/verso.h"
 #include "io/versione.h"
 
 #include <cstdint>
@@ -138,13 +139,12 @@ std::string Riga(const std::vector<std::string>& elementi);
 // already been shown (internal helper of the routines below).
 bool SegnalaScrittura(FlussoValori& f);
 
-// Writes (mode "S") or reads (mode "L") the variables as one line.
-// Failure: closes the stream; "L" shows "Lettura incompleta del file" and
-// throws ErroreFile(1000); "S" shows "Scrittura incompleta del file" (once
+// Writes (`Verso::Scrivi`) or reads (`Verso::Leggi`) the variables as one line.
+// Failure: closes the stream; reading shows "Lettura incompleta del file" and
+// throws ErroreFile(1000); writing shows "Scrittura incompleta del file" (once
 // per stream: a stream that has failed writes nothing more) and returns.
-// Any other mode shows "Errore nella Sub FileInOut".
-template <class... T> void FileInOut(const std::string& modo, FlussoValori& f, T&... v) {
-    if (modo == "L") {
+template <class... T> void FileInOut(Verso modo, FlussoValori& f, T&... v) {
+    if (modo == Verso::Leggi) {
         try {
             (f.Leggi(v), ...);
         } catch (const ErroreFile&) {
@@ -152,38 +152,33 @@ template <class... T> void FileInOut(const std::string& modo, FlussoValori& f, T
             f.Msg().Mostra(TestoLetturaIncompleta);
             throw ErroreFile(1000, "lettura incompleta");
         }
-    } else if (modo == "S") {
+    } else {
         try {
             f.ScriviRiga(Riga({f.Elemento(v)...}));
         } catch (const ErroreFile&) {
             f.Chiudi();
             SegnalaScrittura(f);
         }
-    } else {
-        f.Msg().Mostra("Errore nella Sub FileInOut");
     }
 }
 
-// Like `FileInOut` without messages: "L" closes the stream and throws
-// ErroreFile(1010); "S" returns silently.
-template <class... T>
-void FileInOutSenzaMessaggio(const std::string& modo, FlussoValori& f, T&... v) {
-    if (modo == "L") {
+// Like `FileInOut` without messages: reading closes the stream and throws
+// ErroreFile(1010); writing returns silently.
+template <class... T> void FileInOutSenzaMessaggio(Verso modo, FlussoValori& f, T&... v) {
+    if (modo == Verso::Leggi) {
         try {
             (f.Leggi(v), ...);
         } catch (const ErroreFile&) {
             f.Chiudi();
             throw ErroreFile(1010, "lettura incompleta");
         }
-    } else if (modo == "S") {
+    } else {
         try {
             f.ScriviRiga(Riga({f.Elemento(v)...}));
         } catch (const ErroreFile&) {
             f.Chiudi();
             f.SegnaFallito();
         }
-    } else {
-        f.Msg().Mostra("Errore nella Sub FileInOutSenzaMessaggio");
     }
 }
 
@@ -194,9 +189,9 @@ void FileInOutSenzaMessaggio(const std::string& modo, FlussoValori& f, T&... v) 
 // when the values were read or written (false: skipped for the version, or
 // failed).
 template <class... T>
-bool FileInOutCond(const std::string& modo, FlussoValori& f, const std::string& versione,
-                   const Versione& minima, T&... v) {
-    if (modo == "L") {
+bool FileInOutCond(Verso modo, FlussoValori& f, const std::string& versione, const Versione& minima,
+                   T&... v) {
+    if (modo == Verso::Leggi) {
         if (!AlmenoVersione(versione, minima)) {
             f.Chiudi();
             f.Msg().Mostra(TestoLetturaIncompleta);
@@ -209,31 +204,28 @@ bool FileInOutCond(const std::string& modo, FlussoValori& f, const std::string& 
             f.Msg().Mostra(TestoLetturaIncompleta);
             return false;
         }
-    } else if (modo == "S") {
-        try {
-            f.ScriviRiga(Riga({f.Elemento(v)...}));
-            return true;
-        } catch (const ErroreFile&) {
-            f.Chiudi();
-            SegnalaScrittura(f);
-            return false;
-        }
     }
-    f.Msg().Mostra("Errore nella Sub FileInOutCond");
-    return false;
+    try {
+        f.ScriviRiga(Riga({f.Elemento(v)...}));
+        return true;
+    } catch (const ErroreFile&) {
+        f.Chiudi();
+        SegnalaScrittura(f);
+        return false;
+    }
 }
 
 // A list of strings on one line, each quoted, line breaks encoded as two
-// code-1 characters. "L" clears the list and fills it from the next line (a
+// code-1 characters. Reading clears the list and fills it from the next line (a
 // line that does not start with a double quote is one item). Failures throw
 // ErroreFile(0) to the caller.
-void FileInOutStringColl(const std::string& modo, FlussoValori& f, std::vector<std::string>& lista);
+void FileInOutStringColl(Verso modo, FlussoValori& f, std::vector<std::string>& lista);
 
-// First line of a data file: title and format version. "S" writes
-// {titolo, versioneCorrente}; "L" sets `titolo` to the first item and
+// First line of a data file: title and format version. Writing writes
+// {titolo, versioneCorrente}; reading sets `titolo` to the first item and
 // `versione` to the second, or "0" when the line holds only the title.
 // Failures throw ErroreFile(0) to the caller.
-void FileInOutIntestazione(const std::string& modo, FlussoValori& f, std::string& titolo,
-                           std::string& versione, const std::string& versioneCorrente);
+void FileInOutIntestazione(Verso modo, FlussoValori& f, std::string& titolo, std::string& versione,
+                           const std::string& versioneCorrente);
 
 } // namespace zelvo

@@ -10,8 +10,8 @@ namespace zelvo {
 // ---------------------------------------------------------------------------
 // Sections on the data file.
 
-void CollLeggeScrive(SezioneEdit& s, FlussoValori& f, const std::string& Modo) {
-    if (Modo == "L") {
+void CollLeggeScrive(SezioneEdit& s, FlussoValori& f, Verso Modo) {
+    if (Modo == Verso::Leggi) {
         int16_t n = 0;
         FileInOut(Modo, f, n);
         if (n < 0) {
@@ -36,26 +36,26 @@ void CollLeggeScrive(SezioneEdit& s, FlussoValori& f, const std::string& Modo) {
     FileInOut(Modo, f, s.Wply, s.Wplz);
 }
 
-void LeggeScriveProfili(SezioneProfili& p, FlussoValori& f, const std::string& Modo,
+void LeggeScriveProfili(SezioneProfili& p, FlussoValori& f, Verso Modo,
                         const std::string& versione) {
     FileInOut(Modo, f, p.TipoProfilo, p.h, p.b, p.tw, p.tf, p.bAlaInf, p.tAlaInf, p.SaldataAsimm);
     FileInOut(Modo, f, p.SezioneProfiliRuotata, p.Jy, p.Jz);
     FileInOut(Modo, f, p.Wply, p.Wplz, p.fySteelTMP);
     FileInOut(Modo, f, p.Wply, p.Wplz);
-    if (Modo != "L" || AlmenoVersione(versione, Versione{5, 4}))
+    if (Modo != Verso::Leggi || AlmenoVersione(versione, Versione{5, 4}))
         FileInOut(Modo, f, p.Doppi, p.dDoppi, p.DoppiCorto);
 }
 
 // ---------------------------------------------------------------------------
 // Property.
 
-void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitMisura& u,
+void Property::LeggeScrive(Verso Modo, FlussoValori& f, const UnitMisura& u,
                            const std::string& versione, bool conFy) {
     // The 32-bit number travels as a double (an integer text).
     double numero = iProp;
     FileInOut(Modo, f, numero, E, nU, Alfa, Density, NomeMat, Area, Jota, NomeProp, tipo,
               DidSezione, SezioneConEdit);
-    if (Modo == "L") {
+    if (Modo == Verso::Leggi) {
         if (numero != std::floor(numero) || numero < -2147483648.0 || numero > 2147483647.0) {
             f.Chiudi();
             f.Msg().Mostra(TestoLetturaIncompleta);
@@ -64,13 +64,13 @@ void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitM
         iProp = static_cast<int32_t>(numero);
     }
     if (SezioneConEdit) {
-        if (Modo == "L") {
+        if (Modo == Verso::Leggi) {
             SezioneEd = SezioneEdit();
             SezioneEd.UnitaLunghezza = u.UnitaModello[4];
         }
         CollLeggeScrive(SezioneEd, f, Modo);
     } else {
-        if (Modo == "L") SezionePr = SezioneProfili();
+        if (Modo == Verso::Leggi) SezionePr = SezioneProfili();
         LeggeScriveProfili(SezionePr, f, Modo, versione);
     }
     FileInOut(Modo, f, SezioneNL);
@@ -83,7 +83,7 @@ void Property::LeggeScrive(const std::string& Modo, FlussoValori& f, const UnitM
     }
     if (conFy) {
         FileInOut(Modo, f, fyBeam);
-        if (Modo == "L" && !(std::isfinite(fyBeam) && fyBeam >= 0)) {
+        if (Modo == Verso::Leggi && !(std::isfinite(fyBeam) && fyBeam >= 0)) {
             f.Chiudi();
             f.Msg().Mostra(TestoLetturaIncompleta);
             throw ErroreFile(1000, "tensione di snervamento non valida");
@@ -227,20 +227,20 @@ std::filesystem::path PercorsoMaterialiPredefiniti() {
     return FileDati("VantrexMateriali.txt");
 }
 
-bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Messaggi& msg,
-                              const UnitMisura& u, const std::filesystem::path& percorso,
+bool FileMaterialiLeggeScrive(TabellaMateriali& t, Verso Modo, Messaggi& msg, const UnitMisura& u,
+                              const std::filesystem::path& percorso,
                               const std::filesystem::path& predefiniti) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const std::string pieno = fs::absolute(percorso, ec).string();
-    if (Modo == "S") {
+    if (Modo == Verso::Scrivi) {
         // The grid is only read here: whatever fails, the user's materials stay.
         RegistroMessaggi interni;
         FlussoValori f = FlussoValori::PerScrivere(interni);
         bool ok = true;
         try {
             int16_t n = Conteggio16(t.Righe() - 1);
-            FileInOut("S", f, n);
+            FileInOut(Verso::Scrivi, f, n);
             for (int i = 1; i <= n && ok; ++i) {
                 const GrigliaTesto& r = t.Griglia;
                 std::string nome = r.Testo(i, 1);
@@ -255,8 +255,8 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
                 float nU = ASingolo(cella(3));
                 float D = ASingolo(cella(4));
                 float A = ASingolo(cella(5));
-                FileInOut("S", f, nome);
-                FileInOut("S", f, E, nU, D, A);
+                FileInOut(Verso::Scrivi, f, nome);
+                FileInOut(Verso::Scrivi, f, E, nU, D, A);
             }
         } catch (const Guasto&) {
             ok = false;
@@ -290,14 +290,14 @@ bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Mess
     if (ok) {
         try {
             int16_t n = 0;
-            FileInOut("L", *f, n);
+            FileInOut(Verso::Leggi, *f, n);
             if (n < 1) throw ErroreFile(1000, "nessun materiale");
             nuova.Dimensiona(n + 1);
             for (int i = 1; i <= n; ++i) {
                 std::string nome;
                 float E, nU, D, A;
-                FileInOut("L", *f, nome);
-                FileInOut("L", *f, E, nU, D, A);
+                FileInOut(Verso::Leggi, *f, nome);
+                FileInOut(Verso::Leggi, *f, E, nU, D, A);
                 nuova.Riempi(i, nome, E, nU, D, A, u);
             }
         } catch (const ErroreFile&) {

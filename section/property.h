@@ -16,12 +16,12 @@
 
 namespace zelvo {
 
-// Writes (mode "S") or reads (mode "L") the typed section's value list and
+// Writes or reads the typed section's value list and
 // its plastic moduli. Failures throw ErroreFile after their message.
-void CollLeggeScrive(SezioneEdit& s, FlussoValori& NumeroFile, const std::string& Modo);
+void CollLeggeScrive(SezioneEdit& s, FlussoValori& NumeroFile, Verso Modo);
 // The same for a profile; `versione` is the file's format version (the
 // pairing line is read only from "5.4" on).
-void LeggeScriveProfili(SezioneProfili& p, FlussoValori& NumeroFile, const std::string& Modo,
+void LeggeScriveProfili(SezioneProfili& p, FlussoValori& NumeroFile, Verso Modo,
                         const std::string& versione = "5.4");
 
 class Property {
@@ -65,7 +65,7 @@ class Property {
     // section length unit of `u` (the units of the problem it belongs to).
     // `conFy`: a line with the typed yield stress fyBeam closes the record
     // (see FyNelFile).
-    void LeggeScrive(const std::string& Modo, FlussoValori& NumeroFile, const UnitMisura& u,
+    void LeggeScrive(Verso Modo, FlussoValori& NumeroFile, const UnitMisura& u,
                      const std::string& versione = "5.4", bool conFy = false);
     // The record carries a yield stress the user typed for the check: fyBeam
     // > 0 that the nonlinear data do not already hold and that is not simply
@@ -118,8 +118,8 @@ std::filesystem::path PercorsoMateriali();
 // The default materials file shipped with the program.
 std::filesystem::path PercorsoMaterialiPredefiniti();
 
-// Reads the materials file into the grid ("L") or writes the grid to it
-// ("S"). Reading: when `percorso` does not exist yet the shipped defaults
+// Reads the materials file into the grid (Verso::Leggi) or writes the grid to it
+// (Verso::Scrivi). Reading: when `percorso` does not exist yet the shipped defaults
 // `predefiniti` (if given) are read in its place, silently; a missing or
 // unreadable file shows "File " + path + " non trovato. Vengono inseriti i
 // materiali di default" and inserts the built-in defaults.
@@ -127,8 +127,7 @@ std::filesystem::path PercorsoMaterialiPredefiniti();
 // renamed over the old one only when complete; on failure the grid is kept
 // and "Impossibile salvare il file " + path + ". I materiali non sono stati
 // salvati." is shown. Returns success.
-bool FileMaterialiLeggeScrive(TabellaMateriali& t, const std::string& Modo, Messaggi& msg,
-                              const UnitMisura& u,
+bool FileMaterialiLeggeScrive(TabellaMateriali& t, Verso Modo, Messaggi& msg, const UnitMisura& u,
                               const std::filesystem::path& percorso = PercorsoMateriali(),
                               const std::filesystem::path& predefiniti = {});
 

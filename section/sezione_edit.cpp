@@ -90,7 +90,7 @@ void SezioneEdit::ImpostaTabella(int16_t righe, const std::vector<std::vector<fl
                           static_cast<size_t>(i) < valori[j].size())
                              ? valori[j][i]
                              : 0.0f;
-    MatriceFigureAssociata("L");
+    MatriceFigureAssociata(Verso::Leggi);
 }
 
 float SezioneEdit::Tabella(int col, int riga) const {
@@ -116,14 +116,14 @@ void SezioneEdit::ImpostaRaggi(float esterno, float interno, int16_t lati) {
     rInternoM_ = ASingolo(interno * f);
 }
 
-void SezioneEdit::MatriceFigureAssociata(const std::string& Modo) {
+void SezioneEdit::MatriceFigureAssociata(Verso Modo) {
     const double f = Fattore();
-    const auto& da = (Modo == "L") ? tab_ : tabM_;
-    auto& a = (Modo == "L") ? tabM_ : tab_;
+    const auto& da = (Modo == Verso::Leggi) ? tab_ : tabM_;
+    auto& a = (Modo == Verso::Leggi) ? tabM_ : tab_;
     a = da;
     for (auto& col : a)
         for (auto& v : col)
-            v = ASingolo((Modo == "L") ? v * f : v / f);
+            v = ASingolo((Modo == Verso::Leggi) ? v * f : v / f);
 }
 
 // ---------------------------------------------------------------------------
@@ -227,7 +227,7 @@ bool SezioneEdit::FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg) 
                     }
                 }
             }
-            MatriceFigureAssociata("L");
+            MatriceFigureAssociata(Verso::Leggi);
         }
     }
     return FormLeggeDatiContinua(msg);
@@ -420,8 +420,8 @@ bool SezioneEdit::TuttiTipiSezione(int16_t Tipo, Vettore1<double>& x, Vettore1<d
 // ---------------------------------------------------------------------------
 // Storage.
 
-void SezioneEdit::CollEditLeggeScrive(const std::string& Modo, ValoriColl& valori) {
-    if (Modo == "S") {
+void SezioneEdit::CollEditLeggeScrive(Verso Modo, ValoriColl& valori) {
+    if (Modo == Verso::Scrivi) {
         if (!ScritturaSucc) {
             CollEdit.clear();
             ScritturaSucc = true;
@@ -442,8 +442,8 @@ void SezioneEdit::CollEditLeggeScrive(const std::string& Modo, ValoriColl& valor
     }
 }
 
-bool SezioneEdit::DatiLeggeScrive(const std::string& Modo) {
-    const bool scrive = Modo == "S";
+bool SezioneEdit::DatiLeggeScrive(Verso Modo) {
+    const bool scrive = Modo == Verso::Scrivi;
     // A list that does not hold a whole section changes nothing: the type,
     // the counts and the tables always stay consistent with each other.
     struct Stato {
@@ -497,7 +497,7 @@ bool SezioneEdit::DatiLeggeScrive(const std::string& Modo) {
             for (int j = 0; j < nRighe_; ++j)
                 for (int i = 0; i < c; ++i)
                     scambiaF(tabM_[i][j]);
-            if (!scrive) MatriceFigureAssociata("S");
+            if (!scrive) MatriceFigureAssociata(Verso::Scrivi);
         }
         return true;
     } catch (const Guasto&) {
@@ -516,7 +516,7 @@ bool SezioneEdit::DimSez(double& h, double& b, Messaggi& msg, bool Ricarica) {
     if (Ricarica) {
         LetturaSucc = false;
         RegistroMessaggi interni;
-        if (!DatiLeggeScrive("L") || !FormLeggeDatiContinua(interni)) {
+        if (!DatiLeggeScrive(Verso::Leggi) || !FormLeggeDatiContinua(interni)) {
             for (const auto& m : interni.elenco)
                 msg.Mostra(m.testo, m.icona, m.titolo);
             msg.Mostra("Error in Function hSez");

@@ -12,6 +12,7 @@
 #include "graphics/superficie.h"
 #include "io/griglia_testo.h"
 #include "io/numeri.h"
+#include "io/verso.h"
 #include "section/poligono.h"
 
 #include <cstdint>
@@ -92,8 +93,8 @@ class SezioneEdit {
     bool FormLeggeDati(const CampiEditorSezione& campi, Messaggi& msg);
     bool LeggeCerchio(const CampiEditorSezione& campi, Messaggi& msg);
     void FormScriveDati(CampiEditorSezione& campi) const;
-    // "L": display table → metre table; otherwise the reverse.
-    void MatriceFigureAssociata(const std::string& Modo);
+    // Leggi: display table → metre table; Scrivi: the reverse.
+    void MatriceFigureAssociata(Verso Modo);
 
     // ---- building ----
     bool FormLeggeDatiContinua(Messaggi& msg);
@@ -102,12 +103,12 @@ class SezioneEdit {
     bool AreaNulla();
 
     // ---- storage ----
-    // Moves values into ("S") or out of (anything else) CollEdit; reading
+    // Moves values into (Verso::Scrivi) or out of (Verso::Leggi) CollEdit; reading
     // past the end of the list is a fault (Guasto).
-    void CollEditLeggeScrive(const std::string& Modo, ValoriColl& valori);
-    // The whole section into CollEdit ("S") or back from it ("L"); false
+    void CollEditLeggeScrive(Verso Modo, ValoriColl& valori);
+    // The whole section into CollEdit (Verso::Scrivi) or back from it (Verso::Leggi); false
     // when the list does not hold a section.
-    bool DatiLeggeScrive(const std::string& Modo);
+    bool DatiLeggeScrive(Verso Modo);
     static void CopiaColl(ValoriColl& CollRicevi, const ValoriColl& CollDai);
 
     // Overall height and width (metres) after an optional rebuild from

@@ -33,6 +33,21 @@ QString Q(const char* t) {
     return QString::fromUtf8(t);
 }
 
+// A button with its object name, its name and description for screen
+// readers; `predefinito`: the one Enter presses, the others never take Enter.
+QPushButton* Pulsante(QWidget* genitore, const char* testo, const char* oggetto, const char* nome,
+                      const char* descrizione, bool predefinito = false) {
+    auto* b = new QPushButton(Q(testo), genitore);
+    b->setObjectName(Q(oggetto));
+    b->setAccessibleName(Q(nome));
+    b->setAccessibleDescription(Q(descrizione));
+    if (predefinito)
+        b->setDefault(true);
+    else
+        b->setAutoDefault(false);
+    return b;
+}
+
 } // namespace
 
 FrmUnits::FrmUnits(ModelloForm& modello, QWidget* genitore) : QDialog(genitore), f_(modello) {
@@ -102,26 +117,14 @@ FrmUnits::FrmUnits(ModelloForm& modello, QWidget* genitore) : QDialog(genitore),
         if (!lettura_) Spunta(on);
     });
 
-    cmdSI_ = new QPushButton("Sistema SI", this);
-    cmdSI_->setObjectName("cmdSI");
+    cmdSI_ = Pulsante(this, "Sistema SI", "cmdSI", "Sistema SI", "Sistema Internazionale");
     cmdSI_->setToolTip("Sistema Internazionale");
-    cmdSI_->setAccessibleName("Sistema SI");
-    cmdSI_->setAccessibleDescription("Sistema Internazionale");
-    cmdSI_->setAutoDefault(false);
     connect(cmdSI_, &QPushButton::clicked, this, [this] { SI(); });
 
-    cmdOK_ = new QPushButton("&OK", this);
-    cmdOK_->setObjectName("CmdOK");
-    cmdOK_->setAccessibleName("OK");
-    cmdOK_->setAccessibleDescription("Applica le unità scelte");
-    cmdOK_->setDefault(true);
+    cmdOK_ = Pulsante(this, "&OK", "CmdOK", "OK", "Applica le unità scelte", true);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { Conferma(); });
 
-    cmdCancel_ = new QPushButton("&Cancel", this);
-    cmdCancel_->setObjectName("cmdCancel");
-    cmdCancel_->setAccessibleName("Cancel");
-    cmdCancel_->setAccessibleDescription("Chiude senza cambiare le unità");
-    cmdCancel_->setAutoDefault(false);
+    cmdCancel_ = Pulsante(this, "&Cancel", "cmdCancel", "Cancel", "Chiude senza cambiare le unità");
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
 
     auto* opzioni = new QHBoxLayout;

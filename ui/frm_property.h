@@ -1,10 +1,14 @@
 // `frmProperty` ("Beam Property"): the section-properties window over the
-// toolkit-free model of form/finestra_property.h, and the profile chooser
-// that stands in for the outside profile program. Both only lay out, show
-// and forward; every behaviour is the model's.
+// toolkit-free model of form/finestra_property.h. It only lays out, shows
+// and forwards: it re-reads the model whenever the model's observer fires,
+// and every behaviour (the close sequence included) is the model's. Its
+// pictures and the profile chooser have headers of their own.
 #pragma once
 
 #include "form/finestra_property.h"
+#include "ui/frm_scelta_profili.h"
+#include "ui/legami_vista.h"
+#include "ui/pictura_sezione.h"
 
 #include <QSize>
 #include <QWidget>
@@ -12,20 +16,15 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
-class QTableWidget;
 class QToolButton;
-class QPixmap;
 
 namespace zelvo {
 
@@ -33,30 +32,6 @@ class FrmDati;
 class GrigliaQt;
 class ModelloGrigliaQt;
 class Superficie;
-
-// A picture drawn through the "VIDEO" target: `disegno` gives the drawing
-// (empty: the picture stays blank). A drawing that fails is reported once,
-// after painting, through `guasto`.
-class PicturaSezione : public QWidget {
-    Q_OBJECT
-  public:
-    explicit PicturaSezione(QWidget* genitore = nullptr);
-    std::function<DisegnoSezione()> disegno;
-    std::function<void()> guasto;
-    std::function<void()> click;
-    // The model changed: repaint, and report a failure of the new drawing.
-    void NuovoDisegno() {
-        segnalato_ = false;
-        update();
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-
-  private:
-    bool segnalato_ = false;
-};
 
 class FrmSceltaProfili;
 
@@ -94,98 +69,49 @@ class FrmProperty : public QWidget {
     // Shows page i (0 the tabs, 1 the materials panel, 2 the section editor).
     void MostraPagina(int i);
     void AggiornaMateriali();
-    void Evento(const std::function<void()>& f);
-    void LeggiCampi();
+    // A text box of field `c` and a unit label of text `unita` of the model,
+    // both in the table of what is shown as the model holds it (the box
+    // forwards the user's edits).
+    QLineEdit* NuovoCampo(CampoForm& c, const QString& nome, QWidget* genitore);
+    QLabel* NuovaUnita(const std::string& unita, QWidget* genitore);
+    void Rileggi();
 
     FrmDati& trave_;
     FinestraProperty modello_;
     std::unique_ptr<FrmSceltaProfili> scelta_;
-    bool aggiornando_ = false;
-    bool chiuso_ = false;
+    LegamiVista legami_;
+    bool rileggendo_ = false, ancora_ = false;
     int pagina_ = -1;
-    int revisioneVista_ = -1;
+    std::optional<uint64_t> revisioneVista_;
     QSize dimensioneNormale_;
 
     QStackedWidget* pagine_ = nullptr;
     QTabWidget* SSTab1_ = nullptr;
     // Material
-    QLineEdit* txtMateriale_ = nullptr;
     std::array<QLineEdit*, 4> txtStru_{};
-    std::array<QLabel*, 4> didStru_{};
-    QLabel* lblStru0_ = nullptr;
     // Section
     std::array<QLineEdit*, 2> txtSec_{};
-    QLabel* didSec1_ = nullptr;
-    std::array<QLabel*, 2> lblSec_{};
     QLineEdit* txtFy_ = nullptr;
-    QLabel* lblFy_ = nullptr;
     std::array<QLabel*, 6> verifica_{}; // Wel, Wpl, Mel, Mpl, |M|max, ratio
     std::array<QLabel*, 6> unitaVer_{};
     QLabel* lblMotivo_ = nullptr; // why no plastic check is offered
     // Geometry
-    QLineEdit* txtDidSezione_ = nullptr;
     PicturaSezione* PictureEdit_ = nullptr;
-    std::array<QPushButton*, 3> cmdGeo_{};
     // Materials panel
     QTableView* MSFlexGrid1_ = nullptr;
     ModelloGrigliaQt* modelloMateriali_ = nullptr;
     std::array<QLineEdit*, 6> Text_{};
-    QLabel* lblUnitaMateriali_ = nullptr;
     QLabel* lblPredefiniti_ = nullptr; // the shipped defaults shown, where they are saved
     // Section editor
     std::array<QToolButton*, 7> OpTipoSezione_{};
-    QLabel* lblRighe_ = nullptr;
     QLineEdit* txtRigheGriglia_ = nullptr;
     GrigliaQt* FlexGrid0_ = nullptr;
-    QLineEdit* txtEdit0_ = nullptr;
-    QGroupBox* RaggioFrm_ = nullptr;
     std::array<QLineEdit*, 3> RaggioTxt_{};
-    std::array<QLabel*, 3> RaggioLbl_{};
-    std::array<QLabel*, 2> RaggioUnit_{};
     PicturaSezione* Figura_ = nullptr;
-    std::array<QLabel*, 5> Risultati_{};
-    std::array<QLabel*, 5> RisultatiUnit_{};
     QPushButton* cmdOKEdit_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 
     friend class FrmSceltaProfili;
 };
-
-// The profile chooser: families, the catalogue with a filter, the grade,
-// paired profiles and the picture of the chosen one.
-class FrmSceltaProfili : public QWidget {
-    Q_OBJECT
-  public:
-    FrmSceltaProfili(FrmProperty& finestra, ModelloSceltaProfili& modello);
-    ModelloSceltaProfili& Modello() { return modello_; }
-    void Aggiorna();
-    // "&OK": the selected profile is communicated and the chooser closes.
-    void Conferma();
-
-  protected:
-    void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
-
-  private:
-    void Colonne();
-    FrmProperty& finestra_;
-    ModelloSceltaProfili& modello_;
-    bool aggiornando_ = false;
-    bool chiusa_ = false;
-    bool colonneDimensionate_ = false;
-    QListWidget* famiglie_ = nullptr;
-    QLineEdit* filtro_ = nullptr;
-    QTableWidget* tabella_ = nullptr;
-    QComboBox* grado_ = nullptr;
-    QCheckBox* doppi_ = nullptr;
-    QLineEdit* dDoppi_ = nullptr;
-    QCheckBox* doppiCorto_ = nullptr;
-    PicturaSezione* figura_ = nullptr;
-};
-
-// The pictures of the seven type buttons, drawn by the program on any target
-// (world 0..1 both ways, y downwards) and on a pixmap through "VIDEO".
-void DisegnaTipoSezione(Superficie& s, int tipo);
-QPixmap DisegnoTipoSezione(int tipo, int lato, double dpr = 1);
 
 } // namespace zelvo

@@ -46,13 +46,13 @@ const std::string Incompleta = "Lettura incompleta del file";
 
 std::string Scrivi(Stato& s, RegistroMessaggi& m) {
     auto f = FlussoValori::PerScrivere(m);
-    EXPECT_EQ(FileLeggeScrive(f, "S", s.P()), EsitoProgetto::Completo);
+    EXPECT_EQ(FileLeggeScrive(f, Verso::Scrivi, s.P()), EsitoProgetto::Completo);
     return f.Contenuto();
 }
 
 EsitoProgetto Leggi(const std::string& byte, Stato& s, RegistroMessaggi& m) {
     auto f = FlussoValori::PerLeggere(byte, m);
-    return FileLeggeScrive(f, "L", s.P());
+    return FileLeggeScrive(f, Verso::Leggi, s.P());
 }
 
 // A file of this process in the temporary folder.

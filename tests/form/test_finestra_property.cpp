@@ -266,12 +266,12 @@ TEST_F(FinestraPropertyProva, FileMaterialiSpeditoUgualeAiDefault) {
     TabellaMateriali def, letta;
     def.Default(unita);
     const fs::path scritto = cartella / "scritto.txt";
-    ASSERT_TRUE(FileMaterialiLeggeScrive(def, "S", msg, unita, scritto));
+    ASSERT_TRUE(FileMaterialiLeggeScrive(def, Verso::Scrivi, msg, unita, scritto));
     if (std::getenv("ZELVO_RIGENERA_MATERIALI"))
         fs::copy_file(scritto, Predefiniti, fs::copy_options::overwrite_existing);
     EXPECT_EQ(LeggiFile(Predefiniti), LeggiFile(scritto));
     msg.Svuota();
-    ASSERT_TRUE(FileMaterialiLeggeScrive(letta, "L", msg, unita, Predefiniti));
+    ASSERT_TRUE(FileMaterialiLeggeScrive(letta, Verso::Leggi, msg, unita, Predefiniti));
     EXPECT_TRUE(msg.elenco.empty());
     ASSERT_EQ(letta.Righe(), def.Righe());
     for (int r = 1; r < def.Righe(); ++r)

@@ -52,9 +52,9 @@ TEST(Lettura, OgniFormaNumerica) {
     std::string s1, s2;
     int16_t n, k, l;
     bool t;
-    FileInOut("L", f, a, b, d[0], d[1], d[2], d[3], d[4], d[5], d[6], s1, s2, n);
+    FileInOut(Verso::Leggi, f, a, b, d[0], d[1], d[2], d[3], d[4], d[5], d[6], s1, s2, n);
     // 3.7 into an integer rounds; values continue across LF and CR line ends.
-    FileInOut("L", f, k, l, t, x, y);
+    FileInOut(Verso::Leggi, f, k, l, t, x, y);
     EXPECT_EQ(std::pair(a, b), std::pair(0.5f, -0.5f));
     EXPECT_EQ(std::vector<double>(d, d + 7),
               (std::vector<double>{1e-4, 2.1e11, 3.0, 1000.0, 7.0, -1.0, 0.0}));
@@ -69,7 +69,7 @@ TEST(Lettura, SingoloArrotondatoUnaVolta) {
     RegistroMessaggi m;
     auto f = FlussoValori::PerLeggere("1.00000005960464477539062500000000001\r\n", m);
     float v;
-    FileInOut("L", f, v);
+    FileInOut(Verso::Leggi, f, v);
     EXPECT_EQ(v, std::nextafter(1.0f, 2.0f));
 }
 
@@ -80,9 +80,9 @@ TEST(Lettura, ValoriNonValidi) {
         float v = 42;
         int16_t n = 42;
         if (std::string(t) == "70000")
-            EXPECT_THROW(FileInOut("L", f, n), ErroreFile);
+            EXPECT_THROW(FileInOut(Verso::Leggi, f, n), ErroreFile);
         else
-            EXPECT_THROW(FileInOut("L", f, v), ErroreFile) << t;
+            EXPECT_THROW(FileInOut(Verso::Leggi, f, v), ErroreFile) << t;
         EXPECT_EQ(m.Testi(), std::vector<std::string>{"Lettura incompleta del file"}) << t;
         EXPECT_FALSE(f.Aperto());
     }
@@ -94,22 +94,11 @@ TEST(Lettura, FineDatiSoloSpazi) {
     auto f = FlussoValori::PerLeggere("1\r\n \r\n\t\r\n", m);
     EXPECT_FALSE(f.FineDati());
     int16_t n = 0;
-    FileInOut("L", f, n);
+    FileInOut(Verso::Leggi, f, n);
     EXPECT_TRUE(f.FineDati());
     auto g = FlussoValori::PerLeggere("1\r\n\r\n,\r\n", m);
-    FileInOut("L", g, n);
+    FileInOut(Verso::Leggi, g, n);
     EXPECT_FALSE(g.FineDati()) << "an empty item is an item";
-}
-
-TEST(Modo, SconosciutoMessaggio) {
-    RegistroMessaggi m;
-    auto f = FlussoValori::PerScrivere(m);
-    float a = 1;
-    FileInOut("X", f, a);
-    FileInOutCond("X", f, "5.4", Versione{4, 0}, a);
-    EXPECT_EQ(m.Testi(), (std::vector<std::string>{"Errore nella Sub FileInOut",
-                                                   "Errore nella Sub FileInOutCond"}));
-    EXPECT_EQ(f.Contenuto(), "");
 }
 
 TEST(Scrittura, FormatoDellaRiga) {
@@ -120,7 +109,7 @@ TEST(Scrittura, FormatoDellaRiga) {
     int16_t n = -7;
     bool t = true, u = false;
     std::string str = "Trave è";
-    FileInOut("S", f, a, b, c, d, e, n, t, u, str);
+    FileInOut(Verso::Scrivi, f, a, b, c, d, e, n, t, u, str);
     EXPECT_EQ(f.Contenuto(),
               "0.1,2.1E+11,1E-04,0.1,-1234567.8,-7,#TRUE#,#FALSE#,\"Trave \xE8\"\r\n");
     EXPECT_FALSE(f.Sostituiti());
@@ -140,13 +129,13 @@ TEST(Scrittura, AndataRitornoEsatta) {
         if (i == 2000)
             x = std::numeric_limits<float>::denorm_min(), y = std::numeric_limits<double>::max();
         scritti.push_back({x, y});
-        FileInOut("S", f, x, y);
+        FileInOut(Verso::Scrivi, f, x, y);
     }
     auto r = FlussoValori::PerLeggere(f.Contenuto(), m);
     for (auto [x0, y0] : scritti) {
         float x;
         double y;
-        FileInOut("L", r, x, y);
+        FileInOut(Verso::Leggi, r, x, y);
         ASSERT_EQ(std::bit_cast<uint32_t>(x), std::bit_cast<uint32_t>(x0)) << x0;
         ASSERT_EQ(std::bit_cast<uint64_t>(y), std::bit_cast<uint64_t>(y0)) << y0;
     }
@@ -158,13 +147,13 @@ TEST(ListaStringhe, TitoloSuDueRighe) {
     RegistroMessaggi m;
     auto f = FlussoValori::PerScrivere(m);
     std::vector<std::string> l{"riga 1\r\nriga 2", "x,y", "", "a\nb\rc"};
-    FileInOutStringColl("S", f, l);
+    FileInOutStringColl(Verso::Scrivi, f, l);
     EXPECT_EQ(f.Contenuto(), "\"riga 1\x01\x01riga 2\",\"x,y\",\"\",\"a\x01\x01"
                              "b\x01\x01"
                              "c\"\r\n");
     auto r = FlussoValori::PerLeggere(f.Contenuto(), m);
     std::vector<std::string> letti;
-    FileInOutStringColl("L", r, letti);
+    FileInOutStringColl(Verso::Leggi, r, letti);
     l.back() = "a\r\nb\r\nc";
     EXPECT_EQ(letti, l);
 }

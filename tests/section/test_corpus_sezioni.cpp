@@ -51,7 +51,7 @@ std::function<bool(Property&, Messaggi&)> Tipizzata(int16_t tipo,
         if (!w.Wplastici(msg)) return false;
         s.Wply = w.Wplx, s.Wplz = w.Wply;
         s.ScritturaSucc = false;
-        if (!s.DatiLeggeScrive("S")) return false;
+        if (!s.DatiLeggeScrive(Verso::Scrivi)) return false;
         p.SezioneConEdit = true, p.Area = s.Contorno.Area, p.Jota = s.Contorno.jota_xG;
         p.DidSezione = DidascaliaTipoSezione(tipo);
         return true;
@@ -130,7 +130,8 @@ std::string FileCon(Property p) {
     int16_t ns = 100;
     UnitMisura u;
     std::string v = VersioneFileCorrente;
-    EXPECT_EQ(FileLeggeScrive(f, "S", ProgettoFile{d, ns, u, v, &rec}), EsitoProgetto::Completo);
+    EXPECT_EQ(FileLeggeScrive(f, Verso::Scrivi, ProgettoFile{d, ns, u, v, &rec}),
+              EsitoProgetto::Completo);
     EXPECT_TRUE(msg.elenco.empty());
     return f.Contenuto();
 }
@@ -169,7 +170,7 @@ std::unique_ptr<Property> Rileggi(const std::string& byte, EsitoProgetto& esito,
     std::string v;
     RecordProperty rec;
     rec.Versione = &v;
-    esito = FileLeggeScrive(f, "L", ProgettoFile{d, ns, u, v, &rec});
+    esito = FileLeggeScrive(f, Verso::Leggi, ProgettoFile{d, ns, u, v, &rec});
     return std::move(rec.Prop);
 }
 
@@ -177,7 +178,8 @@ std::unique_ptr<Property> Rileggi(const std::string& byte, EsitoProgetto& esito,
 double AreaRicostruita(Property& p, Messaggi& msg) {
     if (p.SezioneConEdit) {
         p.SezioneEd.LetturaSucc = false;
-        if (!p.SezioneEd.DatiLeggeScrive("L") || !p.SezioneEd.FormLeggeDatiContinua(msg)) return -1;
+        if (!p.SezioneEd.DatiLeggeScrive(Verso::Leggi) || !p.SezioneEd.FormLeggeDatiContinua(msg))
+            return -1;
         return p.SezioneEd.Contorno.Area;
     }
     if (!p.SezionePr.Coordinate(msg)) return -1;

@@ -17,7 +17,7 @@ namespace {
 std::string Scrivi(Property& p) {
     RegistroMessaggi msg;
     FlussoValori f = FlussoValori::PerScrivere(msg);
-    p.LeggeScrive("S", f, UnitMisura{});
+    p.LeggeScrive(Verso::Scrivi, f, UnitMisura{});
     EXPECT_TRUE(msg.elenco.empty());
     return f.Contenuto();
 }
@@ -25,7 +25,7 @@ std::string Scrivi(Property& p) {
 Property Leggi(const std::string& byte, const std::string& versione, RegistroMessaggi& msg) {
     FlussoValori f = FlussoValori::PerLeggere(byte, msg);
     Property q;
-    q.LeggeScrive("L", f, UnitMisura{}, versione);
+    q.LeggeScrive(Verso::Leggi, f, UnitMisura{}, versione);
     return q;
 }
 
@@ -66,7 +66,7 @@ TEST(Property, AndataERitornoSezioneTipizzata) {
     c.Griglia = GrigliaTesto::DaRighe({{"1.0", "0.2"}, {"0.3", "0.6"}});
     ASSERT_TRUE(p.SezioneEd.FormLeggeDati(c, msg));
     p.SezioneEd.ScritturaSucc = false;
-    ASSERT_TRUE(p.SezioneEd.DatiLeggeScrive("S"));
+    ASSERT_TRUE(p.SezioneEd.DatiLeggeScrive(Verso::Scrivi));
     p.SezioneEd.Wply = 0.0739, p.SezioneEd.Wplz = 0.07;
     EXPECT_TRUE(AndataERitorno(p).SezioneConEdit);
 }
@@ -166,12 +166,12 @@ TEST(Materiali, ScritturaFallitaConservaLaGriglia) {
     u.UnitaDefault();
     TabellaMateriali t;
     t.Default(u);
-    ASSERT_TRUE(FileMaterialiLeggeScrive(t, "S", msg, u, percorso));
+    ASSERT_TRUE(FileMaterialiLeggeScrive(t, Verso::Scrivi, msg, u, percorso));
     const auto prima = LeggiFile(percorso);
     t.Griglia.ImpostaTesto(1, 1, "Acciaio mio");
     msg.Svuota();
     SimulaDiscoPieno(20);
-    EXPECT_FALSE(FileMaterialiLeggeScrive(t, "S", msg, u, percorso));
+    EXPECT_FALSE(FileMaterialiLeggeScrive(t, Verso::Scrivi, msg, u, percorso));
     SimulaDiscoPieno(std::nullopt);
     EXPECT_EQ(msg.Testi(),
               std::vector<std::string>{"Impossibile salvare il file " + percorso.string() +

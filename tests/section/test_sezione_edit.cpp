@@ -33,10 +33,10 @@ TEST(SezioneEdit, ListaValoriAndataERitorno) {
         s.UnitaLunghezza = t.UnitaLunghezza = "cm";
         ASSERT_TRUE(s.FormLeggeDati(campi, msg));
         s.ScritturaSucc = false;
-        ASSERT_TRUE(s.DatiLeggeScrive("S"));
+        ASSERT_TRUE(s.DatiLeggeScrive(Verso::Scrivi));
         SezioneEdit::CopiaColl(t.CollEdit, s.CollEdit);
         t.LetturaSucc = false;
-        ASSERT_TRUE(t.DatiLeggeScrive("L"));
+        ASSERT_TRUE(t.DatiLeggeScrive(Verso::Leggi));
         ASSERT_TRUE(t.FormLeggeDatiContinua(msg));
         EXPECT_EQ(t.TipoSezione, s.TipoSezione);
         EXPECT_EQ(t.Contorno.nVertici(), s.Contorno.nVertici());
@@ -63,7 +63,7 @@ TEST(SezioneEdit, ListaIncompletaNonCambiaLaSezione) {
     SezioneEdit s;
     ASSERT_TRUE(s.FormLeggeDati(Campi(SezRettangolo, {{"1", "0.5"}}), msg));
     s.ScritturaSucc = false;
-    ASSERT_TRUE(s.DatiLeggeScrive("S"));
+    ASSERT_TRUE(s.DatiLeggeScrive(Verso::Scrivi));
     for (const ValoriColl& lista :
          {ValoriColl{int16_t{3}}, ValoriColl{int16_t{2}, int16_t{3}, 0.4f, 0.1f},
           ValoriColl{int16_t{4}, 0.5f, 0.2f}, ValoriColl{int16_t{9}, int16_t{1}, 1.0f, 1.0f},
@@ -71,7 +71,7 @@ TEST(SezioneEdit, ListaIncompletaNonCambiaLaSezione) {
         SezioneEdit t = std::move(s);
         SezioneEdit::CopiaColl(t.CollEdit, lista);
         t.LetturaSucc = false;
-        EXPECT_FALSE(t.DatiLeggeScrive("L"));
+        EXPECT_FALSE(t.DatiLeggeScrive(Verso::Leggi));
         EXPECT_EQ(t.TipoSezione, SezRettangolo);
         EXPECT_EQ(t.Righe(), 1);
         EXPECT_EQ(std::pair(t.TabellaMetri(1, 1), t.TabellaMetri(2, 1)), std::pair(1.0f, 0.5f));
