@@ -2,8 +2,12 @@
 
 #include "io/numeri.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zelvo {
 
@@ -72,10 +76,250 @@ json JsonProblema(const DatiTrave& d) {
     j["NDivisioni"] = d.NDivisioni;
     j["Winkler"] = d.Winkler;
     j["ReagTraz"] = d.ReagTraz;
+    if (d.Vincoli == Continua) {
+        json campate = json::array(), appoggi = json::array();
+        for (const auto& c : d.Campate)
+            campate.push_back({{"L", Doppio(c.L)}, {"J", Doppio(c.J)}});
+        for (const auto& a : d.Appoggi)
+            appoggi.push_back({{"Tipo", TipoAppoggioJson(a.Tipo)},
+                               {"k", Doppio(a.k)},
+                               {"Cedimento", Doppio(a.Cedimento)}});
+        j["Campate"] = campate;
+        j["Appoggi"] = appoggi;
+    }
     return j;
 }
 
-json JsonRisultati(const RisultatiTrave& r) {
+std::string TipoAppoggioJson(TipoAppoggio t) {
+    switch (t) {
+    case TipoAppoggio::Incastro:
+        return "incastro";
+    case TipoAppoggio::Appoggio:
+        return "appoggio";
+    case TipoAppoggio::Molla:
+        return "molla";
+    case TipoAppoggio::Libero:
+        return "libero";
+    }
+    return "appoggio";
+}
+
+namespace {
+
+// Reading of one object: each key read once, the rest refused.
+class LettoreJson {
+  public:
+    LettoreJson(const json& j, std::string percorso) : j_(j), percorso_(std::move(percorso)) {
+        if (!j_.is_object()) Errore(percorso_, "must be an object");
+    }
+    [[noreturn]] static void Errore(const std::string& chiave, const std::string& perche) {
+        throw ErroreJson(chiave + ": " + perche);
+    }
+    std::string Nome(const std::string& k) const { return percorso_ + "." + k; }
+    const json* Trova(const std::string& k) {
+        letti_.push_back(k);
+        const auto it = j_.find(k);
+        return it == j_.end() ? nullptr : &*it;
+    }
+    void Numero(const std::string& k, double& v) {
+        if (const json* x = Trova(k)) v = Doppio(*x, Nome(k));
+    }
+    void Singolo(const std::string& k, float& v) {
+        if (const json* x = Trova(k)) v = SingoloDa(*x, Nome(k));
+    }
+    void Intero(const std::string& k, int16_t& v, int minimo, int massimo) {
+        if (const json* x = Trova(k))
+            v = static_cast<int16_t>(InteroDa(*x, Nome(k), minimo, massimo));
+    }
+    void Logico(const std::string& k, bool& v) {
+        if (const json* x = Trova(k)) {
+            if (!x->is_boolean()) Errore(Nome(k), "must be true or false");
+            v = x->get<bool>();
+        }
+    }
+    void Testo(const std::string& k, std::string& v) {
+        if (const json* x = Trova(k)) {
+            if (!x->is_string()) Errore(Nome(k), "must be a string");
+            v = x->get<std::string>();
+        }
+    }
+    // The keys not read are unknown.
+    void Fine() const {
+        for (auto it = j_.begin(); it != j_.end(); ++it)
+            if (std::find(letti_.begin(), letti_.end(), it.key()) == letti_.end())
+                Errore(Nome(it.key()), "unknown key");
+    }
+
+    static double Doppio(const json& x, const std::string& nome) {
+        if (!x.is_number()) Errore(nome, "must be a number");
+        const double v = x.get<double>();
+        if (!std::isfinite(v)) Errore(nome, "out of range (not a finite number)");
+        return v;
+    }
+    static float SingoloDa(const json& x, const std::string& nome) {
+        const double v = Doppio(x, nome);
+        if (std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
+            Errore(nome, "out of range (beyond a single-precision number)");
+        return static_cast<float>(v);
+    }
+    static int InteroDa(const json& x, const std::string& nome, int minimo, int massimo) {
+        if (!x.is_number_integer()) Errore(nome, "must be an integer");
+        const auto v = x.get<long long>();
+        if (x.is_number_unsigned() && x.get<unsigned long long>() > 32767ULL)
+            Errore(nome, "out of range (" + std::to_string(minimo) + " to " +
+                             std::to_string(massimo) + ")");
+        if (v < minimo || v > massimo)
+            Errore(nome, "out of range (" + std::to_string(minimo) + " to " +
+                             std::to_string(massimo) + ")");
+        return static_cast<int>(v);
+    }
+
+  private:
+    const json& j_;
+    std::string percorso_;
+    std::vector<std::string> letti_;
+};
+
+// A table: an array of objects, each read by `riga`.
+template <class F> size_t Righe(LettoreJson& l, const std::string& k, F riga) {
+    const json* a = l.Trova(k);
+    if (!a) return 0;
+    if (!a->is_array()) LettoreJson::Errore(l.Nome(k), "must be an array");
+    if (a->size() > 32767) LettoreJson::Errore(l.Nome(k), "out of range (more than 32767 rows)");
+    for (size_t i = 0; i < a->size(); ++i) {
+        LettoreJson r((*a)[i], l.Nome(k) + "[" + std::to_string(i) + "]");
+        riga(r);
+        r.Fine();
+    }
+    return a->size();
+}
+
+} // namespace
+
+ProblemaJson ProblemaDaJson(const json& problema) {
+    ProblemaJson p;
+    DatiTrave& d = p.Dati;
+    LettoreJson l(problema, "problem");
+    l.Testo("Titolo", d.Titolo);
+    l.Singolo("Luce", d.Luce);
+    l.Singolo("E", d.E);
+    l.Singolo("J", d.J);
+    l.Intero("Vincoli", d.Vincoli, AppoggioAppoggio, Continua);
+    l.Intero("NSezioni", p.NSezioni, 1, 32767);
+    d.NSezioni = p.NSezioni;
+    l.Singolo("AscissaX", d.AscissaX);
+    l.Logico("DistanzeParziali", d.DistanzeParziali);
+    const int16_t nessuno = -1;
+    int16_t nt = nessuno, nc = nessuno, nw = nessuno;
+    l.Intero("NTrapezi", nt, 0, 32767);
+    l.Intero("NConcentrati", nc, 0, 32767);
+    l.Intero("NCoppie", nw, 0, 32767);
+    std::vector<CaricoTrapezio> trapezi;
+    std::vector<CaricoConcentrato> forze;
+    std::vector<CaricoCoppia> coppie;
+    const bool tt =
+        Righe(l, "CarichiTrapezi",
+              [&](LettoreJson& r) {
+                  CaricoTrapezio c;
+                  for (auto [k, v] :
+                       {std::pair{"q1", &c.q1}, {"q2", &c.q2}, {"d1", &c.d1}, {"d2", &c.d2}}) {
+                      if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
+                      r.Singolo(k, *v);
+                  }
+                  trapezi.push_back(c);
+              }) > 0 ||
+        problema.contains("CarichiTrapezi");
+    const bool tf = Righe(l, "CarichiConcentrati",
+                          [&](LettoreJson& r) {
+                              CaricoConcentrato c;
+                              for (auto [k, v] : {std::pair{"F", &c.F}, {"d", &c.d}}) {
+                                  if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
+                                  r.Singolo(k, *v);
+                              }
+                              forze.push_back(c);
+                          }) > 0 ||
+                    problema.contains("CarichiConcentrati");
+    const bool tw = Righe(l, "Coppie",
+                          [&](LettoreJson& r) {
+                              CaricoCoppia c;
+                              for (auto [k, v] : {std::pair{"W", &c.W}, {"d", &c.d}}) {
+                                  if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
+                                  r.Singolo(k, *v);
+                              }
+                              coppie.push_back(c);
+                          }) > 0 ||
+                    problema.contains("Coppie");
+    // A count and its table agree; either alone gives the other.
+    const auto conta = [&](const char* k, int16_t n, bool tabella, size_t righe) -> int16_t {
+        if (n != nessuno && tabella && static_cast<size_t>(n) != righe)
+            LettoreJson::Errore(l.Nome(k),
+                                "out of range (the table has " + std::to_string(righe) + " rows)");
+        if (n != nessuno && !tabella && n != 0)
+            LettoreJson::Errore(l.Nome(k), "out of range (the table is missing)");
+        return static_cast<int16_t>(righe);
+    };
+    d.NTrapezi = conta("NTrapezi", nt, tt, trapezi.size());
+    d.NConcentrati = conta("NConcentrati", nc, tf, forze.size());
+    d.NCoppie = conta("NCoppie", nw, tw, coppie.size());
+    d.CarichiTrapezi.Ridimensiona(d.NTrapezi);
+    for (int i = 1; i <= d.NTrapezi; ++i)
+        d.CarichiTrapezi(i) = trapezi[static_cast<size_t>(i - 1)];
+    d.CarichiConcentrati.Ridimensiona(d.NConcentrati);
+    for (int i = 1; i <= d.NConcentrati; ++i)
+        d.CarichiConcentrati(i) = forze[static_cast<size_t>(i - 1)];
+    d.Coppie.Ridimensiona(d.NCoppie);
+    for (int i = 1; i <= d.NCoppie; ++i)
+        d.Coppie(i) = coppie[static_cast<size_t>(i - 1)];
+    l.Numero("K", d.K);
+    l.Numero("b", d.b);
+    l.Intero("NDivisioni", d.NDivisioni, 0, 32767);
+    l.Logico("Winkler", d.Winkler);
+    l.Logico("ReagTraz", d.ReagTraz);
+
+    const bool continua = d.Vincoli == Continua;
+    for (const char* k : {"Campate", "Appoggi"})
+        if (!continua && problema.contains(k))
+            LettoreJson::Errore(l.Nome(k), "out of range (only with Vincoli 5)");
+    Righe(l, "Campate", [&](LettoreJson& r) {
+        CampataContinua c;
+        for (auto [k, v] : {std::pair{"L", &c.L}, {"J", &c.J}}) {
+            if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
+            r.Numero(k, *v);
+        }
+        d.Campate.push_back(c);
+    });
+    Righe(l, "Appoggi", [&](LettoreJson& r) {
+        AppoggioContinuo a;
+        std::string tipo;
+        if (!r.Trova("Tipo")) LettoreJson::Errore(r.Nome("Tipo"), "missing");
+        r.Testo("Tipo", tipo);
+        bool noto = false;
+        for (auto t : {TipoAppoggio::Incastro, TipoAppoggio::Appoggio, TipoAppoggio::Molla,
+                       TipoAppoggio::Libero})
+            if (tipo == TipoAppoggioJson(t)) {
+                a.Tipo = t;
+                noto = true;
+            }
+        if (!noto)
+            LettoreJson::Errore(
+                r.Nome("Tipo"),
+                "out of range (\"incastro\", \"appoggio\", \"molla\" or \"libero\")");
+        r.Numero("k", a.k);
+        r.Numero("Cedimento", a.Cedimento);
+        d.Appoggi.push_back(a);
+    });
+    if (continua) {
+        // The beam's length is the sum of its spans.
+        const double L = LuceContinua(d);
+        if (std::isfinite(L) &&
+            std::fabs(L) <= static_cast<double>(std::numeric_limits<float>::max()))
+            d.Luce = static_cast<float>(L);
+    }
+    l.Fine();
+    return p;
+}
+
+json JsonRisultati(const RisultatiTrave& r, const RisultatiContinua* continua) {
     json j;
     j["NPunti"] = r.NPunti;
     const int n = r.NPunti;
@@ -125,6 +369,25 @@ json JsonRisultati(const RisultatiTrave& r) {
     for (int i = 1; i <= r.Molle.Conta(); ++i)
         molle.push_back(json::array({Doppio(r.Molle(i).F), Doppio(r.Molle(i).d)}));
     j["Molle"] = molle;
+    if (continua && continua->Calcolato()) {
+        json appoggi = json::array(), campate = json::array();
+        for (const auto& a : continua->Appoggi)
+            appoggi.push_back({{"x", Doppio(a.x)},
+                               {"R", Doppio(a.Reazione)},
+                               {"M", Doppio(a.Momento)},
+                               {"Rot", Doppio(a.Rotazione)},
+                               {"w", Doppio(a.Spostamento)}});
+        for (const auto& c : continua->Campate)
+            campate.push_back({{"Mmax", Doppio(c.Mmax)},
+                               {"xMmax", Doppio(c.xMmax)},
+                               {"Mmin", Doppio(c.Mmin)},
+                               {"xMmin", Doppio(c.xMmin)},
+                               {"Vmax", Doppio(c.Vmax)},
+                               {"fmax", Doppio(c.fMaxGiu)},
+                               {"xfmax", Doppio(c.xfMaxGiu)}});
+        j["Appoggi"] = appoggi;
+        j["Campate"] = campate;
+    }
     return j;
 }
 

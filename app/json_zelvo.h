@@ -8,10 +8,13 @@
 
 #include "core/dati.h"
 #include "core/estrazione.h"
+#include "core/trave_continua.h"
 
 #include <nlohmann/json.hpp>
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace zelvo {
 
@@ -19,8 +22,35 @@ namespace zelvo {
 // writer (which writes doubles) prints that decimal.
 double SingoloPerJson(float v);
 
+// The problem. A continuous beam (Vincoli 5) adds "Campate" [{"L", "J"}]
+// and "Appoggi" [{"Tipo", "k", "Cedimento"}], Tipo "incastro", "appoggio",
+// "molla" or "libero".
 nlohmann::json JsonProblema(const DatiTrave& d);
-nlohmann::json JsonRisultati(const RisultatiTrave& r);
+// The results. A calculated continuous beam (`continua`) adds "Appoggi"
+// [{"x", "R", "M", "Rot", "w"}] and "Campate" [{"Mmax", "xMmax", "Mmin",
+// "xMmin", "Vmax", "fmax", "xfmax"}].
+nlohmann::json JsonRisultati(const RisultatiTrave& r, const RisultatiContinua* continua = nullptr);
+
+// A problem object that does not read: the message names the key
+// ("problem.Campate[1].L: ...").
+struct ErroreJson : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The problem of the object `problema` (the schema `JsonProblema` writes):
+// every key optional (the empty problem's values), no other key, numbers
+// within their type (a single, a 16-bit count, Vincoli 0 to 5), the counts
+// NTrapezi, NConcentrati, NCoppie equal to their tables when both are given,
+// Campate and Appoggi only with Vincoli 5 (Luce is then their sum). Throws
+// ErroreJson.
+struct ProblemaJson {
+    DatiTrave Dati;
+    int16_t NSezioni = 100;
+};
+ProblemaJson ProblemaDaJson(const nlohmann::json& problema);
+
+// The names of the support kinds in the JSON ("incastro", ...).
+std::string TipoAppoggioJson(TipoAppoggio t);
 
 // Summary values of a foundation: SigmaA, SigmaB, M, xM, SigmaMax, xSigmaMax.
 nlohmann::json JsonFondazione(const RiepilogoFondazione& s);

@@ -10,9 +10,11 @@
 #include "io/generale.h"
 #include "io/unita.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 namespace zelvo {
 
@@ -40,6 +42,23 @@ class MessaggiMuti : public Messaggi {
 };
 
 } // namespace
+
+bool FileJson(const std::string& percorso) {
+    std::string e = std::filesystem::path(percorso).extension().string();
+    for (char& c : e)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return e == ".json";
+}
+
+ProblemaJson ProblemaDaFileJson(const nlohmann::json& j) {
+    if (!j.is_object()) throw ErroreJson("the file must hold a JSON object");
+    for (auto it = j.begin(); it != j.end(); ++it)
+        if (it.key() != "problem" && it.key() != "results" && it.key() != "foundation" &&
+            it.key() != "messages")
+            throw ErroreJson(it.key() + ": unknown key");
+    if (!j.contains("problem")) throw ErroreJson("problem: missing");
+    return ProblemaDaJson(j.at("problem"));
+}
 
 const std::vector<DisegnoCalc>& Disegni() {
     // The diagrams (loads, moments, shears, deflection) of the calculated
@@ -122,8 +141,31 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
     // and says so in its outcome; an unreadable header leaves it as it was.
     form.InizializzaForm();
 
-    // The file stopped before its lines: nothing is calculated.
-    const bool aperto = form.ApriFileDati(opzioni.file);
+    // The file stopped before its lines: nothing is calculated. A problem
+    // given as JSON is written into the window's fields as an opened file is.
+    bool aperto = false;
+    if (FileJson(opzioni.file)) {
+        std::optional<ProblemaJson> p;
+        try {
+            std::ifstream in(opzioni.file, std::ios::binary);
+            const nlohmann::json j = nlohmann::json::parse(in);
+            p = ProblemaDaFileJson(j);
+        } catch (const nlohmann::json::exception& e) {
+            err << "zelvo-calc: " << opzioni.file << ": not a JSON problem: " << e.what() << "\n";
+            return EsitoUso;
+        } catch (const ErroreJson& e) {
+            err << "zelvo-calc: " << opzioni.file << ": " << e.what() << "\n";
+            return EsitoUso;
+        }
+        modulo.Dati = p->Dati;
+        form.NSezioni = p->NSezioni;
+        form.NomeFile = std::filesystem::path(opzioni.file).stem().string();
+        form.ScriveDatiInForm();
+        form.EsitoLettura = EsitoProgetto::Completo;
+        aperto = true;
+    } else {
+        aperto = form.ApriFileDati(opzioni.file);
+    }
     const EsitoCalcolo calcolo = !aperto || form.EsitoLettura != EsitoProgetto::Completo
                                      ? EsitoCalcolo::FileIncompleto
                                      : form.btnCalcola_Click();
@@ -162,7 +204,10 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
     if (opzioni.json) {
         nlohmann::json j;
         j["problem"] = JsonProblema(modulo.Dati);
-        j["results"] = calcolato ? JsonRisultati(modulo.Risultati) : nlohmann::json(nullptr);
+        j["results"] =
+            calcolato ? JsonRisultati(modulo.Risultati,
+                                      modulo.Dati.Vincoli == Continua ? &modulo.Continua : nullptr)
+                      : nlohmann::json(nullptr);
         if (modulo.Dati.Vincoli == Fondazione)
             j["foundation"] = calcolato ? JsonFondazione(RiepilogoFondazioneCalcola(modulo, muti))
                                         : nlohmann::json(nullptr);

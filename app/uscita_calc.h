@@ -4,6 +4,8 @@
 #include "core/messaggi.h"
 #include "core/modulo_zelvo.h"
 
+#include <nlohmann/json_fwd.hpp>
+
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -64,9 +66,22 @@ class MessaggiCalc : public Messaggi {
 // cause that ended it.
 int StatoDiUscita(EsitoCalcolo e);
 
-// The whole run: open, calculate, write the report or the JSON object; the
-// PDF report and the pictures on the canvases of `superfici`. Returns the
-// exit status.
+struct ProblemaJson;
+
+// Whether the tool's input is a JSON problem (extension ".json", any case)
+// rather than a .zlv data file.
+bool FileJson(const std::string& percorso);
+
+// The problem of a JSON file: an object whose "problem" is read by
+// `ProblemaDaJson`; the keys "results", "foundation" and "messages" that
+// --json writes beside it are allowed and ignored, any other is refused
+// (ErroreJson naming it).
+ProblemaJson ProblemaDaFileJson(const nlohmann::json& j);
+
+// The whole run: open (a .zlv data file, or a JSON problem: one that does
+// not read is a usage error naming the key), calculate, write the report or
+// the JSON object; the PDF report and the pictures on the canvases of
+// `superfici`. Returns the exit status.
 int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
                FabbricaSuperfici* superfici);
 

@@ -3,6 +3,7 @@
 // the text report or a JSON object of the problem and its results.
 //
 //   zelvo-calc FILE.zlv [--report OUT.txt] [--report-pdf OUT.pdf] [--json] [--dxf OUT.dxf] ...
+//   zelvo-calc PROBLEM.json ...   (a problem in the schema --json prints)
 //   zelvo-calc section ...        (the section-properties tool)
 //
 // Exit status: 0 after a completed calculation (warnings included), 1 when
@@ -58,12 +59,16 @@ int main(int argc, char** argv) {
                  "Opens the file as the main window's Open does, calculates it as the\n"
                  "\"Calcola\" button does and prints the text report (UTF-8) to standard\n"
                  "output. Every message the window would show goes to standard error.\n"
+                 "A .json file holds a problem in the schema --json prints.\n"
                  "Exit status: 0 calculation completed (warnings included), 1 the\n"
-                 "calculation or the file ended in an error, 2 usage error or a file that\n"
-                 "cannot be opened.\n"
+                 "calculation or the file ended in an error, 2 usage error, a file that\n"
+                 "cannot be opened or a JSON problem that does not read.\n"
                  "The section-properties tool: zelvo-calc section --help",
                  "zelvo-calc"};
-    app.add_option("file", opzioni.file, "the .zlv data file")->required();
+    app.add_option("file", opzioni.file,
+                   "the .zlv data file, or a .json file whose \"problem\" object has the "
+                   "schema --json prints (SI units; docs/problema.schema.json)")
+        ->required();
     app.add_option("--report", opzioni.report,
                    "write the report to this file (Windows-1252) instead of standard output");
     app.add_option("--report-pdf", opzioni.reportPdf,

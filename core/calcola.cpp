@@ -11,6 +11,7 @@
 #include "matematica.h"
 #include "modulo_zelvo.h"
 #include "trave.h"
+#include "trave_continua.h"
 #include "trave_winkler.h"
 
 #include <algorithm>
@@ -190,7 +191,7 @@ bool PuntoDopo(double pos, float eps, float L) {
 
 // Data the calculation cannot run on end in the generic error.
 void ControllaDati(const DatiTrave& d) {
-    Controlla(d.Vincoli >= AppoggioAppoggio && d.Vincoli <= Fondazione, "schema di vincolo");
+    Controlla(d.Vincoli >= AppoggioAppoggio && d.Vincoli <= Continua, "schema di vincolo");
     Controlla(d.NSezioni > 0, "NSezioni <= 0");
     Controlla(d.NTrapezi >= 0 && d.NConcentrati >= 0 && d.NCoppie >= 0, "conteggio negativo");
     Controlla(std::isfinite(d.Luce) && std::isfinite(d.E) && std::isfinite(d.J) &&
@@ -232,6 +233,107 @@ class GuardiaConcentrati {
     int16_t n_;
     Vettore1<CaricoConcentrato> righe_;
 };
+
+// The continuous-beam problem of the record: the spans, the supports and the
+// rows of the three tables within their counts (abscissae from the left end
+// of the whole beam, partial distances already made absolute).
+DatiContinua ProblemaContinua(const DatiTrave& d) {
+    DatiContinua c;
+    c.Titolo = d.Titolo;
+    c.E = d.E;
+    c.NSezioni = d.NSezioni;
+    c.Campate = d.Campate;
+    c.Appoggi = d.Appoggi;
+    for (int i = 1; i <= d.NTrapezi; ++i)
+        c.Trapezi.push_back(d.CarichiTrapezi(i));
+    for (int i = 1; i <= d.NConcentrati; ++i)
+        c.Concentrati.push_back(d.CarichiConcentrati(i));
+    for (int i = 1; i <= d.NCoppie; ++i)
+        c.Coppie.push_back(d.Coppie(i));
+    return c;
+}
+
+// The continuous beam: solved by `CalcolaContinua`, its points and end
+// values copied into the general results as the single-span schemes leave
+// them (two points of zero M and V closing the diagrams at each end), the
+// extremes the exact ones of the spans.
+EsitoCalcolo CalcolaTraveContinua(ModuloZelvo& m, Messaggi& msg) {
+    DatiTrave& d = m.Dati;
+    RisultatiTrave& r = m.Risultati;
+    const DatiContinua dc = ProblemaContinua(d);
+    // Each span brings at least NSezioni + 1 points: a beam whose points
+    // cannot fit their 16-bit count is not solved at all (data the beam
+    // refuses show their own message first).
+    if (ControllaContinua(dc).empty()) {
+        const long long minimi =
+            static_cast<long long>(dc.Campate.size()) * (static_cast<long long>(dc.NSezioni) + 1) +
+            2;
+        Controlla(minimi <= MassimoPunti, "troppi punti di calcolo");
+    }
+    m.Continua = CalcolaContinua(dc, msg);
+    const RisultatiContinua& c = m.Continua;
+    if (!c.Calcolato()) return EsitoCalcolo::TraveRifiutata;
+    d.Luce = ASingolo(c.Lunghezza, "lunghezza della trave");
+
+    const auto& P = c.Punti;
+    Controlla(!P.empty() && c.Appoggi.size() >= 2, "trave continua senza punti");
+    const int16_t n = Conteggio16(static_cast<long long>(P.size()) + 2, "troppi punti di calcolo");
+    r.NPunti = n;
+    r.x.Ridimensiona(n);
+    r.M.Ridimensiona(n);
+    r.V.Ridimensiona(n);
+    r.f.Ridimensiona(n);
+    r.x(1) = 0;
+    r.M(1) = r.V(1) = 0;
+    r.f(1) = ASingolo(P.front().f, "freccia");
+    for (size_t j = 0; j < P.size(); ++j) {
+        const int i = static_cast<int>(j) + 2;
+        r.x(i) = P[j].x;
+        r.M(i) = ASingolo(P[j].M, "momento");
+        r.V(i) = ASingolo(P[j].V, "taglio");
+        r.f(i) = ASingolo(P[j].f, "freccia");
+    }
+    r.x(n) = c.Lunghezza;
+    r.M(n) = r.V(n) = 0;
+    r.f(n) = ASingolo(P.back().f, "freccia");
+
+    // End values as the single-span schemes give them: RotB counterclockwise.
+    const RisultatoAppoggio& A = c.Appoggi.front();
+    const RisultatoAppoggio& B = c.Appoggi.back();
+    r.MA = Finito(A.Momento);
+    r.MB = Finito(B.Momento);
+    r.RA = Finito(A.Reazione);
+    r.RB = Finito(B.Reazione);
+    r.RotA = Finito(A.Rotazione);
+    r.RotB = Finito(-B.Rotazione);
+    r.RA0 = r.RB0 = 0;
+    r.AzioniAppoggi.clear();
+    for (const RisultatoAppoggio& a : c.Appoggi)
+        r.AzioniAppoggi.push_back({a.x, Finito(a.Reazione), Finito(a.CoppiaReazione)});
+
+    EstremiCalcola(r);
+    r.Mmax = ASingolo(c.Mmax, "momento");
+    r.xMmax = ASingolo(c.xMmax, "ascissa");
+    r.Mmin = ASingolo(c.Mmin, "momento");
+    r.xMmin = ASingolo(c.xMmin, "ascissa");
+    const float giu = ASingolo(c.fMaxGiu, "freccia");
+    if (giu >= r.fMaxGiu) {
+        r.fMaxGiu = giu;
+        r.xfMaxGiu = ASingolo(c.xfMaxGiu, "ascissa");
+    }
+    if (std::fabs(r.fMaxGiu) > std::fabs(r.fmax)) {
+        r.fmax = r.fMaxGiu;
+        r.xfmax = r.xfMaxGiu;
+    }
+
+    r.Calcolato = true;
+    const ValoriX v = ValoriInX(d, r, d.AscissaX, msg);
+    r.Mx = v.M;
+    r.Vx = v.V;
+    r.fx = v.f;
+    r.Sigmax = v.Sigma;
+    return EsitoCalcolo::Completato;
+}
 
 } // namespace
 
@@ -433,8 +535,20 @@ void AzioniEstremi(const DatiTrave& d, RisultatiTrave& r) {
 }
 
 void AzioniInX(const DatiTrave& d, const RisultatiTrave& r, double x, double& M, double& V) {
-    const CarichiPiani c(d);
-    AzioniInXPiani(c, r.MA, r.RA, x, M, V);
+    CarichiPiani c(d);
+    if (d.Vincoli != Continua) {
+        AzioniInXPiani(c, r.MA, r.RA, x, M, V);
+        return;
+    }
+    // A continuous beam: every support acts as a load, its upward reaction a
+    // force of the other sign and its couple as it is; from the left end
+    // nothing else acts.
+    for (const AzioneAppoggio& a : r.AzioniAppoggi) {
+        c.forze.push_back({-a.R, a.x});
+        c.coppie.push_back({a.C, a.x});
+        c.L = std::max(c.L, a.x);
+    }
+    AzioniInXPiani(c, 0, 0, x, M, V);
 }
 
 void SuoloRigidoInX(const DatiTrave& d, const RisultatiTrave& r, double x, double& M, double& V) {
@@ -522,11 +636,14 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
     r.xContattoIniz.reset();
     r.xContattoFine.reset();
     r.Molle.Svuota();
+    r.AzioniAppoggi.clear();
+    Continua = RisultatiContinua{};
 
     // The data are checked; the spring rows appended below are removed on
     // every exit.
     const GuardiaConcentrati guardia(d);
     ControllaDati(d);
+    if (d.Vincoli == SchemaVincolo::Continua) return CalcolaTraveContinua(*this, msg);
 
     // Elastic soil: the springs become concentrated loads.
     if (d.Vincoli == Fondazione && d.Winkler) {

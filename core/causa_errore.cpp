@@ -15,8 +15,25 @@ bool Positivo(double v) {
 } // namespace
 
 std::string CausaErroreDati(const DatiTrave& d) {
-    if (d.Vincoli < AppoggioAppoggio || d.Vincoli > Fondazione)
+    if (d.Vincoli < AppoggioAppoggio || d.Vincoli > Continua)
         return "Schema di vincolo inesistente.";
+    if (d.Vincoli == Continua) {
+        // Spans, supports and loads were checked with their own messages;
+        // what is left is the number of points and the size of the numbers.
+        // Each span: its sections, its ends, each load position twice.
+        const long long carichi = 2LL * std::max<int>(d.NTrapezi, 0) +
+                                  std::max<int>(d.NConcentrati, 0) + std::max<int>(d.NCoppie, 0);
+        const long long punti =
+            static_cast<long long>(d.Campate.size()) * (std::max<int>(d.NSezioni, 0) + 2) +
+            2 * carichi + 2;
+        if (punti > std::numeric_limits<int16_t>::max())
+            return "Troppi punti di calcolo (più di 32.767): ridurre N° sezioni di calcolo, il "
+                   "numero di campate o il numero di carichi.";
+        if (!std::isfinite(LuceContinua(d)) || LuceContinua(d) > std::numeric_limits<float>::max())
+            return "La lunghezza della trave è fuori dai limiti dei numeri.";
+        return "Il calcolo non dà un risultato finito con questi dati: controllare gli ordini di "
+               "grandezza, le unità di misura e la posizione dei carichi.";
+    }
     if (!Positivo(d.Luce)) return "Luce deve essere maggiore di zero.";
     if (!Positivo(d.E)) return "E deve essere maggiore di zero.";
     if (!Positivo(d.J)) return "J deve essere maggiore di zero.";

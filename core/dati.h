@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -24,6 +25,7 @@ enum SchemaVincolo : int16_t {
     IncastroAppoggio = 2,
     Mensola = 3,
     Fondazione = 4,
+    Continua = 5, // continuous beam on the spans `Campate` and supports `Appoggi`
 };
 
 // Trapezoidal load: q1 at d1 varying linearly to q2 at d2 (d2 > d1).
@@ -40,6 +42,27 @@ struct CaricoConcentrato {
 struct CaricoCoppia {
     float W = 0, d = 0;
     bool operator==(const CaricoCoppia&) const = default;
+};
+
+// Continuous beam: one support at each end of each span.
+enum class TipoAppoggio {
+    Incastro, // no settlement beyond the imposed one, no rotation
+    Appoggio, // no settlement beyond the imposed one, free rotation
+    Molla,    // vertical spring of stiffness k, free rotation
+    Libero,   // no support (first or last support only)
+};
+
+struct CampataContinua {
+    double L = 0; // span length
+    double J = 0; // moment of inertia
+    bool operator==(const CampataContinua&) const = default;
+};
+
+struct AppoggioContinuo {
+    TipoAppoggio Tipo = TipoAppoggio::Appoggio;
+    double k = 0;         // spring stiffness (Molla only)
+    double Cedimento = 0; // imposed settlement, downward (not for Libero)
+    bool operator==(const AppoggioContinuo&) const = default;
 };
 
 struct DatiTrave {
@@ -62,8 +85,28 @@ struct DatiTrave {
     int16_t NDivisioni = 0;
     bool Winkler = false;
     bool ReagTraz = true;
+    // Continuous beam only (Vincoli == Continua): the spans from left to
+    // right and their Campate.size() + 1 supports; Luce is their sum
+    // (`LuceContinua`), J is not used.
+    std::vector<CampataContinua> Campate;
+    std::vector<AppoggioContinuo> Appoggi;
 
     bool operator==(const DatiTrave&) const = default;
+};
+
+// Length of a continuous beam: the sum of its spans, in double precision.
+inline double LuceContinua(const DatiTrave& d) {
+    double L = 0;
+    for (const auto& c : d.Campate)
+        L += c.L;
+    return L;
+}
+
+// One support of a continuous beam as it acts on the beam: its upward force
+// R and its clockwise couple C (a fixed support only) at abscissa x.
+struct AzioneAppoggio {
+    double x = 0, R = 0, C = 0;
+    bool operator==(const AzioneAppoggio&) const = default;
 };
 
 // One spring of the elastic-soil model as a concentrated load (column 1 the
@@ -96,6 +139,9 @@ struct RisultatiTrave {
     std::optional<float> qSuoloA, qSuoloB, xContattoIniz, xContattoFine;
     // Elastic soil only: one row per node of the foundation model.
     Vettore1<RigaMolla> Molle;
+    // Continuous beam only: the supports' actions, so that M and V follow by
+    // statics at any x; empty otherwise.
+    std::vector<AzioneAppoggio> AzioniAppoggi;
     bool Calcolato = false;
 };
 

@@ -7,6 +7,7 @@
 
 #include "dati.h"
 #include "messaggi.h"
+#include "trave_continua.h"
 
 #include <functional>
 #include <memory>
@@ -24,6 +25,8 @@ enum class EsitoCalcolo {
     EquilibrioViolato,    // the rigid foundation cannot balance the loads: "Equilibrio violato !!"
     ErroreGriglia,        // a load grid does not read: "Errore in LeggeGriglia"
     FileIncompleto,       // the data file stopped short: "Lettura incompleta del file"
+    TraveRifiutata,       // the continuous beam's data were refused, or the beam is
+                          // labile ("Trave labile: ..."): its message shown
 };
 
 inline constexpr const char* TestoErroreDati = "Errore! Controllare i dati";
@@ -54,6 +57,11 @@ class ModuloZelvo {
     // soil, rebuilt from scratch by every calculation, kept for later queries
     // of nodal displacements (deflection closing, diagrams).
     std::unique_ptr<TraveWinkler> Winkler;
+
+    // The continuous beam's own results (Vincoli == Continua): supports,
+    // spans and the exact values at any x. Reset by every calculation.
+    // (Inside the module's members the scheme is spelt SchemaVincolo::Continua.)
+    RisultatiContinua Continua;
 
     // Called once per pass of the no-tension iteration with the pass number
     // r, so that a window can show "Iterazione " + r and repaint.

@@ -618,6 +618,13 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         coppiaNodo[e + 1] += re[3];
     }
 
+    // At an end without a fixed support the beam carries nothing before the
+    // loads placed there: zero by statics, not the round-off of the solution.
+    if (d.Appoggi[0].Tipo != TipoAppoggio::Incastro) {
+        r.Tratti[0].M0 = 0;
+        if (d.Appoggi[0].Tipo == TipoAppoggio::Libero) r.Tratti[0].V0 = 0;
+    }
+
     // Supports.
     r.Appoggi.resize(n + 1);
     for (size_t i = 0; i <= n; ++i) {
@@ -631,6 +638,15 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         ra.Reazione = tipo == TipoAppoggio::Libero ? 0.0 : Finito(-forzaNodo[i], "reazione");
         ra.CoppiaReazione = tipo == TipoAppoggio::Incastro ? Finito(coppiaNodo[i], "coppia") : 0.0;
         ra.Momento = Finito(i < n ? r.MomentoIn(ra.x) : r.MomentoSinistraIn(ra.x), "momento");
+    }
+    // The same at the right end: left of it only the couples placed there,
+    // with the other sign (the moment beyond the end is zero).
+    if (d.Appoggi[n].Tipo != TipoAppoggio::Incastro) {
+        const Tratto& t = r.Tratti[n - 1];
+        double W = 0;
+        for (const auto& m : t.termini)
+            if (m.a == t.L) W += m.W;
+        r.Appoggi[n].Momento = 0.0 - W; // never -0
     }
 
     // Calculation points and extremes per span.

@@ -24,25 +24,7 @@
 
 namespace zelvo {
 
-enum class TipoAppoggio {
-    Incastro, // no settlement beyond the imposed one, no rotation
-    Appoggio, // no settlement beyond the imposed one, free rotation
-    Molla,    // vertical spring of stiffness k, free rotation
-    Libero,   // no support (first or last support only)
-};
-
-struct CampataContinua {
-    double L = 0; // span length
-    double J = 0; // moment of inertia
-    bool operator==(const CampataContinua&) const = default;
-};
-
-struct AppoggioContinuo {
-    TipoAppoggio Tipo = TipoAppoggio::Appoggio;
-    double k = 0;         // spring stiffness (Molla only)
-    double Cedimento = 0; // imposed settlement, downward (not for Libero)
-    bool operator==(const AppoggioContinuo&) const = default;
-};
+// TipoAppoggio, CampataContinua and AppoggioContinuo are in dati.h.
 
 struct DatiContinua {
     std::string Titolo;

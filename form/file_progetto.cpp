@@ -1,5 +1,7 @@
 #include "form/file_progetto.h"
 
+#include <algorithm>
+
 namespace zelvo {
 
 namespace {
@@ -7,6 +9,22 @@ namespace {
 // The layouts: units from 4.0, section record and foundation from 5.0.
 constexpr Versione ConUnita{4, 0};
 constexpr Versione ConSezione{5, 0};
+
+// The continuous beam from 6.0: only a version that reads as a number holds
+// it (a text that is not a version keeps the layout it always had).
+bool ConContinua(const std::string& versione) {
+    const auto v = Versione::Leggi(versione);
+    return v && *v >= Versione{6, 0};
+}
+
+// The support kinds by their code on the file.
+constexpr TipoAppoggio TipiAppoggio[] = {TipoAppoggio::Incastro, TipoAppoggio::Appoggio,
+                                         TipoAppoggio::Molla, TipoAppoggio::Libero};
+int16_t CodiceAppoggio(TipoAppoggio t) {
+    for (int16_t i = 0; i < 4; ++i)
+        if (TipiAppoggio[i] == t) return i;
+    return 1;
+}
 
 // A value the file must not hold (a negative count, an unknown scheme): the
 // reading ends as for a short file.
@@ -37,6 +55,15 @@ void FondazioneVecchiFile(DatiTrave& d) {
 
 } // namespace
 
+std::string VersioneScritta(const DatiTrave& d) {
+    return d.Vincoli == Continua ? VersioneFileContinua : VersioneFileCorrente;
+}
+
+std::string TestoVersioneRecente(const std::string& versione) {
+    return "Il file è della versione " + versione + ", più recente di quella del programma (" +
+           VersioneFileMassima.Testo() + "): aggiornare Zelvo.";
+}
+
 EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
     DatiTrave& d = p.Dati;
     const bool leggi = modo == Verso::Leggi;
@@ -55,14 +82,22 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
                 f.Msg().Mostra(TestoLetturaIncompleta);
                 return EsitoProgetto::IntestazioneIlleggibile;
             }
+            // A layout this program does not know: nothing is read.
+            if (const auto v = Versione::Leggi(versione); v && *v > VersioneFileMassima) {
+                f.Chiudi();
+                f.Msg().Mostra(TestoVersioneRecente(versione), Icona::Esclamazione);
+                return EsitoProgetto::IntestazioneIlleggibile;
+            }
             if (p.Sezione) p.Sezione->Svuota();
             d.Titolo = titolo;
+            d.Campate.clear();
+            d.Appoggi.clear();
             p.Versione = versione;
         } else {
-            std::string versione = VersioneFileCorrente;
-            FileInOutIntestazione(modo, f, d.Titolo, versione, VersioneFileCorrente);
+            std::string versione = VersioneScritta(d);
+            FileInOutIntestazione(modo, f, d.Titolo, versione, versione);
         }
-        const std::string versione = leggi ? p.Versione : std::string(VersioneFileCorrente);
+        const std::string versione = leggi ? p.Versione : VersioneScritta(d);
 
         // 2-10: data and loads.
         FileInOut(modo, f, d.E, d.J, d.Luce);
@@ -70,7 +105,8 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
         if (leggi) {
             int16_t schema = 0;
             FileInOut(modo, f, schema);
-            if (schema < 0 || schema > 4) ValoreNonAmmesso(f);
+            const int16_t ultimo = ConContinua(versione) ? Continua : Fondazione;
+            if (schema < 0 || schema > ultimo) ValoreNonAmmesso(f);
             d.Vincoli = schema;
         } else {
             FileInOut(modo, f, d.Vincoli);
@@ -146,6 +182,29 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
             FileInOut(modo, f, d.AscissaX);
         } else {
             FondazioneVecchiFile(d);
+        }
+
+        // 19-21: spans and supports of a continuous beam, from version 6.0.
+        if (ConContinua(versione)) {
+            auto campate = static_cast<int16_t>(std::min<size_t>(d.Campate.size(), 32767));
+            FileInOut(modo, f, campate);
+            if (leggi) {
+                if (campate < 0) ValoreNonAmmesso(f);
+                d.Campate.assign(static_cast<size_t>(campate), {});
+                d.Appoggi.assign(static_cast<size_t>(campate) + 1, {});
+            }
+            for (size_t i = 0; i < static_cast<size_t>(campate); ++i)
+                FileInOut(modo, f, d.Campate[i].L, d.Campate[i].J);
+            for (size_t i = 0; i <= static_cast<size_t>(campate); ++i) {
+                AppoggioContinuo vuoto;
+                AppoggioContinuo& a = i < d.Appoggi.size() ? d.Appoggi[i] : vuoto;
+                int16_t tipo = CodiceAppoggio(a.Tipo);
+                FileInOut(modo, f, tipo, a.k, a.Cedimento);
+                if (leggi) {
+                    if (tipo < 0 || tipo > 3) ValoreNonAmmesso(f);
+                    a.Tipo = TipiAppoggio[tipo];
+                }
+            }
         }
     } catch (const ErroreFile&) {
         return EsitoProgetto::Parziale;

@@ -1,7 +1,8 @@
 // The project data file (".zlv"): one routine, `FileLeggeScrive`, reads
 // (Verso::Leggi) or writes (`Verso::Scrivi`) the problem through a value stream
 // (io/flusso_valori.h), so that the format is defined once. Layout, one call per line:
-//   1  Titolo, format version          FileInOutIntestazione ("5.4" written)
+//   1  Titolo, format version          FileInOutIntestazione ("5.4" written,
+//                                      "6.0" for a continuous beam)
 //   2  E, J, Luce                      FileInOut
 //   3  NSezioni (the main window's)    FileInOut
 //   4  Vincoli                         FileInOut
@@ -16,6 +17,14 @@
 //  16  the section record's own lines  when the presence is > 0
 //  17  K, b, NDivisioni, Winkler       FileInOut, from version "5.0"
 //  18  AscissaX                        FileInOut, from version "5.0"
+//  19  number of spans N               FileInOut, from version "6.0"
+//  20  N lines L,J, one per span       FileInOut, from version "6.0"
+//  21  N+1 lines Tipo,k,Cedimento,     FileInOut, from version "6.0"
+//      one per support (Tipo 0 Incastro, 1 Appoggio, 2 Molla, 3 Libero)
+// Version "6.0" is written only for a continuous beam (Vincoli 5, which no
+// older version may hold); every other problem is written as "5.4", so that
+// its file stays as older programs read it. A file of a version newer than
+// "6.0" is refused with `TestoVersioneRecente`, nothing read.
 // Values are held in internal units (the record's own), loads in the user's
 // sign convention.
 //
@@ -36,6 +45,7 @@
 #include "core/messaggi.h"
 #include "io/flusso_valori.h"
 #include "io/unita.h"
+#include "io/versione.h"
 #include "section/property.h"
 
 #include <cstdint>
@@ -46,6 +56,17 @@
 namespace zelvo {
 
 inline constexpr const char* VersioneFileCorrente = "5.4";
+// The layout with the continuous beam, the newest this program reads.
+inline constexpr const char* VersioneFileContinua = "6.0";
+inline constexpr Versione VersioneFileMassima{6, 0};
+
+// The version a problem is written with: "6.0" for a continuous beam,
+// "5.4" otherwise.
+std::string VersioneScritta(const DatiTrave& d);
+
+// "Il file è della versione 7.1, più recente di quella del programma (6.0):
+// aggiornare Zelvo."
+std::string TestoVersioneRecente(const std::string& versione);
 
 // Seam for the section-property record stored in the data file (lines 15-16).
 // Until it is plugged in, the presence is written as 0 and a file holding a

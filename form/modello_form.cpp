@@ -489,7 +489,7 @@ void ModelloForm::FondazioneImposta() {
 
 void ModelloForm::SchemaAggiorna(int s) {
     DatiTrave& d = Modulo.Dati;
-    if (s < 0 || s > 4) throw Guasto("schema inesistente");
+    if (s < 0 || s > Continua) throw Guasto("schema inesistente");
     txtX4Visibile = s == 4;
     if (s != 4) {
         fraWinkler = false;
@@ -499,7 +499,8 @@ void ModelloForm::SchemaAggiorna(int s) {
     }
     d.Vincoli = static_cast<int16_t>(s);
     Optschema = s;
-    int p = s;
+    // The continuous beam has no picture yet: 6 draws nothing.
+    int p = s == Continua ? 6 : s;
     if (s == 4 && d.Winkler) p = 5;
     if (d.DistanzeParziali) p += 10;
     Figura = p;
@@ -549,6 +550,8 @@ void ModelloForm::RisultatiScrive() {
         txtRis[9].Scrivi(fmt(Grandezza::Lunghezza, r.xMmin, true));
         txtRis[10].Scrivi(fmt(Grandezza::Lunghezza, r.fmax, true));
         txtRis[11].Scrivi(fmt(Grandezza::Lunghezza, r.xfmax, true));
+        // A continuous beam's span is the sum of its spans.
+        if (d.Vincoli == Continua) ScriveCampo(txtDati[0], Grandezza::Lunghezza, d.Luce, true);
     } else {
         FrameFond = true;
         FrameRis = false;

@@ -3,7 +3,10 @@
 #include "form/modello_form.h"
 #include "io/codifica.h"
 #include "io/file_atomico.h"
+#include "io/numeri.h"
 #include "io/unita.h"
+
+#include <cmath>
 
 namespace zelvo {
 
@@ -18,6 +21,61 @@ UnitaRelazione UnitaPerRelazione(const UnitMisura& u) {
     r.ForzaModello = u.SenzaUnita ? std::string() : u.UnitaModello[3];
     return r;
 }
+
+namespace {
+
+// The continuous beam's tables of the report.
+void TabelleContinua(const ModelloForm& f, TestiRelazione& t) {
+    const DatiTrave& d = f.Modulo.Dati;
+    const auto testo = [&](Grandezza g, double v) { return f.TestoUnita(g, v, false); };
+    const auto rotazione = [&](double v) {
+        return FormatoLarghezza(f.Unita.separatori, 4, 10, Numero(v));
+    };
+    using Righe = std::vector<std::vector<std::string>>;
+
+    Righe campate{{"N°", "L", "J"}};
+    for (size_t i = 0; i < d.Campate.size(); ++i)
+        campate.push_back({std::to_string(i + 1), testo(Grandezza::Lunghezza, d.Campate[i].L),
+                           testo(Grandezza::Inerzia, d.Campate[i].J)});
+    t.Campate = GrigliaTesto::DaRighe(campate, 1, 1);
+    Righe appoggi{{"N°", "Tipo", "k", "Cedimento"}};
+    for (size_t i = 0; i < d.Appoggi.size(); ++i) {
+        const AppoggioContinuo& a = d.Appoggi[i];
+        appoggi.push_back(
+            {std::to_string(i + 1), NomeAppoggio(a.Tipo),
+             a.Tipo == TipoAppoggio::Molla ? testo(Grandezza::Carico, a.k) : "",
+             a.Tipo == TipoAppoggio::Libero ? "" : testo(Grandezza::Lunghezza, a.Cedimento)});
+    }
+    t.Appoggi = GrigliaTesto::DaRighe(appoggi, 1, 1);
+
+    const RisultatiContinua& c = f.Modulo.Continua;
+    if (!f.Calcolato || !c.Calcolato()) return;
+    Righe ra{{"N°", "x", "R", "M", "Rotaz.", "w"}};
+    for (size_t i = 0; i < c.Appoggi.size(); ++i) {
+        const RisultatoAppoggio& a = c.Appoggi[i];
+        ra.push_back({std::to_string(i + 1), testo(Grandezza::Lunghezza, a.x),
+                      testo(Grandezza::Forza, a.Reazione), testo(Grandezza::Momento, a.Momento),
+                      rotazione(a.Rotazione), testo(Grandezza::Lunghezza, a.Spostamento)});
+    }
+    t.RisAppoggi = GrigliaTesto::DaRighe(ra, 1, 1);
+    Righe rc{{"N°", "max M+", "x max M+", "max M-", "x max M-", "max |V|"}};
+    Righe rf{{"N°", "f max", "x f max", "L/f"}};
+    for (size_t i = 0; i < c.Campate.size(); ++i) {
+        const RisultatoCampata& s = c.Campate[i];
+        const std::string n = std::to_string(i + 1);
+        rc.push_back({n, testo(Grandezza::Momento, s.Mmax), testo(Grandezza::Lunghezza, s.xMmax),
+                      testo(Grandezza::Momento, s.Mmin), testo(Grandezza::Lunghezza, s.xMmin),
+                      testo(Grandezza::Forza, std::abs(s.Vmax))});
+        // L/f rounded to a whole number; nothing when the span does not go down.
+        rf.push_back(
+            {n, testo(Grandezza::Lunghezza, s.fMaxGiu), testo(Grandezza::Lunghezza, s.xfMaxGiu),
+             s.LSuF > 0 ? FormatoNumero(f.Unita.separatori, Numero(std::round(s.LSuF))) : "-"});
+    }
+    t.RisCampate = GrigliaTesto::DaRighe(rc, 1, 1);
+    t.RisFrecce = GrigliaTesto::DaRighe(rf, 1, 1);
+}
+
+} // namespace
 
 TestiRelazione TestiDaForm(const ModelloForm& f) {
     TestiRelazione t;
@@ -41,6 +99,7 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
         t.Fond[i] = f.txtFond[i].testo;
     for (size_t i = 0; i < t.X.size(); ++i)
         t.X[i] = f.txtX[i].testo;
+    if (d.Vincoli == Continua) TabelleContinua(f, t);
     return t;
 }
 
@@ -56,9 +115,25 @@ std::string NomeSchema(int16_t vincoli) {
         return "Mensola";
     case 4:
         return "Fondazione";
+    case 5:
+        return "Trave continua";
     default:
         return "";
     }
+}
+
+std::string NomeAppoggio(TipoAppoggio t) {
+    switch (t) {
+    case TipoAppoggio::Incastro:
+        return "Incastro";
+    case TipoAppoggio::Appoggio:
+        return "Appoggio";
+    case TipoAppoggio::Molla:
+        return "Molla";
+    case TipoAppoggio::Libero:
+        return "Libero";
+    }
+    return "";
 }
 
 namespace {
@@ -78,11 +153,20 @@ std::string Rotazione(const std::string& etichetta, const std::string& testo) {
     return etichetta + testo + " (rad)";
 }
 
+// A table with its heading line, as the load tables are printed.
+void Tabella(TestoStampa& u, const std::string& intestazione, const GrigliaTesto& g) {
+    if (g.Righe() <= 1) return;
+    u.StampaRiga();
+    u.StampaRiga(intestazione);
+    u.StampaGriglia(g);
+}
+
 } // namespace
 
 void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
     const UnitaRelazione& un = t.Unita;
     const bool fondazione = t.Vincoli == 4;
+    const bool continua = t.Vincoli == 5;
 
     u.StampaRiga("NOME FILE: " + t.NomeFile);
     u.StampaRiga("Titolo: " + t.Titolo);
@@ -91,14 +175,15 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
     u.StampaRiga("--------------------------  DATI : --------------------------");
     u.StampaRiga(" ");
 
+    // A continuous beam has a J per span (in its table below).
     u.StampaTesto("E " + un.Modulo);
     u.StampaTab(20);
-    u.StampaTesto("J " + un.Inerzia);
+    if (!continua) u.StampaTesto("J " + un.Inerzia);
     u.StampaTab(40);
     u.StampaRiga("Luce " + un.Lunghezza);
     u.StampaTesto(t.Dati[1]);
     u.StampaTab(20);
-    u.StampaTesto(t.Dati[2]);
+    if (!continua) u.StampaTesto(t.Dati[2]);
     u.StampaTab(40);
     u.StampaRiga(t.Dati[0]);
     u.StampaRiga(" ");
@@ -114,6 +199,10 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
         vincoli += NomeSchema(t.Vincoli);
     }
     u.StampaRiga(vincoli);
+    if (continua) {
+        Tabella(u, "Campate: L " + un.Lunghezza + ", J " + un.Inerzia, t.Campate);
+        Tabella(u, "Appoggi: k " + un.CaricoDistribuito + ", cedimento " + un.Lunghezza, t.Appoggi);
+    }
 
     const std::array<std::string, 3> intestazioni = {
         "Carichi distribuiti trapezi " + un.CaricoDistribuito, "Carichi concentrati " + un.Forza,
@@ -135,6 +224,19 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
         Coppia(u, Voce("f max = ", f[3], un.Lunghezza), Voce("x f max = ", f[7], un.Lunghezza));
         Coppia(u, Voce("Sigma_t max = ", f[8], un.Modulo),
                Voce("x Sigma_t max = ", f[9], un.Lunghezza));
+    } else if (continua) {
+        const auto& r = t.Ris;
+        Tabella(u,
+                "Appoggi: x " + un.Lunghezza + ", R " + un.Forza + ", M " + un.Momento +
+                    ", Rotaz. (rad), w " + un.Lunghezza,
+                t.RisAppoggi);
+        Tabella(u, "Campate: M " + un.Momento + ", x " + un.Lunghezza + ", V " + un.Forza,
+                t.RisCampate);
+        Tabella(u, "Frecce: f " + un.Lunghezza + ", x " + un.Lunghezza, t.RisFrecce);
+        u.StampaRiga(" ");
+        Coppia(u, Voce("max M+ = ", r[6], un.Momento), Voce("x max M+ = ", r[7], un.Lunghezza));
+        Coppia(u, Voce("max M- = ", r[8], un.Momento), Voce("x max M- = ", r[9], un.Lunghezza));
+        Coppia(u, Voce("f max = ", r[10], un.Lunghezza), Voce("x f max = ", r[11], un.Lunghezza));
     } else {
         const auto& r = t.Ris;
         Coppia(u, Voce("MA = ", r[0], un.Momento), Voce("MB = ", r[1], un.Momento));

@@ -6,6 +6,7 @@
 // `StampaRelazione` lays them out in character columns.
 #pragma once
 
+#include "core/dati.h"
 #include "core/messaggi.h"
 #include "io/stampa.h"
 
@@ -44,6 +45,13 @@ struct TestiRelazione {
     std::array<std::string, 12> Ris;  // txtRis(0..11)
     std::array<std::string, 10> Fond; // txtFond(0..9)
     std::array<std::string, 5> X;     // txtX(0..4)
+    // Continuous beam only (Vincoli 5), cells as the window's units show
+    // them, row 0 the heading: the spans (N°, L, J) and supports (N°, Tipo,
+    // k, Cedimento) of the data; after a calculation the supports (N°, x, R,
+    // M, Rotaz., w), the spans' moments and shear (N°, M+, x, M-, x, max |V|)
+    // and deflections (N°, f max, x, L/f). Empty grids otherwise.
+    GrigliaTesto Campate, Appoggi;
+    GrigliaTesto RisAppoggi, RisCampate, RisFrecce;
 };
 
 // The labels of the current units by kind.
@@ -54,8 +62,13 @@ UnitaRelazione UnitaPerRelazione(const UnitMisura& u);
 // the unit labels of the window's units.
 TestiRelazione TestiDaForm(const ModelloForm& f);
 
-// Caption of a constraint scheme in the report ("Appoggio - Appoggio", ...).
+// Caption of a constraint scheme in the report ("Appoggio - Appoggio", ...,
+// "Trave continua").
 std::string NomeSchema(int16_t vincoli);
+
+// Name of a continuous beam's support kind ("Incastro", "Appoggio", "Molla",
+// "Libero").
+std::string NomeAppoggio(TipoAppoggio t);
 
 // Writes the report into the destination. The last line (the values at x)
 // is not ended.

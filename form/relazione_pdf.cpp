@@ -82,6 +82,27 @@ void Estremo(TabellaDocumento& t, const std::string& etichetta, const std::strin
     t.Righe.push_back({etichetta, Valore(v), unita, Valore(x), lunghezza});
 }
 
+// A continuous beam's table of the report (row 0 the heading), every cell
+// right-aligned; nothing when it has no rows.
+void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
+                     const GrigliaTesto& gr) {
+    if (gr.Righe() <= 1) return;
+    b.push_back(Riga(titolo, true));
+    TabellaDocumento tb;
+    for (int c = 0; c < gr.Colonne(); ++c) {
+        tb.Larghezze.push_back(c == 0 ? 16 : 26);
+        tb.ADestra.push_back(true);
+        tb.Intestazione.push_back(Rifila(gr.Testo(0, c)));
+    }
+    for (int r = 1; r < gr.Righe(); ++r) {
+        std::vector<std::string> riga;
+        for (int c = 0; c < gr.Colonne(); ++c)
+            riga.push_back(Rifila(gr.Testo(r, c)));
+        tb.Righe.push_back(std::move(riga));
+    }
+    b.push_back(Tabella(std::move(tb)));
+}
+
 } // namespace
 
 Documento DocumentoRelazione(const DatiRelazionePdf& d) {
@@ -158,9 +179,35 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         b.push_back(Tabella(std::move(tb)));
     }
 
+    const bool continua = t.Vincoli == 5;
+    if (continua) {
+        b.push_back(Sezione("Campate e appoggi"));
+        TabellaContinua(b, "Campate: L [" + un.Lunghezza + "], J [" + un.Inerzia + "]", t.Campate);
+        TabellaContinua(
+            b, "Appoggi: k [" + un.CaricoDistribuito + "], cedimento [" + un.Lunghezza + "]",
+            t.Appoggi);
+    }
+
     // --- results ---
     b.push_back(Sezione("Risultati"));
-    if (fondazione) {
+    if (continua) {
+        const auto& r = t.Ris;
+        TabellaContinua(b,
+                        "Appoggi: x [" + un.Lunghezza + "], R [" + un.Forza + "], M [" +
+                            un.Momento + "], rotazione [rad], w [" + un.Lunghezza + "]",
+                        t.RisAppoggi);
+        TabellaContinua(
+            b, "Campate: M [" + un.Momento + "], x [" + un.Lunghezza + "], V [" + un.Forza + "]",
+            t.RisCampate);
+        TabellaContinua(b, "Frecce: f [" + un.Lunghezza + "], x [" + un.Lunghezza + "]",
+                        t.RisFrecce);
+        b.push_back(Riga("Valori estremi", true));
+        TabellaDocumento e = Estremi(un.Lunghezza);
+        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
+        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
+        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
+        b.push_back(Tabella(std::move(e)));
+    } else if (fondazione) {
         const auto& f = t.Fond;
         b.push_back(Riga("Pressioni sul terreno agli estremi", true));
         TabellaDocumento p = Coppie();

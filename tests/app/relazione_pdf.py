@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR: zelvo-calc --report-pdf
+"""relazione_pdf.py ZELVO_CALC esempio|lungo|fallito FILE.zlv WORKDIR [PAGES]: zelvo-calc --report-pdf
 read back with poppler-utils. esempio: every number of the text report on the pages before the
-diagrams, "Pagina n di N" on every page, the captions on the last page, no image. lungo: the same
+diagrams, "Pagina n di N" on every page (PAGES pages, 2 unless given), the captions on the last page, no image. lungo: the same
 with 70 concentrated loads, over more pages. fallito: a PDF that cannot be written."""
 import collections
 import os
@@ -82,7 +82,10 @@ def main():
     os.makedirs(cartella, exist_ok=True)
     nome = os.path.splitext(os.path.basename(zlv))[0]
     if modo == "esempio":
-        controlla_pdf(calc, zlv, os.path.join(cartella, nome + ".pdf"), lambda n: n == 2)
+        # Two pages, or as many as the example's entry asks for (the
+        # continuous beam's tables take one more).
+        pagine = int(sys.argv[5]) if len(sys.argv) > 5 else 2
+        controlla_pdf(calc, zlv, os.path.join(cartella, nome + ".pdf"), lambda n: n == pagine)
     elif modo == "lungo":
         n = controlla_pdf(calc, lungo(zlv, cartella), os.path.join(cartella, "lungo.pdf"),
                           lambda n: n >= 3)

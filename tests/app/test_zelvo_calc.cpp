@@ -62,7 +62,7 @@ std::string Q(const std::string& s) {
 
 const auto Esempio =
     ::testing::Values("appoggio-appoggio", "incastro-incastro", "incastro-appoggio", "mensola",
-                      "fondazione-winkler", "fondazione-rigida");
+                      "fondazione-winkler", "fondazione-rigida", "trave-continua");
 std::string NomeCaso(const ::testing::TestParamInfo<std::string>& i) {
     std::string n = i.param;
     for (char& c : n)

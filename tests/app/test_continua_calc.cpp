@@ -1,0 +1,340 @@
+// zelvo-calc with a problem given as JSON and with the continuous beam:
+// --json output fed back gives the same problem and results, input faults
+// are usage errors naming the key, and every --json output follows
+// docs/problema.schema.json.
+//
+// No JSON Schema validator is packaged for C++ on the build system: the
+// schema is checked here by a small validator of the keywords it uses
+// (type, properties, required, additionalProperties, items, minItems,
+// maxItems, enum, minimum, maximum, local $ref into $defs; title,
+// description and $schema as annotations). A keyword outside that subset
+// fails the test, so that the schema cannot silently outgrow the checker.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+const std::string Sorgenti = ZELVO_SOURCE_DIR;
+const fs::path Cartella = [] {
+    const fs::path p = fs::path(::testing::TempDir()) / ("zelvo_cont_" + std::to_string(getpid()));
+    fs::create_directories(p);
+    return p;
+}();
+
+std::string Leggi(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+struct Esecuzione {
+    int stato = -1;
+    std::string out, err;
+};
+
+Esecuzione Calc(const std::string& argomenti) {
+    const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
+    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "
+                               "LANG=C '" ZELVO_CALC "' " +
+                               argomenti + " >'" + out.string() + "' 2>'" + err.string() + "'")
+                                  .c_str());
+    return {WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s), Leggi(out), Leggi(err)};
+}
+
+std::string Q(const std::string& s) {
+    return "'" + s + "'";
+}
+
+// A JSON file of this run.
+std::string FileJson(const std::string& nome, const std::string& testo) {
+    const fs::path p = Cartella / (nome + ".json");
+    std::ofstream(p, std::ios::binary) << testo;
+    return p.string();
+}
+
+// ---------------------------------------------------------------------------
+// The schema subset.
+
+class Schema {
+  public:
+    explicit Schema(json radice) : radice_(std::move(radice)) {}
+    // The faults of v, each with its JSON path.
+    std::vector<std::string> Controlla(const json& v) const {
+        std::vector<std::string> e;
+        Valida(radice_, v, "$", e);
+        return e;
+    }
+
+  private:
+    json radice_;
+
+    static bool DiTipo(const json& v, const std::string& t) {
+        if (t == "object") return v.is_object();
+        if (t == "array") return v.is_array();
+        if (t == "string") return v.is_string();
+        if (t == "boolean") return v.is_boolean();
+        if (t == "null") return v.is_null();
+        if (t == "number") return v.is_number();
+        if (t == "integer")
+            return v.is_number_integer() ||
+                   (v.is_number_float() && std::floor(v.get<double>()) == v.get<double>());
+        ADD_FAILURE() << "type " << t;
+        return false;
+    }
+
+    void Valida(const json& s, const json& v, const std::string& dove,
+                std::vector<std::string>& e) const {
+        static const std::set<std::string> noti = {
+            "$schema", "title",      "description", "$defs",
+            "type",    "properties", "required",    "additionalProperties",
+            "items",   "minItems",   "maxItems",    "enum",
+            "minimum", "maximum",    "$ref"};
+        for (auto it = s.begin(); it != s.end(); ++it)
+            if (!noti.count(it.key())) ADD_FAILURE() << "keyword outside the subset: " << it.key();
+        if (s.contains("$ref")) {
+            const std::string r = s["$ref"];
+            const std::string prefisso = "#/$defs/";
+            if (r.rfind(prefisso, 0) != 0 || !radice_["$defs"].contains(r.substr(prefisso.size())))
+                ADD_FAILURE() << "$ref " << r;
+            else
+                Valida(radice_["$defs"][r.substr(prefisso.size())], v, dove, e);
+        }
+        if (s.contains("type")) {
+            bool ok = false;
+            if (s["type"].is_array()) {
+                for (const auto& t : s["type"])
+                    ok = ok || DiTipo(v, t.get<std::string>());
+            } else {
+                ok = DiTipo(v, s["type"].get<std::string>());
+            }
+            if (!ok) e.push_back(dove + ": type");
+        }
+        if (s.contains("enum")) {
+            bool ok = false;
+            for (const auto& x : s["enum"])
+                ok = ok || x == v;
+            if (!ok) e.push_back(dove + ": enum");
+        }
+        if (v.is_number()) {
+            if (s.contains("minimum") && v.get<double>() < s["minimum"].get<double>())
+                e.push_back(dove + ": minimum");
+            if (s.contains("maximum") && v.get<double>() > s["maximum"].get<double>())
+                e.push_back(dove + ": maximum");
+        }
+        if (v.is_object()) {
+            const json proprieta = s.value("properties", json::object());
+            for (const auto& r : s.value("required", json::array()))
+                if (!v.contains(r.get<std::string>()))
+                    e.push_back(dove + "." + r.get<std::string>() + ": required");
+            for (auto it = v.begin(); it != v.end(); ++it) {
+                const std::string d = dove + "." + it.key();
+                if (proprieta.contains(it.key()))
+                    Valida(proprieta[it.key()], it.value(), d, e);
+                else if (s.contains("additionalProperties")) {
+                    if (s["additionalProperties"].is_boolean()) {
+                        if (!s["additionalProperties"].get<bool>())
+                            e.push_back(d + ": not allowed");
+                    } else {
+                        Valida(s["additionalProperties"], it.value(), d, e);
+                    }
+                }
+            }
+        }
+        if (v.is_array()) {
+            if (s.contains("minItems") && v.size() < s["minItems"].get<size_t>())
+                e.push_back(dove + ": minItems");
+            if (s.contains("maxItems") && v.size() > s["maxItems"].get<size_t>())
+                e.push_back(dove + ": maxItems");
+            if (s.contains("items"))
+                for (size_t i = 0; i < v.size(); ++i)
+                    Valida(s["items"], v[i], dove + "[" + std::to_string(i) + "]", e);
+        }
+    }
+};
+
+const Schema& SchemaProblema() {
+    static const Schema s(json::parse(Leggi(Sorgenti + "/docs/problema.schema.json")));
+    return s;
+}
+
+// Two spans of 4 m under 10 kN/m on three pins.
+const std::string DueCampate =
+    R"({"problem": {"Titolo": "Due campate", "E": 2.1e11, "Vincoli": 5, "NSezioni": 100,
+        "AscissaX": 4,
+        "CarichiTrapezi": [{"q1": 10000, "q2": 10000, "d1": 0, "d2": 8}],
+        "Campate": [{"L": 4, "J": 8.356e-5}, {"L": 4, "J": 8.356e-5}],
+        "Appoggi": [{"Tipo": "appoggio"}, {"Tipo": "appoggio", "k": 0, "Cedimento": 0},
+                    {"Tipo": "appoggio"}]}})";
+
+const std::vector<std::string> Esempi = {
+    "appoggio-appoggio",  "incastro-incastro", "incastro-appoggio", "mensola",
+    "fondazione-winkler", "fondazione-rigida", "trave-continua"};
+
+std::string Esempio(const std::string& nome) {
+    return Sorgenti + "/examples/" + nome + ".zlv";
+}
+
+} // namespace
+
+// Every example's --json output, and a continuous problem given as JSON,
+// follow the schema; the checker itself refuses what the schema forbids.
+TEST(SchemaJson, OgniUscitaNelloSchema) {
+    std::vector<std::string> file;
+    for (const auto& n : Esempi)
+        file.push_back(Esempio(n));
+    file.push_back(FileJson("due", DueCampate));
+    for (const auto& f : file) {
+        const Esecuzione e = Calc("--json " + Q(f));
+        ASSERT_EQ(e.stato, 0) << f << e.err;
+        const json j = json::parse(e.out);
+        const auto errori = SchemaProblema().Controlla(j);
+        EXPECT_TRUE(errori.empty()) << f << ": " << (errori.empty() ? "" : errori.front());
+    }
+    json j = json::parse(Calc("--json " + Q(file.back())).out);
+    EXPECT_EQ(j["results"]["Appoggi"].size(), 3u);
+    json a = j, b = j, c = j, d = j;
+    a["problem"]["Pippo"] = 1;
+    b["problem"]["Appoggi"][0]["Tipo"] = "cerniera";
+    c["problem"]["Vincoli"] = 6;
+    d["results"]["Campate"][0].erase("xfmax");
+    for (const json* x : {&a, &b, &c, &d})
+        EXPECT_FALSE(SchemaProblema().Controlla(*x).empty()) << x->dump().substr(0, 200);
+}
+
+// The --json output of a file fed back as the input: the same problem, the
+// same results and messages, whatever the scheme.
+TEST(JsonIngresso, AndataRitornoDiOgniEsempio) {
+    for (const auto& n : Esempi) {
+        const Esecuzione a = Calc("--json " + Q(Esempio(n)));
+        ASSERT_EQ(a.stato, 0) << n << a.err;
+        const std::string f = FileJson(n, a.out);
+        const Esecuzione b = Calc("--json " + Q(f));
+        ASSERT_EQ(b.stato, 0) << n << b.err;
+        // Problem, results, foundation summary, messages.
+        EXPECT_EQ(json::parse(b.out), json::parse(a.out)) << n;
+        // The text report of the same problem when the file's units are
+        // the ones a JSON problem is shown in (the file's name is the same).
+        if (Leggi(Esempio(n)).find("\"m\",\"MPa\",\"t\",\"kN\",\"cm\"") == std::string::npos)
+            continue;
+        const Esecuzione ra = Calc(Q(Esempio(n))), rb = Calc(Q(f));
+        EXPECT_EQ(rb.out, ra.out) << n;
+    }
+}
+
+// Two equal spans L = 4 m under w = 10 kN/m (three-moment equation: support
+// moment −w·L²/8 = −20 kNm, reactions 3·w·L/8 = 15 kN and 10·w·L/8 = 50 kN;
+// sagging maximum 9·w·L²/128 = 11.25 kNm at 3·L/8 = 1.5 m) from the
+// command line, and the data file it writes: version 6.0, read back to the
+// same results.
+TEST(JsonIngresso, TraveContinuaDaRigaDiComando) {
+    const std::string f = FileJson("due", DueCampate);
+    const fs::path zlv = Cartella / "due.zlv";
+    const Esecuzione e = Calc("--json --save " + Q(zlv.string()) + " " + Q(f));
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(e.err, "");
+    const json r = json::parse(e.out)["results"];
+    const double w = 10000, L = 4;
+    ASSERT_EQ(r["Appoggi"].size(), 3u);
+    EXPECT_NEAR(r["Appoggi"][0]["R"].get<double>(), 3 * w * L / 8, 1e-9 * w * L);
+    EXPECT_NEAR(r["Appoggi"][1]["R"].get<double>(), 10 * w * L / 8, 1e-9 * w * L);
+    EXPECT_NEAR(r["Appoggi"][2]["R"].get<double>(), 3 * w * L / 8, 1e-9 * w * L);
+    EXPECT_NEAR(r["Appoggi"][1]["M"].get<double>(), -w * L * L / 8, 1e-9 * w * L * L);
+    EXPECT_EQ(r["Appoggi"][1]["x"].get<double>(), 4.0);
+    EXPECT_NEAR(r["Campate"][0]["Mmax"].get<double>(), 9 * w * L * L / 128, 1e-9 * w * L * L);
+    EXPECT_NEAR(r["Campate"][0]["xMmax"].get<double>(), 1.5, 1e-9);
+    EXPECT_NEAR(r["Campate"][1]["Vmax"].get<double>(), 5 * w * L / 8, 1e-9 * w * L);
+    EXPECT_NEAR(r["Mx"].get<double>(), -w * L * L / 8, 1e-3);
+    EXPECT_EQ(r["x"].size(), r["M"].size());
+    EXPECT_EQ(r["NPunti"].get<size_t>(), r["x"].size());
+    EXPECT_EQ(r["x"].back().get<double>(), 8.0);
+    const std::string byte = Leggi(zlv);
+    EXPECT_EQ(byte.rfind("\"Due campate\",\"6.0\"\r\n", 0), 0u);
+    const Esecuzione z = Calc("--json " + Q(zlv.string()));
+    ASSERT_EQ(z.stato, 0);
+    EXPECT_EQ(json::parse(z.out)["results"], r);
+}
+
+// A beam that cannot stand, or refused data: the calculation's message and
+// exit 1, as a failed calculation of a file.
+TEST(JsonIngresso, TraveLabileEsce1) {
+    const std::string f =
+        FileJson("labile", R"({"problem": {"E": 2.1e11, "Vincoli": 5, "NSezioni": 10,
+            "Campate": [{"L": 3, "J": 1e-4}, {"L": 3, "J": 1e-4}],
+            "Appoggi": [{"Tipo": "libero"}, {"Tipo": "appoggio"}, {"Tipo": "libero"}]}})");
+    const Esecuzione e = Calc("--json " + Q(f));
+    EXPECT_EQ(e.stato, 1);
+    const json j = json::parse(e.out);
+    ASSERT_EQ(j["messages"].size(), 1u);
+    EXPECT_EQ(j["messages"][0].get<std::string>().rfind("Trave labile: ", 0), 0u);
+    EXPECT_TRUE(j["results"].is_null());
+    const std::string g =
+        FileJson("campata", R"({"problem": {"E": 2.1e11, "Vincoli": 5, "NSezioni": 10,
+            "Campate": [{"L": -3, "J": 1e-4}],
+            "Appoggi": [{"Tipo": "appoggio"}, {"Tipo": "molla", "k": -1}]}})");
+    const Esecuzione h = Calc("--json " + Q(g));
+    EXPECT_EQ(h.stato, 1);
+    EXPECT_EQ(json::parse(h.out)["messages"].back(),
+              "Campata N° 1: L deve essere maggiore di zero\r\n"
+              "Appoggio N° 2: k non può essere negativo");
+}
+
+// Input faults: exit 2, nothing on standard output, one line naming the
+// key on standard error.
+TEST(JsonIngresso, ErroriNominanoLaChiave) {
+    struct Caso {
+        std::string testo, atteso;
+    };
+    const std::vector<Caso> casi = {
+        {R"({"problem": {"Pippo": 1}})", "problem.Pippo: unknown key"},
+        {R"({"problema": {}})", "problema: unknown key"},
+        {R"({"results": null})", "problem: missing"},
+        {R"([1, 2])", "the file must hold a JSON object"},
+        {R"({"problem": {"Vincoli": "5"}})", "problem.Vincoli: must be an integer"},
+        {R"({"problem": {"Vincoli": 6}})", "problem.Vincoli: out of range (0 to 5)"},
+        {R"({"problem": {"NSezioni": 0}})", "problem.NSezioni: out of range (1 to 32767)"},
+        {R"({"problem": {"E": 1e39}})", "problem.E: out of range"},
+        {R"({"problem": {"E": null}})", "problem.E: must be a number"},
+        {R"({"problem": {"Titolo": 3}})", "problem.Titolo: must be a string"},
+        {R"({"problem": {"Winkler": 1}})", "problem.Winkler: must be true or false"},
+        {R"({"problem": {"NTrapezi": 2, "CarichiTrapezi": [{"q1": 1, "q2": 1, "d1": 0, "d2": 1}]}})",
+         "problem.NTrapezi: out of range (the table has 1 rows)"},
+        {R"({"problem": {"CarichiConcentrati": [{"F": 1}]}})",
+         "problem.CarichiConcentrati[0].d: missing"},
+        {R"({"problem": {"Coppie": [{"W": 1, "d": 0, "x": 2}]}})",
+         "problem.Coppie[0].x: unknown key"},
+        {R"({"problem": {"Vincoli": 0, "Campate": []}})",
+         "problem.Campate: out of range (only with Vincoli 5)"},
+        {R"({"problem": {"Vincoli": 5, "Campate": [{"L": "4", "J": 1}]}})",
+         "problem.Campate[0].L: must be a number"},
+        {R"({"problem": {"Vincoli": 5, "Campate": {"L": 4}}})",
+         "problem.Campate: must be an array"},
+        {R"({"problem": {"Vincoli": 5, "Appoggi": [{"Tipo": "appoggio"}, {"Tipo": "cerniera"}]}})",
+         "problem.Appoggi[1].Tipo: out of range"},
+        {R"({"problem": {"Vincoli": 5, "Appoggi": [{"k": 1}]}})",
+         "problem.Appoggi[0].Tipo: missing"},
+        {R"({"problem": {"Vincoli": 5, )", "not a JSON problem"},
+    };
+    for (size_t i = 0; i < casi.size(); ++i) {
+        const std::string f = FileJson("errore" + std::to_string(i), casi[i].testo);
+        const Esecuzione e = Calc("--json " + Q(f));
+        EXPECT_EQ(e.stato, 2) << casi[i].testo;
+        EXPECT_EQ(e.out, "") << casi[i].testo;
+        EXPECT_NE(e.err.find(casi[i].atteso), std::string::npos) << casi[i].testo << "\n" << e.err;
+        EXPECT_EQ(e.err.rfind("zelvo-calc: " + f + ": ", 0), 0u) << e.err;
+    }
+}
