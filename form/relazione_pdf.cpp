@@ -3,7 +3,7 @@
 #include "form/figura_schema.h"
 #include "form/modello_form.h"
 #include "form/testi_finestra.h"
-#include "graphics/superficie_qt.h"
+#include "graphics/fabbrica_superfici.h"
 #include "io/stampa.h"
 
 namespace zelvo {
@@ -13,7 +13,7 @@ DatiRelazionePdf DatiRelazionePdfDaForm(const ModelloForm& f) {
     d.Testi = TestiDaForm(f);
     d.Figura = f.Figura;
     d.DistanzeParziali = f.Modulo.Dati.DistanzeParziali;
-    d.Diagrammi = {&f.Modulo, &f.Unita, &f.Msg, f.NomeFile, f.Servizi.Scale};
+    d.Diagrammi = {&f.Modulo, &f.Unita, &f.Msg, f.NomeFile, f.Servizi.Scale, f.Servizi.Superfici};
     d.Data = DataOdierna();
     return d;
 }
@@ -295,7 +295,8 @@ bool ScriviRelazionePdf(const DatiRelazionePdf& d, const std::string& percorso, 
         msg.Mostra(TestoSenzaCalcolo, Icona::Esclamazione);
         return false;
     }
-    const std::unique_ptr<StampantePagine> pdf = StampantePdf(percorso);
+    if (!SuperficiDisponibili(d.Diagrammi.Superfici, msg)) return false;
+    const std::unique_ptr<StampantePagine> pdf = d.Diagrammi.Superfici->StampantePdf(percorso);
     return StampaDocumento(DocumentoRelazione(d), *pdf, msg);
 }
 

@@ -1,7 +1,7 @@
 #include "ui/frm_property.h"
 
 #include "graphics/colori.h"
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/frm_dati.h"
 #include "ui/griglia_qt.h"
 #include "ui/legami_vista.h"
