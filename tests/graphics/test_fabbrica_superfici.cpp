@@ -62,7 +62,7 @@ TEST_F(Uscite, PictureCanvasesHoldTheWindowsDrawings) {
             TelaRegistro atteso(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma);
             SuperficieVideo video(atteso);
             Plotta p;
-            ASSERT_TRUE(p.PlottaDiagramma(c, lettere[i], video));
+            ASSERT_TRUE(p.PlottaDiagramma(c, TuttiIDiagrammi[i], video));
             EXPECT_FALSE(atteso.tratti.empty());
             EXPECT_TRUE(Uguali(d.tela.tratti, atteso.tratti)) << lettere[i];
         }
