@@ -82,15 +82,12 @@ void Estremo(TabellaDocumento& t, const std::string& etichetta, const std::strin
     t.Righe.push_back({etichetta, Valore(v), unita, Valore(x), lunghezza});
 }
 
-// A continuous beam's table of the report (row 0 the heading), every cell
-// right-aligned; nothing when it has no rows.
-void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
-                     const GrigliaTesto& gr) {
-    if (gr.Righe() <= 1) return;
-    b.push_back(Riga(titolo, true));
+// A grid as a document table: row 0 the heading, every cell right-aligned,
+// the first column (the row numbers) 16 wide and the others `larghezza`.
+TabellaDocumento TabellaDaGriglia(const GrigliaTesto& gr, double larghezza) {
     TabellaDocumento tb;
     for (int c = 0; c < gr.Colonne(); ++c) {
-        tb.Larghezze.push_back(c == 0 ? 16 : 26);
+        tb.Larghezze.push_back(c == 0 ? 16 : larghezza);
         tb.ADestra.push_back(true);
         tb.Intestazione.push_back(Rifila(gr.Testo(0, c)));
     }
@@ -100,7 +97,16 @@ void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
             riga.push_back(Rifila(gr.Testo(r, c)));
         tb.Righe.push_back(std::move(riga));
     }
-    b.push_back(Tabella(std::move(tb)));
+    return tb;
+}
+
+// A continuous beam's table of the report (row 0 the heading), every cell
+// right-aligned; nothing when it has no rows.
+void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
+                     const GrigliaTesto& gr) {
+    if (gr.Righe() <= 1) return;
+    b.push_back(Riga(titolo, true));
+    b.push_back(Tabella(TabellaDaGriglia(gr, 26)));
 }
 
 } // namespace
@@ -164,19 +170,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
             b.push_back(Riga("Nessuno"));
             continue;
         }
-        TabellaDocumento tb;
-        for (int c = 0; c < gr.Colonne(); ++c) {
-            tb.Larghezze.push_back(c == 0 ? 16 : 30);
-            tb.ADestra.push_back(true);
-            tb.Intestazione.push_back(Rifila(gr.Testo(0, c)));
-        }
-        for (int r = 1; r < gr.Righe(); ++r) {
-            std::vector<std::string> riga;
-            for (int c = 0; c < gr.Colonne(); ++c)
-                riga.push_back(Rifila(gr.Testo(r, c)));
-            tb.Righe.push_back(std::move(riga));
-        }
-        b.push_back(Tabella(std::move(tb)));
+        b.push_back(Tabella(TabellaDaGriglia(gr, 30)));
     }
 
     const bool continua = t.Vincoli == 5;
