@@ -174,6 +174,15 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
     }
 
     const bool continua = t.Vincoli == 5;
+    // The extremes of M, V and f with their abscissae (a beam's results).
+    auto EstremiTrave = [&](const auto& r) {
+        b.push_back(Riga("Valori estremi", true));
+        TabellaDocumento e = Estremi(un.Lunghezza);
+        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
+        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
+        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
+        b.push_back(Tabella(std::move(e)));
+    };
     if (continua) {
         b.push_back(Sezione("Campate e appoggi"));
         TabellaContinua(b, "Campate: L [" + un.Lunghezza + "], J [" + un.Inerzia + "]", t.Campate);
@@ -185,7 +194,6 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
     // --- results ---
     b.push_back(Sezione("Risultati"));
     if (continua) {
-        const auto& r = t.Ris;
         TabellaContinua(b,
                         "Appoggi: x [" + un.Lunghezza + "], R [" + un.Forza + "], M [" +
                             un.Momento + "], rotazione [rad], w [" + un.Lunghezza + "]",
@@ -195,12 +203,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
             t.RisCampate);
         TabellaContinua(b, "Frecce: f [" + un.Lunghezza + "], x [" + un.Lunghezza + "]",
                         t.RisFrecce);
-        b.push_back(Riga("Valori estremi", true));
-        TabellaDocumento e = Estremi(un.Lunghezza);
-        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
-        b.push_back(Tabella(std::move(e)));
+        EstremiTrave(t.Ris);
     } else if (fondazione) {
         const auto& f = t.Fond;
         b.push_back(Riga("Pressioni sul terreno agli estremi", true));
@@ -222,12 +225,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         Coppia(p, Caption("txtRis", 0), r[0], un.Momento, Caption("txtRis", 1), r[1], un.Momento);
         Coppia(p, Caption("txtRis", 4), r[4], "rad", Caption("txtRis", 5), r[5], "rad");
         b.push_back(Tabella(std::move(p)));
-        b.push_back(Riga("Valori estremi", true));
-        TabellaDocumento e = Estremi(un.Lunghezza);
-        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
-        b.push_back(Tabella(std::move(e)));
+        EstremiTrave(t.Ris);
     }
     {
         b.push_back(Riga(Caption("frRisultatiInX"), true));
