@@ -1,8 +1,10 @@
 #include "app/json_zelvo.h"
 
+#include "form/relazione.h"
 #include "io/numeri.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -91,17 +93,11 @@ json JsonProblema(const DatiTrave& d) {
 }
 
 std::string TipoAppoggioJson(TipoAppoggio t) {
-    switch (t) {
-    case TipoAppoggio::Incastro:
-        return "incastro";
-    case TipoAppoggio::Appoggio:
-        return "appoggio";
-    case TipoAppoggio::Molla:
-        return "molla";
-    case TipoAppoggio::Libero:
-        return "libero";
-    }
-    return "appoggio";
+    // the support's name as the report writes it, in lower case
+    std::string n = NomeAppoggio(t);
+    std::transform(n.begin(), n.end(), n.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return n;
 }
 
 namespace {

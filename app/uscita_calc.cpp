@@ -111,7 +111,8 @@ int StatoDiUscita(EsitoCalcolo e) {
     return e == EsitoCalcolo::Completato ? EsitoCompletato : EsitoErrore;
 }
 
-int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err) {
+int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
+               FabbricaSuperfici* superfici) {
     // A file that cannot be opened for reading is a usage error.
     {
         std::error_code ec;
@@ -134,6 +135,7 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
     ModuloZelvo modulo;
     ModelloForm form(modulo, unita, msg);
     form.Servizi.StampaRelazione = StampaRelazioneFile;
+    form.Servizi.Superfici = superfici;
     // Reading as the window's Open (the form's own reader, section record
     // included): a short or damaged file leaves the problem partly loaded
     // and says so in its outcome; an unreadable header leaves it as it was.
@@ -194,7 +196,7 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err)
         for (const auto& d : Disegni()) {
             const auto it = opzioni.disegni.find(d.opzione);
             if (it == opzioni.disegni.end() || it->second.empty()) continue;
-            const ContestoDiagrammi c{&modulo, &unita, &msg, form.NomeFile, nullptr};
+            const ContestoDiagrammi c{&modulo, &unita, &msg, form.NomeFile, nullptr, superfici};
             if (!d.esporta(c, it->second, msg)) esito = EsitoErrore;
         }
     }

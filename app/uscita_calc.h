@@ -30,11 +30,13 @@ struct OpzioniCalc {
 };
 
 struct ContestoDiagrammi;
+class FabbricaSuperfici;
 
 // A drawing output of the tool: the diagrams of the calculated problem
 // written to a file (or files named from a prefix); false after its own
-// message. The raster formats (pdf, png, svg) need a QGuiApplication, which
-// the tool's main creates when one of them is asked for.
+// message. The raster formats (pdf, png, svg) are drawn on the context's
+// canvases (Superfici), which need a QGuiApplication: the tool's main creates
+// one when one of them is asked for.
 struct DisegnoCalc {
     std::string opzione;
     std::string descrizione;
@@ -78,8 +80,9 @@ ProblemaJson ProblemaDaFileJson(const nlohmann::json& j);
 
 // The whole run: open (a .zlv data file, or a JSON problem: one that does
 // not read is a usage error naming the key), calculate, write the report or
-// the JSON object.
-// Returns the exit status.
-int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err);
+// the JSON object; the PDF report and the pictures on the canvases of
+// `superfici`. Returns the exit status.
+int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
+               FabbricaSuperfici* superfici);
 
 } // namespace zelvo

@@ -1,6 +1,7 @@
 // zelvo: the program's window. `zelvo [FILE.zlv]` opens the data file named
 // on the command line; `--help` and `--version` answer without a display.
 #include "app/versione_zelvo.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/frm_dati.h"
 #include "ui/impostazioni_qt.h"
 #include "ui/lingua_qt.h"
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
     // a new problem are remembered in ~/.config/zelvo/zelvo.conf.
     zelvo::OpzioniFrmDati opzioni;
     opzioni.impostazioni = std::make_shared<zelvo::ArchivioQSettings>();
+    // The PDF report drawn with Qt's painter.
+    opzioni.superfici = std::make_shared<zelvo::FabbricaSuperficiQt>();
     zelvo::FrmDati finestra(std::move(opzioni));
     finestra.show();
     finestra.Avvio(riga.positionalArguments());

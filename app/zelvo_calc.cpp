@@ -14,10 +14,11 @@
 #include "app/versione_zelvo.h"
 #include "section/comando_sezione.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -26,13 +27,16 @@
 namespace {
 
 // The drawings in PDF, PNG and SVG need fonts, hence a Qt application: the
-// tool makes an offscreen one only when such a drawing is asked for.
-std::unique_ptr<zelvo::ApplicazioneOffscreen>
+// tool makes one only when such a drawing is asked for, on the "offscreen"
+// platform (it never opens a window) unless QT_QPA_PLATFORM names another.
+std::unique_ptr<zelvo::ApplicazioneDisegni>
 ApplicazioneGrafica(const std::vector<std::string>& argomenti) {
     for (const auto& a : argomenti)
         for (const char* o : {"--pdf", "--png", "--svg", "--report-pdf"})
-            if (a == o || a.rfind(std::string(o) + "=", 0) == 0)
-                return std::make_unique<zelvo::ApplicazioneOffscreen>();
+            if (a == o || a.rfind(std::string(o) + "=", 0) == 0) {
+                setenv("QT_QPA_PLATFORM", "offscreen", 0); // 0: a value already set stays
+                return std::make_unique<zelvo::ApplicazioneDisegni>();
+            }
     return nullptr;
 }
 
@@ -41,11 +45,13 @@ ApplicazioneGrafica(const std::vector<std::string>& argomenti) {
 int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
     const auto qt = ApplicazioneGrafica(argomenti);
+    // The PDF, PNG and SVG canvases handed to the section tool and the run.
+    zelvo::FabbricaSuperficiQt superfici;
 
     // The section-properties tool has its own command line.
     if (!argomenti.empty() && argomenti.front() == "section") {
-        return zelvo::ComandoSezione({argomenti.begin() + 1, argomenti.end()}, std::cout,
-                                     std::cerr);
+        return zelvo::ComandoSezione({argomenti.begin() + 1, argomenti.end()}, std::cout, std::cerr,
+                                     &superfici);
     }
 
     zelvo::OpzioniCalc opzioni;
@@ -92,5 +98,5 @@ int main(int argc, char** argv) {
                   << "Run with --help for more information.\n";
         return zelvo::EsitoUso;
     }
-    return zelvo::EseguiCalc(opzioni, std::cout, std::cerr);
+    return zelvo::EseguiCalc(opzioni, std::cout, std::cerr, &superfici);
 }

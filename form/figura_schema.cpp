@@ -1,5 +1,7 @@
 #include "form/figura_schema.h"
 
+#include "graphics/disegno_continua.h"
+
 #include "graphics/colori.h"
 
 #include <cmath>
@@ -76,21 +78,6 @@ void Forza(Tela& s, double x, const std::string& nome) {
     s.Colore(Nero);
 }
 
-// A dimension line from x1 to x2 at height y with its text above.
-void Quota(Tela& s, double x1, double x2, double y, const std::string& testo) {
-    s.Colore(Nero);
-    s.SpessorePenna(1);
-    s.Linea(x1, y, x2, y);
-    s.Linea(x1, y - 1.5, x1, y + 1.5);
-    s.Linea(x2, y - 1.5, x2, y + 1.5);
-    s.Linea(x1, y, x1 + 2, y + 0.8);
-    s.Linea(x1, y, x1 + 2, y - 0.8);
-    s.Linea(x2, y, x2 - 2, y + 0.8);
-    s.Linea(x2, y, x2 - 2, y - 0.8);
-    const double w = s.LarghezzaTesto(testo);
-    s.Testo((x1 + x2) / 2 - w / 2, y + 1 + s.AltezzaTesto(testo), testo);
-}
-
 } // namespace
 
 void DisegnaSchema(Tela& s, FiguraVincoli f) {
@@ -114,11 +101,11 @@ void DisegnaSchema(Tela& s, FiguraVincoli f) {
     s.Linea(75, 2, 75, (parziali ? yq1 : yq2) - 1.5);
     s.Colore(Nero);
     if (parziali) {
-        Quota(s, 0, 35, yq1, "d1");
-        Quota(s, 35, 75, yq1, "d2");
+        QuotaSchema(s, 0, 35, yq1, "d1");
+        QuotaSchema(s, 35, 75, yq1, "d2");
     } else {
-        Quota(s, 0, 35, yq1, "d1");
-        Quota(s, 0, 75, yq2, "d2");
+        QuotaSchema(s, 0, 35, yq1, "d1");
+        QuotaSchema(s, 0, 75, yq2, "d2");
     }
 
     // The beam.

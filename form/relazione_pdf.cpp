@@ -3,7 +3,7 @@
 #include "form/figura_schema.h"
 #include "form/modello_form.h"
 #include "form/testi_finestra.h"
-#include "graphics/superficie_qt.h"
+#include "graphics/fabbrica_superfici.h"
 #include "io/stampa.h"
 
 namespace zelvo {
@@ -13,7 +13,7 @@ DatiRelazionePdf DatiRelazionePdfDaForm(const ModelloForm& f) {
     d.Testi = TestiDaForm(f);
     d.Figura = f.Figura;
     d.DistanzeParziali = f.Modulo.Dati.DistanzeParziali;
-    d.Diagrammi = {&f.Modulo, &f.Unita, &f.Msg, f.NomeFile, f.Servizi.Scale};
+    d.Diagrammi = {&f.Modulo, &f.Unita, &f.Msg, f.NomeFile, f.Servizi.Scale, f.Servizi.Superfici};
     d.Data = DataOdierna();
     return d;
 }
@@ -82,15 +82,12 @@ void Estremo(TabellaDocumento& t, const std::string& etichetta, const std::strin
     t.Righe.push_back({etichetta, Valore(v), unita, Valore(x), lunghezza});
 }
 
-// A continuous beam's table of the report (row 0 the heading), every cell
-// right-aligned; nothing when it has no rows.
-void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
-                     const GrigliaTesto& gr) {
-    if (gr.Righe() <= 1) return;
-    b.push_back(Riga(titolo, true));
+// A grid as a document table: row 0 the heading, every cell right-aligned,
+// the first column (the row numbers) 16 wide and the others `larghezza`.
+TabellaDocumento TabellaDaGriglia(const GrigliaTesto& gr, double larghezza) {
     TabellaDocumento tb;
     for (int c = 0; c < gr.Colonne(); ++c) {
-        tb.Larghezze.push_back(c == 0 ? 16 : 26);
+        tb.Larghezze.push_back(c == 0 ? 16 : larghezza);
         tb.ADestra.push_back(true);
         tb.Intestazione.push_back(Rifila(gr.Testo(0, c)));
     }
@@ -100,7 +97,16 @@ void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
             riga.push_back(Rifila(gr.Testo(r, c)));
         tb.Righe.push_back(std::move(riga));
     }
-    b.push_back(Tabella(std::move(tb)));
+    return tb;
+}
+
+// A continuous beam's table of the report (row 0 the heading), every cell
+// right-aligned; nothing when it has no rows.
+void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
+                     const GrigliaTesto& gr) {
+    if (gr.Righe() <= 1) return;
+    b.push_back(Riga(titolo, true));
+    b.push_back(Tabella(TabellaDaGriglia(gr, 26)));
 }
 
 } // namespace
@@ -164,22 +170,19 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
             b.push_back(Riga("Nessuno"));
             continue;
         }
-        TabellaDocumento tb;
-        for (int c = 0; c < gr.Colonne(); ++c) {
-            tb.Larghezze.push_back(c == 0 ? 16 : 30);
-            tb.ADestra.push_back(true);
-            tb.Intestazione.push_back(Rifila(gr.Testo(0, c)));
-        }
-        for (int r = 1; r < gr.Righe(); ++r) {
-            std::vector<std::string> riga;
-            for (int c = 0; c < gr.Colonne(); ++c)
-                riga.push_back(Rifila(gr.Testo(r, c)));
-            tb.Righe.push_back(std::move(riga));
-        }
-        b.push_back(Tabella(std::move(tb)));
+        b.push_back(Tabella(TabellaDaGriglia(gr, 30)));
     }
 
     const bool continua = t.Vincoli == 5;
+    // The extremes of M, V and f with their abscissae (a beam's results).
+    auto EstremiTrave = [&](const auto& r) {
+        b.push_back(Riga("Valori estremi", true));
+        TabellaDocumento e = Estremi(un.Lunghezza);
+        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
+        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
+        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
+        b.push_back(Tabella(std::move(e)));
+    };
     if (continua) {
         b.push_back(Sezione("Campate e appoggi"));
         TabellaContinua(b, "Campate: L [" + un.Lunghezza + "], J [" + un.Inerzia + "]", t.Campate);
@@ -191,7 +194,6 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
     // --- results ---
     b.push_back(Sezione("Risultati"));
     if (continua) {
-        const auto& r = t.Ris;
         TabellaContinua(b,
                         "Appoggi: x [" + un.Lunghezza + "], R [" + un.Forza + "], M [" +
                             un.Momento + "], rotazione [rad], w [" + un.Lunghezza + "]",
@@ -201,12 +203,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
             t.RisCampate);
         TabellaContinua(b, "Frecce: f [" + un.Lunghezza + "], x [" + un.Lunghezza + "]",
                         t.RisFrecce);
-        b.push_back(Riga("Valori estremi", true));
-        TabellaDocumento e = Estremi(un.Lunghezza);
-        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
-        b.push_back(Tabella(std::move(e)));
+        EstremiTrave(t.Ris);
     } else if (fondazione) {
         const auto& f = t.Fond;
         b.push_back(Riga("Pressioni sul terreno agli estremi", true));
@@ -228,12 +225,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         Coppia(p, Caption("txtRis", 0), r[0], un.Momento, Caption("txtRis", 1), r[1], un.Momento);
         Coppia(p, Caption("txtRis", 4), r[4], "rad", Caption("txtRis", 5), r[5], "rad");
         b.push_back(Tabella(std::move(p)));
-        b.push_back(Riga("Valori estremi", true));
-        TabellaDocumento e = Estremi(un.Lunghezza);
-        Estremo(e, Caption("txtRis", 6), r[6], un.Momento, r[7], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 8), r[8], un.Momento, r[9], un.Lunghezza);
-        Estremo(e, Caption("txtRis", 10), r[10], un.Lunghezza, r[11], un.Lunghezza);
-        b.push_back(Tabella(std::move(e)));
+        EstremiTrave(t.Ris);
     }
     {
         b.push_back(Riga(Caption("frRisultatiInX"), true));
@@ -295,7 +287,8 @@ bool ScriviRelazionePdf(const DatiRelazionePdf& d, const std::string& percorso, 
         msg.Mostra(TestoSenzaCalcolo, Icona::Esclamazione);
         return false;
     }
-    const std::unique_ptr<StampantePagine> pdf = StampantePdf(percorso);
+    if (!SuperficiDisponibili(d.Diagrammi.Superfici, msg)) return false;
+    const std::unique_ptr<StampantePagine> pdf = d.Diagrammi.Superfici->StampantePdf(percorso);
     return StampaDocumento(DocumentoRelazione(d), *pdf, msg);
 }
 

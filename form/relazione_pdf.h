@@ -39,9 +39,10 @@ DatiRelazionePdf DatiRelazionePdfDaForm(const ModelloForm& f);
 
 Documento DocumentoRelazione(const DatiRelazionePdf& d);
 
-// Writes the document to an A4 PDF file at percorso, atomically (needs a
-// QGuiApplication). A failed write shows "Impossibile scrivere il file " +
-// percorso and leaves no file; false then, or when a drawing failed.
+// Writes the document to an A4 PDF file at percorso, atomically, on the
+// canvases of d.Diagrammi.Superfici (none: TestoSenzaSuperfici, no file). A
+// failed write shows "Impossibile scrivere il file " + percorso and leaves no
+// file; false then, or when a drawing failed.
 bool ScriviRelazionePdf(const DatiRelazionePdf& d, const std::string& percorso, Messaggi& msg);
 
 // The window's report as PDF (after a completed calculation).

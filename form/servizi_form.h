@@ -24,6 +24,9 @@ struct ServiziForm {
     UscitaDiagrammi* Uscita = nullptr;
     // The scales of the scale dialog (none: automatic scales).
     const ScaleUtente* Scale = nullptr;
+    // The canvases of the PDF report (none: "Relazione PDF..." says
+    // TestoSenzaSuperfici and writes nothing).
+    FabbricaSuperfici* Superfici = nullptr;
     // Writes the text report to the file percorso.
     std::function<bool(const ModelloForm&, const std::string& percorso, Messaggi&)> StampaRelazione;
     // Project file: reads the file percorso into the model; false when

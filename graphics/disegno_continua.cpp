@@ -118,31 +118,6 @@ void SimboloMolla(Tela& s, double x, double k) {
     Terreno(s, x - 4 * k, x + 4 * k, -12 * k, k);
 }
 
-// A dimension line from x1 to x2 at height y, its text above.
-void Quota(Tela& s, double x1, double x2, double y, const std::string& testo,
-           const std::vector<double>& tacche) {
-    s.Colore(Nero);
-    s.SpessorePenna(1);
-    s.Linea(x1, y, x2, y);
-    s.Linea(x1, y - 1.5, x1, y + 1.5);
-    s.Linea(x2, y - 1.5, x2, y + 1.5);
-    s.Linea(x1, y, x1 + 2, y + 0.8);
-    s.Linea(x1, y, x1 + 2, y - 0.8);
-    s.Linea(x2, y, x2 - 2, y + 0.8);
-    s.Linea(x2, y, x2 - 2, y - 0.8);
-    // A tick at each support, left out where it would crowd the previous
-    // one or an arrowhead.
-    double ultima = x1;
-    for (double x : tacche)
-        if (x - ultima >= 1.5 && x2 - x >= 2.5 && x - x1 >= 2.5) {
-            s.Linea(x, y - 0.8, x, y + 0.8);
-            ultima = x;
-        }
-    if (testo.empty()) return;
-    const double w = s.LarghezzaTesto(testo);
-    s.Testo((x1 + x2) / 2 - w / 2, y + 1 + s.AltezzaTesto(testo), testo);
-}
-
 // Which span numbers are shown: taken by class (the two end spans, the
 // tens, the fives, the even numbers, the rest), each kept unless its box
 // comes closer than gioco to one already kept. On ten spans or more a class
@@ -206,6 +181,31 @@ size_t Caratteri(const std::string& t) {
 }
 
 } // namespace
+
+// A dimension line from x1 to x2 at height y, its text above.
+void QuotaSchema(Tela& s, double x1, double x2, double y, const std::string& testo,
+                 const std::vector<double>& tacche) {
+    s.Colore(Nero);
+    s.SpessorePenna(1);
+    s.Linea(x1, y, x2, y);
+    s.Linea(x1, y - 1.5, x1, y + 1.5);
+    s.Linea(x2, y - 1.5, x2, y + 1.5);
+    s.Linea(x1, y, x1 + 2, y + 0.8);
+    s.Linea(x1, y, x1 + 2, y - 0.8);
+    s.Linea(x2, y, x2 - 2, y + 0.8);
+    s.Linea(x2, y, x2 - 2, y - 0.8);
+    // A tick at each support, left out where it would crowd the previous
+    // one or an arrowhead.
+    double ultima = x1;
+    for (double x : tacche)
+        if (x - ultima >= 1.5 && x2 - x >= 2.5 && x - x1 >= 2.5) {
+            s.Linea(x, y - 0.8, x, y + 0.8);
+            ultima = x;
+        }
+    if (testo.empty()) return;
+    const double w = s.LarghezzaTesto(testo);
+    s.Testo((x1 + x2) / 2 - w / 2, y + 1 + s.AltezzaTesto(testo), testo);
+}
 
 // --- the scheme picture ------------------------------------------------------
 
@@ -357,7 +357,7 @@ void DisegnaSchemaContinua(Tela& s, const std::vector<CampataContinua>& campate,
         totale += L;
     std::vector<double> tacche(xs.begin() + 1, xs.end() - 1);
     const std::string quota = testoLunghezza ? testoLunghezza(totale) : std::string();
-    Quota(s, 0, Trave, sotto - 1 - h - 1, quota, tacche);
+    QuotaSchema(s, 0, Trave, sotto - 1 - h - 1, quota, tacche);
 }
 
 // --- the diagrams ------------------------------------------------------------

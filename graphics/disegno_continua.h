@@ -27,6 +27,12 @@
 
 namespace zelvo {
 
+// A dimension line of a scheme picture from x1 to x2 at height y: arrowheads,
+// end marks, a tick at each abscissa of `tacche` that does not crowd the
+// previous one or an arrowhead, and the text (if any) centred above.
+void QuotaSchema(Tela& s, double x1, double x2, double y, const std::string& testo,
+                 const std::vector<double>& tacche = {});
+
 // A value as the user reads it (number, units, separators): the caller's,
 // since units and locale live outside the drawings.
 using TestoValore = std::function<std::string(double)>;

@@ -29,6 +29,8 @@
 
 namespace zelvo {
 
+class FabbricaSuperfici;
+
 // The scales typed in the scale dialog: while ScalaUtente is true the moment
 // and shear diagrams use them instead of their automatic scales.
 struct ScaleUtente {
@@ -37,14 +39,16 @@ struct ScaleUtente {
 };
 
 // What the diagrams read: the calculation module, the units, the message
-// sink, the main window's file name (for the title block) and the user
-// scales (none: automatic scales).
+// sink, the main window's file name (for the title block), the user
+// scales (none: automatic scales) and the canvases of the PDF, PNG and SVG
+// files (none: those files cannot be written).
 struct ContestoDiagrammi {
     const ModuloZelvo* Modulo = nullptr;
     const UnitMisura* Unita = nullptr;
     Messaggi* Msg = nullptr;
     std::string NomeFile;
     const ScaleUtente* Scale = nullptr;
+    FabbricaSuperfici* Superfici = nullptr;
 };
 
 // The three diagrams: bending moments (with the deflected shape), shears,

@@ -97,7 +97,8 @@ class Superficie {
 // coordinate system installed by the plot window: the world point (x, y)
 // lands at device column (x - left) * W / width and row (y - top) * H / height
 // (height negative: world ordinates grow upwards). Toolkit-free: the QPainter
-// device (superficie_qt.h) and the recording device of the tests implement it.
+// device (graphics_qt/superficie_qt.h) and the recording device of the tests
+// implement it.
 class Tela {
   public:
     virtual ~Tela() = default;

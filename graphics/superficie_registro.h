@@ -8,10 +8,16 @@
 // SuperficieRegistro: a target of its own, like a file (no device, text by
 // its baseline), that records every primitive with the final coordinates
 // the drawing module sends.
+//
+// FabbricaRegistro: file canvases (PNG, SVG, PDF) that are TelaRegistro
+// devices; each request, its drawing, its pages and the paths it was saved
+// at are kept, and no file is written.
 #pragma once
 
+#include "graphics/fabbrica_superfici.h"
 #include "graphics/superficie.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,6 +112,54 @@ class SuperficieRegistro final : public Superficie {
     }
     int spessore_ = 1;
     std::string font_;
+};
+
+// One canvas asked of a FabbricaRegistro.
+struct DisegnoRegistrato {
+    std::string formato; // "png", "svg" or "pdf"
+    TelaRegistro tela;
+    int pagine = 1;
+    std::vector<std::string> salvato; // the path of every Salva, in order
+};
+
+class FabbricaRegistro final : public FabbricaSuperfici {
+  public:
+    // The page of the PDF canvas: A4 less 10 mm margins at 600 dpi, in
+    // whole pixels ((210 - 20) / 25.4 * 600 and (297 - 20) / 25.4 * 600).
+    static constexpr int LarghezzaPdf = 4488, AltezzaPdf = 6543;
+
+    std::unique_ptr<DisegnoFile> Png(int w, int h) override { return Nuovo("png", w, h); }
+    std::unique_ptr<DisegnoFile> Svg(int w, int h) override { return Nuovo("svg", w, h); }
+    std::unique_ptr<DisegnoFile> Pdf() override { return Nuovo("pdf", LarghezzaPdf, AltezzaPdf); }
+
+    // What Salva answers (false: a file that could not be written).
+    bool salvaRiesce = true;
+    // Every canvas asked for, in order (the addresses stay).
+    std::vector<std::unique_ptr<DisegnoRegistrato>> disegni;
+
+  private:
+    class Disegno final : public DisegnoFile {
+      public:
+        Disegno(DisegnoRegistrato& r, const bool& riesce) : r_(r), riesce_(riesce) {}
+        zelvo::Tela& Tela() override { return r_.tela; }
+        bool Salva(const std::string& percorso) override {
+            r_.salvato.push_back(percorso);
+            return riesce_;
+        }
+        bool NuovaPagina() override {
+            ++r_.pagine;
+            return r_.formato == "pdf";
+        }
+
+      private:
+        DisegnoRegistrato& r_;
+        const bool& riesce_;
+    };
+    std::unique_ptr<DisegnoFile> Nuovo(const char* formato, int w, int h) {
+        disegni.push_back(std::make_unique<DisegnoRegistrato>(
+            DisegnoRegistrato{formato, TelaRegistro(w, h), 1, {}}));
+        return std::make_unique<Disegno>(*disegni.back(), salvaRiesce);
+    }
 };
 
 } // namespace zelvo

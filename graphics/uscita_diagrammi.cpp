@@ -1,8 +1,8 @@
 #include "graphics/uscita_diagrammi.h"
 
 #include "graphics/dxf.h"
+#include "graphics/fabbrica_superfici.h"
 #include "graphics/grafica.h"
-#include "graphics/superficie_qt.h"
 
 namespace zelvo {
 
@@ -124,7 +124,8 @@ PlottaInOggetto DiagrammiInOggetto(const ContestoDiagrammi& c) {
 
 bool StampaDiagrammiPdf(UscitaDiagrammi& uscita, const ContestoDiagrammi& c,
                         const std::string& percorso) {
-    std::unique_ptr<StampantePagine> pdf = StampantePdf(percorso);
+    if (!SuperficiDisponibili(c.Superfici, uscita.Msg())) return false;
+    std::unique_ptr<StampantePagine> pdf = c.Superfici->StampantePdf(percorso);
     StampantePagine* prima = uscita.Servizi().Stampa;
     uscita.Servizi().Stampa = pdf.get();
     const bool ok = uscita.Stampa(DiagrammiInOggetto(c), false);
@@ -138,11 +139,12 @@ bool ImmaginiDiagrammi(const ContestoDiagrammi& c, const std::string& prefisso,
         msg.Mostra(TestoSenzaCalcolo, Icona::Esclamazione);
         return false;
     }
+    if (!SuperficiDisponibili(c.Superfici, msg)) return false;
     const bool svg = formato == "svg";
     for (const TipoDiagramma diagramma : TuttiIDiagrammi) {
         const std::string l = Lettera(diagramma);
-        auto d = svg ? DisegnoQt::Svg(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma)
-                     : DisegnoQt::Immagine(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma);
+        auto d = svg ? c.Superfici->Svg(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma)
+                     : c.Superfici->Png(LarghezzaFinestraDiagramma, AltezzaFinestraDiagramma);
         SuperficieVideo video(d->Tela());
         Plotta p;
         if (!p.PlottaDiagramma(c, diagramma, video)) return false;

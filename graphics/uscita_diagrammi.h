@@ -48,6 +48,7 @@ class UscitaDiagrammi {
     explicit UscitaDiagrammi(Messaggi& msg, ServiziUscita servizi = {})
         : msg_(msg), servizi_(std::move(servizi)) {}
     ServiziUscita& Servizi() { return servizi_; }
+    Messaggi& Msg() { return msg_; }
 
     // choice 0: printer (print dialog, one drawing per copy); 1: DXF file
     // (save dialog proposing nomeBase + ".dxf"); 2: CAD application; other
@@ -75,12 +76,15 @@ inline constexpr int AltezzaFinestraDiagramma = 700;
 // files and CAD. Without a completed calculation it shows TestoSenzaCalcolo.
 PlottaInOggetto DiagrammiInOggetto(const ContestoDiagrammi& c);
 
-// The printed page of the diagrams as an A4 PDF file, through a PDF printer.
+// The printed page of the diagrams as an A4 PDF file, through the PDF printer
+// of c.Superfici (none: TestoSenzaSuperfici, false).
 bool StampaDiagrammiPdf(UscitaDiagrammi& uscita, const ContestoDiagrammi& c,
                         const std::string& percorso);
 
-// The three diagram windows ("VIDEO", 1000 x 700) as pictures:
-// prefisso-M, -T, -C + ".png" or ".svg" (formato "png" or "svg").
+// The three diagram windows ("VIDEO", 1000 x 700) as pictures on the
+// canvases of c.Superfici: prefisso-M, -T, -C + ".png" or ".svg" (formato
+// "png" or "svg"). Without a calculation TestoSenzaCalcolo, without canvases
+// TestoSenzaSuperfici, and false.
 bool ImmaginiDiagrammi(const ContestoDiagrammi& c, const std::string& prefisso,
                        const std::string& formato, Messaggi& msg);
 

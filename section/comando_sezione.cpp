@@ -84,8 +84,8 @@ bool TuttoFinito(const nlohmann::json& j) {
 
 } // namespace
 
-int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
-                   std::ostream& err) {
+int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+                   FabbricaSuperfici* superfici) {
     std::vector<std::string> args;
     std::string unita = "m";
     // Drawings asked for: (format, file), in the order given.
@@ -305,7 +305,7 @@ int ComandoSezione(const std::vector<std::string>& argomenti, std::ostream& out,
     }
     if (esito == 0 && disegno) {
         for (const auto& [formato, file] : disegni)
-            if (!EsportaSezione(disegno, formato, file, msg)) esito = 1;
+            if (!EsportaSezione(disegno, formato, file, msg, superfici)) esito = 1;
     }
     risultato["messages"] = msg.testi;
     out << risultato.dump(2) << "\n";

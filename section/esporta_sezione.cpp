@@ -2,7 +2,6 @@
 
 #include "graphics/dxf.h"
 #include "graphics/grafica.h"
-#include "graphics/superficie_qt.h"
 #include "section/sezione_edit.h"
 #include "section/sezione_profili.h"
 
@@ -27,7 +26,7 @@ bool Disegna(const DisegnoSezione& d, Superficie& s, Messaggi& msg) {
     return ok;
 }
 
-bool Raster(const DisegnoSezione& d, std::unique_ptr<DisegnoQt> tela, bool pagina,
+bool Raster(const DisegnoSezione& d, std::unique_ptr<DisegnoFile> tela, bool pagina,
             const std::string& percorso, Messaggi& msg) {
     bool ok;
     if (pagina) {
@@ -60,11 +59,11 @@ bool FormatoSezioneNoto(const std::string& f) {
 }
 
 bool EsportaSezione(const DisegnoSezione& d, const std::string& formato,
-                    const std::string& percorso, Messaggi& msg) {
+                    const std::string& percorso, Messaggi& msg, FabbricaSuperfici* superfici) {
     if (formato == "dxf") return EsportaSezioneDXF(d, percorso, msg);
-    if (formato == "pdf") return EsportaSezionePDF(d, percorso, msg);
-    if (formato == "png") return EsportaSezionePNG(d, percorso, msg);
-    if (formato == "svg") return EsportaSezioneSVG(d, percorso, msg);
+    if (formato == "pdf") return EsportaSezionePDF(d, percorso, msg, superfici);
+    if (formato == "png") return EsportaSezionePNG(d, percorso, msg, superfici);
+    if (formato == "svg") return EsportaSezioneSVG(d, percorso, msg, superfici);
     return false;
 }
 
@@ -82,17 +81,23 @@ bool EsportaSezioneDXF(const DisegnoSezione& d, const std::string& percorso, Mes
     return true;
 }
 
-bool EsportaSezionePDF(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    return Raster(d, DisegnoQt::Pdf(), true, percorso, msg);
+bool EsportaSezionePDF(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg,
+                       FabbricaSuperfici* superfici) {
+    if (!SuperficiDisponibili(superfici, msg)) return false;
+    return Raster(d, superfici->Pdf(), true, percorso, msg);
 }
 
-bool EsportaSezionePNG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    return Raster(d, DisegnoQt::Immagine(LarghezzaFinestraSezione, AltezzaFinestraSezione), false,
+bool EsportaSezionePNG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg,
+                       FabbricaSuperfici* superfici) {
+    if (!SuperficiDisponibili(superfici, msg)) return false;
+    return Raster(d, superfici->Png(LarghezzaFinestraSezione, AltezzaFinestraSezione), false,
                   percorso, msg);
 }
 
-bool EsportaSezioneSVG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg) {
-    return Raster(d, DisegnoQt::Svg(LarghezzaFinestraSezione, AltezzaFinestraSezione), false,
+bool EsportaSezioneSVG(const DisegnoSezione& d, const std::string& percorso, Messaggi& msg,
+                       FabbricaSuperfici* superfici) {
+    if (!SuperficiDisponibili(superfici, msg)) return false;
+    return Raster(d, superfici->Svg(LarghezzaFinestraSezione, AltezzaFinestraSezione), false,
                   percorso, msg);
 }
 

@@ -1,7 +1,8 @@
 // Export of a section drawing for the command line: DXF (the drawing on
 // "DXF", world units in metres), PDF (the printed page, "STAMPANTE") and
 // PNG / SVG (the window's picture, "VIDEO", in a 800 x 600 area). The
-// raster formats need a QGuiApplication.
+// raster formats are drawn on the canvases of the factory handed in; without
+// one they show TestoSenzaSuperfici and write nothing.
 //
 // The section must be built first (SezioneEdit::FormLeggeDati, or
 // SezioneProfili::Coordinate). A drawing that fails shows "Errore nel
@@ -12,6 +13,7 @@
 #pragma once
 
 #include "core/messaggi.h"
+#include "graphics/fabbrica_superfici.h"
 #include "graphics/superficie.h"
 
 #include <functional>
@@ -34,11 +36,14 @@ DisegnoSezione DisegnoDi(SezioneProfili& p);
 // Formats by name: "dxf", "pdf", "png", "svg"; false for an unknown one.
 bool FormatoSezioneNoto(const std::string& formato);
 bool EsportaSezione(const DisegnoSezione& disegno, const std::string& formato,
-                    const std::string& percorso, Messaggi& msg);
+                    const std::string& percorso, Messaggi& msg, FabbricaSuperfici* superfici);
 
 bool EsportaSezioneDXF(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg);
-bool EsportaSezionePDF(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg);
-bool EsportaSezionePNG(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg);
-bool EsportaSezioneSVG(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg);
+bool EsportaSezionePDF(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg,
+                       FabbricaSuperfici* superfici);
+bool EsportaSezionePNG(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg,
+                       FabbricaSuperfici* superfici);
+bool EsportaSezioneSVG(const DisegnoSezione& disegno, const std::string& percorso, Messaggi& msg,
+                       FabbricaSuperfici* superfici);
 
 } // namespace zelvo

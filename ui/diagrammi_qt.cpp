@@ -1,6 +1,6 @@
 #include "ui/diagrammi_qt.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/finestra_diagramma.h"
 #include "ui/frm_dati.h"
 #include "ui/frm_infor.h"

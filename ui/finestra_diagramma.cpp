@@ -1,6 +1,6 @@
 #include "ui/finestra_diagramma.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/impostazioni_qt.h"
 #include "ui/scorciatoie_qt.h"
 

@@ -7,7 +7,7 @@
 #include "form/scrivania.h"
 #include "form/testi_finestra.h"
 #include "graphics/disegno_continua.h"
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "io/generale.h"
 #include "ui/continua_qt.h"
 #include "ui/frm_property.h"
@@ -117,6 +117,9 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     modello_->Servizi.SceltaFile =
         opzioni.sceltaFile ? std::move(opzioni.sceltaFile) : DialogoFileQt(this);
     modello_->Servizi.StampaRelazione = StampaRelazioneFile;
+    superfici_ =
+        opzioni.superfici ? std::move(opzioni.superfici) : std::make_shared<FabbricaSuperficiQt>();
+    modello_->Servizi.Superfici = superfici_.get();
     modello_->CartellaEsempi = FileDati("examples");
     if (opzioni.impostazioni) {
         impostazioni_ = std::make_shared<ImpostazioniUtente>(std::move(opzioni.impostazioni));

@@ -6,6 +6,7 @@
 #include "core/modulo_zelvo.h"
 #include "form/impostazioni.h"
 #include "form/modello_form.h"
+#include "graphics/fabbrica_superfici.h"
 #include "io/unita.h"
 #include "ui/finestre_collegate.h"
 #include "ui/legami_vista.h"
@@ -36,6 +37,7 @@ namespace zelvo {
 
 class DiagrammiQt;
 class FinestraAiuto;
+class FrmProperty;
 class FrmUnits;
 class GrigliaQt;
 class VistaContinua;
@@ -50,6 +52,8 @@ struct OpzioniFrmDati {
     // Where the window's state, the recent files, the data folder and the
     // units of a new problem are remembered between runs; none: nothing is.
     std::shared_ptr<ArchivioImpostazioni> impostazioni;
+    // The canvases of the PDF report; none: the Qt ones (graphics_qt/).
+    std::shared_ptr<FabbricaSuperfici> superfici;
 };
 
 class FrmDati : public QMainWindow {
@@ -91,6 +95,7 @@ class FrmDati : public QMainWindow {
     QPointer<DiagrammiQt>& DiagrammiCollegati() { return diagrammi_; }
     QPointer<FrmUnits>& UnitaAperta() { return finestraUnita_; }
     QPointer<FinestraAiuto>& AiutoAperto() { return aiuto_; }
+    QPointer<FrmProperty>& SezioneAperta() { return sezione_; }
 
   signals:
     // The window has shown the model again (the other views re-read it).
@@ -177,6 +182,7 @@ class FrmDati : public QMainWindow {
     uint64_t ultimaRichiestaFuoco_ = 0;
     bool aggiornando_ = false;
     std::shared_ptr<ImpostazioniUtente> impostazioni_;
+    std::shared_ptr<FabbricaSuperfici> superfici_;
     QMenu* recenti_ = nullptr;
     // The actions of the menus, the toolbar and the keys with their commands
     // (enabled as the command's rule says).
@@ -186,6 +192,7 @@ class FrmDati : public QMainWindow {
     QPointer<DiagrammiQt> diagrammi_;
     QPointer<FrmUnits> finestraUnita_;
     QPointer<FinestraAiuto> aiuto_;
+    QPointer<FrmProperty> sezione_;
 };
 
 } // namespace zelvo

@@ -1,7 +1,7 @@
 #include "ui/frm_infor.h"
 
 #include "form/diagrammi_form.h"
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

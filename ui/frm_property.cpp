@@ -1,7 +1,7 @@
 #include "ui/frm_property.h"
 
 #include "graphics/colori.h"
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/frm_dati.h"
 #include "ui/griglia_qt.h"
 #include "ui/legami_vista.h"
@@ -74,10 +74,10 @@ QLabel* EtichettaUnita(const QString& t, QWidget* g) {
 // The window.
 
 FrmProperty* FrmProperty::Apri(FrmDati& trave) {
-    auto* w =
-        trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"), Qt::FindDirectChildrenOnly);
+    FrmProperty* w = trave.SezioneAperta();
     if (!w) {
         w = new FrmProperty(trave);
+        trave.SezioneAperta() = w;
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->modello_.Form_Load(); // its observer shows it
         // over the main window, beside its data fields
@@ -93,15 +93,11 @@ FrmProperty* FrmProperty::Apri(FrmDati& trave) {
 }
 
 void FrmProperty::TraveCambiata(FrmDati& trave) {
-    auto* w =
-        trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"), Qt::FindDirectChildrenOnly);
-    if (w) w->modello_.SeguiTrave();
+    if (FrmProperty* w = trave.SezioneAperta()) w->modello_.SeguiTrave();
 }
 
 bool FrmProperty::Chiudi(FrmDati& trave) {
-    if (auto* w = trave.findChild<FrmProperty*>(QStringLiteral("frmProperty"),
-                                                Qt::FindDirectChildrenOnly))
-        return w->close();
+    if (FrmProperty* w = trave.SezioneAperta()) return w->close();
     return true;
 }
 

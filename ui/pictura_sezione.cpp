@@ -1,6 +1,6 @@
 #include "ui/pictura_sezione.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 
 #include <QPainter>
 #include <QPixmap>

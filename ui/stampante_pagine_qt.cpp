@@ -1,7 +1,7 @@
 // The diagrams' printer through Qt.
 #include "ui/stampante_pagine_qt.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/stampante_qt.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Printing the report through Qt.
 #include "ui/stampante_qt.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -7,8 +7,8 @@
 #include "core/messaggi.h"
 #include "graphics/colori.h"
 #include "graphics/plottaggio.h"
-#include "graphics/superficie_qt.h"
 #include "graphics/superficie_registro.h"
+#include "tests/comune/continua.h"
 
 #include <gtest/gtest.h>
 
@@ -23,41 +23,12 @@ using namespace zelvo;
 namespace {
 
 using T = TipoAppoggio;
-
-std::string Metri(double v) {
-    char b[40];
-    std::snprintf(b, sizeof b, "L = %.2f m", v);
-    return b;
-}
-
-std::string Millimetri(double v) {
-    char b[40];
-    std::snprintf(b, sizeof b, "%.3f mm", v * 1000);
-    return b;
-}
-
-std::string Kilo(double v) {
-    char b[40];
-    std::snprintf(b, sizeof b, "%.4g", v / 1000);
-    return b;
-}
-
-// A beam of four spans, the last one an overhang: hinge, roller, spring,
-// roller, free end. Lengths 4, 6, 5, 1.5 (16.5 in all).
-DatiContinua QuattroCampate() {
-    DatiContinua d;
-    d.E = 2.1e11;
-    for (double L : {4.0, 6.0, 5.0, 1.5})
-        d.Campate.push_back({L, 8e-5});
-    d.Appoggi = {{T::Appoggio, 0, 0},
-                 {T::Appoggio, 0, 0},
-                 {T::Molla, 5e7, 0},
-                 {T::Appoggio, 0, 0},
-                 {T::Libero, 0, 0}};
-    d.Trapezi.push_back({10e3f, 10e3f, 0, 16.5f});
-    d.Concentrati.push_back({20e3f, 16.5f});
-    return d;
-}
+using prova::Calcola;
+using prova::Casuale;
+using prova::Kilo;
+using prova::Metri;
+using prova::Millimetri;
+using prova::QuattroCampate;
 
 struct Finestra {
     double x1, x2, y1, y2; // left, right, bottom, top
@@ -138,46 +109,6 @@ size_t LineeA(const std::vector<TrattoRegistrato>& tr, double x, uint32_t colore
         n += r.tipo == "Linea" && r.colore == colore &&
              (std::abs(r.v[0] - x) < 1e-9 || std::abs(r.v[2] - x) < 1e-9);
     return n;
-}
-
-RisultatiContinua Calcola(const DatiContinua& d) {
-    RegistroMessaggi msg;
-    RisultatiContinua r = CalcolaContinua(d, msg);
-    EXPECT_TRUE(r.Calcolato()) << (msg.elenco.empty() ? "" : msg.elenco[0].testo);
-    return r;
-}
-
-// A random beam of n spans that can carry load: ends hinged, fixed or free
-// (not both free, a free end next to a hinge), springs and hinges between.
-DatiContinua Casuale(int n, unsigned seme) {
-    std::mt19937 g(seme);
-    auto U = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(g); };
-    DatiContinua d;
-    d.E = 2.1e11;
-    for (int i = 0; i < n; ++i)
-        d.Campate.push_back({U(0.5, 9), U(2e-5, 4e-4)});
-    for (int i = 0; i <= n; ++i) {
-        AppoggioContinuo a;
-        if (i == 0 || i == n)
-            a.Tipo = std::array<T, 3>{T::Appoggio, T::Incastro, T::Libero}[g() % 3];
-        else
-            a.Tipo = g() % 4 == 0 ? T::Molla : T::Appoggio;
-        if (a.Tipo == T::Molla) a.k = U(1e6, 1e8);
-        d.Appoggi.push_back(a);
-    }
-    if (d.Appoggi[0].Tipo == T::Libero) d.Appoggi[1].Tipo = T::Appoggio;
-    if (d.Appoggi[size_t(n)].Tipo == T::Libero) d.Appoggi[size_t(n - 1)].Tipo = T::Appoggio;
-    if (d.Appoggi[0].Tipo == T::Libero && d.Appoggi[size_t(n)].Tipo == T::Libero)
-        d.Appoggi[0].Tipo = T::Appoggio;
-    double L = 0;
-    for (const auto& c : d.Campate)
-        L += c.L;
-    for (int i = 0; i < 6; ++i) {
-        const double a = U(0, L), b = std::min(L, a + U(0.5, L / 2));
-        d.Trapezi.push_back({float(U(-2e3, 2e4)), float(U(-2e3, 2e4)), float(a), float(b)});
-        d.Concentrati.push_back({float(U(-1e4, 5e4)), float(U(0, L * 0.999))});
-    }
-    return d;
 }
 
 // A diagram window on a recording screen, set up as the diagram windows do.
@@ -605,65 +536,4 @@ TEST(DiagrammiContinua, SenzaRisultatiNiente) {
     g.ImpostaSuperficie(&file);
     DecoraDiagrammaContinua(g, MappaDiagramma{}, DiagrammaContinua::Momenti, r, {}, Kilo);
     EXPECT_TRUE(file.tratti.empty());
-}
-
-// The scheme picture and the moment diagram of the four-span beam as PNG
-// images, into ZELVO_DIAGRAMMI (default: a temporary folder), for people to
-// look at.
-TEST(DiagrammiContinua, ImmaginiPng) {
-    const char* e = std::getenv("ZELVO_DIAGRAMMI");
-    const std::filesystem::path dir =
-        e ? std::filesystem::path(e) : std::filesystem::temp_directory_path() / "zelvo_diagrammi";
-    std::filesystem::create_directories(dir);
-    const DatiContinua d = QuattroCampate();
-    for (auto [w, h] : {std::pair{440, 220}, {220, 110}}) {
-        auto img = DisegnoQt::Immagine(w, h);
-        DisegnaSchemaContinua(img->Tela(), d.Campate, d.Appoggi, Metri);
-        const auto p = dir / ("continua-schema-" + std::to_string(w) + ".png");
-        ASSERT_TRUE(img->Salva(p.string()));
-        EXPECT_GT(std::filesystem::file_size(p), 500u);
-    }
-    // 100 spans: the picture stays legible.
-    {
-        const DatiContinua m = Casuale(100, 11);
-        auto img = DisegnoQt::Immagine(800, 220);
-        DisegnaSchemaContinua(img->Tela(), m.Campate, m.Appoggi, Metri);
-        ASSERT_TRUE(img->Salva((dir / "continua-schema-100.png").string()));
-    }
-    // Fixed ends, a fixed support and a spring between spans, a short span.
-    {
-        auto img = DisegnoQt::Immagine(440, 220);
-        DisegnaSchemaContinua(
-            img->Tela(), {{3, 1}, {0.2, 1}, {5, 1}, {4, 1}},
-            {{T::Incastro}, {T::Appoggio}, {T::Incastro}, {T::Molla, 1e6}, {T::Incastro}}, Metri);
-        ASSERT_TRUE(img->Salva((dir / "continua-schema-incastri.png").string()));
-    }
-    auto diagramma = [&](const DatiContinua& dati, DiagrammaContinua dia, const std::string& nome) {
-        const RisultatiContinua r = Calcola(dati);
-        auto img = DisegnoQt::Immagine(1000, 500);
-        SuperficieVideo sup(img->Tela());
-        Grafica g;
-        g.ImpostaSuperficie(&sup);
-        Plottaggio f;
-        const MappaDiagramma m = MappaDiagrammaContinua(r, dia);
-        f.EstremiFinestra(0.1f, 0.1f, 0.85f, 0.9f);
-        f.Inizializza(g, m.xIniziale, m.xFinale, m.yMin, m.yMax, sup, 1, false, 0);
-        // The curve, as the diagram windows draw theirs.
-        const auto curva = CurvaContinua(r, dia);
-        const int n = int(curva.size());
-        Vettore1<double> x(n), y(n);
-        for (int i = 1; i <= n; ++i)
-            x(i) = curva[size_t(i - 1)].first, y(i) = curva[size_t(i - 1)].second;
-        g.SpessoreLinea(2);
-        g.ImpostaColore(Cad::Rosso);
-        g.Poligonale(n, x, y, -m.Scala);
-        DecoraDiagrammaContinua(g, m, dia, r, dati.Appoggi,
-                                dia == DiagrammaContinua::Frecce ? Millimetri : Kilo);
-        EXPECT_TRUE(img->Salva((dir / nome).string()));
-    };
-    for (auto dia :
-         {DiagrammaContinua::Momenti, DiagrammaContinua::Tagli, DiagrammaContinua::Frecce})
-        diagramma(d, dia, "continua-" + std::to_string(int(dia)) + ".png");
-    diagramma(Casuale(20, 3), DiagrammaContinua::Momenti, "continua-20-momenti.png");
-    diagramma(Casuale(20, 3), DiagrammaContinua::Tagli, "continua-20-tagli.png");
 }

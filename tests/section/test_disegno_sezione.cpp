@@ -1,7 +1,6 @@
 // Section drawings on the recording surface and through the file exports,
 // against the outline's vertices, the centroid and the hatch's own geometry.
 #include "graphics/grafica.h"
-#include "graphics/superficie_qt.h"
 #include "graphics/superficie_registro.h"
 #include "io/file_atomico.h"
 #include "section/comando_sezione.h"
@@ -29,14 +28,6 @@ CampiEditorSezione Campi(int16_t tipo, std::vector<std::vector<std::string>> g, 
     c.RaggioEsterno = std::move(R), c.RaggioInterno = std::move(r);
     return c;
 }
-
-// The SVG export needs a Qt application, as in the tool's main.
-struct AmbienteQt : ::testing::Environment {
-    std::unique_ptr<ApplicazioneOffscreen> app;
-    void SetUp() override { app = std::make_unique<ApplicazioneOffscreen>(); }
-    void TearDown() override { app.reset(); }
-};
-[[maybe_unused]] const auto* ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 
 std::vector<TrattoRegistrato> Linee(const TelaRegistro& s, uint32_t colore) {
     std::vector<TrattoRegistrato> r;
@@ -170,33 +161,9 @@ TEST_F(Disegno, ContornoAssente) {
     EXPECT_TRUE(s.tratti.empty());
     const auto file = std::filesystem::temp_directory_path() / "zelvo-sezione-vuota.dxf";
     std::filesystem::remove(file);
-    EXPECT_FALSE(EsportaSezione(DisegnoDi(vuota), "dxf", file.string(), msg));
+    EXPECT_FALSE(EsportaSezione(DisegnoDi(vuota), "dxf", file.string(), msg, nullptr));
     EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Errore nel plottaggio"});
     EXPECT_FALSE(std::filesystem::exists(file));
-}
-
-// The section command's drawings: both written; an unwritable path reported
-// with exit status 1 and the section still printed; a missing name a usage error.
-TEST(ComandoSezioneDisegno, FileScrittiEFallimentoSegnalato) {
-    const auto dir = std::filesystem::temp_directory_path() / "zelvo-sezione-disegni";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    const std::string dxf = (dir / "t.dxf").string(), svg = (dir / "t.svg").string();
-    const std::string cattivo = (dir / "manca" / "t.dxf").string();
-    std::ostringstream out[3], err;
-    EXPECT_EQ(
-        ComandoSezione({"section", "T", "1", "0.2", "0.3", "0.6", "--dxf", dxf, "--svg=" + svg},
-                       out[0], err),
-        0);
-    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--dxf", cattivo}, out[1], err), 1);
-    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--png"}, out[2], err), 2);
-    const std::string testo = LeggiFile(dxf).value_or("");
-    EXPECT_NE(testo.find("LINE"), std::string::npos);
-    EXPECT_NE(testo.find("EOF"), std::string::npos);
-    EXPECT_GT(std::filesystem::file_size(svg), 500u);
-    EXPECT_NE(out[1].str().find("Impossibile scrivere il file " + cattivo), std::string::npos);
-    EXPECT_NE(out[1].str().find("\"Area\""), std::string::npos);
-    std::filesystem::remove_all(dir);
 }
 
 // A pair turned as one section: the twin lies below at the gap, and the two
@@ -223,4 +190,68 @@ TEST_F(Disegno, CoppiaRuotataGemelloSottoAllaDistanza) {
                      g.Area * (g.yG - yc) * (g.yG - yc);
     EXPECT_NEAR(u.InerziaFlessione(), J, 1e-6 * J); // Jz and A held as singles
     ASSERT_TRUE(u.PlottaSezione(video));
+}
+
+// The raster exports on the canvases handed in (recording ones): PNG and SVG
+// an 800 x 600 canvas holding the window's picture ("VIDEO", the drawing of
+// the fixture's device of the same size), PDF the printed page; each saved
+// once at its path.
+TEST_F(Disegno, EsportazioniRasterSulleTeleConsegnate) {
+    SezioneEdit e;
+    ASSERT_TRUE(e.FormLeggeDati(Campi(SezRettangolo, {{"0.3", "0.5"}}), msg));
+    ASSERT_TRUE(e.PlottaSezione(video));
+    FabbricaRegistro fabbrica;
+    for (const char* formato : {"png", "svg", "pdf"})
+        ASSERT_TRUE(
+            EsportaSezione(DisegnoDi(e), formato, std::string("s.") + formato, msg, &fabbrica));
+    ASSERT_EQ(fabbrica.disegni.size(), 3u);
+    for (size_t i = 0; i < 2; ++i) {
+        const DisegnoRegistrato& d = *fabbrica.disegni[i];
+        EXPECT_EQ(d.formato, i == 0 ? "png" : "svg");
+        EXPECT_EQ(d.salvato, std::vector<std::string>{"s." + d.formato});
+        EXPECT_EQ(d.tela.LarghezzaDispositivo(), LarghezzaFinestraSezione);
+        EXPECT_EQ(d.tela.AltezzaDispositivo(), AltezzaFinestraSezione);
+        ASSERT_EQ(d.tela.tratti.size(), s.tratti.size());
+        for (size_t k = 0; k < s.tratti.size(); ++k) {
+            EXPECT_EQ(d.tela.tratti[k].tipo, s.tratti[k].tipo);
+            EXPECT_EQ(d.tela.tratti[k].v, s.tratti[k].v);
+            EXPECT_EQ(d.tela.tratti[k].colore, s.tratti[k].colore);
+        }
+    }
+    const DisegnoRegistrato& pdf = *fabbrica.disegni[2];
+    EXPECT_EQ(pdf.formato, "pdf");
+    EXPECT_EQ(pdf.salvato, std::vector<std::string>{"s.pdf"});
+    EXPECT_EQ(Linee(pdf.tela, ColoreRGB(7)).size(), 4u);
+    EXPECT_TRUE(msg.Testi().empty());
+
+    // A file that cannot be written.
+    fabbrica.salvaRiesce = false;
+    EXPECT_FALSE(EsportaSezione(DisegnoDi(e), "png", "x.png", msg, &fabbrica));
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Impossibile scrivere il file x.png"});
+}
+
+// Without canvases the raster formats say so and write nothing; DXF needs
+// none. The section command still prints the section, with exit status 1.
+TEST_F(Disegno, SenzaTeleMessaggioEFalso) {
+    SezioneEdit e;
+    ASSERT_TRUE(e.FormLeggeDati(Campi(SezRettangolo, {{"0.3", "0.5"}}), msg));
+    for (const char* formato : {"png", "svg", "pdf"}) {
+        EXPECT_FALSE(EsportaSezione(DisegnoDi(e), formato, "s", msg, nullptr));
+        ASSERT_EQ(msg.Testi(), std::vector<std::string>{TestoSenzaSuperfici}) << formato;
+        EXPECT_EQ(msg.elenco[0].icona, Icona::Critica);
+        msg.Svuota();
+    }
+    const auto dir = std::filesystem::temp_directory_path() / "zelvo-sezione-senza-tele";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string dxf = (dir / "t.dxf").string(), svg = (dir / "t.svg").string();
+    std::ostringstream out, err;
+    EXPECT_EQ(ComandoSezione({"section", "rect", "0.3", "0.5", "--dxf", dxf, "--svg", svg}, out,
+                             err, nullptr),
+              1);
+    EXPECT_NE(out.str().find("\"Area\""), std::string::npos);
+    EXPECT_NE(out.str().find(TestoSenzaSuperfici), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dxf));
+    EXPECT_FALSE(std::filesystem::exists(svg));
+    std::filesystem::remove_all(dir);
 }

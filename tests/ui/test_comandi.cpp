@@ -9,6 +9,7 @@
 #include "ui/diagrammi_qt.h"
 #include "ui/finestra_aiuto.h"
 #include "ui/finestra_unita.h"
+#include "ui/frm_property.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -228,6 +229,15 @@ class TestComandi : public QObject {
         QCOMPARE(a->f->UnitaAperta().data(), ua.data());
         QVERIFY(a->f->DiagrammiCollegati() && b->f->DiagrammiCollegati());
         QVERIFY(a->f->DiagrammiCollegati() != b->f->DiagrammiCollegati());
+        // The section window likewise; closing it forgets it.
+        FrmProperty* sa = FrmProperty::Apri(*a->f);
+        FrmProperty* sb = FrmProperty::Apri(*b->f);
+        QVERIFY(sa && sb && sa != sb);
+        QCOMPARE(FrmProperty::Apri(*a->f), sa);
+        QCOMPARE(a->f->SezioneAperta().data(), sa);
+        QVERIFY(FrmProperty::Chiudi(*a->f));
+        QTRY_VERIFY(!a->f->SezioneAperta());
+        QCOMPARE(b->f->SezioneAperta().data(), sb);
         ua->close();
         b.reset();
         QVERIFY(!hb && !ub);

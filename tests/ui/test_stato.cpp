@@ -8,7 +8,7 @@
 // the picture at ratio 1.
 #include "test_ui.h"
 
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 #include "ui/diagrammi_qt.h"
 #include "ui/finestra_diagramma.h"
 #include "ui/finestra_unita.h"

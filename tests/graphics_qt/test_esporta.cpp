@@ -7,8 +7,8 @@
 // FreeType versions; a moved line, a missing label or a changed scale changes
 // far more). Renew after a reviewed change: ZELVO_AGGIORNA_RIFERIMENTI=1.
 #include "form/modello_form.h"
-#include "graphics/superficie_qt.h"
 #include "graphics/uscita_diagrammi.h"
+#include "graphics_qt/superficie_qt.h"
 #include "io/file_atomico.h"
 
 #include <QImage>
@@ -21,10 +21,11 @@ using namespace zelvo;
 
 namespace {
 
-// A Qt application for the drawings, as the command-line tool's main makes.
+// A Qt application for the drawings, as the command-line tool's main makes
+// (on the platform of the test's environment: "offscreen").
 struct AmbienteQt : ::testing::Environment {
-    std::unique_ptr<ApplicazioneOffscreen> app;
-    void SetUp() override { app = std::make_unique<ApplicazioneOffscreen>(); }
+    std::unique_ptr<ApplicazioneDisegni> app;
+    void SetUp() override { app = std::make_unique<ApplicazioneDisegni>(); }
     void TearDown() override { app.reset(); }
 };
 [[maybe_unused]] const auto* ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
@@ -75,7 +76,8 @@ TEST_P(Esempio, AllFormatsAndTheWindowsAsTheReferenceImages) {
     ASSERT_TRUE(
         form.ApriFileDati(std::string(ZELVO_SOURCE_DIR) + "/examples/" + GetParam() + ".zlv"));
     ASSERT_EQ(form.btnCalcola_Click(), EsitoCalcolo::Completato);
-    const ContestoDiagrammi c{&modulo, &unita, &msg, form.NomeFile, nullptr};
+    FabbricaSuperficiQt superfici;
+    const ContestoDiagrammi c{&modulo, &unita, &msg, form.NomeFile, nullptr, &superfici};
     const std::string base = Cartella() + "/" + GetParam();
     for (const char* e :
          {".dxf", ".pdf", "-M.png", "-T.png", "-C.png", "-M.svg", "-T.svg", "-C.svg"})
@@ -102,7 +104,7 @@ TEST_P(Esempio, AllFormatsAndTheWindowsAsTheReferenceImages) {
         EXPECT_NE(svg.find("</svg>"), std::string::npos) << l;
         EXPECT_GT(svg.size(), 1000u) << l;
         const std::string png = base + l + ".png";
-        const std::string rif = std::string(ZELVO_SOURCE_DIR) + "/tests/graphics/riferimenti/" +
+        const std::string rif = std::string(ZELVO_SOURCE_DIR) + "/tests/graphics_qt/riferimenti/" +
                                 GetParam() + l + ".png";
         if (aggiorna && std::string(aggiorna) == "1")
             std::filesystem::copy_file(png, rif, std::filesystem::copy_options::overwrite_existing);
@@ -123,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Esempi, Esempio, ::testing::ValuesIn(Esempi), [](const 
 // The comparison itself finds a changed diagram: the moment window of one
 // example against the reference of another.
 TEST(Riferimenti, ComparisonCatchesAChangedDiagram) {
-    const std::string r = std::string(ZELVO_SOURCE_DIR) + "/tests/graphics/riferimenti/";
+    const std::string r = std::string(ZELVO_SOURCE_DIR) + "/tests/graphics_qt/riferimenti/";
     const QImage a(QString::fromStdString(r + "appoggio-appoggio-M.png"));
     const QImage b(QString::fromStdString(r + "incastro-incastro-M.png"));
     EXPECT_EQ(PixelDiversi(a, a, Soglia), 0);

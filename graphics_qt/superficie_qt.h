@@ -1,6 +1,8 @@
-// The QPainter device of the raster targets: "VIDEO" on a window, an image or
-// an SVG generator, "STAMPANTE" on an A4 portrait PDF page or a printer. The
-// header is toolkit-free; only superficie_qt.cpp includes Qt.
+// The Qt drawing backend (library zelvo_graphics_qt): the QPainter device of
+// the raster targets, "VIDEO" on a window, an image or an SVG generator,
+// "STAMPANTE" on an A4 portrait PDF page or a printer, and the factory of
+// the file canvases (PNG, SVG, PDF) that the programs hand to the libraries.
+// The header is toolkit-free; only superficie_qt.cpp includes Qt.
 //
 // Fonts need a QGuiApplication: the program (or the test) creates one before
 // drawing; library code never does. Drawing without one throws
@@ -11,6 +13,7 @@
 // Liberation Serif, "Courier New" to Liberation Mono.
 #pragma once
 
+#include "graphics/fabbrica_superfici.h"
 #include "graphics/superficie.h"
 
 #include <memory>
@@ -25,15 +28,16 @@ namespace zelvo {
 void RichiediApplicazioneQt();
 
 // The Qt application of a program (or test) that draws without windows,
-// created by its main: the "offscreen" platform unless QT_QPA_PLATFORM names
-// one. The process's locale is left as it was (Qt would take the
-// environment's). Must not be created where an application already exists.
-class ApplicazioneOffscreen {
+// created by its main, on the platform QT_QPA_PLATFORM names (the main, or
+// the test's environment, chooses "offscreen"; the library never does). The
+// process's locale is left as it was (Qt would take the environment's). Must
+// not be created where an application already exists.
+class ApplicazioneDisegni {
   public:
-    ApplicazioneOffscreen();
-    ~ApplicazioneOffscreen();
-    ApplicazioneOffscreen(const ApplicazioneOffscreen&) = delete;
-    ApplicazioneOffscreen& operator=(const ApplicazioneOffscreen&) = delete;
+    ApplicazioneDisegni();
+    ~ApplicazioneDisegni();
+    ApplicazioneDisegni(const ApplicazioneDisegni&) = delete;
+    ApplicazioneDisegni& operator=(const ApplicazioneDisegni&) = delete;
 
   private:
     std::unique_ptr<QGuiApplication> app_;
@@ -62,27 +66,14 @@ class TelaQt : public Tela {
     double w_, h_, dpi_;
 };
 
-// A drawing in progress on an image, an SVG document or a PDF page.
-class DisegnoQt {
+// The file canvases drawn with a QPainter: a QImage saved as PNG, a
+// QSvgGenerator, a QPdfWriter (A4 portrait, margins 10 mm, 600 dpi). Each
+// throws std::logic_error without a QGuiApplication.
+class FabbricaSuperficiQt final : public FabbricaSuperfici {
   public:
-    virtual ~DisegnoQt() = default;
-    virtual zelvo::Tela& Tela() = 0;
-    // Ends the drawing and writes the file atomically; false on failure.
-    virtual bool Salva(const std::string& percorso) = 0;
-
-    // "VIDEO": a w x h pixel image on a white background, saved as PNG.
-    static std::unique_ptr<DisegnoQt> Immagine(int w, int h);
-    // "VIDEO": an SVG document of w x h pixels.
-    static std::unique_ptr<DisegnoQt> Svg(int w, int h);
-    // "STAMPANTE": an A4 portrait PDF page at 600 dpi.
-    static std::unique_ptr<DisegnoQt> Pdf();
-    // Next page of a document (PDF); false where there are no pages.
-    virtual bool NuovaPagina() { return false; }
+    std::unique_ptr<DisegnoFile> Png(int w, int h) override;
+    std::unique_ptr<DisegnoFile> Svg(int w, int h) override;
+    std::unique_ptr<DisegnoFile> Pdf() override;
 };
-
-// A printer writing an A4 portrait PDF file (600 dpi) at percorso when its
-// document ends; a file that cannot be written shows "Impossibile scrivere
-// il file " + percorso.
-std::unique_ptr<StampantePagine> StampantePdf(const std::string& percorso);
 
 } // namespace zelvo

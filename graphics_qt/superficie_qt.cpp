@@ -1,4 +1,4 @@
-#include "graphics/superficie_qt.h"
+#include "graphics_qt/superficie_qt.h"
 
 #include "graphics/grafica.h"
 #include "io/file_atomico.h"
@@ -16,7 +16,6 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace zelvo {
@@ -26,9 +25,8 @@ void RichiediApplicazioneQt() {
         throw std::logic_error("drawing with Qt needs a QGuiApplication");
 }
 
-ApplicazioneOffscreen::ApplicazioneOffscreen() {
+ApplicazioneDisegni::ApplicazioneDisegni() {
     if (QGuiApplication::instance()) throw std::logic_error("a Qt application exists already");
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::string locale = std::setlocale(LC_ALL, nullptr);
     static int argc = 1;
     static char nome[] = "zelvo";
@@ -37,7 +35,7 @@ ApplicazioneOffscreen::ApplicazioneOffscreen() {
     std::setlocale(LC_ALL, locale.c_str());
 }
 
-ApplicazioneOffscreen::~ApplicazioneOffscreen() = default;
+ApplicazioneDisegni::~ApplicazioneDisegni() = default;
 
 std::string FamigliaFont(const std::string& nome) {
     if (nome == "Times New Roman" || nome == "Symbol") return "Liberation Serif";
@@ -119,7 +117,7 @@ double TelaQt::AltezzaTesto(const std::string&) {
 
 namespace {
 
-class DisegnoImmagine : public DisegnoQt {
+class DisegnoImmagine : public DisegnoFile {
   public:
     DisegnoImmagine(int w, int h) : img_(w, h, QImage::Format_ARGB32) {
         img_.fill(Qt::white);
@@ -146,7 +144,7 @@ class DisegnoImmagine : public DisegnoQt {
     std::unique_ptr<TelaQt> s_;
 };
 
-class DisegnoSvg : public DisegnoQt {
+class DisegnoSvg : public DisegnoFile {
   public:
     DisegnoSvg(int w, int h) : buf_(&b_) {
         buf_.open(QIODevice::WriteOnly);
@@ -174,7 +172,7 @@ class DisegnoSvg : public DisegnoQt {
     std::unique_ptr<TelaQt> s_;
 };
 
-class DisegnoPdf : public DisegnoQt {
+class DisegnoPdf : public DisegnoFile {
   public:
     DisegnoPdf() : buf_(&b_) {
         buf_.open(QIODevice::WriteOnly);
@@ -205,43 +203,17 @@ class DisegnoPdf : public DisegnoQt {
 
 } // namespace
 
-std::unique_ptr<DisegnoQt> DisegnoQt::Immagine(int w, int h) {
+std::unique_ptr<DisegnoFile> FabbricaSuperficiQt::Png(int w, int h) {
     RichiediApplicazioneQt();
     return std::make_unique<DisegnoImmagine>(w, h);
 }
-std::unique_ptr<DisegnoQt> DisegnoQt::Svg(int w, int h) {
+std::unique_ptr<DisegnoFile> FabbricaSuperficiQt::Svg(int w, int h) {
     RichiediApplicazioneQt();
     return std::make_unique<DisegnoSvg>(w, h);
 }
-std::unique_ptr<DisegnoQt> DisegnoQt::Pdf() {
+std::unique_ptr<DisegnoFile> FabbricaSuperficiQt::Pdf() {
     RichiediApplicazioneQt();
     return std::make_unique<DisegnoPdf>();
-}
-
-namespace {
-class StampaPdf : public StampantePagine {
-  public:
-    explicit StampaPdf(std::string percorso) : percorso_(std::move(percorso)) {}
-    bool Inizia() override {
-        d_ = DisegnoQt::Pdf();
-        return d_ != nullptr;
-    }
-    zelvo::Tela& Pagina() override { return d_->Tela(); }
-    void NuovaPagina() override { d_->NuovaPagina(); }
-    bool Fine(Messaggi& msg) override {
-        if (d_ && d_->Salva(percorso_)) return true;
-        msg.Mostra("Impossibile scrivere il file " + percorso_, Icona::Critica);
-        return false;
-    }
-
-  private:
-    std::string percorso_;
-    std::unique_ptr<DisegnoQt> d_;
-};
-} // namespace
-
-std::unique_ptr<StampantePagine> StampantePdf(const std::string& percorso) {
-    return std::make_unique<StampaPdf>(percorso);
 }
 
 } // namespace zelvo
