@@ -3,6 +3,7 @@
 #include "core/guasto.h"
 #include "io/generale.h"
 #include "io/numeri.h"
+#include "section/sezione_profili.h"
 
 #include <cctype>
 #include <cmath>
@@ -10,13 +11,6 @@
 namespace zelvo {
 
 namespace {
-
-std::string Maiuscolo(const std::string& s) {
-    std::string k;
-    for (char c : s)
-        if (c != ' ') k += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return k;
-}
 
 // The family of a catalogue name: its leading letters.
 std::string FamigliaDi(const std::string& nome) {
@@ -58,10 +52,10 @@ std::vector<const RigaCatalogo*> ModelloSceltaProfili::Righe() const {
     std::vector<const RigaCatalogo*> v;
     const std::string fam =
         Famiglia >= 0 && Famiglia < static_cast<int>(Famiglie().size()) ? Famiglie()[Famiglia] : "";
-    const std::string filtro = Maiuscolo(Filtro);
+    const std::string filtro = ChiaveProfilo(Filtro);
     for (const auto& r : cat_.Righe()) {
         if (FamigliaDi(r.nome) != fam) continue;
-        if (!filtro.empty() && Maiuscolo(r.nome).find(filtro) == std::string::npos) continue;
+        if (!filtro.empty() && ChiaveProfilo(r.nome).find(filtro) == std::string::npos) continue;
         v.push_back(&r);
     }
     return v;

@@ -146,14 +146,12 @@ bool SezioneProfili::DimSez(double& hSez, double& bSez) const {
 // ---------------------------------------------------------------------------
 // Catalogue.
 
-namespace {
-std::string Chiave(const std::string& s) {
+std::string ChiaveProfilo(const std::string& s) {
     std::string k;
     for (char c : s)
         if (c != ' ') k += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return k;
 }
-} // namespace
 
 std::vector<std::string> CatalogoProfili::Percorsi() {
     return {FileDati("profili.csv")};
@@ -216,9 +214,9 @@ bool CatalogoProfili::CaricaDa(const std::string& percorso, std::string* errore)
 }
 
 const RigaCatalogo* CatalogoProfili::Cerca(const std::string& nome) const {
-    const std::string k = Chiave(nome);
+    const std::string k = ChiaveProfilo(nome);
     for (const auto& r : righe_)
-        if (Chiave(r.nome) == k) return &r;
+        if (ChiaveProfilo(r.nome) == k) return &r;
     return nullptr;
 }
 
@@ -246,7 +244,7 @@ bool SceltaProfili::Scegli(const std::string& nome, const std::string& grado) {
     const RigaCatalogo* r = cat_.Cerca(nome);
     const GradoAcciaio* g = nullptr;
     for (const auto& x : GradiAcciaio())
-        if (Chiave(grado) == x.nome) g = &x;
+        if (ChiaveProfilo(grado) == x.nome) g = &x;
     if (!r || !g) return false;
     SezioneProfili paio;
     paio.Doppi = Doppi;

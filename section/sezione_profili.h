@@ -128,6 +128,10 @@ struct GradoAcciaio {
 };
 const std::vector<GradoAcciaio>& GradiAcciaio();
 
+// A profile or grade name as the catalogue compares it: blanks dropped,
+// letters in upper case ("ipe 300" -> "IPE300").
+std::string ChiaveProfilo(const std::string& s);
+
 // The chooser standing in for the outside profile program: it supplies the
 // same items and raises the same two events.
 class SceltaProfili {

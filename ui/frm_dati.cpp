@@ -128,47 +128,30 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     if (finestre_.CreaStampante) stampante_ = finestre_.CreaStampante(this);
     ServiziForm& sv = modello_->Servizi;
     sv.StampanteSistema = stampante_.get();
-    sv.MostraDiagramma = [this](int i) {
-        if (finestre_.Diagramma)
-            finestre_.Diagramma(*this, i);
-        else
-            NonDisponibile("Diagrammi");
+    // A window the program was built without says so instead of opening.
+    auto apre = [this](const auto& finestra, const char* nome) {
+        return [this, &finestra, nome](auto... argomenti) {
+            if (finestra)
+                finestra(*this, argomenti...);
+            else
+                NonDisponibile(nome);
+        };
     };
-    sv.MostraSezione = [this] {
-        if (finestre_.Sezione)
-            finestre_.Sezione(*this);
-        else
-            NonDisponibile("Sezione");
-    };
+    sv.MostraDiagramma = apre(finestre_.Diagramma, "Diagrammi");
+    sv.MostraSezione = apre(finestre_.Sezione, "Sezione");
     // the section window hands its E and J back before a command that
     // replaces, saves or closes the problem
     sv.RiprendiSezione = [this] { return FrmProperty::Chiudi(*this); };
-    sv.MostraUnita = [this](bool modale) {
-        if (finestre_.Unita)
-            finestre_.Unita(*this, modale);
-        else if (modale)
+    sv.MostraUnita = [this, senza = apre(finestre_.Unita, "Unità")](bool modale) {
+        // without a units window, start-up goes on with the units as they are
+        if (!finestre_.Unita && modale)
             modello_->frmUnits_OK();
         else
-            NonDisponibile("Unità");
+            senza(modale);
     };
-    sv.MostraScale = [this] {
-        if (finestre_.Scale)
-            finestre_.Scale(*this);
-        else
-            NonDisponibile("Scelta scale");
-    };
-    sv.MostraInformazioni = [this] {
-        if (finestre_.Informazioni)
-            finestre_.Informazioni(*this);
-        else
-            NonDisponibile("Informazioni");
-    };
-    sv.MostraAiuto = [this](int argomento) {
-        if (finestre_.Aiuto)
-            finestre_.Aiuto(*this, argomento);
-        else
-            NonDisponibile("Aiuto");
-    };
+    sv.MostraScale = apre(finestre_.Scale, "Scelta scale");
+    sv.MostraInformazioni = apre(finestre_.Informazioni, "Informazioni");
+    sv.MostraAiuto = apre(finestre_.Aiuto, "Aiuto");
     // The passes of a long calculation repaint the window (the iteration
     // label) without letting user input start anything: the model refuses
     // every event while it is busy.
