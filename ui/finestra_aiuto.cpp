@@ -40,6 +40,7 @@ const std::vector<std::pair<const char*, const char*>>& FinestraAiuto::Argomenti
         {"file.html", "File, stampa e diagrammi"},
         {"tastiera.html", "Tastiera"},
         {"esempio.html", "Esempio svolto"},
+        {"continua.html", "Trave continua"},
     };
     return a;
 }

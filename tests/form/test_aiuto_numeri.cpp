@@ -89,6 +89,43 @@ TEST(AiutoNumeri, OgniNumeroCitatoEQuelloCheIlProgrammaMostra) {
     }
 }
 
+// The continuous beam's quoted table cells (data-cella="example:table:row:col",
+// rows and columns as the window's read-only tables count them, headings
+// included) are what the window shows after "Calcola".
+TEST(AiutoNumeri, OgniCellaCitataEQuellaCheIlProgrammaMostra) {
+    std::map<std::string, std::vector<std::vector<std::string>>> citazioni; // by example
+    for (auto& c : Trova(
+             R"re(data-cella="([A-Za-z0-9_-]+):([A-Za-z]+):([0-9]+):([0-9]+)"[^>]*>([^<]*)<)re"))
+        citazioni[c[1]].push_back(c);
+    EXPECT_GE(citazioni["trave-continua"].size(), 20u);
+    for (const auto& [esempio, elenco] : citazioni) {
+        SCOPED_TRACE(esempio);
+        ModuloZelvo modulo;
+        UnitMisura unita;
+        unita.separatori = {",", "."};
+        RegistroMessaggi msg;
+        ModelloForm f(modulo, unita, msg);
+        f.InizializzaForm();
+        ASSERT_TRUE(
+            f.ApriFileDati(std::string(ZELVO_SOURCE_DIR) + "/examples/" + esempio + ".zlv"));
+        ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+        const std::map<std::string, const GrigliaTesto*> tabelle = {
+            {"Campate", &f.Travata.Griglia[0]},
+            {"Appoggi", &f.Travata.Griglia[1]},
+            {"RisAppoggi", &f.Travata.RisAppoggi},
+            {"RisCampate", &f.Travata.RisCampate}};
+        for (const auto& c : elenco) {
+            const auto t = tabelle.find(c[2]);
+            ASSERT_NE(t, tabelle.end()) << c[0] << ": " << c[2];
+            const int r = std::stoi(c[3]), k = std::stoi(c[4]);
+            ASSERT_TRUE(r < t->second->Righe() && k < t->second->Colonne())
+                << c[0] << ": " << c[2] << "(" << r << ", " << k << ")";
+            EXPECT_EQ(Rifila(t->second->Testo(r, k)), c[5])
+                << c[0] << ": " << c[2] << "(" << r << ", " << k << ")";
+        }
+    }
+}
+
 TEST(AiutoNumeri, LimitiDellaFondazione) {
     const Separatori italiani{",", "."};
     const std::map<std::string, std::string> limiti{
