@@ -1,5 +1,6 @@
 #include "form/relazione.h"
 
+#include "form/continua_form.h"
 #include "form/modello_form.h"
 #include "io/codifica.h"
 #include "io/file_atomico.h"
@@ -123,17 +124,7 @@ std::string NomeSchema(int16_t vincoli) {
 }
 
 std::string NomeAppoggio(TipoAppoggio t) {
-    switch (t) {
-    case TipoAppoggio::Incastro:
-        return "Incastro";
-    case TipoAppoggio::Appoggio:
-        return "Appoggio";
-    case TipoAppoggio::Molla:
-        return "Molla";
-    case TipoAppoggio::Libero:
-        return "Libero";
-    }
-    return "";
+    return ParolaAppoggio(t);
 }
 
 namespace {
