@@ -38,6 +38,19 @@ std::string Minuscolo(std::string s) {
     return s;
 }
 
+// The count of spans typed in `c`: a whole number from `minimo` to the
+// largest count, or refused with the focus on the field.
+int CampateLette(const CampoForm& c, const Separatori& s, int minimo) {
+    const LetturaRegionale l = LeggiRegionale(c.testo, s);
+    if (!l.Letto() || l.valore != std::floor(l.valore) || l.valore < minimo ||
+        l.valore > MassimoCampate)
+        throw DatoRifiutato{std::string(CaptionCampate) + ": \"" + c.testo + "\" non è valido." +
+                                ACapo + CaptionCampate + " deve essere un numero intero da 1 a " +
+                                FormatoNumero(s, MassimoCampate) + ".",
+                            {TipoControllo::TxtCampate, 0}};
+    return static_cast<int>(l.valore);
+}
+
 } // namespace
 
 const std::vector<std::string>& IntestazioniContinua(int tabella) {
@@ -119,15 +132,7 @@ void ContinuaForm::Dimensiona(int16_t n) {
         const auto nc = static_cast<int>(intest.size());
         const int primaNuova = g.Colonne() == nc ? std::max(g.Righe(), 1) : 1;
         const int nr = n + 1 + (t == TabellaAppoggi && n > 0 ? 1 : 0);
-        if (g.Colonne() == nc)
-            g.Ridimensiona(nr, nc);
-        else
-            g.Dimensiona(nr, nc);
-        g.ImpostaFisse(1, 1);
-        for (int c = 0; c < nc; ++c)
-            g.Scrivi(0, c, intest[static_cast<size_t>(c)]);
-        for (int r = 1; r < nr; ++r)
-            g.Scrivi(r, 0, std::to_string(r));
+        FormaTabella(g, nr, intest);
         for (int r = primaNuova; r < nr; ++r) {
             if (t == TabellaCampate) {
                 const CampoForm& j = m_.txtDati[2];
@@ -191,15 +196,7 @@ ContinuaForm::Lunghezza ContinuaForm::Legge(DatiTrave& d, bool perSalvare) const
         // A save keeps the rows the tables show.
         n = std::max(Griglia[0].Righe() - 1, 0);
     } else {
-        const LetturaRegionale l = LeggiRegionale(txtCampate.testo, s);
-        if (!l.Letto() || l.valore != std::floor(l.valore) || l.valore < 1 ||
-            l.valore > MassimoCampate)
-            throw DatoRifiutato{std::string(CaptionCampate) + ": \"" + txtCampate.testo +
-                                    "\" non è valido." + ACapo + CaptionCampate +
-                                    " deve essere un numero intero da 1 a " +
-                                    FormatoNumero(s, MassimoCampate) + ".",
-                                campo};
-        n = static_cast<int>(l.valore);
+        n = CampateLette(txtCampate, s, 1);
         for (int t = 0; t < 2; ++t) {
             const int righe = std::max(Griglia[static_cast<size_t>(t)].Righe() - 1, 0);
             const int attese = t == 0 ? n : n + 1;
@@ -379,15 +376,8 @@ void ContinuaForm::Esito(int t, EsitoTasto e) {
 void ContinuaForm::txtCampate_Invio() {
     m_.Evento([&] {
         const Separatori& s = m_.Unita.separatori;
-        const LetturaRegionale l = LeggiRegionale(txtCampate.testo, s);
-        if (!l.Letto() || l.valore != std::floor(l.valore) || l.valore < 0 ||
-            l.valore > MassimoCampate)
-            throw DatoRifiutato{std::string(CaptionCampate) + ": \"" + txtCampate.testo +
-                                    "\" non è valido." + ACapo + CaptionCampate +
-                                    " deve essere un numero intero da 1 a " +
-                                    FormatoNumero(s, MassimoCampate) + ".",
-                                {TipoControllo::TxtCampate, 0}};
-        const auto n = static_cast<int16_t>(l.valore);
+        // Enter accepts 0: the tables empty and the focus goes on.
+        const auto n = static_cast<int16_t>(CampateLette(txtCampate, s, 0));
         Dimensiona(n);
         AggiornaLuce();
         if (n == 0) {

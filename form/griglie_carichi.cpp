@@ -25,24 +25,27 @@ const std::vector<std::string>& IntestazioniGriglia(int tabella) {
     return t[tabella];
 }
 
+void FormaTabella(GrigliaTesto& g, int righe, const std::vector<std::string>& intestazioni) {
+    const auto nc = static_cast<int>(intestazioni.size());
+    // The data cells that still fit keep their texts and exact values (a
+    // grid grown from 2 to 3 rows keeps its first two rows).
+    if (g.Colonne() == nc)
+        g.Ridimensiona(righe, nc);
+    else
+        g.Dimensiona(righe, nc);
+    g.ImpostaFisse(1, 1);
+    for (int c = 0; c < nc; ++c)
+        g.Scrivi(0, c, intestazioni[static_cast<size_t>(c)]);
+    for (int r = 1; r < righe; ++r)
+        g.Scrivi(r, 0, std::to_string(r));
+}
+
 void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s) {
     const auto& intest = IntestazioniGriglia(tabella);
     if (n < 0) throw Guasto("numero di righe negativo");
     // The heading row comes on top: a table of 32767 loads (the largest count
     // a file can hold) has 32768 rows.
-    const int nr = n + 1;
-    const auto nc = static_cast<int>(intest.size());
-    // The data cells that still fit keep their texts and exact values (a
-    // grid grown from 2 to 3 rows keeps its first two rows).
-    if (g.Colonne() == nc)
-        g.Ridimensiona(nr, nc);
-    else
-        g.Dimensiona(nr, nc);
-    g.ImpostaFisse(1, 1);
-    for (int c = 0; c < nc; ++c)
-        g.Scrivi(0, c, intest[static_cast<size_t>(c)]);
-    for (int r = 1; r < nr; ++r)
-        g.Scrivi(r, 0, std::to_string(r));
+    FormaTabella(g, n + 1, intest);
     g.perColonne = true;
     g.normalizza = [&s](const std::string& t) { return NormalizzaCampo(s, t); };
     g.numerico = [&s](const std::string& t) { return LeggiRegionale(t, s).Letto(); };

@@ -22,6 +22,10 @@ const std::vector<std::string>& IntestazioniGriglia(int tabella);
 // cells that still fit keep their texts and values; visible when n > 0. The
 // editor reads and normalises numbers with the separators s (kept by
 // reference: they must outlive the grid's use).
+// Shapes a table as `righe` rows (the heading row included) under the
+// headings, numbering the rows; the data cells that still fit keep their
+// texts and exact values.
+void FormaTabella(GrigliaTesto& g, int righe, const std::vector<std::string>& intestazioni);
 void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s);
 
 // The value written behind cell (r, c) while its text still reads as the
