@@ -140,20 +140,6 @@ void VistaContinua::Aggiorna() {
     }
 }
 
-QWidget* VistaContinua::Controllo(Fuoco f) const {
-    const auto i = static_cast<size_t>(f.indice);
-    switch (f.tipo) {
-    case TipoControllo::TxtCampate:
-        return txtCampate;
-    case TipoControllo::GrigliaContinua:
-        return i < 2 ? Griglie[i] : nullptr;
-    case TipoControllo::EditContinua:
-        return i < 2 ? Griglie[i]->Editor() : nullptr;
-    default:
-        return nullptr;
-    }
-}
-
 Fuoco VistaContinua::FuocoDi(const QWidget* w) const {
     for (int t = 0; t < 2; ++t)
         if (w == Griglie[static_cast<size_t>(t)] || w == Griglie[static_cast<size_t>(t)]->Editor())

@@ -34,8 +34,6 @@ class VistaContinua {
 
     // Shows the model again.
     void Aggiorna();
-    // The control of a focus of the continuous beam (nullptr: none of its).
-    QWidget* Controllo(Fuoco f) const;
     // The focus a widget stands for (Nessuno: none of its).
     Fuoco FuocoDi(const QWidget* w) const;
     // Open cell editors keep what was typed (the window is closing).

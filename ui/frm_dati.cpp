@@ -638,9 +638,11 @@ QWidget* FrmDati::Controllo(Fuoco f) const {
     case TipoControllo::BtnCalcola:
         return btnCalcola_;
     case TipoControllo::TxtCampate:
+        return continua_->txtCampate;
     case TipoControllo::GrigliaContinua:
+        return i < 2 ? continua_->Griglie[i] : nullptr;
     case TipoControllo::EditContinua:
-        return continua_->Controllo(f);
+        return i < 2 ? continua_->Griglie[i]->Editor() : nullptr;
     case TipoControllo::Nessuno:
         break;
     }
