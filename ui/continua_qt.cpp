@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace zelvo {
 
@@ -24,18 +25,18 @@ QString Q(const std::string& s) {
 
 EventiGriglia EventiContinua(ContinuaForm& c, int t) {
     EventiGriglia e;
-    e.Tasto = [&c, t](int k) { c.Griglia_Tasto(t, k); };
-    e.Seleziona = [&c, t](int r, int k) { c.Griglia_Seleziona(t, r, k); };
-    e.Scorre = [&c, t] { c.Griglia_Scorre(t); };
-    e.TastoEditor = [&c, t](TastoEditor k) { c.Editor_Tasto(t, k); };
-    e.Edita = [&c, t](const std::string& x, int s, int l) { c.Editor_Edita(t, x, s, l); };
-    e.PerdeFuoco = [&c, t] { c.Editor_PerdeFuoco(t); };
-    e.Muovi = [&c, t](int dr, int dc, bool estendi) { c.Griglia_Muovi(t, dr, dc, estendi); };
-    e.Tab = [&c, t](bool indietro) { c.Griglia_Tab(t, indietro); };
-    e.Estendi = [&c, t](int r, int k) { c.Griglia_Estendi(t, r, k); };
-    e.Copia = [&c, t] { return c.Griglia_Copia(t); };
-    e.Incolla = [&c, t](const std::string& x) { c.Griglia_Incolla(t, x); };
-    e.Svuota = [&c, t] { c.Griglia_Svuota(t); };
+    e.Tasto = std::bind_front(&ContinuaForm::Griglia_Tasto, &c, t);
+    e.Seleziona = std::bind_front(&ContinuaForm::Griglia_Seleziona, &c, t);
+    e.Scorre = std::bind_front(&ContinuaForm::Griglia_Scorre, &c, t);
+    e.TastoEditor = std::bind_front(&ContinuaForm::Editor_Tasto, &c, t);
+    e.Edita = std::bind_front(&ContinuaForm::Editor_Edita, &c, t);
+    e.PerdeFuoco = std::bind_front(&ContinuaForm::Editor_PerdeFuoco, &c, t);
+    e.Muovi = std::bind_front(&ContinuaForm::Griglia_Muovi, &c, t);
+    e.Tab = std::bind_front(&ContinuaForm::Griglia_Tab, &c, t);
+    e.Estendi = std::bind_front(&ContinuaForm::Griglia_Estendi, &c, t);
+    e.Copia = std::bind_front(&ContinuaForm::Griglia_Copia, &c, t);
+    e.Incolla = std::bind_front(&ContinuaForm::Griglia_Incolla, &c, t);
+    e.Svuota = std::bind_front(&ContinuaForm::Griglia_Svuota, &c, t);
     return e;
 }
 
