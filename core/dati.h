@@ -28,19 +28,25 @@ enum SchemaVincolo : int16_t {
     Continua = 5, // continuous beam on the spans `Campate` and supports `Appoggi`
 };
 
+// Every load row belongs to a load case: `Caso` is its index in
+// `DatiTrave::Casi` (0 when the problem has no cases).
+
 // Trapezoidal load: q1 at d1 varying linearly to q2 at d2 (d2 > d1).
 struct CaricoTrapezio {
     float q1 = 0, q2 = 0, d1 = 0, d2 = 0;
+    int16_t Caso = 0;
     bool operator==(const CaricoTrapezio&) const = default;
 };
 // Concentrated force F at d.
 struct CaricoConcentrato {
     float F = 0, d = 0;
+    int16_t Caso = 0;
     bool operator==(const CaricoConcentrato&) const = default;
 };
 // Concentrated couple W at d.
 struct CaricoCoppia {
     float W = 0, d = 0;
+    int16_t Caso = 0;
     bool operator==(const CaricoCoppia&) const = default;
 };
 
@@ -63,6 +69,57 @@ struct AppoggioContinuo {
     double k = 0;         // spring stiffness (Molla only)
     double Cedimento = 0; // imposed settlement, downward (not for Libero)
     bool operator==(const AppoggioContinuo&) const = default;
+};
+
+// Load cases and combinations.
+// Kind of a load case: permanent structural, permanent non-structural,
+// variable.
+enum class TipoCaso : int16_t { G1 = 0, G2 = 1, Q = 2 };
+
+// Categories of variable actions with their combination coefficients
+// (NTC 2018 Table 2.5.I), in the table's order. I and K are "to be assessed
+// case by case" in the table: like Personalizzata, their ψ are typed.
+enum class CategoriaQ : int16_t {
+    A = 0,         // residential
+    B,             // offices
+    C,             // crowded areas
+    D,             // shopping areas
+    E,             // storage, industrial
+    F,             // vehicles ≤ 30 kN
+    G,             // vehicles > 30 kN
+    H,             // roofs for maintenance only
+    I,             // accessible roofs (ψ typed)
+    K,             // roofs for special uses (ψ typed)
+    Vento,         // wind
+    NeveSotto1000, // snow at or below 1000 m a.s.l.
+    NeveSopra1000, // snow above 1000 m a.s.l.
+    Temperatura,   // temperature
+    Personalizzata // ψ typed by the user
+};
+
+struct CasoCarico {
+    std::string Nome;
+    TipoCaso Tipo = TipoCaso::G1;
+    // Variable cases only.
+    CategoriaQ Categoria = CategoriaQ::A;
+    double psi0 = 0, psi1 = 0, psi2 = 0;
+    bool operator==(const CasoCarico&) const = default;
+};
+
+// Partial factors: [0] unfavourable, [1] favourable. Default NTC 2018
+// (Table 2.6.I, STR).
+struct CoefficientiParziali {
+    double gG1[2] = {1.3, 1.0};
+    double gG2[2] = {1.5, 0.8};
+    double gQ[2] = {1.5, 0.0};
+    bool operator==(const CoefficientiParziali&) const = default;
+};
+
+// Deflection limits as L / limit: of the characteristic combination
+// (`Totale`) and of the variable loads alone (`Variabili`).
+struct LimitiFreccia {
+    double Totale = 250, Variabili = 300;
+    bool operator==(const LimitiFreccia&) const = default;
 };
 
 struct DatiTrave {
@@ -90,6 +147,17 @@ struct DatiTrave {
     // (`LuceContinua`), J is not used.
     std::vector<CampataContinua> Campate;
     std::vector<AppoggioContinuo> Appoggi;
+
+    // Load cases (empty: every load in one implicit case, no combinations,
+    // the problem behaves and is saved as it always was), the partial
+    // factors, the deflection limits and the self-weight: when `PesoProprio`
+    // a uniform load `PesoProprioQ` (A·γ, N/m) over the whole beam in the
+    // first G1 case (see `CasiConPesoProprio`).
+    std::vector<CasoCarico> Casi;
+    CoefficientiParziali Coefficienti;
+    LimitiFreccia Limiti;
+    bool PesoProprio = false;
+    double PesoProprioQ = 0;
 
     bool operator==(const DatiTrave&) const = default;
 };

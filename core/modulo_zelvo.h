@@ -5,6 +5,7 @@
 // the whole run; the command-line tool, the tests and the fuzzer make their own.
 #pragma once
 
+#include "combinazioni.h"
 #include "dati.h"
 #include "messaggi.h"
 #include "trave_continua.h"
@@ -62,6 +63,10 @@ class ModuloZelvo {
     // spans and the exact values at any x. Reset by every calculation.
     // (Inside the module's members the scheme is spelt SchemaVincolo::Continua.)
     RisultatiContinua Continua;
+
+    // Every load case and envelope, when the problem has load cases
+    // (Dati.Casi not empty); reset by every calculation.
+    RisultatiCombinazioni Combinazioni;
 
     // Called once per pass of the no-tension iteration with the pass number
     // r, so that a window can show "Iterazione " + r and repaint.
