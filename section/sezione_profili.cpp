@@ -203,6 +203,10 @@ bool CatalogoProfili::CaricaDa(const std::string& percorso, std::string* errore)
                 return false;
             }
         }
+        if (r.tipo == "SezioneDoppioT") {
+            r.It = CostanteTorsioneDoppioT(r.h, r.b, r.tw, r.tf, r.r);
+            r.Iw = CostanteIngobbamentoDoppioT(r.h, r.b, r.tf);
+        }
         righe.push_back(r);
     }
     if (righe.empty()) {
@@ -229,6 +233,20 @@ const RigaCatalogo* CatalogoProfili::CercaDimensioni(const SezioneProfili& p) co
             uguale(r.tf, p.tf))
             return &r;
     return nullptr;
+}
+
+double CostanteTorsioneDoppioT(double h, double b, double tw, double tf, double r) {
+    if (!(tf > 0) || !(tw > 0) || !(b > 0) || !(h > 2 * tf) || r < 0) return 0;
+    const double ali = 2.0 / 3.0 * (b - 0.63 * tf) * tf * tf * tf;
+    const double anima = (h - 2 * tf) * tw * tw * tw / 3;
+    const double alfa = tw / tf * (0.145 + 0.1 * r / tf);
+    const double D = ((r + tw / 2) * (r + tw / 2) + (r + tf) * (r + tf) - r * r) / (2 * r + tf);
+    return ali + anima + 2 * alfa * D * D * D * D;
+}
+
+double CostanteIngobbamentoDoppioT(double h, double b, double tf) {
+    if (!(tf > 0) || !(b > 0) || !(h > tf)) return 0;
+    return tf * b * b * b * (h - tf) * (h - tf) / 24;
 }
 
 const std::vector<GradoAcciaio>& GradiAcciaio() {

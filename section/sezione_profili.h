@@ -100,7 +100,27 @@ struct RigaCatalogo {
     double h = 0, b = 0, tw = 0, tf = 0, r = 0, r2 = 0, pendenza = 0;
     double Area = 0, Jy = 0, Jz = 0;
     double Wely = 0, Wply = 0, Welz = 0, Wplz = 0; // mm³
+    // Torsion constant (mm⁴) and warping constant (mm⁶) of an I or H
+    // profile, computed on loading from the dimensions (CostanteTorsioneDoppioT,
+    // CostanteIngobbamentoDoppioT); 0 for the other kinds.
+    double It = 0, Iw = 0;
 };
+
+// St Venant torsion constant (mm⁴) of a rolled I or H profile with root
+// fillets (dimensions in mm), by the closed form of the producers' tables
+// (ArcelorMittal; after El Darwish and Johnston):
+//   It = 2/3·(b − 0.63·tf)·tf³ + 1/3·(h − 2·tf)·tw³ + 2·α·D⁴
+//   α = (tw/tf)·(0.145 + 0.1·r/tf)
+//   D = ((r + tw/2)² + (r + tf)² − r²)/(2·r + tf)
+// the two flanges as thin rectangles with the end loss of their free edges,
+// the web, and the two web-flange junctions with their fillets (D the
+// diameter of the circle inscribed in the junction).
+double CostanteTorsioneDoppioT(double h, double b, double tw, double tf, double r);
+// Warping constant (mm⁶) of a doubly symmetric I profile: the flanges' lateral
+// inertia about the web, tf·b³/12 each, at the lever arm h − tf between the
+// flanges' mid-planes: Iw = (tf·b³/12)·(h − tf)²/2 = tf·b³·(h − tf)²/24 (the
+// web and fillets, near the shear centre, neglected as the tables do).
+double CostanteIngobbamentoDoppioT(double h, double b, double tf);
 
 // The catalogue shipped with the program: "profili.csv" among the program's
 // data files (beside the program, else the installed data folder).
