@@ -25,7 +25,7 @@ double Rapporto(double a, double b) {
     return b > 0 ? a / b : 1e6;
 }
 
-bool Finito(double v) {
+bool Numerico(double v) {
     return std::isfinite(v);
 }
 
@@ -201,19 +201,19 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
     };
     const AcciaioStrutturale* a = CercaAcciaio(d.Acciaio);
     const CoefficientiAcciaio& g = d.Coefficienti;
-    if (!a || !(g.gM0 > 0) || !(g.gM1 > 0) || d.Tratti.empty() || !Finito(g.gM0 + g.gM1))
+    if (!a || !(g.gM0 > 0) || !(g.gM1 > 0) || d.Tratti.empty() || !Numerico(g.gM0 + g.gM1))
         return nonValido();
     for (const auto& t : d.Tratti) {
-        if (!(t.x1 > t.x0) || !Finito(t.x0 + t.x1)) return nonValido();
+        if (!(t.x1 > t.x0) || !Numerico(t.x0 + t.x1)) return nonValido();
         for (const auto& s : t.Punti)
-            if (!Finito(s.x + s.M + s.V)) return nonValido();
+            if (!Numerico(s.x + s.M + s.V)) return nonValido();
     }
     for (const auto& c : d.Ripartiti)
-        if (!Finito(c.x0 + c.x1 + c.q0 + c.q1)) return nonValido();
+        if (!Numerico(c.x0 + c.x1 + c.q0 + c.q1)) return nonValido();
     for (const auto& c : d.Concentrati)
-        if (!Finito(c.x + c.P)) return nonValido();
+        if (!Numerico(c.x + c.P)) return nonValido();
     for (double x : d.Ritegni)
-        if (!Finito(x)) return nonValido();
+        if (!Numerico(x)) return nonValido();
     const RigaCatalogo& p = d.Profilo;
     e.Sezione = ResistenzaProfilo(p, *a, g.gM0);
     const ResistenzaSezione& r = e.Sezione;
