@@ -252,6 +252,26 @@ TEST(VerificaAcciaio, MomentoUniformeAMano) {
     EXPECT_NEAR(e.Tratti[0].UtilizzoFlessione, 60 / 140.642, 1e-4);
 }
 
+// A linear moment from M to 0 (ψ = 0) along a 6 m IPE 300 span: C1 ≈ 1.77,
+// and kc = 1/√C1 agrees with EN 1993-1-1 Table 6.6, kc = 1/(1.33 − 0.33ψ)
+// = 0.752; the reduction gains f < 1.
+TEST(VerificaAcciaio, MomentoLineare) {
+    DatiVerificaAcciaio d;
+    d.Profilo = Profilo("IPE300");
+    TrattoAcciaio t;
+    t.x1 = 6;
+    for (int i = 0; i <= 6; ++i)
+        t.Punti.push_back({double(i), 60e3 * (1 - i / 6.0), -10e3});
+    d.Tratti = {t};
+    const EsitoVerificaAcciaio e = VerificaAcciaio(d);
+    ASSERT_TRUE(e.Valido);
+    const SegmentoAcciaio& s = e.Tratti[0].Segmenti[0];
+    EXPECT_NEAR(s.Riduzione.kc, 0.752, 0.015);
+    EXPECT_NEAR(s.Mcr, s.C1 * 90.38e3, 0.05e3);
+    EXPECT_LT(s.Riduzione.f, 1);
+    EXPECT_GT(s.Riduzione.chiLTmod, s.Riduzione.chiLT);
+}
+
 // A uniformly loaded IPE 300 S235 span of 6 m: the load height, an
 // intermediate restraint, a continuous restraint and the shear.
 TEST(VerificaAcciaio, CampataCaricoUniforme) {
