@@ -122,6 +122,28 @@ struct LimitiFreccia {
     bool operator==(const LimitiFreccia&) const = default;
 };
 
+// The steel member check of the beam: profile (a catalogue name, e.g.
+// "IPE300"), steel grade, partial factors, lateral restraints of the
+// compression flange and where the loads act on the section. `Attiva` false
+// (the default): the problem has no check, and behaves and is saved as it
+// always was.
+struct DatiVerifica {
+    enum class TipoRitegno : int16_t {
+        Appoggi,  // restrained only at the supports
+        Puntuali, // also at the abscissae xRitegni
+        Continui  // restrained continuously (no lateral-torsional buckling)
+    };
+    enum class TipoQuota : int16_t { Superiore, Baricentro, Inferiore };
+    bool Attiva = false;
+    std::string Profilo;
+    std::string Acciaio = "S235";
+    double gM0 = 1.05, gM1 = 1.05;
+    TipoRitegno Ritegno = TipoRitegno::Appoggi;
+    std::vector<double> xRitegni; // m from the left end, with Puntuali
+    TipoQuota Quota = TipoQuota::Superiore;
+    bool operator==(const DatiVerifica&) const = default;
+};
+
 struct DatiTrave {
     std::string Titolo;
     float Luce = 0;
@@ -158,6 +180,8 @@ struct DatiTrave {
     LimitiFreccia Limiti;
     bool PesoProprio = false;
     double PesoProprioQ = 0;
+
+    DatiVerifica Verifica;
 
     bool operator==(const DatiTrave&) const = default;
 };

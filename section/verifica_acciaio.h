@@ -41,8 +41,8 @@ inline constexpr double ModuloTaglioAcciaio = 80769;    // G = E/(2·(1 + 0.3)),
 struct CoefficientiAcciaio {
     double gM0 = 1.05, gM1 = 1.05;
 };
-inline constexpr CoefficientiAcciaio CoefficientiNTC2018{1.05, 1.05};
-inline constexpr CoefficientiAcciaio CoefficientiEurocodice{1.00, 1.00};
+inline constexpr CoefficientiAcciaio CoefficientiAcciaioNTC2018{1.05, 1.05};
+inline constexpr CoefficientiAcciaio CoefficientiAcciaioEurocodice{1.00, 1.00};
 
 // ---- cross-section ----
 
@@ -142,7 +142,7 @@ struct ConcentratoAcciaio {
 struct DatiVerificaAcciaio {
     RigaCatalogo Profilo; // a catalogue row (with It and Iw for I and H)
     std::string Acciaio = "S235";
-    CoefficientiAcciaio Coefficienti = CoefficientiNTC2018;
+    CoefficientiAcciaio Coefficienti = CoefficientiAcciaioNTC2018;
     RitegnoLaterale Ritegno = RitegnoLaterale::Appoggi;
     std::vector<double> Ritegni; // abscissae (m) of the restraints, with Puntuali
     QuotaCarico Quota = QuotaCarico::Superiore;

@@ -98,10 +98,10 @@ TEST(Acciai, SnervamentoEModuli) {
     EXPECT_EQ(SnervamentoAcciaio(Acciaio("S275"), 50), 255);
     EXPECT_EQ(CercaAcciaio("S460"), nullptr);
     EXPECT_NEAR(ModuloTaglioAcciaio, ModuloElasticoAcciaio / (2 * 1.3), 1);
-    EXPECT_EQ(CoefficientiNTC2018.gM0, 1.05);
-    EXPECT_EQ(CoefficientiNTC2018.gM1, 1.05);
-    EXPECT_EQ(CoefficientiEurocodice.gM0, 1.0);
-    EXPECT_EQ(CoefficientiEurocodice.gM1, 1.0);
+    EXPECT_EQ(CoefficientiAcciaioNTC2018.gM0, 1.05);
+    EXPECT_EQ(CoefficientiAcciaioNTC2018.gM1, 1.05);
+    EXPECT_EQ(CoefficientiAcciaioEurocodice.gM0, 1.0);
+    EXPECT_EQ(CoefficientiAcciaioEurocodice.gM1, 1.0);
 }
 
 // Classification and resistances worked by hand from the catalogue's
@@ -329,7 +329,7 @@ TEST(VerificaAcciaio, GovernoETaglio) {
     DatiVerificaAcciaio d;
     d.Profilo = Profilo("IPE300");
     d.Ritegno = RitegnoLaterale::Continuo;
-    d.Coefficienti = CoefficientiEurocodice;
+    d.Coefficienti = CoefficientiAcciaioEurocodice;
     // Two spans: a light one and a short, heavily loaded one (V = 300 kN at
     // its ends, 0.86·Vpl,Rd).
     TrattoAcciaio a = CampataUniforme(4, 10e3);
