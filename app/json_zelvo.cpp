@@ -1,6 +1,7 @@
 #include "app/json_zelvo.h"
 
 #include "form/relazione.h"
+#include "form/verifiche_form.h"
 #include "io/numeri.h"
 
 #include <algorithm>
@@ -89,6 +90,42 @@ json JsonProblema(const DatiTrave& d) {
         j["Campate"] = campate;
         j["Appoggi"] = appoggi;
     }
+    if (d.Verifica.Attiva) j["Verifica"] = JsonDatiVerifica(d.Verifica);
+    return j;
+}
+
+namespace {
+
+const char* NomeQuotaJson(DatiVerifica::TipoQuota q) {
+    switch (q) {
+    case DatiVerifica::TipoQuota::Baricentro:
+        return "baricentro";
+    case DatiVerifica::TipoQuota::Inferiore:
+        return "inferiore";
+    case DatiVerifica::TipoQuota::Superiore:
+        break;
+    }
+    return "superiore";
+}
+
+} // namespace
+
+json JsonDatiVerifica(const DatiVerifica& v) {
+    json j;
+    j["Profilo"] = v.Profilo;
+    j["Acciaio"] = v.Acciaio;
+    j["gM0"] = Doppio(v.gM0);
+    j["gM1"] = Doppio(v.gM1);
+    if (v.Ritegno == DatiVerifica::TipoRitegno::Continui) {
+        j["Ritegni"] = "continui";
+    } else {
+        json r = json::array();
+        if (v.Ritegno == DatiVerifica::TipoRitegno::Puntuali)
+            for (double x : v.xRitegni)
+                r.push_back(Doppio(x));
+        j["Ritegni"] = r;
+    }
+    j["QuotaCarico"] = NomeQuotaJson(v.Quota);
     return j;
 }
 
@@ -188,6 +225,64 @@ template <class F> size_t Righe(LettoreJson& l, const std::string& k, F riga) {
         r.Fine();
     }
     return a->size();
+}
+
+// "Verifica": the steel member check; its presence makes the check part of
+// the problem.
+void LeggiVerifica(LettoreJson& l, DatiTrave& d) {
+    const json* j = l.Trova("Verifica");
+    if (!j) return;
+    LettoreJson r(*j, l.Nome("Verifica"));
+    DatiVerifica v;
+    v.Attiva = true;
+    r.Testo("Profilo", v.Profilo);
+    if (ChiaveProfilo(v.Profilo).empty()) LettoreJson::Errore(r.Nome("Profilo"), "missing");
+    {
+        // A name the catalogue does not hold is refused (when the catalogue
+        // can be read at all).
+        CatalogoProfili cat;
+        if (cat.Carica() && !cat.Cerca(v.Profilo))
+            LettoreJson::Errore(r.Nome("Profilo"), "out of range (not in the profile catalogue)");
+    }
+    r.Testo("Acciaio", v.Acciaio);
+    if (!CercaAcciaio(v.Acciaio))
+        LettoreJson::Errore(r.Nome("Acciaio"), "out of range (\"S235\", \"S275\" or \"S355\")");
+    for (auto [k, g] : {std::pair{"gM0", &v.gM0}, {"gM1", &v.gM1}}) {
+        r.Numero(k, *g);
+        if (!(*g >= 1 && *g <= 2)) LettoreJson::Errore(r.Nome(k), "out of range (1 to 2)");
+    }
+    if (const json* x = r.Trova("Ritegni")) {
+        const std::string nome = r.Nome("Ritegni");
+        if (x->is_string() && x->get<std::string>() == "continui") {
+            v.Ritegno = DatiVerifica::TipoRitegno::Continui;
+        } else if (x->is_array()) {
+            for (size_t i = 0; i < x->size(); ++i) {
+                const std::string ni = nome + "[" + std::to_string(i) + "]";
+                const double a = LettoreJson::Doppio((*x)[i], ni);
+                if (a < 0 || a > static_cast<double>(d.Luce))
+                    LettoreJson::Errore(ni, "out of range (0 to the beam's length)");
+                v.xRitegni.push_back(a);
+            }
+            std::sort(v.xRitegni.begin(), v.xRitegni.end());
+            if (!v.xRitegni.empty()) v.Ritegno = DatiVerifica::TipoRitegno::Puntuali;
+        } else {
+            LettoreJson::Errore(nome, "must be an array of abscissae or \"continui\"");
+        }
+    }
+    std::string quota = "superiore";
+    r.Testo("QuotaCarico", quota);
+    bool nota = false;
+    for (auto q : {DatiVerifica::TipoQuota::Superiore, DatiVerifica::TipoQuota::Baricentro,
+                   DatiVerifica::TipoQuota::Inferiore})
+        if (quota == NomeQuotaJson(q)) {
+            v.Quota = q;
+            nota = true;
+        }
+    if (!nota)
+        LettoreJson::Errore(r.Nome("QuotaCarico"),
+                            "out of range (\"superiore\", \"baricentro\" or \"inferiore\")");
+    r.Fine();
+    d.Verifica = v;
 }
 
 } // namespace
@@ -311,6 +406,7 @@ ProblemaJson ProblemaDaJson(const json& problema) {
             std::fabs(L) <= static_cast<double>(std::numeric_limits<float>::max()))
             d.Luce = static_cast<float>(L);
     }
+    LeggiVerifica(l, d);
     l.Fine();
     return p;
 }
@@ -384,6 +480,58 @@ json JsonRisultati(const RisultatiTrave& r, const RisultatiContinua* continua) {
         j["Appoggi"] = appoggi;
         j["Campate"] = campate;
     }
+    return j;
+}
+
+json JsonVerifiche(const RisultatoVerifiche& r) {
+    json j;
+    j["Base"] = r.TestoBase;
+    j["Motivo"] = r.Motivo.empty() ? json(nullptr) : json(r.Motivo);
+    const EsitoVerificaAcciaio& e = r.Esito;
+    json v = json::array();
+    if (r.Motivo.empty())
+        for (size_t i = 0; i < e.Tratti.size(); ++i) {
+            const EsitoTrattoAcciaio& t = e.Tratti[i];
+            json c;
+            c["Campata"] = i + 1;
+            c["Tipo"] = t.Tipo == TipoTratto::Campata ? "campata" : "sbalzo";
+            c["x0"] = Doppio(t.x0);
+            c["x1"] = Doppio(t.x1);
+            const size_t k = i < r.Situazione.size() ? static_cast<size_t>(r.Situazione[i]) : 0;
+            c["Situazione"] = k < r.NomiSituazioni.size() ? r.NomiSituazioni[k] : "";
+            c["Classe"] = e.Sezione.Classe;
+            c["MEd"] = Doppio(t.MEd);
+            c["xM"] = Doppio(t.xM);
+            c["McRd"] = Doppio(e.Sezione.McRd);
+            c["VEd"] = Doppio(t.VEd);
+            c["xV"] = Doppio(t.xV);
+            c["VcRd"] = Doppio(e.Sezione.VcRd);
+            c["MVRd"] = Doppio(t.MVRd);
+            // The length between restraints that governs buckling.
+            const SegmentoAcciaio* s = nullptr;
+            for (const auto& g : t.Segmenti)
+                if (!s || g.Utilizzo > s->Utilizzo) s = &g;
+            c["Mcr"] = s ? Doppio(s->Mcr) : json(nullptr);
+            c["lambdaLT"] = s ? Doppio(s->Riduzione.lambdaLT) : json(nullptr);
+            c["chiLT"] = s ? Doppio(s->Riduzione.chiLTmod) : json(nullptr);
+            c["MbRd"] = s ? Doppio(s->MbRd) : json(nullptr);
+            c["Utilizzo"] = {{"Flessione", Doppio(e.Sezione.McRd > 0 ? t.MEd / e.Sezione.McRd : 0)},
+                             {"Taglio", Doppio(t.UtilizzoTaglio)},
+                             {"FlessioneTaglio", Doppio(t.UtilizzoFlessione)},
+                             {"Svergolamento", Doppio(t.UtilizzoSvergolamento)},
+                             {"Totale", Doppio(t.Utilizzo)}};
+            c["Governo"] = NomeControlloAcciaio(t.Governo);
+            c["Verificata"] = t.Verificata;
+            v.push_back(c);
+        }
+    j["Verifiche"] = v;
+    if (r.Motivo.empty() && e.TrattoGovernante >= 0)
+        j["Governo"] = {{"Campata", e.TrattoGovernante + 1},
+                        {"Controllo", NomeControlloAcciaio(e.Governo)},
+                        {"Utilizzo", Doppio(e.Utilizzo)}};
+    else
+        j["Governo"] = nullptr;
+    j["Verificata"] = r.Motivo.empty() && e.Verificata;
     return j;
 }
 

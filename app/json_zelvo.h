@@ -49,6 +49,24 @@ struct ProblemaJson {
 };
 ProblemaJson ProblemaDaJson(const nlohmann::json& problema);
 
+// The steel member check of the problem, as JsonProblema writes it under
+// "Verifica" when the problem has one: {"Profilo", "Acciaio", "gM0", "gM1",
+// "Ritegni": [x, ...] (restraints at the abscissae) | "continui" | [] (at the
+// supports only), "QuotaCarico": "superiore" | "baricentro" | "inferiore"}.
+nlohmann::json JsonDatiVerifica(const DatiVerifica& v);
+
+struct RisultatoVerifiche;
+// The steel member checks of the calculated problem: {"Base" (the design
+// actions' basis), "Motivo" (why no check was made, else null), "Verifiche":
+// one per span [{"Campata" (from 1), "Tipo" ("campata", "sbalzo"), "x0",
+// "x1", "Situazione", "Classe", "MEd", "xM", "McRd", "VEd", "xV", "VcRd",
+// "MVRd", "Mcr", "lambdaLT", "chiLT", "MbRd" (the governing length between
+// restraints; null when restrained continuously), "Utilizzo": {"Flessione"
+// (MEd/McRd), "Taglio", "FlessioneTaglio" (bending with shear, the largest
+// |M|/MV,Rd), "Svergolamento", "Totale"}, "Governo", "Verificata"}],
+// "Governo": {"Campata", "Controllo", "Utilizzo"} or null, "Verificata"}.
+nlohmann::json JsonVerifiche(const RisultatoVerifiche& r);
+
 // The names of the support kinds in the JSON ("incastro", ...).
 std::string TipoAppoggioJson(TipoAppoggio t);
 

@@ -6,6 +6,7 @@
 #include "form/modello_form.h"
 #include "form/relazione.h"
 #include "form/relazione_pdf.h"
+#include "form/verifiche_form.h"
 #include "graphics/uscita_diagrammi.h"
 #include "io/generale.h"
 #include "io/unita.h"
@@ -54,7 +55,7 @@ ProblemaJson ProblemaDaFileJson(const nlohmann::json& j) {
     if (!j.is_object()) throw ErroreJson("the file must hold a JSON object");
     for (auto it = j.begin(); it != j.end(); ++it)
         if (it.key() != "problem" && it.key() != "results" && it.key() != "foundation" &&
-            it.key() != "messages")
+            it.key() != "messages" && it.key() != "checks")
             throw ErroreJson(it.key() + ": unknown key");
     if (!j.contains("problem")) throw ErroreJson("problem: missing");
     return ProblemaDaJson(j.at("problem"));
@@ -211,6 +212,12 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
         if (modulo.Dati.Vincoli == Fondazione)
             j["foundation"] = calcolato ? JsonFondazione(RiepilogoFondazioneCalcola(modulo, muti))
                                         : nlohmann::json(nullptr);
+        if (modulo.Dati.Verifica.Attiva) {
+            CatalogoProfili cat;
+            cat.Carica();
+            j["checks"] =
+                calcolato ? JsonVerifiche(EseguiVerifiche(modulo, cat)) : nlohmann::json(nullptr);
+        }
         j["messages"] = msg.Testi();
         out << TestoJson(j) << "\n";
     }

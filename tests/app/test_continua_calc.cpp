@@ -197,6 +197,10 @@ TEST(SchemaJson, OgniUscitaNelloSchema) {
     std::vector<std::string> file;
     for (const auto& n : Esempi)
         file.push_back(Esempio(n));
+    file.push_back(FileJson("verifica",
+                            R"({"problem": {"Luce": 6, "E": 2.1e11, "J": 8.356e-5, "NSezioni": 100,
+            "CarichiTrapezi": [{"q1": 20000, "q2": 20000, "d1": 0, "d2": 6}],
+            "Verifica": {"Profilo": "IPE300", "Ritegni": [3]}}})"));
     file.push_back(FileJson("due", DueCampate));
     for (const auto& f : file) {
         const Esecuzione e = Calc("--json " + Q(f));
