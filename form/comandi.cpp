@@ -100,6 +100,11 @@ bool Informazioni(ModelloForm& m) {
     return true;
 }
 
+bool Verifiche(ModelloForm& m) {
+    if (m.Servizi.MostraVerifiche) m.Servizi.MostraVerifiche();
+    return true;
+}
+
 bool Calcola(ModelloForm& m) {
     return m.btnCalcola_Click() == EsitoCalcolo::Completato;
 }
@@ -109,7 +114,7 @@ using M = MenuComando;
 using T = TastoStandard;
 
 // clang-format off
-constexpr std::array<VoceComando, 17> Tabella{{
+constexpr std::array<VoceComando, 18> Tabella{{
     // comando            menu        testo              key            desktop keys   bar icon               theme  sep    E,J    enabled  handler
     {C::Nuovo,            M::File,    "MnuFileItem", 0,  "Ctrl+N",       T::Nuovo,      0,  "document-new",   false, false, true,  Sempre, Nuovo},
     {C::Apri,             M::File,    "MnuFileItem", 1,  "Ctrl+O",       T::Apri,       1,  "document-open",  false, false, true,  Sempre, Apri},
@@ -124,6 +129,7 @@ constexpr std::array<VoceComando, 17> Tabella{{
     {C::Esci,             M::File,    "MnuFileItem", 12, "Ctrl+Q",       T::Esci,       -1, "",               false, true,  true,  Sempre, Esci},
     {C::Unita,            M::Barra,   "mnuUnits",    -1, "",             T::Nessuno,    -1, "",               false, false, false, Sempre, Unita},
     {C::Scale,            M::Opzioni, "mnuOpzioniItem", 0, "",           T::Nessuno,    -1, "",               false, false, false, Sempre, Scale},
+    {C::Verifiche,        M::Opzioni, "mnuOpzioniItem", 1, "",           T::Nessuno,    -1, "",               false, false, false, Sempre, Verifiche},
     {C::Aiuto,            M::Aiuto,   "mnuAiutoItem", 0, "F1",           T::Aiuto,      -1, "",               false, false, false, Sempre, Aiuto},
     {C::Esempi,           M::Aiuto,   "mnuAiutoItem", 1, "",             T::Nessuno,    -1, "",               false, false, true,  Sempre, Esempi},
     {C::Informazioni,     M::Aiuto,   "mnuAiutoItem", 2, "",             T::Nessuno,    -1, "",               false, false, false, Sempre, Informazioni},

@@ -32,6 +32,7 @@ enum class Comando {
     Aiuto,
     Esempi,
     Informazioni,
+    Verifiche,
     Calcola,
 };
 

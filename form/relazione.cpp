@@ -2,6 +2,7 @@
 
 #include "form/continua_form.h"
 #include "form/modello_form.h"
+#include "form/verifiche_form.h"
 #include "io/codifica.h"
 #include "io/file_atomico.h"
 #include "io/numeri.h"
@@ -101,6 +102,26 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
     for (size_t i = 0; i < t.X.size(); ++i)
         t.X[i] = f.txtX[i].testo;
     if (d.Vincoli == Continua) TabelleContinua(f, t);
+    if (d.Verifica.Attiva && f.Modulo.Risultati.Calcolato) {
+        CatalogoProfili cat;
+        cat.Carica();
+        const VistaVerifiche w = ComponiVerifiche(f.Modulo, cat, f.Unita.separatori);
+        const DatiVerifica& v = d.Verifica;
+        const Separatori& sep = f.Unita.separatori;
+        const auto g = [&](double x) {
+            std::string s = TestoBreve(x);
+            const size_t p = s.find('.');
+            if (p != std::string::npos) s.replace(p, 1, sep.decimale);
+            return s;
+        };
+        t.Verifiche.push_back("Verifiche acciaio: " + v.Profilo + ", " + v.Acciaio +
+                              ", gM0 = " + g(v.gM0) + ", gM1 = " + g(v.gM1));
+        t.Verifiche.push_back(w.Base);
+        t.Verifiche.push_back(w.Motivo.empty() ? w.Governo : w.Motivo);
+        for (const auto& r : w.Righe)
+            t.RigheVerifiche.push_back(
+                {r.Campata, r.Controllo, r.Azione, r.Resistenza, r.TestoUtilizzo, r.Esito});
+    }
     return t;
 }
 
@@ -236,6 +257,29 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
         Coppia(u, Voce("max M+ = ", r[6], un.Momento), Voce("x max M+ = ", r[7], un.Lunghezza));
         Coppia(u, Voce("max M- = ", r[8], un.Momento), Voce("x max M- = ", r[9], un.Lunghezza));
         Coppia(u, Voce("f max = ", r[10], un.Lunghezza), Voce("x f max = ", r[11], un.Lunghezza));
+    }
+
+    if (!t.Verifiche.empty()) {
+        u.StampaRiga(" ");
+        for (const auto& r : t.Verifiche)
+            u.StampaRiga(r);
+        const int colonne[6] = {1, 12, 32, 55, 80, 90};
+        const std::array<std::string, 6> titoli = {"Campata",    "Verifica", "Azione",
+                                                   "Resistenza", "Utilizzo", "Esito"};
+        if (!t.RigheVerifiche.empty()) {
+            for (size_t c = 0; c < 6; ++c) {
+                u.StampaTab(colonne[c]);
+                u.StampaTesto(titoli[c]);
+            }
+            u.StampaRiga();
+        }
+        for (const auto& r : t.RigheVerifiche) {
+            for (size_t c = 0; c < 6; ++c) {
+                u.StampaTab(colonne[c]);
+                u.StampaTesto(r[c]);
+            }
+            u.StampaRiga();
+        }
     }
 
     u.StampaRiga(" ");

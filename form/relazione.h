@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -52,6 +53,12 @@ struct TestiRelazione {
     // and deflections (N°, f max, x, L/f). Empty grids otherwise.
     GrigliaTesto Campate, Appoggi;
     GrigliaTesto RisAppoggi, RisCampate, RisFrecce;
+    // The steel member checks, when the problem has one and is calculated:
+    // the heading line, the basis, the reason or the governing line, then
+    // one row per check (span, check, action, resistance, utilisation,
+    // outcome). Empty otherwise.
+    std::vector<std::string> Verifiche;
+    std::vector<std::array<std::string, 6>> RigheVerifiche;
 };
 
 // The labels of the current units by kind.

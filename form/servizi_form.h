@@ -53,6 +53,8 @@ struct ServiziForm {
     std::function<void(bool modale)> MostraUnita;
     // The scale dialog, modal.
     std::function<void()> MostraScale;
+    // The steel member checks window, on top, not modal.
+    std::function<void()> MostraVerifiche;
     // The about window.
     std::function<void()> MostraInformazioni;
     // The program's help at a topic.

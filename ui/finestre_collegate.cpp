@@ -5,6 +5,7 @@
 #include "ui/finestra_unita.h"
 #include "ui/frm_dati.h"
 #include "ui/frm_property.h"
+#include "ui/frm_verifiche.h"
 #include "ui/stampante_qt.h"
 
 namespace zelvo {
@@ -33,6 +34,8 @@ FinestreCollegate FinestrePredefinite() {
     };
     // Section-properties window.
     f.Sezione = [](FrmDati& d) { FrmProperty::Apri(d); };
+    // Steel member checks window.
+    f.Verifiche = [](FrmDati& d) { FrmVerifiche::Apri(d); };
     return f;
 }
 

@@ -35,6 +35,8 @@ struct FinestreCollegate {
     std::function<void(FrmDati& f)> Informazioni;
     // "Sezione": the section-properties window, on top, not modal.
     std::function<void(FrmDati& f)> Sezione;
+    // "&Verifiche...": the steel member checks, on top, not modal.
+    std::function<void(FrmDati& f)> Verifiche;
 };
 
 // The program's windows as built so far (ui/finestre_collegate.cpp: each

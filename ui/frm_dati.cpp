@@ -11,6 +11,7 @@
 #include "io/generale.h"
 #include "ui/continua_qt.h"
 #include "ui/frm_property.h"
+#include "ui/frm_verifiche.h"
 #include "ui/griglia_qt.h"
 #include "ui/impostazioni_qt.h"
 #include "ui/scorciatoie_qt.h"
@@ -150,6 +151,7 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
             senza(modale);
     };
     sv.MostraScale = apre(finestre_.Scale, "Scelta scale");
+    sv.MostraVerifiche = apre(finestre_.Verifiche, "Verifiche");
     sv.MostraInformazioni = apre(finestre_.Informazioni, "Informazioni");
     sv.MostraAiuto = apre(finestre_.Aiuto, "Aiuto");
     // The passes of a long calculation repaint the window (the iteration
@@ -162,6 +164,7 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
     modello_->Cambiato = [this] {
         Aggiorna();
         FrmProperty::TraveCambiata(*this); // its section check follows the results
+        FrmVerifiche::TraveCambiata(*this);
     };
     resize(1280, 800);
     RipristinaStato();

@@ -137,6 +137,7 @@ class Comandi_ : public ::testing::Test {
             finestre.push_back(modale ? "unita modale" : "unita");
         };
         f.Servizi.MostraScale = [this] { finestre.push_back("scale"); };
+        f.Servizi.MostraVerifiche = [this] { finestre.push_back("verifiche"); };
         f.Servizi.MostraAiuto = [this](int a) { finestre.push_back("aiuto " + std::to_string(a)); };
         f.Servizi.MostraInformazioni = [this] { finestre.push_back("informazioni"); };
         f.Servizi.StampanteSistema = &stampante;
@@ -199,6 +200,7 @@ TEST_F(Comandi_, OgniComandoLaSuaOperazione) {
         {Comando::DiagrammiDxf, {"diagrammi .dxf"}, {}, 0},
         {Comando::Unita, {}, {"unita"}, 0},
         {Comando::Scale, {}, {"scale"}, 0},
+        {Comando::Verifiche, {}, {"verifiche"}, 0},
         {Comando::Aiuto, {}, {"aiuto 1"}, 0},
         {Comando::Esempi, {"apri.zlv"}, {}, 0},
         {Comando::Informazioni, {}, {"informazioni"}, 0},
