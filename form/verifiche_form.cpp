@@ -60,6 +60,15 @@ void Carichi(const DatiTrave& d, const std::vector<double>& fattori, DatiVerific
     }
 }
 
+std::string Decimali(double v, int decimali, const Separatori& sep) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.*f", decimali, std::isfinite(v) ? v : 0.0);
+    std::string s = b;
+    const size_t p = s.find('.');
+    if (p != std::string::npos) s.replace(p, 1, sep.decimale);
+    return s;
+}
+
 // Distributes the points on the spans by their span index.
 void PuntiNeiTratti(const std::vector<PuntoAzioni>& p, std::vector<TrattoAcciaio>& t) {
     for (const auto& q : p) {
@@ -340,7 +349,7 @@ bool ModelloVerifiche::ImpostaAscisseRitegni(const std::string& testo) {
 std::string ModelloVerifiche::TestoAscisseRitegni() const {
     std::string t;
     for (double x : m_.Dati.Verifica.xRitegni)
-        t += (t.empty() ? "" : "; ") + Numero(x, 2, sep_);
+        t += (t.empty() ? "" : "; ") + Decimali(x, 2, sep_);
     return t;
 }
 
@@ -348,19 +357,6 @@ void ModelloVerifiche::ImpostaQuota(DatiVerifica::TipoQuota q) {
     m_.Dati.Verifica.Quota = q;
     Aggiorna();
 }
-
-namespace {
-
-std::string Numero(double v, int decimali, const Separatori& sep) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.*f", decimali, std::isfinite(v) ? v : 0.0);
-    std::string s = b;
-    const size_t p = s.find('.');
-    if (p != std::string::npos) s.replace(p, 1, sep.decimale);
-    return s;
-}
-
-} // namespace
 
 VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat,
                                 const Separatori& sep) {
@@ -370,12 +366,12 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
     w.Base = m.Combinazioni.Calcolato ? TestoBaseInviluppo : TestoBaseCalcolo;
     if (!w.Motivo.empty()) return w;
     const EsitoVerificaAcciaio& e = w.Risultato.Esito;
-    const auto kNm = [&](double v) { return Numero(v / 1000, 2, sep) + " kN·m"; };
-    const auto kN = [&](double v) { return Numero(v / 1000, 2, sep) + " kN"; };
+    const auto kNm = [&](double v) { return Decimali(v / 1000, 2, sep) + " kN·m"; };
+    const auto kN = [&](double v) { return Decimali(v / 1000, 2, sep) + " kN"; };
     const auto riga = [&](const std::string& campata, const char* controllo, std::string azione,
                           std::string resistenza, double u) {
         w.Righe.push_back({campata, controllo, std::move(azione), std::move(resistenza), u,
-                           Numero(u, 3, sep), u > 1, u > 1 ? "non verificata" : "verificata"});
+                           Decimali(u, 3, sep), u > 1, u > 1 ? "non verificata" : "verificata"});
     };
     for (size_t i = 0; i < e.Tratti.size(); ++i) {
         const EsitoTrattoAcciaio& t = e.Tratti[i];
@@ -396,7 +392,7 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
     }
     if (e.TrattoGovernante >= 0)
         w.Governo = "Governa la campata " + std::to_string(e.TrattoGovernante + 1) + ": " +
-                    NomeControlloAcciaio(e.Governo) + ", utilizzo " + Numero(e.Utilizzo, 3, sep) +
+                    NomeControlloAcciaio(e.Governo) + ", utilizzo " + Decimali(e.Utilizzo, 3, sep) +
                     " - " + (e.Verificata ? "verificata" : "non verificata");
     return w;
 }

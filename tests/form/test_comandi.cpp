@@ -47,7 +47,7 @@ TEST(TabellaComandi, MenuComePrima) {
                "&File di stampa (TXT)", "Relazione &PDF...", "-", "&Disegna Diagrammi in Autocad",
                "Stampa &Diagrammi", "E&xporta Diagrammi in DXF", "-", "&Esci"}));
     EXPECT_EQ(Menu(MenuComando::Barra), Testi{"&Unità"});
-    EXPECT_EQ(Menu(MenuComando::Opzioni), Testi{"&Scelta scale dwg, dxf"});
+    EXPECT_EQ(Menu(MenuComando::Opzioni), (Testi{"&Scelta scale dwg, dxf", "&Verifiche..."}));
     EXPECT_EQ(Menu(MenuComando::Aiuto), (Testi{"&Aiuto", "&Files di esempio", "&Informazioni"}));
     EXPECT_EQ(Menu(MenuComando::Finestra), Testi{"Calcola"});
     EXPECT_EQ(TitoloMenu(MenuComando::File), "&File");
