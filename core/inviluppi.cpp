@@ -473,11 +473,15 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
 
     // The shares at the points and supports.
     const size_t nA = size_t(nC) + 1;
-    for (auto& b : D->Punti) {
-        b.G1.assign(size_t(nP), 0.0);
-        b.G2.assign(size_t(nP), 0.0);
-        b.Ced.assign(size_t(nP), 0.0);
-        b.Q.assign(size_t(nP) * size_t(nQ) * size_t(nC), 0.0);
+    // The relative deflection is enveloped as soon as a point's shares are
+    // known: its block holds one point.
+    for (int g = 0; g < NQuantita; ++g) {
+        auto& b = D->Punti[size_t(g)];
+        const size_t n = g == Relativa ? 1 : size_t(nP);
+        b.G1.assign(n, 0.0);
+        b.G2.assign(n, 0.0);
+        b.Ced.assign(n, 0.0);
+        b.Q.assign(n * size_t(nQ) * size_t(nC), 0.0);
     }
     for (auto& b : D->Appoggi) {
         b.G1.assign(nA, 0.0);
@@ -529,10 +533,16 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
             break;
         }
     };
-    // Point by point, so that a point's shares are written together.
+    // Point by point, so that a point's shares are written together. The
+    // deflection relative to the supports: the characteristic combination,
+    // and the variable loads alone.
     double valori[NQuantita];
+    double mx[NumeroTipiCombinazione], mn[NumeroTipiCombinazione];
+    std::vector<double> fRara(static_cast<size_t>(nP)), fVariabili(static_cast<size_t>(nP));
+    Dettaglio::Blocco& relativa = D->Punti[Relativa];
     for (int i = 0; i < nP; ++i) {
         const Punto& p = punti[size_t(i)];
+        relativa.G1[0] = relativa.G2[0] = relativa.Ced[0] = 0;
         const double L = dc.Campate[size_t(p.Campata)].L;
         const bool sbalzoA = p.Campata == 0 && liberoA;
         const bool sbalzoB = p.Campata == nC - 1 && liberoB;
@@ -547,12 +557,20 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
             const double corda = sbalzoA ? wB : sbalzoB ? wA : wA + (wB - wA) * (p.s / L);
             valori[Relativa] = valori[2] - corda;
             const int caso = origini[k].Caso;
-            for (int g = 0; g < NQuantita; ++g) {
+            for (int g = 0; g < 3; ++g) {
                 const double v = Finito(valori[g], "valore di un caso");
                 somma(D->Punti[size_t(g)], k, size_t(i), v);
-                if (g < 3 && caso >= 0) r.PerCaso[size_t(caso)].Valori[size_t(g)][size_t(i)] += v;
+                if (caso >= 0) r.PerCaso[size_t(caso)].Valori[size_t(g)][size_t(i)] += v;
             }
+            somma(relativa, k, 0, Finito(valori[Relativa], "freccia di un caso"));
         }
+        const Valori rel = ValoriDi(*D, relativa, 0);
+        Estremi(*D, rel, false, mx, mn);
+        fRara[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
+                                    std::abs(mn[int(TipoCombinazione::Rara)]));
+        Estremi(*D, rel, true, mx, mn);
+        fVariabili[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
+                                         std::abs(mn[int(TipoCombinazione::Rara)]));
     }
     for (size_t k = 0; k < insiemi.size(); ++k) {
         const RisultatiContinua& rc = risposte[k];
@@ -580,10 +598,6 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
         inv.MAppMax.assign(nA, 0.0);
         inv.MAppMin.assign(nA, 0.0);
     }
-    double mx[NumeroTipiCombinazione], mn[NumeroTipiCombinazione];
-    // The deflection relative to the supports: the characteristic
-    // combination, and the variable loads alone.
-    std::vector<double> fRara(static_cast<size_t>(nP)), fVariabili(static_cast<size_t>(nP));
     for (int i = 0; i < nP; ++i) {
         for (int g = 0; g < 3; ++g) {
             Estremi(*D, ValoriDi(*D, D->Punti[size_t(g)], i), false, mx, mn);
@@ -592,13 +606,6 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
                 r.Inviluppi[size_t(t)].Curve[size_t(g)].Min[size_t(i)] = mn[t];
             }
         }
-        const Valori rel = ValoriDi(*D, D->Punti[Relativa], i);
-        Estremi(*D, rel, false, mx, mn);
-        fRara[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
-                                    std::abs(mn[int(TipoCombinazione::Rara)]));
-        Estremi(*D, rel, true, mx, mn);
-        fVariabili[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
-                                         std::abs(mn[int(TipoCombinazione::Rara)]));
     }
     for (size_t a = 0; a < nA; ++a) {
         double mx2[NumeroTipiCombinazione], mn2[NumeroTipiCombinazione];
