@@ -138,8 +138,11 @@ DatiContinua Trave(const DatiTrave& d) {
 // `accesa(q, s)`, each cut at the supports by hand.
 RisultatiContinua Combinazione(const DatiTrave& d, const std::vector<CasoCarico>& casi,
                                const std::vector<double>& fattori,
-                               const std::function<bool(int, int)>& accesa) {
+                               const std::function<bool(int, int)>& accesa, bool cedimenti = true) {
     DatiContinua c = Trave(d);
+    if (!cedimenti)
+        for (auto& a : c.Appoggi)
+            a.Cedimento = 0;
     const int nC = int(d.Campate.size());
     std::vector<double> x0{0};
     for (const auto& s : d.Campate)
@@ -223,6 +226,25 @@ Campione Valori(const RisultatiContinua& c, const RisultatiCombinazioni& r, cons
         k.MApp.push_back(a.Momento);
     }
     return k;
+}
+
+// Per span, the largest deflection measured from the chord joining its
+// supports' displacements (from its support's displacement on an overhang).
+std::vector<double> FrecceCampate(const RisultatiContinua& c, const Campione& k,
+                                  const RisultatiCombinazioni& r, const DatiTrave& d) {
+    const size_t nC = d.Campate.size();
+    std::vector<double> f(nC, 0.0), x0{0};
+    for (const auto& s : d.Campate)
+        x0.push_back(x0.back() + s.L);
+    for (size_t i = 0; i < r.x.size(); ++i) {
+        const size_t e = size_t(r.Campata[i]);
+        const double wA = c.Appoggi[e].Spostamento, wB = c.Appoggi[e + 1].Spostamento;
+        double rif = wA + (wB - wA) * (r.x[i] - x0[e]) / d.Campate[e].L;
+        if (e == 0 && d.Appoggi[0].Tipo == TipoAppoggio::Libero) rif = wB;
+        if (e == nC - 1 && d.Appoggi[nC].Tipo == TipoAppoggio::Libero) rif = wA;
+        f[e] = std::max(f[e], std::abs(k.Punti[2][i] - rif));
+    }
+    return f;
 }
 
 // Every combination's description for the enumeration.
@@ -328,6 +350,7 @@ TEST(Combinazioni, InviluppoUgualeAllEnumerazioneDiOgniCombinazione) {
                 mMx[size_t(t)].assign(nA, -1e300);
                 mMn[size_t(t)].assign(nA, 1e300);
             }
+            std::vector<double> freccia(size_t(nC), 0.0), freccia2(size_t(nC), 0.0);
             for (const Scelta& s : Scelte(casi)) {
                 const auto f = FattoriCombinazione(d, casi, s);
                 for (int schema = 0; schema < (1 << bit); ++schema) {
@@ -335,8 +358,23 @@ TEST(Combinazioni, InviluppoUgualeAllEnumerazioneDiOgniCombinazione) {
                         const int iq = int(std::find(q.begin(), q.end(), caso) - q.begin());
                         return (schema >> (iq * nC + e)) & 1;
                     };
-                    const Campione k = Valori(Combinazione(d, casi, f, accesa), r, d);
+                    const RisultatiContinua rc = Combinazione(d, casi, f, accesa);
+                    const Campione k = Valori(rc, r, d);
                     const size_t t = size_t(s.Tipo);
+                    if (s.Tipo == TipoCombinazione::Rara) {
+                        // The deflection checks: the whole combination, and
+                        // its variable loads alone.
+                        const auto fc = FrecceCampate(rc, k, r, d);
+                        auto soloQ = f;
+                        for (size_t c = 0; c < casi.size(); ++c)
+                            if (casi[c].Tipo != TipoCaso::Q) soloQ[c] = 0;
+                        const RisultatiContinua rq = Combinazione(d, casi, soloQ, accesa, false);
+                        const auto fq = FrecceCampate(rq, Valori(rq, r, d), r, d);
+                        for (size_t e = 0; e < size_t(nC); ++e) {
+                            freccia[e] = std::max(freccia[e], fc[e]);
+                            freccia2[e] = std::max(freccia2[e], fq[e]);
+                        }
+                    }
                     for (size_t j = 0; j < 3; ++j)
                         for (size_t i = 0; i < nP; ++i) {
                             mx[t][j][i] = std::max(mx[t][j][i], k.Punti[j][i]);
@@ -369,6 +407,18 @@ TEST(Combinazioni, InviluppoUgualeAllEnumerazioneDiOgniCombinazione) {
                     EXPECT_NEAR(inv.MAppMax[a], mMx[t][a], tolM) << "appoggio " << a;
                     EXPECT_NEAR(inv.MAppMin[a], mMn[t][a], tolM) << "appoggio " << a;
                 }
+            }
+
+            ASSERT_EQ(r.Frecce.size(), size_t(nC));
+            for (size_t e = 0; e < size_t(nC); ++e) {
+                const VerificaFreccia& v = r.Frecce[e];
+                EXPECT_NEAR(v.f, freccia[e], 1e-9 * Scala(freccia) + 1e-15) << "campata " << e;
+                EXPECT_NEAR(v.f2, freccia2[e], 1e-9 * Scala(freccia2) + 1e-15) << "campata " << e;
+                const bool sbalzo =
+                    (e == 0 && d.Appoggi[0].Tipo == TipoAppoggio::Libero) ||
+                    (e + 1 == size_t(nC) && d.Appoggi.back().Tipo == TipoAppoggio::Libero);
+                EXPECT_EQ(v.L, d.Campate[e].L * (sbalzo ? 2 : 1));
+                EXPECT_EQ(v.Verificata, v.f <= v.L / 250 && v.f2 <= v.L / 300);
             }
 
             // The governing combinations, recomputed as a whole, at a few
