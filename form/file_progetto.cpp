@@ -1,5 +1,7 @@
 #include "form/file_progetto.h"
 
+#include "section/verifica_acciaio.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -63,11 +65,43 @@ void FondazioneVecchiFile(DatiTrave& d) {
 } // namespace
 
 std::string VersioneScritta(const DatiTrave& d) {
-    if (ConCasiCarico(d)) return VersioneFileCasi;
+    if (ConCasiCarico(d) || d.Verifica.Attiva) return VersioneFileCasi;
     return d.Vincoli == Continua ? VersioneFileContinua : VersioneFileCorrente;
 }
 
 namespace {
+
+// Lines 27-28: the steel member check, written only when the problem has
+// one; a file that ends before line 27 has none.
+void VerificaLeggeScrive(FlussoValori& f, Verso modo, DatiTrave& d) {
+    const bool leggi = modo == Verso::Leggi;
+    DatiVerifica& v = d.Verifica;
+    if (leggi) {
+        v = DatiVerifica{};
+        if (f.FineDati()) return;
+        v.Attiva = true;
+    } else if (!v.Attiva) {
+        return;
+    }
+    auto ritegno = static_cast<int16_t>(v.Ritegno);
+    auto quota = static_cast<int16_t>(v.Quota);
+    auto n = static_cast<int16_t>(std::min<size_t>(v.xRitegni.size(), 32767));
+    FileInOut(modo, f, v.Profilo, v.Acciaio, v.gM0, v.gM1, ritegno, quota, n);
+    if (leggi) {
+        const auto ammesso = [](double g) { return std::isfinite(g) && g >= 1 && g <= 2; };
+        if (v.Profilo.empty() || !CercaAcciaio(v.Acciaio) || !ammesso(v.gM0) || !ammesso(v.gM1) ||
+            ritegno < 0 || ritegno > static_cast<int16_t>(DatiVerifica::TipoRitegno::Continui) ||
+            quota < 0 || quota > static_cast<int16_t>(DatiVerifica::TipoQuota::Inferiore) || n < 0)
+            ValoreNonAmmesso(f);
+        v.Ritegno = static_cast<DatiVerifica::TipoRitegno>(ritegno);
+        v.Quota = static_cast<DatiVerifica::TipoQuota>(quota);
+        v.xRitegni.assign(static_cast<size_t>(n), 0);
+    }
+    for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+        FileInOut(modo, f, v.xRitegni[i]);
+        if (leggi && !std::isfinite(v.xRitegni[i])) ValoreNonAmmesso(f);
+    }
+}
 
 // Lines 22-26: the load cases, the partial factors, the deflection limits
 // and the self-weight; reading checks them and the loads' cases.
@@ -290,6 +324,8 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
 
         // 22-26: load cases, from version 7.0.
         if (ConCasi(versione)) CasiLeggeScrive(f, modo, d);
+        // 27-28: the steel member check, when the problem has one.
+        if (ConCasi(versione)) VerificaLeggeScrive(f, modo, d);
     } catch (const ErroreFile&) {
         return EsitoProgetto::Parziale;
     }

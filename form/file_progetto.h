@@ -32,7 +32,14 @@
 //  24  gG1 unfavourable, gG1 favourable, gG2 ..., gQ ...   FileInOut, from "7.0"
 //  25  deflection limits Totale,Variabili                  FileInOut, from "7.0"
 //  26  PesoProprio, PesoProprioQ                           FileInOut, from "7.0"
-// Version "7.0" is written only for a problem with load cases (`ConCasiCarico`),
+//  27  the steel member check: Profilo,Acciaio,gM0,gM1,Ritegno,Quota,N
+//      (Ritegno 0 supports only, 1 also at abscissae, 2 continuous; Quota 0
+//      top flange, 1 centroid, 2 bottom flange)           from "7.0", optional
+//  28  N lines, one abscissa of a lateral restraint each
+//      Lines 27-28 are written only for a problem with a check; a "7.0" file
+//      that ends after line 26 has none.
+// Version "7.0" is written only for a problem with load cases (`ConCasiCarico`)
+// or a steel member check,
 // "6.0" only for a continuous beam without them (Vincoli 5, which no older
 // version may hold); every other problem is written as "5.4", so that its
 // file stays as older programs read it. A file of a version newer than
