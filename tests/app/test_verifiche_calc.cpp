@@ -80,7 +80,7 @@ TEST(VerificheJson, UscitaConChiaviEValori) {
     for (auto it = c.begin(); it != c.end(); ++it)
         chiavi.push_back(it.key());
     EXPECT_EQ(chiavi,
-              (std::vector<std::string>{"Base", "Governo", "Motivo", "Verifiche", "Verificata"}));
+              (std::vector<std::string>{"Base", "Governo", "Motivo", "Verificata", "Verifiche"}));
     EXPECT_EQ(c["Base"], "Azioni di progetto: risultati del calcolo (nessuna combinazione)");
     EXPECT_TRUE(c["Motivo"].is_null());
     EXPECT_EQ(c["Verificata"], true);
