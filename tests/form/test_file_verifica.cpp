@@ -93,7 +93,7 @@ TEST(FileVerifica, RigheDanneggiate) {
     const std::string riga = "\"HEB200\",\"S355\",1,1.1,1,2,2\r\n";
     const size_t p = byte.rfind(riga);
     ASSERT_NE(p, std::string::npos);
-    for (const std::string& guasta :
+    for (const char* guasta :
          {"\"HEB200\",\"S420\",1,1.1,1,2,2\r\n", "\"HEB200\",\"S355\",0.5,1.1,1,2,2\r\n",
           "\"HEB200\",\"S355\",1,1.1,3,2,2\r\n", "\"HEB200\",\"S355\",1,1.1,1,-1,2\r\n",
           "\"\",\"S355\",1,1.1,1,2,2\r\n", "\"HEB200\",\"S355\",1,1.1,1,2,3\r\n"}) {
