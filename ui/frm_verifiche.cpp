@@ -163,11 +163,17 @@ void FrmVerifiche::Coefficienti() {
         double a = 0, b = 0;
         const std::string sep = trave_.Unita().separatori.decimale;
         auto leggi = [&](QLineEdit* e, double& v) {
-            std::string t = e->text().trimmed().toStdString();
-            if (sep != ".")
-                for (size_t k = t.find(sep); k != std::string::npos; k = t.find(sep, k + 1))
-                    t.replace(k, sep.size(), ".");
-            return LeggiMacchina(t, v) == EsitoLettura::Letto;
+            const std::string t = e->text().trimmed().toStdString();
+            std::string u;
+            for (size_t k = 0; k < t.size();) {
+                if (!sep.empty() && t.compare(k, sep.size(), sep) == 0) {
+                    u += '.';
+                    k += sep.size();
+                } else {
+                    u += t[k++];
+                }
+            }
+            return LeggiMacchina(u, v) == EsitoLettura::Letto;
         };
         if (leggi(gM0_, a) && leggi(gM1_, b)) modello_->ImpostaCoefficienti(a, b);
         Mostra();
