@@ -268,8 +268,12 @@ std::vector<CoefficientiPsi> PsiCasi(const std::vector<CasoCarico>& casi,
                                      const std::vector<int>& casiQ) {
     std::vector<CoefficientiPsi> psi;
     for (const int c : casiQ) {
+        // The table's ψ for its categories, the typed ones for the others.
         const CasoCarico& k = casi[size_t(c)];
-        psi.push_back({Finito(k.psi0, "psi0"), Finito(k.psi1, "psi1"), Finito(k.psi2, "psi2")});
+        CoefficientiPsi p;
+        if (!PsiCategoria(k.Categoria, p))
+            p = {Finito(k.psi0, "psi0"), Finito(k.psi1, "psi1"), Finito(k.psi2, "psi2")};
+        psi.push_back(p);
     }
     return psi;
 }
