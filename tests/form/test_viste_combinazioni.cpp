@@ -9,6 +9,8 @@
 #include "form/diagrammi_form.h"
 #include "form/modello_form.h"
 #include "form/relazione.h"
+#include "form/relazione_pdf.h"
+#include "graphics/documento.h"
 #include "graphics/superficie_registro.h"
 #include "tests/comune/combinazioni.h"
 
@@ -170,4 +172,30 @@ TEST_F(Viste, ReportSection) {
     // A check that fails says so.
     m.Combinazioni.Frecce[0].Verificata = false;
     EXPECT_NE(TestoRelazione(TestiDaForm(f)).find("NON verificata"), std::string::npos);
+}
+
+// The PDF report: the same section, its tables the report's grids, placed
+// after the results and before the diagrams; none without combinations.
+TEST_F(Viste, PdfReportSection) {
+    Calcola();
+    auto sezioni = [&] {
+        std::vector<std::string> s;
+        for (const auto& b : DocumentoRelazione(DatiRelazionePdfDaForm(f)).Blocchi)
+            if (b.tipo == BloccoDocumento::Tipo::Sezione) s.push_back(b.testo);
+        return s;
+    };
+    const std::vector<std::string> con = sezioni();
+    EXPECT_EQ(con, (std::vector<std::string>{"Dati", "Carichi", "Risultati",
+                                             "Casi di carico e combinazioni", "Diagrammi"}));
+    const Documento doc = DocumentoRelazione(DatiRelazionePdfDaForm(f));
+    bool trovata = false;
+    for (const auto& b : doc.Blocchi)
+        if (b.tipo == BloccoDocumento::Tipo::Tabella && !b.tabella.Righe.empty() &&
+            b.tabella.Intestazione.size() == 7 && b.tabella.Intestazione[1] == "Mmax") {
+            EXPECT_EQ(b.tabella.Righe[0][1], "92.25");
+            trovata = true;
+        }
+    EXPECT_TRUE(trovata);
+    m.Combinazioni = {};
+    EXPECT_EQ(sezioni(), (std::vector<std::string>{"Dati", "Carichi", "Risultati", "Diagrammi"}));
 }

@@ -9,6 +9,7 @@
 // favourable g alone, 45 kNm; the largest shear 20.5 · 3 = 61.5 kN at the
 // left support, the smallest −61.5 kN at the right one. The automatic scale
 // is 1.5 · 92250 / 6 = 23062 rounded up the 1-2-5 series: 50000.
+#include "graphics/dxf.h"
 #include "graphics/plotta.h"
 #include "graphics/superficie_registro.h"
 #include "io/generale.h"
@@ -173,6 +174,14 @@ TEST_F(Viste, FilesDrawTheViewChosen) {
     // The view named over the moments and over the shears.
     EXPECT_EQ(std::count(testi.begin(), testi.end(), "Inviluppo Rara"), 2)
         << ::testing::PrintToString(testi);
+    // A DXF file shows the scales, after the view's name.
+    SuperficieDxf dxf;
+    dxf.ApriDxf("non-scritto.dxf", 1);
+    Plotta file;
+    ASSERT_TRUE(file.PlottaFile(c, dxf));
+    const std::string testo = dxf.File().TestoChiuso();
+    EXPECT_NE(testo.find("Inviluppo Rara - Scala momenti 1:50,000"), std::string::npos);
+    EXPECT_NE(testo.find("Inviluppo Rara - Scala tagli 1:50,000"), std::string::npos);
 }
 
 TEST(VisteDiagrammi, NamesOfTheViews) {
