@@ -261,11 +261,17 @@ ModelloDiagramma::LeggiVista(const ContestoDiagrammi& c, const VistaDiagrammi& v
         return l;
     }
     l.minimo = minimo;
+    // The governing combination, when the results keep how they were made
+    // (a fault in finding it leaves it out of the reading).
     auto governo = [&](size_t i, bool massimo) {
         if (!r.Interno) return std::string();
-        const std::string t =
-            TestoGoverno(r.GovernoPunto(TipoCombinazione(v.indice), q, int(i), massimo), r.Casi);
-        return t.empty() ? t : " (" + t + ")";
+        try {
+            const std::string t = TestoGoverno(
+                r.GovernoPunto(TipoCombinazione(v.indice), q, int(i), massimo), r.Casi);
+            return t.empty() ? t : " (" + t + ")";
+        } catch (const std::exception&) {
+            return std::string();
+        }
     };
     l.stato = xs + "   " + nome + "max = " + ConUnita(u, g, l.valore) + governo(iMax, true) +
               "   " + nome + "min = " + ConUnita(u, g, minimo) + governo(iMin, false);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace zelvo {
 
@@ -87,6 +88,16 @@ std::string PerRelazione(std::string t) {
     return t;
 }
 
+// A governing combination's text ("-" when it cannot be found).
+std::string TestoGovernoSicuro(const std::function<Governo()>& trova,
+                               const std::vector<CasoCarico>& casi) {
+    try {
+        return TestoGoverno(trova(), casi);
+    } catch (const std::exception&) {
+        return "-";
+    }
+}
+
 } // namespace
 
 TestiCombinazioni TestiCombinazioniDaForm(const ModelloForm& f) {
@@ -162,11 +173,17 @@ TestiCombinazioni TestiCombinazioniDaForm(const ModelloForm& f) {
             if (r.Interno)
                 e.Governo.push_back(
                     "Campata " + ns + " - Mmax: " +
-                    TestoGoverno(r.GovernoPunto(tipo, GrandezzaInviluppo::M, int(iMax), true),
-                                 r.Casi) +
+                    TestoGovernoSicuro(
+                        [&] {
+                            return r.GovernoPunto(tipo, GrandezzaInviluppo::M, int(iMax), true);
+                        },
+                        r.Casi) +
                     "; Mmin: " +
-                    TestoGoverno(r.GovernoPunto(tipo, GrandezzaInviluppo::M, int(iMin), false),
-                                 r.Casi));
+                    TestoGovernoSicuro(
+                        [&] {
+                            return r.GovernoPunto(tipo, GrandezzaInviluppo::M, int(iMin), false);
+                        },
+                        r.Casi));
         }
         e.Campate = GrigliaTesto::DaRighe(campate, 1, 1);
         const size_t na = inv.RMax.size();
@@ -181,9 +198,11 @@ TestiCombinazioni TestiCombinazioniDaForm(const ModelloForm& f) {
                 if (r.Interno)
                     e.Governo.push_back(
                         "Appoggio " + std::to_string(a + 1) + " - Rmax: " +
-                        TestoGoverno(r.GovernoAppoggio(tipo, int(a), false, true), r.Casi) +
+                        TestoGovernoSicuro(
+                            [&] { return r.GovernoAppoggio(tipo, int(a), false, true); }, r.Casi) +
                         "; Rmin: " +
-                        TestoGoverno(r.GovernoAppoggio(tipo, int(a), false, false), r.Casi));
+                        TestoGovernoSicuro(
+                            [&] { return r.GovernoAppoggio(tipo, int(a), false, false); }, r.Casi));
             }
             e.Appoggi = GrigliaTesto::DaRighe(appoggi, 1, 1);
         }

@@ -33,6 +33,18 @@ Vettore1<double> Tabella(const Vettore1<float>& v, int n) {
     return t;
 }
 
+// The short text of the combination governing point i, none when the
+// results do not keep how they were made or it cannot be found.
+std::string GovernoBreve(const RisultatiCombinazioni& r, TipoCombinazione t, GrandezzaInviluppo q,
+                         int i, bool massimo, int nCampate) {
+    if (!r.Interno) return {};
+    try {
+        return TestoGovernoBreve(r.GovernoPunto(t, q, i, massimo), r.Casi, nCampate);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 // Value and unit of a label: FormatoEtichetta of the shown value.
@@ -604,12 +616,11 @@ std::vector<Riquadro> Plotta::CurveEtichetteVista(const VistaDiagrammi& v, Grand
         etichette.push_back(e);
         std::string t = frecce ? "f=" + SenzaBlank(Etichetta(g, e.Valore)) : Etichetta(g, e.Valore);
         brevi.push_back(t);
-        if (governo && inviluppo && rc.Interno)
-            t += " (" +
-                 TestoGovernoBreve(
-                     rc.GovernoPunto(TipoCombinazione(v.indice), q, int(i), punti[k].Massimo),
-                     rc.Casi, nCampate) +
-                 ")";
+        if (governo && inviluppo) {
+            const std::string gv =
+                GovernoBreve(rc, TipoCombinazione(v.indice), q, int(i), punti[k].Massimo, nCampate);
+            if (!gv.empty()) t += " (" + gv + ")";
+        }
         lunghi.push_back(t);
     }
     std::vector<std::pair<double, double>> curva;

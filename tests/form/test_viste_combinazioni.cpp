@@ -199,3 +199,49 @@ TEST_F(Viste, PdfReportSection) {
     m.Combinazioni = {};
     EXPECT_EQ(sezioni(), (std::vector<std::string>{"Dati", "Carichi", "Risultati", "Diagrammi"}));
 }
+
+// The report of a calculated problem: the same span with g = 10 kN/m a
+// permanent case and q = 5 kN/m a variable one (category B). Closed forms:
+// SLU Mmax = (1.3 g + 1.5 q) L² / 8 = 92.25 kNm at midspan, Vmax = 20.5 · 3
+// = 61.5 kN; the characteristic deflection 5 (g + q) L⁴ / (384 E J) =
+// 0.012054 m, L/f = 497.8; the variable load's 5 q L⁴ / (384 E J) =
+// 0.0040179 m, L/f2 = 1493.3; both within L/250 and L/300.
+TEST_F(Viste, ReportOfACalculatedProblem) {
+    Calcola();
+    DatiTrave& d = m.Dati;
+    d.Casi = {{"Permanenti", TipoCaso::G1, CategoriaQ::A, 0, 0, 0},
+              {"Folla", TipoCaso::Q, CategoriaQ::B, 0.7, 0.5, 0.3}};
+    d.CarichiTrapezi.Conserva(++d.NTrapezi);
+    d.CarichiTrapezi(d.NTrapezi) = {float(q), float(q), 0, float(L)};
+    d.CarichiTrapezi(d.NTrapezi).Caso = 1;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const RisultatiCombinazioni& r = m.Combinazioni;
+    ASSERT_TRUE(r.Calcolato);
+    ASSERT_EQ(r.Frecce.size(), 1u);
+    const double fc = 5 * (g + q) * std::pow(L, 4) / (384 * EJ);
+    const double f2c = 5 * q * std::pow(L, 4) / (384 * EJ);
+    EXPECT_NEAR(r.Frecce[0].f, fc, 1e-3 * fc);
+    EXPECT_NEAR(r.Frecce[0].f2, f2c, 1e-3 * f2c);
+    const std::string t = TestoRelazione(TestiDaForm(f));
+    const std::string sezione = t.substr(t.find("CASI DI CARICO"));
+    const size_t slu = sezione.find("Inviluppo SLU - campate");
+    ASSERT_NE(slu, std::string::npos);
+    const std::string righe = sezione.substr(slu, sezione.find("Inviluppo Rara") - slu);
+    for (const char* atteso :
+         {"92.25", "3.000", "61.50", "-61.50", "Campata 1 - Mmax: SLU", "Folla"})
+        EXPECT_NE(righe.find(atteso), std::string::npos) << atteso << "\n" << righe;
+    const std::string frecce = sezione.substr(sezione.find("Verifica delle frecce"));
+    for (const char* atteso : {"498", "1,493", "L/250", "L/300", "verificata"})
+        EXPECT_NE(frecce.find(atteso), std::string::npos) << atteso << "\n" << frecce;
+    EXPECT_EQ(frecce.find("NON"), std::string::npos);
+
+    // The window's reading names both combinations.
+    scelte.Vista = {VistaDiagrammi::Tipo::Inviluppo, int(TipoCombinazione::SLU)};
+    const ContestoDiagrammi c = ContestoFinestre(f);
+    ModelloDiagramma momenti(0);
+    const auto l = momenti.Leggi(c, Dipingi(momenti, c, 3));
+    ASSERT_TRUE(l);
+    EXPECT_NEAR(l->valore, 92250, 92250 * 1e-9);
+    EXPECT_EQ(l->stato.substr(0, 35), "x = 3.000 m   Mmax = 92.25 kNm (SLU") << l->stato;
+    EXPECT_NE(l->stato.find("Mmin = 45.00 kNm (SLU"), std::string::npos) << l->stato;
+}

@@ -62,6 +62,15 @@ struct Viste : ::testing::Test {
             t.push_back(x.testo);
         return t;
     }
+    // One label in the colour: its number (4 significant digits of the
+    // calculated value) near `valore`, then `coda`.
+    void Etichette(uint32_t colore, double valore, const std::string& coda) const {
+        const auto t = Testi(colore);
+        ASSERT_EQ(t.size(), 1u) << ::testing::PrintToString(t);
+        ASSERT_GT(t[0].size(), coda.size());
+        EXPECT_EQ(t[0].substr(t[0].size() - coda.size()), coda) << t[0];
+        EXPECT_NEAR(std::stod(t[0]), valore, 0.006) << t[0];
+    }
     std::string Etichetta(double v, const char* unita) const {
         return FormatoEtichetta(u.separatori, 4, v) + " " + unita;
     }
@@ -247,4 +256,28 @@ TEST(VisteDiagrammi, PointsLabelledSpanBySpan) {
     EXPECT_TRUE(punti[0].Massimo);
     // Sizes that do not match: nothing.
     EXPECT_TRUE(PuntiEtichette(x, {0, 0}, c, true).empty());
+}
+
+// The calculated envelope of the same span (g a permanent case, q a
+// variable one): the labels name the combination of each extreme, the
+// largest moment with the variable case on, the smallest with the permanent
+// load favourable and the variable case off.
+TEST_F(Viste, CalculatedEnvelopeLabelsNameTheirCombination) {
+    m.Dati.Casi = {{"Permanenti", TipoCaso::G1, CategoriaQ::A, 0, 0, 0},
+                   {"Folla", TipoCaso::Q, CategoriaQ::B, 0.7, 0.5, 0.3}};
+    prova::Trapezio(m.Dati, float(q), float(q), 0, float(L));
+    m.Dati.CarichiTrapezi(2).Caso = 1;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    ASSERT_TRUE(m.Combinazioni.Calcolato);
+    scale.Vista = {V::Inviluppo, int(TipoCombinazione::SLU)};
+    ASSERT_TRUE(P.PlottaDiagramma(c, TipoDiagramma::Momento, video));
+    EXPECT_TRUE(msg.elenco.empty());
+    Etichette(Rosso, 92.25, " kNm (Folla)");
+    Etichette(Blu, 45, " kNm (G1 fav.)");
+    // The characteristic combination: g + q, 15 · 36 / 8 = 67.5 kNm; g alone 45.
+    s.tratti.clear();
+    scale.Vista = {V::Inviluppo, int(TipoCombinazione::Rara)};
+    ASSERT_TRUE(P.PlottaDiagramma(c, TipoDiagramma::Momento, video));
+    Etichette(Rosso, 67.5, " kNm (Folla)");
+    Etichette(Blu, 45, " kNm (solo permanenti)");
 }
