@@ -62,10 +62,17 @@ std::string Plotta::Valore(Grandezza g, double v) const {
 void Plotta::TitoloEScala(const std::string& didascalia, double scala, const std::string& vista) {
     StatoPlotta& p = p_;
     const double h = H();
+    titolo_.clear();
+    double hm = 0;
+    const auto larghezza = LarghezzaEtichette(sup_, h, &hm);
+    auto ingombro = [&](double y, const std::string& t) {
+        titolo_.push_back({p.xIniziale, y - hm, p.xIniziale + larghezza(t), y + hm});
+    };
     double y = p.yMaxDiagramma - 2 * h;
     if (p.Tipo == TipoDiagramma::Momento) {
         const DatiTrave& d = Dati();
         g_.Testo(p.xIniziale, y, h, "File : " + c_->NomeFile + " - " + d.Titolo, 1);
+        ingombro(y, "File : " + c_->NomeFile + " - " + d.Titolo);
         y -= 2 * h;
         std::string r = "Luce = " + Valore(Grandezza::Lunghezza, d.Luce) + " " +
                         c_->Unita->Etichetta(Grandezza::Lunghezza);
@@ -83,15 +90,18 @@ void Plotta::TitoloEScala(const std::string& didascalia, double scala, const std
                  c_->Unita->Etichetta(Grandezza::Lunghezza);
         }
         g_.Testo(p.xIniziale, y, h, r, 1);
+        ingombro(y, r);
         y -= 2 * h;
     }
-    if (sup_->ScaleNelDisegno())
-        g_.Testo(p.xIniziale, y, h,
-                 (vista.empty() ? std::string() : vista + " - ") + didascalia +
-                     NumeroScala(c_->Unita->separatori, scala),
-                 1);
-    else if (!vista.empty())
+    if (sup_->ScaleNelDisegno()) {
+        const std::string t = (vista.empty() ? std::string() : vista + " - ") + didascalia +
+                              NumeroScala(c_->Unita->separatori, scala);
+        g_.Testo(p.xIniziale, y, h, t, 1);
+        ingombro(y, t);
+    } else if (!vista.empty()) {
         g_.Testo(p.xIniziale, y, h, vista, 1);
+        ingombro(y, vista);
+    }
 }
 
 void Plotta::Appoggio(double xe, double a) {
@@ -543,7 +553,7 @@ std::vector<PuntoEtichetta> PuntiEtichette(const std::vector<double>& x,
     auto aggiungi = [&](size_t i, bool massimo) {
         const PuntoEtichetta nuovo{int(i), massimo};
         for (const PuntoEtichetta& p : punti)
-            if (x[size_t(p.Indice)] == x[i] && valore(p) == valore(nuovo)) return;
+            if (x[size_t(p.Indice)] == x[i] && std::fabs(valore(p) - valore(nuovo)) <= tol) return;
         punti.push_back(nuovo);
     };
     for (int s = 0; s < campate; ++s) {
@@ -697,6 +707,8 @@ void Plotta::PlottaVista(TipoDiagramma d, const VistaDiagrammi& v, double offset
     }
     g_.ImpostaColore(Cad::Nero);
     TitoloEScala(momenti ? "Scala momenti 1:" : "Scala tagli 1:", scala, NomeVista(rc, v));
+    // The labels clear of the title block.
+    ostacoli.insert(ostacoli.end(), titolo_.begin(), titolo_.end());
     ostacoli = CurveEtichetteVista(v, q, scala, Cad::Rosso,
                                    momenti ? Grandezza::Momento : Grandezza::Forza,
                                    std::move(ostacoli), true);

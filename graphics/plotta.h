@@ -90,7 +90,8 @@ std::string TestoGovernoBreve(const Governo& g, const std::vector<CasoCarico>& c
 // lies below zero), on the smallest curve its smallest value where it is
 // below zero (else its largest, where it lies above zero; only with
 // minimiPositivi). Values within 1e-9 of the largest magnitude are not
-// labelled, nor a value already labelled at the same abscissa.
+// labelled, nor a value already labelled at the same abscissa (within the
+// same tolerance).
 struct PuntoEtichetta {
     int Indice = 0;      // point (0-based)
     bool Massimo = true; // on the largest curve
@@ -184,6 +185,8 @@ class Plotta {
     StatoPlotta p_;
     Grafica g_;
     std::unique_ptr<Plottaggio> finestra_;
+    // The boxes the title block's lines of the last diagram take (plot units).
+    std::vector<Riquadro> titolo_;
 };
 
 // The owner's PlottaInOggetto for the diagrams: a printed page gets the
