@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -28,6 +29,25 @@ struct UnitaRelazione {
     std::string Momento;           // slot 3 + slot 0
     std::string CaricoDistribuito; // slot 3 + "/" + slot 0
     std::string ForzaModello;      // slot 3 as held (the foundation's "max V")
+};
+
+// The load cases, their combinations, envelopes and deflection checks as
+// the report prints them (values in the window's units, row 0 of each grid
+// its heading); empty grids when the combinations were not calculated.
+struct TestiCombinazioni {
+    GrigliaTesto Casi;         // N°, Nome, Tipo, Categoria, psi0, psi1, psi2
+    GrigliaTesto Coefficienti; // gamma, sfavorevole, favorevole (G1, G2, Q)
+    std::vector<std::string> Formule;
+    struct Inviluppo {
+        std::string Nome;                 // "SLU", ..., "Quasi permanente"
+        GrigliaTesto Campate;             // N°, Mmax, x, Mmin, x, Vmax, Vmin
+        GrigliaTesto Appoggi;             // N°, Rmax, Rmin, Mmax, Mmin
+        std::vector<std::string> Governo; // the combination governing each extreme
+    };
+    std::vector<Inviluppo> Inviluppi;
+    // N°, L, f, L/f, limite, f2, L/f2, limite2, esito.
+    GrigliaTesto Frecce;
+    bool Presenti() const { return Casi.Righe() > 1; }
 };
 
 struct TestiRelazione {
@@ -52,7 +72,12 @@ struct TestiRelazione {
     // and deflections (N°, f max, x, L/f). Empty grids otherwise.
     GrigliaTesto Campate, Appoggi;
     GrigliaTesto RisAppoggi, RisCampate, RisFrecce;
+    TestiCombinazioni Combinazioni;
 };
+
+// The report's texts of the module's combinations (nothing when they were
+// not calculated).
+TestiCombinazioni TestiCombinazioniDaForm(const ModelloForm& f);
 
 // The labels of the current units by kind.
 UnitaRelazione UnitaPerRelazione(const UnitMisura& u);
