@@ -820,6 +820,12 @@ TEST(Combinazioni, TestoDelGoverno) {
     g.Dominante = -1;
     g.Campate[3].clear();
     EXPECT_EQ(TestoGoverno(g, casi), "Quasi permanente, Q1 campate 1 3");
+    // Every variable case off: no case is named as leading.
+    g.Tipo = TipoCombinazione::SLU;
+    g.Dominante = 2;
+    g.G1Sfavorevole = false;
+    g.Campate[2].clear();
+    EXPECT_EQ(TestoGoverno(g, casi), "SLU, G1 fav., G2 fav.");
 }
 
 } // namespace
