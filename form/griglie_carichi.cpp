@@ -60,6 +60,10 @@ void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori&
     g.numerico = [&s](const std::string& t) { return LeggiRegionale(t, s).Letto(); };
     g.visibile = n > 0;
     g.editor.visibile = false;
+    // a new load row starts in the first case
+    if (caso)
+        for (int r = 1; r <= n; ++r)
+            if (g.Testo(r, g.Colonne() - 1).empty()) g.Scrivi(r, g.Colonne() - 1, "1");
 }
 
 std::optional<ValoreCella> EsattoCella(const GrigliaTesto& g, int r, int c, const Separatori& s) {

@@ -229,7 +229,7 @@ TEST_F(Casi_, PesoProprioDallaSezione) {
     f->SezioneProgetto.Prop->Density = 7850;
     Nuova();
     EXPECT_TRUE(w->SezioneDisponibile());
-    EXPECT_EQ(w->TestoSezione(), "A = 28,5 cm², ρ = 7850 kg/m³");
+    EXPECT_EQ(w->TestoSezione(), "A = 28,50 cm², ρ = 7.850 kg/m³");
     TreCasi();
     w->PesoDallaSezione();
     EXPECT_TRUE(w->chkPesoProprio);
@@ -330,6 +330,7 @@ TEST_F(Casi_, ColonnaCasoAndataERitorno) {
     f->txtRigheGriglia_Invio(1);
     EXPECT_EQ(f->FlexGrid[1].Colonne(), 4);
     EXPECT_EQ(f->FlexGrid[1].Testo(2, 3), "1");
+    EXPECT_EQ(f->FlexGrid[1].Testo(3, 3), "1"); // a new load starts in the first case
     f->txtRigheGriglia[1].Edita("2");
     f->txtRigheGriglia_Invio(1);
     msg.Svuota();
