@@ -1,6 +1,7 @@
 #include "ui/frm_combinazioni.h"
 
 #include "form/modello_form.h"
+#include "ui/scorciatoie_qt.h"
 
 #include <QBrush>
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -145,10 +147,7 @@ FrmCombinazioni::FrmCombinazioni(ModelloForm& trave, Messaggi& msg, QWidget* gen
         l->setBuddy(e);
         gl->addWidget(l, 1 + k, 0);
         gl->addWidget(e, 1 + k, 1);
-        connect(e, &QLineEdit::textEdited, this, [this, k](const QString& t) {
-            modello_.EditaLimite(k, t.toStdString());
-            Mostra();
-        });
+        CampoNumerico(e, modello_.txtLimiti[static_cast<size_t>(k)], true, k);
     }
     gl->setRowStretch(3, 1);
     connect(preset_, &QComboBox::activated, this, [this](int i) {
@@ -181,8 +180,7 @@ FrmCombinazioni::FrmCombinazioni(ModelloForm& trave, Messaggi& msg, QWidget* gen
         modello_.chkPesoProprio = s;
         Mostra();
     });
-    connect(txtPeso_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { modello_.txtPesoProprio.Edita(t.toStdString()); });
+    CampoNumerico(txtPeso_, modello_.txtPesoProprio);
     connect(dallaSezione_, &QPushButton::clicked, this, [this] {
         modello_.PesoDallaSezione();
         Mostra();
@@ -206,6 +204,39 @@ FrmCombinazioni::FrmCombinazioni(ModelloForm& trave, Messaggi& msg, QWidget* gen
 
     modello_.Apri();
     Mostra();
+}
+
+void FrmCombinazioni::CampoNumerico(QLineEdit* e, CampoForm& c, bool limite, int indice) {
+    e->installEventFilter(this);
+    auto edita = [this, &c, limite, indice](const std::string& t) {
+        if (limite) {
+            modello_.EditaLimite(indice, t);
+            Mostra();
+        } else {
+            c.Edita(t);
+        }
+    };
+    connect(e, &QLineEdit::textEdited, this, [edita](const QString& t) { edita(t.toStdString()); });
+    connect(e, &QLineEdit::editingFinished, this, [this, e, &c, edita] {
+        const std::string n = NormalizzaCampo(modello_.Trave.Unita.separatori, c.testo);
+        if (n == c.testo) return;
+        edita(n);
+        e->setText(Q(n));
+    });
+}
+
+bool FrmCombinazioni::eventFilter(QObject* o, QEvent* e) {
+    auto* campo = qobject_cast<QLineEdit*>(o);
+    if (campo && e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (const std::optional<QString> sep =
+                TestoTastierinoQt(k, modello_.Trave.Unita.separatori)) {
+            campo->insert(*sep);
+            emit campo->textEdited(campo->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
 }
 
 QComboBox* FrmCombinazioni::Tipo(int r) const {

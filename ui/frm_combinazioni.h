@@ -42,7 +42,13 @@ class FrmCombinazioni : public QDialog {
     QPushButton* PulsanteAggiungi() const { return aggiungi_; }
     QPushButton* PulsanteElimina() const { return elimina_; }
 
+  protected:
+    // The keypad's decimal key types the regional separator in every number field.
+    bool eventFilter(QObject* o, QEvent* e) override;
+
   private:
+    // A number field: typed text to the model, the regional form on leaving it.
+    void CampoNumerico(QLineEdit* e, CampoForm& c, bool limite = false, int indice = 0);
     // The widgets from the model (rows rebuilt when their count changed).
     void Mostra();
     void CreaRiga(int r);
