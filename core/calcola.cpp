@@ -621,9 +621,12 @@ void FrecceCalcola(const ModuloZelvo& m, RisultatiTrave& r) {
 ModuloZelvo::ModuloZelvo() = default;
 ModuloZelvo::~ModuloZelvo() = default;
 
-EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
-    DatiTrave& d = Dati;
-    RisultatiTrave& r = Risultati;
+namespace {
+
+// The calculation of every load as it is, unfactored.
+EsitoCalcolo CalcolaCarichi(ModuloZelvo& m, Messaggi& msg) {
+    DatiTrave& d = m.Dati;
+    RisultatiTrave& r = m.Risultati;
 
     // Nothing of a previous calculation may pass for a result of this one.
     r.Calcolato = false;
@@ -637,18 +640,18 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
     r.xContattoFine.reset();
     r.Molle.Svuota();
     r.AzioniAppoggi.clear();
-    Continua = RisultatiContinua{};
+    m.Continua = RisultatiContinua{};
 
     // The data are checked; the spring rows appended below are removed on
     // every exit.
     const GuardiaConcentrati guardia(d);
     ControllaDati(d);
-    if (d.Vincoli == SchemaVincolo::Continua) return CalcolaTraveContinua(*this, msg);
+    if (d.Vincoli == SchemaVincolo::Continua) return CalcolaTraveContinua(m, msg);
 
     // Elastic soil: the springs become concentrated loads.
     if (d.Vincoli == Fondazione && d.Winkler) {
         ControllaDivisioni(d);
-        if (!PreparaSuoloElastico(*this, msg)) return EsitoCalcolo::SistemaIrrisolvibile;
+        if (!PreparaSuoloElastico(m, msg)) return EsitoCalcolo::SistemaIrrisolvibile;
     }
 
     // Points of the beam, end rotations of the loads, end actions of the
@@ -685,7 +688,7 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
     r.V(n - 1) = ASingolo(-r.RB, "taglio");
 
     // Deflection line, then the extremes of M, V and f.
-    FrecceCalcola(*this, r);
+    FrecceCalcola(m, r);
     EstremiCalcola(r);
 
     // The values at the probe abscissa (the window shows its frames
@@ -697,6 +700,44 @@ EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
     r.fx = v.f;
     r.Sigmax = v.Sigma;
     return EsitoCalcolo::Completato;
+}
+
+// Puts the trapezoid table back on every exit of the calculation (the
+// self-weight is appended to it as a row).
+class GuardiaTrapezi {
+  public:
+    explicit GuardiaTrapezi(DatiTrave& d) : d_(d), n_(d.NTrapezi), righe_(d.CarichiTrapezi) {}
+    ~GuardiaTrapezi() {
+        d_.NTrapezi = n_;
+        d_.CarichiTrapezi = std::move(righe_);
+    }
+    GuardiaTrapezi(const GuardiaTrapezi&) = delete;
+    GuardiaTrapezi& operator=(const GuardiaTrapezi&) = delete;
+
+  private:
+    DatiTrave& d_;
+    int16_t n_;
+    Vettore1<CaricoTrapezio> righe_;
+};
+
+} // namespace
+
+// A problem with load cases: the ordinary calculation takes every load
+// unfactored, the self-weight included (as one more uniform load over the
+// whole beam), then every case and envelope is calculated. Without cases
+// the calculation is the ordinary one alone.
+EsitoCalcolo ModuloZelvo::Calcola(Messaggi& msg) {
+    Combinazioni = RisultatiCombinazioni{};
+    const bool casi = !Dati.Casi.empty() || Dati.PesoProprio;
+    if (!casi) return CalcolaCarichi(*this, msg);
+    EsitoCalcolo e;
+    {
+        const GuardiaTrapezi guardia(Dati);
+        AggiungiPesoProprio(Dati);
+        e = CalcolaCarichi(*this, msg);
+    }
+    if (e == EsitoCalcolo::Completato) Combinazioni = CalcolaCombinazioni(Dati, msg);
+    return e;
 }
 
 EsitoCalcolo TrappolaCalcolo(Messaggi& msg, const std::function<EsitoCalcolo()>& passi) {

@@ -155,4 +155,8 @@ class RisultatiCombinazioni {
 // fault throws Guasto.
 RisultatiCombinazioni CalcolaCombinazioni(const DatiTrave& d, Messaggi& msg);
 
+// Appends the self-weight to the trapezoid table as one row over the whole
+// beam in its case (nothing without self-weight, or when it is zero).
+void AggiungiPesoProprio(DatiTrave& d);
+
 } // namespace zelvo

@@ -418,6 +418,16 @@ double RisultatiContinua::FrecciaIn(double x) const {
     const Tratto& t = Tratti[size_t(CampataDi(x, false))];
     return FrecciaTratto(t, std::clamp(x - t.x0, 0.0, t.L));
 }
+void RisultatiContinua::ValoriCampata(int e, double s, bool sinistra, double& M, double& V,
+                                      double& f) const {
+    if (e < 0 || size_t(e) >= Tratti.size()) throw Guasto("campata inesistente");
+    const Tratto& t = Tratti[size_t(e)];
+    const Valori v = ValoriTratto(t, s, sinistra);
+    M = v.M;
+    V = v.V;
+    f = t.w0 + t.th0 * s - v.I2 / t.EJ;
+}
+
 double RisultatiContinua::RotazioneIn(double x) const {
     const Tratto& t = Tratti[size_t(CampataDi(x, false))];
     return RotazioneTratto(t, std::clamp(x - t.x0, 0.0, t.L));
@@ -695,6 +705,224 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
     }
     r.Esito = EsitoContinua::Completato;
     return r;
+}
+
+std::vector<RisultatiContinua> CalcolaInsiemi(const DatiContinua& d,
+                                              const std::vector<InsiemeCarichi>& insiemi,
+                                              Messaggi& msg, EsitoContinua& esito) {
+    std::vector<RisultatiContinua> risultati;
+    {
+        const auto errori = ControllaContinua(d);
+        if (!errori.empty()) {
+            std::string testo;
+            for (const auto& e : errori)
+                testo += (testo.empty() ? "" : ACapo) + e;
+            msg.Mostra(testo, Icona::Esclamazione);
+            esito = EsitoContinua::DatiNonValidi;
+            return risultati;
+        }
+    }
+    if (const std::string perche = Labilita(d); !perche.empty()) {
+        msg.Mostra("Trave labile: " + perche, Icona::Esclamazione);
+        esito = EsitoContinua::Labile;
+        return risultati;
+    }
+
+    // The spans without loads, shared by every set.
+    const size_t n = d.Campate.size();
+    std::vector<Tratto> vuoti(n);
+    double x0 = 0;
+    for (size_t i = 0; i < n; ++i) {
+        Tratto& t = vuoti[i];
+        t.x0 = x0;
+        t.L = d.Campate[i].L;
+        t.EJ = Finito(d.E * d.Campate[i].J, "E·J");
+        x0 += t.L;
+    }
+    const double Ltot = Finito(x0, "lunghezza della trave");
+
+    // Stiffness and supports as in `CalcolaContinua`: equilibrated, the
+    // imposed DOFs as identity rows; the equilibrated matrix before the
+    // imposition is kept to carry each set's imposed values to the right
+    // side.
+    const int nd = int(2 * (n + 1));
+    std::vector<std::array<std::array<double, 4>, 4>> Ke(n);
+    MatriceBanda K(nd, 3, 3);
+    for (size_t e = 0; e < n; ++e) {
+        Ke[e] = Rigidezza(vuoti[e].EJ, vuoti[e].L);
+        const int g = int(2 * e);
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                K(g + i + 1, g + j + 1) += Ke[e][size_t(i)][size_t(j)];
+    }
+    std::vector<bool> imposto(static_cast<size_t>(nd), false);
+    std::vector<double> cedimento(static_cast<size_t>(nd), 0.0);
+    for (size_t i = 0; i <= n; ++i) {
+        const auto& a = d.Appoggi[i];
+        const int w = int(2 * i);
+        switch (a.Tipo) {
+        case TipoAppoggio::Incastro:
+            imposto[size_t(w + 1)] = true;
+            [[fallthrough]];
+        case TipoAppoggio::Appoggio:
+            imposto[size_t(w)] = true;
+            cedimento[size_t(w)] = a.Cedimento;
+            break;
+        case TipoAppoggio::Molla:
+            K(w + 1, w + 1) += a.k;
+            break;
+        case TipoAppoggio::Libero:
+            break;
+        }
+    }
+    std::vector<double> S(static_cast<size_t>(nd));
+    for (int i = 0; i < nd; ++i)
+        S[size_t(i)] = 1 / std::sqrt(Finito(K(i + 1, i + 1), "rigidezza non finita"));
+    for (int j = 1; j <= nd; ++j)
+        for (int i = std::max(1, j - 3); i <= std::min(nd, j + 3); ++i)
+            K(i, j) *= S[size_t(i - 1)] * S[size_t(j - 1)];
+    const MatriceBanda K0 = K;
+    for (int p = 1; p <= nd; ++p) {
+        if (!imposto[size_t(p - 1)]) continue;
+        for (int i = std::max(1, p - 3); i <= std::min(nd, p + 3); ++i) {
+            if (i == p) continue;
+            K(i, p) = 0;
+            K(p, i) = 0;
+        }
+        K(p, p) = 1;
+    }
+    double norma = 0;
+    for (int j = 1; j <= nd; ++j) {
+        double c = 0;
+        for (int i = std::max(1, j - 3); i <= std::min(nd, j + 3); ++i)
+            c += std::abs(K(i, j));
+        norma = std::max(norma, c);
+    }
+    FattoriLU lu;
+    std::vector<double> b(static_cast<size_t>(nd), 0.0);
+    const int info = RisolviBanda(K, b, &lu);
+    double rcond = 0;
+    if (info == 0) {
+        std::vector<double> work(static_cast<size_t>(3 * nd));
+        std::vector<int> iwork(static_cast<size_t>(nd));
+        int info2 = 0;
+        dgbcon_("1", &lu.n, &lu.kl, &lu.ku, lu.lu.data(), &lu.ld, lu.ipiv.data(), &norma, &rcond,
+                work.data(), iwork.data(), &info2, 1);
+        if (info2 != 0) rcond = 0;
+    }
+    if (info != 0 || !(rcond >= RcondMinimo)) {
+        msg.Mostra(
+            "Trave labile: le molle sono troppo cedevoli rispetto alla rigidezza della trave",
+            Icona::Esclamazione);
+        esito = EsitoContinua::Labile;
+        return risultati;
+    }
+
+    risultati.resize(insiemi.size());
+    std::vector<std::array<double, 4>> P(n);
+    std::vector<double> u(static_cast<size_t>(nd)), forzaNodo(n + 1), coppiaNodo(n + 1);
+    for (size_t q = 0; q < insiemi.size(); ++q) {
+        const InsiemeCarichi& ins = insiemi[q];
+        if (!ins.Termini.empty() && ins.Termini.size() != n) throw Guasto("termini per campata");
+        RisultatiContinua& r = risultati[q];
+        r.Tratti = vuoti;
+        r.Lunghezza = Ltot;
+
+        // Nodal loads of the set's terms (as in `CalcolaContinua`).
+        std::fill(P.begin(), P.end(), std::array<double, 4>{0, 0, 0, 0});
+        for (size_t e = 0; e < ins.Termini.size(); ++e) {
+            Tratto& t = r.Tratti[e];
+            t.termini = ins.Termini[e];
+            std::stable_sort(t.termini.begin(), t.termini.end(),
+                             [](const auto& a, const auto& c) { return a.a < c.a; });
+            for (const auto& m : t.termini) {
+                if (m.F != 0) {
+                    const auto N = Forme(m.a, t.L);
+                    for (size_t j = 0; j < 4; ++j)
+                        P[e][j] += m.F * N[j];
+                }
+                if (m.W != 0) {
+                    const auto N = Pendenze(m.a, t.L);
+                    for (size_t j = 0; j < 4; ++j)
+                        P[e][j] += m.W * N[j];
+                }
+                if (m.lung > 0) AggiungiTrapezio(m.qa, m.k, m.a, m.a + m.lung, t.L, P[e]);
+            }
+        }
+        std::fill(b.begin(), b.end(), 0.0);
+        for (size_t e = 0; e < n; ++e)
+            for (size_t i = 0; i < 4; ++i)
+                b[2 * e + i] += P[e][i];
+        if (ins.Cedimenti)
+            for (size_t i = 0; i <= n; ++i)
+                if (d.Appoggi[i].Tipo == TipoAppoggio::Molla)
+                    b[2 * i] += d.Appoggi[i].k * d.Appoggi[i].Cedimento;
+        for (int i = 0; i < nd; ++i)
+            b[size_t(i)] *= S[size_t(i)];
+        for (int p = 1; p <= nd; ++p) {
+            if (!imposto[size_t(p - 1)]) continue;
+            const double y = ins.Cedimenti ? cedimento[size_t(p - 1)] / S[size_t(p - 1)] : 0.0;
+            if (y != 0)
+                for (int i = std::max(1, p - 3); i <= std::min(nd, p + 3); ++i)
+                    if (i != p && !imposto[size_t(i - 1)]) b[size_t(i - 1)] -= K0(i, p) * y;
+        }
+        for (int p = 1; p <= nd; ++p)
+            if (imposto[size_t(p - 1)])
+                b[size_t(p - 1)] =
+                    ins.Cedimenti ? cedimento[size_t(p - 1)] / S[size_t(p - 1)] : 0.0;
+        if (!lu.Risolvi(b)) throw Guasto("fattori della rigidezza");
+        for (int i = 0; i < nd; ++i)
+            u[size_t(i)] = imposto[size_t(i)] ? (ins.Cedimenti ? cedimento[size_t(i)] : 0.0)
+                                              : Finito(b[size_t(i)] * S[size_t(i)], "spostamento");
+
+        // End actions of each span and the supports (as in `CalcolaContinua`).
+        std::fill(forzaNodo.begin(), forzaNodo.end(), 0.0);
+        std::fill(coppiaNodo.begin(), coppiaNodo.end(), 0.0);
+        for (size_t e = 0; e < n; ++e) {
+            Tratto& t = r.Tratti[e];
+            std::array<double, 4> re{};
+            for (size_t i = 0; i < 4; ++i) {
+                re[i] = -P[e][i];
+                for (size_t j = 0; j < 4; ++j)
+                    re[i] += Ke[e][i][j] * u[2 * e + j];
+            }
+            t.w0 = u[2 * e];
+            t.th0 = u[2 * e + 1];
+            t.M0 = Finito(re[1], "momento");
+            t.V0 = Finito(-re[0], "taglio");
+            forzaNodo[e] += re[0];
+            coppiaNodo[e] += re[1];
+            forzaNodo[e + 1] += re[2];
+            coppiaNodo[e + 1] += re[3];
+        }
+        if (d.Appoggi[0].Tipo != TipoAppoggio::Incastro) {
+            r.Tratti[0].M0 = 0;
+            if (d.Appoggi[0].Tipo == TipoAppoggio::Libero) r.Tratti[0].V0 = 0;
+        }
+        r.Appoggi.resize(n + 1);
+        for (size_t i = 0; i <= n; ++i) {
+            auto& ra = r.Appoggi[i];
+            const auto tipo = d.Appoggi[i].Tipo;
+            ra.x = i < n ? r.Tratti[i].x0 : Ltot;
+            ra.Spostamento = u[2 * i];
+            ra.Rotazione = u[2 * i + 1];
+            ra.Reazione = tipo == TipoAppoggio::Libero ? 0.0 : Finito(-forzaNodo[i], "reazione");
+            ra.CoppiaReazione =
+                tipo == TipoAppoggio::Incastro ? Finito(coppiaNodo[i], "coppia") : 0.0;
+            const Tratto& t = r.Tratti[i < n ? i : n - 1];
+            ra.Momento = Finito(ValoriTratto(t, i < n ? 0.0 : t.L, i == n).M, "momento");
+        }
+        if (d.Appoggi[n].Tipo != TipoAppoggio::Incastro) {
+            const Tratto& t = r.Tratti[n - 1];
+            double W = 0;
+            for (const auto& m : t.termini)
+                if (m.a == t.L) W += m.W;
+            r.Appoggi[n].Momento = 0.0 - W;
+        }
+        r.Esito = EsitoContinua::Completato;
+    }
+    esito = EsitoContinua::Completato;
+    return risultati;
 }
 
 } // namespace zelvo

@@ -123,6 +123,10 @@ class RisultatiContinua {
 
     // The span containing x (right side at a support unless `sinistra`).
     int CampataDi(double x, bool sinistra) const;
+
+    // M, V and deflection of span e at s from its start (0 ≤ s ≤ L), the
+    // left side of a discontinuity when `sinistra`.
+    void ValoriCampata(int e, double s, bool sinistra, double& M, double& V, double& f) const;
 };
 
 // The data's faults, one text per row at fault, in order (empty: none).
@@ -133,5 +137,23 @@ std::vector<std::string> ControllaContinua(const DatiContinua& d);
 // A run-time fault (overflow, non-finite value) throws Guasto: wrap the call
 // in TrappolaCalcolo.
 RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg);
+
+// One load set for `CalcolaInsiemi`: its loads on span e as Macaulay terms
+// (`Termini[e]`, positions from the span's start; empty: no load on any
+// span), and whether the supports' imposed settlements act in it.
+struct InsiemeCarichi {
+    std::vector<std::vector<RisultatiContinua::Termine>> Termini;
+    bool Cedimenti = false;
+};
+
+// Solves the beam of `d` (spans, supports, E; its load rows are only
+// checked, as `CalcolaContinua` checks them) for every load set, factoring
+// the stiffness once. Each result holds the spans (`Tratti`), the supports
+// and the length, not the calculation points nor the extremes. Refused data
+// and labile beams show the message of `CalcolaContinua`, set `esito` and
+// give no results.
+std::vector<RisultatiContinua> CalcolaInsiemi(const DatiContinua& d,
+                                              const std::vector<InsiemeCarichi>& insiemi,
+                                              Messaggi& msg, EsitoContinua& esito);
 
 } // namespace zelvo
