@@ -1,7 +1,9 @@
 // The combinations' tables of the main window.
 #include "form/risultati_combinazioni.h"
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace zelvo {
 
@@ -23,15 +25,11 @@ std::string Intestazione(const std::string& nome, const UnitMisura& u, Grandezza
     return e.empty() ? nome : nome + " (" + e + ")";
 }
 
-// "L/412"; "-" for a ratio that checks nothing (no deflection).
+// L/f or a limit as a whole number ("412"); "-" for a ratio that checks
+// nothing (no deflection).
 std::string Rapporto(double LsuF) {
-    if (!(LsuF > 0) || !std::isfinite(LsuF)) return "-";
-    return "L/" + std::to_string(std::lround(LsuF));
-}
-
-std::string Limite(double limite) {
-    if (!(limite > 0) || !std::isfinite(limite)) return "-";
-    return "L/" + std::to_string(std::lround(limite));
+    if (!(LsuF > 0) || !std::isfinite(LsuF) || LsuF > 1e15) return "-";
+    return std::to_string(std::llround(LsuF));
 }
 
 // The extreme of a curve over the points of span s: its index, -1 none.
@@ -44,6 +42,17 @@ int Estremo(const std::vector<double>& y, const std::vector<int>& campata, int s
             k = static_cast<int>(i);
     }
     return k;
+}
+
+// The governing combination's text; "" when the results cannot tell (no
+// superposition details kept, or a fault while asking).
+template <class F> std::string Governa(const RisultatiCombinazioni& r, F&& governo) {
+    if (!r.Interno) return "";
+    try {
+        return TestoGoverno(governo(), r.Casi);
+    } catch (const std::exception&) {
+        return "";
+    }
 }
 
 void Riga(TabellaCombinazioni& t, std::vector<std::string> testi, int esito = 0) {
@@ -93,25 +102,33 @@ QuadroCombinazioni TabelleCombinazioni(const RisultatiCombinazioni& r, const Dat
                 continue;
             }
             testi.push_back(Valore(u, c.unita, c.y[static_cast<size_t>(k)]));
-            governi.push_back(TestoGoverno(r.GovernoPunto(slu, c.g, k, c.massimo), r.Casi));
+            governi.push_back(Governa(r, [&] { return r.GovernoPunto(slu, c.g, k, c.massimo); }));
         }
         q.Campate.Testi.push_back(std::move(testi));
         q.Campate.Governi.push_back(std::move(governi));
         q.Campate.Esiti.push_back(0);
     }
 
-    // Supports: SLU extremes of the reaction.
-    Riga(q.Appoggi, {"Appoggio", Intestazione("Rmax", u, Grandezza::Forza),
-                     Intestazione("Rmin", u, Grandezza::Forza)});
+    // Supports: SLU extremes of the reaction and of the beam's moment over it.
+    Riga(q.Appoggi,
+         {"Appoggio", Intestazione("Rmax", u, Grandezza::Forza),
+          Intestazione("Rmin", u, Grandezza::Forza), Intestazione("Mmax", u, Grandezza::Momento),
+          Intestazione("Mmin", u, Grandezza::Momento)});
     const bool continua = d.Vincoli == Continua;
-    for (size_t a = 0; a < inv.RMax.size() && a < inv.RMin.size(); ++a) {
+    const size_t appoggi =
+        std::min({inv.RMax.size(), inv.RMin.size(), inv.MAppMax.size(), inv.MAppMin.size()});
+    for (size_t a = 0; a < appoggi; ++a) {
         const int k = static_cast<int>(a);
         const std::string nome = continua ? std::to_string(a + 1) : (a == 0 ? "A" : "B");
         q.Appoggi.Testi.push_back({nome, Valore(u, Grandezza::Forza, inv.RMax[a]),
-                                   Valore(u, Grandezza::Forza, inv.RMin[a])});
+                                   Valore(u, Grandezza::Forza, inv.RMin[a]),
+                                   Valore(u, Grandezza::Momento, inv.MAppMax[a]),
+                                   Valore(u, Grandezza::Momento, inv.MAppMin[a])});
         q.Appoggi.Governi.push_back(
-            {"", TestoGoverno(r.GovernoAppoggio(slu, k, false, true), r.Casi),
-             TestoGoverno(r.GovernoAppoggio(slu, k, false, false), r.Casi)});
+            {"", Governa(r, [&] { return r.GovernoAppoggio(slu, k, false, true); }),
+             Governa(r, [&] { return r.GovernoAppoggio(slu, k, false, false); }),
+             Governa(r, [&] { return r.GovernoAppoggio(slu, k, true, true); }),
+             Governa(r, [&] { return r.GovernoAppoggio(slu, k, true, false); })});
         q.Appoggi.Esiti.push_back(0);
     }
 
@@ -122,8 +139,8 @@ QuadroCombinazioni TabelleCombinazioni(const RisultatiCombinazioni& r, const Dat
     for (const VerificaFreccia& v : r.Frecce)
         Riga(q.Frecce,
              {std::to_string(v.Campata + 1), Valore(u, Grandezza::Lunghezza, v.L),
-              Valore(u, Grandezza::Lunghezza, v.f), Rapporto(v.LsuF), Limite(v.Limite),
-              Valore(u, Grandezza::Lunghezza, v.f2), Rapporto(v.LsuF2), Limite(v.Limite2),
+              Valore(u, Grandezza::Lunghezza, v.f), Rapporto(v.LsuF), Rapporto(v.Limite),
+              Valore(u, Grandezza::Lunghezza, v.f2), Rapporto(v.LsuF2), Rapporto(v.Limite2),
               v.Verificata ? TestoVerificata : TestoNonVerificata},
              v.Verificata ? 1 : -1);
     return q;

@@ -1,7 +1,7 @@
 // What the main window shows of the load combinations once they are
 // calculated: per span the ultimate-limit-state envelope's extremes of M and
-// V, per support the extremes of the reaction, each with the combination that
-// governs it, and per span the deflection check with its outcome.
+// V, per support the extremes of the reaction and of the moment over it, each
+// with the combination that governs it, and per span the deflection check with its outcome.
 #pragma once
 
 #include "core/combinazioni.h"
