@@ -165,6 +165,7 @@ TEST_F(TreCampate_, EstremiInFormaChiusa) {
     EXPECT_EQ(t.Frecce.Testi[1][8], TestoNonVerificata);
     EXPECT_EQ(t.Frecce.Testi[2][8], TestoVerificata);
     EXPECT_EQ(t.Frecce.Esiti, (std::vector<int>{0, -1, 1, -1}));
+}
 
 } // namespace
 } // namespace zelvo
