@@ -1,9 +1,12 @@
 #include "app/json_zelvo.h"
 
+#include "core/combinazioni.h"
+#include "form/file_progetto.h"
 #include "form/relazione.h"
 #include "io/numeri.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <limits>
@@ -35,7 +38,45 @@ json Doppio(double v) {
     return v;
 }
 
+// The names of the variable actions' categories, by CategoriaQ.
+constexpr const char* NomiCategoria[] = {"A",
+                                         "B",
+                                         "C",
+                                         "D",
+                                         "E",
+                                         "F",
+                                         "G",
+                                         "H",
+                                         "I",
+                                         "K",
+                                         "Vento",
+                                         "NeveSotto1000",
+                                         "NeveSopra1000",
+                                         "Temperatura",
+                                         "Personalizzata"};
+constexpr int NumeroCategorie = static_cast<int>(CategoriaQ::Personalizzata) + 1;
+
 } // namespace
+
+std::string CategoriaJson(CategoriaQ c) {
+    const int i = static_cast<int>(c);
+    return i >= 0 && i < NumeroCategorie ? NomiCategoria[i] : "";
+}
+
+json JsonCasi(const std::vector<CasoCarico>& casi) {
+    json a = json::array();
+    for (const auto& c : casi) {
+        json x = {{"Nome", c.Nome}, {"Tipo", NomeTipoCaso(c.Tipo)}};
+        if (c.Tipo == TipoCaso::Q) {
+            x["Categoria"] = CategoriaJson(c.Categoria);
+            x["psi0"] = Doppio(c.psi0);
+            x["psi1"] = Doppio(c.psi1);
+            x["psi2"] = Doppio(c.psi2);
+        }
+        a.push_back(x);
+    }
+    return a;
+}
 
 json JsonProblema(const DatiTrave& d) {
     json j;
@@ -52,6 +93,8 @@ json JsonProblema(const DatiTrave& d) {
     j["NCoppie"] = d.NCoppie;
     // The tables as the counts say (rows beyond the count are not part of
     // the problem).
+    // With load cases each row names its case.
+    const bool casi = ConCasiCarico(d);
     json t = json::array();
     for (int i = 1; i <= d.NTrapezi && i <= d.CarichiTrapezi.Conta(); ++i) {
         const auto& c = d.CarichiTrapezi(i);
@@ -59,18 +102,21 @@ json JsonProblema(const DatiTrave& d) {
                      {"q2", Singolo(c.q2)},
                      {"d1", Singolo(c.d1)},
                      {"d2", Singolo(c.d2)}});
+        if (casi) t.back()["Caso"] = c.Caso;
     }
     j["CarichiTrapezi"] = t;
     json c = json::array();
     for (int i = 1; i <= d.NConcentrati && i <= d.CarichiConcentrati.Conta(); ++i) {
         const auto& r = d.CarichiConcentrati(i);
         c.push_back({{"F", Singolo(r.F)}, {"d", Singolo(r.d)}});
+        if (casi) c.back()["Caso"] = r.Caso;
     }
     j["CarichiConcentrati"] = c;
     json w = json::array();
     for (int i = 1; i <= d.NCoppie && i <= d.Coppie.Conta(); ++i) {
         const auto& r = d.Coppie(i);
         w.push_back({{"W", Singolo(r.W)}, {"d", Singolo(r.d)}});
+        if (casi) w.back()["Caso"] = r.Caso;
     }
     j["Coppie"] = w;
     j["K"] = Doppio(d.K);
@@ -88,6 +134,18 @@ json JsonProblema(const DatiTrave& d) {
                                {"Cedimento", Doppio(a.Cedimento)}});
         j["Campate"] = campate;
         j["Appoggi"] = appoggi;
+    }
+    if (casi) {
+        j["Casi"] = JsonCasi(d.Casi);
+        const auto coppia = [](const double(&g)[2]) {
+            return json::array({Doppio(g[0]), Doppio(g[1])});
+        };
+        j["Coefficienti"] = {{"gG1", coppia(d.Coefficienti.gG1)},
+                             {"gG2", coppia(d.Coefficienti.gG2)},
+                             {"gQ", coppia(d.Coefficienti.gQ)}};
+        j["LimitiFreccia"] = json::array({Doppio(d.Limiti.Totale), Doppio(d.Limiti.Variabili)});
+        j["PesoProprio"] = d.PesoProprio;
+        j["PesoProprioQ"] = Doppio(d.PesoProprioQ);
     }
     return j;
 }
@@ -190,6 +248,96 @@ template <class F> size_t Righe(LettoreJson& l, const std::string& k, F riga) {
     return a->size();
 }
 
+// Two numbers [a, b].
+std::array<double, 2> Numeri(const json& a, const std::string& nome) {
+    if (!a.is_array() || a.size() != 2)
+        LettoreJson::Errore(nome, "must be an array of two numbers");
+    return {LettoreJson::Doppio(a[0], nome + "[0]"), LettoreJson::Doppio(a[1], nome + "[1]")};
+}
+
+// One load case: Nome, Tipo; a variable case's Categoria and its ψ (taken
+// from the category's table when left out, equal to it when given; typed
+// for I, K and Personalizzata).
+CasoCarico CasoDaJson(LettoreJson& r) {
+    CasoCarico c;
+    r.Testo("Nome", c.Nome);
+    std::string tipo;
+    if (!r.Trova("Tipo")) LettoreJson::Errore(r.Nome("Tipo"), "missing");
+    r.Testo("Tipo", tipo);
+    bool noto = false;
+    for (auto t : {TipoCaso::G1, TipoCaso::G2, TipoCaso::Q})
+        if (tipo == NomeTipoCaso(t)) {
+            c.Tipo = t;
+            noto = true;
+        }
+    if (!noto) LettoreJson::Errore(r.Nome("Tipo"), "out of range (\"G1\", \"G2\" or \"Q\")");
+    const char* psi[] = {"psi0", "psi1", "psi2"};
+    double* valori[] = {&c.psi0, &c.psi1, &c.psi2};
+    if (c.Tipo != TipoCaso::Q) {
+        for (const char* k : {"Categoria", "psi0", "psi1", "psi2"})
+            if (r.Trova(k)) LettoreJson::Errore(r.Nome(k), "out of range (only with Tipo \"Q\")");
+        return c;
+    }
+    std::string categoria;
+    if (!r.Trova("Categoria")) LettoreJson::Errore(r.Nome("Categoria"), "missing");
+    r.Testo("Categoria", categoria);
+    noto = false;
+    for (int i = 0; i < NumeroCategorie; ++i)
+        if (categoria == NomiCategoria[i]) {
+            c.Categoria = static_cast<CategoriaQ>(i);
+            noto = true;
+        }
+    if (!noto)
+        LettoreJson::Errore(r.Nome("Categoria"),
+                            "out of range (\"A\" to \"K\", \"Vento\", \"NeveSotto1000\", "
+                            "\"NeveSopra1000\", \"Temperatura\" or \"Personalizzata\")");
+    CoefficientiPsi tabella;
+    const bool tabulati = PsiCategoria(c.Categoria, tabella);
+    const double dallaTabella[] = {tabella.psi0, tabella.psi1, tabella.psi2};
+    for (int i = 0; i < 3; ++i) {
+        const json* x = r.Trova(psi[i]);
+        if (!x) {
+            if (!tabulati)
+                LettoreJson::Errore(r.Nome(psi[i]),
+                                    "missing (the category " + categoria + " has no table value)");
+            *valori[i] = dallaTabella[i];
+            continue;
+        }
+        const double v = LettoreJson::Doppio(*x, r.Nome(psi[i]));
+        if (v < 0 || v > 1) LettoreJson::Errore(r.Nome(psi[i]), "out of range (0 to 1)");
+        if (tabulati && std::fabs(v - dallaTabella[i]) > 1e-12)
+            LettoreJson::Errore(r.Nome(psi[i]), "out of range (the category " + categoria +
+                                                    " has " + TestoBreve(dallaTabella[i]) + ")");
+        *valori[i] = tabulati ? dallaTabella[i] : v;
+    }
+    return c;
+}
+
+// The partial factors: a preset ("Norma") and the pairs typed over it.
+void CoefficientiDaJson(LettoreJson& l, CoefficientiParziali& g) {
+    const json* o = l.Trova("Coefficienti");
+    if (!o) return;
+    LettoreJson r(*o, l.Nome("Coefficienti"));
+    std::string norma = "NTC2018";
+    r.Testo("Norma", norma);
+    if (norma == "EN1990")
+        g = CoefficientiEN1990();
+    else if (norma == "NTC2018")
+        g = CoefficientiNTC2018();
+    else
+        LettoreJson::Errore(r.Nome("Norma"), "out of range (\"NTC2018\" or \"EN1990\")");
+    for (auto [k, v] : {std::pair{"gG1", g.gG1}, {"gG2", g.gG2}, {"gQ", g.gQ}}) {
+        const json* a = r.Trova(k);
+        if (!a) continue;
+        const auto n = Numeri(*a, r.Nome(k));
+        for (double x : n)
+            if (x < 0) LettoreJson::Errore(r.Nome(k), "out of range (not negative)");
+        v[0] = n[0];
+        v[1] = n[1];
+    }
+    r.Fine();
+}
+
 } // namespace
 
 ProblemaJson ProblemaDaJson(const json& problema) {
@@ -205,6 +353,10 @@ ProblemaJson ProblemaDaJson(const json& problema) {
     d.NSezioni = p.NSezioni;
     l.Singolo("AscissaX", d.AscissaX);
     l.Logico("DistanzeParziali", d.DistanzeParziali);
+    // The load cases first: each load row's case is checked against them.
+    Righe(l, "Casi", [&](LettoreJson& r) { d.Casi.push_back(CasoDaJson(r)); });
+    const int ultimoCaso = static_cast<int>(std::max<size_t>(d.Casi.size(), 1)) - 1;
+    const auto caso = [&](LettoreJson& r, int16_t& c) { r.Intero("Caso", c, 0, ultimoCaso); };
     const int16_t nessuno = -1;
     int16_t nt = nessuno, nc = nessuno, nw = nessuno;
     l.Intero("NTrapezi", nt, 0, 32767);
@@ -222,6 +374,7 @@ ProblemaJson ProblemaDaJson(const json& problema) {
                       if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
                       r.Singolo(k, *v);
                   }
+                  caso(r, c.Caso);
                   trapezi.push_back(c);
               }) > 0 ||
         problema.contains("CarichiTrapezi");
@@ -232,6 +385,7 @@ ProblemaJson ProblemaDaJson(const json& problema) {
                                   if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
                                   r.Singolo(k, *v);
                               }
+                              caso(r, c.Caso);
                               forze.push_back(c);
                           }) > 0 ||
                     problema.contains("CarichiConcentrati");
@@ -242,6 +396,7 @@ ProblemaJson ProblemaDaJson(const json& problema) {
                                   if (!r.Trova(k)) LettoreJson::Errore(r.Nome(k), "missing");
                                   r.Singolo(k, *v);
                               }
+                              caso(r, c.Caso);
                               coppie.push_back(c);
                           }) > 0 ||
                     problema.contains("Coppie");
@@ -304,6 +459,18 @@ ProblemaJson ProblemaDaJson(const json& problema) {
         r.Numero("Cedimento", a.Cedimento);
         d.Appoggi.push_back(a);
     });
+    CoefficientiDaJson(l, d.Coefficienti);
+    if (const json* a = l.Trova("LimitiFreccia")) {
+        const auto lim = Numeri(*a, l.Nome("LimitiFreccia"));
+        for (double v : lim)
+            if (v <= 0)
+                LettoreJson::Errore(l.Nome("LimitiFreccia"), "out of range (greater than 0)");
+        d.Limiti = {lim[0], lim[1]};
+    }
+    l.Logico("PesoProprio", d.PesoProprio);
+    if (d.PesoProprio && !problema.contains("PesoProprioQ"))
+        LettoreJson::Errore(l.Nome("PesoProprioQ"), "missing (PesoProprio is true)");
+    l.Numero("PesoProprioQ", d.PesoProprioQ);
     if (continua) {
         // The beam's length is the sum of its spans.
         const double L = LuceContinua(d);
@@ -385,6 +552,69 @@ json JsonRisultati(const RisultatiTrave& r, const RisultatiContinua* continua) {
         j["Campate"] = campate;
     }
     return j;
+}
+
+json JsonCombinazioni(const RisultatiCombinazioni& c) {
+    const auto valori = [](const std::vector<double>& v) {
+        json a = json::array();
+        for (double x : v)
+            a.push_back(Doppio(x));
+        return a;
+    };
+    json inviluppi = json::object();
+    for (int k = 0; k < NumeroTipiCombinazione; ++k) {
+        const auto t = static_cast<TipoCombinazione>(k);
+        const Inviluppo& e = c.Inviluppi[static_cast<size_t>(k)];
+        json o;
+        o["x"] = valori(c.x);
+        json governo = json::object();
+        for (auto [g, nome] : {std::pair{GrandezzaInviluppo::M, "M"},
+                               {GrandezzaInviluppo::V, "V"},
+                               {GrandezzaInviluppo::f, "f"}}) {
+            const CurvaInviluppo& curva = e.Curve[static_cast<size_t>(g)];
+            for (bool massimo : {true, false}) {
+                const std::string chiave = std::string(nome) + (massimo ? "max" : "min");
+                o[chiave] = valori(massimo ? curva.Max : curva.Min);
+                json testi = json::array();
+                const size_t n = (massimo ? curva.Max : curva.Min).size();
+                for (size_t i = 0; i < n; ++i)
+                    testi.push_back(
+                        TestoGoverno(c.GovernoPunto(t, g, static_cast<int>(i), massimo), c.Casi));
+                governo[chiave] = testi;
+            }
+        }
+        o["Governo"] = governo;
+        json appoggi = json::array();
+        const size_t na =
+            std::min({e.RMax.size(), e.RMin.size(), e.MAppMax.size(), e.MAppMin.size()});
+        for (size_t a = 0; a < na; ++a) {
+            const int i = static_cast<int>(a);
+            appoggi.push_back(
+                {{"Rmax", Doppio(e.RMax[a])},
+                 {"Rmin", Doppio(e.RMin[a])},
+                 {"Mmax", Doppio(e.MAppMax[a])},
+                 {"Mmin", Doppio(e.MAppMin[a])},
+                 {"GovernoRmax", TestoGoverno(c.GovernoAppoggio(t, i, false, true), c.Casi)},
+                 {"GovernoRmin", TestoGoverno(c.GovernoAppoggio(t, i, false, false), c.Casi)},
+                 {"GovernoMmax", TestoGoverno(c.GovernoAppoggio(t, i, true, true), c.Casi)},
+                 {"GovernoMmin", TestoGoverno(c.GovernoAppoggio(t, i, true, false), c.Casi)}});
+        }
+        o["Appoggi"] = appoggi;
+        inviluppi[ChiaveCombinazione(t)] = o;
+    }
+    json frecce = json::array();
+    for (const auto& v : c.Frecce)
+        frecce.push_back({{"Campata", v.Campata + 1},
+                          {"L", Doppio(v.L)},
+                          {"xf", Doppio(v.xf)},
+                          {"f", Doppio(v.f)},
+                          {"f2", Doppio(v.f2)},
+                          {"LsuF", Doppio(v.LsuF)},
+                          {"LsuF2", Doppio(v.LsuF2)},
+                          {"Limite", Doppio(v.Limite)},
+                          {"Limite2", Doppio(v.Limite2)},
+                          {"Verificata", v.Verificata}});
+    return {{"Casi", JsonCasi(c.Casi)}, {"Inviluppi", inviluppi}, {"Frecce", frecce}};
 }
 
 json JsonFondazione(const RiepilogoFondazione& s) {

@@ -6,6 +6,7 @@
 // computed is null.
 #pragma once
 
+#include "core/combinazioni.h"
 #include "core/dati.h"
 #include "core/estrazione.h"
 #include "core/trave_continua.h"
@@ -24,12 +25,32 @@ double SingoloPerJson(float v);
 
 // The problem. A continuous beam (Vincoli 5) adds "Campate" [{"L", "J"}]
 // and "Appoggi" [{"Tipo", "k", "Cedimento"}], Tipo "incastro", "appoggio",
-// "molla" or "libero".
+// "molla" or "libero". A problem with load cases (`ConCasiCarico`) adds
+// "Caso" to each load row, "Casi" (`JsonCasi`), "Coefficienti" {"gG1",
+// "gG2", "gQ": [unfavourable, favourable]}, "LimitiFreccia" [Totale,
+// Variabili], "PesoProprio" and "PesoProprioQ" [N/m].
 nlohmann::json JsonProblema(const DatiTrave& d);
 // The results. A calculated continuous beam (`continua`) adds "Appoggi"
 // [{"x", "R", "M", "Rot", "w"}] and "Campate" [{"Mmax", "xMmax", "Mmin",
 // "xMmin", "Vmax", "fmax", "xfmax"}].
 nlohmann::json JsonRisultati(const RisultatiTrave& r, const RisultatiContinua* continua = nullptr);
+
+// Load cases: [{"Nome", "Tipo": "G1" | "G2" | "Q"}], a variable case with
+// its "Categoria" (`CategoriaJson`) and "psi0", "psi1", "psi2".
+nlohmann::json JsonCasi(const std::vector<CasoCarico>& casi);
+// "A" ... "I", "K", "Vento", "NeveSotto1000", "NeveSopra1000",
+// "Temperatura", "Personalizzata".
+std::string CategoriaJson(CategoriaQ c);
+
+// The envelopes of the combinations, to be added to the results: "Casi" as
+// calculated (the self-weight's case included), "Inviluppi" by combination
+// ("SLU", "Rara", "Frequente", "QuasiPermanente"): {"x", "Mmax", "Mmin",
+// "Vmax", "Vmin", "fmax", "fmin", "Governo": {the same six keys: the
+// governing combination's text at each point}, "Appoggi": [{"Rmax", "Rmin",
+// "Mmax", "Mmin", "GovernoRmax", "GovernoRmin", "GovernoMmax",
+// "GovernoMmin"}]}, and "Frecce" [{"Campata" (from 1), "L", "xf", "f",
+// "f2", "LsuF", "LsuF2", "Limite", "Limite2", "Verificata"}].
+nlohmann::json JsonCombinazioni(const RisultatiCombinazioni& c);
 
 // A problem object that does not read: the message names the key
 // ("problem.Campate[1].L: ...").
@@ -41,8 +62,13 @@ struct ErroreJson : std::runtime_error {
 // every key optional (the empty problem's values), no other key, numbers
 // within their type (a single, a 16-bit count, Vincoli 0 to 5), the counts
 // NTrapezi, NConcentrati, NCoppie equal to their tables when both are given,
-// Campate and Appoggi only with Vincoli 5 (Luce is then their sum). Throws
-// ErroreJson.
+// Campate and Appoggi only with Vincoli 5 (Luce is then their sum); the
+// load cases as `JsonProblema` writes them: a row's Caso within the cases
+// (0 without), a Q case's Categoria required and its ψ in [0, 1], required
+// for I, K and Personalizzata, otherwise equal to the category's table when
+// given; "Coefficienti" may also hold "Norma": "NTC2018" or "EN1990" (the
+// preset the typed pairs replace), each factor ≥ 0; the limits > 0;
+// "PesoProprioQ" required when "PesoProprio" is true. Throws ErroreJson.
 struct ProblemaJson {
     DatiTrave Dati;
     int16_t NSezioni = 100;

@@ -208,6 +208,9 @@ int EseguiCalc(const OpzioniCalc& opzioni, std::ostream& out, std::ostream& err,
             calcolato ? JsonRisultati(modulo.Risultati,
                                       modulo.Dati.Vincoli == Continua ? &modulo.Continua : nullptr)
                       : nlohmann::json(nullptr);
+        // The load cases' envelopes beside the results of the whole load.
+        if (calcolato && modulo.Combinazioni.Calcolato)
+            j["results"].update(JsonCombinazioni(modulo.Combinazioni));
         if (modulo.Dati.Vincoli == Fondazione)
             j["foundation"] = calcolato ? JsonFondazione(RiepilogoFondazioneCalcola(modulo, muti))
                                         : nlohmann::json(nullptr);

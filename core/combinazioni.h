@@ -103,7 +103,15 @@ struct Inviluppo {
     std::vector<double> RMax, RMin, MAppMax, MAppMin;
 };
 
-// The deflection check of one span.
+// The deflection check of one span. The deflection is measured from the
+// span's supports, so that settlements and the rigid movement of the span
+// do not count: from the chord joining the displacements of its two ends;
+// on an overhang or cantilever (a free end) from its support's
+// displacement, the rotation over the support included (the tip drops
+// against the support's level). f is the largest magnitude of the
+// characteristic (Rara) envelope of that deflection over the span's points;
+// f2 the same with only the variable loads (no permanent case, no
+// settlement).
 struct VerificaFreccia {
     int Campata = 0;   // 0-based
     double L = 0;      // the span length the limit applies to (twice an overhang or cantilever)

@@ -76,6 +76,21 @@ struct RisultatiCombinazioni::Dettaglio {
 
     int nQ() const { return static_cast<int>(CasiQ.size()); }
 
+    // Per type: the leading cases taken in turn and, for each, the factors
+    // of the variable cases (filled by `Prepara`).
+    std::array<std::vector<int>, NumeroTipiCombinazione> ListaDominanti;
+    std::array<std::vector<double>, NumeroTipiCombinazione> FattoriQ; // [l·nQ + q]
+    void Prepara() {
+        for (int t = 0; t < NumeroTipiCombinazione; ++t) {
+            const auto tipo = TipoCombinazione(t);
+            ListaDominanti[size_t(t)] = Dominanti(tipo);
+            FattoriQ[size_t(t)].clear();
+            for (const int l : ListaDominanti[size_t(t)])
+                for (int q = 0; q < nQ(); ++q)
+                    FattoriQ[size_t(t)].push_back(FattoreQ(tipo, l, q));
+        }
+    }
+
     // Factor of variable case q (position in CasiQ) with `dominante` leading.
     double FattoreQ(TipoCombinazione t, int dominante, int q) const {
         const CoefficientiPsi& p = Psi[size_t(q)];
@@ -169,10 +184,12 @@ void Estremi(const Dettaglio& D, const Valori& v, bool soloVariabili,
         }
         double a = -std::numeric_limits<double>::infinity();
         double b = std::numeric_limits<double>::infinity();
-        for (const int l : D.Dominanti(t)) {
+        const size_t nL = D.ListaDominanti[size_t(t)].size();
+        const double* fattori = D.FattoriQ[size_t(t)].data();
+        for (size_t l = 0; l < nL; ++l) {
             double su = base, giu = baseMin;
             for (int q = 0; q < nQ; ++q) {
-                const double f = D.FattoreQ(t, l, q);
+                const double f = fattori[l * size_t(nQ) + size_t(q)];
                 su += f >= 0 ? f * P[q] : f * N[q];
                 giu += f >= 0 ? f * N[q] : f * P[q];
             }
@@ -382,6 +399,7 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
         if (casi[size_t(c)].Tipo == TipoCaso::Q) D->CasiQ.push_back(c);
     }
     D->Psi = PsiCasi(casi, D->CasiQ);
+    D->Prepara();
     const int nQ = D->nQ();
     std::vector<int> posizioneQ(size_t(nCasi), -1);
     for (int q = 0; q < nQ; ++q)
@@ -455,11 +473,15 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
 
     // The shares at the points and supports.
     const size_t nA = size_t(nC) + 1;
-    for (auto& b : D->Punti) {
-        b.G1.assign(size_t(nP), 0.0);
-        b.G2.assign(size_t(nP), 0.0);
-        b.Ced.assign(size_t(nP), 0.0);
-        b.Q.assign(size_t(nP) * size_t(nQ) * size_t(nC), 0.0);
+    // The relative deflection is enveloped as soon as a point's shares are
+    // known: its block holds one point.
+    for (int g = 0; g < NQuantita; ++g) {
+        auto& b = D->Punti[size_t(g)];
+        const size_t n = g == Relativa ? 1 : size_t(nP);
+        b.G1.assign(n, 0.0);
+        b.G2.assign(n, 0.0);
+        b.Ced.assign(n, 0.0);
+        b.Q.assign(n * size_t(nQ) * size_t(nC), 0.0);
     }
     for (auto& b : D->Appoggi) {
         b.G1.assign(nA, 0.0);
@@ -476,51 +498,91 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
     }
     const bool liberoA = dc.Appoggi.front().Tipo == TipoAppoggio::Libero;
     const bool liberoB = dc.Appoggi.back().Tipo == TipoAppoggio::Libero;
-    double valori[NQuantita];
+    // Where each set's values go: a permanent sum, the settlements, or a
+    // variable share (at its offset in a point's nQ × nC block).
+    enum class Verso { G1, G2, Ced, Q };
+    const size_t blocco = size_t(nQ) * size_t(nC);
+    std::vector<Verso> verso(insiemi.size());
+    std::vector<size_t> posto(insiemi.size(), 0);
     for (size_t k = 0; k < insiemi.size(); ++k) {
-        const RisultatiContinua& rc = risposte[k];
         const Origine o = origini[k];
-        // Where the set's values go: index, stride.
-        auto destinazione = [&](Dettaglio::Blocco& b, size_t i, size_t n) -> double& {
-            if (o.Caso < 0) return b.Ced[i];
-            if (casi[size_t(o.Caso)].Tipo == TipoCaso::G1) return b.G1[i];
-            if (casi[size_t(o.Caso)].Tipo == TipoCaso::G2) return b.G2[i];
-            (void)n;
-            return b.Q[(i * size_t(nQ) + size_t(posizioneQ[size_t(o.Caso)])) * size_t(nC) +
-                       size_t(o.Campata)];
-        };
-        for (int i = 0; i < nP; ++i) {
-            const Punto& p = punti[size_t(i)];
+        if (o.Caso < 0)
+            verso[k] = Verso::Ced;
+        else if (casi[size_t(o.Caso)].Tipo == TipoCaso::G1)
+            verso[k] = Verso::G1;
+        else if (casi[size_t(o.Caso)].Tipo == TipoCaso::G2)
+            verso[k] = Verso::G2;
+        else {
+            verso[k] = Verso::Q;
+            posto[k] = size_t(posizioneQ[size_t(o.Caso)]) * size_t(nC) + size_t(o.Campata);
+        }
+    }
+    auto somma = [&](Dettaglio::Blocco& b, size_t k, size_t i, double v) {
+        switch (verso[k]) {
+        case Verso::G1:
+            b.G1[i] += v;
+            break;
+        case Verso::G2:
+            b.G2[i] += v;
+            break;
+        case Verso::Ced:
+            b.Ced[i] += v;
+            break;
+        case Verso::Q:
+            b.Q[i * blocco + posto[k]] = v;
+            break;
+        }
+    };
+    // Point by point, so that a point's shares are written together. The
+    // deflection relative to the supports: the characteristic combination,
+    // and the variable loads alone.
+    double valori[NQuantita];
+    double mx[NumeroTipiCombinazione], mn[NumeroTipiCombinazione];
+    std::vector<double> fRara(static_cast<size_t>(nP)), fVariabili(static_cast<size_t>(nP));
+    Dettaglio::Blocco& relativa = D->Punti[Relativa];
+    for (int i = 0; i < nP; ++i) {
+        const Punto& p = punti[size_t(i)];
+        relativa.G1[0] = relativa.G2[0] = relativa.Ced[0] = 0;
+        const double L = dc.Campate[size_t(p.Campata)].L;
+        const bool sbalzoA = p.Campata == 0 && liberoA;
+        const bool sbalzoB = p.Campata == nC - 1 && liberoB;
+        for (size_t k = 0; k < insiemi.size(); ++k) {
+            const RisultatiContinua& rc = risposte[k];
             rc.ValoriCampata(p.Campata, p.s, p.Sinistra, valori[0], valori[1], valori[2]);
             // Deflection relative to the span's supports: to the chord
             // joining them; on an overhang (a free end) to its support's
             // displacement.
             const double wA = rc.Appoggi[size_t(p.Campata)].Spostamento;
             const double wB = rc.Appoggi[size_t(p.Campata) + 1].Spostamento;
-            const double L = dc.Campate[size_t(p.Campata)].L;
-            double corda;
-            if (p.Campata == 0 && liberoA)
-                corda = wB;
-            else if (p.Campata == nC - 1 && liberoB)
-                corda = wA;
-            else
-                corda = wA + (wB - wA) * (p.s / L);
+            const double corda = sbalzoA ? wB : sbalzoB ? wA : wA + (wB - wA) * (p.s / L);
             valori[Relativa] = valori[2] - corda;
-            for (int g = 0; g < NQuantita; ++g) {
+            const int caso = origini[k].Caso;
+            for (int g = 0; g < 3; ++g) {
                 const double v = Finito(valori[g], "valore di un caso");
-                destinazione(D->Punti[size_t(g)], size_t(i), size_t(nP)) += v;
-                if (g < 3 && o.Caso >= 0)
-                    r.PerCaso[size_t(o.Caso)].Valori[size_t(g)][size_t(i)] += v;
+                somma(D->Punti[size_t(g)], k, size_t(i), v);
+                if (caso >= 0) r.PerCaso[size_t(caso)].Valori[size_t(g)][size_t(i)] += v;
             }
+            somma(relativa, k, 0, Finito(valori[Relativa], "freccia di un caso"));
         }
+        const Valori rel = ValoriDi(*D, relativa, 0);
+        Estremi(*D, rel, false, mx, mn);
+        fRara[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
+                                    std::abs(mn[int(TipoCombinazione::Rara)]));
+        Estremi(*D, rel, true, mx, mn);
+        fVariabili[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
+                                         std::abs(mn[int(TipoCombinazione::Rara)]));
+    }
+    for (size_t k = 0; k < insiemi.size(); ++k) {
+        const RisultatiContinua& rc = risposte[k];
+        const int caso = origini[k].Caso;
         for (size_t a = 0; a < nA; ++a) {
             const double R = Finito(rc.Appoggi[a].Reazione, "reazione");
             const double M = Finito(rc.Appoggi[a].Momento, "momento");
-            destinazione(D->Appoggi[0], a, nA) += R;
-            destinazione(D->Appoggi[1], a, nA) += M;
-            if (o.Caso >= 0) {
-                r.PerCaso[size_t(o.Caso)].R[a] += R;
-                r.PerCaso[size_t(o.Caso)].MApp[a] += M;
+            somma(D->Appoggi[0], k, a, R);
+            somma(D->Appoggi[1], k, a, M);
+            if (caso >= 0) {
+                r.PerCaso[size_t(caso)].R[a] += R;
+                r.PerCaso[size_t(caso)].MApp[a] += M;
             }
         }
     }
@@ -536,10 +598,6 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
         inv.MAppMax.assign(nA, 0.0);
         inv.MAppMin.assign(nA, 0.0);
     }
-    double mx[NumeroTipiCombinazione], mn[NumeroTipiCombinazione];
-    // The deflection relative to the supports: the characteristic
-    // combination, and the variable loads alone.
-    std::vector<double> fRara(static_cast<size_t>(nP)), fVariabili(static_cast<size_t>(nP));
     for (int i = 0; i < nP; ++i) {
         for (int g = 0; g < 3; ++g) {
             Estremi(*D, ValoriDi(*D, D->Punti[size_t(g)], i), false, mx, mn);
@@ -548,13 +606,6 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
                 r.Inviluppi[size_t(t)].Curve[size_t(g)].Min[size_t(i)] = mn[t];
             }
         }
-        const Valori rel = ValoriDi(*D, D->Punti[Relativa], i);
-        Estremi(*D, rel, false, mx, mn);
-        fRara[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
-                                    std::abs(mn[int(TipoCombinazione::Rara)]));
-        Estremi(*D, rel, true, mx, mn);
-        fVariabili[size_t(i)] = std::max(std::abs(mx[int(TipoCombinazione::Rara)]),
-                                         std::abs(mn[int(TipoCombinazione::Rara)]));
     }
     for (size_t a = 0; a < nA; ++a) {
         double mx2[NumeroTipiCombinazione], mn2[NumeroTipiCombinazione];
@@ -665,6 +716,7 @@ RisultatiCombinazioni CalcolaFondazione(const DatiTrave& d, const std::vector<Ca
         if (casi[size_t(c)].Tipo == TipoCaso::Q) D->CasiQ.push_back(c);
     }
     D->Psi = PsiCasi(casi, D->CasiQ);
+    D->Prepara();
 
     // Every combination: permanent cases unfavourable, every variable case
     // present, each leading in turn.

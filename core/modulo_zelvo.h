@@ -72,7 +72,12 @@ class ModuloZelvo {
     // r, so that a window can show "Iterazione " + r and repaint.
     std::function<void(int)> IterazioneW;
 
-    // Runs the whole calculation on `Dati` and fills `Risultati`.
+    // Runs the whole calculation on `Dati` and fills `Risultati`. With load
+    // cases (`Casi` not empty or `PesoProprio`) the ordinary results take
+    // every load unfactored, the self-weight included as one more uniform
+    // load over the whole beam, and `Combinazioni` is filled afterwards (a
+    // failed envelope shows its message and leaves it not calculated, the
+    // ordinary results standing).
     // A run-time fault throws `Guasto` (after the spring rows have been
     // removed from the concentrated loads); a calculation ended by a
     // specific message returns its cause.

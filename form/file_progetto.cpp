@@ -1,6 +1,7 @@
 #include "form/file_progetto.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zelvo {
 
@@ -15,6 +16,12 @@ constexpr Versione ConSezione{5, 0};
 bool ConContinua(const std::string& versione) {
     const auto v = Versione::Leggi(versione);
     return v && *v >= Versione{6, 0};
+}
+
+// The load cases from 7.0, on the same terms.
+bool ConCasi(const std::string& versione) {
+    const auto v = Versione::Leggi(versione);
+    return v && *v >= Versione{7, 0};
 }
 
 // The support kinds by their code on the file.
@@ -56,8 +63,62 @@ void FondazioneVecchiFile(DatiTrave& d) {
 } // namespace
 
 std::string VersioneScritta(const DatiTrave& d) {
+    if (ConCasiCarico(d)) return VersioneFileCasi;
     return d.Vincoli == Continua ? VersioneFileContinua : VersioneFileCorrente;
 }
+
+namespace {
+
+// Lines 22-26: the load cases, the partial factors, the deflection limits
+// and the self-weight; reading checks them and the loads' cases.
+void CasiLeggeScrive(FlussoValori& f, Verso modo, DatiTrave& d) {
+    const bool leggi = modo == Verso::Leggi;
+    auto casi = static_cast<int16_t>(std::min<size_t>(d.Casi.size(), 32767));
+    FileInOut(modo, f, casi);
+    if (leggi) {
+        if (casi < 0) ValoreNonAmmesso(f);
+        d.Casi.assign(static_cast<size_t>(casi), {});
+    }
+    const auto psiAmmesso = [](double v) { return std::isfinite(v) && v >= 0 && v <= 1; };
+    for (size_t i = 0; i < static_cast<size_t>(casi); ++i) {
+        CasoCarico& c = d.Casi[i];
+        auto tipo = static_cast<int16_t>(c.Tipo);
+        auto categoria = static_cast<int16_t>(c.Categoria);
+        FileInOut(modo, f, c.Nome, tipo, categoria, c.psi0, c.psi1, c.psi2);
+        if (leggi) {
+            if (tipo < 0 || tipo > static_cast<int16_t>(TipoCaso::Q) || categoria < 0 ||
+                categoria > static_cast<int16_t>(CategoriaQ::Personalizzata) ||
+                !psiAmmesso(c.psi0) || !psiAmmesso(c.psi1) || !psiAmmesso(c.psi2))
+                ValoreNonAmmesso(f);
+            c.Tipo = static_cast<TipoCaso>(tipo);
+            c.Categoria = static_cast<CategoriaQ>(categoria);
+        }
+    }
+    auto& g = d.Coefficienti;
+    FileInOut(modo, f, g.gG1[0], g.gG1[1], g.gG2[0], g.gG2[1], g.gQ[0], g.gQ[1]);
+    if (leggi)
+        for (const double* v : {g.gG1, g.gG2, g.gQ})
+            for (int k = 0; k < 2; ++k)
+                if (!std::isfinite(v[k]) || v[k] < 0) ValoreNonAmmesso(f);
+    FileInOut(modo, f, d.Limiti.Totale, d.Limiti.Variabili);
+    if (leggi)
+        for (double v : {d.Limiti.Totale, d.Limiti.Variabili})
+            if (!std::isfinite(v) || v <= 0) ValoreNonAmmesso(f);
+    FileInOut(modo, f, d.PesoProprio, d.PesoProprioQ);
+    if (!leggi) return;
+    if (!std::isfinite(d.PesoProprioQ)) ValoreNonAmmesso(f);
+    // Every load row in one of the cases (case 0 when there are none).
+    const int ultimo = std::max<int>(casi, 1) - 1;
+    const auto ammesso = [&](int16_t caso) { return caso >= 0 && caso <= ultimo; };
+    for (int i = 1; i <= d.NTrapezi; ++i)
+        if (!ammesso(d.CarichiTrapezi(i).Caso)) ValoreNonAmmesso(f);
+    for (int i = 1; i <= d.NConcentrati; ++i)
+        if (!ammesso(d.CarichiConcentrati(i).Caso)) ValoreNonAmmesso(f);
+    for (int i = 1; i <= d.NCoppie; ++i)
+        if (!ammesso(d.Coppie(i).Caso)) ValoreNonAmmesso(f);
+}
+
+} // namespace
 
 std::string TestoVersioneRecente(const std::string& versione) {
     return "Il file è della versione " + versione + ", più recente di quella del programma (" +
@@ -92,6 +153,12 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
             d.Titolo = titolo;
             d.Campate.clear();
             d.Appoggi.clear();
+            // A file without cases holds none: the problem's own settings.
+            d.Casi.clear();
+            d.Coefficienti = {};
+            d.Limiti = {};
+            d.PesoProprio = false;
+            d.PesoProprioQ = 0;
             p.Versione = versione;
         } else {
             std::string versione = VersioneScritta(d);
@@ -111,20 +178,31 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
         } else {
             FileInOut(modo, f, d.Vincoli);
         }
+        // From 7.0 each row ends with its case.
+        const bool casi = ConCasi(versione);
         Tabella(modo, f, d.NTrapezi, d.CarichiTrapezi);
         for (int i = 1; i <= d.NTrapezi; ++i) {
             auto& r = d.CarichiTrapezi(i);
-            FileInOut(modo, f, r.q1, r.q2, r.d1, r.d2);
+            if (casi)
+                FileInOut(modo, f, r.q1, r.q2, r.d1, r.d2, r.Caso);
+            else
+                FileInOut(modo, f, r.q1, r.q2, r.d1, r.d2);
         }
         Tabella(modo, f, d.NConcentrati, d.CarichiConcentrati);
         for (int i = 1; i <= d.NConcentrati; ++i) {
             auto& r = d.CarichiConcentrati(i);
-            FileInOut(modo, f, r.F, r.d);
+            if (casi)
+                FileInOut(modo, f, r.F, r.d, r.Caso);
+            else
+                FileInOut(modo, f, r.F, r.d);
         }
         Tabella(modo, f, d.NCoppie, d.Coppie);
         for (int i = 1; i <= d.NCoppie; ++i) {
             auto& r = d.Coppie(i);
-            FileInOut(modo, f, r.W, r.d);
+            if (casi)
+                FileInOut(modo, f, r.W, r.d, r.Caso);
+            else
+                FileInOut(modo, f, r.W, r.d);
         }
 
         // 11-12: options. Files older than "4.0" may end before them: such a
@@ -205,7 +283,13 @@ EsitoProgetto FileLeggeScrive(FlussoValori& f, Verso modo, ProgettoFile p) {
                     a.Tipo = TipiAppoggio[tipo];
                 }
             }
+            // Another scheme's placeholder line (from 7.0): no supports.
+            if (leggi && ConCasi(versione) && d.Vincoli != Continua && campate == 0)
+                d.Appoggi.clear();
         }
+
+        // 22-26: load cases, from version 7.0.
+        if (ConCasi(versione)) CasiLeggeScrive(f, modo, d);
     } catch (const ErroreFile&) {
         return EsitoProgetto::Parziale;
     }

@@ -2,13 +2,14 @@
 // (Verso::Leggi) or writes (`Verso::Scrivi`) the problem through a value stream
 // (io/flusso_valori.h), so that the format is defined once. Layout, one call per line:
 //   1  Titolo, format version          FileInOutIntestazione ("5.4" written,
-//                                      "6.0" for a continuous beam)
+//                                      "6.0" for a continuous beam, "7.0" for a
+//                                      problem with load cases)
 //   2  E, J, Luce                      FileInOut
 //   3  NSezioni (the main window's)    FileInOut
 //   4  Vincoli                         FileInOut
-//   5  NTrapezi, then one line q1,q2,d1,d2 per row
-//   7  NConcentrati, then one line F,d per row
-//   9  NCoppie, then one line W,d per row
+//   5  NTrapezi, then one line q1,q2,d1,d2 per row (from "7.0": q1,q2,d1,d2,Caso)
+//   7  NConcentrati, then one line F,d per row (from "7.0": F,d,Caso)
+//   9  NCoppie, then one line W,d per row (from "7.0": W,d,Caso)
 //  11  DistanzeParziali                FileInOutSenzaMessaggio
 //  12  ReagTraz                        FileInOutSenzaMessaggio
 //  13  SenzaUnita                      FileInOutCond, from version "4.0"
@@ -21,10 +22,25 @@
 //  20  N lines L,J, one per span       FileInOut, from version "6.0"
 //  21  N+1 lines Tipo,k,Cedimento,     FileInOut, from version "6.0"
 //      one per support (Tipo 0 Incastro, 1 Appoggio, 2 Molla, 3 Libero)
-// Version "6.0" is written only for a continuous beam (Vincoli 5, which no
-// older version may hold); every other problem is written as "5.4", so that
-// its file stays as older programs read it. A file of a version newer than
-// "6.0" is refused with `TestoVersioneRecente`, nothing read.
+//      (a scheme other than 5: N = 0 and one support line, read back as
+//      no spans and no supports)
+//  22  number of load cases NC         FileInOut, from version "7.0"
+//  23  NC lines Nome,Tipo,Categoria,   FileInOut, from version "7.0"
+//      psi0,psi1,psi2, one per case (Tipo 0 G1, 1 G2, 2 Q; Categoria 0 A
+//      to 9 K, 10 Vento, 11 NeveSotto1000, 12 NeveSopra1000, 13 Temperatura,
+//      14 Personalizzata)
+//  24  gG1 unfavourable, gG1 favourable, gG2 ..., gQ ...   FileInOut, from "7.0"
+//  25  deflection limits Totale,Variabili                  FileInOut, from "7.0"
+//  26  PesoProprio, PesoProprioQ                           FileInOut, from "7.0"
+// Version "7.0" is written only for a problem with load cases (`ConCasiCarico`),
+// "6.0" only for a continuous beam without them (Vincoli 5, which no older
+// version may hold); every other problem is written as "5.4", so that its
+// file stays as older programs read it. A file of a version newer than
+// "7.0" is refused with `TestoVersioneRecente`, nothing read.
+// A "7.0" file whose load row names a case beyond its cases (or a case
+// other than 0 without cases), a Tipo or Categoria out of range, a ψ
+// outside [0, 1], a partial factor negative or not finite, a deflection
+// limit not positive or a self-weight not finite is damaged (below).
 // Values are held in internal units (the record's own), loads in the user's
 // sign convention.
 //
@@ -58,13 +74,20 @@ namespace zelvo {
 inline constexpr const char* VersioneFileCorrente = "5.4";
 // The layout with the continuous beam, the newest this program reads.
 inline constexpr const char* VersioneFileContinua = "6.0";
-inline constexpr Versione VersioneFileMassima{6, 0};
+// The layout with the load cases.
+inline constexpr const char* VersioneFileCasi = "7.0";
+inline constexpr Versione VersioneFileMassima{7, 0};
 
-// The version a problem is written with: "6.0" for a continuous beam,
-// "5.4" otherwise.
+// Whether a problem has load cases: cases typed or the self-weight on.
+inline bool ConCasiCarico(const DatiTrave& d) {
+    return !d.Casi.empty() || d.PesoProprio;
+}
+
+// The version a problem is written with: "7.0" with load cases, "6.0" for
+// a continuous beam, "5.4" otherwise.
 std::string VersioneScritta(const DatiTrave& d);
 
-// "Il file è della versione 7.1, più recente di quella del programma (6.0):
+// "Il file è della versione 7.1, più recente di quella del programma (7.0):
 // aggiornare Zelvo."
 std::string TestoVersioneRecente(const std::string& versione);
 

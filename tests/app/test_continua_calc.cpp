@@ -338,3 +338,215 @@ TEST(JsonIngresso, ErroriNominanoLaChiave) {
         EXPECT_EQ(e.err.rfind("zelvo-calc: " + f + ": ", 0), 0u) << e.err;
     }
 }
+
+// ---------------------------------------------------------------------------
+// Load cases.
+
+namespace {
+
+// A simply supported span L = 6 m: a crowd case (category B: ψ 0.7, 0.5,
+// 0.3) of q = 5 kN/m and the self-weight g = 2 kN/m, a second permanent
+// case with nothing on it.
+const std::string UnaCampataConCasi =
+    R"({"problem": {"Titolo": "Casi", "Luce": 6, "E": 2.1e11, "J": 8.356e-5, "Vincoli": 0,
+        "NSezioni": 10, "AscissaX": 3,
+        "CarichiTrapezi": [{"q1": 5000, "q2": 5000, "d1": 0, "d2": 6, "Caso": 0}],
+        "Casi": [{"Nome": "Folla, \"uffici\" è", "Tipo": "Q", "Categoria": "B"},
+                 {"Nome": "Finiture", "Tipo": "G2"}],
+        "PesoProprio": true, "PesoProprioQ": 2000}})";
+
+} // namespace
+
+// Faults of the cases' keys: exit 2, one line naming the key.
+TEST(JsonCasi, ErroriNominanoLaChiave) {
+    struct Caso {
+        std::string problema, atteso;
+    };
+    const std::vector<Caso> casi = {
+        {R"("Casi": {})", "problem.Casi: must be an array"},
+        {R"("Casi": [{"Nome": "G"}])", "problem.Casi[0].Tipo: missing"},
+        {R"("Casi": [{"Tipo": "G3"}])",
+         "problem.Casi[0].Tipo: out of range (\"G1\", \"G2\" or \"Q\")"},
+        {R"("Casi": [{"Tipo": "Q"}])", "problem.Casi[0].Categoria: missing"},
+        {R"("Casi": [{"Tipo": "Q", "Categoria": "J"}])",
+         "problem.Casi[0].Categoria: out of range (\"A\" to \"K\", \"Vento\", "
+         "\"NeveSotto1000\", \"NeveSopra1000\", \"Temperatura\" or \"Personalizzata\")"},
+        {R"("Casi": [{"Tipo": "Q", "Categoria": "B", "psi1": 0.6}])",
+         "problem.Casi[0].psi1: out of range (the category B has 0.5)"},
+        {R"("Casi": [{"Tipo": "Q", "Categoria": "K", "psi0": 0.5, "psi1": 0.2}])",
+         "problem.Casi[0].psi2: missing (the category K has no table value)"},
+        {R"("Casi": [{"Tipo": "Q", "Categoria": "Personalizzata", "psi0": 1.2, "psi1": 0,
+                      "psi2": 0}])",
+         "problem.Casi[0].psi0: out of range (0 to 1)"},
+        {R"("Casi": [{"Tipo": "G1", "Categoria": "A"}])",
+         "problem.Casi[0].Categoria: out of range (only with Tipo \"Q\")"},
+        {R"("Casi": [{"Tipo": "G1", "Colore": 1}])", "problem.Casi[0].Colore: unknown key"},
+        {R"("Casi": [{"Tipo": "G1"}, {"Tipo": "G2"}],
+            "CarichiConcentrati": [{"F": 1, "d": 0, "Caso": 2}])",
+         "problem.CarichiConcentrati[0].Caso: out of range (0 to 1)"},
+        {R"("Coppie": [{"W": 1, "d": 0, "Caso": 1}])",
+         "problem.Coppie[0].Caso: out of range (0 to 0)"},
+        {R"("CarichiTrapezi": [{"q1": 1, "q2": 1, "d1": 0, "d2": 1, "Caso": -1}])",
+         "problem.CarichiTrapezi[0].Caso: out of range (0 to 0)"},
+        {R"("Coefficienti": {"gQ": [1.5]})",
+         "problem.Coefficienti.gQ: must be an array of two numbers"},
+        {R"("Coefficienti": {"gG1": [1.3, -1]})",
+         "problem.Coefficienti.gG1: out of range (not negative)"},
+        {R"("Coefficienti": {"Norma": "DM1996"})",
+         "problem.Coefficienti.Norma: out of range (\"NTC2018\" or \"EN1990\")"},
+        {R"("Coefficienti": {"gq": [1, 0]})", "problem.Coefficienti.gq: unknown key"},
+        {R"("LimitiFreccia": [250, 0])", "problem.LimitiFreccia: out of range (greater than 0)"},
+        {R"("LimitiFreccia": 250)", "problem.LimitiFreccia: must be an array of two numbers"},
+        {R"("PesoProprio": true)", "problem.PesoProprioQ: missing (PesoProprio is true)"},
+        {R"("PesoProprio": 1, "PesoProprioQ": 1)", "problem.PesoProprio: must be true or false"},
+    };
+    for (size_t i = 0; i < casi.size(); ++i) {
+        const std::string f =
+            FileJson("casi" + std::to_string(i), "{\"problem\": {" + casi[i].problema + "}}");
+        const Esecuzione e = Calc("--json " + Q(f));
+        EXPECT_EQ(e.stato, 2) << casi[i].problema;
+        EXPECT_EQ(e.out, "") << casi[i].problema;
+        EXPECT_EQ(e.err, "zelvo-calc: " + f + ": " + casi[i].atteso + "\n") << casi[i].problema;
+    }
+}
+
+// Without cases nothing of them appears: no key of the cases in the problem
+// or the results, no case in a load row.
+TEST(JsonCasi, SenzaCasiNessunaChiaveNuova) {
+    for (const auto& n : Esempi) {
+        const json j = json::parse(Calc("--json " + Q(Esempio(n))).out);
+        for (const char* k :
+             {"Casi", "Coefficienti", "LimitiFreccia", "PesoProprio", "PesoProprioQ"})
+            EXPECT_FALSE(j["problem"].contains(k)) << n << " " << k;
+        for (const char* k : {"Casi", "Inviluppi", "Frecce"})
+            EXPECT_FALSE(j["results"].contains(k)) << n << " " << k;
+        for (const char* t : {"CarichiTrapezi", "CarichiConcentrati", "Coppie"})
+            for (const auto& r : j["problem"][t])
+                EXPECT_FALSE(r.contains("Caso")) << n;
+    }
+}
+
+// A problem with cases: the ψ taken from the category, the NTC factors and
+// limits by default, the output in the schema; fed back, and saved as a
+// data file (version 7.0) and calculated again, the same problem.
+TEST(JsonCasi, AndataRitornoEFileDati) {
+    const std::string f = FileJson("casi", UnaCampataConCasi);
+    const fs::path zlv = Cartella / "casi.zlv";
+    const Esecuzione a = Calc("--json --save " + Q(zlv.string()) + " " + Q(f));
+    ASSERT_EQ(a.stato, 0) << a.err;
+    const json j = json::parse(a.out);
+    const auto errori = SchemaProblema().Controlla(j);
+    EXPECT_TRUE(errori.empty()) << (errori.empty() ? "" : errori.front());
+    const json& p = j["problem"];
+    EXPECT_EQ(p["Casi"], json::parse(R"([{"Nome": "Folla, \"uffici\" è", "Tipo": "Q",
+        "Categoria": "B", "psi0": 0.7, "psi1": 0.5, "psi2": 0.3},
+        {"Nome": "Finiture", "Tipo": "G2"}])"));
+    EXPECT_EQ(p["Coefficienti"],
+              json::parse(R"({"gG1": [1.3, 1.0], "gG2": [1.5, 0.8], "gQ": [1.5, 0.0]})"));
+    EXPECT_EQ(p["LimitiFreccia"], json::parse("[250, 300]"));
+    EXPECT_EQ(p["PesoProprioQ"].get<double>(), 2000.0);
+    EXPECT_EQ(p["CarichiTrapezi"][0]["Caso"], 0);
+
+    // Saving said what the file could not carry; the rest is the same.
+    EXPECT_EQ(j["messages"],
+              json::array({"Alcuni caratteri non ammessi nel file sono stati sostituiti."}));
+    const Esecuzione b = Calc("--json " + Q(FileJson("casi2", a.out)));
+    ASSERT_EQ(b.stato, 0) << b.err;
+    json senzaSalvare = j;
+    senzaSalvare["messages"] = json::array();
+    EXPECT_EQ(json::parse(b.out), senzaSalvare);
+
+    // The file carries the cases (a quote is the one character it cannot).
+    const std::string byte = Leggi(zlv);
+    EXPECT_EQ(byte.rfind("\"Casi\",\"7.0\"\r\n", 0), 0u);
+    EXPECT_NE(byte.find("\r\n2\r\n\"Folla, 'uffici' \xE8\",2,1,0.7,0.5,0.3\r\n"
+                        "\"Finiture\",1,0,0,0,0\r\n"
+                        "1.3,1,1.5,0.8,1.5,0\r\n250,300\r\n#TRUE#,2000\r\n"),
+              std::string::npos);
+    const Esecuzione z = Calc("--json " + Q(zlv.string()));
+    ASSERT_EQ(z.stato, 0) << z.err;
+    json atteso = j["problem"];
+    atteso["Casi"][0]["Nome"] = "Folla, 'uffici' è";
+    EXPECT_EQ(json::parse(z.out)["problem"], atteso);
+
+    // A preset and one pair over it.
+    json c = json::parse(UnaCampataConCasi);
+    c["problem"]["Coefficienti"] = {{"Norma", "EN1990"}, {"gQ", {1.35, 0.5}}};
+    const Esecuzione e = Calc("--json " + Q(FileJson("casi3", c.dump())));
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(json::parse(e.out)["problem"]["Coefficienti"],
+              json::parse(R"({"gG1": [1.35, 1.0], "gG2": [1.35, 1.0], "gQ": [1.35, 0.5]})"));
+}
+
+// The envelopes of the span above, by hand (M = w·L²/8 at midspan, end
+// reaction and shear w·L/2, deflection 5·w·L⁴/(384·E·J)), with the NTC
+// factors γG1 1.3 / 1.0, γQ 1.5 / 0 and ψ of category B (0.7, 0.5, 0.3):
+//   SLU              max w = 1.3·g + 1.5·q, min w = 1.0·g (crowd off)
+//   Rara             max w = g + q
+//   Frequente        max w = g + ψ1·q
+//   Quasi permanente max w = g + ψ2·q
+// and each minimum g alone. Deflection check: f of g + q, f2 of q alone,
+// against L/250 and L/300.
+TEST(JsonCasi, InviluppiDiUnaCampata) {
+    const Esecuzione e = Calc("--json " + Q(FileJson("inviluppi", UnaCampataConCasi)));
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const json r = json::parse(e.out)["results"];
+    const double g = 2000, q = 5000, L = 6;
+    const double EJ = double(2.1e11f) * double(8.356e-5f);
+    ASSERT_EQ(r["Casi"].size(), 3u);
+    EXPECT_EQ(r["Casi"][2], json::parse(R"({"Nome": "Peso proprio", "Tipo": "G1"})"));
+    // The whole load, self-weight included.
+    EXPECT_NEAR(r["RA"].get<double>(), (g + q) * L / 2, 1e-3);
+
+    struct Atteso {
+        const char* chiave;
+        double wMax, wMin;
+    };
+    const std::vector<Atteso> attesi = {{"SLU", 1.3 * g + 1.5 * q, 1.0 * g},
+                                        {"Rara", g + q, g},
+                                        {"Frequente", g + 0.5 * q, g},
+                                        {"QuasiPermanente", g + 0.3 * q, g}};
+    for (const auto& a : attesi) {
+        const json& v = r["Inviluppi"][a.chiave];
+        const auto& x = v["x"];
+        size_t mezzo = 0;
+        for (size_t i = 0; i < x.size(); ++i)
+            if (std::fabs(x[i].get<double>() - L / 2) < std::fabs(x[mezzo].get<double>() - L / 2))
+                mezzo = i;
+        ASSERT_NEAR(x[mezzo].get<double>(), L / 2, 1e-9) << a.chiave;
+        const double tol = 1e-6 * a.wMax * L * L;
+        EXPECT_NEAR(v["Mmax"][mezzo].get<double>(), a.wMax * L * L / 8, tol) << a.chiave;
+        EXPECT_NEAR(v["Mmin"][mezzo].get<double>(), a.wMin * L * L / 8, tol) << a.chiave;
+        EXPECT_NEAR(v["fmax"][mezzo].get<double>(), 5 * a.wMax * std::pow(L, 4) / (384 * EJ),
+                    1e-6 * a.wMax * std::pow(L, 4) / EJ)
+            << a.chiave;
+        EXPECT_NEAR(v["Vmax"][0].get<double>(), a.wMax * L / 2, tol) << a.chiave;
+        ASSERT_EQ(v["Appoggi"].size(), 2u) << a.chiave;
+        EXPECT_NEAR(v["Appoggi"][0]["Rmax"].get<double>(), a.wMax * L / 2, tol) << a.chiave;
+        EXPECT_NEAR(v["Appoggi"][1]["Rmin"].get<double>(), a.wMin * L / 2, tol) << a.chiave;
+        for (const char* k : {"Mmax", "Mmin", "Vmax", "Vmin", "fmax", "fmin"}) {
+            EXPECT_EQ(v[k].size(), x.size()) << a.chiave << k;
+            EXPECT_EQ(v["Governo"][k].size(), x.size()) << a.chiave << k;
+        }
+        // The governing combination names itself and, at its maximum, the crowd.
+        const std::string testo = v["Governo"]["Mmax"][mezzo];
+        EXPECT_EQ(
+            testo.rfind(a.chiave == std::string("QuasiPermanente") ? "Quasi permanente" : a.chiave,
+                        0),
+            0u)
+            << testo;
+        EXPECT_NE(testo.find("Folla"), std::string::npos) << testo;
+    }
+    ASSERT_EQ(r["Frecce"].size(), 1u);
+    const json& f = r["Frecce"][0];
+    const double ft = 5 * (g + q) * std::pow(L, 4) / (384 * EJ),
+                 f2 = 5 * q * std::pow(L, 4) / (384 * EJ);
+    EXPECT_EQ(f["Campata"], 1);
+    EXPECT_NEAR(f["f"].get<double>(), ft, 1e-6 * ft);
+    EXPECT_NEAR(f["f2"].get<double>(), f2, 1e-6 * f2);
+    EXPECT_NEAR(f["LsuF"].get<double>(), L / ft, 1e-5 * L / ft);
+    EXPECT_NEAR(f["LsuF2"].get<double>(), L / f2, 1e-5 * L / f2);
+    EXPECT_EQ(f["Limite"].get<double>(), 250.0);
+    EXPECT_EQ(f["Limite2"].get<double>(), 300.0);
+    EXPECT_EQ(f["Verificata"], L / ft >= 250 && L / f2 >= 300);
+}

@@ -329,7 +329,7 @@ TEST(TraveContinuaFile, VersioniRifiutate) {
     const std::string corpo = "2.1E+11,8.356E-05,6\r\n100\r\n0\r\n0\r\n0\r\n0\r\n#FALSE#\r\n"
                               "#TRUE#\r\n#FALSE#\r\n\"m\",\"MPa\",\"t\",\"kN\",\"cm\"\r\n0\r\n"
                               "0,0,0,#FALSE#\r\n3\r\n";
-    for (const std::string v : {"7.1", "10.0", "6.1"}) {
+    for (const std::string v : {"7.1", "10.0", "8.0"}) {
         RegistroMessaggi m;
         Letto l;
         l.d.Titolo = "prima";
@@ -337,7 +337,7 @@ TEST(TraveContinuaFile, VersioniRifiutate) {
                   EsitoProgetto::IntestazioneIlleggibile);
         ASSERT_EQ(m.elenco.size(), 1u);
         EXPECT_EQ(m.elenco[0].testo, "Il file è della versione " + v +
-                                         ", più recente di quella del programma (6.0): "
+                                         ", più recente di quella del programma (7.0): "
                                          "aggiornare Zelvo.");
         EXPECT_EQ(l.d.Titolo, "prima");
     }
