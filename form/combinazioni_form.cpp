@@ -369,7 +369,7 @@ bool FinestraCombinazioni::OK() {
 
 std::string TestoPesoProprio(const ModelloForm& trave) {
     const DatiTrave& d = trave.Modulo.Dati;
-    if (!d.PesoProprio || d.Casi.empty()) return "";
+    if (!d.PesoProprio) return "";
     int k = -1;
     const std::vector<CasoCarico> casi = CasiConPesoProprio(d, &k);
     const UnitMisura& u = trave.Unita;
