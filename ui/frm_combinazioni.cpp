@@ -340,7 +340,10 @@ VistaCombinazioni::VistaCombinazioni(QWidget* genitore)
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->verticalHeader()->hide();
         t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        t->setMinimumHeight(110);
+        // compact rows: the frame shares the column with the other results
+        const int riga = t->fontMetrics().height() + 6;
+        t->verticalHeader()->setDefaultSectionSize(riga);
+        t->setMinimumHeight(riga * 3 + t->horizontalHeader()->sizeHint().height() + 4);
         tabelle_[static_cast<size_t>(i)] = t;
         schede_->addTab(t, QString::fromUtf8(titoli[i]));
     }
