@@ -26,6 +26,7 @@ const std::vector<TestoControllo>& TestiFrmDati() {
         {"mnuUnits", -1, "&Unità", ""},
         {"mnuOpzioni", -1, "&Opzioni", ""},
         {"mnuOpzioniItem", 0, "&Scelta scale dwg, dxf", ""},
+        {"mnuOpzioniItem", 1, "&Combinazioni...", ""},
         {"Aiuto", -1, "&?", ""},
         {"mnuAiutoItem", 0, "&Aiuto", ""},
         {"mnuAiutoItem", 1, "&Files di esempio", ""},
