@@ -268,8 +268,12 @@ std::vector<CoefficientiPsi> PsiCasi(const std::vector<CasoCarico>& casi,
                                      const std::vector<int>& casiQ) {
     std::vector<CoefficientiPsi> psi;
     for (const int c : casiQ) {
+        // The table's ψ for its categories, the typed ones for the others.
         const CasoCarico& k = casi[size_t(c)];
-        psi.push_back({Finito(k.psi0, "psi0"), Finito(k.psi1, "psi1"), Finito(k.psi2, "psi2")});
+        CoefficientiPsi p;
+        if (!PsiCategoria(k.Categoria, p))
+            p = {Finito(k.psi0, "psi0"), Finito(k.psi1, "psi1"), Finito(k.psi2, "psi2")};
+        psi.push_back(p);
     }
     return psi;
 }
@@ -795,7 +799,10 @@ std::string TestoGoverno(const Governo& g, const std::vector<CasoCarico>& casi) 
     auto nome = [&](int c) {
         return c >= 0 && size_t(c) < casi.size() ? casi[size_t(c)].Nome : std::string("?");
     };
-    if (g.Dominante >= 0) t += ", " + nome(g.Dominante) + " dominante";
+    // A leading case loaded on no span leads nothing: not named as leading.
+    const bool caricata = g.Dominante >= 0 && (size_t(g.Dominante) >= g.Campate.size() ||
+                                               !g.Campate[size_t(g.Dominante)].empty());
+    if (caricata) t += ", " + nome(g.Dominante) + " dominante";
     if (g.Tipo == TipoCombinazione::SLU) {
         bool g1 = false, g2 = false;
         for (const auto& c : casi) {

@@ -86,6 +86,11 @@ bool Scale(ModelloForm& m) {
     return true;
 }
 
+bool Combinazioni(ModelloForm& m) {
+    if (m.Servizi.MostraCombinazioni) m.Servizi.MostraCombinazioni();
+    return true;
+}
+
 bool Aiuto(ModelloForm& m) {
     if (m.Servizi.MostraAiuto) m.Servizi.MostraAiuto(1);
     return true;
@@ -114,7 +119,7 @@ using M = MenuComando;
 using T = TastoStandard;
 
 // clang-format off
-constexpr std::array<VoceComando, 18> Tabella{{
+constexpr std::array<VoceComando, 19> Tabella{{
     // comando            menu        testo              key            desktop keys   bar icon               theme  sep    E,J    enabled  handler
     {C::Nuovo,            M::File,    "MnuFileItem", 0,  "Ctrl+N",       T::Nuovo,      0,  "document-new",   false, false, true,  Sempre, Nuovo},
     {C::Apri,             M::File,    "MnuFileItem", 1,  "Ctrl+O",       T::Apri,       1,  "document-open",  false, false, true,  Sempre, Apri},
@@ -129,7 +134,8 @@ constexpr std::array<VoceComando, 18> Tabella{{
     {C::Esci,             M::File,    "MnuFileItem", 12, "Ctrl+Q",       T::Esci,       -1, "",               false, true,  true,  Sempre, Esci},
     {C::Unita,            M::Barra,   "mnuUnits",    -1, "",             T::Nessuno,    -1, "",               false, false, false, Sempre, Unita},
     {C::Scale,            M::Opzioni, "mnuOpzioniItem", 0, "",           T::Nessuno,    -1, "",               false, false, false, Sempre, Scale},
-    {C::Verifiche,        M::Opzioni, "mnuOpzioniItem", 1, "",           T::Nessuno,    -1, "",               false, false, false, Sempre, Verifiche},
+    {C::Combinazioni,     M::Opzioni, "mnuOpzioniItem", 1, "",           T::Nessuno,    -1, "",               false, false, true,  Libero, Combinazioni},
+    {C::Verifiche,        M::Opzioni, "mnuOpzioniItem", 2, "",           T::Nessuno,    -1, "",               false, false, false, Sempre, Verifiche},
     {C::Aiuto,            M::Aiuto,   "mnuAiutoItem", 0, "F1",           T::Aiuto,      -1, "",               false, false, false, Sempre, Aiuto},
     {C::Esempi,           M::Aiuto,   "mnuAiutoItem", 1, "",             T::Nessuno,    -1, "",               false, false, true,  Sempre, Esempi},
     {C::Informazioni,     M::Aiuto,   "mnuAiutoItem", 2, "",             T::Nessuno,    -1, "",               false, false, false, Sempre, Informazioni},

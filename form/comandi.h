@@ -29,6 +29,7 @@ enum class Comando {
     Esci,
     Unita,
     Scale,
+    Combinazioni,
     Aiuto,
     Esempi,
     Informazioni,

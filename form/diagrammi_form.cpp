@@ -50,7 +50,46 @@ double Carico(const DatiTrave& d, double x) {
     return q;
 }
 
+// The value of a curve at x: linear between the points; at a discontinuity
+// the value on its left. `i` the point nearer to x.
+bool Interpola(const std::vector<double>& xs, const std::vector<double>& y, double x, double& v,
+               size_t& i) {
+    if (xs.size() != y.size()) return false;
+    for (size_t k = 0; k + 1 < xs.size(); ++k) {
+        if (!(xs[k] <= x && x <= xs[k + 1] && xs[k + 1] > xs[k])) continue;
+        const double t = (x - xs[k]) / (xs[k + 1] - xs[k]);
+        v = y[k] + t * (y[k + 1] - y[k]);
+        i = t < 0.5 ? k : k + 1;
+        return std::isfinite(v);
+    }
+    return false;
+}
+
 } // namespace
+
+std::vector<VoceVista> VociVista(const ContestoDiagrammi& c) {
+    std::vector<VoceVista> voci;
+    if (!c.Modulo || !c.Modulo->Combinazioni.Calcolato) return voci;
+    const RisultatiCombinazioni& r = c.Modulo->Combinazioni;
+    voci.push_back({TestoTuttiICarichi, {}});
+    CurvaInviluppo curva;
+    for (size_t k = 0; k < r.Casi.size(); ++k) {
+        const VistaDiagrammi v{VistaDiagrammi::Tipo::Caso, int(k)};
+        if (CurveVista(r, v, GrandezzaInviluppo::M, curva)) voci.push_back({NomeVista(r, v), v});
+    }
+    for (int t = 0; t < NumeroTipiCombinazione; ++t) {
+        const VistaDiagrammi v{VistaDiagrammi::Tipo::Inviluppo, t};
+        if (CurveVista(r, v, GrandezzaInviluppo::M, curva)) voci.push_back({NomeVista(r, v), v});
+    }
+    return voci;
+}
+
+int IndiceVista(const std::vector<VoceVista>& voci, const ContestoDiagrammi& c) {
+    const VistaDiagrammi v = VistaInVigore(c);
+    for (size_t i = 0; i < voci.size(); ++i)
+        if (voci[i].Vista == v) return int(i);
+    return 0;
+}
 
 ContestoDiagrammi ContestoFinestre(ModelloForm& f) {
     ContestoDiagrammi c = f.ContestoDisegno();
@@ -99,6 +138,10 @@ bool ModelloDiagramma::Disegna(const ContestoDiagrammi& c, Tela& t) {
               : (!c.Modulo || !c.Modulo->Risultati.Calcolato || c.Modulo->Risultati.NPunti < 2)
                   ? TestoNessunRisultato
                   : TestoDiagrammaNonDisegnato;
+    const VistaDiagrammi v = VistaInVigore(c);
+    vista_ = disegnato_ && indice_ < 2 && v.tipo != VistaDiagrammi::Tipo::Tutti
+                 ? NomeVista(c.Modulo->Combinazioni, v)
+                 : std::string();
     left_ = t.ScalaLeft();
     width_ = t.ScalaWidth();
     larghezza_ = t.LarghezzaDispositivo();
@@ -115,11 +158,12 @@ std::vector<Messaggio> ModelloDiagramma::MessaggiDopoDisegno() {
 std::string ModelloDiagramma::TestoScala() const {
     if (!disegnato_) return motivo_;
     const StatoPlotta& s = plotta_.Stato();
+    const std::string vista = vista_.empty() ? std::string() : vista_ + "   ";
     switch (indice_) {
     case 0:
-        return "Scala momenti 1:" + Scala(sep_, s.ScalaMomenti);
+        return vista + "Scala momenti 1:" + Scala(sep_, s.ScalaMomenti);
     case 1:
-        return "Scala tagli 1:" + Scala(sep_, s.ScalaTagli);
+        return vista + "Scala tagli 1:" + Scala(sep_, s.ScalaTagli);
     default: {
         std::string t;
         if (s.ScalaTrapezi > 0) t += "Scala carichi trapezi 1:" + Scala(sep_, s.ScalaTrapezi);
@@ -146,6 +190,9 @@ std::optional<LetturaDiagramma> ModelloDiagramma::Leggi(const ContestoDiagrammi&
     const double mostrata = std::round(u.Mostrata(Grandezza::Lunghezza, xm) * 1000) / 1000;
     const double x = u.Interna(Grandezza::Lunghezza, mostrata);
     if (x < 0 || x > d.Luce) return std::nullopt;
+    if (const VistaDiagrammi v = VistaInVigore(c);
+        indice_ < 2 && v.tipo != VistaDiagrammi::Tipo::Tutti)
+        return LeggiVista(c, v, x);
     RegistroMessaggi muti;
     const ValoriX v = ValoriInXDopoCalcolo(d, r, x, muti);
     LetturaDiagramma l;
@@ -178,6 +225,58 @@ std::optional<LetturaDiagramma> ModelloDiagramma::Leggi(const ContestoDiagrammi&
     if (l.suolo) l.stato += "   σt = " + ConUnita(u, Grandezza::Tensione, *l.suolo);
     l.appunti = FormatoNumero(u.separatori, u.Mostrata(Grandezza::Lunghezza, x)) + "; " +
                 FormatoNumero(u.separatori, u.Mostrata(g, l.valore));
+    return l;
+}
+
+std::optional<LetturaDiagramma>
+ModelloDiagramma::LeggiVista(const ContestoDiagrammi& c, const VistaDiagrammi& v, double x) const {
+    const RisultatiCombinazioni& r = c.Modulo->Combinazioni;
+    const UnitMisura& u = *c.Unita;
+    const bool momenti = indice_ == 0;
+    const GrandezzaInviluppo q = momenti ? GrandezzaInviluppo::M : GrandezzaInviluppo::V;
+    const Grandezza g = momenti ? Grandezza::Momento : Grandezza::Forza;
+    const std::string nome = momenti ? "M" : "V";
+    CurvaInviluppo curva;
+    if (!CurveVista(r, v, q, curva)) return std::nullopt;
+    LetturaDiagramma l;
+    l.x = x;
+    size_t iMax = 0, iMin = 0;
+    double minimo = 0;
+    if (!Interpola(r.x, curva.Max, x, l.valore, iMax) ||
+        !Interpola(r.x, curva.Min, x, minimo, iMin))
+        return std::nullopt;
+    const std::string xs = "x = " + ConUnita(u, Grandezza::Lunghezza, x);
+    const std::string lx = FormatoNumero(u.separatori, u.Mostrata(Grandezza::Lunghezza, x));
+    if (v.tipo == VistaDiagrammi::Tipo::Caso) {
+        l.stato = xs + "   " + nome + " = " + ConUnita(u, g, l.valore);
+        CurvaInviluppo f;
+        double fx = 0;
+        size_t i = 0;
+        if (momenti && CurveVista(r, v, GrandezzaInviluppo::f, f) &&
+            Interpola(r.x, f.Max, x, fx, i)) {
+            l.freccia = fx;
+            l.stato += "   f = " + ConUnita(u, Grandezza::Lunghezza, fx);
+        }
+        l.appunti = lx + "; " + FormatoNumero(u.separatori, u.Mostrata(g, l.valore));
+        return l;
+    }
+    l.minimo = minimo;
+    // The governing combination, when the results keep how they were made
+    // (a fault in finding it leaves it out of the reading).
+    auto governo = [&](size_t i, bool massimo) {
+        if (!r.Interno) return std::string();
+        try {
+            const std::string t = TestoGoverno(
+                r.GovernoPunto(TipoCombinazione(v.indice), q, int(i), massimo), r.Casi);
+            return t.empty() ? t : " (" + t + ")";
+        } catch (const std::exception&) {
+            return std::string();
+        }
+    };
+    l.stato = xs + "   " + nome + "max = " + ConUnita(u, g, l.valore) + governo(iMax, true) +
+              "   " + nome + "min = " + ConUnita(u, g, minimo) + governo(iMin, false);
+    l.appunti = lx + "; " + FormatoNumero(u.separatori, u.Mostrata(g, l.valore)) + "; " +
+                FormatoNumero(u.separatori, u.Mostrata(g, minimo));
     return l;
 }
 

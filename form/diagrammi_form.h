@@ -44,6 +44,7 @@ struct LetturaDiagramma {
     double x = 0;                         // abscissa (internal units), rounded as shown
     double valore = 0;                    // M, V (internal units) or the load intensity at x
     std::optional<double> freccia, suolo; // deflection (moments), soil pressure (loads)
+    std::optional<double> minimo;         // an envelope's smallest value (valore: its largest)
     std::string stato;                    // the status line: "x = 2 m   M = 40 kNm   f = ..."
     std::string appunti;                  // the clipboard text: "x; value"
 };
@@ -65,6 +66,19 @@ ContestoDiagrammi ContestoFinestre(ModelloForm& f);
 // results).
 std::optional<std::array<double, 2>> ScaleInVigore(const ContestoDiagrammi& c);
 
+// The views a diagram window offers once the load cases are calculated:
+// TestoTuttiICarichi, each case ("Caso: " + its name), each envelope
+// ("Inviluppo SLU", "Inviluppo Rara", "Inviluppo Frequente", "Inviluppo
+// Quasi permanente"). None without calculated combinations: the window then
+// shows no choice.
+struct VoceVista {
+    std::string Testo;
+    VistaDiagrammi Vista;
+};
+std::vector<VoceVista> VociVista(const ContestoDiagrammi& c);
+// The entry of `voci` showing the view in force (0 when none does).
+int IndiceVista(const std::vector<VoceVista>& voci, const ContestoDiagrammi& c);
+
 class ModelloDiagramma {
   public:
     explicit ModelloDiagramma(int indice);
@@ -81,22 +95,31 @@ class ModelloDiagramma {
     std::vector<Messaggio> MessaggiDopoDisegno();
     bool Disegnato() const { return disegnato_; }
 
-    // The status line without a reading: the diagram's scale(s), or why
-    // nothing is drawn (TestoNessunRisultato, TestoDiagrammaNonDisegnato).
+    // The status line without a reading: the diagram's scale(s) (after the
+    // view's name when a moment or shear diagram shows a case or an
+    // envelope), or why nothing is drawn (TestoNessunRisultato,
+    // TestoDiagrammaNonDisegnato).
     std::string TestoScala() const;
     // The value at device column `colonna` of the last paint (nothing before
     // a paint, outside the beam or without results). Read from the results
-    // by the interpolation of the values at x, in the current units.
+    // by the interpolation of the values at x, in the current units. A
+    // moment or shear diagram of a case reads that case's values; of an
+    // envelope both values with their governing combinations:
+    // "x = 2,5 m   Mmax = 40 kNm (SLU, ...)   Mmin = 10 kNm (SLU, ...)",
+    // clipboard "x; max; min".
     std::optional<LetturaDiagramma> Leggi(const ContestoDiagrammi& c, double colonna) const;
 
     const Plotta& Disegnatore() const { return plotta_; }
 
   private:
+    std::optional<LetturaDiagramma> LeggiVista(const ContestoDiagrammi& c, const VistaDiagrammi& v,
+                                               double x) const;
     int indice_;
     Plotta plotta_;
     RegistroMessaggi pendenti_;
     bool disegnato_ = false;
     std::string motivo_ = TestoNessunRisultato;   // why the last paint drew nothing
+    std::string vista_;                           // the view's name (none: every load)
     double left_ = 0, width_ = 1, larghezza_ = 1; // mapping of the last paint
     Separatori sep_;                              // separators of the last paint
 };

@@ -224,7 +224,7 @@ void ModelloForm::txtRigheGriglia_Invio(int i) {
                                       {TipoControllo::TxtRigheGriglia, i});
         DatiTrave& d = Modulo.Dati;
         GrigliaTesto& g = FlexGrid[static_cast<size_t>(i)];
-        DimensionaMsFlex(g, i, n, Unita.separatori);
+        DimensionaMsFlex(g, i, n, Unita.separatori, ConCasi());
         (i == 0 ? d.NTrapezi : i == 1 ? d.NConcentrati : d.NCoppie) = n;
         if (n == 0) {
             g.visibile = false;
@@ -342,7 +342,7 @@ void ModelloForm::FlexGrid_Incolla(int i, const std::string& testo) {
                 Msg.Chiedi(TestoAggiungiRighe(static_cast<int>(b.size())), Icona::Domanda)) {
                 const auto n16 = static_cast<int16_t>(n);
                 txtRigheGriglia[static_cast<size_t>(i)].Scrivi(std::to_string(n));
-                DimensionaMsFlex(g, i, n16, Unita.separatori);
+                DimensionaMsFlex(g, i, n16, Unita.separatori, ConCasi());
                 DatiTrave& d = Modulo.Dati;
                 (i == 0 ? d.NTrapezi : i == 1 ? d.NConcentrati : d.NCoppie) = n16;
                 g.CellaCorrente(s.primaRiga, s.primaColonna);

@@ -295,6 +295,17 @@ std::string ModelloForm::Istantanea() const {
           (chkReagTraz ? "1" : "0") + (Unita.SenzaUnita ? "1" : "0"));
     for (const auto& u : Unita.UnitaModello)
         campo(u);
+    // the load cases, the factors, the limits and the self-weight (the
+    // combinations dialog writes them straight into the problem)
+    const DatiTrave& d = Modulo.Dati;
+    for (const CasoCarico& c : d.Casi)
+        campo(c.Nome + '\x1e' + std::to_string(static_cast<int>(c.Tipo)) + '\x1e' +
+              std::to_string(static_cast<int>(c.Categoria)) + '\x1e' + TestoCifre(c.psi0, 17) +
+              '\x1e' + TestoCifre(c.psi1, 17) + '\x1e' + TestoCifre(c.psi2, 17));
+    const CoefficientiParziali& g = d.Coefficienti;
+    for (double v : {g.gG1[0], g.gG1[1], g.gG2[0], g.gG2[1], g.gQ[0], g.gQ[1], d.Limiti.Totale,
+                     d.Limiti.Variabili, d.PesoProprio ? d.PesoProprioQ : -1.0})
+        campo(TestoCifre(v, 17));
     // the section record as the data file would hold it
     if (SezioneProgetto.Prop) {
         RegistroMessaggi muto;

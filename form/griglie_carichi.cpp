@@ -25,6 +25,12 @@ const std::vector<std::string>& IntestazioniGriglia(int tabella) {
     return t[tabella];
 }
 
+std::vector<std::string> IntestazioniGriglia(int tabella, bool caso) {
+    std::vector<std::string> t = IntestazioniGriglia(tabella);
+    if (caso) t.emplace_back(IntestazioneCaso);
+    return t;
+}
+
 void FormaTabella(GrigliaTesto& g, int righe, const std::vector<std::string>& intestazioni) {
     const auto nc = static_cast<int>(intestazioni.size());
     // The data cells that still fit keep their texts and exact values (a
@@ -40,9 +46,12 @@ void FormaTabella(GrigliaTesto& g, int righe, const std::vector<std::string>& in
         g.Scrivi(r, 0, std::to_string(r));
 }
 
-void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s) {
-    const auto& intest = IntestazioniGriglia(tabella);
+void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s, bool caso) {
+    const auto intest = IntestazioniGriglia(tabella, caso);
     if (n < 0) throw Guasto("numero di righe negativo");
+    // The load-case column added or dropped: the cells of the loads stay.
+    if (g.Colonne() > 0 && g.Colonne() != static_cast<int>(intest.size()))
+        g.Ridimensiona(g.Righe(), static_cast<int>(intest.size()));
     // The heading row comes on top: a table of 32767 loads (the largest count
     // a file can hold) has 32768 rows.
     FormaTabella(g, n + 1, intest);
@@ -51,6 +60,10 @@ void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori&
     g.numerico = [&s](const std::string& t) { return LeggiRegionale(t, s).Letto(); };
     g.visibile = n > 0;
     g.editor.visibile = false;
+    // a new load row starts in the first case
+    if (caso)
+        for (int r = 1; r <= n; ++r)
+            if (g.Testo(r, g.Colonne() - 1).empty()) g.Scrivi(r, g.Colonne() - 1, "1");
 }
 
 std::optional<ValoreCella> EsattoCella(const GrigliaTesto& g, int r, int c, const Separatori& s) {

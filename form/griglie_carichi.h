@@ -16,6 +16,10 @@ namespace zelvo {
 
 // Column headers of table 0 (trapezoids), 1 (forces), 2 (couples).
 const std::vector<std::string>& IntestazioniGriglia(int tabella);
+// The same with the load-case column "Caso" after the table's own columns
+// when `caso` (a problem with load cases): it holds the case's number, from 1.
+std::vector<std::string> IntestazioniGriglia(int tabella, bool caso);
+inline constexpr const char* IntestazioneCaso = "Caso";
 
 // Lays out grid g for table t with n data rows: n + 1 rows, the headers in
 // row 0, row numbers 1..n in column 0, one fixed row and column; the data
@@ -26,7 +30,9 @@ const std::vector<std::string>& IntestazioniGriglia(int tabella);
 // headings, numbering the rows; the data cells that still fit keep their
 // texts and exact values.
 void FormaTabella(GrigliaTesto& g, int righe, const std::vector<std::string>& intestazioni);
-void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s);
+// `caso`: with the load-case column (a grid changing shape keeps its cells).
+void DimensionaMsFlex(GrigliaTesto& g, int tabella, int16_t n, const Separatori& s,
+                      bool caso = false);
 
 // The value written behind cell (r, c) while its text still reads as the
 // number written with it.

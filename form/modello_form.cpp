@@ -56,7 +56,7 @@ std::string NomeTabella(int t) {
 // The name of a cell: table, row and column ("Carichi CONCENTRATI, riga 2, colonna F").
 std::string NomeCella(int t, int r, int c) {
     return NomeTabella(t) + ", riga " + std::to_string(r) + ", colonna " +
-           IntestazioniGriglia(t).at(static_cast<size_t>(c));
+           IntestazioniGriglia(t, true).at(static_cast<size_t>(c));
 }
 
 } // namespace
@@ -192,7 +192,7 @@ void ModelloForm::InizializzaForm() {
     Optschema = 0;
     for (int t = 0; t < 3; ++t) {
         txtRigheGriglia[t].Scrivi("0");
-        DimensionaMsFlex(FlexGrid[t], t, 0, Unita.separatori);
+        DimensionaMsFlex(FlexGrid[t], t, 0, Unita.separatori, ConCasi());
         FlexGrid[t].visibile = false;
     }
     FrameFond = false;
@@ -265,9 +265,10 @@ bool ModelloForm::LeggeCarichi() {
         // A save keeps the rows the grids show.
         for (int t = 0; t < 3; ++t) {
             const GrigliaTesto& g = FlexGrid[static_cast<size_t>(t)];
-            const int16_t righe = g.Colonne() - 1 == ColonneDati(t) && g.Righe() > 0
-                                      ? static_cast<int16_t>(g.Righe() - 1)
-                                      : int16_t{0};
+            const int16_t righe =
+                g.Colonne() - 1 == ColonneDati(t) + (ConCasi() ? 1 : 0) && g.Righe() > 0
+                    ? static_cast<int16_t>(g.Righe() - 1)
+                    : int16_t{0};
             (t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie) = righe;
         }
     }
@@ -300,9 +301,10 @@ bool ModelloForm::LeggeTabella(int t) {
     if (n == 0) return true;
     const GrigliaTesto& g = FlexGrid[t];
     const int nc = ColonneDati(t);
+    const int casi = static_cast<int>(d.Casi.size());
     const std::string erroreGriglia = "Errore in LeggeGriglia";
     // Grid reading: the shape must be the table's and every cell must hold a number.
-    if (g.Righe() - 1 != n || g.Colonne() - 1 != nc) {
+    if (g.Righe() - 1 != n || g.Colonne() - 1 != nc + (casi > 0 ? 1 : 0)) {
         const Fuoco f{TipoControllo::TxtRigheGriglia, t};
         throw DatoRifiutato{erroreGriglia + ACapo + NomeTabella(t) + ": " + NomeCampo(f) + " = " +
                                 std::to_string(n) + " ma la tabella ha " +
@@ -386,6 +388,7 @@ bool ModelloForm::LeggeTabella(int t) {
             ControllaDistanza(pos, EtichettaCarico[t], i);
         }
     }
+    LeggeColonnaCaso(t, n, nc + 1);
     if (t == 1) {
         for (int i = 1; i <= n; ++i) {
             const float pos = d.CarichiConcentrati(i).d;
@@ -399,6 +402,66 @@ bool ModelloForm::LeggeTabella(int t) {
         }
     }
     return true;
+}
+
+// The case of each load: the number in the "Caso" column, 1 to the count
+// of cases (an empty cell of a save: the first case); without cases every
+// load is in case 0.
+void ModelloForm::LeggeColonnaCaso(int t, int n, int c) {
+    DatiTrave& d = Modulo.Dati;
+    const int casi = static_cast<int>(d.Casi.size());
+    const GrigliaTesto& g = FlexGrid[static_cast<size_t>(t)];
+    for (int r = 1; r <= n; ++r) {
+        int16_t caso = 0;
+        if (casi > 0) {
+            const std::string& testo = g.Testo(r, c);
+            const LetturaRegionale l = LeggiRegionale(testo, Unita.separatori);
+            if (l.esito != EsitoRegionale::Vuoto || !perSalvare_) {
+                if (!l.Letto() || l.valore != std::floor(l.valore) || l.valore < 1 ||
+                    l.valore > casi)
+                    throw DatoRifiutato{"Errore in LeggeGriglia" + std::string(ACapo) +
+                                            NomeCella(t, r, c) +
+                                            ": il caso deve essere un numero intero da 1 a " +
+                                            std::to_string(casi) + ".",
+                                        {TipoControllo::FlexGrid, t},
+                                        r,
+                                        c};
+                caso = static_cast<int16_t>(l.valore - 1);
+            }
+        }
+        if (t == 0) d.CarichiTrapezi(r).Caso = caso;
+        if (t == 1) d.CarichiConcentrati(r).Caso = caso;
+        if (t == 2) d.Coppie(r).Caso = caso;
+    }
+}
+
+void ModelloForm::ScriveColonnaCaso(int t) {
+    if (!ConCasi()) return;
+    const DatiTrave& d = Modulo.Dati;
+    GrigliaTesto& g = FlexGrid[static_cast<size_t>(t)];
+    const int c = ColonneDati(t) + 1;
+    for (int r = 1; r < g.Righe(); ++r) {
+        const int16_t caso = t == 0   ? d.CarichiTrapezi(r).Caso
+                             : t == 1 ? d.CarichiConcentrati(r).Caso
+                                      : d.Coppie(r).Caso;
+        g.Scrivi(r, c, std::to_string(caso + 1));
+    }
+}
+
+void ModelloForm::ColonnaCasoAggiorna() {
+    const bool caso = ConCasi();
+    for (int t = 0; t < 3; ++t) {
+        GrigliaTesto& g = FlexGrid[static_cast<size_t>(t)];
+        g.ChiudiEditore();
+        const auto n = static_cast<int16_t>(std::max(g.Righe() - 1, 0));
+        const bool visibile = g.visibile;
+        DimensionaMsFlex(g, t, n, Unita.separatori, caso);
+        g.visibile = visibile;
+        if (!caso) continue;
+        const int c = ColonneDati(t) + 1;
+        for (int r = 1; r <= n; ++r)
+            if (g.Testo(r, c).empty()) g.Scrivi(r, c, "1");
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -420,7 +483,7 @@ void ModelloForm::ScriveTabella(int t) {
     const int16_t n = t == 0 ? d.NTrapezi : t == 1 ? d.NConcentrati : d.NCoppie;
     GrigliaTesto& g = FlexGrid[t];
     g.Dimensiona(0, 0); // drop the old cells
-    DimensionaMsFlex(g, t, n, Unita.separatori);
+    DimensionaMsFlex(g, t, n, Unita.separatori, ConCasi());
     auto scrivi = [&](int r, int c, double assoluto, double mostrato) {
         const Grandezza q = GrandezzaColonna(t, c);
         g.Scrivi(r, c, TestoUnita(q, mostrato, true), ValoreCella{assoluto, mostrato, {}});
@@ -435,6 +498,7 @@ void ModelloForm::ScriveTabella(int t) {
             const double d2 = parz ? NuovaDistanza(c.d1, c.d2) : static_cast<double>(c.d2);
             scrivi(i, 4, c.d2, d2);
         }
+        ScriveColonnaCaso(t);
         return;
     }
     std::vector<double> pos, val;
@@ -453,6 +517,7 @@ void ModelloForm::ScriveTabella(int t) {
         scrivi(i, 1, val[k], val[k]);
         scrivi(i, 2, pos[k], mostrate[k]);
     }
+    ScriveColonnaCaso(t);
 }
 
 void ModelloForm::ScriveCarichi() {

@@ -195,6 +195,12 @@ class ModelloForm {
     // Text of an internal value in the current units; `singolo`: the
     // value is a single (formatted from its single-precision text).
     std::string TestoUnita(Grandezza g, double valore, bool singolo) const;
+    // The problem has load cases: the load tables show the "Caso" column.
+    bool ConCasi() const { return !Modulo.Dati.Casi.empty(); }
+    // The load tables take or drop their "Caso" column after the cases
+    // changed (the load cells stay; a new column reads case 1).
+    void ColonnaCasoAggiorna();
+
     // Results texts of the foundation summary shown last (for the report).
     std::optional<RiepilogoFondazione> Riepilogo;
 
@@ -333,6 +339,9 @@ class ModelloForm {
     // A whole number from `minimo` to 32767 (an empty text: 0 while saving).
     int16_t LeggeIntero(const CampoForm& c, Fuoco f, int minimo = 0) const;
     bool LeggeTabella(int t);
+    // The "Caso" column of table t (rows 1..n, column c) into the loads, and back.
+    void LeggeColonnaCaso(int t, int n, int c);
+    void ScriveColonnaCaso(int t);
     // Reading for a save: empty cells and counts read 0, a grid keeps the
     // rows it shows, and the warnings wait until the file is written.
     bool perSalvare_ = false;

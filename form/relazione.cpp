@@ -1,5 +1,6 @@
 #include "form/relazione.h"
 
+#include "core/combinazioni.h"
 #include "form/continua_form.h"
 #include "form/modello_form.h"
 #include "form/verifiche_form.h"
@@ -8,7 +9,9 @@
 #include "io/numeri.h"
 #include "io/unita.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace zelvo {
 
@@ -77,7 +80,150 @@ void TabelleContinua(const ModelloForm& f, TestiRelazione& t) {
     t.RisFrecce = GrigliaTesto::DaRighe(rf, 1, 1);
 }
 
+// Text the report's code page can hold.
+std::string PerRelazione(std::string t) {
+    for (auto [da, a] : {std::pair{"≤", "<="}, {"≥", ">="}}) {
+        for (size_t p = t.find(da); p != std::string::npos; p = t.find(da, p))
+            t.replace(p, std::string(da).size(), a);
+    }
+    return t;
+}
+
+// A governing combination's text ("-" when it cannot be found).
+std::string TestoGovernoSicuro(const std::function<Governo()>& trova,
+                               const std::vector<CasoCarico>& casi) {
+    try {
+        return TestoGoverno(trova(), casi);
+    } catch (const std::exception&) {
+        return "-";
+    }
+}
+
 } // namespace
+
+TestiCombinazioni TestiCombinazioniDaForm(const ModelloForm& f) {
+    TestiCombinazioni t;
+    const RisultatiCombinazioni& r = f.Modulo.Combinazioni;
+    if (!f.Calcolato || !r.Calcolato) return t;
+    const DatiTrave& d = f.Modulo.Dati;
+    const Separatori& sep = f.Unita.separatori;
+    const auto testo = [&](Grandezza g, double v) {
+        std::string s = f.TestoUnita(g, v, false);
+        s.erase(0, s.find_first_not_of(' '));
+        return s;
+    };
+    const auto numero = [&](double v) { return FormatoNumero(sep, Numero(v)); };
+    using Righe = std::vector<std::vector<std::string>>;
+
+    Righe casi{{"N°", "Nome", "Tipo", "Categoria", "psi0", "psi1", "psi2"}};
+    for (size_t k = 0; k < r.Casi.size(); ++k) {
+        const CasoCarico& c = r.Casi[k];
+        const bool q = c.Tipo == TipoCaso::Q;
+        casi.push_back({std::to_string(k + 1), c.Nome, NomeTipoCaso(c.Tipo),
+                        q ? PerRelazione(NomeCategoria(c.Categoria)) : "", q ? numero(c.psi0) : "",
+                        q ? numero(c.psi1) : "", q ? numero(c.psi2) : ""});
+    }
+    t.Casi = GrigliaTesto::DaRighe(casi, 1, 1);
+    const CoefficientiParziali& cp = d.Coefficienti;
+    t.Coefficienti = GrigliaTesto::DaRighe({{"", "sfavorevole", "favorevole"},
+                                            {"gamma_G1", numero(cp.gG1[0]), numero(cp.gG1[1])},
+                                            {"gamma_G2", numero(cp.gG2[0]), numero(cp.gG2[1])},
+                                            {"gamma_Q", numero(cp.gQ[0]), numero(cp.gQ[1])}},
+                                           1, 1);
+    t.Formule = {"SLU: gamma_G1*G1 + gamma_G2*G2 + gamma_Q*Qk1 + somma(gamma_Q*psi0i*Qki)",
+                 "Rara: G1 + G2 + Qk1 + somma(psi0i*Qki)",
+                 "Frequente: G1 + G2 + psi11*Qk1 + somma(psi2i*Qki)",
+                 "Quasi permanente: G1 + G2 + somma(psi2i*Qki)",
+                 "Ogni carico variabile a turno dominante (Qk1).",
+                 d.Vincoli == Fondazione
+                     ? "Fondazione: ogni combinazione calcolata con i casi interi, G sfavorevoli."
+                     : "Carichi variabili disposti campata per campata nel modo piu' sfavorevole; "
+                       "G1 e G2 sfavorevoli o favorevoli (solo SLU)."};
+
+    // Per span: the extremes of the curves over its points.
+    int nCampate = 0;
+    for (int c : r.Campata)
+        nCampate = std::max(nCampate, c + 1);
+    const size_t n = r.x.size();
+    for (int ti = 0; ti < NumeroTipiCombinazione; ++ti) {
+        const TipoCombinazione tipo = TipoCombinazione(ti);
+        const Inviluppo& inv = r.Inviluppi[size_t(ti)];
+        const CurvaInviluppo& M = inv.Curve[size_t(GrandezzaInviluppo::M)];
+        const CurvaInviluppo& V = inv.Curve[size_t(GrandezzaInviluppo::V)];
+        if (M.Max.size() != n || M.Min.size() != n || V.Max.size() != n || V.Min.size() != n ||
+            r.Campata.size() != n)
+            continue;
+        TestiCombinazioni::Inviluppo e;
+        e.Nome = NomeCombinazione(tipo);
+        Righe campate{{"N°", "Mmax", "x Mmax", "Mmin", "x Mmin", "Vmax", "Vmin"}};
+        for (int s = 0; s < nCampate; ++s) {
+            size_t iMax = n, iMin = n, jMax = n, jMin = n;
+            for (size_t i = 0; i < n; ++i) {
+                if (r.Campata[i] != s) continue;
+                if (iMax == n || M.Max[i] > M.Max[iMax]) iMax = i;
+                if (iMin == n || M.Min[i] < M.Min[iMin]) iMin = i;
+                if (jMax == n || V.Max[i] > V.Max[jMax]) jMax = i;
+                if (jMin == n || V.Min[i] < V.Min[jMin]) jMin = i;
+            }
+            if (iMax == n) continue;
+            const std::string ns = std::to_string(s + 1);
+            campate.push_back(
+                {ns, testo(Grandezza::Momento, M.Max[iMax]), testo(Grandezza::Lunghezza, r.x[iMax]),
+                 testo(Grandezza::Momento, M.Min[iMin]), testo(Grandezza::Lunghezza, r.x[iMin]),
+                 testo(Grandezza::Forza, V.Max[jMax]), testo(Grandezza::Forza, V.Min[jMin])});
+            if (r.Interno)
+                e.Governo.push_back(
+                    "Campata " + ns + " - Mmax: " +
+                    TestoGovernoSicuro(
+                        [&] {
+                            return r.GovernoPunto(tipo, GrandezzaInviluppo::M, int(iMax), true);
+                        },
+                        r.Casi) +
+                    "; Mmin: " +
+                    TestoGovernoSicuro(
+                        [&] {
+                            return r.GovernoPunto(tipo, GrandezzaInviluppo::M, int(iMin), false);
+                        },
+                        r.Casi));
+        }
+        e.Campate = GrigliaTesto::DaRighe(campate, 1, 1);
+        const size_t na = inv.RMax.size();
+        if (na > 0 && inv.RMin.size() == na && inv.MAppMax.size() == na &&
+            inv.MAppMin.size() == na) {
+            Righe appoggi{{"N°", "Rmax", "Rmin", "Mmax", "Mmin"}};
+            for (size_t a = 0; a < na; ++a) {
+                appoggi.push_back({std::to_string(a + 1), testo(Grandezza::Forza, inv.RMax[a]),
+                                   testo(Grandezza::Forza, inv.RMin[a]),
+                                   testo(Grandezza::Momento, inv.MAppMax[a]),
+                                   testo(Grandezza::Momento, inv.MAppMin[a])});
+                if (r.Interno)
+                    e.Governo.push_back(
+                        "Appoggio " + std::to_string(a + 1) + " - Rmax: " +
+                        TestoGovernoSicuro(
+                            [&] { return r.GovernoAppoggio(tipo, int(a), false, true); }, r.Casi) +
+                        "; Rmin: " +
+                        TestoGovernoSicuro(
+                            [&] { return r.GovernoAppoggio(tipo, int(a), false, false); }, r.Casi));
+            }
+            e.Appoggi = GrigliaTesto::DaRighe(appoggi, 1, 1);
+        }
+        t.Inviluppi.push_back(std::move(e));
+    }
+
+    // L/f as a whole number; "-" where nothing goes down.
+    const auto rapporto = [&](double v) {
+        return v > 0 && std::isfinite(v) ? numero(std::round(v)) : std::string("-");
+    };
+    Righe frecce{{"N°", "L", "f", "L/f", "limite", "f2", "L/f2", "limite2", "esito"}};
+    for (const VerificaFreccia& v : r.Frecce)
+        frecce.push_back({std::to_string(v.Campata + 1), testo(Grandezza::Lunghezza, v.L),
+                          testo(Grandezza::Lunghezza, v.f), rapporto(v.LsuF),
+                          "L/" + numero(v.Limite), testo(Grandezza::Lunghezza, v.f2),
+                          rapporto(v.LsuF2), "L/" + numero(v.Limite2),
+                          v.Verificata ? "verificata" : "NON verificata"});
+    t.Frecce = GrigliaTesto::DaRighe(frecce, 1, 1);
+    return t;
+}
 
 TestiRelazione TestiDaForm(const ModelloForm& f) {
     TestiRelazione t;
@@ -102,6 +248,7 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
     for (size_t i = 0; i < t.X.size(); ++i)
         t.X[i] = f.txtX[i].testo;
     if (d.Vincoli == Continua) TabelleContinua(f, t);
+    t.Combinazioni = TestiCombinazioniDaForm(f);
     if (d.Verifica.Attiva && f.Modulo.Risultati.Calcolato) {
         CatalogoProfili cat;
         cat.Carica();
@@ -171,6 +318,29 @@ void Tabella(TestoStampa& u, const std::string& intestazione, const GrigliaTesto
     u.StampaRiga();
     u.StampaRiga(intestazione);
     u.StampaGriglia(g);
+}
+
+// The load cases, combinations, envelopes and deflection checks.
+void StampaCombinazioni(const TestiCombinazioni& c, const UnitaRelazione& un, TestoStampa& u) {
+    u.StampaRiga(" ");
+    u.StampaRiga("--------------------  CASI DI CARICO E COMBINAZIONI : --------------------");
+    Tabella(u, "Casi di carico", c.Casi);
+    Tabella(u, "Coefficienti parziali", c.Coefficienti);
+    u.StampaRiga();
+    u.StampaRiga("Combinazioni");
+    for (const std::string& r : c.Formule)
+        u.StampaRiga(r);
+    for (const auto& e : c.Inviluppi) {
+        Tabella(u,
+                "Inviluppo " + e.Nome + " - campate: M " + un.Momento + ", x " + un.Lunghezza +
+                    ", V " + un.Forza,
+                e.Campate);
+        Tabella(u, "Inviluppo " + e.Nome + " - appoggi: R " + un.Forza + ", M " + un.Momento,
+                e.Appoggi);
+        for (const std::string& r : e.Governo)
+            u.StampaRiga(r);
+    }
+    Tabella(u, "Verifica delle frecce: L, f, f2 " + un.Lunghezza, c.Frecce);
 }
 
 } // namespace
@@ -259,6 +429,7 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
         Coppia(u, Voce("f max = ", r[10], un.Lunghezza), Voce("x f max = ", r[11], un.Lunghezza));
     }
 
+    if (t.Combinazioni.Presenti()) StampaCombinazioni(t.Combinazioni, un, u);
     if (!t.Verifiche.empty()) {
         u.StampaRiga(" ");
         for (const auto& r : t.Verifiche)

@@ -31,6 +31,25 @@ struct UnitaRelazione {
     std::string ForzaModello;      // slot 3 as held (the foundation's "max V")
 };
 
+// The load cases, their combinations, envelopes and deflection checks as
+// the report prints them (values in the window's units, row 0 of each grid
+// its heading); empty grids when the combinations were not calculated.
+struct TestiCombinazioni {
+    GrigliaTesto Casi;         // N°, Nome, Tipo, Categoria, psi0, psi1, psi2
+    GrigliaTesto Coefficienti; // gamma, sfavorevole, favorevole (G1, G2, Q)
+    std::vector<std::string> Formule;
+    struct Inviluppo {
+        std::string Nome;                 // "SLU", ..., "Quasi permanente"
+        GrigliaTesto Campate;             // N°, Mmax, x, Mmin, x, Vmax, Vmin
+        GrigliaTesto Appoggi;             // N°, Rmax, Rmin, Mmax, Mmin
+        std::vector<std::string> Governo; // the combination governing each extreme
+    };
+    std::vector<Inviluppo> Inviluppi;
+    // N°, L, f, L/f, limite, f2, L/f2, limite2, esito.
+    GrigliaTesto Frecce;
+    bool Presenti() const { return Casi.Righe() > 1; }
+};
+
 struct TestiRelazione {
     std::string NomeFile; // current data-file name
     std::string Titolo;
@@ -53,6 +72,7 @@ struct TestiRelazione {
     // and deflections (N°, f max, x, L/f). Empty grids otherwise.
     GrigliaTesto Campate, Appoggi;
     GrigliaTesto RisAppoggi, RisCampate, RisFrecce;
+    TestiCombinazioni Combinazioni;
     // The steel member checks, when the problem has one and is calculated:
     // the heading line, the basis, the reason or the governing line, then
     // one row per check (span, check, action, resistance, utilisation,
@@ -60,6 +80,10 @@ struct TestiRelazione {
     std::vector<std::string> Verifiche;
     std::vector<std::array<std::string, 6>> RigheVerifiche;
 };
+
+// The report's texts of the module's combinations (nothing when they were
+// not calculated).
+TestiCombinazioni TestiCombinazioniDaForm(const ModelloForm& f);
 
 // The labels of the current units by kind.
 UnitaRelazione UnitaPerRelazione(const UnitMisura& u);

@@ -109,6 +109,51 @@ void TabellaContinua(std::vector<BloccoDocumento>& b, const std::string& titolo,
     b.push_back(Tabella(TabellaDaGriglia(gr, 26)));
 }
 
+// A grid as a table with the given column widths, the columns named in
+// `aSinistra` left-aligned, the others right-aligned.
+TabellaDocumento TabellaLarghezze(const GrigliaTesto& gr, const std::vector<double>& larghezze,
+                                  const std::vector<int>& aSinistra = {}) {
+    TabellaDocumento tb = TabellaDaGriglia(gr, 20);
+    for (size_t c = 0; c < tb.Larghezze.size() && c < larghezze.size(); ++c)
+        tb.Larghezze[c] = larghezze[c];
+    for (int c : aSinistra)
+        if (c >= 0 && size_t(c) < tb.ADestra.size()) tb.ADestra[size_t(c)] = false;
+    return tb;
+}
+
+// The load cases, combinations, envelopes and deflection checks.
+void SezioneCombinazioni(std::vector<BloccoDocumento>& b, const TestiCombinazioni& c,
+                         const UnitaRelazione& un) {
+    b.push_back(Sezione("Casi di carico e combinazioni"));
+    b.push_back(Riga("Casi di carico", true));
+    b.push_back(Tabella(TabellaLarghezze(c.Casi, {10, 34, 12, 70, 14, 14, 14}, {1, 2, 3})));
+    b.push_back(Riga("Coefficienti parziali", true));
+    b.push_back(Tabella(TabellaLarghezze(c.Coefficienti, {30, 30, 30}, {0})));
+    b.push_back(Riga("Combinazioni", true));
+    for (const std::string& r : c.Formule)
+        b.push_back(Riga(r));
+    for (const auto& e : c.Inviluppi) {
+        if (e.Campate.Righe() > 1) {
+            b.push_back(Riga("Inviluppo " + e.Nome + " - campate: M [" + un.Momento + "], x [" +
+                                 un.Lunghezza + "], V [" + un.Forza + "]",
+                             true));
+            b.push_back(Tabella(TabellaLarghezze(e.Campate, {10, 26, 24, 26, 24, 26, 26})));
+        }
+        if (e.Appoggi.Righe() > 1) {
+            b.push_back(Riga("Inviluppo " + e.Nome + " - appoggi: R [" + un.Forza + "], M [" +
+                                 un.Momento + "]",
+                             true));
+            b.push_back(Tabella(TabellaLarghezze(e.Appoggi, {10, 30, 30, 30, 30})));
+        }
+        for (const std::string& r : e.Governo)
+            b.push_back(Riga(r));
+    }
+    if (c.Frecce.Righe() > 1) {
+        b.push_back(Riga("Verifica delle frecce: L, f, f2 [" + un.Lunghezza + "]", true));
+        b.push_back(Tabella(TabellaLarghezze(c.Frecce, {10, 18, 20, 16, 18, 20, 16, 18, 30}, {8})));
+    }
+}
+
 } // namespace
 
 Documento DocumentoRelazione(const DatiRelazionePdf& d) {
@@ -243,6 +288,8 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
         x.Righe.push_back(std::move(riga));
         b.push_back(Tabella(std::move(x)));
     }
+
+    if (t.Combinazioni.Presenti()) SezioneCombinazioni(b, t.Combinazioni, un);
 
     // --- diagrams: each in the band the printed page gives it ---
     BloccoDocumento pagina;

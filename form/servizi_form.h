@@ -51,6 +51,8 @@ struct ServiziForm {
     std::function<bool()> RiprendiSezione;
     // The units window (modal at start-up, modeless from "&Unità").
     std::function<void(bool modale)> MostraUnita;
+    // The load cases and combinations dialog, modal.
+    std::function<void()> MostraCombinazioni;
     // The scale dialog, modal.
     std::function<void()> MostraScale;
     // The steel member checks window, on top, not modal.

@@ -496,15 +496,19 @@ double EstremoCurva(const std::vector<std::pair<double, double>>& curva, double 
 
 } // namespace
 
-std::vector<EtichettaPosata>
-DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const MappaDiagramma& m,
-                         const TestoValore& testo,
-                         const std::function<double(const std::string&)>& larghezza, double altezza,
-                         const std::vector<std::pair<double, double>>& curva,
-                         const std::vector<Riquadro>& ostacoli) {
+namespace {
+
+// Places the labels; testo(i) is the text of etichette[i].
+std::vector<EtichettaPosata> Disponi(const std::vector<EtichettaContinua>& etichette,
+                                     const MappaDiagramma& m,
+                                     const std::function<std::string(size_t)>& testo,
+                                     const std::function<double(const std::string&)>& larghezza,
+                                     double altezza,
+                                     const std::vector<std::pair<double, double>>& curva,
+                                     const std::vector<Riquadro>& ostacoli) {
     std::vector<EtichettaPosata> posate;
     const double h = altezza;
-    if (!testo || !larghezza || !Finita(m.Scala) || m.Scala <= 0 || !Finita(h) || h <= 0 ||
+    if (!larghezza || !Finita(m.Scala) || m.Scala <= 0 || !Finita(h) || h <= 0 ||
         !Finita(m.xIniziale) || !Finita(m.xFinale) || !Finita(m.yMin) || !Finita(m.yMax))
         return posate;
     std::vector<size_t> ordine(etichette.size());
@@ -519,7 +523,7 @@ DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const 
     const size_t nOstacoli = occupate.size();
     for (size_t i : ordine) {
         const EtichettaContinua& e = etichette[i];
-        const std::string t = testo(e.Valore);
+        const std::string t = testo(i);
         const double w = larghezza(t);
         const double ya = -e.Valore / m.Scala;
         if (t.empty() || !Finita(w) || w <= 0 || !Finita(ya) || !Finita(e.x)) continue;
@@ -555,6 +559,40 @@ DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const 
     std::stable_sort(posate.begin(), posate.end(),
                      [](const auto& a, const auto& b) { return a.Etichetta.x < b.Etichetta.x; });
     return posate;
+}
+
+} // namespace
+
+std::vector<EtichettaPosata>
+DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const MappaDiagramma& m,
+                         const TestoValore& testo,
+                         const std::function<double(const std::string&)>& larghezza, double altezza,
+                         const std::vector<std::pair<double, double>>& curva,
+                         const std::vector<Riquadro>& ostacoli) {
+    if (!testo) return {};
+    return Disponi(
+        etichette, m, [&](size_t i) { return testo(etichette[i].Valore); }, larghezza, altezza,
+        curva, ostacoli);
+}
+
+std::vector<EtichettaPosata>
+DisponiEtichetteTesti(const std::vector<EtichettaContinua>& etichette,
+                      const std::vector<std::string>& testi, const MappaDiagramma& m,
+                      const std::function<double(const std::string&)>& larghezza, double altezza,
+                      const std::vector<std::pair<double, double>>& curva,
+                      const std::vector<Riquadro>& ostacoli) {
+    if (testi.size() != etichette.size()) return {};
+    return Disponi(
+        etichette, m, [&](size_t i) { return testi[i]; }, larghezza, altezza, curva, ostacoli);
+}
+
+std::function<double(const std::string&)> LarghezzaEtichette(Superficie* sup, double altezza,
+                                                             double* h) {
+    Tela* tela = sup ? sup->TelaRaster() : nullptr;
+    *h = tela ? std::fabs(tela->AltezzaTesto("0")) : altezza;
+    if (tela) return [tela](const std::string& t) { return tela->LarghezzaTesto(t); };
+    const double hh = *h;
+    return [hh](const std::string& t) { return 0.8 * hh * double(Caratteri(t)); };
 }
 
 namespace {

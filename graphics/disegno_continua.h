@@ -146,6 +146,22 @@ DisponiEtichetteContinua(const std::vector<EtichettaContinua>& etichette, const 
                          const std::vector<std::pair<double, double>>& curva = {},
                          const std::vector<Riquadro>& ostacoli = {});
 
+// The same for labels whose texts are given: testi[i] is the text of
+// etichette[i] (nothing when the counts differ).
+std::vector<EtichettaPosata>
+DisponiEtichetteTesti(const std::vector<EtichettaContinua>& etichette,
+                      const std::vector<std::string>& testi, const MappaDiagramma& m,
+                      const std::function<double(const std::string&)>& larghezza, double altezza,
+                      const std::vector<std::pair<double, double>>& curva = {},
+                      const std::vector<Riquadro>& ostacoli = {});
+
+// How the labels of a diagram are measured on `sup`: on the device of a
+// raster target (text by its top), estimated elsewhere (text by its
+// baseline, a character 0.8 heights wide); *h receives the text height in
+// plot units (the device's on a raster target, else `altezza`).
+std::function<double(const std::string&)> LarghezzaEtichette(Superficie* sup, double altezza,
+                                                             double* h);
+
 // Draws the beam axis, the support symbols (appoggi: the data's supports)
 // and the placed labels of diagram d on g's current target, after the plot
 // window of the diagram has been set up on g (Plottaggio::Inizializza with

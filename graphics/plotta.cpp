@@ -33,6 +33,18 @@ Vettore1<double> Tabella(const Vettore1<float>& v, int n) {
     return t;
 }
 
+// The short text of the combination governing point i, none when the
+// results do not keep how they were made or it cannot be found.
+std::string GovernoBreve(const RisultatiCombinazioni& r, TipoCombinazione t, GrandezzaInviluppo q,
+                         int i, bool massimo, int nCampate) {
+    if (!r.Interno) return {};
+    try {
+        return TestoGovernoBreve(r.GovernoPunto(t, q, i, massimo), r.Casi, nCampate);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 // Value and unit of a label: FormatoEtichetta of the shown value.
@@ -47,13 +59,20 @@ std::string Plotta::Valore(Grandezza g, double v) const {
     return SenzaBlank(c_->Unita->Testo(g, v));
 }
 
-void Plotta::TitoloEScala(const std::string& didascalia, double scala) {
+void Plotta::TitoloEScala(const std::string& didascalia, double scala, const std::string& vista) {
     StatoPlotta& p = p_;
     const double h = H();
+    titolo_.clear();
+    double hm = 0;
+    const auto larghezza = LarghezzaEtichette(sup_, h, &hm);
+    auto ingombro = [&](double y, const std::string& t) {
+        titolo_.push_back({p.xIniziale, y - hm, p.xIniziale + larghezza(t), y + hm});
+    };
     double y = p.yMaxDiagramma - 2 * h;
     if (p.Tipo == TipoDiagramma::Momento) {
         const DatiTrave& d = Dati();
         g_.Testo(p.xIniziale, y, h, "File : " + c_->NomeFile + " - " + d.Titolo, 1);
+        ingombro(y, "File : " + c_->NomeFile + " - " + d.Titolo);
         y -= 2 * h;
         std::string r = "Luce = " + Valore(Grandezza::Lunghezza, d.Luce) + " " +
                         c_->Unita->Etichetta(Grandezza::Lunghezza);
@@ -71,10 +90,18 @@ void Plotta::TitoloEScala(const std::string& didascalia, double scala) {
                  c_->Unita->Etichetta(Grandezza::Lunghezza);
         }
         g_.Testo(p.xIniziale, y, h, r, 1);
+        ingombro(y, r);
         y -= 2 * h;
     }
-    if (sup_->ScaleNelDisegno())
-        g_.Testo(p.xIniziale, y, h, didascalia + NumeroScala(c_->Unita->separatori, scala), 1);
+    if (sup_->ScaleNelDisegno()) {
+        const std::string t = (vista.empty() ? std::string() : vista + " - ") + didascalia +
+                              NumeroScala(c_->Unita->separatori, scala);
+        g_.Testo(p.xIniziale, y, h, t, 1);
+        ingombro(y, t);
+    } else if (!vista.empty()) {
+        g_.Testo(p.xIniziale, y, h, vista, 1);
+        ingombro(y, vista);
+    }
 }
 
 void Plotta::Appoggio(double xe, double a) {
@@ -337,6 +364,10 @@ std::vector<Riquadro> Plotta::EtichetteTraveContinua(DiagrammaContinua d, Grande
 }
 
 void Plotta::PlottaMomenti(double offset, bool disegna) {
+    if (const VistaDiagrammi v = VistaInVigore(*c_); v.tipo != VistaDiagrammi::Tipo::Tutti) {
+        PlottaVista(TipoDiagramma::Momento, v, offset, disegna);
+        return;
+    }
     StatoPlotta& p = p_;
     const RisultatiTrave& r = Ris();
     const DatiTrave& d = Dati();
@@ -403,6 +434,10 @@ void Plotta::PlottaMomenti(double offset, bool disegna) {
 }
 
 void Plotta::PlottaTagli(double offset, bool disegna) {
+    if (const VistaDiagrammi v = VistaInVigore(*c_); v.tipo != VistaDiagrammi::Tipo::Tutti) {
+        PlottaVista(TipoDiagramma::Taglio, v, offset, disegna);
+        return;
+    }
     StatoPlotta& p = p_;
     const RisultatiTrave& r = Ris();
     p.Tipo = TipoDiagramma::Taglio;
@@ -420,6 +455,276 @@ void Plotta::PlottaTagli(double offset, bool disegna) {
         EtichetteTraveContinua(DiagrammaContinua::Tagli, Grandezza::Forza, scala);
     else
         EtichetteEstremi(Grandezza::Forza, r.xVmax, r.Vmax, r.xTmin, r.Tmin, scala);
+}
+
+// --- the views of the load cases ---------------------------------------------
+
+VistaDiagrammi VistaInVigore(const ContestoDiagrammi& c) {
+    if (!c.Scale || !c.Modulo || c.Scale->Vista.tipo == VistaDiagrammi::Tipo::Tutti) return {};
+    const RisultatiCombinazioni& r = c.Modulo->Combinazioni;
+    CurvaInviluppo m;
+    if (!r.Calcolato || !CurveVista(r, c.Scale->Vista, GrandezzaInviluppo::M, m)) return {};
+    return c.Scale->Vista;
+}
+
+std::string NomeVista(const RisultatiCombinazioni& r, VistaDiagrammi v) {
+    switch (v.tipo) {
+    case VistaDiagrammi::Tipo::Caso:
+        if (v.indice >= 0 && size_t(v.indice) < r.Casi.size())
+            return "Caso: " + r.Casi[size_t(v.indice)].Nome;
+        break;
+    case VistaDiagrammi::Tipo::Inviluppo:
+        if (v.indice >= 0 && v.indice < NumeroTipiCombinazione)
+            return std::string("Inviluppo ") + NomeCombinazione(TipoCombinazione(v.indice));
+        break;
+    case VistaDiagrammi::Tipo::Tutti:
+        break;
+    }
+    return TestoTuttiICarichi;
+}
+
+bool CurveVista(const RisultatiCombinazioni& r, VistaDiagrammi v, GrandezzaInviluppo g,
+                CurvaInviluppo& c) {
+    const size_t n = r.x.size();
+    const size_t q = size_t(g);
+    if (!r.Calcolato || n < 2 || r.Campata.size() != n || q > 2) return false;
+    if (v.tipo == VistaDiagrammi::Tipo::Caso) {
+        if (v.indice < 0 || size_t(v.indice) >= r.PerCaso.size()) return false;
+        c.Max = r.PerCaso[size_t(v.indice)].Valori[q];
+        c.Min = c.Max;
+    } else if (v.tipo == VistaDiagrammi::Tipo::Inviluppo) {
+        if (v.indice < 0 || v.indice >= NumeroTipiCombinazione) return false;
+        c = r.Inviluppi[size_t(v.indice)].Curve[q];
+    } else {
+        return false;
+    }
+    if (c.Max.size() != n || c.Min.size() != n) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (!std::isfinite(c.Max[i]) || !std::isfinite(c.Min[i]) || !std::isfinite(r.x[i]))
+            return false;
+    return true;
+}
+
+std::string TestoGovernoBreve(const Governo& g, const std::vector<CasoCarico>& casi, int nCampate) {
+    const size_t n = std::min(casi.size(), g.Campate.size());
+    int caricati = 0;
+    bool g1 = false, g2 = false;
+    for (size_t k = 0; k < casi.size(); ++k) {
+        if (k < n && casi[k].Tipo == TipoCaso::Q && !g.Campate[k].empty()) ++caricati;
+        g1 = g1 || casi[k].Tipo == TipoCaso::G1;
+        g2 = g2 || casi[k].Tipo == TipoCaso::G2;
+    }
+    std::string t;
+    auto aggiungi = [&t](const std::string& parte) { t += (t.empty() ? "" : "; ") + parte; };
+    for (size_t k = 0; k < n; ++k) {
+        if (casi[k].Tipo != TipoCaso::Q || g.Campate[k].empty()) continue;
+        std::string parte = casi[k].Nome;
+        if (nCampate > 1 && int(g.Campate[k].size()) < nCampate) {
+            parte += " camp.";
+            for (int c : g.Campate[k])
+                parte += " " + std::to_string(c + 1);
+        }
+        if (caricati > 1 && int(k) == g.Dominante) parte += " dom.";
+        aggiungi(parte);
+    }
+    if (g.Tipo == TipoCombinazione::SLU) {
+        if (g1 && !g.G1Sfavorevole) aggiungi("G1 fav.");
+        if (g2 && !g.G2Sfavorevole) aggiungi("G2 fav.");
+    }
+    return t.empty() ? "solo permanenti" : t;
+}
+
+std::vector<PuntoEtichetta> PuntiEtichette(const std::vector<double>& x,
+                                           const std::vector<int>& campata, const CurvaInviluppo& c,
+                                           bool minimiPositivi) {
+    std::vector<PuntoEtichetta> punti;
+    const size_t n = x.size();
+    if (campata.size() != n || c.Max.size() != n || c.Min.size() != n) return punti;
+    double grande = 0;
+    int campate = 0;
+    for (size_t i = 0; i < n; ++i) {
+        grande = std::max({grande, std::fabs(c.Max[i]), std::fabs(c.Min[i])});
+        campate = std::max(campate, campata[i] + 1);
+    }
+    const double tol = 1e-9 * grande;
+    auto valore = [&](const PuntoEtichetta& p) {
+        return p.Massimo ? c.Max[size_t(p.Indice)] : c.Min[size_t(p.Indice)];
+    };
+    auto aggiungi = [&](size_t i, bool massimo) {
+        const PuntoEtichetta nuovo{int(i), massimo};
+        for (const PuntoEtichetta& p : punti)
+            if (x[size_t(p.Indice)] == x[i] && std::fabs(valore(p) - valore(nuovo)) <= tol) return;
+        punti.push_back(nuovo);
+    };
+    for (int s = 0; s < campate; ++s) {
+        size_t aMax = n, aMin = n, bMax = n, bMin = n; // argmax / argmin of Max (a) and Min (b)
+        for (size_t i = 0; i < n; ++i) {
+            if (campata[i] != s) continue;
+            if (aMax == n || c.Max[i] > c.Max[aMax]) aMax = i;
+            if (aMin == n || c.Max[i] < c.Max[aMin]) aMin = i;
+            if (bMax == n || c.Min[i] > c.Min[bMax]) bMax = i;
+            if (bMin == n || c.Min[i] < c.Min[bMin]) bMin = i;
+        }
+        if (aMax == n) continue;
+        if (c.Max[aMax] > tol)
+            aggiungi(aMax, true);
+        else if (c.Max[aMin] < -tol)
+            aggiungi(aMin, true);
+        if (c.Min[bMin] < -tol)
+            aggiungi(bMin, false);
+        else if (minimiPositivi && c.Min[bMax] > tol)
+            aggiungi(bMax, false);
+    }
+    return punti;
+}
+
+std::vector<Riquadro> Plotta::CurveEtichetteVista(const VistaDiagrammi& v, GrandezzaInviluppo q,
+                                                  double scala, int32_t colore, Grandezza g,
+                                                  std::vector<Riquadro> ostacoli, bool governo) {
+    const RisultatiCombinazioni& rc = c_->Modulo->Combinazioni;
+    CurvaInviluppo c;
+    if (!CurveVista(rc, v, q, c)) return ostacoli;
+    const bool inviluppo = v.tipo == VistaDiagrammi::Tipo::Inviluppo;
+    const bool frecce = q == GrandezzaInviluppo::f;
+    const int32_t coloreMin = colore == Cad::Rosso ? Cad::Blu : colore;
+    const int n = int(rc.x.size());
+    Vettore1<double> x(n), yMax(n), yMin(n);
+    for (int i = 1; i <= n; ++i) {
+        x(i) = rc.x[size_t(i - 1)];
+        yMax(i) = c.Max[size_t(i - 1)];
+        yMin(i) = c.Min[size_t(i - 1)];
+    }
+    g_.SpessoreLinea(2);
+    g_.ImpostaColore(colore);
+    g_.Poligonale(n, x, yMax, -scala);
+    if (inviluppo) {
+        g_.ImpostaColore(coloreMin);
+        g_.Poligonale(n, x, yMin, -scala);
+    }
+
+    // The labels: value (and, for an envelope, the governing combination)
+    // beside each extreme, clear of both curves.
+    const auto punti = PuntiEtichette(rc.x, rc.Campata, c, !frecce);
+    int nCampate = 0;
+    for (int s : rc.Campata)
+        nCampate = std::max(nCampate, s + 1);
+    std::vector<EtichettaContinua> etichette;
+    std::vector<std::string> brevi, lunghi;
+    for (size_t k = 0; k < punti.size(); ++k) {
+        const size_t i = size_t(punti[k].Indice);
+        EtichettaContinua e;
+        e.x = rc.x[i];
+        e.Valore = punti[k].Massimo ? c.Max[i] : c.Min[i];
+        e.Indice = int(k);
+        // A shear at a span's end goes on its side of the support.
+        if (q == GrandezzaInviluppo::V) {
+            if (i + 1 == size_t(n) || rc.Campata[i + 1] != rc.Campata[i])
+                e.Tipo = TipoEtichettaContinua::TaglioSinistra;
+            else if (i == 0 || rc.Campata[i - 1] != rc.Campata[i])
+                e.Tipo = TipoEtichettaContinua::TaglioDestra;
+        }
+        etichette.push_back(e);
+        std::string t = frecce ? "f=" + SenzaBlank(Etichetta(g, e.Valore)) : Etichetta(g, e.Valore);
+        brevi.push_back(t);
+        if (governo && inviluppo) {
+            const std::string gv =
+                GovernoBreve(rc, TipoCombinazione(v.indice), q, int(i), punti[k].Massimo, nCampate);
+            if (!gv.empty()) t += " (" + gv + ")";
+        }
+        lunghi.push_back(t);
+    }
+    std::vector<std::pair<double, double>> curva;
+    for (int i = 0; i < n; ++i) {
+        curva.emplace_back(rc.x[size_t(i)], c.Max[size_t(i)]);
+        if (inviluppo) curva.emplace_back(rc.x[size_t(i)], c.Min[size_t(i)]);
+    }
+    double h = 0;
+    const auto larghezza = LarghezzaEtichette(sup_, H(), &h);
+    const MappaDiagramma m = MappaContinua(scala);
+    std::vector<EtichettaPosata> posate =
+        DisponiEtichetteTesti(etichette, lunghi, m, larghezza, h, curva, ostacoli);
+    // A label too long for its place keeps its value alone.
+    std::vector<bool> messa(etichette.size(), false);
+    std::vector<Riquadro> occupati = ostacoli;
+    for (const auto& p : posate) {
+        messa[size_t(p.Etichetta.Indice)] = true;
+        occupati.push_back({p.x1, p.y1, p.x2, p.y2});
+    }
+    std::vector<EtichettaContinua> resto;
+    std::vector<std::string> testiResto;
+    for (size_t k = 0; k < etichette.size(); ++k)
+        if (!messa[k] && lunghi[k] != brevi[k]) {
+            resto.push_back(etichette[k]);
+            testiResto.push_back(brevi[k]);
+        }
+    if (!resto.empty())
+        for (auto& p : DisponiEtichetteTesti(resto, testiResto, m, larghezza, h, curva, occupati))
+            posate.push_back(std::move(p));
+    g_.SpessoreLinea(1);
+    const bool dallaBase = sup_->TestoDallaBase();
+    for (const auto& p : posate) {
+        g_.ImpostaColore(punti[size_t(p.Etichetta.Indice)].Massimo ? colore : coloreMin);
+        g_.Testo(p.x1, dallaBase ? p.y1 : p.y2, H(), p.Testo, 1);
+        ostacoli.push_back({p.x1, p.y1, p.x2, p.y2});
+    }
+    return ostacoli;
+}
+
+void Plotta::PlottaVista(TipoDiagramma d, const VistaDiagrammi& v, double offset, bool disegna) {
+    StatoPlotta& p = p_;
+    const RisultatiCombinazioni& rc = c_->Modulo->Combinazioni;
+    const bool momenti = d == TipoDiagramma::Momento;
+    const GrandezzaInviluppo q = momenti ? GrandezzaInviluppo::M : GrandezzaInviluppo::V;
+    p.Tipo = d;
+    CurvaInviluppo c;
+    if (!CurveVista(rc, v, q, c)) throw Guasto("vista dei diagrammi");
+    double vMax = 0, vMin = 0;
+    for (size_t i = 0; i < c.Max.size(); ++i) {
+        vMax = std::max({vMax, c.Max[i], c.Min[i]});
+        vMin = std::min({vMin, c.Max[i], c.Min[i]});
+    }
+    const double scala = CalcolaScala(p.xIniziale, p.xFinale, -vMax, -vMin, d);
+    (momenti ? p.ScalaMomenti : p.ScalaTagli) = scala;
+    if (!disegna) return;
+    double sf = 0;
+    CurvaInviluppo f;
+    if (momenti && CurveVista(rc, v, GrandezzaInviluppo::f, f)) {
+        double fm = 0;
+        for (size_t i = 0; i < f.Max.size(); ++i)
+            fm = std::max({fm, std::fabs(f.Max[i]), std::fabs(f.Min[i])});
+        const double altezza = double(p.yMaxDiagramma) - p.yMinDiagramma;
+        if (altezza > 1E-20) sf = fm / altezza * 5;
+        p.ScalaDeformata = sf;
+    }
+    ImpostaFinestra(offset);
+    std::vector<Riquadro> ostacoli;
+    if (Dati().Vincoli == Continua) {
+        ostacoli =
+            AppoggiDiagrammaContinua(g_, MappaContinua(1), c_->Modulo->Continua, Dati().Appoggi);
+        g_.SpessoreLinea(1);
+    } else {
+        PlottaAsse();
+    }
+    g_.ImpostaColore(Cad::Nero);
+    TitoloEScala(momenti ? "Scala momenti 1:" : "Scala tagli 1:", scala, NomeVista(rc, v));
+    // The labels clear of the title block.
+    ostacoli.insert(ostacoli.end(), titolo_.begin(), titolo_.end());
+    ostacoli = CurveEtichetteVista(v, q, scala, Cad::Rosso,
+                                   momenti ? Grandezza::Momento : Grandezza::Forza,
+                                   std::move(ostacoli), true);
+    if (sf > 0) {
+        // The deflections clear of the moments' labels and curves (each
+        // segment of them as a box).
+        for (size_t i = 1; i < c.Max.size(); ++i)
+            for (const auto* y : {&c.Max, &c.Min}) {
+                const double y1 = -(*y)[i - 1] / scala, y2 = -(*y)[i] / scala;
+                ostacoli.push_back({rc.x[i - 1], std::min(y1, y2), rc.x[i], std::max(y1, y2)});
+            }
+        CurveEtichetteVista(v, GrandezzaInviluppo::f, sf, Cad::Grigio, Grandezza::Lunghezza,
+                            std::move(ostacoli), false);
+    }
+    g_.ImpostaColore(Cad::Nero);
+    if (momenti) finestra_.reset();
 }
 
 void Plotta::PlottaCarichi(double offset, bool disegna) {

@@ -31,11 +31,26 @@ namespace zelvo {
 
 class FabbricaSuperfici;
 
-// The scales typed in the scale dialog: while ScalaUtente is true the moment
-// and shear diagrams use them instead of their automatic scales.
+// What the moment and shear diagrams show once the load cases of the
+// problem are calculated: every load as given (Tutti), one case alone
+// (Caso: indice is its index in RisultatiCombinazioni::Casi), or the
+// envelope of one kind of combination (Inviluppo: indice is its
+// TipoCombinazione).
+struct VistaDiagrammi {
+    enum class Tipo { Tutti, Caso, Inviluppo };
+    Tipo tipo = Tipo::Tutti;
+    int indice = 0;
+    bool operator==(const VistaDiagrammi&) const = default;
+};
+
+// The user's choices for the diagrams: the scales typed in the scale dialog
+// (while ScalaUtente is true the moment and shear diagrams use them instead
+// of their automatic scales) and the view chosen in the diagram windows,
+// which the printed and exported diagrams follow as well.
 struct ScaleUtente {
     bool ScalaUtente = false;
     double ScalaMomentiUtente = 0, ScalaTagliUtente = 0;
+    VistaDiagrammi Vista{};
 };
 
 // What the diagrams read: the calculation module, the units, the message
@@ -50,6 +65,40 @@ struct ContestoDiagrammi {
     const ScaleUtente* Scale = nullptr;
     FabbricaSuperfici* Superfici = nullptr;
 };
+
+// The view the diagrams draw: the one chosen when the module's combinations
+// are calculated and the choice names one of their cases or envelopes,
+// every load otherwise.
+VistaDiagrammi VistaInVigore(const ContestoDiagrammi& c);
+// A view as the windows list it: "Tutti i carichi", the case's name,
+// "Inviluppo SLU", "Inviluppo Rara", ...
+inline constexpr const char* TestoTuttiICarichi = "Tutti i carichi";
+std::string NomeVista(const RisultatiCombinazioni& r, VistaDiagrammi v);
+// The largest and smallest curves of quantity g in view v at the points of
+// the combinations (a case alone: its values in both); false when the view
+// has no such curve or its sizes do not match the points.
+bool CurveVista(const RisultatiCombinazioni& r, VistaDiagrammi v, GrandezzaInviluppo g,
+                CurvaInviluppo& c);
+// The governing combination as a diagram's label shows it, short: the
+// variable cases loaded, with their spans (1-based) unless they load every
+// one of nCampate, the leading one marked "dom." when more than one is
+// loaded; in SLU the permanent kinds taken favourable. "Q1 camp. 1 3 dom.;
+// Q2 camp. 2; G2 fav."; "solo permanenti" without variable cases.
+std::string TestoGovernoBreve(const Governo& g, const std::vector<CasoCarico>& casi, int nCampate);
+// The points a view's curves label, span by span: on the largest curve its
+// largest value where it is above zero (else its smallest, where the curve
+// lies below zero), on the smallest curve its smallest value where it is
+// below zero (else its largest, where it lies above zero; only with
+// minimiPositivi). Values within 1e-9 of the largest magnitude are not
+// labelled, nor a value already labelled at the same abscissa (within the
+// same tolerance).
+struct PuntoEtichetta {
+    int Indice = 0;      // point (0-based)
+    bool Massimo = true; // on the largest curve
+};
+std::vector<PuntoEtichetta> PuntiEtichette(const std::vector<double>& x,
+                                           const std::vector<int>& campata, const CurvaInviluppo& c,
+                                           bool minimiPositivi);
 
 // The three diagrams: bending moments (with the deflected shape), shears,
 // loads (with the soil reaction of a foundation).
@@ -106,9 +155,17 @@ class Plotta {
     void PlottaAsse();
     void Appoggio(double xe, double a);
     void Incastro(double xe, bool aSinistra, double a);
-    void TitoloEScala(const std::string& didascalia, double scala);
+    // The title block; vista: the view's name (none for every load).
+    void TitoloEScala(const std::string& didascalia, double scala, const std::string& vista = {});
     void CurvaESonda(const Vettore1<float>& v, const std::optional<float>& vx, double scala);
     void EtichetteEstremi(Grandezza g, double x1, double v1, double x2, double v2, double scala);
+    // The moment or shear diagram of a view other than Tutti.
+    void PlottaVista(TipoDiagramma d, const VistaDiagrammi& v, double offset, bool disegna);
+    // A view's curves and labels (in `colore` the largest curve, in blue
+    // the smallest one of an envelope); returns the boxes the labels take.
+    std::vector<Riquadro> CurveEtichetteVista(const VistaDiagrammi& v, GrandezzaInviluppo q,
+                                              double scala, int32_t colore, Grandezza g,
+                                              std::vector<Riquadro> ostacoli, bool governo);
     // The continuous beam's diagram window as its drawings map it, and its
     // axis, supports and labels.
     MappaDiagramma MappaContinua(double scala) const;
@@ -128,6 +185,8 @@ class Plotta {
     StatoPlotta p_;
     Grafica g_;
     std::unique_ptr<Plottaggio> finestra_;
+    // The boxes the title block's lines of the last diagram take (plot units).
+    std::vector<Riquadro> titolo_;
 };
 
 // The owner's PlottaInOggetto for the diagrams: a printed page gets the

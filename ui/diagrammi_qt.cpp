@@ -72,6 +72,12 @@ void DiagrammiQt::Mostra(int i) {
         finestre_[i] = new FinestraDiagramma(
             i, [this] { return ContestoFinestre(f_.Modello()); }, f_.Msg(), &f_);
         finestre_[i]->setAttribute(Qt::WA_DeleteOnClose);
+        // One view for every diagram window and for the printed and
+        // exported diagrams.
+        finestre_[i]->SceltaVista([this](const VistaDiagrammi& v) {
+            scale_.Vista = v;
+            Ridisegna();
+        });
         finestre_[i]->Ricorda(f_.Impostazioni());
     }
     finestre_[i]->Mostra();

@@ -5,6 +5,7 @@
 #include "ui/scorciatoie_qt.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -33,12 +34,19 @@ FinestraDiagramma::FinestraDiagramma(int indice, std::function<ContestoDiagrammi
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
+    vista_ = new QComboBox(this);
+    vista_->setObjectName(QStringLiteral("cmbVista"));
+    vista_->setToolTip(QStringLiteral("Risultati mostrati"));
+    vista_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    vista_->hide();
+    connect(vista_, &QComboBox::activated, this, &FinestraDiagramma::VistaScelta);
     area_ = new AreaDiagramma(*this);
     area_->setObjectName(QStringLiteral("Area"));
     stato_ = new QLabel(this);
     stato_->setObjectName(QStringLiteral("Stato"));
     stato_->setContentsMargins(6, 3, 6, 3);
     stato_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->addWidget(vista_, 0, Qt::AlignLeft);
     l->addWidget(area_, 1);
     l->addWidget(stato_);
     const GeometriaTwips g = GeometriaIniziale(indice);
@@ -63,12 +71,39 @@ void FinestraDiagramma::Mostra() {
     raise();
     activateWindow();
     lettura_ = false; // new results: the scale until the mouse reads again
+    AggiornaVista();
     area_->update();
 }
 
 void FinestraDiagramma::Ridisegna() {
     lettura_ = false; // a reading at the mouse belongs to the results painted before
+    AggiornaVista();
     area_->update();
+}
+
+void FinestraDiagramma::AggiornaVista() {
+    const ContestoDiagrammi c = contesto_();
+    std::vector<VoceVista> voci = VociVista(c);
+    // The loads window shows every load whatever the view.
+    if (modello_.Indice() == 2) voci.clear();
+    const QSignalBlocker blocco(vista_);
+    bool uguali = voci.size() == voci_.size();
+    for (size_t i = 0; uguali && i < voci.size(); ++i)
+        uguali = voci[i].Testo == voci_[i].Testo && voci[i].Vista == voci_[i].Vista;
+    if (!uguali) {
+        voci_ = std::move(voci);
+        vista_->clear();
+        for (const VoceVista& v : voci_)
+            vista_->addItem(QString::fromStdString(v.Testo));
+    }
+    if (!voci_.empty()) vista_->setCurrentIndex(IndiceVista(voci_, c));
+    vista_->setVisible(!voci_.empty());
+}
+
+void FinestraDiagramma::VistaScelta(int indice) {
+    if (indice < 0 || size_t(indice) >= voci_.size()) return;
+    if (scelta_) scelta_(voci_[size_t(indice)].Vista);
+    Ridisegna();
 }
 
 void FinestraDiagramma::DopoDisegno() {

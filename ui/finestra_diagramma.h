@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QComboBox;
 class QImage;
 class QLabel;
 class QPainter;
@@ -38,6 +39,12 @@ class FinestraDiagramma : public QWidget {
     ModelloDiagramma& Modello() { return modello_; }
     AreaDiagramma* Area() { return area_; }
     QLabel* Stato() { return stato_; }
+    // The choice of the view (hidden without calculated load cases).
+    QComboBox* Vista() { return vista_; }
+    // Where a view chosen in the window goes (the diagrams' shared choice).
+    void SceltaVista(std::function<void(const VistaDiagrammi&)> scelta) {
+        scelta_ = std::move(scelta);
+    }
     // Repaints with the current results and brings the window to the front.
     void Mostra();
     // The model changed: repaints (an empty picture with its reason in the
@@ -48,12 +55,18 @@ class FinestraDiagramma : public QWidget {
     friend class AreaDiagramma;
     void DopoDisegno();
     void Lettura(double colonna, bool copia);
+    // The view list as the results offer it now, the view in force selected.
+    void AggiornaVista();
+    void VistaScelta(int indice);
 
     ModelloDiagramma modello_;
     std::function<ContestoDiagrammi()> contesto_;
     Messaggi& msg_;
     AreaDiagramma* area_ = nullptr;
     QLabel* stato_ = nullptr;
+    QComboBox* vista_ = nullptr;
+    std::vector<VoceVista> voci_;
+    std::function<void(const VistaDiagrammi&)> scelta_;
     bool avvisoInAttesa_ = false;
     bool lettura_ = false; // the status line shows a value read at the mouse
     std::shared_ptr<ImpostazioniUtente> impostazioni_;

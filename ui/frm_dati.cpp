@@ -10,6 +10,7 @@
 #include "graphics_qt/superficie_qt.h"
 #include "io/generale.h"
 #include "ui/continua_qt.h"
+#include "ui/frm_combinazioni.h"
 #include "ui/frm_property.h"
 #include "ui/frm_verifiche.h"
 #include "ui/griglia_qt.h"
@@ -151,6 +152,10 @@ FrmDati::FrmDati(OpzioniFrmDati opzioni, QWidget* genitore)
             senza(modale);
     };
     sv.MostraScale = apre(finestre_.Scale, "Scelta scale");
+    sv.MostraCombinazioni = [this] {
+        FrmCombinazioni d(*modello_, *msg_, this);
+        d.exec();
+    };
     sv.MostraVerifiche = apre(finestre_.Verifiche, "Verifiche");
     sv.MostraInformazioni = apre(finestre_.Informazioni, "Informazioni");
     sv.MostraAiuto = apre(finestre_.Aiuto, "Aiuto");
@@ -457,6 +462,13 @@ QWidget* FrmDati::CreaCarichi() {
         g->addWidget(zoom, 0, 3);
         g->setColumnStretch(2, 1);
         g->addWidget(griglia, 1, 0, 1, 4);
+        if (i == 0) {
+            // the self-weight, a load of its own shown under the trapezoids
+            lblPesoProprio_ = new QLabel(riquadro);
+            lblPesoProprio_->setObjectName(QStringLiteral("lblPesoProprio"));
+            lblPesoProprio_->hide();
+            g->addWidget(lblPesoProprio_, 2, 0, 1, 4);
+        }
         riquadriGriglie_[static_cast<size_t>(i)] = riquadro;
         v->addWidget(riquadro, 1);
     }
@@ -533,6 +545,8 @@ QWidget* FrmDati::CreaRisultati() {
     }
     v->addWidget(frameFond_);
     v->addWidget(continua_->Risultati);
+    combinazioni_ = new VistaCombinazioni(pannello);
+    v->addWidget(combinazioni_);
     frX_ = new QGroupBox(Q(TestoDi("frRisultatiInX").caption), pannello);
     frX_->setObjectName(QStringLiteral("frRisultatiInX"));
     {
@@ -681,6 +695,10 @@ void FrmDati::Aggiorna() {
     frameRis_->setVisible(m.FrameRis && m.Optschema != Continua);
     continua_->Aggiorna();
     frameFond_->setVisible(m.FrameFond);
+    combinazioni_->Aggiorna(TabelleCombinazioni(m.Modulo.Combinazioni, m.Modulo.Dati, m.Unita));
+    const std::string peso = TestoPesoProprio(m);
+    lblPesoProprio_->setText(QString::fromStdString(peso));
+    lblPesoProprio_->setVisible(!peso.empty());
     frX_->setVisible(m.frRisultatiInX);
     frDiagrammi_->setVisible(m.FrDiagrammi);
     for (QWidget* w : rigaX4_)

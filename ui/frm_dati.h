@@ -40,6 +40,7 @@ class FinestraAiuto;
 class FrmProperty;
 class FrmUnits;
 class GrigliaQt;
+class VistaCombinazioni;
 class VistaContinua;
 
 struct OpzioniFrmDati {
@@ -160,6 +161,8 @@ class FrmDati : public QMainWindow {
     std::array<QLineEdit*, 10> txtFond_{};
     std::array<GrigliaQt*, 3> griglie_{};
     std::array<QWidget*, 3> riquadriGriglie_{};
+    VistaCombinazioni* combinazioni_ = nullptr; // the combinations' results
+    QLabel* lblPesoProprio_ = nullptr;          // the self-weight under the trapezoids
     std::array<QRadioButton*, 6> optSchema_{};
     // The continuous beam's frames (scheme 5).
     std::unique_ptr<VistaContinua> continua_;

@@ -783,6 +783,29 @@ TEST(Combinazioni, PesoProprioNelCalcoloENelleCombinazioni) {
     EXPECT_NEAR(r.PerCaso[0].R[0], 2500.0 * 3, 1e-6);
 }
 
+// A tabled category takes the table's ψ (E: 1.0, 0.9, 0.8), whatever the
+// typed values. Simply supported, q alone: M(L/2) = ψ·q·L²/8.
+TEST(Combinazioni, PsiDellaCategoria) {
+    DatiTrave d = Base(AppoggioAppoggio, "psi");
+    d.Casi = {Caso("Q1", TipoCaso::Q, 0, 0, 0), Caso("Q2", TipoCaso::Q, 0, 0, 0)};
+    d.Casi[0].Categoria = CategoriaQ::E;
+    d.Casi[1].Categoria = CategoriaQ::Personalizzata; // typed ψ = 0
+    TrapezioCaso(d, 1000, 1000, 0, 6, 0);
+    TrapezioCaso(d, 1000, 1000, 0, 6, 1);
+    RegistroMessaggi msg;
+    const auto r = CalcolaCombinazioni(d, msg);
+    ASSERT_TRUE(r.Calcolato);
+    size_t i = 0;
+    while (r.x[i] != 3)
+        ++i;
+    const double M = 1000.0 * 36 / 8;
+    auto massimo = [&](TipoCombinazione t) { return r.Inviluppi[size_t(t)].Curve[0].Max[i]; };
+    EXPECT_NEAR(massimo(TipoCombinazione::QuasiPermanente), 0.8 * M, 1e-9);
+    EXPECT_NEAR(massimo(TipoCombinazione::Frequente), 0.9 * M, 1e-9); // Q1 leading
+    EXPECT_NEAR(massimo(TipoCombinazione::Rara), 2.0 * M, 1e-9);      // Q2 leading, ψ0 = 1 of Q1
+    EXPECT_NEAR(massimo(TipoCombinazione::SLU), 1.5 * 2.0 * M, 1e-9);
+}
+
 TEST(Combinazioni, TestoDelGoverno) {
     const std::vector<CasoCarico> casi = {Caso("G1", TipoCaso::G1), Caso("G2", TipoCaso::G2),
                                           Caso("Q1", TipoCaso::Q), Caso("Q2", TipoCaso::Q)};
@@ -797,6 +820,12 @@ TEST(Combinazioni, TestoDelGoverno) {
     g.Dominante = -1;
     g.Campate[3].clear();
     EXPECT_EQ(TestoGoverno(g, casi), "Quasi permanente, Q1 campate 1 3");
+    // Every variable case off: no case is named as leading.
+    g.Tipo = TipoCombinazione::SLU;
+    g.Dominante = 2;
+    g.G1Sfavorevole = false;
+    g.Campate[2].clear();
+    EXPECT_EQ(TestoGoverno(g, casi), "SLU, G1 fav., G2 fav.");
 }
 
 } // namespace

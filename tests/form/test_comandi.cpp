@@ -47,7 +47,8 @@ TEST(TabellaComandi, MenuComePrima) {
                "&File di stampa (TXT)", "Relazione &PDF...", "-", "&Disegna Diagrammi in Autocad",
                "Stampa &Diagrammi", "E&xporta Diagrammi in DXF", "-", "&Esci"}));
     EXPECT_EQ(Menu(MenuComando::Barra), Testi{"&Unità"});
-    EXPECT_EQ(Menu(MenuComando::Opzioni), (Testi{"&Scelta scale dwg, dxf", "&Verifiche..."}));
+    EXPECT_EQ(Menu(MenuComando::Opzioni),
+              (Testi{"&Scelta scale dwg, dxf", "&Combinazioni...", "&Verifiche..."}));
     EXPECT_EQ(Menu(MenuComando::Aiuto), (Testi{"&Aiuto", "&Files di esempio", "&Informazioni"}));
     EXPECT_EQ(Menu(MenuComando::Finestra), Testi{"Calcola"});
     EXPECT_EQ(TitoloMenu(MenuComando::File), "&File");
@@ -112,14 +113,15 @@ TEST(TabellaComandi, Barra) {
 // The section window hands E and J back before the problem is replaced,
 // saved or closed: among the File items exactly "Nuovo", "Apri", "Salva",
 // "Salva come" and "Esci"; among the others the example files (which
-// replace the problem).
+// replace the problem) and the combinations dialog (which takes the
+// section's area and density for the self-weight).
 TEST(TabellaComandi, RipresaSezione) {
     std::set<Comando> file, altri;
     for (const VoceComando& v : Comandi())
         if (v.ripresaSezione) (v.menu == MenuComando::File ? file : altri).insert(v.comando);
     EXPECT_EQ(file, (std::set<Comando>{Comando::Nuovo, Comando::Apri, Comando::Salva,
                                        Comando::SalvaCome, Comando::Esci}));
-    EXPECT_EQ(altri, std::set<Comando>{Comando::Esempi});
+    EXPECT_EQ(altri, (std::set<Comando>{Comando::Esempi, Comando::Combinazioni}));
 }
 
 class Comandi_ : public ::testing::Test {
@@ -137,6 +139,7 @@ class Comandi_ : public ::testing::Test {
             finestre.push_back(modale ? "unita modale" : "unita");
         };
         f.Servizi.MostraScale = [this] { finestre.push_back("scale"); };
+        f.Servizi.MostraCombinazioni = [this] { finestre.push_back("combinazioni"); };
         f.Servizi.MostraVerifiche = [this] { finestre.push_back("verifiche"); };
         f.Servizi.MostraAiuto = [this](int a) { finestre.push_back("aiuto " + std::to_string(a)); };
         f.Servizi.MostraInformazioni = [this] { finestre.push_back("informazioni"); };
@@ -200,6 +203,7 @@ TEST_F(Comandi_, OgniComandoLaSuaOperazione) {
         {Comando::DiagrammiDxf, {"diagrammi .dxf"}, {}, 0},
         {Comando::Unita, {}, {"unita"}, 0},
         {Comando::Scale, {}, {"scale"}, 0},
+        {Comando::Combinazioni, {}, {"combinazioni"}, 0},
         {Comando::Verifiche, {}, {"verifiche"}, 0},
         {Comando::Aiuto, {}, {"aiuto 1"}, 0},
         {Comando::Esempi, {"apri.zlv"}, {}, 0},

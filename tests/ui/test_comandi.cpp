@@ -96,6 +96,7 @@ const QStringList MenuRegistrato = {
     QString::fromUtf8("[&Unità] "),
     QString::fromUtf8("[&Opzioni] "),
     QString::fromUtf8("  &Scelta scale dwg, dxf  on"),
+    QString::fromUtf8("  &Combinazioni...  on"),
     QString::fromUtf8("  &Verifiche...  on"),
     QString::fromUtf8("[&?] "),
     QString::fromUtf8("  &Aiuto F1 on"),
