@@ -554,3 +554,35 @@ TEST(JsonCasi, InviluppiDiUnaCampata) {
     EXPECT_EQ(f["Limite2"].get<double>(), 300.0);
     EXPECT_EQ(f["Verificata"], L / ft >= 250 && L / f2 >= 300);
 }
+
+// Each load row in its own case through the whole run: the crowd q = 5 kN/m
+// in case 0 and a screed g2 = 3 kN/m in case 1 on a 6 m simple span. At
+// midspan (M = w·L²/8) with γG2 1.5 / 0.8 and γQ 1.5 / 0:
+//   SLU  max w = 1.5·g2 + 1.5·q, min w = 0.8·g2;  Rara  max w = g2 + q, min w = g2.
+TEST(JsonCasi, OgniRigaNelSuoCaso) {
+    const std::string f = FileJson("righe", R"({"problem": {"Titolo": "Righe", "Luce": 6,
+        "E": 2.1e11, "J": 8.356e-5, "Vincoli": 0, "NSezioni": 10,
+        "CarichiTrapezi": [{"q1": 5000, "q2": 5000, "d1": 0, "d2": 6, "Caso": 0},
+                           {"q1": 3000, "q2": 3000, "d1": 0, "d2": 6, "Caso": 1}],
+        "Casi": [{"Nome": "Folla", "Tipo": "Q", "Categoria": "B"},
+                 {"Nome": "Massetto", "Tipo": "G2"}]}})");
+    const Esecuzione e = Calc("--json " + Q(f));
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const json j = json::parse(e.out);
+    EXPECT_EQ(j["problem"]["CarichiTrapezi"][1]["Caso"], 1);
+    const double g2 = 3000, q = 5000, L = 6;
+    struct Atteso {
+        const char* chiave;
+        double wMax, wMin;
+    };
+    for (const Atteso& a :
+         {Atteso{"SLU", 1.5 * g2 + 1.5 * q, 0.8 * g2}, Atteso{"Rara", g2 + q, g2}}) {
+        const json& v = j["results"]["Inviluppi"][a.chiave];
+        size_t mezzo = 0;
+        for (size_t i = 0; i < v["x"].size(); ++i)
+            if (std::fabs(v["x"][i].get<double>() - L / 2) < 1e-9) mezzo = i;
+        ASSERT_NEAR(v["x"][mezzo].get<double>(), L / 2, 1e-9);
+        EXPECT_NEAR(v["Mmax"][mezzo].get<double>(), a.wMax * L * L / 8, 1e-3) << a.chiave;
+        EXPECT_NEAR(v["Mmin"][mezzo].get<double>(), a.wMin * L * L / 8, 1e-3) << a.chiave;
+    }
+}

@@ -1,6 +1,7 @@
 // The numbers the help quotes (data-valore="example:field:index",
 // data-limite="name") are what the program shows; the links lead to pages.
 #include "core/calcolo.h"
+#include "core/combinazioni.h"
 #include "core/trave_winkler.h"
 #include "form/modello_form.h"
 #include "io/file_atomico.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -168,4 +170,56 @@ TEST(AiutoNumeri, OgniCollegamentoPortaAUnaPaginaInclusa) {
     pagine.erase("index.html");
     for (const auto& p : pagine)
         EXPECT_TRUE(raggiunte.count(p)) << p;
+}
+
+// The combinations topic's quoted numbers (data-combinazione=
+// "example:what:...") are what the calculation of the example gives, in the
+// units the help writes (kNm, m, mm) with four significant digits, L/f
+// rounded as the results tables show it.
+TEST(AiutoNumeri, OgniValoreDegliInviluppiCitatoEQuelloCalcolato) {
+    std::map<std::string, std::vector<std::vector<std::string>>> citazioni; // by example
+    for (
+        auto& c : Trova(
+            R"re(data-combinazione="([A-Za-z0-9_-]+):([A-Za-z]+):([A-Za-z0-9]+):?([a-z0-9]*):?([0-9]*)"[^>]*>([^<]*)<)re"))
+        citazioni[c[1]].push_back(c);
+    EXPECT_GE(citazioni["trave-continua-combinazioni"].size(), 18u);
+    const Separatori italiani{",", "."};
+    auto cifre = [&](double v) { return Rifila(FormatoCifre(italiani, 4, Numero(v))); };
+    for (const auto& [esempio, elenco] : citazioni) {
+        SCOPED_TRACE(esempio);
+        EsempioCalcolato e(esempio);
+        ASSERT_TRUE(e.Aperto);
+        ASSERT_EQ(e.Esito, EsitoCalcolo::Completato);
+        const RisultatiCombinazioni& r = e.modulo.Combinazioni;
+        ASSERT_TRUE(r.Calcolato);
+        // The largest value of the SLU moment envelope on span s, and where.
+        auto massimo = [&](int s) {
+            const auto& m = r.Inviluppi[0].Curve[0].Max;
+            size_t k = 0;
+            bool trovato = false;
+            for (size_t i = 0; i < m.size(); ++i)
+                if (r.Campata[i] == s && (!trovato || m[i] > m[k])) k = i, trovato = true;
+            return k;
+        };
+        for (const auto& c : elenco) {
+            const std::string& tipo = c[2];
+            const std::string& cosa = c[3];
+            std::string atteso;
+            if (tipo == "SLU" && cosa == "MApp" && c[4] == "min") {
+                atteso = cifre(r.Inviluppi[0].MAppMin.at(std::stoul(c[5]) - 1) / 1e3);
+            } else if (tipo == "SLU" && cosa == "Mmax") {
+                atteso = cifre(r.Inviluppi[0].Curve[0].Max[massimo(std::stoi(c[4]) - 1)] / 1e3);
+            } else if (tipo == "SLU" && cosa == "xMmax") {
+                atteso = cifre(r.x[massimo(std::stoi(c[4]) - 1)]);
+            } else if (tipo == "Frecce") {
+                const VerificaFreccia& v = r.Frecce.at(std::stoul(c[4]) - 1);
+                if (cosa == "f") atteso = cifre(v.f * 1e3);
+                if (cosa == "f2") atteso = cifre(v.f2 * 1e3);
+                if (cosa == "LsuF") atteso = FormatoNumero(italiani, Numero(std::round(v.LsuF)));
+                if (cosa == "LsuF2") atteso = FormatoNumero(italiani, Numero(std::round(v.LsuF2)));
+                if (cosa == "Esito") atteso = v.Verificata ? "verificata" : "non verificata";
+            }
+            EXPECT_EQ(atteso, c[6]) << c[0] << ": " << tipo << " " << cosa << " " << c[4];
+        }
+    }
 }
