@@ -109,25 +109,26 @@ void FinestraCombinazioni::Apri() {
 }
 
 void FinestraCombinazioni::AggiungiCaso() {
-    RigaCaso r;
     auto esiste = [&](const std::string& n) {
         for (const RigaCaso& c : Casi)
             if (c.Nome == n) return true;
         return false;
     };
-    if (!esiste("G1")) {
-        r.Nome = "G1";
-    } else if (!esiste("G2")) {
-        r.Nome = "G2";
-        r.Tipo = TipoCaso::G2;
-    } else {
+    // The name is constructed, never assigned from a literal: GCC 12 at -O3
+    // takes a short literal assigned into a string for a read of
+    // uninitialised bytes.
+    const auto [nome, tipo] = [&]() -> std::pair<std::string, TipoCaso> {
+        if (!esiste("G1")) return {std::string("G1"), TipoCaso::G1};
+        if (!esiste("G2")) return {std::string("G2"), TipoCaso::G2};
         int k = 1;
         while (esiste("Q" + std::to_string(k)))
             ++k;
-        r.Nome = "Q" + std::to_string(k);
-        r.Tipo = TipoCaso::Q;
-        ScriviPsi(r);
-    }
+        return {"Q" + std::to_string(k), TipoCaso::Q};
+    }();
+    RigaCaso r;
+    r.Nome = nome;
+    r.Tipo = tipo;
+    if (tipo == TipoCaso::Q) ScriviPsi(r);
     Casi.push_back(std::move(r));
 }
 
