@@ -268,6 +268,7 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
         for (const auto& r : w.Righe)
             t.RigheVerifiche.push_back(
                 {r.Campata, r.Controllo, r.Azione, r.Resistenza, r.TestoUtilizzo, r.Esito});
+        t.DettaglioVerifiche = ComponiTestiVerifiche(w, v, sep);
     }
     return t;
 }

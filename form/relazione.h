@@ -8,6 +8,7 @@
 
 #include "core/dati.h"
 #include "core/messaggi.h"
+#include "form/relazione_verifiche.h"
 #include "io/stampa.h"
 
 #include <array>
@@ -79,6 +80,8 @@ struct TestiRelazione {
     // outcome). Empty otherwise.
     std::vector<std::string> Verifiche;
     std::vector<std::array<std::string, 6>> RigheVerifiche;
+    // The same checks in detail (the PDF report's "Verifiche" section).
+    TestiVerifiche DettaglioVerifiche;
 };
 
 // The report's texts of the module's combinations (nothing when they were

@@ -60,6 +60,8 @@ void Carichi(const DatiTrave& d, const std::vector<double>& fattori, DatiVerific
     }
 }
 
+} // namespace
+
 std::string Decimali(double v, int decimali, const Separatori& sep) {
     char b[64];
     std::snprintf(b, sizeof b, "%.*f", decimali, std::isfinite(v) ? v : 0.0);
@@ -68,6 +70,8 @@ std::string Decimali(double v, int decimali, const Separatori& sep) {
     if (p != std::string::npos) s.replace(p, 1, sep.decimale);
     return s;
 }
+
+namespace {
 
 // Distributes the points on the spans by their span index.
 void PuntiNeiTratti(const std::vector<PuntoAzioni>& p, std::vector<TrattoAcciaio>& t) {

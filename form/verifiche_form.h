@@ -71,6 +71,10 @@ struct RisultatoVerifiche {
 };
 RisultatoVerifiche EseguiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat);
 
+// v with `decimali` decimals and the decimal separator of `sep` (0 for a
+// value that is not finite).
+std::string Decimali(double v, int decimali, const Separatori& sep);
+
 // The reason a member is outside the checks, as the window shows it.
 std::string TestoMotivoFuoriAmbito(MotivoFuoriAmbito m);
 

@@ -77,6 +77,7 @@ constexpr double FineIntestazione = 15; // the first block starts here
 constexpr double Cella = 1.6;           // horizontal padding of a cell
 constexpr double SpazioSezione = 4;     // space above a heading
 constexpr uint32_t Nero = 0x000000, GrigioChiaro = 0xC8C8C8, GrigioScuro = 0x505050;
+constexpr uint32_t RossoTesto = 0xC00000; // a table row flagged red
 
 class Impaginatore {
   public:
@@ -129,8 +130,8 @@ class Impaginatore {
         }
         return s + "...";
     }
-    void TestoADestra(double xDestra, double y, const std::string& s) {
-        Testo(xDestra - t_.LarghezzaTesto(s), y, s);
+    void TestoADestra(double xDestra, double y, const std::string& s, uint32_t colore = Nero) {
+        Testo(xDestra - t_.LarghezzaTesto(s), y, s, colore);
     }
     void Filo(double x1, double y1, double x2, double y2, double spessoreMm, uint32_t colore) {
         if (!st_) return;
@@ -231,11 +232,11 @@ class Impaginatore {
     }
 
     void RigaTabella(const TabellaDocumento& tb, const std::vector<std::string>& celle,
-                     bool intestazione, double x0) {
+                     bool intestazione, double x0, uint32_t colore = Nero) {
         const double h = AltezzaCella();
         Font(intestazione ? FontDocumentoGrassetto : FontDocumento, PuntiTesto);
         if (celle.size() == 1 && tb.Larghezze.size() > 1) {
-            Testo(x0 + Cella, y_ + 0.7, celle[0]);
+            Testo(x0 + Cella, y_ + 0.7, celle[0], colore);
             y_ += h;
             return;
         }
@@ -245,12 +246,16 @@ class Impaginatore {
             const std::string& s = c < celle.size() ? celle[c] : std::string();
             const bool destra = c < tb.ADestra.size() && tb.ADestra[c];
             if (destra)
-                TestoADestra(x + l - Cella, y_ + 0.7, s);
+                TestoADestra(x + l - Cella, y_ + 0.7, s, colore);
             else
-                Testo(x + Cella, y_ + 0.7, s);
+                Testo(x + Cella, y_ + 0.7, s, colore);
             x += l;
         }
         y_ += h;
+    }
+
+    static uint32_t ColoreRiga(const TabellaDocumento& tb, size_t i) {
+        return i < tb.Rosse.size() && tb.Rosse[i] ? RossoTesto : Nero;
     }
 
     bool Tabella(const BloccoDocumento& b) {
@@ -271,8 +276,8 @@ class Impaginatore {
             Garantisci(hTot + 2);
             const double y0 = y_;
             intestazione();
-            for (const auto& r : tb.Righe) {
-                RigaTabella(tb, r, false, 0);
+            for (size_t i = 0; i < tb.Righe.size(); ++i) {
+                RigaTabella(tb, tb.Righe[i], false, 0, ColoreRiga(tb, i));
                 Filo(0, y_, larghezza, y_, 0.1, GrigioChiaro);
             }
             if (!Disegna(b.disegno, w_ - b.larghezzaFigura, y0, b.larghezzaFigura, b.altezzaFigura,
@@ -283,12 +288,12 @@ class Impaginatore {
         }
         Garantisci(hIntestazione + h * std::min<double>(2, double(tb.Righe.size())));
         intestazione();
-        for (const auto& r : tb.Righe) {
+        for (size_t i = 0; i < tb.Righe.size(); ++i) {
             if (!Entra(h)) {
                 NuovaPagina();
                 intestazione();
             }
-            RigaTabella(tb, r, false, 0);
+            RigaTabella(tb, tb.Righe[i], false, 0, ColoreRiga(tb, i));
             Filo(0, y_, larghezza, y_, 0.1, GrigioChiaro);
         }
         y_ += 2;

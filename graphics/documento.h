@@ -33,6 +33,8 @@ struct TabellaDocumento {
     std::vector<std::string> Intestazione;
     // Rows of cells; a row of one cell spans the whole table (left-aligned).
     std::vector<std::vector<std::string>> Righe;
+    // Rows drawn in red (a utilisation above 1), by index; none: all black.
+    std::vector<bool> Rosse;
 };
 
 struct BloccoDocumento {
