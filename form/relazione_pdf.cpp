@@ -188,28 +188,36 @@ void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, 
         b.push_back(Tabella(TabellaCoppie(v.Sezione)));
         if (!v.Imbozzamento.empty()) b.push_back(Riga(v.Imbozzamento));
     }
-    for (const auto& c : v.Campate) {
-        b.push_back(Riga(c.Titolo, true));
+    if (!v.Righe.empty()) {
+        b.push_back(Riga("Verifiche per campata", true));
         TabellaDocumento tb;
-        tb.Larghezze = {30, 50, 34, 36, 16, 24};
-        tb.ADestra = {false, false, false, false, true, false};
-        tb.Intestazione = {"Verifica", "Formula", "Azione", "Resistenza", "Utilizzo", "Esito"};
-        for (const auto& r : c.Righe)
+        tb.Larghezze = {10, 30, 45, 32, 34, 16, 23};
+        tb.ADestra = {true, false, false, false, false, true, false};
+        tb.Intestazione = {"N°",         "Verifica", "Formula", "Azione",
+                           "Resistenza", "Utilizzo", "Esito"};
+        for (const auto& r : v.Righe)
             tb.Righe.push_back({r.begin(), r.end()});
-        tb.Rosse = c.Rosse;
+        tb.Rosse = v.Rosse;
         b.push_back(Tabella(std::move(tb)));
-        if (c.Tratti.empty()) continue;
-        b.push_back(Riga("Svergolamento, tratti tra i ritegni: x [m], M [kN·m]", true));
-        TabellaDocumento s;
-        s.Larghezze = {26, 19, 19, 14, 15, 15, 15, 18, 19, 16};
-        s.ADestra = std::vector<bool>(10, true);
-        s.ADestra[0] = false;
-        s.Intestazione = {"Tratto", "MEd", "Mcr",     "C1",    "λLT",
-                          "χLT",    "f",   "χLT,mod", "Mb,Rd", "Utilizzo"};
-        for (const auto& r : c.Tratti)
-            s.Righe.push_back({r.begin(), r.end()});
-        s.Rosse = c.TrattiRossi;
-        b.push_back(Tabella(std::move(s)));
+    }
+    // A span's heading kept with its buckling lengths, the other details
+    // after them.
+    for (const auto& c : v.Campate) {
+        b.push_back(Riga(c.Titolo + (c.Tratti.empty() ? "" : " - svergolamento, M [kN·m]"), true));
+        if (!c.Tratti.empty()) {
+            TabellaDocumento s;
+            s.Larghezze = {26, 19, 19, 14, 15, 15, 15, 18, 19, 16};
+            s.ADestra = std::vector<bool>(10, true);
+            s.ADestra[0] = false;
+            s.Intestazione = {"Tratto [m]", "MEd", "Mcr",     "C1",    "λLT",
+                              "χLT",        "f",   "χLT,mod", "Mb,Rd", "Utilizzo"};
+            for (const auto& r : c.Tratti)
+                s.Righe.push_back({r.begin(), r.end()});
+            s.Rosse = c.TrattiRossi;
+            b.push_back(Tabella(std::move(s)));
+        }
+        for (const std::string& r : c.Dettagli)
+            b.push_back(Riga(r));
     }
     for (const std::string& n : v.Note)
         b.push_back(Riga(n));

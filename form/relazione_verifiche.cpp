@@ -7,13 +7,11 @@ namespace zelvo {
 namespace {
 
 // The check's formula as the report names it.
-std::string Formula(const std::string& controllo, const ResistenzaSezione& s,
-                    const EsitoTrattoAcciaio& t, const Separatori& sep) {
+std::string Formula(const std::string& controllo, const ResistenzaSezione& s) {
     if (controllo == "Flessione")
         return s.Classe == 3 ? "Mc,Rd = Wel·fy/γM0" : "Mc,Rd = Wpl·fy/γM0";
     if (controllo == "Taglio") return "Vc,Rd = Av·fy/(√3·γM0)";
-    if (controllo == "Flessione e taglio")
-        return "ρ = (2VEd/Vpl,Rd − 1)² = " + Decimali(t.rho, 3, sep);
+    if (controllo == "Flessione e taglio") return "ρ = (2VEd/Vpl,Rd − 1)²";
     if (controllo == "Svergolamento") return "Mb,Rd = χLT,mod·Wy·fy/γM1";
     return "";
 }
@@ -85,25 +83,30 @@ TestiVerifiche ComponiTestiVerifiche(const VistaVerifiche& w, const DatiVerifica
         }
     }
     if (w.Motivo.empty()) {
-        // The rows come span by span, each span's rows together.
-        size_t k = 0;
+        // One row per check, span by span; each span's details after.
+        for (const RigaVerifica& g : w.Righe) {
+            const size_t n = g.Campata.find(' ');
+            r.Righe.push_back({g.Campata.substr(0, n), g.Controllo, Formula(g.Controllo, s),
+                               g.Azione, g.Resistenza, g.TestoUtilizzo, g.Esito});
+            r.Rosse.push_back(g.Rosso);
+        }
         for (size_t i = 0; i < e.Tratti.size(); ++i) {
             const EsitoTrattoAcciaio& t = e.Tratti[i];
             TestiVerifiche::Campata c;
-            const std::string nome =
-                std::to_string(i + 1) + (t.Tipo == TipoTratto::Campata ? "" : " (sbalzo)");
-            c.Titolo = "Campata " + nome + ": x da " + d(t.x0, 2) + " a " + d(t.x1, 2) + " m";
+            c.Titolo = "Campata " + std::to_string(i + 1) +
+                       (t.Tipo == TipoTratto::Campata ? "" : " (sbalzo)") + ", x da " + d(t.x0, 2) +
+                       " a " + d(t.x1, 2) + " m";
             if (i < w.Risultato.Situazione.size()) {
                 const size_t n = static_cast<size_t>(w.Risultato.Situazione[i]);
                 if (n < w.Risultato.NomiSituazioni.size())
-                    c.Titolo += " - azioni: " + w.Risultato.NomiSituazioni[n];
+                    c.Titolo += ", azioni: " + w.Risultato.NomiSituazioni[n];
             }
-            for (; k < w.Righe.size() && w.Righe[k].Campata == nome; ++k) {
-                const RigaVerifica& g = w.Righe[k];
-                c.Righe.push_back({g.Controllo, Formula(g.Controllo, s, t, sep), g.Azione,
-                                   g.Resistenza, g.TestoUtilizzo, g.Esito});
-                c.Rosse.push_back(g.Rosso);
-            }
+            if (t.InterazioneMV)
+                c.Dettagli.push_back("Flessione e taglio in x = " + d(t.xMV, 2) + " m: VEd = " +
+                                     d(t.VEdMV / 1000, 2) + " kN, ρ = " + d(t.rho, 3) +
+                                     (s.Classe == 3 ? ", MV,Rd = (Wel − ρ·tw·hw³/(6·h))·fy/γM0"
+                                                    : ", MV,Rd = (Wpl − ρ·Aw²/(4·tw))·fy/γM0") +
+                                     " (ρ = 0 per VEd ≤ " + d(0.5, 1) + "·Vpl,Rd)");
             for (const SegmentoAcciaio& g : t.Segmenti) {
                 const RiduzioneSvergolamento& z = g.Riduzione;
                 const bool instabile = g.Mcr > 0;
@@ -115,7 +118,7 @@ TestiVerifiche ComponiTestiVerifiche(const VistaVerifiche& w, const DatiVerifica
                                     d(z.chiLTmod, 3), d(g.MbRd / 1000, 2), d(g.Utilizzo, 3)});
                 c.TrattiRossi.push_back(g.Utilizzo > 1);
             }
-            r.Campate.push_back(std::move(c));
+            if (!c.Dettagli.empty() || !c.Tratti.empty()) r.Campate.push_back(std::move(c));
         }
         const RiduzioneSvergolamento* z = nullptr;
         for (const auto& t : e.Tratti)

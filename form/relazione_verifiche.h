@@ -23,13 +23,16 @@ struct TestiVerifiche {
     std::string Ritegni;      // "Ritegni laterali dell'ala compressa: ..."
     std::string Quota;        // "Quota dei carichi: ..."
     std::string Imbozzamento; // the web's shear-buckling check, hw/tw against 72ε/η
+    // One row per check, span by span: span number, check, formula, action,
+    // resistance, utilisation, outcome; red when the utilisation is above 1.
+    std::vector<std::array<std::string, 7>> Righe;
+    std::vector<bool> Rosse;
+    // The details of a span: bending with shear, the buckling lengths
+    // (x0 - x1, MEd, Mcr, C1, λLT, χLT, f, χLT,mod, Mb,Rd, utilisation).
+    // Spans without details are left out.
     struct Campata {
-        std::string Titolo; // "Campata 1: x da 0,00 a 6,00 m - azioni: ..."
-        // Check, formula, action, resistance, utilisation, outcome.
-        std::vector<std::array<std::string, 6>> Righe;
-        std::vector<bool> Rosse; // per row: utilisation above 1
-        // The buckling lengths: x0 - x1, MEd, Mcr, C1, λLT, χLT, f,
-        // χLT,mod, Mb,Rd, utilisation.
+        std::string Titolo; // "Campata 1, x da 0,00 a 6,00 m, azioni: ..."
+        std::vector<std::string> Dettagli;
         std::vector<std::array<std::string, 10>> Tratti;
         std::vector<bool> TrattiRossi;
     };

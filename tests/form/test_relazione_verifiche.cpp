@@ -55,12 +55,14 @@ std::vector<std::string> Righe(const Documento& d) {
     return r;
 }
 
-// The table whose heading starts with `colonna`.
+// The table with the column `colonna` in its heading.
 const TabellaDocumento* Tabella(const Documento& d, const std::string& colonna) {
-    for (const auto& b : d.Blocchi)
-        if (b.tipo == BloccoDocumento::Tipo::Tabella && !b.tabella.Intestazione.empty() &&
-            b.tabella.Intestazione[0] == colonna)
+    for (const auto& b : d.Blocchi) {
+        const auto& t = b.tabella.Intestazione;
+        if (b.tipo == BloccoDocumento::Tipo::Tabella &&
+            std::find(t.begin(), t.end(), colonna) != t.end())
             return &b.tabella;
+    }
     return nullptr;
 }
 
@@ -119,24 +121,26 @@ TEST_F(RelazioneVerifiche, SectionOfTheExampleMatchesTheHandCalculation) {
     const double fm = 1 - 0.5 * (1 - kc) * (1 - 2 * (lambda - 0.8) * (lambda - 0.8));
     const double MbRd = chi / fm * Wpl * fy / g / 1e6;
 
-    const TabellaDocumento* c = Tabella(d, "Verifica");
+    const TabellaDocumento* c = Tabella(d, "Formula");
     ASSERT_TRUE(c);
     ASSERT_EQ(c->Righe.size(), 3u); // VEd < Vpl,Rd/2: no bending with shear
-    EXPECT_EQ(c->Righe[0][0], "Flessione");
-    EXPECT_EQ(c->Righe[0][1], "Mc,Rd = Wpl·fy/γM0");
-    EXPECT_NEAR(NumeroCella(c->Righe[0][2]), MEd, 0.006);
-    EXPECT_NEAR(NumeroCella(c->Righe[0][3]), McRd, 0.006);
-    EXPECT_NEAR(NumeroCella(c->Righe[0][4]), MEd / McRd, 0.0006);
-    EXPECT_EQ(c->Righe[1][1], "Vc,Rd = Av·fy/(√3·γM0)");
-    EXPECT_NEAR(NumeroCella(c->Righe[1][2]), VEd, 0.006);
-    EXPECT_NEAR(NumeroCella(c->Righe[1][3]), VcRd, 0.006);
-    EXPECT_EQ(c->Righe[2][0], "Svergolamento");
-    EXPECT_EQ(c->Righe[2][1], "Mb,Rd = χLT,mod·Wy·fy/γM1");
-    EXPECT_NEAR(NumeroCella(c->Righe[2][3]), MbRd, 0.01 * MbRd);
-    EXPECT_EQ(c->Righe[2][5], "non verificata");
+    EXPECT_EQ(c->Righe[0][1], "Flessione");
+    EXPECT_EQ(c->Righe[0][2], "Mc,Rd = Wpl·fy/γM0");
+    EXPECT_NEAR(NumeroCella(c->Righe[0][3]), MEd, 0.006);
+    EXPECT_NEAR(NumeroCella(c->Righe[0][4]), McRd, 0.006);
+    EXPECT_NEAR(NumeroCella(c->Righe[0][5]), MEd / McRd, 0.0006);
+    EXPECT_EQ(c->Righe[1][2], "Vc,Rd = Av·fy/(√3·γM0)");
+    EXPECT_NEAR(NumeroCella(c->Righe[1][3]), VEd, 0.006);
+    EXPECT_NEAR(NumeroCella(c->Righe[1][4]), VcRd, 0.006);
+    EXPECT_EQ(c->Righe[2][1], "Svergolamento");
+    EXPECT_EQ(c->Righe[2][2], "Mb,Rd = χLT,mod·Wy·fy/γM1");
+    EXPECT_NEAR(NumeroCella(c->Righe[2][4]), MbRd, 0.01 * MbRd);
+    EXPECT_EQ(c->Righe[2][6], "non verificata");
     EXPECT_EQ(c->Rosse, (std::vector<bool>{false, false, true}));
+    for (const auto& riga : c->Righe)
+        EXPECT_EQ(riga[0], "1");
 
-    const TabellaDocumento* s = Tabella(d, "Tratto");
+    const TabellaDocumento* s = Tabella(d, "Tratto [m]");
     ASSERT_TRUE(s);
     ASSERT_EQ(s->Righe.size(), 1u);
     EXPECT_EQ(s->Righe[0][0], "0.00 - 6.00");
@@ -180,7 +184,7 @@ TEST_F(RelazioneVerifiche, WithoutCasesTheCalculatedActionsWithoutCheckNoSection
     EXPECT_NE(std::find(r.begin(), r.end(),
                         "Ritegni laterali dell'ala compressa: continui (nessuno svergolamento)"),
               r.end());
-    EXPECT_FALSE(Tabella(d, "Tratto")); // no buckling lengths
-    ASSERT_TRUE(Tabella(d, "Verifica"));
-    EXPECT_EQ(Tabella(d, "Verifica")->Righe.size(), 2u);
+    EXPECT_FALSE(Tabella(d, "Tratto [m]")); // no buckling lengths
+    ASSERT_TRUE(Tabella(d, "Formula"));
+    EXPECT_EQ(Tabella(d, "Formula")->Righe.size(), 2u);
 }
