@@ -1,8 +1,9 @@
 // The calculation report as one printed document (the "Relazione PDF..."
 // item and zelvo-calc --report-pdf): a header on every page, the data with
-// the scheme's picture and the three load tables, the results as tables, and
-// the load, moment and shear diagrams of the printed page, each with its
-// caption, as drawings.
+// the scheme's picture and the three load tables, the results as tables (with
+// the load cases and combinations, and the steel member checks, when the
+// problem has them), and the load, moment and shear diagrams of the printed
+// page, each with its caption, as drawings.
 //
 // Every number is the text the report prints (TestiDaForm: the window's
 // fields, result fields and grid cells as displayed), so the document's
