@@ -268,6 +268,7 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
         for (const auto& r : w.Righe)
             t.RigheVerifiche.push_back(
                 {r.Campata, r.Controllo, r.Azione, r.Resistenza, r.TestoUtilizzo, r.Esito});
+        t.DettagliVerifiche = DettagliVerifiche(w, v, cat, sep);
     }
     return t;
 }
@@ -451,6 +452,8 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
             }
             u.StampaRiga();
         }
+        for (const auto& r : t.DettagliVerifiche)
+            u.StampaRiga(r);
     }
 
     u.StampaRiga(" ");

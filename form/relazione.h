@@ -79,6 +79,7 @@ struct TestiRelazione {
     // outcome). Empty otherwise.
     std::vector<std::string> Verifiche;
     std::vector<std::array<std::string, 6>> RigheVerifiche;
+    std::vector<std::string> DettagliVerifiche; // each check with its formula
 };
 
 // The report's texts of the module's combinations (nothing when they were
