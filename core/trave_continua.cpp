@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // LAPACK estimate of the reciprocal condition number from the band LU
@@ -433,8 +434,17 @@ double RisultatiContinua::RotazioneIn(double x) const {
     return RotazioneTratto(t, std::clamp(x - t.x0, 0.0, t.L));
 }
 
-RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
-    RisultatiContinua r;
+namespace {
+
+// The load sets of a beam made once its spans are laid out (`geometria`: the
+// spans without loads and the length, enough for `CampataDi`).
+using CreaInsiemi = std::function<std::vector<InsiemeCarichi>(const RisultatiContinua& geometria)>;
+
+// Checks the data, lays out the spans, factors the stiffness once and solves
+// it for every load set `crea` makes: the spans and supports of each set.
+std::vector<RisultatiContinua> Risolvi(const DatiContinua& d, const CreaInsiemi& crea,
+                                       Messaggi& msg, EsitoContinua& esito) {
+    std::vector<RisultatiContinua> risultati;
     {
         const auto errori = ControllaContinua(d);
         if (!errori.empty()) {
@@ -442,96 +452,48 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
             for (const auto& e : errori)
                 testo += (testo.empty() ? "" : ACapo) + e;
             msg.Mostra(testo, Icona::Esclamazione);
-            r.Esito = EsitoContinua::DatiNonValidi;
-            return r;
+            esito = EsitoContinua::DatiNonValidi;
+            return risultati;
         }
     }
     if (const std::string perche = Labilita(d); !perche.empty()) {
         msg.Mostra("Trave labile: " + perche, Icona::Esclamazione);
-        r.Esito = EsitoContinua::Labile;
-        return r;
+        esito = EsitoContinua::Labile;
+        return risultati;
     }
 
+    // The spans without loads, shared by every set.
     const size_t n = d.Campate.size();
-    r.Tratti.resize(n);
+    std::vector<Tratto> vuoti(n);
     double x0 = 0;
     for (size_t i = 0; i < n; ++i) {
-        Tratto& t = r.Tratti[i];
+        Tratto& t = vuoti[i];
         t.x0 = x0;
         t.L = d.Campate[i].L;
         t.EJ = Finito(d.E * d.Campate[i].J, "E·J");
         x0 += t.L;
     }
-    const double Ltot = r.Lunghezza = Finito(x0, "lunghezza della trave");
+    const double Ltot = Finito(x0, "lunghezza della trave");
+    RisultatiContinua geometria;
+    geometria.Tratti = vuoti;
+    geometria.Lunghezza = Ltot;
 
-    // Loads split per span as Macaulay terms, and their nodal loads.
-    std::vector<std::array<double, 4>> P(n, std::array<double, 4>{0, 0, 0, 0});
-    auto campataPunto = [&](double x) {
-        return size_t(r.CampataDi(std::clamp(x, 0.0, Ltot), false));
-    };
-    for (const auto& c : d.Concentrati) {
-        const size_t i = campataPunto(c.d);
-        Tratto& t = r.Tratti[i];
-        const double a = std::clamp(double(c.d) - t.x0, 0.0, t.L);
-        RisultatiContinua::Termine m;
-        m.a = a;
-        m.F = c.F;
-        t.termini.push_back(m);
-        const auto N = Forme(a, t.L);
-        for (size_t j = 0; j < 4; ++j)
-            P[i][j] += c.F * N[j];
-    }
-    for (const auto& c : d.Coppie) {
-        const size_t i = campataPunto(c.d);
-        Tratto& t = r.Tratti[i];
-        const double a = std::clamp(double(c.d) - t.x0, 0.0, t.L);
-        RisultatiContinua::Termine m;
-        m.a = a;
-        m.W = c.W;
-        t.termini.push_back(m);
-        const auto N = Pendenze(a, t.L);
-        for (size_t j = 0; j < 4; ++j)
-            P[i][j] += c.W * N[j];
-    }
-    for (const auto& c : d.Trapezi) {
-        const double d1 = std::clamp(double(c.d1), 0.0, Ltot),
-                     d2 = std::clamp(double(c.d2), 0.0, Ltot);
-        const double k = Diviso(double(c.q2) - c.q1, double(c.d2) - c.d1, "trapezio con d2 = d1");
-        for (size_t i = campataPunto(d1); i < n; ++i) {
-            Tratto& t = r.Tratti[i];
-            if (t.x0 >= d2) break;
-            const double xa = std::max(d1, t.x0), xb = std::min(d2, t.x0 + t.L);
-            if (!(xb > xa)) continue;
-            const double qa = c.q1 + k * (xa - c.d1);
-            if (qa == 0 && k == 0) continue;
-            RisultatiContinua::Termine m;
-            m.a = xa - t.x0;
-            m.lung = xb - xa;
-            m.qa = qa;
-            m.k = k;
-            t.termini.push_back(m);
-            AggiungiTrapezio(qa, k, m.a, m.a + m.lung, t.L, P[i]);
-        }
-    }
-    for (auto& t : r.Tratti)
-        std::stable_sort(t.termini.begin(), t.termini.end(),
-                         [](const auto& a, const auto& b) { return a.a < b.a; });
-
-    // Assembly: DOF 2i = w_i, 2i+1 = θ_i (0-based; the band matrix is 1-based).
+    // Stiffness and supports: equilibration S·K·S with S = diag(1/√K_ii)
+    // (every K_ii > 0: each node belongs to a span), then the imposed DOFs as
+    // identity rows; the equilibrated matrix before the imposition is kept to
+    // carry each set's imposed values to the right side.
     const int nd = int(2 * (n + 1));
+    std::vector<std::array<std::array<double, 4>, 4>> Ke(n);
     MatriceBanda K(nd, 3, 3);
-    std::vector<double> b(static_cast<size_t>(nd), 0.0);
     for (size_t e = 0; e < n; ++e) {
-        const auto Ke = Rigidezza(r.Tratti[e].EJ, r.Tratti[e].L);
+        Ke[e] = Rigidezza(vuoti[e].EJ, vuoti[e].L);
         const int g = int(2 * e);
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
             for (int j = 0; j < 4; ++j)
-                K(g + i + 1, g + j + 1) += Ke[size_t(i)][size_t(j)];
-            b[size_t(g + i)] += P[e][size_t(i)];
-        }
+                K(g + i + 1, g + j + 1) += Ke[e][size_t(i)][size_t(j)];
     }
     std::vector<bool> imposto(static_cast<size_t>(nd), false);
-    std::vector<double> valore(static_cast<size_t>(nd), 0.0);
+    std::vector<double> cedimento(static_cast<size_t>(nd), 0.0);
     for (size_t i = 0; i <= n; ++i) {
         const auto& a = d.Appoggi[i];
         const int w = int(2 * i);
@@ -541,38 +503,31 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
             [[fallthrough]];
         case TipoAppoggio::Appoggio:
             imposto[size_t(w)] = true;
-            valore[size_t(w)] = a.Cedimento;
+            cedimento[size_t(w)] = a.Cedimento;
             break;
         case TipoAppoggio::Molla:
             // The spring pushes k·(w − Δ) upward on the node.
             K(w + 1, w + 1) += a.k;
-            b[size_t(w)] += a.k * a.Cedimento;
             break;
         case TipoAppoggio::Libero:
             break;
         }
     }
-    // Equilibration S·K·S with S = diag(1/√K_ii) (every K_ii > 0: each node
-    // belongs to a span), then the imposed DOFs as identity rows.
     std::vector<double> S(static_cast<size_t>(nd));
     for (int i = 0; i < nd; ++i)
         S[size_t(i)] = 1 / std::sqrt(Finito(K(i + 1, i + 1), "rigidezza non finita"));
     for (int j = 1; j <= nd; ++j)
         for (int i = std::max(1, j - 3); i <= std::min(nd, j + 3); ++i)
             K(i, j) *= S[size_t(i - 1)] * S[size_t(j - 1)];
-    for (int i = 0; i < nd; ++i)
-        b[size_t(i)] *= S[size_t(i)];
+    const MatriceBanda K0 = K;
     for (int p = 1; p <= nd; ++p) {
         if (!imposto[size_t(p - 1)]) continue;
-        const double y = valore[size_t(p - 1)] / S[size_t(p - 1)];
         for (int i = std::max(1, p - 3); i <= std::min(nd, p + 3); ++i) {
             if (i == p) continue;
-            b[size_t(i - 1)] -= K(i, p) * y;
             K(i, p) = 0;
             K(p, i) = 0;
         }
         K(p, p) = 1;
-        b[size_t(p - 1)] = y;
     }
     double norma = 0;
     for (int j = 1; j <= nd; ++j) {
@@ -582,6 +537,7 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         norma = std::max(norma, c);
     }
     FattoriLU lu;
+    std::vector<double> b(static_cast<size_t>(nd), 0.0);
     const int info = RisolviBanda(K, b, &lu);
     double rcond = 0;
     if (info == 0) {
@@ -596,68 +552,183 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         msg.Mostra(
             "Trave labile: le molle sono troppo cedevoli rispetto alla rigidezza della trave",
             Icona::Esclamazione);
-        r.Tratti.clear();
-        r.Esito = EsitoContinua::Labile;
-        return r;
+        esito = EsitoContinua::Labile;
+        return risultati;
     }
-    std::vector<double> u(static_cast<size_t>(nd));
-    for (int i = 0; i < nd; ++i)
-        u[size_t(i)] = Finito(b[size_t(i)] * S[size_t(i)], "spostamento");
-    for (int i = 0; i < nd; ++i)
-        if (imposto[size_t(i)]) u[size_t(i)] = valore[size_t(i)];
 
-    // End actions of each span: forces of the nodes on the span,
-    // r = K_e·u_e − P_e (down, clockwise). M(0⁺) = r_θ0, V(0⁺) = −r_w0.
-    std::vector<double> forzaNodo(n + 1, 0.0), coppiaNodo(n + 1, 0.0);
-    for (size_t e = 0; e < n; ++e) {
-        Tratto& t = r.Tratti[e];
-        const auto Ke = Rigidezza(t.EJ, t.L);
-        std::array<double, 4> re{};
-        for (size_t i = 0; i < 4; ++i) {
-            re[i] = -P[e][i];
-            for (size_t j = 0; j < 4; ++j)
-                re[i] += Ke[i][j] * u[2 * e + j];
+    const std::vector<InsiemeCarichi> insiemi = crea(geometria);
+    risultati.resize(insiemi.size());
+    std::vector<std::array<double, 4>> P(n);
+    std::vector<double> u(static_cast<size_t>(nd)), forzaNodo(n + 1), coppiaNodo(n + 1);
+    for (size_t q = 0; q < insiemi.size(); ++q) {
+        const InsiemeCarichi& ins = insiemi[q];
+        if (!ins.Termini.empty() && ins.Termini.size() != n) throw Guasto("termini per campata");
+        RisultatiContinua& r = risultati[q];
+        r.Tratti = vuoti;
+        r.Lunghezza = Ltot;
+
+        // Nodal loads of the set's terms, summed in the set's order, then
+        // the terms sorted by position.
+        std::fill(P.begin(), P.end(), std::array<double, 4>{0, 0, 0, 0});
+        for (size_t e = 0; e < ins.Termini.size(); ++e) {
+            Tratto& t = r.Tratti[e];
+            t.termini = ins.Termini[e];
+            for (const auto& m : t.termini) {
+                if (m.F != 0) {
+                    const auto N = Forme(m.a, t.L);
+                    for (size_t j = 0; j < 4; ++j)
+                        P[e][j] += m.F * N[j];
+                }
+                if (m.W != 0) {
+                    const auto N = Pendenze(m.a, t.L);
+                    for (size_t j = 0; j < 4; ++j)
+                        P[e][j] += m.W * N[j];
+                }
+                if (m.lung > 0) AggiungiTrapezio(m.qa, m.k, m.a, m.a + m.lung, t.L, P[e]);
+            }
+            std::stable_sort(t.termini.begin(), t.termini.end(),
+                             [](const auto& a, const auto& c) { return a.a < c.a; });
         }
-        t.w0 = u[2 * e];
-        t.th0 = u[2 * e + 1];
-        t.M0 = Finito(re[1], "momento");
-        t.V0 = Finito(-re[0], "taglio");
-        forzaNodo[e] += re[0];
-        coppiaNodo[e] += re[1];
-        forzaNodo[e + 1] += re[2];
-        coppiaNodo[e + 1] += re[3];
-    }
+        std::fill(b.begin(), b.end(), 0.0);
+        for (size_t e = 0; e < n; ++e)
+            for (size_t i = 0; i < 4; ++i)
+                b[2 * e + i] += P[e][i];
+        if (ins.Cedimenti)
+            for (size_t i = 0; i <= n; ++i)
+                if (d.Appoggi[i].Tipo == TipoAppoggio::Molla)
+                    b[2 * i] += d.Appoggi[i].k * d.Appoggi[i].Cedimento;
+        for (int i = 0; i < nd; ++i)
+            b[size_t(i)] *= S[size_t(i)];
+        for (int p = 1; p <= nd; ++p) {
+            if (!imposto[size_t(p - 1)]) continue;
+            const double y = ins.Cedimenti ? cedimento[size_t(p - 1)] / S[size_t(p - 1)] : 0.0;
+            for (int i = std::max(1, p - 3); i <= std::min(nd, p + 3); ++i)
+                if (i != p && !imposto[size_t(i - 1)]) b[size_t(i - 1)] -= K0(i, p) * y;
+        }
+        for (int p = 1; p <= nd; ++p)
+            if (imposto[size_t(p - 1)])
+                b[size_t(p - 1)] =
+                    ins.Cedimenti ? cedimento[size_t(p - 1)] / S[size_t(p - 1)] : 0.0;
+        if (!lu.Risolvi(b)) throw Guasto("fattori della rigidezza");
+        for (int i = 0; i < nd; ++i)
+            u[size_t(i)] = imposto[size_t(i)] ? (ins.Cedimenti ? cedimento[size_t(i)] : 0.0)
+                                              : Finito(b[size_t(i)] * S[size_t(i)], "spostamento");
 
-    // At an end without a fixed support the beam carries nothing before the
-    // loads placed there: zero by statics, not the round-off of the solution.
-    if (d.Appoggi[0].Tipo != TipoAppoggio::Incastro) {
-        r.Tratti[0].M0 = 0;
-        if (d.Appoggi[0].Tipo == TipoAppoggio::Libero) r.Tratti[0].V0 = 0;
+        // End actions of each span: forces of the nodes on the span,
+        // r = K_e·u_e − P_e (down, clockwise). M(0⁺) = r_θ0, V(0⁺) = −r_w0.
+        std::fill(forzaNodo.begin(), forzaNodo.end(), 0.0);
+        std::fill(coppiaNodo.begin(), coppiaNodo.end(), 0.0);
+        for (size_t e = 0; e < n; ++e) {
+            Tratto& t = r.Tratti[e];
+            std::array<double, 4> re{};
+            for (size_t i = 0; i < 4; ++i) {
+                re[i] = -P[e][i];
+                for (size_t j = 0; j < 4; ++j)
+                    re[i] += Ke[e][i][j] * u[2 * e + j];
+            }
+            t.w0 = u[2 * e];
+            t.th0 = u[2 * e + 1];
+            t.M0 = Finito(re[1], "momento");
+            t.V0 = Finito(-re[0], "taglio");
+            forzaNodo[e] += re[0];
+            coppiaNodo[e] += re[1];
+            forzaNodo[e + 1] += re[2];
+            coppiaNodo[e + 1] += re[3];
+        }
+        // At an end without a fixed support the beam carries nothing before
+        // the loads placed there: zero by statics, not the round-off of the
+        // solution.
+        if (d.Appoggi[0].Tipo != TipoAppoggio::Incastro) {
+            r.Tratti[0].M0 = 0;
+            if (d.Appoggi[0].Tipo == TipoAppoggio::Libero) r.Tratti[0].V0 = 0;
+        }
+        r.Appoggi.resize(n + 1);
+        for (size_t i = 0; i <= n; ++i) {
+            auto& ra = r.Appoggi[i];
+            const auto tipo = d.Appoggi[i].Tipo;
+            ra.x = i < n ? r.Tratti[i].x0 : Ltot;
+            ra.Spostamento = u[2 * i];
+            ra.Rotazione = u[2 * i + 1];
+            ra.Reazione = tipo == TipoAppoggio::Libero ? 0.0 : Finito(-forzaNodo[i], "reazione");
+            ra.CoppiaReazione =
+                tipo == TipoAppoggio::Incastro ? Finito(coppiaNodo[i], "coppia") : 0.0;
+            ra.Momento = Finito(i < n ? r.MomentoIn(ra.x) : r.MomentoSinistraIn(ra.x), "momento");
+        }
+        // The same at the right end: left of it only the couples placed
+        // there, with the other sign (the moment beyond the end is zero).
+        if (d.Appoggi[n].Tipo != TipoAppoggio::Incastro) {
+            const Tratto& t = r.Tratti[n - 1];
+            double W = 0;
+            for (const auto& m : t.termini)
+                if (m.a == t.L) W += m.W;
+            r.Appoggi[n].Momento = 0.0 - W; // never -0
+        }
+        r.Esito = EsitoContinua::Completato;
     }
+    esito = EsitoContinua::Completato;
+    return risultati;
+}
 
-    // Supports.
-    r.Appoggi.resize(n + 1);
-    for (size_t i = 0; i <= n; ++i) {
-        auto& ra = r.Appoggi[i];
-        const auto tipo = d.Appoggi[i].Tipo;
-        ra.x = i < n ? r.Tratti[i].x0 : Ltot;
-        ra.Spostamento = u[2 * i];
-        ra.Rotazione = u[2 * i + 1];
-        // Node equilibrium: the support holds the sum of the forces the
-        // node exerts on its spans.
-        ra.Reazione = tipo == TipoAppoggio::Libero ? 0.0 : Finito(-forzaNodo[i], "reazione");
-        ra.CoppiaReazione = tipo == TipoAppoggio::Incastro ? Finito(coppiaNodo[i], "coppia") : 0.0;
-        ra.Momento = Finito(i < n ? r.MomentoIn(ra.x) : r.MomentoSinistraIn(ra.x), "momento");
+// The data's loads as terms per span, in the data's order: forces, couples,
+// trapezoids (each trapezoid split at the supports it crosses).
+std::vector<std::vector<RisultatiContinua::Termine>> TerminiDati(const DatiContinua& d,
+                                                                 const RisultatiContinua& g) {
+    const double Ltot = g.Lunghezza;
+    std::vector<std::vector<RisultatiContinua::Termine>> termini(g.Tratti.size());
+    auto campataPunto = [&](double x) {
+        return size_t(g.CampataDi(std::clamp(x, 0.0, Ltot), false));
+    };
+    for (const auto& c : d.Concentrati) {
+        const size_t i = campataPunto(c.d);
+        const auto& t = g.Tratti[i];
+        RisultatiContinua::Termine m;
+        m.a = std::clamp(double(c.d) - t.x0, 0.0, t.L);
+        m.F = c.F;
+        termini[i].push_back(m);
     }
-    // The same at the right end: left of it only the couples placed there,
-    // with the other sign (the moment beyond the end is zero).
-    if (d.Appoggi[n].Tipo != TipoAppoggio::Incastro) {
-        const Tratto& t = r.Tratti[n - 1];
-        double W = 0;
-        for (const auto& m : t.termini)
-            if (m.a == t.L) W += m.W;
-        r.Appoggi[n].Momento = 0.0 - W; // never -0
+    for (const auto& c : d.Coppie) {
+        const size_t i = campataPunto(c.d);
+        const auto& t = g.Tratti[i];
+        RisultatiContinua::Termine m;
+        m.a = std::clamp(double(c.d) - t.x0, 0.0, t.L);
+        m.W = c.W;
+        termini[i].push_back(m);
     }
+    for (const auto& c : d.Trapezi) {
+        const double d1 = std::clamp(double(c.d1), 0.0, Ltot),
+                     d2 = std::clamp(double(c.d2), 0.0, Ltot);
+        const double k = Diviso(double(c.q2) - c.q1, double(c.d2) - c.d1, "trapezio con d2 = d1");
+        for (size_t i = campataPunto(d1); i < g.Tratti.size(); ++i) {
+            const auto& t = g.Tratti[i];
+            if (t.x0 >= d2) break;
+            const double xa = std::max(d1, t.x0), xb = std::min(d2, t.x0 + t.L);
+            if (!(xb > xa)) continue;
+            const double qa = c.q1 + k * (xa - c.d1);
+            if (qa == 0 && k == 0) continue;
+            RisultatiContinua::Termine m;
+            m.a = xa - t.x0;
+            m.lung = xb - xa;
+            m.qa = qa;
+            m.k = k;
+            termini[i].push_back(m);
+        }
+    }
+    return termini;
+}
+
+} // namespace
+
+RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
+    RisultatiContinua r;
+    std::vector<RisultatiContinua> soluzione = Risolvi(
+        d,
+        [&](const RisultatiContinua& g) {
+            return std::vector<InsiemeCarichi>{{TerminiDati(d, g), true}};
+        },
+        msg, r.Esito);
+    if (r.Esito != EsitoContinua::Completato) return r;
+    r = std::move(soluzione.front());
+    const size_t n = r.Tratti.size();
 
     // Calculation points and extremes per span.
     r.Campate.resize(n);
@@ -710,219 +781,8 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
 std::vector<RisultatiContinua> CalcolaInsiemi(const DatiContinua& d,
                                               const std::vector<InsiemeCarichi>& insiemi,
                                               Messaggi& msg, EsitoContinua& esito) {
-    std::vector<RisultatiContinua> risultati;
-    {
-        const auto errori = ControllaContinua(d);
-        if (!errori.empty()) {
-            std::string testo;
-            for (const auto& e : errori)
-                testo += (testo.empty() ? "" : ACapo) + e;
-            msg.Mostra(testo, Icona::Esclamazione);
-            esito = EsitoContinua::DatiNonValidi;
-            return risultati;
-        }
-    }
-    if (const std::string perche = Labilita(d); !perche.empty()) {
-        msg.Mostra("Trave labile: " + perche, Icona::Esclamazione);
-        esito = EsitoContinua::Labile;
-        return risultati;
-    }
-
-    // The spans without loads, shared by every set.
-    const size_t n = d.Campate.size();
-    std::vector<Tratto> vuoti(n);
-    double x0 = 0;
-    for (size_t i = 0; i < n; ++i) {
-        Tratto& t = vuoti[i];
-        t.x0 = x0;
-        t.L = d.Campate[i].L;
-        t.EJ = Finito(d.E * d.Campate[i].J, "E·J");
-        x0 += t.L;
-    }
-    const double Ltot = Finito(x0, "lunghezza della trave");
-
-    // Stiffness and supports as in `CalcolaContinua`: equilibrated, the
-    // imposed DOFs as identity rows; the equilibrated matrix before the
-    // imposition is kept to carry each set's imposed values to the right
-    // side.
-    const int nd = int(2 * (n + 1));
-    std::vector<std::array<std::array<double, 4>, 4>> Ke(n);
-    MatriceBanda K(nd, 3, 3);
-    for (size_t e = 0; e < n; ++e) {
-        Ke[e] = Rigidezza(vuoti[e].EJ, vuoti[e].L);
-        const int g = int(2 * e);
-        for (int i = 0; i < 4; ++i)
-            for (int j = 0; j < 4; ++j)
-                K(g + i + 1, g + j + 1) += Ke[e][size_t(i)][size_t(j)];
-    }
-    std::vector<bool> imposto(static_cast<size_t>(nd), false);
-    std::vector<double> cedimento(static_cast<size_t>(nd), 0.0);
-    for (size_t i = 0; i <= n; ++i) {
-        const auto& a = d.Appoggi[i];
-        const int w = int(2 * i);
-        switch (a.Tipo) {
-        case TipoAppoggio::Incastro:
-            imposto[size_t(w + 1)] = true;
-            [[fallthrough]];
-        case TipoAppoggio::Appoggio:
-            imposto[size_t(w)] = true;
-            cedimento[size_t(w)] = a.Cedimento;
-            break;
-        case TipoAppoggio::Molla:
-            K(w + 1, w + 1) += a.k;
-            break;
-        case TipoAppoggio::Libero:
-            break;
-        }
-    }
-    std::vector<double> S(static_cast<size_t>(nd));
-    for (int i = 0; i < nd; ++i)
-        S[size_t(i)] = 1 / std::sqrt(Finito(K(i + 1, i + 1), "rigidezza non finita"));
-    for (int j = 1; j <= nd; ++j)
-        for (int i = std::max(1, j - 3); i <= std::min(nd, j + 3); ++i)
-            K(i, j) *= S[size_t(i - 1)] * S[size_t(j - 1)];
-    const MatriceBanda K0 = K;
-    for (int p = 1; p <= nd; ++p) {
-        if (!imposto[size_t(p - 1)]) continue;
-        for (int i = std::max(1, p - 3); i <= std::min(nd, p + 3); ++i) {
-            if (i == p) continue;
-            K(i, p) = 0;
-            K(p, i) = 0;
-        }
-        K(p, p) = 1;
-    }
-    double norma = 0;
-    for (int j = 1; j <= nd; ++j) {
-        double c = 0;
-        for (int i = std::max(1, j - 3); i <= std::min(nd, j + 3); ++i)
-            c += std::abs(K(i, j));
-        norma = std::max(norma, c);
-    }
-    FattoriLU lu;
-    std::vector<double> b(static_cast<size_t>(nd), 0.0);
-    const int info = RisolviBanda(K, b, &lu);
-    double rcond = 0;
-    if (info == 0) {
-        std::vector<double> work(static_cast<size_t>(3 * nd));
-        std::vector<int> iwork(static_cast<size_t>(nd));
-        int info2 = 0;
-        dgbcon_("1", &lu.n, &lu.kl, &lu.ku, lu.lu.data(), &lu.ld, lu.ipiv.data(), &norma, &rcond,
-                work.data(), iwork.data(), &info2, 1);
-        if (info2 != 0) rcond = 0;
-    }
-    if (info != 0 || !(rcond >= RcondMinimo)) {
-        msg.Mostra(
-            "Trave labile: le molle sono troppo cedevoli rispetto alla rigidezza della trave",
-            Icona::Esclamazione);
-        esito = EsitoContinua::Labile;
-        return risultati;
-    }
-
-    risultati.resize(insiemi.size());
-    std::vector<std::array<double, 4>> P(n);
-    std::vector<double> u(static_cast<size_t>(nd)), forzaNodo(n + 1), coppiaNodo(n + 1);
-    for (size_t q = 0; q < insiemi.size(); ++q) {
-        const InsiemeCarichi& ins = insiemi[q];
-        if (!ins.Termini.empty() && ins.Termini.size() != n) throw Guasto("termini per campata");
-        RisultatiContinua& r = risultati[q];
-        r.Tratti = vuoti;
-        r.Lunghezza = Ltot;
-
-        // Nodal loads of the set's terms (as in `CalcolaContinua`).
-        std::fill(P.begin(), P.end(), std::array<double, 4>{0, 0, 0, 0});
-        for (size_t e = 0; e < ins.Termini.size(); ++e) {
-            Tratto& t = r.Tratti[e];
-            t.termini = ins.Termini[e];
-            std::stable_sort(t.termini.begin(), t.termini.end(),
-                             [](const auto& a, const auto& c) { return a.a < c.a; });
-            for (const auto& m : t.termini) {
-                if (m.F != 0) {
-                    const auto N = Forme(m.a, t.L);
-                    for (size_t j = 0; j < 4; ++j)
-                        P[e][j] += m.F * N[j];
-                }
-                if (m.W != 0) {
-                    const auto N = Pendenze(m.a, t.L);
-                    for (size_t j = 0; j < 4; ++j)
-                        P[e][j] += m.W * N[j];
-                }
-                if (m.lung > 0) AggiungiTrapezio(m.qa, m.k, m.a, m.a + m.lung, t.L, P[e]);
-            }
-        }
-        std::fill(b.begin(), b.end(), 0.0);
-        for (size_t e = 0; e < n; ++e)
-            for (size_t i = 0; i < 4; ++i)
-                b[2 * e + i] += P[e][i];
-        if (ins.Cedimenti)
-            for (size_t i = 0; i <= n; ++i)
-                if (d.Appoggi[i].Tipo == TipoAppoggio::Molla)
-                    b[2 * i] += d.Appoggi[i].k * d.Appoggi[i].Cedimento;
-        for (int i = 0; i < nd; ++i)
-            b[size_t(i)] *= S[size_t(i)];
-        for (int p = 1; p <= nd; ++p) {
-            if (!imposto[size_t(p - 1)]) continue;
-            const double y = ins.Cedimenti ? cedimento[size_t(p - 1)] / S[size_t(p - 1)] : 0.0;
-            if (y != 0)
-                for (int i = std::max(1, p - 3); i <= std::min(nd, p + 3); ++i)
-                    if (i != p && !imposto[size_t(i - 1)]) b[size_t(i - 1)] -= K0(i, p) * y;
-        }
-        for (int p = 1; p <= nd; ++p)
-            if (imposto[size_t(p - 1)])
-                b[size_t(p - 1)] =
-                    ins.Cedimenti ? cedimento[size_t(p - 1)] / S[size_t(p - 1)] : 0.0;
-        if (!lu.Risolvi(b)) throw Guasto("fattori della rigidezza");
-        for (int i = 0; i < nd; ++i)
-            u[size_t(i)] = imposto[size_t(i)] ? (ins.Cedimenti ? cedimento[size_t(i)] : 0.0)
-                                              : Finito(b[size_t(i)] * S[size_t(i)], "spostamento");
-
-        // End actions of each span and the supports (as in `CalcolaContinua`).
-        std::fill(forzaNodo.begin(), forzaNodo.end(), 0.0);
-        std::fill(coppiaNodo.begin(), coppiaNodo.end(), 0.0);
-        for (size_t e = 0; e < n; ++e) {
-            Tratto& t = r.Tratti[e];
-            std::array<double, 4> re{};
-            for (size_t i = 0; i < 4; ++i) {
-                re[i] = -P[e][i];
-                for (size_t j = 0; j < 4; ++j)
-                    re[i] += Ke[e][i][j] * u[2 * e + j];
-            }
-            t.w0 = u[2 * e];
-            t.th0 = u[2 * e + 1];
-            t.M0 = Finito(re[1], "momento");
-            t.V0 = Finito(-re[0], "taglio");
-            forzaNodo[e] += re[0];
-            coppiaNodo[e] += re[1];
-            forzaNodo[e + 1] += re[2];
-            coppiaNodo[e + 1] += re[3];
-        }
-        if (d.Appoggi[0].Tipo != TipoAppoggio::Incastro) {
-            r.Tratti[0].M0 = 0;
-            if (d.Appoggi[0].Tipo == TipoAppoggio::Libero) r.Tratti[0].V0 = 0;
-        }
-        r.Appoggi.resize(n + 1);
-        for (size_t i = 0; i <= n; ++i) {
-            auto& ra = r.Appoggi[i];
-            const auto tipo = d.Appoggi[i].Tipo;
-            ra.x = i < n ? r.Tratti[i].x0 : Ltot;
-            ra.Spostamento = u[2 * i];
-            ra.Rotazione = u[2 * i + 1];
-            ra.Reazione = tipo == TipoAppoggio::Libero ? 0.0 : Finito(-forzaNodo[i], "reazione");
-            ra.CoppiaReazione =
-                tipo == TipoAppoggio::Incastro ? Finito(coppiaNodo[i], "coppia") : 0.0;
-            const Tratto& t = r.Tratti[i < n ? i : n - 1];
-            ra.Momento = Finito(ValoriTratto(t, i < n ? 0.0 : t.L, i == n).M, "momento");
-        }
-        if (d.Appoggi[n].Tipo != TipoAppoggio::Incastro) {
-            const Tratto& t = r.Tratti[n - 1];
-            double W = 0;
-            for (const auto& m : t.termini)
-                if (m.a == t.L) W += m.W;
-            r.Appoggi[n].Momento = 0.0 - W;
-        }
-        r.Esito = EsitoContinua::Completato;
-    }
-    esito = EsitoContinua::Completato;
-    return risultati;
+    return Risolvi(
+        d, [&](const RisultatiContinua&) { return insiemi; }, msg, esito);
 }
 
 } // namespace zelvo

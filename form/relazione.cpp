@@ -268,7 +268,8 @@ TestiRelazione TestiDaForm(const ModelloForm& f) {
         for (const auto& r : w.Righe)
             t.RigheVerifiche.push_back(
                 {r.Campata, r.Controllo, r.Azione, r.Resistenza, r.TestoUtilizzo, r.Esito});
-        t.DettaglioVerifiche = ComponiTestiVerifiche(w, v, sep);
+        t.DettagliVerifiche = DettagliVerifiche(w, v, cat, sep);
+        t.TabellaVerifiche = ComponiTestiVerifiche(w, v);
     }
     return t;
 }
@@ -452,6 +453,8 @@ void StampaRelazione(const TestiRelazione& t, TestoStampa& u) {
             }
             u.StampaRiga();
         }
+        for (const auto& r : t.DettagliVerifiche)
+            u.StampaRiga(r);
     }
 
     u.StampaRiga(" ");

@@ -80,8 +80,9 @@ struct TestiRelazione {
     // outcome). Empty otherwise.
     std::vector<std::string> Verifiche;
     std::vector<std::array<std::string, 6>> RigheVerifiche;
-    // The same checks in detail (the PDF report's "Verifiche" section).
-    TestiVerifiche DettaglioVerifiche;
+    std::vector<std::string> DettagliVerifiche; // each check with its formula
+    // The checks as the PDF report tables them.
+    TestiVerifiche TabellaVerifiche;
 };
 
 // The report's texts of the module's combinations (nothing when they were

@@ -154,42 +154,16 @@ void SezioneCombinazioni(std::vector<BloccoDocumento>& b, const TestiCombinazion
     }
 }
 
-// A table of "label | value" pairs, two pairs a row.
-TabellaDocumento TabellaCoppie(const std::vector<std::array<std::string, 2>>& voci) {
-    TabellaDocumento tb;
-    tb.Larghezze = {38, 44, 12, 38, 44};
-    tb.ADestra = {false, true, false, false, true};
-    for (size_t i = 0; i < voci.size(); i += 2) {
-        std::vector<std::string> r = {voci[i][0], voci[i][1], "", "", ""};
-        if (i + 1 < voci.size()) {
-            r[3] = voci[i + 1][0];
-            r[4] = voci[i + 1][1];
-        }
-        tb.Righe.push_back(std::move(r));
-    }
-    return tb;
-}
-
 // The steel member checks: the text report's lines (heading, design-action
-// basis, the governing check or why none was made), the check's data and the
-// cross-section, then span by span each check with its formula and the
-// buckling lengths, and the notes.
+// basis, the governing check or why none was made), the table of every
+// span's checks with their formulas named, a utilisation above 1 in red, then
+// the report's account of every formula with its numbers.
 void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, bool combinazioni) {
-    const TestiVerifiche& v = t.DettaglioVerifiche;
+    const TestiVerifiche& v = t.TabellaVerifiche;
     b.push_back(Sezione("Verifiche"));
     for (size_t i = 0; i < t.Verifiche.size(); ++i)
         b.push_back(Riga(t.Verifiche[i], i != 1));
-    b.push_back(Riga("Dati della verifica", true));
-    b.push_back(Tabella(TabellaCoppie(v.Dati)));
-    b.push_back(Riga(v.Ritegni));
-    b.push_back(Riga(v.Quota));
-    if (!v.Sezione.empty()) {
-        b.push_back(Riga("Sezione", true));
-        b.push_back(Tabella(TabellaCoppie(v.Sezione)));
-        if (!v.Imbozzamento.empty()) b.push_back(Riga(v.Imbozzamento));
-    }
     if (!v.Righe.empty()) {
-        b.push_back(Riga("Verifiche per campata", true));
         TabellaDocumento tb;
         tb.Larghezze = {10, 30, 45, 32, 34, 16, 23};
         tb.ADestra = {true, false, false, false, false, true, false};
@@ -200,27 +174,14 @@ void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, 
         tb.Rosse = v.Rosse;
         b.push_back(Tabella(std::move(tb)));
     }
-    // A span's heading kept with its buckling lengths, the other details
-    // after them.
-    for (const auto& c : v.Campate) {
-        b.push_back(Riga(c.Titolo + (c.Tratti.empty() ? "" : " - svergolamento, M [kN·m]"), true));
-        if (!c.Tratti.empty()) {
-            TabellaDocumento s;
-            s.Larghezze = {26, 19, 19, 14, 15, 15, 15, 18, 19, 16};
-            s.ADestra = std::vector<bool>(10, true);
-            s.ADestra[0] = false;
-            s.Intestazione = {"Tratto [m]", "MEd", "Mcr",     "C1",    "λLT",
-                              "χLT",        "f",   "χLT,mod", "Mb,Rd", "Utilizzo"};
-            for (const auto& r : c.Tratti)
-                s.Righe.push_back({r.begin(), r.end()});
-            s.Rosse = c.TrattiRossi;
-            b.push_back(Tabella(std::move(s)));
-        }
-        for (const std::string& r : c.Dettagli)
+    if (!t.DettagliVerifiche.empty()) {
+        b.push_back(Riga("Calcolo delle verifiche", true));
+        for (const std::string& r : t.DettagliVerifiche)
             b.push_back(Riga(r));
     }
-    for (const std::string& n : v.Note)
-        b.push_back(Riga(n));
+    b.push_back(Riga("Non verificati: sezioni di classe 4, imbozzamento per taglio dell'anima, "
+                     "torsione, flessione attorno all'asse debole,"));
+    b.push_back(Riga("forza assiale, carichi concentrati sull'anima."));
     if (combinazioni)
         b.push_back(Riga("Le verifiche delle frecce sono in \"Casi di carico e combinazioni\"."));
 }
@@ -361,7 +322,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
     }
 
     if (t.Combinazioni.Presenti()) SezioneCombinazioni(b, t.Combinazioni, un);
-    if (t.DettaglioVerifiche.Presenti()) SezioneVerifiche(b, t, t.Combinazioni.Presenti());
+    if (t.TabellaVerifiche.Presente) SezioneVerifiche(b, t, t.Combinazioni.Presenti());
 
     // --- diagrams: each in the band the printed page gives it ---
     BloccoDocumento pagina;

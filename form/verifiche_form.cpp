@@ -7,6 +7,15 @@
 
 namespace zelvo {
 
+std::string Decimali(double v, int decimali, const Separatori& sep) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.*f", decimali, std::isfinite(v) ? v : 0.0);
+    std::string s = b;
+    const size_t p = s.find('.');
+    if (p != std::string::npos) s.replace(p, 1, sep.decimale);
+    return s;
+}
+
 namespace {
 
 // A calculation point: abscissa, 0-based span, M, V.
@@ -59,19 +68,6 @@ void Carichi(const DatiTrave& d, const std::vector<double>& fattori, DatiVerific
         v.Concentrati.push_back({c.d, fattore(c.Caso) * c.F});
     }
 }
-
-} // namespace
-
-std::string Decimali(double v, int decimali, const Separatori& sep) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.*f", decimali, std::isfinite(v) ? v : 0.0);
-    std::string s = b;
-    const size_t p = s.find('.');
-    if (p != std::string::npos) s.replace(p, 1, sep.decimale);
-    return s;
-}
-
-namespace {
 
 // Distributes the points on the spans by their span index.
 void PuntiNeiTratti(const std::vector<PuntoAzioni>& p, std::vector<TrattoAcciaio>& t) {

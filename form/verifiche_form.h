@@ -39,6 +39,10 @@ inline constexpr const char* TestoFondazione =
     "Le travi di fondazione non si verificano con questa finestra.";
 inline constexpr const char* TestoNonCalcolato = "Calcolare la trave prima delle verifiche.";
 
+// v with `decimali` decimals and the decimal separator of `sep` (0 for a
+// value that is not finite).
+std::string Decimali(double v, int decimali, const Separatori& sep);
+
 // One design situation: its name and the member check's data.
 struct SituazioneVerifica {
     std::string Nome; // "Risultati del calcolo", "Momenti massimi", "Momenti minimi"
@@ -71,10 +75,6 @@ struct RisultatoVerifiche {
 };
 RisultatoVerifiche EseguiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat);
 
-// v with `decimali` decimals and the decimal separator of `sep` (0 for a
-// value that is not finite).
-std::string Decimali(double v, int decimali, const Separatori& sep);
-
 // The reason a member is outside the checks, as the window shows it.
 std::string TestoMotivoFuoriAmbito(MotivoFuoriAmbito m);
 
@@ -102,6 +102,14 @@ struct VistaVerifiche {
 };
 VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat,
                                 const Separatori& sep);
+
+// The report's account of the checks, one line each: the data (profile,
+// dimensions, steel, fy, factors, restraints, load height), the
+// classification, then per span each check with its formula and numbers
+// (bending, shear, bending with shear, every buckling length with Mcr, λLT,
+// χLT and Mb,Rd); empty when no check was made. Units: kN, kN·m, mm, N/mm².
+std::vector<std::string> DettagliVerifiche(const VistaVerifiche& w, const DatiVerifica& v,
+                                           const CatalogoProfili& cat, const Separatori& sep);
 
 // The "Verifiche" window: its inputs write the problem's check, its outputs
 // (reason, basis, governing check, table) follow every change.

@@ -41,6 +41,8 @@ const std::vector<std::pair<const char*, const char*>>& FinestraAiuto::Argomenti
         {"tastiera.html", "Tastiera"},
         {"esempio.html", "Esempio svolto"},
         {"continua.html", "Trave continua"},
+        {"combinazioni.html", "Combinazioni e inviluppi"},
+        {"verifiche.html", "Verifiche dell'acciaio"},
     };
     return a;
 }

@@ -226,16 +226,9 @@ void FrmCombinazioni::CampoNumerico(QLineEdit* e, CampoForm& c, bool limite, int
 }
 
 bool FrmCombinazioni::eventFilter(QObject* o, QEvent* e) {
-    auto* campo = qobject_cast<QLineEdit*>(o);
-    if (campo && e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (const std::optional<QString> sep =
-                TestoTastierinoQt(k, modello_.Trave.Unita.separatori)) {
-            campo->insert(*sep);
-            emit campo->textEdited(campo->text());
-            return true;
-        }
-    }
+    if (e->type() == QEvent::KeyPress &&
+        TastierinoInCampo(o, static_cast<QKeyEvent*>(e), modello_.Trave.Unita.separatori))
+        return true;
     return QDialog::eventFilter(o, e);
 }
 

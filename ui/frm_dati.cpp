@@ -749,13 +749,7 @@ bool FrmDati::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         // The keypad's decimal key types the regional decimal separator.
-        if (const std::optional<QString> sep = TestoTastierinoQt(k, unita_.separatori)) {
-            if (auto* w = qobject_cast<QLineEdit*>(o); w && !w->isReadOnly()) {
-                QKeyEvent sostituto(QEvent::KeyPress, 0, Qt::NoModifier, *sep);
-                QCoreApplication::sendEvent(w, &sostituto);
-                return true;
-            }
-        }
+        if (TastierinoInCampo(o, k, unita_.separatori)) return true;
     }
     if (e->type() == QEvent::FocusOut && !aggiornando_) {
         // Leaving a field writes its number back in the regional format.

@@ -92,11 +92,7 @@ bool FrmScale::eventFilter(QObject* o, QEvent* e) {
             return true;
         }
         // The keypad's decimal key types the system's decimal separator.
-        if (const std::optional<QString> sep = TestoTastierinoQt(k, modello_.separatori)) {
-            txtScala_[i]->insert(*sep);
-            modello_.Scrivi(i, txtScala_[i]->text().toStdString());
-            return true;
-        }
+        if (TastierinoInCampo(o, k, modello_.separatori)) return true;
     }
     return QDialog::eventFilter(o, e);
 }

@@ -4,9 +4,11 @@
 #include "io/numeri.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QShortcut>
 #include <QWidget>
 
@@ -88,6 +90,17 @@ std::optional<QString> TestoTastierinoQt(const QKeyEvent* k, const Separatori& s
     const auto testo = TestoTastierino((k->modifiers() & Qt::KeypadModifier) != 0, t, s);
     if (!testo) return std::nullopt;
     return QString::fromStdString(*testo);
+}
+
+bool TastierinoInCampo(QObject* o, const QKeyEvent* k, const Separatori& s) {
+    auto* w = qobject_cast<QLineEdit*>(o);
+    if (!w || w->isReadOnly()) return false;
+    const std::optional<QString> sep = TestoTastierinoQt(k, s);
+    if (!sep) return false;
+    // the separator as a typed key: the field's own editing and signals
+    QKeyEvent sostituto(QEvent::KeyPress, 0, Qt::NoModifier, *sep);
+    QCoreApplication::sendEvent(w, &sostituto);
+    return true;
 }
 
 void ChiudiConEsc(QWidget* finestra) {

@@ -13,6 +13,7 @@ class QWidget;
 #include <QString>
 
 class QKeyEvent;
+class QObject;
 
 namespace zelvo {
 
@@ -31,6 +32,11 @@ void TastoContestuale(QAction* a, std::function<void()> daTastiera);
 // The regional decimal separator when the key is the keypad's decimal key
 // (io/numeri: `TestoTastierino`); nothing for other keys.
 std::optional<QString> TestoTastierinoQt(const QKeyEvent* k, const Separatori& s);
+
+// In an editable line field `o`, the keypad's decimal key types the regional
+// decimal separator as if typed (the field's textEdited follows): true when
+// the key was taken.
+bool TastierinoInCampo(QObject* o, const QKeyEvent* k, const Separatori& s);
 
 // Escape closes the window.
 void ChiudiConEsc(QWidget* finestra);

@@ -9,6 +9,8 @@
 // maxItems, enum, minimum, maximum, local $ref into $defs; title,
 // description and $schema as annotations). A keyword outside that subset
 // fails the test, so that the schema cannot silently outgrow the checker.
+#include "tests/comune/zelvo_calc.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -25,47 +27,12 @@
 
 namespace {
 
+using namespace zelvo::prova;
 namespace fs = std::filesystem;
 using nlohmann::json;
 
 const std::string Sorgenti = ZELVO_SOURCE_DIR;
-const fs::path Cartella = [] {
-    const fs::path p = fs::path(::testing::TempDir()) / ("zelvo_cont_" + std::to_string(getpid()));
-    fs::create_directories(p);
-    return p;
-}();
-
-std::string Leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-struct Esecuzione {
-    int stato = -1;
-    std::string out, err;
-};
-
-Esecuzione Calc(const std::string& argomenti) {
-    const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
-    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "
-                               "LANG=C '" ZELVO_CALC "' " +
-                               argomenti + " >'" + out.string() + "' 2>'" + err.string() + "'")
-                                  .c_str());
-    return {WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s), Leggi(out), Leggi(err)};
-}
-
-std::string Q(const std::string& s) {
-    return "'" + s + "'";
-}
-
-// A JSON file of this run.
-std::string FileJson(const std::string& nome, const std::string& testo) {
-    const fs::path p = Cartella / (nome + ".json");
-    std::ofstream(p, std::ios::binary) << testo;
-    return p.string();
-}
+const fs::path& Cartella = CartellaCalc();
 
 // ---------------------------------------------------------------------------
 // The schema subset.
@@ -203,13 +170,13 @@ TEST(SchemaJson, OgniUscitaNelloSchema) {
             "Verifica": {"Profilo": "IPE300", "Ritegni": [3]}}})"));
     file.push_back(FileJson("due", DueCampate));
     for (const auto& f : file) {
-        const Esecuzione e = Calc("--json " + Q(f));
+        const Esecuzione e = Esegui("--json " + Q(f));
         ASSERT_EQ(e.stato, 0) << f << e.err;
         const json j = json::parse(e.out);
         const auto errori = SchemaProblema().Controlla(j);
         EXPECT_TRUE(errori.empty()) << f << ": " << (errori.empty() ? "" : errori.front());
     }
-    json j = json::parse(Calc("--json " + Q(file.back())).out);
+    json j = json::parse(Esegui("--json " + Q(file.back())).out);
     EXPECT_EQ(j["results"]["Appoggi"].size(), 3u);
     json a = j, b = j, c = j, d = j;
     a["problem"]["Pippo"] = 1;
@@ -224,10 +191,10 @@ TEST(SchemaJson, OgniUscitaNelloSchema) {
 // same results and messages, whatever the scheme.
 TEST(JsonIngresso, AndataRitornoDiOgniEsempio) {
     for (const auto& n : Esempi) {
-        const Esecuzione a = Calc("--json " + Q(Esempio(n)));
+        const Esecuzione a = Esegui("--json " + Q(Esempio(n)));
         ASSERT_EQ(a.stato, 0) << n << a.err;
         const std::string f = FileJson(n, a.out);
-        const Esecuzione b = Calc("--json " + Q(f));
+        const Esecuzione b = Esegui("--json " + Q(f));
         ASSERT_EQ(b.stato, 0) << n << b.err;
         // Problem, results, foundation summary, messages.
         EXPECT_EQ(json::parse(b.out), json::parse(a.out)) << n;
@@ -235,7 +202,7 @@ TEST(JsonIngresso, AndataRitornoDiOgniEsempio) {
         // the ones a JSON problem is shown in (the file's name is the same).
         if (Leggi(Esempio(n)).find("\"m\",\"MPa\",\"t\",\"kN\",\"cm\"") == std::string::npos)
             continue;
-        const Esecuzione ra = Calc(Q(Esempio(n))), rb = Calc(Q(f));
+        const Esecuzione ra = Esegui(Q(Esempio(n))), rb = Esegui(Q(f));
         EXPECT_EQ(rb.out, ra.out) << n;
     }
 }
@@ -248,7 +215,7 @@ TEST(JsonIngresso, AndataRitornoDiOgniEsempio) {
 TEST(JsonIngresso, TraveContinuaDaRigaDiComando) {
     const std::string f = FileJson("due", DueCampate);
     const fs::path zlv = Cartella / "due.zlv";
-    const Esecuzione e = Calc("--json --save " + Q(zlv.string()) + " " + Q(f));
+    const Esecuzione e = Esegui("--json --save " + Q(zlv.string()) + " " + Q(f));
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(e.err, "");
     const json r = json::parse(e.out)["results"];
@@ -268,7 +235,7 @@ TEST(JsonIngresso, TraveContinuaDaRigaDiComando) {
     EXPECT_EQ(r["x"].back().get<double>(), 8.0);
     const std::string byte = Leggi(zlv);
     EXPECT_EQ(byte.rfind("\"Due campate\",\"6.0\"\r\n", 0), 0u);
-    const Esecuzione z = Calc("--json " + Q(zlv.string()));
+    const Esecuzione z = Esegui("--json " + Q(zlv.string()));
     ASSERT_EQ(z.stato, 0);
     EXPECT_EQ(json::parse(z.out)["results"], r);
 }
@@ -280,7 +247,7 @@ TEST(JsonIngresso, TraveLabileEsce1) {
         FileJson("labile", R"({"problem": {"E": 2.1e11, "Vincoli": 5, "NSezioni": 10,
             "Campate": [{"L": 3, "J": 1e-4}, {"L": 3, "J": 1e-4}],
             "Appoggi": [{"Tipo": "libero"}, {"Tipo": "appoggio"}, {"Tipo": "libero"}]}})");
-    const Esecuzione e = Calc("--json " + Q(f));
+    const Esecuzione e = Esegui("--json " + Q(f));
     EXPECT_EQ(e.stato, 1);
     const json j = json::parse(e.out);
     ASSERT_EQ(j["messages"].size(), 1u);
@@ -290,7 +257,7 @@ TEST(JsonIngresso, TraveLabileEsce1) {
         FileJson("campata", R"({"problem": {"E": 2.1e11, "Vincoli": 5, "NSezioni": 10,
             "Campate": [{"L": -3, "J": 1e-4}],
             "Appoggi": [{"Tipo": "appoggio"}, {"Tipo": "molla", "k": -1}]}})");
-    const Esecuzione h = Calc("--json " + Q(g));
+    const Esecuzione h = Esegui("--json " + Q(g));
     EXPECT_EQ(h.stato, 1);
     EXPECT_EQ(json::parse(h.out)["messages"].back(),
               "Campata N° 1: L deve essere maggiore di zero\r\n"
@@ -335,7 +302,7 @@ TEST(JsonIngresso, ErroriNominanoLaChiave) {
     };
     for (size_t i = 0; i < casi.size(); ++i) {
         const std::string f = FileJson("errore" + std::to_string(i), casi[i].testo);
-        const Esecuzione e = Calc("--json " + Q(f));
+        const Esecuzione e = Esegui("--json " + Q(f));
         EXPECT_EQ(e.stato, 2) << casi[i].testo;
         EXPECT_EQ(e.out, "") << casi[i].testo;
         EXPECT_NE(e.err.find(casi[i].atteso), std::string::npos) << casi[i].testo << "\n" << e.err;
@@ -407,7 +374,7 @@ TEST(JsonCasi, ErroriNominanoLaChiave) {
     for (size_t i = 0; i < casi.size(); ++i) {
         const std::string f =
             FileJson("casi" + std::to_string(i), "{\"problem\": {" + casi[i].problema + "}}");
-        const Esecuzione e = Calc("--json " + Q(f));
+        const Esecuzione e = Esegui("--json " + Q(f));
         EXPECT_EQ(e.stato, 2) << casi[i].problema;
         EXPECT_EQ(e.out, "") << casi[i].problema;
         EXPECT_EQ(e.err, "zelvo-calc: " + f + ": " + casi[i].atteso + "\n") << casi[i].problema;
@@ -418,7 +385,7 @@ TEST(JsonCasi, ErroriNominanoLaChiave) {
 // or the results, no case in a load row.
 TEST(JsonCasi, SenzaCasiNessunaChiaveNuova) {
     for (const auto& n : Esempi) {
-        const json j = json::parse(Calc("--json " + Q(Esempio(n))).out);
+        const json j = json::parse(Esegui("--json " + Q(Esempio(n))).out);
         for (const char* k :
              {"Casi", "Coefficienti", "LimitiFreccia", "PesoProprio", "PesoProprioQ"})
             EXPECT_FALSE(j["problem"].contains(k)) << n << " " << k;
@@ -436,7 +403,7 @@ TEST(JsonCasi, SenzaCasiNessunaChiaveNuova) {
 TEST(JsonCasi, AndataRitornoEFileDati) {
     const std::string f = FileJson("casi", UnaCampataConCasi);
     const fs::path zlv = Cartella / "casi.zlv";
-    const Esecuzione a = Calc("--json --save " + Q(zlv.string()) + " " + Q(f));
+    const Esecuzione a = Esegui("--json --save " + Q(zlv.string()) + " " + Q(f));
     ASSERT_EQ(a.stato, 0) << a.err;
     const json j = json::parse(a.out);
     const auto errori = SchemaProblema().Controlla(j);
@@ -454,7 +421,7 @@ TEST(JsonCasi, AndataRitornoEFileDati) {
     // Saving said what the file could not carry; the rest is the same.
     EXPECT_EQ(j["messages"],
               json::array({"Alcuni caratteri non ammessi nel file sono stati sostituiti."}));
-    const Esecuzione b = Calc("--json " + Q(FileJson("casi2", a.out)));
+    const Esecuzione b = Esegui("--json " + Q(FileJson("casi2", a.out)));
     ASSERT_EQ(b.stato, 0) << b.err;
     json senzaSalvare = j;
     senzaSalvare["messages"] = json::array();
@@ -467,7 +434,7 @@ TEST(JsonCasi, AndataRitornoEFileDati) {
                         "\"Finiture\",1,0,0,0,0\r\n"
                         "1.3,1,1.5,0.8,1.5,0\r\n250,300\r\n#TRUE#,2000\r\n"),
               std::string::npos);
-    const Esecuzione z = Calc("--json " + Q(zlv.string()));
+    const Esecuzione z = Esegui("--json " + Q(zlv.string()));
     ASSERT_EQ(z.stato, 0) << z.err;
     json atteso = j["problem"];
     atteso["Casi"][0]["Nome"] = "Folla, 'uffici' è";
@@ -476,7 +443,7 @@ TEST(JsonCasi, AndataRitornoEFileDati) {
     // A preset and one pair over it.
     json c = json::parse(UnaCampataConCasi);
     c["problem"]["Coefficienti"] = {{"Norma", "EN1990"}, {"gQ", {1.35, 0.5}}};
-    const Esecuzione e = Calc("--json " + Q(FileJson("casi3", c.dump())));
+    const Esecuzione e = Esegui("--json " + Q(FileJson("casi3", c.dump())));
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(json::parse(e.out)["problem"]["Coefficienti"],
               json::parse(R"({"gG1": [1.35, 1.0], "gG2": [1.35, 1.0], "gQ": [1.35, 0.5]})"));
@@ -492,7 +459,7 @@ TEST(JsonCasi, AndataRitornoEFileDati) {
 // and each minimum g alone. Deflection check: f of g + q, f2 of q alone,
 // against L/250 and L/300.
 TEST(JsonCasi, InviluppiDiUnaCampata) {
-    const Esecuzione e = Calc("--json " + Q(FileJson("inviluppi", UnaCampataConCasi)));
+    const Esecuzione e = Esegui("--json " + Q(FileJson("inviluppi", UnaCampataConCasi)));
     ASSERT_EQ(e.stato, 0) << e.err;
     const json r = json::parse(e.out)["results"];
     const double g = 2000, q = 5000, L = 6;
@@ -566,7 +533,7 @@ TEST(JsonCasi, OgniRigaNelSuoCaso) {
                            {"q1": 3000, "q2": 3000, "d1": 0, "d2": 6, "Caso": 1}],
         "Casi": [{"Nome": "Folla", "Tipo": "Q", "Categoria": "B"},
                  {"Nome": "Massetto", "Tipo": "G2"}]}})");
-    const Esecuzione e = Calc("--json " + Q(f));
+    const Esecuzione e = Esegui("--json " + Q(f));
     ASSERT_EQ(e.stato, 0) << e.err;
     const json j = json::parse(e.out);
     EXPECT_EQ(j["problem"]["CarichiTrapezi"][1]["Caso"], 1);

@@ -2,6 +2,8 @@
 // the output with their exact keys and values worked out by hand, the check
 // fed back unchanged, input faults as usage errors naming the key, and no
 // trace of the check in a problem without one.
+#include "tests/comune/zelvo_calc.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -17,41 +19,11 @@
 
 namespace {
 
+using namespace zelvo::prova;
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-const fs::path Cartella = [] {
-    const fs::path p = fs::path(::testing::TempDir()) / ("zelvo_verif_" + std::to_string(getpid()));
-    fs::create_directories(p);
-    return p;
-}();
-
-std::string Leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-struct Esecuzione {
-    int stato = -1;
-    std::string out, err;
-};
-
-Esecuzione Calc(const std::string& argomenti) {
-    const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
-    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "
-                               "LANG=C '" ZELVO_CALC "' " +
-                               argomenti + " >'" + out.string() + "' 2>'" + err.string() + "'")
-                                  .c_str());
-    return {WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s), Leggi(out), Leggi(err)};
-}
-
-std::string FileJson(const std::string& nome, const std::string& testo) {
-    const fs::path p = Cartella / (nome + ".json");
-    std::ofstream(p, std::ios::binary) << testo;
-    return p.string();
-}
+const fs::path& Cartella = CartellaCalc();
 
 // A simply supported IPE 300, 6 m, under 20 kN/m.
 std::string Problema(const std::string& verifica) {
@@ -71,7 +43,7 @@ TEST(VerificheJson, UscitaConChiaviEValori) {
     const std::string f =
         FileJson("ipe", Problema(R"({"Profilo": "IPE300", "Acciaio": "S235", "gM0": 1.0, "gM1": 1.0,
                             "Ritegni": "continui", "QuotaCarico": "baricentro"})"));
-    const Esecuzione e = Calc("--json '" + f + "'");
+    const Esecuzione e = Esegui("--json '" + f + "'");
     ASSERT_EQ(e.stato, 0) << e.err;
     const json j = json::parse(e.out);
     ASSERT_TRUE(j.contains("checks"));
@@ -114,7 +86,7 @@ TEST(VerificheJson, UscitaConChiaviEValori) {
     EXPECT_EQ(j["problem"]["Verifica"],
               json::parse(R"({"Profilo": "IPE300", "Acciaio": "S235", "gM0": 1.0, "gM1": 1.0,
                               "Ritegni": "continui", "QuotaCarico": "baricentro"})"));
-    const Esecuzione b = Calc("--json '" + FileJson("ipe-ritorno", e.out) + "'");
+    const Esecuzione b = Esegui("--json '" + FileJson("ipe-ritorno", e.out) + "'");
     ASSERT_EQ(b.stato, 0) << b.err;
     EXPECT_EQ(json::parse(b.out), j);
 }
@@ -125,7 +97,7 @@ TEST(VerificheJson, UscitaConChiaviEValori) {
 // it: two abscissae, a buckling length a third as long.
 TEST(VerificheJson, RitegniPuntuali) {
     const Esecuzione a =
-        Calc("--json '" + FileJson("ltb", Problema(R"({"Profilo": "IPE300"})")) + "'");
+        Esegui("--json '" + FileJson("ltb", Problema(R"({"Profilo": "IPE300"})")) + "'");
     ASSERT_EQ(a.stato, 0) << a.err;
     const json ja = json::parse(a.out);
     EXPECT_EQ(ja["problem"]["Verifica"]["Ritegni"], json::array());
@@ -134,8 +106,8 @@ TEST(VerificheJson, RitegniPuntuali) {
     EXPECT_EQ(va["Governo"], "Svergolamento");
     EXPECT_LT(va["chiLT"].get<double>(), 1);
     const Esecuzione b =
-        Calc("--json '" +
-             FileJson("ltb3", Problema(R"({"Profilo": "IPE300", "Ritegni": [4, 2]})")) + "'");
+        Esegui("--json '" +
+               FileJson("ltb3", Problema(R"({"Profilo": "IPE300", "Ritegni": [4, 2]})")) + "'");
     ASSERT_EQ(b.stato, 0) << b.err;
     const json jb = json::parse(b.out);
     EXPECT_EQ(jb["problem"]["Verifica"]["Ritegni"], json::parse("[2.0, 4.0]"));
@@ -147,7 +119,7 @@ TEST(VerificheJson, RitegniPuntuali) {
 
 // Without "Verifica" neither the problem nor the output mention a check.
 TEST(VerificheJson, SenzaVerificaNessunaTraccia) {
-    const Esecuzione e = Calc("--json '" + FileJson("senza", Problema("")) + "'");
+    const Esecuzione e = Esegui("--json '" + FileJson("senza", Problema("")) + "'");
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(e.out.find("Verific"), std::string::npos);
     EXPECT_EQ(e.out.find("checks"), std::string::npos);
@@ -175,7 +147,7 @@ TEST(VerificheJson, ErroriNominanoLaChiave) {
     };
     for (size_t i = 0; i < casi.size(); ++i) {
         const std::string f = FileJson("errore" + std::to_string(i), Problema(casi[i].verifica));
-        const Esecuzione e = Calc("--json '" + f + "'");
+        const Esecuzione e = Esegui("--json '" + f + "'");
         EXPECT_EQ(e.stato, 2) << casi[i].verifica;
         EXPECT_EQ(e.out, "") << casi[i].verifica;
         EXPECT_NE(e.err.find(casi[i].atteso), std::string::npos) << casi[i].verifica << "\n"
@@ -186,7 +158,7 @@ TEST(VerificheJson, ErroriNominanoLaChiave) {
 // The text report: the checks' section only with a check. With γM0 = 1:
 // 90/147.674 = 0.609 bending, 60/348.43 = 0.172 shear.
 TEST(VerificheJson, Relazione) {
-    const Esecuzione a = Calc(
+    const Esecuzione a = Esegui(
         "'" +
         FileJson("rel",
                  Problema(R"({"Profilo": "IPE300", "gM0": 1, "gM1": 1, "Ritegni": "continui"})")) +
@@ -200,7 +172,7 @@ TEST(VerificheJson, Relazione) {
               std::string::npos)
         << a.out;
     EXPECT_NE(a.out.find("0.172"), std::string::npos);
-    const Esecuzione b = Calc("'" + FileJson("rel0", Problema("")) + "'");
+    const Esecuzione b = Esegui("'" + FileJson("rel0", Problema("")) + "'");
     ASSERT_EQ(b.stato, 0) << b.err;
     EXPECT_EQ(b.out.find("Verific"), std::string::npos);
 }

@@ -2,6 +2,8 @@
 // --json, the exit statuses (0 results, 1 a failed calculation or file, 2 a
 // wrong use), and the same bytes of files and drawing geometry whatever the
 // locale. The numbers themselves are checked by the scripts in tests/verifica.
+#include "tests/comune/zelvo_calc.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -20,45 +22,12 @@
 
 namespace {
 
+using namespace zelvo::prova;
 namespace fs = std::filesystem;
 using nlohmann::json;
 
 const std::string Esempi = std::string(ZELVO_SOURCE_DIR) + "/examples/";
-const fs::path Cartella = [] {
-    const fs::path p = fs::path(::testing::TempDir()) / ("zelvo_app_" + std::to_string(getpid()));
-    fs::create_directories(p);
-    return p;
-}();
-
-std::string Leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-struct Esecuzione {
-    int stato = -1;
-    std::string out, err;
-    json Json() const { return json::parse(out); }
-};
-
-// Runs a program (zelvo-calc unless told) with the arguments, already quoted
-// for the shell, in the given locale (C unless told) and without a display.
-Esecuzione Esegui(const std::string& argomenti, const std::string& programma = ZELVO_CALC,
-                  const std::string& l = "C") {
-    const fs::path out = Cartella / "stdout", err = Cartella / "stderr";
-    const int s = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE "
-                               "-u LC_NUMERIC LC_ALL=" +
-                               l + " LANG=" + l + " '" + programma + "' " + argomenti + " >'" +
-                               out.string() + "' 2>'" + err.string() + "'")
-                                  .c_str());
-    return {WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s), Leggi(out), Leggi(err)};
-}
-
-std::string Q(const std::string& s) {
-    return "'" + s + "'";
-}
+const fs::path& Cartella = CartellaCalc();
 
 const auto Esempio =
     ::testing::Values("appoggio-appoggio", "incastro-incastro", "incastro-appoggio", "mensola",

@@ -90,20 +90,47 @@ TEST(Svergolamento, ConvergenzaDellaMesh) {
     EXPECT_NEAR(a.Fattore / fine, 1.0, 2e-4);
 }
 
-// Equivalent uniform moment factors C1 with loads at the shear centre,
-// fork supports (ECCS/NCCI SN003 tables: uniform load 1.127–1.132, central
-// point load 1.348–1.365, the spread being the dependence on GIt, EIw).
+// Equivalent uniform moment factors C1 with loads at the shear centre, fork
+// supports. The tables' C1 = 1.127 (uniform load) and 1.348 (central point
+// load) belong to the torsion parameter κ = (π/L)·√(EIw/GIt) → 0, where the
+// exact values are Timoshenko's (narrow rectangle, EIw = 0: qcr·L³ = 28.3 and
+// Pcr·L² = 16.94 times √(EIz·GIt), so C1 = 28.3/(8π) = 1.126 and
+// 16.94/(4π) = 1.348). C1 grows with κ towards the ENV 1993-1-1 Annex F
+// values 1.132 and 1.365 (short, warping-stiff segments); by finite elements
+// 1.348 is met within 1 % up to κ ≈ 0.7 (an IPE 300 of 6 m and longer,
+// C1 = 1.361 at κ = 0.67) and exceeded by 1.2 % at large κ (1.364 at
+// κ = 2), so the 1 % check is made on κ ≤ 0.7.
 TEST(Svergolamento, FattoriC1) {
-    for (double L : {4.0, 8.0}) {
-        const SegmentoSvergolamento q = Uniforme(L, 0);
-        const EsitoSvergolamento eq = CalcolaSvergolamento(q);
-        EXPECT_NEAR(eq.Mcr / McrUniforme(q), 1.13, 0.0113) << L;
-        EXPECT_DOUBLE_EQ(eq.Mmax, L * L / 8);
-        const SegmentoSvergolamento p = Centrale(L, 0);
-        const EsitoSvergolamento ep = CalcolaSvergolamento(p);
-        EXPECT_NEAR(ep.Mcr / McrUniforme(p), 1.35, 0.0135) << L;
-        EXPECT_NEAR(ep.Mmax, L / 4, 1e-12);
+    auto c1 = [](const SegmentoSvergolamento& s) {
+        return CalcolaSvergolamento(s).Mcr / McrUniforme(s);
+    };
+    auto kappa = [](const SegmentoSvergolamento& s) { return Pi / s.L * std::sqrt(s.EIw / s.GIt); };
+    // κ = 0: without warping stiffness the finite elements give the
+    // classical values to their printed digits.
+    for (double L : {2.0, 6.0}) {
+        SegmentoSvergolamento q = Uniforme(L, 0), p = Centrale(L, 0);
+        q.EIw = p.EIw = 0;
+        EXPECT_NEAR(c1(q), 1.127, 1e-3) << L;
+        EXPECT_NEAR(c1(p), 1.348, 1e-3) << L;
     }
+    // κ from 0.67 to 0.13: within 1 %, and growing with κ.
+    double cqPrima = 0, cpPrima = 0;
+    for (double L : {30.0, 12.0, 8.0, 6.0}) {
+        const SegmentoSvergolamento q = Uniforme(L, 0), p = Centrale(L, 0);
+        ASSERT_LT(kappa(q), 0.7) << L;
+        const double cq = c1(q), cp = c1(p);
+        EXPECT_NEAR(cq, 1.127, 0.01 * 1.127) << L;
+        EXPECT_NEAR(cp, 1.348, 0.01 * 1.348) << L;
+        EXPECT_GT(cq, cqPrima) << L;
+        EXPECT_GT(cp, cpPrima) << L;
+        cqPrima = cq;
+        cpPrima = cp;
+        EXPECT_DOUBLE_EQ(CalcolaSvergolamento(q).Mmax, L * L / 8);
+        EXPECT_NEAR(CalcolaSvergolamento(p).Mmax, L / 4, 1e-12);
+    }
+    // Short segments (κ = 2): close to the Annex F values instead.
+    EXPECT_NEAR(c1(Uniforme(2, 0)), 1.132, 1e-3);
+    EXPECT_NEAR(c1(Centrale(2, 0)), 1.365, 2e-3);
     // Linear moment from M to 0 (ψ = 0): C1 = 1.77 (1.75–1.88 in the tables).
     SegmentoSvergolamento s = Ipe300(6);
     s.Momento = [](double x) { return 1000 * (1 - x / 6); };

@@ -4,9 +4,11 @@
 #include "core/combinazioni.h"
 #include "core/trave_winkler.h"
 #include "form/modello_form.h"
+#include "form/verifiche_form.h"
 #include "io/file_atomico.h"
 #include "io/generale.h"
 #include "io/stampa.h"
+#include "tests/comune/problemi.h"
 
 #include <gtest/gtest.h>
 
@@ -222,4 +224,108 @@ TEST(AiutoNumeri, OgniValoreDegliInviluppiCitatoEQuelloCalcolato) {
             EXPECT_EQ(atteso, c[6]) << c[0] << ": " << tipo << " " << cosa << " " << c[4];
         }
     }
+}
+
+// The steel checks topic's worked example (IPE 330 S235, simply supported
+// span of 5.70 m, 22.28 kN/m on the top flange, EN 1993-1-1 factors, lateral
+// restraints at the supports only) built as the window leaves it and
+// calculated: every number it quotes (data-verifica="what" or
+// "Riga:n:column") is what the checks give, in the units the page writes
+// (mm, cm², cm³, kN, kN·m) with four significant digits; the window's table
+// rows and governing line as the window writes them.
+TEST(AiutoNumeri, OgniValoreDelleVerificheCitatoEQuelloCalcolato) {
+    ModuloZelvo m;
+    m.Dati = prova::Base(AppoggioAppoggio, "IPE 330");
+    m.Dati.Luce = 5.7f;
+    m.Dati.J = 1.177e-4f;
+    prova::Trapezio(m.Dati, 22280, 22280, 0, 5.7f);
+    DatiVerifica& v = m.Dati.Verifica;
+    v.Attiva = true;
+    v.Profilo = "IPE 330";
+    v.gM0 = v.gM1 = 1.0;
+    v.Ritegno = DatiVerifica::TipoRitegno::Appoggi;
+    v.Quota = DatiVerifica::TipoQuota::Superiore;
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    CatalogoProfili cat;
+    std::string errore;
+    ASSERT_TRUE(cat.Carica(&errore)) << errore;
+    const Separatori italiani{",", "."};
+    const VistaVerifiche w = ComponiVerifiche(m, cat, italiani);
+    ASSERT_TRUE(w.Motivo.empty()) << w.Motivo;
+    const EsitoVerificaAcciaio& e = w.Risultato.Esito;
+    ASSERT_EQ(e.Tratti.size(), 1u);
+    ASSERT_EQ(e.Tratti[0].Segmenti.size(), 1u);
+    const ResistenzaSezione& r = e.Sezione;
+    const EsitoTrattoAcciaio& t = e.Tratti[0];
+    const SegmentoAcciaio& g = t.Segmenti[0];
+    const RigaCatalogo& p = *cat.Cerca("IPE 330");
+    auto cifre = [&](double x) { return Rifila(FormatoCifre(italiani, 4, Numero(x))); };
+    const std::map<std::string, std::string> valori{
+        {"Classe", std::to_string(r.Classe)},
+        {"cAla", cifre(r.cAla)},
+        {"cSuTAla", cifre(r.cAla / p.tf)},
+        {"cAnima", cifre(r.cAnima)},
+        {"cSuTAnima", cifre(r.cAnima / p.tw)},
+        {"Wpl", cifre(r.Wpl / 1e3)},
+        {"McRd", cifre(r.McRd / 1e3)},
+        {"Av", cifre(r.Av / 100)},
+        {"Aw", cifre(r.Aw / 100)},
+        {"hwSuTw", cifre(r.hw / p.tw)},
+        {"VcRd", cifre(r.VcRd / 1e3)},
+        {"MEd", cifre(t.MEd / 1e3)},
+        {"VEd", cifre(t.VEd / 1e3)},
+        {"MezzoVcRd", cifre(r.VcRd / 2e3)},
+        {"Mcr", cifre(g.Mcr / 1e3)},
+        {"McrBaricentro",
+         cifre(g.C1 *
+               McrMomentoUniforme(ModuloElasticoAcciaio * p.Jz * 1e-6,
+                                  ModuloTaglioAcciaio * p.It * 1e-6,
+                                  ModuloElasticoAcciaio * p.Iw * 1e-12, g.x1 - g.x0) /
+               1e3)},
+        {"McrUniforme",
+         cifre(McrMomentoUniforme(ModuloElasticoAcciaio * p.Jz * 1e-6,
+                                  ModuloTaglioAcciaio * p.It * 1e-6,
+                                  ModuloElasticoAcciaio * p.Iw * 1e-12, g.x1 - g.x0) /
+               1e3)},
+        {"C1", cifre(g.C1)},
+        {"lambdaLT", cifre(g.Riduzione.lambdaLT)},
+        {"phiLT", cifre(g.Riduzione.phiLT)},
+        {"chiLT", cifre(g.Riduzione.chiLT)},
+        {"kc", cifre(g.Riduzione.kc)},
+        {"f", cifre(g.Riduzione.f)},
+        {"chiLTmod", cifre(g.Riduzione.chiLTmod)},
+        {"MbRd", cifre(g.MbRd / 1e3)},
+        {"Elementi", std::to_string(g.Elementi)},
+        {"Governo", w.Governo},
+    };
+    const std::map<std::string, std::string RigaVerifica::*> colonne{
+        {"Controllo", &RigaVerifica::Controllo},
+        {"Azione", &RigaVerifica::Azione},
+        {"Resistenza", &RigaVerifica::Resistenza},
+        {"Utilizzo", &RigaVerifica::TestoUtilizzo},
+        {"Esito", &RigaVerifica::Esito}};
+    std::set<std::string> citati;
+    for (const auto& c : Trova(R"re(data-verifica="([A-Za-z0-9:]+)"[^>]*>([^<]*)<)re",
+                               CartellaAiuto / "verifiche.html")) {
+        std::string atteso = "<unknown>";
+        std::smatch k;
+        const std::regex riga("Riga:([0-9]+):([A-Za-z]+)");
+        if (std::regex_match(c[1], k, riga)) {
+            const size_t n = std::stoul(k[1]);
+            if (n >= 1 && n <= w.Righe.size() && colonne.count(k[2]))
+                atteso = w.Righe[n - 1].*colonne.at(k[2]);
+        } else if (valori.count(c[1])) {
+            atteso = valori.at(c[1]);
+        }
+        EXPECT_EQ(atteso, c[2]) << c[1];
+        citati.insert(c[1]);
+    }
+    // The example is quoted in full: every value and the whole table.
+    for (const auto& [nome, testo] : valori)
+        EXPECT_TRUE(citati.count(nome)) << nome;
+    EXPECT_EQ(w.Righe.size(), 3u); // bending, shear, lateral-torsional buckling
+    for (size_t n = 1; n <= w.Righe.size(); ++n)
+        for (const auto& [nome, campo] : colonne)
+            EXPECT_TRUE(citati.count("Riga:" + std::to_string(n) + ":" + nome)) << n << nome;
 }

@@ -8,6 +8,7 @@
 
 #include "form/modello_form.h"
 #include "graphics/superficie_registro.h"
+#include "tests/form/finestra_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -19,32 +20,7 @@ namespace {
 
 const Separatori Italiani{",", "."};
 
-class Diagrammi : public ::testing::Test {
-  protected:
-    Diagrammi() : f(m, u, msg) { f.InizializzaForm(); }
-    // The span above, typed in the window and computed.
-    void Calcola() {
-        f.Optschema_Click(0);
-        for (auto [i, t] : {std::pair{0, "6"}, {1, "210000"}, {2, "10000"}})
-            f.Campo_Edita(f.txtDati[size_t(i)], t);
-        f.Campo_Edita(f.txtRigheGriglia[0], "1");
-        f.txtRigheGriglia_Invio(0);
-        const char* riga[] = {"10", "10", "0", "6"};
-        for (int c = 0; c < 4; ++c)
-            f.FlexGrid[0].ImpostaTesto(1, c + 1, riga[c]);
-        ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
-    }
-    // Window i painted on a recording device; the column of abscissa x.
-    double Dipingi(ModelloDiagramma& d, const ContestoDiagrammi& c, double x) {
-        TelaRegistro t;
-        d.Disegna(c, t);
-        return (x - t.ScalaLeft()) * t.LarghezzaDispositivo() / t.ScalaWidth();
-    }
-    ModuloZelvo m;
-    UnitMisura u;
-    RegistroMessaggi msg;
-    ModelloForm f;
-};
+using Diagrammi = CampataDiagrammi;
 
 } // namespace
 

@@ -304,3 +304,67 @@ TEST(ModelloVerifiche, RigheEColoreSopraUno) {
     EXPECT_TRUE(v.Righe.empty());
     EXPECT_EQ(v.Governo, "");
 }
+
+// The report's account of the checks, on the simply supported IPE 300 of 6 m
+// under 20 kN/m with no restraint between the supports and the load at the
+// shear centre. The section's lines against the hand values above (c/tw =
+// 248.6/7.1, c/tf = 56.45/10.7, hw/tw = 278.6/7.1 = 39.24); the buckling
+// chain recomputed here from the Mcr the report prints: λLT = √(Wpl·fy/Mcr),
+// ΦLT, χLT (curve b, h/b = 2), kc = 1/√C1 with C1 = Mcr/Mcr,uniform, f and
+// Mb,Rd = χLT,mod·Wpl·fy/γM1; Mcr itself within 1 % of C1 = 1.127 (uniform
+// load, fork supports) times the uniform-moment closed form.
+TEST(VerificheForm, DettagliDellaRelazione) {
+    ModuloZelvo m;
+    m.Dati = prova::Base(AppoggioAppoggio, "dettagli");
+    prova::Trapezio(m.Dati, 20000, 20000, 0, 6);
+    Profilo(m, DatiVerifica::TipoRitegno::Appoggi, DatiVerifica::TipoQuota::Baricentro);
+    Calcola(m);
+    const Separatori it{",", "."};
+    const VistaVerifiche w = ComponiVerifiche(m, Catalogo(), it);
+    const std::vector<std::string> d = DettagliVerifiche(w, m.Dati.Verifica, Catalogo(), it);
+    const auto riga = [&](const std::string& inizio) {
+        for (const auto& r : d)
+            if (r.rfind(inizio, 0) == 0) return r;
+        ADD_FAILURE() << "no line " << inizio;
+        return std::string();
+    };
+    EXPECT_EQ(riga("  anima"), "  anima c/tw = 248,6/7,1 = 35,01 <= 72·eps = 72,00, classe 1");
+    EXPECT_EQ(riga("  ala"), "  ala c/tf = 56,5/10,7 = 5,28 <= 9·eps = 9,00, classe 1");
+    EXPECT_EQ(riga("  Mc,Rd"), "  Mc,Rd = Wpl·fy/gM0 = 628,4 cm³ · 235 N/mm² / 1,05 = 140,64 kN·m");
+    EXPECT_EQ(riga("  imbozzamento"),
+              "  imbozzamento per taglio: hw/tw = 39,24 <= 72·eps/eta = 72,00: non richiesto");
+    EXPECT_EQ(riga("  MEd"), "  MEd = 90,00 kN·m a x = 3,00 m, VEd = 60,00 kN a x = 0,00 m");
+
+    const RigaCatalogo* p = Catalogo().Cerca("IPE300");
+    ASSERT_NE(p, nullptr);
+    const double E = 210000, G = 80769, L = 6000, pi = std::numbers::pi;
+    const double McrU = pi / L * std::sqrt(E * p->Jz * G * p->It) *
+                        std::sqrt(1 + pi * pi * E * p->Iw / (L * L * G * p->It)) / 1000; // N·m
+    const std::string mcr = riga("    Mcr = ");
+    std::string cifre = mcr.substr(10, mcr.find(' ', 10) - 10);
+    std::replace(cifre.begin(), cifre.end(), ',', '.');
+    const double Mcr = std::stod(cifre) * 1000;
+    EXPECT_NEAR(Mcr / (1.127 * McrU), 1, 0.01);
+    const double Mpl = 628.4e3 * 235 / 1000, l = std::sqrt(Mpl / Mcr);
+    const double phi = 0.5 * (1 + 0.34 * (l - 0.4) + 0.75 * l * l);
+    const double chi = 1 / (phi + std::sqrt(phi * phi - 0.75 * l * l));
+    const double kc = 1 / std::sqrt(Mcr / McrU);
+    const double f = 1 - 0.5 * (1 - kc) * (1 - 2 * (l - 0.8) * (l - 0.8));
+    const double chimod = chi / f;
+    const auto n = [&](double v, int c) { return Decimali(v, c, it); };
+    EXPECT_EQ(riga("    lambdaLT"), "    lambdaLT = sqrt(Wy·fy/Mcr) = " + n(l, 3) +
+                                        ", curva b, alfaLT = 0,34, PhiLT = " + n(phi, 3) +
+                                        ", chiLT = " + n(chi, 3));
+    EXPECT_EQ(riga("    kc"), "    kc = 1/sqrt(C1) = " + n(kc, 3) + ", f = " + n(f, 3) +
+                                  ", chiLT,mod = chiLT/f = " + n(chimod, 3));
+    EXPECT_EQ(riga("    Mb,Rd"),
+              "    Mb,Rd = chiLT,mod·Wy·fy/gM1 = " + n(chimod * Mpl / 1.05 / 1000, 2) +
+                  " kN·m, MEd = 90,00 kN·m, utilizzo " + n(90000 / (chimod * Mpl / 1.05), 3));
+    // Restrained continuously: no buckling lengths, said so.
+    m.Dati.Verifica.Ritegno = DatiVerifica::TipoRitegno::Continui;
+    const auto c =
+        DettagliVerifiche(ComponiVerifiche(m, Catalogo(), it), m.Dati.Verifica, Catalogo(), it);
+    EXPECT_NE(std::find(c.begin(), c.end(),
+                        "  svergolamento: ala compressa ritenuta con continuità, non si verifica"),
+              c.end());
+}

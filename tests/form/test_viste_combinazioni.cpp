@@ -13,6 +13,7 @@
 #include "graphics/documento.h"
 #include "graphics/superficie_registro.h"
 #include "tests/comune/combinazioni.h"
+#include "tests/form/finestra_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -24,31 +25,13 @@ namespace {
 
 constexpr double L = 6, EJ = 2.1e7, g = 10000, q = 5000;
 
-class Viste : public ::testing::Test {
+class Viste : public CampataDiagrammi {
   protected:
-    Viste() : f(m, u, msg) { f.InizializzaForm(); }
     void Calcola() {
-        f.Optschema_Click(0);
-        for (auto [i, t] : {std::pair{0, "6"}, {1, "210000"}, {2, "10000"}})
-            f.Campo_Edita(f.txtDati[size_t(i)], t);
-        f.Campo_Edita(f.txtRigheGriglia[0], "1");
-        f.txtRigheGriglia_Invio(0);
-        const char* riga[] = {"10", "10", "0", "6"};
-        for (int c = 0; c < 4; ++c)
-            f.FlexGrid[0].ImpostaTesto(1, c + 1, riga[c]);
-        ASSERT_EQ(f.btnCalcola_Click(), EsitoCalcolo::Completato);
+        CampataDiagrammi::Calcola();
         prova::RiempiCombinazioni(m.Combinazioni, L, EJ, g, q);
         f.Servizi.Scale = &scelte;
     }
-    double Dipingi(ModelloDiagramma& d, const ContestoDiagrammi& c, double x) {
-        TelaRegistro t;
-        d.Disegna(c, t);
-        return (x - t.ScalaLeft()) * t.LarghezzaDispositivo() / t.ScalaWidth();
-    }
-    ModuloZelvo m;
-    UnitMisura u;
-    RegistroMessaggi msg;
-    ModelloForm f;
     ScaleUtente scelte;
 };
 

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -193,6 +194,13 @@ class TestFrmDati : public QObject {
                 QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {},
                                   elenco->visualItemRect(elenco->item(i)).center());
         QVERIFY(a->Testo()->toPlainText().contains(QStringLiteral("60,08")));
+        QStringList elencate; // every page of the help is a topic of the list
+        for (const auto& [pagina, titolo] : FinestraAiuto::Argomenti())
+            elencate << QString::fromUtf8(pagina);
+        elencate.sort();
+        QCOMPARE(QDir(QStringLiteral(":/aiuto"))
+                     .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name),
+                 elencate);
         for (const auto& [pagina, titolo] : FinestraAiuto::Argomenti()) {
             a->MostraArgomento(QString::fromUtf8(pagina)); // every topic is in the program
             QVERIFY2(a->Testo()->toPlainText().size() > 300, pagina);
