@@ -324,6 +324,10 @@ bool ModelloForm::DatiModificati() const {
     return Istantanea() != istantanea_;
 }
 
+bool ModelloForm::DatiCambiatiDopoCalcolo() const {
+    return Calcolato && Istantanea() != istantaneaCalcolo_;
+}
+
 bool ModelloForm::ConfermaAbbandono() {
     if (!DatiModificati()) return true;
     switch (Msg.ChiediAnnulla("I dati sono stati modificati. Salvare le modifiche?", Icona::Domanda,
@@ -491,6 +495,8 @@ void ModelloForm::frmUnits_OK() {
         Msg.Mostra("Errore in LeggeGriglia");
         return;
     }
+    // The same data in other units: results that were the problem's stay so.
+    const bool inVigore = Calcolato && !DatiCambiatiDopoCalcolo();
     Unita = nuove;
     VisualizzaUnits();
     {
@@ -507,6 +513,7 @@ void ModelloForm::frmUnits_OK() {
         if (d.Vincoli == Continua) Travata.Scrive();
     }
     if (Calcolato) RisultatiScrive();
+    if (inVigore) istantaneaCalcolo_ = Istantanea();
 }
 
 } // namespace zelvo
