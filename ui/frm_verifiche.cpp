@@ -24,9 +24,9 @@ QString Q(const std::string& s) {
 
 // The critical mode of the governing buckling length, drawn on the
 // program's drawing surface.
-class FiguraForma : public QWidget {
+class DisegnoFormaCritica : public QWidget {
   public:
-    FiguraForma(const ModelloVerifiche& m, QWidget* genitore) : QWidget(genitore), m_(m) {
+    DisegnoFormaCritica(const ModelloVerifiche& m, QWidget* genitore) : QWidget(genitore), m_(m) {
         setMinimumHeight(150);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         setAccessibleName(QStringLiteral("Forma critica dello svergolamento"));
@@ -155,7 +155,7 @@ FrmVerifiche::FrmVerifiche(FrmDati& trave) : QWidget(&trave, Qt::Window), trave_
     v->addWidget(motivo_);
     v->addWidget(sezione_);
     v->addWidget(tabella_, 1);
-    figura_ = new FiguraForma(*modello_, this);
+    figura_ = new DisegnoFormaCritica(*modello_, this);
     figura_->setObjectName(QStringLiteral("figSvergolamento"));
     v->addWidget(figura_);
     resize(820, 640);
