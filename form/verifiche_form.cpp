@@ -530,8 +530,14 @@ void DisegnaFormaSvergolamento(Tela& t, const FiguraSvergolamento& f) {
     t.Testo(8, 4, f.Didascalia);
     // The band of the drawing: below the caption, above the end abscissae.
     const double sopra = 4 + hT + 10, sotto = H - hT - 10;
-    if (!(sotto - sopra > 20)) return;
-    const double yc = (sopra + sotto) / 2, A = (sotto - sopra) / 2 - 6;
+    if (!(sotto - sopra > 40)) return;
+    // The curve fills the band, the axis where w = 0 falls.
+    double wMin = 0, wMax = 0;
+    for (double w : f.w) {
+        wMin = std::min(wMin, w);
+        wMax = std::max(wMax, w);
+    }
+    const double A = (sotto - sopra - 24) / (wMax - wMin), yc = sopra + 12 + wMax * A;
     const double m = 24, L = f.xb - f.xa;
     const auto X = [&](double x) { return m + (x - f.xa) / L * (W - 2 * m); };
     // The axis: the analysed length grey, the governing length black.
@@ -553,9 +559,9 @@ void DisegnaFormaSvergolamento(Tela& t, const FiguraSvergolamento& f) {
     for (double x : f.Incastri) {
         const double c = X(x), verso = x <= f.xa ? -1 : 1;
         t.SpessorePenna(2);
-        t.Linea(c, yc - A, c, yc + A);
+        t.Linea(c, sopra, c, sotto);
         t.SpessorePenna(1);
-        for (double y = yc - A; y < yc + A; y += 6)
+        for (double y = sopra; y < sotto; y += 6)
             t.Linea(c, y + 6, c + verso * 6, y);
     }
     // The flange's lateral displacement.
