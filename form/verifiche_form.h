@@ -45,7 +45,7 @@ inline constexpr const char* TestoDatiCambiati =
 inline constexpr const char* TestoLuogoRitegni = "Ritegni laterali";
 // The section window's pointer to the member check.
 inline constexpr const char* TestoRimandoVerifiche =
-    "Verifica della membratura (γM0, classe, taglio, svergolamento): Opzioni > Verifiche...";
+    "Verifica della membratura: Opzioni > Verifiche...";
 
 // One design situation: its name and the member check's data.
 struct SituazioneVerifica {
