@@ -320,8 +320,20 @@ std::string ModelloForm::Istantanea() const {
     return s;
 }
 
+std::string ModelloForm::IstantaneaVerifica() const {
+    const DatiVerifica& v = Modulo.Dati.Verifica;
+    if (!v.Attiva) return "";
+    std::string s = '\x1d' + v.Profilo + '\x1e' + v.Acciaio + '\x1e' + TestoCifre(v.gM0, 17) +
+                    '\x1e' + TestoCifre(v.gM1, 17) + '\x1e' +
+                    std::to_string(static_cast<int>(v.Ritegno)) + '\x1e' +
+                    std::to_string(static_cast<int>(v.Quota));
+    for (double x : v.xRitegni)
+        s += '\x1e' + TestoCifre(x, 17);
+    return s;
+}
+
 bool ModelloForm::DatiModificati() const {
-    return Istantanea() != istantanea_;
+    return Istantanea() + IstantaneaVerifica() != istantanea_;
 }
 
 bool ModelloForm::DatiCambiatiDopoCalcolo() const {

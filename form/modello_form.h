@@ -333,7 +333,10 @@ class ModelloForm {
     std::string istantanea_;        // the data as last opened, saved or started
     std::string istantaneaCalcolo_; // the data as the last completed calculation read them
     std::string Istantanea() const;
-    void Memorizza() { istantanea_ = Istantanea(); }
+    // The steel member check as the data file keeps it (only when the
+    // problem has one): unsaved work, but not data the results depend on.
+    std::string IstantaneaVerifica() const;
+    void Memorizza() { istantanea_ = Istantanea() + IstantaneaVerifica(); }
     void ScriveCampo(CampoForm& c, Grandezza g, double valore, bool singolo);
     // The value of a field in internal units (its exact value while unedited);
     // a text that is not a number is refused, naming the field at `f`.

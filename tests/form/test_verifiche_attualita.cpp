@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+
 using namespace zelvo;
 
 namespace {
@@ -83,6 +87,23 @@ TEST_F(VerificheAttuali, NuovoProblema) {
     EXPECT_TRUE(v->Righe.empty());
     EXPECT_FALSE(v->Motivo.empty());
     EXPECT_EQ(v->Governo, "");
+}
+
+// The check's choices are kept by the data file: changing one is unsaved
+// work (the question on closing), yet the results stay the problem's.
+TEST_F(VerificheAttuali, SceltaDaSalvare) {
+    const std::filesystem::path p = std::filesystem::temp_directory_path() /
+                                    ("zelvo_verifiche_" + std::to_string(getpid()) + ".zlv");
+    ASSERT_TRUE(f->FileSalvaCome(p.string()));
+    EXPECT_FALSE(f->DatiModificati());
+    v->ScegliAcciaio("S355");
+    EXPECT_TRUE(f->DatiModificati());
+    EXPECT_EQ(v->Motivo, "");
+    v->ScegliAcciaio("S235");
+    EXPECT_FALSE(f->DatiModificati());
+    EXPECT_TRUE(v->ImpostaAscisseRitegni("2"));
+    EXPECT_TRUE(f->DatiModificati());
+    std::filesystem::remove(p);
 }
 
 // The beam's own steel section from the section window: a rectangle

@@ -111,8 +111,11 @@ class TestFrmVerifiche : public QObject {
         w->SceltaProfilo()->setCurrentText(QStringLiteral("IPE300"));
         QVERIFY(w->Tabella()->rowCount() > 0);
         QCOMPARE(w->Tabella()->item(0, 0)->text(), QStringLiteral("1 (sbalzo)"));
-        // A new problem: nothing of the old beam.
+        // A new problem: nothing of the old beam (the profile chosen is
+        // unsaved work: not saved).
+        fin.msg.risposteAnnulla.push_back(Risposta::No);
         QVERIFY(fin.Voce(QStringLiteral("&Nuovo")));
+        QVERIFY(fin.msg.risposteAnnulla.empty());
         QCOMPARE(w->Tabella()->rowCount(), 0);
         QVERIFY(!w->EtichettaMotivo()->text().isEmpty());
         QVERIFY(w->EtichettaGoverno()->isHidden());
