@@ -26,6 +26,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelvo {
@@ -189,6 +190,8 @@ class ModelloVerifiche {
 
     // Recomputes the outputs from the problem and its results.
     void Aggiorna();
+    // The separators of typed and shown numbers (the units changed).
+    void ImpostaSeparatori(Separatori sep) { sep_ = std::move(sep); }
 
     const DatiVerifica& Dati() const { return m_.Dati.Verifica; }
     std::string Motivo;  // why no check is offered ("" when checked)

@@ -63,6 +63,7 @@ FrmVerifiche* FrmVerifiche::Apri(FrmDati& trave) {
 
 void FrmVerifiche::TraveCambiata(FrmDati& trave) {
     if (auto* w = trave.findChild<FrmVerifiche*>(QString(), Qt::FindDirectChildrenOnly)) {
+        w->modello_->ImpostaSeparatori(trave.Unita().separatori);
         w->modello_->Aggiorna();
         w->Mostra();
     }
