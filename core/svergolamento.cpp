@@ -60,9 +60,18 @@ struct Risultato {
     double fattore = 0;
 };
 
+// The buckled shape at the nodes: v and φ of each node.
+struct Forma {
+    std::vector<double> v, phi;
+};
+
 // The load factor on a given mesh. Unknown k of node i is 4i + k with
 // k = 0: v, 1: v', 2: φ, 3: φ'.
-Risultato Fattore(const SegmentoSvergolamento& s, const std::vector<double>& x) {
+// With `forma` the eigenvectors are computed too and the shape of the
+// smallest positive load factor is written there (the load factor itself is
+// taken from the eigenvalues-only solution, which the results keep).
+Risultato Fattore(const SegmentoSvergolamento& s, const std::vector<double>& x,
+                  Forma* forma = nullptr) {
     const int nodi = static_cast<int>(x.size());
     const int n = 4 * nodi;
     std::vector<double> Ke(static_cast<size_t>(n) * n, 0.0), Kg(Ke.size(), 0.0);
@@ -148,15 +157,30 @@ Risultato Fattore(const SegmentoSvergolamento& s, const std::vector<double>& x) 
     if (m == 0) return r;
     std::vector<double> mu(static_cast<size_t>(m));
     const int itype = 1;
+    const char* jobz = forma ? "V" : "N";
     int lwork = -1, info = 0;
     double q = 0;
-    dsygv_(&itype, "N", "U", &m, A.data(), &m, B.data(), &m, mu.data(), &q, &lwork, &info, 1, 1);
+    dsygv_(&itype, jobz, "U", &m, A.data(), &m, B.data(), &m, mu.data(), &q, &lwork, &info, 1, 1);
     if (info != 0) return r;
     lwork = std::max(1, static_cast<int>(q));
     std::vector<double> work(static_cast<size_t>(lwork));
-    dsygv_(&itype, "N", "U", &m, A.data(), &m, B.data(), &m, mu.data(), work.data(), &lwork, &info,
+    dsygv_(&itype, jobz, "U", &m, A.data(), &m, B.data(), &m, mu.data(), work.data(), &lwork, &info,
            1, 1);
     if (info != 0) return r; // Ke not positive definite (a mechanism) or no convergence
+    if (forma) {
+        // The eigenvector of the largest μ (the last column), back from the
+        // scaled unknowns: u = D·y, the restrained unknowns 0.
+        std::vector<double> u(static_cast<size_t>(n), 0.0);
+        for (int i = 0; i < m; ++i)
+            u[static_cast<size_t>(liberi[static_cast<size_t>(i)])] =
+                d[static_cast<size_t>(i)] * A[static_cast<size_t>(m - 1) * m + i];
+        forma->v.resize(static_cast<size_t>(nodi));
+        forma->phi.resize(static_cast<size_t>(nodi));
+        for (int i = 0; i < nodi; ++i) {
+            forma->v[static_cast<size_t>(i)] = u[static_cast<size_t>(4 * i)];
+            forma->phi[static_cast<size_t>(i)] = u[static_cast<size_t>(4 * i + 2)];
+        }
+    }
     r.valido = true;
     const double muMax = mu.back();
     if (normaKg > 0 && muMax > 1e-12 * normaKg && std::isfinite(muMax)) {
@@ -215,6 +239,32 @@ EsitoSvergolamento CalcolaSvergolamento(const SegmentoSvergolamento& s) {
         if (n == 128) return esito(r, n, false);
     }
     return esito(prima, 128, false);
+}
+
+void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e) {
+    e.Forma = {};
+    if (!e.Valido || !e.Instabile || e.Elementi <= 0) return;
+    const std::vector<double> x = Nodi(s, e.Elementi);
+    Forma f;
+    if (!Fattore(s, x, &f).valido || f.v.size() != x.size()) return;
+    // Normalised to the largest |v| = 1 (to the largest |φ| = 1 when v is 0
+    // everywhere), the largest component positive.
+    double vMax = 0, pMax = 0;
+    size_t iv = 0, ip = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (std::fabs(f.v[i]) > vMax) vMax = std::fabs(f.v[iv = i]);
+        if (std::fabs(f.phi[i]) > pMax) pMax = std::fabs(f.phi[ip = i]);
+    }
+    const double k = vMax > 0 ? 1 / f.v[iv] : pMax > 0 ? 1 / f.phi[ip] : 0;
+    if (!(k != 0) || !std::isfinite(k)) return;
+    for (size_t i = 0; i < x.size(); ++i) {
+        const double v = k * f.v[i], p = k * f.phi[i];
+        if (!std::isfinite(v) || !std::isfinite(p)) {
+            e.Forma = {};
+            return;
+        }
+        e.Forma.push_back({x[i], v, p});
+    }
 }
 
 } // namespace zelvo

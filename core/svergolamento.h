@@ -64,6 +64,13 @@ struct SegmentoSvergolamento {
     int Elementi = 0;
 };
 
+// The buckled shape at a node of the mesh: abscissa (m), lateral
+// displacement v of the shear centre and twist φ (rad), both in the
+// proportion of the eigenvector.
+struct PuntoFormaSvergolamento {
+    double x = 0, v = 0, phi = 0;
+};
+
 struct EsitoSvergolamento {
     // false: invalid data (non-positive length or stiffness, a segment
     // without enough restraint) or LAPACK failed.
@@ -77,10 +84,17 @@ struct EsitoSvergolamento {
     int Elementi = 0;   // elements of the mesh that gave the result
     bool Convergente =
         false; // the last refinement changed λcr by < 1e-4 (always true for a fixed mesh)
+    // The critical mode at the nodes (FormaSvergolamento); empty until asked.
+    std::vector<PuntoFormaSvergolamento> Forma;
 };
 
 // The critical load factor of the segment.
 EsitoSvergolamento CalcolaSvergolamento(const SegmentoSvergolamento& s);
+
+// Fills e.Forma with the critical mode of `s` on the mesh that gave `e`
+// (e from CalcolaSvergolamento(s)), normalised to max |v| = 1 with the
+// largest v positive; empty when e has no positive load factor.
+void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e);
 
 // The closed form for a fork-supported segment under uniform moment:
 // Mcr = (π²·EIz/L²)·√(Iw/Iz + L²·GIt/(π²·EIz)), written with the stiffnesses

@@ -40,6 +40,7 @@ EsitoCalcolo ModelloForm::Calcolo() {
                 FrameRisultati(true);
                 Calcolato = true;
                 RisultatiScrive();
+                istantaneaCalcolo_ = Istantanea();
                 return EsitoCalcolo::Completato;
             },
             [this] { return CausaErroreDati(Modulo.Dati); });

@@ -320,8 +320,24 @@ std::string ModelloForm::Istantanea() const {
     return s;
 }
 
+std::string ModelloForm::IstantaneaVerifica() const {
+    const DatiVerifica& v = Modulo.Dati.Verifica;
+    if (!v.Attiva) return "";
+    std::string s = '\x1d' + v.Profilo + '\x1e' + v.Acciaio + '\x1e' + TestoCifre(v.gM0, 17) +
+                    '\x1e' + TestoCifre(v.gM1, 17) + '\x1e' +
+                    std::to_string(static_cast<int>(v.Ritegno)) + '\x1e' +
+                    std::to_string(static_cast<int>(v.Quota));
+    for (double x : v.xRitegni)
+        s += '\x1e' + TestoCifre(x, 17);
+    return s;
+}
+
 bool ModelloForm::DatiModificati() const {
-    return Istantanea() != istantanea_;
+    return Istantanea() + IstantaneaVerifica() != istantanea_;
+}
+
+bool ModelloForm::DatiCambiatiDopoCalcolo() const {
+    return Calcolato && Istantanea() != istantaneaCalcolo_;
 }
 
 bool ModelloForm::ConfermaAbbandono() {
@@ -491,6 +507,8 @@ void ModelloForm::frmUnits_OK() {
         Msg.Mostra("Errore in LeggeGriglia");
         return;
     }
+    // The same data in other units: results that were the problem's stay so.
+    const bool inVigore = Calcolato && !DatiCambiatiDopoCalcolo();
     Unita = nuove;
     VisualizzaUnits();
     {
@@ -507,6 +525,7 @@ void ModelloForm::frmUnits_OK() {
         if (d.Vincoli == Continua) Travata.Scrive();
     }
     if (Calcolato) RisultatiScrive();
+    if (inVigore) istantaneaCalcolo_ = Istantanea();
 }
 
 } // namespace zelvo

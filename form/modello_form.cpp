@@ -684,6 +684,7 @@ bool ModelloForm::PlottaInOggetto(Superficie& uscita) {
     FrameRisultati(true);
     Calcolato = true;
     RisultatiScrive();
+    istantaneaCalcolo_ = Istantanea();
     return PlottaInOggettoDiagrammi(ContestoDisegno(), uscita);
 }
 

@@ -304,6 +304,9 @@ class ModelloForm {
     // Salvare le modifiche?" (yes saves, no goes on, cancel stays) and
     // returns whether the caller may go on.
     bool DatiModificati() const;
+    // The data typed since the last calculation that completed differ from
+    // those it read (the results shown no longer the problem's).
+    bool DatiCambiatiDopoCalcolo() const;
     bool ConfermaAbbandono();
 
     // --- frmUnits ---
@@ -327,9 +330,13 @@ class ModelloForm {
     void Avvisa(const std::string& testo, Icona icona = Icona::Nessuna);
     bool silenzioso_ = false;
     GuardiaEventi eventi_;
-    std::string istantanea_; // the data as last opened, saved or started
+    std::string istantanea_;        // the data as last opened, saved or started
+    std::string istantaneaCalcolo_; // the data as the last completed calculation read them
     std::string Istantanea() const;
-    void Memorizza() { istantanea_ = Istantanea(); }
+    // The steel member check as the data file keeps it (only when the
+    // problem has one): unsaved work, but not data the results depend on.
+    std::string IstantaneaVerifica() const;
+    void Memorizza() { istantanea_ = Istantanea() + IstantaneaVerifica(); }
     void ScriveCampo(CampoForm& c, Grandezza g, double valore, bool singolo);
     // The value of a field in internal units (its exact value while unedited);
     // a text that is not a number is refused, naming the field at `f`.

@@ -1,5 +1,8 @@
 #include "form/verifiche_form.h"
 
+#include "form/finestra_property.h"
+#include "graphics/colori.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -316,20 +319,23 @@ void ModelloVerifiche::ImpostaRitegno(DatiVerifica::TipoRitegno r) {
 
 bool ModelloVerifiche::ImpostaAscisseRitegni(const std::string& testo) {
     std::vector<double> x;
+    const double L = static_cast<double>(m_.Dati.Luce);
     std::string t;
     const auto chiudi = [&]() {
         if (t.empty()) return true;
-        std::string s = t;
+        const std::string s = t;
         t.clear();
-        if (!sep_.decimale.empty() && sep_.decimale != ".")
-            for (size_t k = s.find(sep_.decimale); k != std::string::npos;
-                 k = s.find(sep_.decimale, k + 1))
-                s.replace(k, sep_.decimale.size(), ".");
-        double v = 0;
-        if (LeggiMacchina(s, v) != EsitoLettura::Letto ||
-            !(v >= 0 && v <= static_cast<double>(m_.Dati.Luce)))
+        const LetturaRegionale l = LeggiRegionale(s, sep_);
+        if (!l.Letto()) {
+            Rifiuta(TestoNumeroRifiutato(TestoLuogoRitegni, s, sep_));
             return false;
-        x.push_back(v);
+        }
+        if (!(l.valore >= 0 && l.valore <= L)) {
+            Rifiuta(std::string(TestoLuogoRitegni) + ": x = " + s + " m è fuori dalla trave (da " +
+                    Decimali(0, 2, sep_) + " a " + Decimali(L, 2, sep_) + " m).");
+            return false;
+        }
+        x.push_back(l.valore);
         return true;
     };
     for (char c : testo) {
@@ -341,8 +347,37 @@ bool ModelloVerifiche::ImpostaAscisseRitegni(const std::string& testo) {
     }
     if (!chiudi()) return false;
     std::sort(x.begin(), x.end());
+    // A restraint typed twice is one restraint.
+    x.erase(std::unique(
+                x.begin(), x.end(),
+                [L](double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(L, 1.0); }),
+            x.end());
     m_.Dati.Verifica.xRitegni = x;
     Aggiorna();
+    return true;
+}
+
+void ModelloVerifiche::Rifiuta(const std::string& testo) {
+    if (Msg) Msg->Mostra(testo, Icona::Esclamazione);
+}
+
+bool ModelloVerifiche::ImpostaCoefficientiDigitati(const std::string& gM0, const std::string& gM1) {
+    double g[2] = {0, 0};
+    const std::string* testi[2] = {&gM0, &gM1};
+    const char* nomi[2] = {"γM0", "γM1"};
+    for (int i = 0; i < 2; ++i) {
+        const LetturaRegionale l = LeggiRegionale(*testi[i], sep_);
+        if (!l.Letto()) {
+            Rifiuta(TestoNumeroRifiutato(nomi[i], *testi[i], sep_));
+            return false;
+        }
+        g[i] = l.valore;
+    }
+    if (!ImpostaCoefficienti(g[0], g[1])) {
+        Rifiuta("I coefficienti γM0 e γM1 devono essere compresi tra " + Decimali(1, 2, sep_) +
+                " e " + Decimali(2, 2, sep_) + ".");
+        return false;
+    }
     return true;
 }
 
@@ -358,6 +393,188 @@ void ModelloVerifiche::ImpostaQuota(DatiVerifica::TipoQuota q) {
     Aggiorna();
 }
 
+namespace {
+
+// The picture of the governing buckling length's critical mode.
+FiguraSvergolamento ComponiFigura(const ModuloZelvo& m, const CatalogoProfili& cat,
+                                  const EsitoVerificaAcciaio& e, const Separatori& sep) {
+    FiguraSvergolamento f;
+    const RigaCatalogo* p = cat.Cerca(m.Dati.Verifica.Profilo);
+    if (!p) return f;
+    const EsitoTrattoAcciaio* t = nullptr;
+    const SegmentoAcciaio* g = nullptr;
+    size_t campata = 0;
+    for (size_t i = 0; i < e.Tratti.size(); ++i)
+        for (const auto& s : e.Tratti[i].Segmenti)
+            if (s.Forma.size() >= 2 && (!g || s.Utilizzo > g->Utilizzo)) {
+                g = &s;
+                t = &e.Tratti[i];
+                campata = i;
+            }
+    if (!g) return f;
+    // The flange: v ± (h/2)·φ, the one that moves more (the compression
+    // flange buckles, the tension flange holds back).
+    const double h2 = p->h / 2000;
+    std::vector<double> piu, meno;
+    double mPiu = 0, mMeno = 0;
+    for (const auto& q : g->Forma) {
+        piu.push_back(q.v + h2 * q.phi);
+        meno.push_back(q.v - h2 * q.phi);
+        mPiu = std::max(mPiu, std::fabs(piu.back()));
+        mMeno = std::max(mMeno, std::fabs(meno.back()));
+    }
+    std::vector<double>& w = mPiu >= mMeno ? piu : meno;
+    const double mx = std::max(mPiu, mMeno);
+    if (!(mx > 0) || !std::isfinite(mx)) return f;
+    for (size_t i = 0; i < w.size(); ++i) {
+        f.x.push_back(g->Forma[i].x);
+        f.w.push_back(w[i] / mx);
+    }
+    f.xa = f.x.front();
+    f.xb = f.x.back();
+    f.x0 = g->x0;
+    f.x1 = g->x1;
+    if (t->Tipo == TipoTratto::Campata) {
+        f.Forcelle = {g->x0, g->x1};
+    } else {
+        const bool sinistro = t->Tipo == TipoTratto::SbalzoSinistro;
+        f.Incastri = {sinistro ? t->x1 : t->x0};
+        const double punta = sinistro ? t->x0 : t->x1, tol = 1e-9 * (t->x1 - t->x0);
+        for (const auto& s : t->Segmenti)
+            for (double x : {s.x0, s.x1})
+                if (x > t->x0 + tol && x < t->x1 - tol &&
+                    std::find(f.Forcelle.begin(), f.Forcelle.end(), x) == f.Forcelle.end())
+                    f.Forcelle.push_back(x);
+        const DatiVerifica& dv = m.Dati.Verifica;
+        if (dv.Ritegno == DatiVerifica::TipoRitegno::Puntuali)
+            for (double x : dv.xRitegni)
+                if (std::fabs(x - punta) <= tol) f.Forcelle.push_back(punta);
+    }
+    const std::string c =
+        std::to_string(campata + 1) + (t->Tipo == TipoTratto::Campata ? "" : " (sbalzo)");
+    f.Didascalia = "Forma critica dello svergolamento: campata " + c +
+                   ", x = " + Decimali(g->x0, 2, sep) + ".." + Decimali(g->x1, 2, sep) +
+                   " m, Mcr = " + Decimali(g->Mcr / 1000, 2, sep) + " kN·m";
+    f.TestoInizio = Decimali(f.xa, 2, sep) + " m";
+    f.TestoFine = Decimali(f.xb, 2, sep) + " m";
+    f.Presente = true;
+    return f;
+}
+
+} // namespace
+
+std::string MotivoRisultatiNonAttuali(const ModelloForm& f) {
+    if (!f.Calcolato || f.Occupato()) return TestoNonCalcolato;
+    if (f.DatiCambiatiDopoCalcolo()) return TestoDatiCambiati;
+    return "";
+}
+
+SezioneUtente SezioneDellaTrave(const ModelloForm& f) {
+    SezioneUtente u;
+    const Property* p = f.SezioneProgetto.Prop.get();
+    if (!p || !p->SezioneConEdit || p->SezioneEd.CollEdit.empty() || !(p->fyBeam > 0) ||
+        !NomeAcciaio(p->NomeMat))
+        return u;
+    // The moduli as the section window works them out.
+    RegistroMessaggi muto;
+    SezioneEdit copia;
+    copia.UnitaLunghezza = f.Unita.SenzaUnita ? std::string() : f.Unita.UnitaModello[4];
+    copia.CollEdit = p->SezioneEd.CollEdit;
+    if (!copia.DatiLeggeScrive(Verso::Leggi) || !copia.FormLeggeDatiContinua(muto)) return u;
+    const double Wel = std::min(copia.Contorno.WxSuperiore, copia.Contorno.WxInferiore);
+    Poligono meta = copia.Contorno.Copia();
+    if (!meta.Wplastici(muto)) return u;
+    const double Wpl = meta.Wplx;
+    if (!(Wel > 0) || !(Wpl > 0) || !std::isfinite(Wel * Wpl * p->fyBeam)) return u;
+    u.Presente = true;
+    u.Materiale = p->NomeMat;
+    u.Wel = Wel;
+    u.Wpl = Wpl;
+    u.fy = p->fyBeam;
+    return u;
+}
+
+std::vector<std::string> TestiSezioneUtente(const SezioneUtente& s, double gM0, double MEd,
+                                            const Separatori& sep, bool* verificata) {
+    std::vector<std::string> t;
+    if (verificata) *verificata = true;
+    if (!s.Presente || !(gM0 > 0)) return t;
+    const double Mel = s.Wel * s.fy / gM0, Mpl = s.Wpl * s.fy / gM0;
+    const auto kNm = [&](double v) { return Decimali(v / 1000, 2, sep) + " kN·m"; };
+    t.push_back("Sezione della finestra delle proprietà (" + s.Materiale + ", fy = " +
+                Decimali(s.fy / 1e6, 1, sep) + " N/mm², γM0 = " + Decimali(gM0, 2, sep) +
+                "): Wel = " + Decimali(s.Wel * 1e6, 1, sep) +
+                " cm³, Wpl = " + Decimali(s.Wpl * 1e6, 1, sep) + " cm³");
+    t.push_back("Mel,Rd = Wel·fy/γM0 = " + kNm(Mel) + ", Mpl,Rd = Wpl·fy/γM0 = " + kNm(Mpl));
+    if (MEd >= 0) {
+        const double up = MEd / Mpl, ue = MEd / Mel;
+        const auto esito = [](double u) { return u > 1 ? "non verificata" : "verificata"; };
+        t.push_back("|MEd| = " + kNm(MEd) + ": |MEd|/Mpl,Rd = " + Decimali(up, 3, sep) + " - " +
+                    esito(up) + " (classe 1 o 2); |MEd|/Mel,Rd = " + Decimali(ue, 3, sep) + " - " +
+                    esito(ue) + " (classe 3)");
+        if (verificata) *verificata = up <= 1;
+    }
+    t.push_back(TestoSoloCatalogo);
+    return t;
+}
+
+void DisegnaFormaSvergolamento(Tela& t, const FiguraSvergolamento& f) {
+    if (!f.Presente || f.x.size() < 2 || !(f.xb > f.xa)) return;
+    t.ScalaDefault();
+    const double W = t.LarghezzaDispositivo(), H = t.AltezzaDispositivo();
+    t.NomeFont("Arial");
+    t.DimensioneFont(9);
+    t.Colore(Rgb::Nero);
+    t.SpessorePenna(1);
+    const double hT = t.AltezzaTesto(f.Didascalia);
+    t.Testo(8, 4, f.Didascalia);
+    // The band of the drawing: below the caption, above the end abscissae.
+    const double sopra = 4 + hT + 10, sotto = H - hT - 10;
+    if (!(sotto - sopra > 40)) return;
+    // The curve fills the band, the axis where w = 0 falls.
+    double wMin = 0, wMax = 0;
+    for (double w : f.w) {
+        wMin = std::min(wMin, w);
+        wMax = std::max(wMax, w);
+    }
+    const double A = (sotto - sopra - 24) / (wMax - wMin), yc = sopra + 12 + wMax * A;
+    const double m = 24, L = f.xb - f.xa;
+    const auto X = [&](double x) { return m + (x - f.xa) / L * (W - 2 * m); };
+    // The axis: the analysed length grey, the governing length black.
+    t.Colore(Rgb::Grigio);
+    t.Linea(X(f.xa), yc, X(f.xb), yc);
+    t.Colore(Rgb::Nero);
+    t.SpessorePenna(2);
+    t.Linea(X(f.x0), yc, X(f.x1), yc);
+    // Forks: a short bar across the axis, caps at its ends; a fixed end: a
+    // wall with its hatching.
+    t.Colore(Rgb::BluNotte);
+    for (double x : f.Forcelle) {
+        const double c = X(x);
+        t.Linea(c, yc - 12, c, yc + 12);
+        t.Linea(c - 4, yc - 12, c + 4, yc - 12);
+        t.Linea(c - 4, yc + 12, c + 4, yc + 12);
+    }
+    t.SpessorePenna(1);
+    for (double x : f.Incastri) {
+        const double c = X(x), verso = x <= f.xa ? -1 : 1;
+        t.SpessorePenna(2);
+        t.Linea(c, sopra, c, sotto);
+        t.SpessorePenna(1);
+        for (double y = sopra; y < sotto; y += 6)
+            t.Linea(c, y + 6, c + verso * 6, y);
+    }
+    // The flange's lateral displacement.
+    t.Colore(Rgb::Rosso);
+    t.SpessorePenna(2);
+    for (size_t i = 0; i + 1 < f.x.size(); ++i)
+        t.Linea(X(f.x[i]), yc - A * f.w[i], X(f.x[i + 1]), yc - A * f.w[i + 1]);
+    t.SpessorePenna(1);
+    t.Colore(Rgb::Nero);
+    t.Testo(X(f.xa), sotto + 4, f.TestoInizio);
+    t.Testo(X(f.xb) - t.LarghezzaTesto(f.TestoFine), sotto + 4, f.TestoFine);
+}
+
 VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat,
                                 const Separatori& sep) {
     VistaVerifiche w;
@@ -371,7 +588,8 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
     const auto riga = [&](const std::string& campata, const char* controllo, std::string azione,
                           std::string resistenza, double u) {
         w.Righe.push_back({campata, controllo, std::move(azione), std::move(resistenza), u,
-                           Decimali(u, 3, sep), u > 1, u > 1 ? "non verificata" : "verificata"});
+                           Decimali(u, 3, sep), u > 1, u > 1 ? "non verificata" : "verificata",
+                           std::to_string(e.Sezione.Classe)});
     };
     for (size_t i = 0; i < e.Tratti.size(); ++i) {
         const EsitoTrattoAcciaio& t = e.Tratti[i];
@@ -390,6 +608,7 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
             riga(c, "Svergolamento", "MEd = " + kNm(s->MEd), "Mb,Rd = " + kNm(s->MbRd),
                  s->Utilizzo);
     }
+    w.Figura = ComponiFigura(m, cat, e, sep);
     if (e.TrattoGovernante >= 0)
         w.Governo = "Governa la campata " + std::to_string(e.TrattoGovernante + 1) + ": " +
                     NomeControlloAcciaio(e.Governo) + ", utilizzo " + Decimali(e.Utilizzo, 3, sep) +
@@ -399,10 +618,35 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
 
 void ModelloVerifiche::Aggiorna() {
     VistaVerifiche w = ComponiVerifiche(m_, cat_, sep_);
+    // Results that are not the problem's give no checks (a reason that comes
+    // before them, no profile or a foundation, stays).
+    if (Attualita && (w.Motivo.empty() || w.Motivo == TestoNonCalcolato))
+        if (std::string a = Attualita(); !a.empty()) {
+            const std::string base = w.Base;
+            w = {};
+            w.Motivo = std::move(a);
+            w.Base = base;
+            w.Risultato.Motivo = w.Motivo;
+        }
     Motivo = std::move(w.Motivo);
     Base = std::move(w.Base);
     Governo = std::move(w.Governo);
+    TestiSezione.clear();
+    SezioneVerificata = true;
+    if (Motivo == TestoNessunProfilo && Sezione) {
+        // The largest |M| of results that are the problem's (none: no ratio).
+        double MEd = -1;
+        const bool attuali = !Attualita || Attualita().empty();
+        if (attuali && m_.Risultati.Calcolato && m_.Dati.Vincoli != Fondazione) {
+            MEd = std::max(std::fabs(static_cast<double>(m_.Risultati.Mmax)),
+                           std::fabs(static_cast<double>(m_.Risultati.Mmin)));
+            if (!std::isfinite(MEd)) MEd = -1;
+        }
+        TestiSezione =
+            TestiSezioneUtente(Sezione(), m_.Dati.Verifica.gM0, MEd, sep_, &SezioneVerificata);
+    }
     Righe = std::move(w.Righe);
+    Figura = std::move(w.Figura);
     Risultato = std::move(w.Risultato);
 }
 

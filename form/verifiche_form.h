@@ -19,11 +19,14 @@
 #pragma once
 
 #include "core/modulo_zelvo.h"
+#include "graphics/superficie.h"
 #include "io/numeri.h"
 #include "section/sezione_profili.h"
 #include "section/verifica_acciaio.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelvo {
@@ -38,6 +41,12 @@ inline constexpr const char* TestoNessunProfilo =
 inline constexpr const char* TestoFondazione =
     "Le travi di fondazione non si verificano con questa finestra.";
 inline constexpr const char* TestoNonCalcolato = "Calcolare la trave prima delle verifiche.";
+inline constexpr const char* TestoDatiCambiati =
+    "Dati cambiati dopo l'ultimo calcolo: calcolare di nuovo la trave prima delle verifiche.";
+inline constexpr const char* TestoLuogoRitegni = "Ritegni laterali";
+// The section window's pointer to the member check.
+inline constexpr const char* TestoRimandoVerifiche =
+    "Verifica della membratura: Opzioni > Verifiche...";
 
 // v with `decimali` decimals and the decimal separator of `sep` (0 for a
 // value that is not finite).
@@ -75,6 +84,34 @@ struct RisultatoVerifiche {
 };
 RisultatoVerifiche EseguiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat);
 
+class ModelloForm;
+
+// The beam's own section handed over by the section window when it is not a
+// catalogue profile: a typed (polygon) section of a steel material with a
+// yield stress. Its check is the cross-section's bending resistance only.
+struct SezioneUtente {
+    bool Presente = false;
+    std::string Materiale;
+    double Wel = 0, Wpl = 0; // m³ (Wel the smaller of the two fibres')
+    double fy = 0;           // N/m²
+};
+SezioneUtente SezioneDellaTrave(const ModelloForm& f);
+
+// The lines of that check: Wel, Wpl, Mel,Rd = Wel·fy/γM0, Mpl,Rd =
+// Wpl·fy/γM0 and, with results (MEd = their largest |M|, N·m; < 0: none),
+// |MEd|/Mpl,Rd and |MEd|/Mel,Rd with their outcomes, and the note that the
+// other checks need a catalogue profile. `verificata` (optional) receives
+// whether |MEd| ≤ Mpl,Rd (true without results).
+std::vector<std::string> TestiSezioneUtente(const SezioneUtente& s, double gM0, double MEd,
+                                            const Separatori& sep, bool* verificata = nullptr);
+inline constexpr const char* TestoSoloCatalogo =
+    "La verifica a svergolamento, la classificazione e la verifica a taglio richiedono un profilo "
+    "del catalogo (IPE, HEA, HEB).";
+// Why the main window's results are not the problem's (TestoNonCalcolato:
+// none, or being computed; TestoDatiCambiati: data typed since), "" when
+// they are.
+std::string MotivoRisultatiNonAttuali(const ModelloForm& f);
+
 // The reason a member is outside the checks, as the window shows it.
 std::string TestoMotivoFuoriAmbito(MotivoFuoriAmbito m);
 
@@ -88,7 +125,28 @@ struct RigaVerifica {
     std::string TestoUtilizzo; // "0,640"
     bool Rosso = false;        // utilisation above 1
     std::string Esito;         // "verificata", "non verificata"
+    std::string Classe;        // the section class for bending, "1" to "3"
 };
+
+// The picture of the critical mode of the governing lateral-torsional
+// buckling length (the checked length with the largest buckling
+// utilisation), in plan: the analysed length from xa to xb (m, beam
+// abscissae), the governing length x0..x1 in it, the restraints (forks and
+// the fixed support of an overhang) and the lateral displacement of the
+// compression flange, w = v ± (h/2)·φ (the flange that moves more),
+// normalised to max |w| = 1.
+struct FiguraSvergolamento {
+    bool Presente = false;
+    std::string Didascalia; // "Forma critica dello svergolamento: campata 1, x = ..."
+    double xa = 0, xb = 0, x0 = 0, x1 = 0;
+    std::vector<double> Forcelle, Incastri;
+    std::vector<double> x, w;
+    std::string TestoInizio, TestoFine; // the abscissae of xa and xb, "0,00 m"
+};
+
+// Draws the picture over the whole device (device units); nothing when
+// not Presente.
+void DisegnaFormaSvergolamento(Tela& t, const FiguraSvergolamento& f);
 
 // What the window and the report show of the checks: the reason when none
 // is made, the basis, the governing line (stated first) and the table's rows
@@ -98,6 +156,7 @@ struct RigaVerifica {
 struct VistaVerifiche {
     std::string Motivo, Base, Governo;
     std::vector<RigaVerifica> Righe;
+    FiguraSvergolamento Figura;
     RisultatoVerifiche Risultato;
 };
 VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat,
@@ -128,24 +187,46 @@ class ModelloVerifiche {
     void PresetEurocodice(); // γM0 = γM1 = 1.00
     // Typed factors: false (nothing changed) unless 1 ≤ γ ≤ 2.
     bool ImpostaCoefficienti(double gM0, double gM1);
+    // The factors as typed, read with the regional separators; a text that
+    // is not a number or a factor out of 1 to 2 is refused with a message
+    // (Msg) and nothing changes.
+    bool ImpostaCoefficientiDigitati(const std::string& gM0, const std::string& gM1);
     void ImpostaRitegno(DatiVerifica::TipoRitegno r);
-    // Abscissae (m) separated by ";" or blanks: false (nothing changed) when
-    // one does not read or lies outside the beam.
+    // Abscissae (m) separated by ";" or blanks, read with the regional
+    // separators like every typed number, sorted, repeated ones once: false
+    // (nothing changed, the reason shown through Msg) when one does not read
+    // or lies outside the beam.
     bool ImpostaAscisseRitegni(const std::string& testo);
     std::string TestoAscisseRitegni() const;
     void ImpostaQuota(DatiVerifica::TipoQuota q);
 
     // Recomputes the outputs from the problem and its results.
     void Aggiorna();
+    // The separators of typed and shown numbers (the units changed).
+    void ImpostaSeparatori(Separatori sep) { sep_ = std::move(sep); }
 
     const DatiVerifica& Dati() const { return m_.Dati.Verifica; }
     std::string Motivo;  // why no check is offered ("" when checked)
     std::string Base;    // the design actions' basis
     std::string Governo; // "Governa la campata 1: Svergolamento, utilizzo 1,230 - non verificata"
     std::vector<RigaVerifica> Righe;
+    FiguraSvergolamento Figura;
     RisultatoVerifiche Risultato;
+    // Without a catalogue profile, the check of the beam's own steel section
+    // (TestiSezioneUtente) and its outcome.
+    std::vector<std::string> TestiSezione;
+    bool SezioneVerificata = true;
+    // The beam's own section (none: not looked for).
+    std::function<SezioneUtente()> Sezione;
+
+    // Where refusals are shown (none: not shown).
+    Messaggi* Msg = nullptr;
+    // Why the problem's results are not current ("" when they are): its
+    // text replaces the checks (none: the results are taken as current).
+    std::function<std::string()> Attualita;
 
   private:
+    void Rifiuta(const std::string& testo);
     ModuloZelvo& m_;
     const CatalogoProfili& cat_;
     Separatori sep_;

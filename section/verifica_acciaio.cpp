@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zelvo {
 
@@ -284,7 +285,8 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                 for (double x : d.Ritegni)
                     if (x > t.x0 + tol && x < t.x1 - tol) tagli.push_back(x);
             std::sort(tagli.begin(), tagli.end());
-            auto segmento = [&](double a, double b, double Mcr, double C1, int el) {
+            auto segmento = [&](double a, double b, double Mcr, double C1, int el,
+                                std::vector<PuntoFormaSvergolamento> forma) {
                 SegmentoAcciaio s;
                 s.x0 = a;
                 s.x1 = b;
@@ -295,6 +297,7 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                 s.MbRd = s.Riduzione.chiLTmod * MyRd1;
                 s.Utilizzo = Rapporto(s.MEd, s.MbRd);
                 s.Elementi = el;
+                s.Forma = std::move(forma);
                 et.UtilizzoSvergolamento = std::max(et.UtilizzoSvergolamento, s.Utilizzo);
                 et.Segmenti.push_back(s);
             };
@@ -306,11 +309,14 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                     const double A = x[i], B = x[i + 1];
                     if (B - A <= tol) continue;
                     if (MassimoTra(pt, A, B) == 0) {
-                        segmento(A, B, 0, 1, 0);
+                        segmento(A, B, 0, 1, 0, {});
                         continue;
                     }
-                    const EsitoSvergolamento s =
-                        CalcolaSvergolamento(Modello(d, pt, k, A, B, e.zg));
+                    const SegmentoSvergolamento ms = Modello(d, pt, k, A, B, e.zg);
+                    EsitoSvergolamento s = CalcolaSvergolamento(ms);
+                    FormaSvergolamento(ms, s);
+                    for (auto& f : s.Forma)
+                        f.x += A;
                     EsitoSvergolamento s0 = s;
                     if (e.zg != 0) s0 = CalcolaSvergolamento(Modello(d, pt, k, A, B, 0));
                     if (!s.Valido || !s0.Valido) {
@@ -322,8 +328,8 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                     const double MEd = MassimoTra(pt, A, B);
                     const double Mu = McrMomentoUniforme(k.EIz, k.GIt, k.EIw, B - A);
                     const double C1 = s0.Instabile && Mu > 0 ? s0.Fattore * MEd / Mu : 1.0;
-                    segmento(A, B, s.Instabile ? s.Fattore * MEd : 0, std::max(C1, 1.0),
-                             s.Elementi);
+                    segmento(A, B, s.Instabile ? s.Fattore * MEd : 0, std::max(C1, 1.0), s.Elementi,
+                             s.Forma);
                 }
             } else {
                 // The overhang whole: fixed at its support, free at its tip
@@ -341,7 +347,10 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                 m.Fine = sinistro ? EstremoSvergolamento::Incastro : libero;
                 for (double x : tagli)
                     m.Ritegni.push_back(x - t.x0);
-                const EsitoSvergolamento s = CalcolaSvergolamento(m);
+                EsitoSvergolamento s = CalcolaSvergolamento(m);
+                FormaSvergolamento(m, s);
+                for (auto& f : s.Forma)
+                    f.x += t.x0;
                 if (!s.Valido) {
                     e.Motivo = MotivoFuoriAmbito::CalcoloInstabilita;
                     e.Governo = ControlloAcciaio::FuoriAmbito;
@@ -354,7 +363,7 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                 for (size_t i = 0; i + 1 < x.size(); ++i)
                     segmento(x[i], x[i + 1],
                              s.Instabile ? s.Fattore * MassimoTra(pt, x[i], x[i + 1]) : 0, 0,
-                             s.Elementi);
+                             s.Elementi, s.Forma);
             }
         }
         Governa(et.Governo, et.Utilizzo, ControlloAcciaio::Flessione, et.UtilizzoFlessione);

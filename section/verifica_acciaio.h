@@ -175,6 +175,10 @@ struct SegmentoAcciaio {
     double MbRd = 0;     // χLT,mod·Wy·fy/γM1, N·m
     double Utilizzo = 0; // MEd/MbRd
     int Elementi = 0;    // elements of the buckling mesh
+    // The critical mode of the analysed length (this one in a span, the
+    // whole overhang for an overhang's lengths), x in beam abscissae (m);
+    // empty when it cannot buckle.
+    std::vector<PuntoFormaSvergolamento> Forma;
 };
 
 struct EsitoTrattoAcciaio {

@@ -1,5 +1,6 @@
 #include "ui/frm_property.h"
 
+#include "form/verifiche_form.h"
 #include "graphics/colori.h"
 #include "graphics_qt/superficie_qt.h"
 #include "ui/frm_dati.h"
@@ -256,6 +257,10 @@ void FrmProperty::CreaSchede() {
     lblMotivo_->setObjectName(QStringLiteral("lblMotivoVerifica"));
     lblMotivo_->setWordWrap(true);
     gv->addWidget(lblMotivo_, 7, 0, 1, 3);
+    auto* rimando = new QLabel(QString::fromUtf8(TestoRimandoVerifiche), ver);
+    rimando->setObjectName(QStringLiteral("lblRimandoVerifiche"));
+    rimando->setWordWrap(true);
+    gv->addWidget(rimando, 8, 0, 1, 3);
     gv->setColumnStretch(1, 1);
     gs->addWidget(ver, 2, 0, 1, 3);
     gs->setRowStretch(3, 1);

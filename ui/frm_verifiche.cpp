@@ -1,5 +1,6 @@
 #include "ui/frm_verifiche.h"
 
+#include "graphics_qt/superficie_qt.h"
 #include "ui/frm_dati.h"
 
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,6 +21,29 @@ namespace {
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// The critical mode of the governing buckling length, drawn on the
+// program's drawing surface.
+class DisegnoFormaCritica : public QWidget {
+  public:
+    DisegnoFormaCritica(const ModelloVerifiche& m, QWidget* genitore) : QWidget(genitore), m_(m) {
+        setMinimumHeight(150);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setAccessibleName(QStringLiteral("Forma critica dello svergolamento"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), Qt::white);
+        TelaQt t(&p, width(), height(), logicalDpiX());
+        DisegnaFormaSvergolamento(t, m_.Figura);
+    }
+
+  private:
+    const ModelloVerifiche& m_;
+};
 
 } // namespace
 
@@ -38,6 +63,7 @@ FrmVerifiche* FrmVerifiche::Apri(FrmDati& trave) {
 
 void FrmVerifiche::TraveCambiata(FrmDati& trave) {
     if (auto* w = trave.findChild<FrmVerifiche*>(QString(), Qt::FindDirectChildrenOnly)) {
+        w->modello_->ImpostaSeparatori(trave.Unita().separatori);
         w->modello_->Aggiorna();
         w->Mostra();
     }
@@ -49,6 +75,10 @@ FrmVerifiche::FrmVerifiche(FrmDati& trave) : QWidget(&trave, Qt::Window), trave_
     catalogo_.Carica();
     modello_ =
         std::make_unique<ModelloVerifiche>(trave.Modulo(), catalogo_, trave.Unita().separatori);
+    modello_->Msg = &trave.Modello().Msg;
+    modello_->Attualita = [&trave] { return MotivoRisultatiNonAttuali(trave.Modello()); };
+    modello_->Sezione = [&trave] { return SezioneDellaTrave(trave.Modello()); };
+    modello_->Aggiorna();
 
     auto* dati = new QFormLayout;
     profilo_ = new QComboBox(this);
@@ -105,11 +135,15 @@ FrmVerifiche::FrmVerifiche(FrmDati& trave) : QWidget(&trave, Qt::Window), trave_
     motivo_ = new QLabel(this);
     motivo_->setObjectName(QStringLiteral("lblMotivo"));
     motivo_->setWordWrap(true);
-    tabella_ = new QTableWidget(0, 6, this);
+    sezione_ = new QLabel(this);
+    sezione_->setObjectName(QStringLiteral("lblSezione"));
+    sezione_->setWordWrap(true);
+    tabella_ = new QTableWidget(0, 7, this);
     tabella_->setObjectName(QStringLiteral("tblVerifiche"));
-    tabella_->setHorizontalHeaderLabels({QStringLiteral("Campata"), QStringLiteral("Verifica"),
-                                         QStringLiteral("Azione"), QStringLiteral("Resistenza"),
-                                         QStringLiteral("Utilizzo"), QStringLiteral("Esito")});
+    tabella_->setHorizontalHeaderLabels({QStringLiteral("Campata"), QStringLiteral("Classe"),
+                                         QStringLiteral("Verifica"), QStringLiteral("Azione"),
+                                         QStringLiteral("Resistenza"), QStringLiteral("Utilizzo"),
+                                         QStringLiteral("Esito")});
     tabella_->verticalHeader()->hide();
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -120,8 +154,12 @@ FrmVerifiche::FrmVerifiche(FrmDati& trave) : QWidget(&trave, Qt::Window), trave_
     v->addWidget(governo_);
     v->addWidget(base_);
     v->addWidget(motivo_);
+    v->addWidget(sezione_);
     v->addWidget(tabella_, 1);
-    resize(760, 520);
+    figura_ = new DisegnoFormaCritica(*modello_, this);
+    figura_->setObjectName(QStringLiteral("figSvergolamento"));
+    v->addWidget(figura_);
+    resize(820, 640);
 
     connect(profilo_, &QComboBox::currentTextChanged, this, [this](const QString& t) {
         if (mostrando_) return;
@@ -158,38 +196,29 @@ FrmVerifiche::FrmVerifiche(FrmDati& trave) : QWidget(&trave, Qt::Window), trave_
 }
 
 void FrmVerifiche::Coefficienti() {
-    if (mostrando_) return;
+    // A refusal's message box takes the focus: the field's second
+    // editingFinished is not read again.
+    if (mostrando_ || leggendo_) return;
+    leggendo_ = true;
     try {
-        double a = 0, b = 0;
-        const std::string sep = trave_.Unita().separatori.decimale;
-        auto leggi = [&](QLineEdit* e, double& v) {
-            const std::string t = e->text().trimmed().toStdString();
-            std::string u;
-            for (size_t k = 0; k < t.size();) {
-                if (!sep.empty() && t.compare(k, sep.size(), sep) == 0) {
-                    u += '.';
-                    k += sep.size();
-                } else {
-                    u += t[k++];
-                }
-            }
-            return LeggiMacchina(u, v) == EsitoLettura::Letto;
-        };
-        if (leggi(gM0_, a) && leggi(gM1_, b)) modello_->ImpostaCoefficienti(a, b);
-        Mostra();
+        // A refusal shows its message; the fields then show the factors in force.
+        modello_->ImpostaCoefficientiDigitati(gM0_->text().toStdString(),
+                                              gM1_->text().toStdString());
     } catch (...) {
-        Mostra();
     }
+    leggendo_ = false;
+    Mostra();
 }
 
 void FrmVerifiche::Ascisse() {
-    if (mostrando_) return;
+    if (mostrando_ || leggendo_) return;
+    leggendo_ = true;
     try {
         modello_->ImpostaAscisseRitegni(ascisse_->text().toStdString());
-        Mostra();
     } catch (...) {
-        Mostra();
     }
+    leggendo_ = false;
+    Mostra();
 }
 
 void FrmVerifiche::Mostra() {
@@ -219,15 +248,24 @@ void FrmVerifiche::Mostra() {
     tabella_->setRowCount(static_cast<int>(m.Righe.size()));
     for (int r = 0; r < static_cast<int>(m.Righe.size()); ++r) {
         const RigaVerifica& x = m.Righe[static_cast<size_t>(r)];
-        const QString celle[6] = {Q(x.Campata),    Q(x.Controllo),     Q(x.Azione),
+        const QString celle[7] = {Q(x.Campata),    Q(x.Classe),        Q(x.Controllo), Q(x.Azione),
                                   Q(x.Resistenza), Q(x.TestoUtilizzo), Q(x.Esito)};
-        for (int c = 0; c < 6; ++c) {
+        for (int c = 0; c < 7; ++c) {
             auto* it = new QTableWidgetItem(celle[c]);
             if (x.Rosso) it->setForeground(Qt::red);
-            if (c == 4) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 5) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 1) it->setTextAlignment(Qt::AlignCenter);
             tabella_->setItem(r, c, it);
         }
     }
+    QStringList righe;
+    for (const auto& r : m.TestiSezione)
+        righe << Q(r);
+    sezione_->setText(righe.join(QLatin1Char('\n')));
+    sezione_->setVisible(!righe.isEmpty());
+    sezione_->setStyleSheet(m.SezioneVerificata ? QString() : QStringLiteral("color: red"));
+    figura_->setVisible(m.Figura.Presente);
+    figura_->update();
     mostrando_ = false;
 }
 

@@ -32,7 +32,11 @@ class FrmVerifiche : public QWidget {
     QTableWidget* Tabella() { return tabella_; }
     QLabel* EtichettaGoverno() { return governo_; }
     QLabel* EtichettaMotivo() { return motivo_; }
+    QLabel* EtichettaSezione() { return sezione_; }
     QComboBox* SceltaProfilo() { return profilo_; }
+    QLineEdit* CampoAscisse() { return ascisse_; }
+    QLineEdit* CampoGM0() { return gM0_; }
+    QWidget* FiguraForma() { return figura_; }
 
     // Shows the model's state in every control.
     void Mostra();
@@ -54,8 +58,11 @@ class FrmVerifiche : public QWidget {
     QLabel* governo_ = nullptr;
     QLabel* base_ = nullptr;
     QLabel* motivo_ = nullptr;
+    QLabel* sezione_ = nullptr;
     QTableWidget* tabella_ = nullptr;
+    QWidget* figura_ = nullptr;
     bool mostrando_ = false;
+    bool leggendo_ = false; // a typed input being read
 };
 
 } // namespace zelvo

@@ -70,6 +70,37 @@ TEST(Svergolamento, MomentoUniformeForma_chiusa) {
     EXPECT_NEAR(McrUniforme(Ipe300(6)), 90.38e3, 0.02e3);
 }
 
+// The critical mode under uniform moment on a fork segment: v = A·sin(πx/L)
+// and φ = B·sin(πx/L). Lateral equilibrium EIz·v'' = −M·φ at M = Mcr gives
+// |B/A| = (π²EIz/L²)/Mcr (1/m), and v and φ bend the same way for a
+// positive moment (v''·φ < 0 lowers the potential).
+TEST(Svergolamento, FormaCriticaMomentoUniforme) {
+    for (double L : {2.0, 6.0}) {
+        SegmentoSvergolamento s = Ipe300(L);
+        s.Momento = [](double) { return 1000.0; };
+        EsitoSvergolamento e = CalcolaSvergolamento(s);
+        ASSERT_TRUE(e.Instabile);
+        EXPECT_TRUE(e.Forma.empty());
+        FormaSvergolamento(s, e);
+        ASSERT_EQ(e.Forma.size(), static_cast<size_t>(e.Elementi + 1));
+        const double Pz = Pi * Pi * s.EIz / (L * L);
+        const double B = Pz / McrUniforme(s);
+        for (const auto& p : e.Forma) {
+            const double sn = std::sin(Pi * p.x / L);
+            EXPECT_NEAR(p.v, sn, 1e-3) << L << " " << p.x;
+            EXPECT_NEAR(std::fabs(p.phi) / B, std::fabs(sn), 1e-3) << L << " " << p.x;
+        }
+        EXPECT_DOUBLE_EQ(e.Forma.front().x, 0.0);
+        EXPECT_DOUBLE_EQ(e.Forma.back().x, L);
+    }
+    // No positive load factor: no shape.
+    SegmentoSvergolamento s = Ipe300(6);
+    s.Momento = [](double) { return 0.0; };
+    EsitoSvergolamento e = CalcolaSvergolamento(s);
+    FormaSvergolamento(s, e);
+    EXPECT_TRUE(e.Forma.empty());
+}
+
 // The error of the fixed meshes falls as the mesh is refined and the
 // automatic refinement stops within 1e-4 of a very fine mesh.
 TEST(Svergolamento, ConvergenzaDellaMesh) {
