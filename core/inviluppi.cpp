@@ -21,6 +21,7 @@
 #include "combinazioni.h"
 
 #include "guasto.h"
+#include "matematica.h"
 #include "modulo_zelvo.h"
 #include "trave_continua.h"
 
@@ -624,7 +625,38 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
         }
     }
 
-    // Deflection checks per span.
+    // Zero where the solutions' round-off stands for it.
+    for (Inviluppo& inv : r.Inviluppi) {
+        std::array<double, 3> scala{};
+        for (int g = 0; g < 3; ++g)
+            for (const auto* v : {&inv.Curve[size_t(g)].Max, &inv.Curve[size_t(g)].Min})
+                for (double x : *v)
+                    scala[size_t(g)] = std::max(scala[size_t(g)], std::abs(x));
+        const size_t M = size_t(GrandezzaInviluppo::M), V = size_t(GrandezzaInviluppo::V);
+        double scalaR = 0;
+        for (const auto* v : {&inv.RMax, &inv.RMin})
+            for (double x : *v)
+                scalaR = std::max(scalaR, std::abs(x));
+        for (const auto* v : {&inv.MAppMax, &inv.MAppMin})
+            for (double x : *v)
+                scala[M] = std::max(scala[M], std::abs(x));
+        for (size_t g : {M, V})
+            for (auto* v : {&inv.Curve[g].Max, &inv.Curve[g].Min})
+                for (double& x : *v)
+                    Netto(x, scala[g]);
+        for (auto* v : {&inv.MAppMax, &inv.MAppMin})
+            for (double& x : *v)
+                Netto(x, scala[M]);
+        for (auto* v : {&inv.RMax, &inv.RMin})
+            for (double& x : *v)
+                Netto(x, scalaR);
+    }
+
+    // Deflection checks per span (a deflection within the round-off of the
+    // beam's largest one is none).
+    double scalaF = 0;
+    for (int i = 0; i < nP; ++i)
+        scalaF = std::max({scalaF, std::abs(fRara[size_t(i)]), std::abs(fVariabili[size_t(i)])});
     for (int e = 0; e < nC; ++e) {
         VerificaFreccia v;
         v.Campata = e;
@@ -637,6 +669,8 @@ RisultatiCombinazioni CalcolaLineare(const DatiTrave& d, const std::vector<CasoC
             v.f2 = std::max(v.f2, fVariabili[size_t(i)]);
             primo = false;
         }
+        Netto(v.f, scalaF);
+        Netto(v.f2, scalaF);
         v.Limite = d.Limiti.Totale;
         v.Limite2 = d.Limiti.Variabili;
         auto rapporto = [&](double f) {

@@ -13,6 +13,13 @@ namespace zelvo {
 
 inline constexpr double PiGreco = 3.14159265358979;
 
+// Round-off of a solution where the exact value is zero (the moment at a
+// pinned end, a span that nowhere sags): v within 1e-12 of `scala`, the
+// largest magnitude of the same quantity, becomes 0.
+inline void Netto(double& v, double scala) {
+    if (v <= 1e-12 * scala && v >= -1e-12 * scala) v = 0;
+}
+
 // Index i (1-based) of the ascending table xs(1..n) with xs(i) <= x < xs(i+1)
 // or xs(i) = x; starts from the guess of an evenly spaced table. x beyond
 // xs(n) walks past the table: that is an index fault (Guasto).

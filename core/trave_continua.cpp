@@ -2,6 +2,7 @@
 
 #include "banda.h"
 #include "guasto.h"
+#include "matematica.h"
 
 #include <algorithm>
 #include <array>
@@ -774,6 +775,28 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         if (e == 0 || std::abs(rc.Vmax) > std::abs(r.Vmax)) r.Vmax = rc.Vmax, r.xVmax = rc.xVmax;
         if (e == 0 || rc.fMaxGiu > r.fMaxGiu) r.fMaxGiu = rc.fMaxGiu, r.xfMaxGiu = rc.xfMaxGiu;
     }
+    // Zero where the solution's round-off stands for it.
+    double scalaM = 0, scalaV = 0, scalaF = 0;
+    for (const auto& p : r.Punti)
+        scalaM = std::max(scalaM, std::abs(p.M)), scalaV = std::max(scalaV, std::abs(p.V)),
+        scalaF = std::max(scalaF, std::abs(p.f));
+    for (const auto& a : r.Appoggi)
+        scalaM = std::max(scalaM, std::abs(a.Momento)),
+        scalaV = std::max(scalaV, std::abs(a.Reazione));
+    for (auto& p : r.Punti)
+        Netto(p.M, scalaM), Netto(p.V, scalaV), Netto(p.f, scalaF);
+    for (auto& c : r.Campate) {
+        Netto(c.Mmax, scalaM), Netto(c.Mmin, scalaM), Netto(c.Vmax, scalaV);
+        Netto(c.fMaxGiu, scalaF);
+        if (c.fMaxGiu <= 0) c.LSuF = 0; // nothing goes down
+    }
+    double scalaR = 0;
+    for (const auto& a : r.Appoggi)
+        scalaR = std::max(scalaR, std::abs(a.Rotazione));
+    for (auto& a : r.Appoggi)
+        Netto(a.Momento, scalaM), Netto(a.Reazione, scalaV), Netto(a.Rotazione, scalaR);
+    Netto(r.Mmax, scalaM), Netto(r.Mmin, scalaM), Netto(r.Vmax, scalaV);
+    Netto(r.fMaxGiu, scalaF);
     r.Esito = EsitoContinua::Completato;
     return r;
 }

@@ -6,6 +6,9 @@
 #include "graphics/fabbrica_superfici.h"
 #include "io/stampa.h"
 
+#include <cstring>
+#include <utility>
+
 namespace zelvo {
 
 DatiRelazionePdf DatiRelazionePdfDaForm(const ModelloForm& f) {
@@ -158,11 +161,25 @@ void SezioneCombinazioni(std::vector<BloccoDocumento>& b, const TestiCombinazion
 // basis, the governing check or why none was made), the table of every
 // span's checks with their formulas named, a utilisation above 1 in red, then
 // the report's account of every formula with its numbers.
+// The text report's spelled-out symbols (it is written in Windows-1252) as
+// the PDF's fonts draw them: "chiLT" as χLT, "gM0" as γM0, "sqrt(" as √(.
+std::string SimboliPdf(std::string s) {
+    static const std::pair<const char*, const char*> simboli[] = {
+        {"lambdaLT", "λLT"}, {"chiLT", "χLT"},    {"PhiLT", "ΦLT"}, {"alfaLT", "αLT"},
+        {"gM0", "γM0"},      {"gM1", "γM1"},      {"sqrt(", "√("},  {"·eps/eta", "·ε/η"},
+        {"·eps", "·ε"},      {"eps =", "ε ="},    {"eta·", "η·"},   {"rho =", "ρ ="},
+        {"<=", "≤"},         {" - 1)²", " − 1)²"}};
+    for (const auto& [da, a] : simboli)
+        for (size_t k = s.find(da); k != std::string::npos; k = s.find(da, k + std::strlen(a)))
+            s.replace(k, std::strlen(da), a);
+    return s;
+}
+
 void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, bool combinazioni) {
     const TestiVerifiche& v = t.TabellaVerifiche;
     b.push_back(Sezione("Verifiche"));
     for (size_t i = 0; i < t.Verifiche.size(); ++i)
-        b.push_back(Riga(t.Verifiche[i], i != 1));
+        b.push_back(Riga(SimboliPdf(t.Verifiche[i]), i != 1));
     if (!v.Righe.empty()) {
         TabellaDocumento tb;
         tb.Larghezze = {10, 30, 45, 32, 34, 16, 23};
@@ -177,7 +194,7 @@ void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, 
     if (!t.DettagliVerifiche.empty()) {
         b.push_back(Riga("Calcolo delle verifiche", true));
         for (const std::string& r : t.DettagliVerifiche)
-            b.push_back(Riga(r));
+            b.push_back(Riga(SimboliPdf(r)));
     }
     b.push_back(Riga("Non verificati: sezioni di classe 4, imbozzamento per taglio dell'anima, "
                      "torsione, flessione attorno all'asse debole,"));

@@ -829,3 +829,43 @@ TEST(Combinazioni, TestoDelGoverno) {
 }
 
 } // namespace
+
+// Where statics make a value zero it is zero, not the solution's round-off
+// (printed as 1E-14): the moment over a pinned end of the envelopes and of
+// the ordinary continuous beam.
+TEST(Combinazioni, ZeriDellaStaticaEsatti) {
+    DatiTrave d = Base(AppoggioAppoggio, "zeri");
+    d.Casi = {Caso("G1", TipoCaso::G1), Caso("Q1", TipoCaso::Q, 0.7, 0.5, 0.3)};
+    TrapezioCaso(d, 1200, 1200, 0, 6, 0);
+    TrapezioCaso(d, 7500, 7500, 0, 6, 1);
+    ModuloZelvo m;
+    m.Dati = d;
+    RegistroMessaggi msg;
+    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
+    const size_t M = size_t(GrandezzaInviluppo::M);
+    for (const Inviluppo& inv : m.Combinazioni.Inviluppi) {
+        for (const auto* c : {&inv.Curve[M].Max, &inv.Curve[M].Min}) {
+            EXPECT_EQ(c->front(), 0.0);
+            EXPECT_EQ(c->back(), 0.0);
+        }
+        for (const auto* c : {&inv.MAppMax, &inv.MAppMin})
+            for (double v : *c)
+                EXPECT_EQ(v, 0.0);
+    }
+
+    // Two spans pinned at both ends, every load on the first: the second
+    // span's moment reaches 0 at the right end, its largest sagging moment
+    // is that 0.
+    DatiContinua c;
+    c.E = 2.1e11;
+    c.NSezioni = 37;
+    c.Campate = {{3.37, 1.177e-4}, {7.55, 1.177e-4}};
+    c.Appoggi.resize(3);
+    c.Trapezi = {{19371, 13992, 0, 3.37}};
+    RegistroMessaggi m2;
+    const RisultatiContinua r = CalcolaContinua(c, m2);
+    ASSERT_TRUE(r.Calcolato());
+    EXPECT_EQ(r.Punti.back().M, 0.0);
+    EXPECT_EQ(r.Campate[1].Mmax, 0.0);
+    EXPECT_EQ(r.Appoggi[2].Momento, 0.0);
+}
