@@ -4,6 +4,7 @@
 // the old beam's checks; calculating again brings the new checks.
 #include "form/verifiche_form.h"
 #include "section/sezione_edit.h"
+#include "tests/comune/verifiche.h"
 #include "tests/form/finestra_prova.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,7 @@ using namespace zelvo;
 
 namespace {
 
-const CatalogoProfili& Catalogo() {
-    static CatalogoProfili c = [] {
-        CatalogoProfili k;
-        std::string e;
-        if (!k.Carica(&e)) ADD_FAILURE() << e;
-        return k;
-    }();
-    return c;
-}
+using prova::Catalogo;
 
 struct VerificheAttuali : TraveProva {
     std::unique_ptr<ModelloVerifiche> v;

@@ -6,6 +6,7 @@
 #include "graphics/colori.h"
 #include "graphics/superficie_registro.h"
 #include "tests/comune/problemi.h"
+#include "tests/comune/verifiche.h"
 
 #include <gtest/gtest.h>
 
@@ -18,29 +19,11 @@ using namespace zelvo;
 
 namespace {
 
-const CatalogoProfili& Catalogo() {
-    static CatalogoProfili c = [] {
-        CatalogoProfili k;
-        std::string e;
-        if (!k.Carica(&e)) ADD_FAILURE() << e;
-        return k;
-    }();
-    return c;
-}
+using prova::Catalogo;
 
-// An IPE 300 in S235 (class 1: web c/tw = 35.0 ≤ 72, flange c/tf = 5.28 ≤ 9).
-void Profilo(ModuloZelvo& m, DatiVerifica::TipoRitegno r = DatiVerifica::TipoRitegno::Continui,
-             DatiVerifica::TipoQuota q = DatiVerifica::TipoQuota::Baricentro) {
-    m.Dati.Verifica.Attiva = true;
-    m.Dati.Verifica.Profilo = "IPE 300";
-    m.Dati.Verifica.Ritegno = r;
-    m.Dati.Verifica.Quota = q;
-}
+using prova::Profilo;
 
-void Calcola(ModuloZelvo& m) {
-    RegistroMessaggi msg;
-    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
-}
+using prova::Calcola;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "core/modulo_zelvo.h"
 #include "form/verifiche_form.h"
 #include "tests/comune/problemi.h"
+#include "tests/comune/verifiche.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +18,7 @@ using namespace zelvo;
 
 namespace {
 
-const CatalogoProfili& Catalogo() {
-    static CatalogoProfili c = [] {
-        CatalogoProfili k;
-        std::string e;
-        if (!k.Carica(&e)) ADD_FAILURE() << e;
-        return k;
-    }();
-    return c;
-}
+using prova::Catalogo;
 
 // IPE 300 (EN 10365): h 300, b 150, tw 7.1, tf 10.7, r 15 mm, A 5381 mm²,
 // Wpl,y 628.4e3 mm³. In S235 (fy 235 N/mm², tf ≤ 40 mm) it is class 1
@@ -38,18 +31,9 @@ const CatalogoProfili& Catalogo() {
 constexpr double McRd = 628.4e3 * 235 / 1.05 / 1000;              // N·m
 const double VcRd = 2567.97 * 235 / (std::numbers::sqrt3 * 1.05); // N
 
-void Profilo(ModuloZelvo& m, DatiVerifica::TipoRitegno r = DatiVerifica::TipoRitegno::Continui,
-             DatiVerifica::TipoQuota q = DatiVerifica::TipoQuota::Baricentro) {
-    m.Dati.Verifica.Attiva = true;
-    m.Dati.Verifica.Profilo = "IPE 300";
-    m.Dati.Verifica.Ritegno = r;
-    m.Dati.Verifica.Quota = q;
-}
+using prova::Profilo;
 
-void Calcola(ModuloZelvo& m) {
-    RegistroMessaggi msg;
-    ASSERT_EQ(m.Calcola(msg), EsitoCalcolo::Completato);
-}
+using prova::Calcola;
 
 } // namespace
 

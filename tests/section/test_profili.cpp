@@ -4,6 +4,7 @@
 #include "section/sezione_profili.h"
 
 #include "core/matematica.h"
+#include "tests/comune/verifiche.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,7 @@ namespace {
 
 using Punti = std::vector<std::pair<double, double>>;
 
-const CatalogoProfili& Catalogo() {
-    static CatalogoProfili c = [] {
-        CatalogoProfili k;
-        std::string e;
-        if (!k.CaricaDa(std::string(ZELVO_DATI_SEZIONE) + "/profili.csv", &e)) ADD_FAILURE() << e;
-        return k;
-    }();
-    return c;
-}
+using prova::Catalogo;
 
 // A right-angled outline with its corners rounded (radius rr[i], each arc
 // cut into `archi` chords): the witness for the tapered channels and the toes.

@@ -3,6 +3,7 @@
 // worked by hand, the lateral-torsional buckling reduction against the
 // buckling curves' formula evaluated by hand, and whole members.
 #include "section/verifica_acciaio.h"
+#include "tests/comune/verifiche.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,7 @@ using namespace zelvo;
 
 namespace {
 
-const CatalogoProfili& Catalogo() {
-    static CatalogoProfili c = [] {
-        CatalogoProfili k;
-        std::string e;
-        if (!k.CaricaDa(std::string(ZELVO_DATI_SEZIONE) + "/profili.csv", &e)) ADD_FAILURE() << e;
-        return k;
-    }();
-    return c;
-}
+using prova::Catalogo;
 
 const RigaCatalogo& Profilo(const char* nome) {
     const RigaCatalogo* r = Catalogo().Cerca(nome);
