@@ -175,7 +175,7 @@ std::string SimboliPdf(std::string s) {
     return s;
 }
 
-void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, bool combinazioni) {
+void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t) {
     const TestiVerifiche& v = t.TabellaVerifiche;
     b.push_back(Sezione("Verifiche"));
     for (size_t i = 0; i < t.Verifiche.size(); ++i)
@@ -199,8 +199,6 @@ void SezioneVerifiche(std::vector<BloccoDocumento>& b, const TestiRelazione& t, 
     b.push_back(Riga("Non verificati: sezioni di classe 4, imbozzamento per taglio dell'anima, "
                      "torsione, flessione attorno all'asse debole,"));
     b.push_back(Riga("forza assiale, carichi concentrati sull'anima."));
-    if (combinazioni)
-        b.push_back(Riga("Le verifiche delle frecce sono in \"Casi di carico e combinazioni\"."));
 }
 
 } // namespace
@@ -339,7 +337,7 @@ Documento DocumentoRelazione(const DatiRelazionePdf& d) {
     }
 
     if (t.Combinazioni.Presenti()) SezioneCombinazioni(b, t.Combinazioni, un);
-    if (t.TabellaVerifiche.Presente) SezioneVerifiche(b, t, t.Combinazioni.Presenti());
+    if (t.TabellaVerifiche.Presente) SezioneVerifiche(b, t);
 
     // --- diagrams: each in the band the printed page gives it ---
     BloccoDocumento pagina;

@@ -11,6 +11,8 @@ std::string Formula(const std::string& controllo, const ResistenzaSezione& s) {
     if (controllo == "Taglio") return "Vc,Rd = Av·fy/(√3·γM0)";
     if (controllo == "Flessione e taglio") return "ρ = (2VEd/Vpl,Rd − 1)²";
     if (controllo == "Svergolamento") return "Mb,Rd = χLT,mod·Wy·fy/γM1";
+    if (controllo == "Freccia") return "f ≤ L/limite (rara)";
+    if (controllo == "Freccia variabili") return "f2 ≤ L/limite2";
     return "";
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 #include <utility>
 
 namespace zelvo {
@@ -585,6 +586,7 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
     const EsitoVerificaAcciaio& e = w.Risultato.Esito;
     const auto kNm = [&](double v) { return Decimali(v / 1000, 2, sep) + " kN·m"; };
     const auto kN = [&](double v) { return Decimali(v / 1000, 2, sep) + " kN"; };
+    std::vector<std::pair<int, double>> frecce; // span, utilisation of a deflection check
     const auto riga = [&](const std::string& campata, const char* controllo, std::string azione,
                           std::string resistenza, double u) {
         w.Righe.push_back({campata, controllo, std::move(azione), std::move(resistenza), u,
@@ -607,12 +609,41 @@ VistaVerifiche ComponiVerifiche(const ModuloZelvo& m, const CatalogoProfili& cat
         if (s)
             riga(c, "Svergolamento", "MEd = " + kNm(s->MEd), "Mb,Rd = " + kNm(s->MbRd),
                  s->Utilizzo);
+        // The span's deflection checks of the combinations (characteristic
+        // and variable loads alone), utilisation f/(L/limit).
+        if (!m.Combinazioni.Calcolato) continue;
+        for (const VerificaFreccia& vf : m.Combinazioni.Frecce) {
+            if (vf.Campata != static_cast<int>(i) || !(vf.L > 0)) continue;
+            const auto mm = [&](double v) { return Decimali(v * 1000, 2, sep) + " mm"; };
+            const auto limite = [&](double n) {
+                return "L/" + Decimali(n, 0, sep) + " = " + mm(vf.L / n);
+            };
+            for (const auto& [nome, f, n] : {std::tuple{"Freccia", vf.f, vf.Limite},
+                                             {"Freccia variabili", vf.f2, vf.Limite2}}) {
+                if (!(n > 0)) continue;
+                riga(c, nome,
+                     std::string(nome == std::string("Freccia") ? "f = " : "f2 = ") + mm(f),
+                     limite(n), f * n / vf.L);
+                w.Righe.back().Classe.clear();
+                frecce.push_back({static_cast<int>(i), w.Righe.back().Utilizzo});
+            }
+        }
     }
     w.Figura = ComponiFigura(m, cat, e, sep);
-    if (e.TrattoGovernante >= 0)
-        w.Governo = "Governa la campata " + std::to_string(e.TrattoGovernante + 1) + ": " +
-                    NomeControlloAcciaio(e.Governo) + ", utilizzo " + Decimali(e.Utilizzo, 3, sep) +
-                    " - " + (e.Verificata ? "verificata" : "non verificata");
+    // The governing check: the largest utilisation of the strength checks
+    // and of the deflections.
+    int campata = e.TrattoGovernante;
+    std::string controllo = NomeControlloAcciaio(e.Governo);
+    double utilizzo = e.Utilizzo;
+    bool verificata = e.Verificata;
+    for (const auto& [i, u] : frecce) {
+        if (campata < 0 || u > utilizzo) campata = i, controllo = "Freccia", utilizzo = u;
+        verificata = verificata && u <= 1;
+    }
+    if (campata >= 0)
+        w.Governo = "Governa la campata " + std::to_string(campata + 1) + ": " + controllo +
+                    ", utilizzo " + Decimali(utilizzo, 3, sep) + " - " +
+                    (verificata ? "verificata" : "non verificata");
     return w;
 }
 

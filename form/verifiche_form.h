@@ -118,7 +118,8 @@ std::string TestoMotivoFuoriAmbito(MotivoFuoriAmbito m);
 // One row of the checks' table: a check of a span.
 struct RigaVerifica {
     std::string Campata;    // "1", "2 (sbalzo)"
-    std::string Controllo;  // "Flessione", "Flessione e taglio", "Taglio", "Svergolamento"
+    std::string Controllo;  // "Flessione", "Flessione e taglio", "Taglio", "Svergolamento",
+                            // "Freccia", "Freccia variabili"
     std::string Azione;     // "MEd = 90,00 kN·m"
     std::string Resistenza; // "Mc,Rd = 140,64 kN·m"
     double Utilizzo = 0;

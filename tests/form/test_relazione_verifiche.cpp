@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 using namespace zelvo;
 
@@ -107,7 +108,7 @@ TEST_F(RelazioneVerifiche, SectionOfTheExampleMatchesTheHandCalculation) {
     EXPECT_EQ(r[0], "Verifiche acciaio: IPE300, S275, γM0 = 1.05, γM1 = 1.05");
     EXPECT_EQ(r[1], TestoBaseInviluppo);
     EXPECT_EQ(r[2], "Governa la campata 1: Svergolamento, utilizzo 1.179 - non verificata");
-    EXPECT_EQ(r.back(), "Le verifiche delle frecce sono in \"Casi di carico e combinazioni\".");
+    EXPECT_EQ(r.back(), "forza assiale, carichi concentrati sull'anima.");
 
     const double q = 1.3 * 1.2 + 1.5 * 4.0 + 1.5 * 7.5, L = 6;
     const double MEd = q * L * L / 8, VEd = q * L / 2; // kN·m, kN
@@ -132,7 +133,11 @@ TEST_F(RelazioneVerifiche, SectionOfTheExampleMatchesTheHandCalculation) {
 
     const TabellaDocumento* c = Tabella(d, "Formula");
     ASSERT_TRUE(c);
-    ASSERT_EQ(c->Righe.size(), 3u); // VEd < Vpl,Rd/2: no bending with shear
+    // VEd < Vpl,Rd/2: no bending with shear; the deflections of the
+    // characteristic loads (12.7 kN/m) and of the variable ones (7.5 kN/m),
+    // 5qL⁴/(384EJ) with E·J = 210000 N/mm² · 8356 cm⁴, against L/250 and
+    // L/300.
+    ASSERT_EQ(c->Righe.size(), 5u);
     EXPECT_EQ(c->Righe[0][1], "Flessione");
     EXPECT_EQ(c->Righe[0][2], "Mc,Rd = Wpl·fy/γM0");
     EXPECT_NEAR(NumeroCella(c->Righe[0][3]), MEd, 0.006);
@@ -145,7 +150,15 @@ TEST_F(RelazioneVerifiche, SectionOfTheExampleMatchesTheHandCalculation) {
     EXPECT_EQ(c->Righe[2][2], "Mb,Rd = χLT,mod·Wy·fy/γM1");
     EXPECT_NEAR(NumeroCella(c->Righe[2][4]), MbRd, 0.01 * MbRd);
     EXPECT_EQ(c->Righe[2][6], "non verificata");
-    EXPECT_EQ(c->Rosse, (std::vector<bool>{false, false, true}));
+    const double EJ = 210000e6 * 8356e-8, L4 = L * L * L * L; // N·m², m⁴
+    for (const auto& [riga, q, limite] : {std::tuple{3, 12.7, 250.0}, {4, 7.5, 300.0}}) {
+        const double f = 5 * q * 1000 * L4 / (384 * EJ) * 1000; // mm
+        EXPECT_EQ(c->Righe[size_t(riga)][1], riga == 3 ? "Freccia" : "Freccia variabili");
+        EXPECT_NEAR(NumeroCella(c->Righe[size_t(riga)][3]), f, 0.006);
+        EXPECT_NEAR(NumeroCella(c->Righe[size_t(riga)][4]), L * 1000 / limite, 0.006);
+        EXPECT_NEAR(NumeroCella(c->Righe[size_t(riga)][5]), f * limite / (L * 1000), 0.0006);
+    }
+    EXPECT_EQ(c->Rosse, (std::vector<bool>{false, false, true, false, false}));
     for (const auto& riga : c->Righe)
         EXPECT_EQ(riga[0], "1");
 

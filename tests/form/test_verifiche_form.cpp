@@ -164,6 +164,29 @@ TEST(VerificheForm, InviluppoSLU) {
     ASSERT_EQ(s.Situazioni[0].Dati.Ripartiti.size(), 2u);
     EXPECT_NEAR(s.Situazioni[0].Dati.Ripartiti[0].q0, 13000, 1e-6);
     EXPECT_NEAR(s.Situazioni[0].Dati.Ripartiti[1].q1, 15000, 1e-6);
+
+    // The deflection checks in the same table: f of the characteristic
+    // combination (g + q = 20 kN/m) and f2 of q alone (10 kN/m),
+    // 5qL⁴/(384EJ) against L/250 and L/300; with a limit of L/1000 the
+    // deflection governs.
+    const double EJ = double(2.1e11f) * double(8.356e-5f), L4 = 6.0 * 6 * 6 * 6;
+    const double f = 5 * 20000 * L4 / (384 * EJ), f2 = f / 2;
+    const Separatori it{",", "."};
+    m.Dati.Limiti.Totale = 1000;
+    Calcola(m);
+    const VistaVerifiche w = ComponiVerifiche(m, Catalogo(), it);
+    ASSERT_GE(w.Righe.size(), 2u);
+    const RigaVerifica& a = w.Righe[w.Righe.size() - 2];
+    const RigaVerifica& b = w.Righe.back();
+    EXPECT_EQ(a.Controllo, "Freccia");
+    EXPECT_EQ(a.Azione, "f = " + Decimali(f * 1000, 2, it) + " mm");
+    EXPECT_EQ(a.Resistenza, "L/1000 = 6,00 mm");
+    EXPECT_NEAR(a.Utilizzo, f * 1000 / 6, 1e-6);
+    EXPECT_EQ(b.Controllo, "Freccia variabili");
+    EXPECT_EQ(b.Resistenza, "L/300 = 20,00 mm");
+    EXPECT_NEAR(b.Utilizzo, f2 * 300 / 6, 1e-6);
+    EXPECT_EQ(w.Governo, "Governa la campata 1: Freccia, utilizzo " +
+                             Decimali(f * 1000 / 6, 3, it) + " - non verificata");
 }
 
 // Uniform moment between forks: equal and opposite couples at the ends of a
