@@ -732,16 +732,24 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
     const DatiTrave& d = Dati();
     const RisultatiTrave& r = Ris();
     p.Tipo = TipoDiagramma::Carichi;
+    // The view of one load case draws that case's loads alone, to their own
+    // scale; every other view draws every load.
+    const VistaDiagrammi vista = VistaInVigore(*c_);
+    const int solo = vista.tipo == VistaDiagrammi::Tipo::Caso ? vista.indice : -1;
+    const auto mostra = [solo](int caso) { return solo < 0 || caso == solo; };
     double A = 0, B = 0, C = 0, Wmax = 0;
     for (int i = 1; i <= d.NConcentrati; ++i)
-        A = std::max(A, std::fabs(double(d.CarichiConcentrati(i).F)));
+        if (mostra(d.CarichiConcentrati(i).Caso))
+            A = std::max(A, std::fabs(double(d.CarichiConcentrati(i).F)));
     for (int i = 1; i <= d.NTrapezi; ++i)
-        B = std::max({B, std::fabs(double(d.CarichiTrapezi(i).q1)),
-                      std::fabs(double(d.CarichiTrapezi(i).q2))});
+        if (mostra(d.CarichiTrapezi(i).Caso))
+            B = std::max({B, std::fabs(double(d.CarichiTrapezi(i).q1)),
+                          std::fabs(double(d.CarichiTrapezi(i).q2))});
     for (int i = 1; i <= d.NCoppie; ++i)
-        Wmax = std::max(Wmax, std::fabs(double(d.Coppie(i).W)));
+        if (mostra(d.Coppie(i).Caso)) Wmax = std::max(Wmax, std::fabs(double(d.Coppie(i).W)));
     const bool rigida = d.Vincoli == Fondazione && !d.Winkler;
-    if (d.Vincoli == Fondazione) {
+    // The soil's pressure is that of every load: not drawn under one case.
+    if (d.Vincoli == Fondazione && solo < 0) {
         if (d.Winkler) {
             double fm = 0;
             for (int i = 1; i <= r.NPunti; ++i)
@@ -801,7 +809,7 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
         g_.ImpostaColore(Cad::Blu);
         for (int i = 1; i <= d.NTrapezi; ++i) {
             const CaricoTrapezio& t = d.CarichiTrapezi(i);
-            PlottaTrapezio(t.q1, t.q2, t.d1, t.d2, sq, false);
+            if (mostra(t.Caso)) PlottaTrapezio(t.q1, t.q2, t.d1, t.d2, sq, false);
         }
     }
     if (d.Vincoli == Fondazione && sP > 0) {
@@ -818,7 +826,7 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
         g_.SpessoreLinea(2);
         for (int i = 1; i <= d.NConcentrati; ++i) {
             const CaricoConcentrato& f = d.CarichiConcentrati(i);
-            if (f.F == 0) continue;
+            if (f.F == 0 || !mostra(f.Caso)) continue;
             Vettore1<double> x(2), y(2);
             x(1) = f.d, y(1) = f.F / sF;
             x(2) = f.d, y(2) = 0;
@@ -829,12 +837,17 @@ void Plotta::PlottaCarichi(double offset, bool disegna) {
     if (Wmax > 0) {
         g_.ImpostaColore(Cad::Magenta);
         for (int i = 1; i <= d.NCoppie; ++i)
-            Coppia(d.Coppie(i).W, d.Coppie(i).d, Wmax);
+            if (mostra(d.Coppie(i).Caso)) Coppia(d.Coppie(i).W, d.Coppie(i).d, Wmax);
+    }
+    if (solo >= 0) {
+        g_.ImpostaColore(Cad::Nero);
+        g_.Testo(p.xIniziale, p.yMaxDiagramma - 2 * H(), H(),
+                 NomeVista(c_->Modulo->Combinazioni, vista), 1);
     }
     if (sup_->ScaleNelDisegno()) {
         g_.ImpostaColore(Cad::Nero);
         const double h = H();
-        double y = p.yMaxDiagramma - 2 * h;
+        double y = p.yMaxDiagramma - 2 * h - (solo >= 0 ? 2 * h : 0);
         if (sq > 0) {
             g_.Testo(p.xIniziale, y, h,
                      "Scala carichi trapezi 1:" + NumeroScala(c_->Unita->separatori, sq), 1);

@@ -281,3 +281,33 @@ TEST_F(Viste, CalculatedEnvelopeLabelsNameTheirCombination) {
     Etichette(Rosso, 67.5, " kNm (Folla)");
     Etichette(Blu, 45, " kNm (solo permanenti)");
 }
+
+// The load diagram under one case's view draws that case's loads alone (with
+// their own scale) and names the case; every other view draws every load.
+TEST_F(Viste, LoadDiagramOfOneCaseDrawsItsLoadsAlone) {
+    prova::Trapezio(m.Dati, float(q), float(q), 0, float(L));
+    prova::Forza(m.Dati, 20000, 2);
+    m.Dati.CarichiTrapezi(2).Caso = 1;
+    m.Dati.CarichiConcentrati(1).Caso = 1;
+    const auto disegna = [&](VistaDiagrammi v) {
+        scale.Vista = v;
+        s.tratti.clear();
+        Plotta p;
+        EXPECT_TRUE(p.PlottaDiagramma(c, TipoDiagramma::Carichi, video));
+        return std::pair{Tipo("Linea", Blu).size() + Tipo("Poligono", Blu).size(),
+                         Testi(Rosso).size()};
+    };
+    const auto [tutti, forzeTutti] = disegna({});
+    const auto [permanenti, forzePermanenti] = disegna({V::Caso, 0});
+    const auto nere = Testi(0x000000);
+    EXPECT_NE(std::find(nere.begin(), nere.end(), "Caso: Permanenti"), nere.end());
+    const auto [folla, forzeFolla] = disegna({V::Caso, 1});
+    EXPECT_GT(permanenti, 0u);
+    EXPECT_EQ(tutti, permanenti + folla); // one trapezoid each, the same primitives
+    EXPECT_EQ(forzeTutti, 1u);            // the force's label
+    EXPECT_EQ(forzePermanenti, 0u);
+    EXPECT_EQ(forzeFolla, 1u);
+    const auto [inviluppo, forzeInviluppo] = disegna({V::Inviluppo, 0});
+    EXPECT_EQ(inviluppo, tutti);
+    EXPECT_EQ(forzeInviluppo, 1u);
+}
