@@ -133,6 +133,16 @@ ValoriX ValoriInX(const DatiTrave& d, const RisultatiTrave& r, double x, Messagg
     double M, V;
     AzioniInX(d, r, x, M, V);
     SuoloRigidoInX(d, r, x, M, V);
+    if (!r.AzioniAppoggi.empty()) {
+        // A continuous beam's statics at x sums its supports' actions: their
+        // round-off of a zero is 0, as at the calculation points.
+        double sM = 0, sV = 0;
+        for (int i = 1; i <= r.NPunti; ++i)
+            sM = std::max(sM, std::fabs(double(r.M(i)))),
+            sV = std::max(sV, std::fabs(double(r.V(i))));
+        Netto(M, sM);
+        Netto(V, sV);
+    }
     out.M = ASingolo(M, "momento");
     out.V = ASingolo(V, "taglio");
     out.f = InterpolaInX(r.x, x, r.f, r.NPunti);

@@ -404,21 +404,28 @@ Valori ValoriIn(const RisultatiContinua& r, double x, bool sinistra) {
 }
 } // namespace
 
+namespace {
+double Pulito(double v, double scala) {
+    Netto(v, scala);
+    return v;
+}
+} // namespace
+
 double RisultatiContinua::MomentoIn(double x) const {
-    return ValoriIn(*this, x, false).M;
+    return Pulito(ValoriIn(*this, x, false).M, ScalaM);
 }
 double RisultatiContinua::TaglioIn(double x) const {
-    return ValoriIn(*this, x, false).V;
+    return Pulito(ValoriIn(*this, x, false).V, ScalaV);
 }
 double RisultatiContinua::MomentoSinistraIn(double x) const {
-    return ValoriIn(*this, x, true).M;
+    return Pulito(ValoriIn(*this, x, true).M, ScalaM);
 }
 double RisultatiContinua::TaglioSinistraIn(double x) const {
-    return ValoriIn(*this, x, true).V;
+    return Pulito(ValoriIn(*this, x, true).V, ScalaV);
 }
 double RisultatiContinua::FrecciaIn(double x) const {
     const Tratto& t = Tratti[size_t(CampataDi(x, false))];
-    return FrecciaTratto(t, std::clamp(x - t.x0, 0.0, t.L));
+    return Pulito(FrecciaTratto(t, std::clamp(x - t.x0, 0.0, t.L)), ScalaF);
 }
 void RisultatiContinua::ValoriCampata(int e, double s, bool sinistra, double& M, double& V,
                                       double& f) const {
@@ -797,6 +804,7 @@ RisultatiContinua CalcolaContinua(const DatiContinua& d, Messaggi& msg) {
         Netto(a.Momento, scalaM), Netto(a.Reazione, scalaV), Netto(a.Rotazione, scalaR);
     Netto(r.Mmax, scalaM), Netto(r.Mmin, scalaM), Netto(r.Vmax, scalaV);
     Netto(r.fMaxGiu, scalaF);
+    r.ScalaM = scalaM, r.ScalaV = scalaV, r.ScalaF = scalaF;
     r.Esito = EsitoContinua::Completato;
     return r;
 }

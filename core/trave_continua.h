@@ -92,6 +92,10 @@ class RisultatiContinua {
     double Mmax = 0, xMmax = 0, Mmin = 0, xMmin = 0;
     double Vmax = 0, xVmax = 0, fMaxGiu = 0, xfMaxGiu = 0;
     double Lunghezza = 0;
+    // The largest |M|, |V| and |deflection| of the calculation points: the
+    // values within 1e-12 of them are the solution's round-off of a zero
+    // and are given as 0 (also by the queries below).
+    double ScalaM = 0, ScalaV = 0, ScalaF = 0;
 
     // Exact values at any x of the beam (0 ≤ x ≤ Lunghezza). M and V at a
     // discontinuity: the right side (the left side at the right end);

@@ -868,4 +868,5 @@ TEST(Combinazioni, ZeriDellaStaticaEsatti) {
     EXPECT_EQ(r.Punti.back().M, 0.0);
     EXPECT_EQ(r.Campate[1].Mmax, 0.0);
     EXPECT_EQ(r.Appoggi[2].Momento, 0.0);
+    EXPECT_EQ(r.MomentoSinistraIn(r.Lunghezza), 0.0);
 }
