@@ -241,7 +241,7 @@ EsitoSvergolamento CalcolaSvergolamento(const SegmentoSvergolamento& s) {
     return esito(prima, 128, false);
 }
 
-void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e) {
+void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e, double x0) {
     e.Forma = {};
     if (!e.Valido || !e.Instabile || e.Elementi <= 0) return;
     const std::vector<double> x = Nodi(s, e.Elementi);
@@ -263,7 +263,7 @@ void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e) {
             e.Forma = {};
             return;
         }
-        e.Forma.push_back({x[i], v, p});
+        e.Forma.push_back({x0 + x[i], v, p});
     }
 }
 

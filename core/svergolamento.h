@@ -93,8 +93,9 @@ EsitoSvergolamento CalcolaSvergolamento(const SegmentoSvergolamento& s);
 
 // Fills e.Forma with the critical mode of `s` on the mesh that gave `e`
 // (e from CalcolaSvergolamento(s)), normalised to max |v| = 1 with the
-// largest v positive; empty when e has no positive load factor.
-void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e);
+// largest v positive, the abscissae shifted by x0 (the segment's start on
+// the beam); empty when e has no positive load factor.
+void FormaSvergolamento(const SegmentoSvergolamento& s, EsitoSvergolamento& e, double x0 = 0);
 
 // The closed form for a fork-supported segment under uniform moment:
 // Mcr = (π²·EIz/L²)·√(Iw/Iz + L²·GIt/(π²·EIz)), written with the stiffnesses

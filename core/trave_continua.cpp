@@ -686,22 +686,20 @@ std::vector<std::vector<RisultatiContinua::Termine>> TerminiDati(const DatiConti
     auto campataPunto = [&](double x) {
         return size_t(g.CampataDi(std::clamp(x, 0.0, Ltot), false));
     };
-    for (const auto& c : d.Concentrati) {
-        const size_t i = campataPunto(c.d);
+    // A force F or couple W at x.
+    auto puntuale = [&](double x, double F, double W) {
+        const size_t i = campataPunto(x);
         const auto& t = g.Tratti[i];
         RisultatiContinua::Termine m;
-        m.a = std::clamp(double(c.d) - t.x0, 0.0, t.L);
-        m.F = c.F;
+        m.a = std::clamp(x - t.x0, 0.0, t.L);
+        m.F = F;
+        m.W = W;
         termini[i].push_back(m);
-    }
-    for (const auto& c : d.Coppie) {
-        const size_t i = campataPunto(c.d);
-        const auto& t = g.Tratti[i];
-        RisultatiContinua::Termine m;
-        m.a = std::clamp(double(c.d) - t.x0, 0.0, t.L);
-        m.W = c.W;
-        termini[i].push_back(m);
-    }
+    };
+    for (const auto& c : d.Concentrati)
+        puntuale(c.d, c.F, 0);
+    for (const auto& c : d.Coppie)
+        puntuale(c.d, 0, c.W);
     for (const auto& c : d.Trapezi) {
         const double d1 = std::clamp(double(c.d1), 0.0, Ltot),
                      d2 = std::clamp(double(c.d2), 0.0, Ltot);

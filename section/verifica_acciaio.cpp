@@ -314,9 +314,7 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                     }
                     const SegmentoSvergolamento ms = Modello(d, pt, k, A, B, e.zg);
                     EsitoSvergolamento s = CalcolaSvergolamento(ms);
-                    FormaSvergolamento(ms, s);
-                    for (auto& f : s.Forma)
-                        f.x += A;
+                    FormaSvergolamento(ms, s, A);
                     EsitoSvergolamento s0 = s;
                     if (e.zg != 0) s0 = CalcolaSvergolamento(Modello(d, pt, k, A, B, 0));
                     if (!s.Valido || !s0.Valido) {
@@ -348,9 +346,7 @@ EsitoVerificaAcciaio VerificaAcciaio(const DatiVerificaAcciaio& d) {
                 for (double x : tagli)
                     m.Ritegni.push_back(x - t.x0);
                 EsitoSvergolamento s = CalcolaSvergolamento(m);
-                FormaSvergolamento(m, s);
-                for (auto& f : s.Forma)
-                    f.x += t.x0;
+                FormaSvergolamento(m, s, t.x0);
                 if (!s.Valido) {
                     e.Motivo = MotivoFuoriAmbito::CalcoloInstabilita;
                     e.Governo = ControlloAcciaio::FuoriAmbito;
